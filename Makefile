@@ -1,0 +1,37 @@
+# The two commands of the README: `make run` and `make test`.
+# Both install what is missing first (scripts/install-deps.sh).
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+BUILD_DIR ?= build
+TEST_BUILD_DIR ?= build-test
+BENCH_BUILD_DIR ?= build-bench
+
+.PHONY: run test build build-tests bench deps format clean
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAZENORI_TESTS=OFF
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@scripts/run.sh $(BUILD_DIR)/src/app/kazenori
+
+build-tests: deps
+	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKAZENORI_SANITIZE=ON
+	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
+
+test: build-tests
+	scripts/with-test-env.sh ctest --test-dir $(TEST_BUILD_DIR) --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKAZENORI_TESTS=OFF -DKAZENORI_BENCH=ON
+	cmake --build $(BENCH_BUILD_DIR) -j $(JOBS)
+	scripts/run-bench.sh $(BENCH_BUILD_DIR)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR)

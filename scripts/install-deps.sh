@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the program, the tests and the
+# packaging need. Safe to run again: it only calls apt-get when something is
+# missing, and then runs `apt-get update` once.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6widgets6 qt6-qpa-plugins
+  libgl-dev libglx-dev libegl-dev
+  libgtest-dev googletest libbenchmark-dev
+  fonts-ipafont-gothic fontconfig
+  cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
+  poppler-utils
+  xvfb xauth
+  desktop-file-utils appstream
+  clang-format
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}" >&2
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update
+$sudo apt-get install -y --no-install-recommends "${missing[@]}"

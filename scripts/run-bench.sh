@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs every benchmark binary that the bench build produced.
+set -euo pipefail
+dir="$1"
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+found=0
+for b in "$dir"/bench/bench_*; do
+  [ -x "$b" ] || continue
+  found=1
+  echo "== $(basename "$b")"
+  "$b"
+done
+[ "$found" = 1 ] || echo "no benchmarks built"

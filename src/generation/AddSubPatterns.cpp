@@ -1,0 +1,7 @@
+#include "generation/Generators.h"
+
+namespace kazenori {
+
+GeneratorFn AddSubGenerator(int /*pattern*/) { return nullptr; }
+
+}  // namespace kazenori

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "generation/Generators.h"
+#include "generation/PatternSelection.h"
+#include "generation/ProblemRecord.h"
+#include "generation/Random.h"
+
+namespace kazenori {
+
+// Fills the problem table one record at a time from the ticked patterns,
+// never repeating a problem already on the sheet.
+class ProblemGenerator {
+ public:
+  ProblemGenerator(Random& rnd, ProblemTable& table, const PatternSelection& selection)
+      : rnd_(rnd), table_(table), selection_(selection) {}
+
+  GenerationState& State() { return state_; }
+  const GenerationState& State() const { return state_; }
+
+  // Fills record `index` (1..50); records 1..index-1 must hold this sheet's
+  // earlier problems. Throws std::logic_error on misuse: an empty selection,
+  // an index outside 1..50, an entry that is no pattern number, or a pattern
+  // without a generator.
+  void MakeQData(int index);
+
+  // Whether an attempt repeats one of records 1..index-1, under the current
+  // term count mode and special form.
+  bool IsRepeat(const Draw& attempt, int index) const;
+
+ private:
+  Random& rnd_;
+  ProblemTable& table_;
+  const PatternSelection& selection_;
+  GenerationState state_;
+};
+
+}  // namespace kazenori

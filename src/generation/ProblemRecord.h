@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kazenori {
+
+// Operation codes of a pattern's family.
+enum OpCode : int { kOpNone = 0, kOpAdd = 1, kOpSub = 2, kOpMul = 3, kOpDiv = 4 };
+
+// Term count modes.
+enum TermMode : int { kTwoTerms = 0, kThreeTerms = 1, kSpecial = 2 };
+
+// One problem of the worksheet. Texts are UTF-8; the number texts hold ASCII
+// digits only, so counting bytes counts characters there.
+struct ProblemRecord {
+  std::int32_t valA = 0;
+  std::int32_t valB = 0;
+  std::int32_t valC = 0;
+  std::int32_t valD = 0;
+  int termMode = kTwoTerms;
+  int form = 0;
+  std::string strA;
+  std::string strB;
+  std::string strC;
+  std::string strD;
+  std::string strE;
+  std::string strAnswer;
+  std::string strRemainder;
+  int op = kOpNone;
+
+  void Reset() { *this = ProblemRecord{}; }
+};
+
+constexpr int kProblemCount = 50;
+
+// Records 1 to 50; At(i) takes the 1-based record number.
+class ProblemTable {
+ public:
+  ProblemRecord& At(int index) { return records_.at(static_cast<std::size_t>(index - 1)); }
+  const ProblemRecord& At(int index) const {
+    return records_.at(static_cast<std::size_t>(index - 1));
+  }
+  void Reset() {
+    for (auto& r : records_) r.Reset();
+  }
+
+ private:
+  std::array<ProblemRecord, kProblemCount> records_{};
+};
+
+}  // namespace kazenori

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <utility>
+
+#include "generation/Random.h"
+
+namespace kazenori::testing {
+
+// A Random that returns queued values and checks that each call asks for the
+// range the test expected, so a test pins the exact order of draws.
+class ScriptedRandom final : public kazenori::Random {
+ public:
+  // Queue one draw: the call must be Rnd(n) and returns value.
+  ScriptedRandom& Expect(int n, int value);
+  int Rnd(int n) override;
+
+  bool Exhausted() const { return queue_.empty(); }
+  int Remaining() const { return static_cast<int>(queue_.size()); }
+  int Calls() const { return calls_; }
+
+ private:
+  std::deque<std::pair<int, int>> queue_;
+  int calls_ = 0;
+};
+
+}  // namespace kazenori::testing
