@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "generation/ProblemRecord.h"
+#include "generation/Random.h"
+
+namespace kazenori {
+
+// Composes the question line of a special problem (termMode 2) by its display
+// form: writes the real answer into rec.strAnswer and the plain question into
+// rec.strE, then applies the hide-operator flag and the blank flag, drawing
+// the form's own choices, the blanked item and the blank position in that
+// order. A form without a composition (0, 9, above 52) returns rec.strA and
+// changes nothing.
+std::string ComposeSpecialQuestion(ProblemRecord& rec, int hideFlag, int blankFlag, Random& rnd);
+
+// Forms whose question and answer lines are written smaller (55) and whose
+// answer has a line of its own under the answer line.
+constexpr bool HasAnswerValueLine(int form) {
+  return (form >= 20 && form <= 25) || form == 51 || form == 52;
+}
+
+}  // namespace kazenori
