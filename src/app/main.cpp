@@ -1,10 +1,3 @@
-#include <cstdio>
-#include <cstring>
+#include "app/GuiMain.h"
 
-// Placeholder start-up until the main window lands: says what exists.
-int main(int argc, char** argv) {
-  (void)argc;
-  (void)argv;
-  std::puts("kazenori: the problem generator is built; the main window is not yet part of this build.");
-  return 0;
-}
+int main(int argc, char** argv) { return kazenori::RunGui(argc, argv); }
