@@ -309,6 +309,10 @@ Values ValuesOf(const Draw& d) {
   return {d.valA, d.valB, d.valC, d.valD};
 }
 
+// Attempts start from the form of an earlier special problem, as on a sheet
+// after one; the two-term products must leave it alone.
+constexpr int kStaleForm = 3;
+
 // The codes every attempt of the pattern must leave behind.
 void ExpectCodes(int pattern, const Draw& d, const GenerationState& s) {
   const PatternInfo& info = Pattern(pattern);
@@ -318,7 +322,7 @@ void ExpectCodes(int pattern, const Draw& d, const GenerationState& s) {
     EXPECT_EQ(s.specialForm, info.form) << "pattern " << pattern;
   } else {
     EXPECT_EQ(s.termMode, kTwoTerms) << "pattern " << pattern;
-    EXPECT_EQ(s.specialForm, 3) << "pattern " << pattern << " touched the special form";
+    EXPECT_EQ(s.specialForm, kStaleForm) << "pattern " << pattern << " touched the special form";
   }
 }
 
@@ -336,7 +340,7 @@ TEST_P(NumberRule, PosesExactlyTheProblemsItsRuleAllows) {
     do {
       GenerationState state;
       state.zeroAllowed = flag;
-      state.specialForm = 3;
+      state.specialForm = kStaleForm;
       Draw draw{tree, state};
       try {
         generate(draw);
@@ -364,7 +368,7 @@ TEST_P(NumberRule, SeededDrawsKeepTheRule) {
   for (int i = 0; i < 4000; ++i) {
     GenerationState state;
     state.zeroAllowed = i % 2;
-    state.specialForm = 3;
+    state.specialForm = kStaleForm;
     Draw draw{rnd, state};
     generate(draw);
     const Values v = ValuesOf(draw);
