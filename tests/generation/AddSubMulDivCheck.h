@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstdint>
 #include <ostream>
@@ -68,13 +69,14 @@ inline bool ReadsFlag(int pattern) {
   return kReaders.count(pattern) != 0;
 }
 
-// What the driver's repeat test compares for a sheet drawn from one pattern.
-inline std::vector<int> RepeatKey(const ProblemRecord& r) {
-  if (r.termMode == kTwoTerms) return {r.valA, r.valB};
+// What the driver's repeat test compares for a sheet drawn from one pattern;
+// values it does not compare are INT_MIN.
+using Key = std::array<int, 4>;
+inline Key RepeatKey(const ProblemRecord& r) {
+  if (r.termMode == kTwoTerms) return {r.valA, r.valB, INT_MIN, INT_MIN};
   const bool withD = (r.op == kOpMul && (r.form == 9 || r.form == 11 || r.form == 12)) ||
                      (r.op == kOpDiv && r.form == 18);
-  if (withD) return {r.valA, r.valB, r.valC, r.valD};
-  return {r.valA, r.valB, r.valC};
+  return {r.valA, r.valB, r.valC, withD ? r.valD : INT_MIN};
 }
 
 inline int ModeOf(Kind kind) {
@@ -113,7 +115,7 @@ inline void CheckDirectDraws(const PatternRule& row, int flag, int draws, std::u
   GenerationState state;
   state.zeroAllowed = flag;
   Extremes ea, eb, ec, ed;
-  std::set<std::vector<int>> distinct;
+  std::set<Key> distinct;
   int broken = 0;
   for (int i = 0; i < draws; ++i) {
     state.termMode = kTwoTerms;
@@ -140,6 +142,27 @@ inline void CheckDirectDraws(const PatternRule& row, int flag, int draws, std::u
   ExpectRange("valC", row.c, ec);
   ExpectRange("valD", row.d, ed);
   EXPECT_GE(distinct.size(), 50u);
+}
+
+// The number of problems of one pattern that the repeat test tells apart,
+// counted over `draws` seeded attempts.
+inline std::size_t DistinctProblems(int pattern, int flag, int draws, std::uint32_t seed) {
+  const GeneratorFn generate = GeneratorFor(pattern);
+  if (generate == nullptr) return 0;
+  SeededRandom rnd(seed);
+  GenerationState state;
+  state.zeroAllowed = flag;
+  std::set<Key> distinct;
+  for (int i = 0; i < draws; ++i) {
+    state.termMode = kTwoTerms;
+    Draw d{rnd, state};
+    generate(d);
+    ProblemRecord r;
+    r.valA = d.valA, r.valB = d.valB, r.valC = d.valC, r.valD = d.valD;
+    r.op = d.op, r.termMode = state.termMode, r.form = state.specialForm;
+    distinct.insert(RepeatKey(r));
+  }
+  return distinct.size();
 }
 
 // A generator that ignores the flag draws the very same values with it.
@@ -171,7 +194,7 @@ inline void CheckSheets(const PatternRule& row, int flag, int sheets, std::uint3
   generator.State().zeroAllowed = flag;
   for (int sheet = 0; sheet < sheets; ++sheet) {
     table.Reset();
-    std::set<std::vector<int>> seen;
+    std::set<Key> seen;
     for (int i = 1; i <= kProblemCount; ++i) {
       generator.MakeQData(i);
       const ProblemRecord& r = table.At(i);

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "AddSubMulDivCheck.h"
 #include "DriverScript.h"
 #include "generation/Generator.h"
 #include "generation/PatternCatalogue.h"
@@ -38,6 +39,15 @@ TEST(Driver, MisuseThrowsLogicErrorsNamingTheFault) {
     bad.Then({{1, 0}});
     EXPECT_NE(LogicErrorOf(bad, 1).find(std::to_string(entry)), std::string::npos) << entry;
   }
+}
+
+TEST(Driver, TheNarrowestPatternsOfferJustEnoughProblems) {
+  // 1..9 minus at most itself and 10 minus 1..9; 0..9 plus up to 10 in all.
+  EXPECT_EQ(DistinctProblems(2, 0, 20000, 3), 54u);
+  EXPECT_EQ(DistinctProblems(1, 0, 20000, 3), 55u);
+  // The zero setting: 1..10 minus 0..itself - 1; sums up to 10 with 0.
+  EXPECT_EQ(DistinctProblems(2, 1, 20000, 3), 55u);
+  EXPECT_EQ(DistinctProblems(1, 1, 20000, 3), 65u);
 }
 
 TEST(Driver, PatternTwoAloneFillsFiftyDistinctProblems) {
