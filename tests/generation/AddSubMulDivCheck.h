@@ -208,6 +208,28 @@ inline void CheckSheets(const PatternRule& row, int flag, int sheets, std::uint3
   }
 }
 
+// The whole check of one row: direct draws with each flag the row covers
+// (a generator that ignores the flag must draw the same with it), then sheets.
+inline void CheckRow(const PatternRule& row, std::uint32_t seedBase) {
+  const std::uint32_t seed = seedBase + static_cast<std::uint32_t>(row.pattern);
+  for (int flag : {0, 1}) {
+    if (row.flag != kBothFlags && row.flag != flag) continue;
+    SCOPED_TRACE("flag " + std::to_string(flag));
+    if (flag == 0 || ReadsFlag(row.pattern)) {
+      CheckDirectDraws(row, flag, 12000, seed);
+    } else {
+      CheckFlagIgnored(row.pattern, 2000, seed);
+    }
+    CheckSheets(row, flag, 8, seed + 7);
+  }
+}
+
+inline std::string RowName(const ::testing::TestParamInfo<PatternRule>& info) {
+  const int flag = info.param.flag;
+  return "P" + std::to_string(info.param.pattern) + "F" +
+         (flag == kBothFlags ? std::string("any") : std::to_string(flag));
+}
+
 // Every pattern of `family` has a row for flag 0 and for flag 1.
 inline void CheckRowsCover(const std::vector<PatternRule>& rows, Family family) {
   for (int p = 1; p <= kPatternCount; ++p) {

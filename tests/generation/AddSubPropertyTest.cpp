@@ -334,26 +334,10 @@ std::vector<PatternRule> Rows() {
 class AddSubProperty : public ::testing::TestWithParam<PatternRule> {};
 
 TEST_P(AddSubProperty, DrawsKeepTheirRowAndFillSheets) {
-  const PatternRule& row = GetParam();
-  const std::uint32_t seed = 1000u + static_cast<std::uint32_t>(row.pattern);
-  for (int flag : {0, 1}) {
-    if (row.flag != kBothFlags && row.flag != flag) continue;
-    SCOPED_TRACE("flag " + std::to_string(flag));
-    if (flag == 0 || ReadsFlag(row.pattern)) {
-      CheckDirectDraws(row, flag, 12000, seed);
-    } else {
-      CheckFlagIgnored(row.pattern, 2000, seed);
-    }
-    CheckSheets(row, flag, 8, seed + 7);
-  }
+  CheckRow(GetParam(), 1000u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Patterns, AddSubProperty, ::testing::ValuesIn(Rows()),
-                         [](const ::testing::TestParamInfo<PatternRule>& info) {
-                           return "P" + std::to_string(info.param.pattern) + "F" +
-                                  (info.param.flag == kBothFlags ? std::string("any")
-                                                                 : std::to_string(info.param.flag));
-                         });
+INSTANTIATE_TEST_SUITE_P(Patterns, AddSubProperty, ::testing::ValuesIn(Rows()), RowName);
 
 TEST(AddSubProperty, EveryPatternOfTheFamilyHasOneRowPerFlag) {
   CheckRowsCover(Rows(), Family::kAddSub);

@@ -342,26 +342,10 @@ std::vector<PatternRule> Rows() {
 class MulDivProperty : public ::testing::TestWithParam<PatternRule> {};
 
 TEST_P(MulDivProperty, DrawsKeepTheirRowAndFillSheets) {
-  const PatternRule& row = GetParam();
-  const std::uint32_t seed = 5000u + static_cast<std::uint32_t>(row.pattern);
-  for (int flag : {0, 1}) {
-    if (row.flag != kBothFlags && row.flag != flag) continue;
-    SCOPED_TRACE("flag " + std::to_string(flag));
-    if (flag == 0 || ReadsFlag(row.pattern)) {
-      CheckDirectDraws(row, flag, 12000, seed);
-    } else {
-      CheckFlagIgnored(row.pattern, 2000, seed);
-    }
-    CheckSheets(row, flag, 8, seed + 7);
-  }
+  CheckRow(GetParam(), 5000u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Patterns, MulDivProperty, ::testing::ValuesIn(Rows()),
-                         [](const ::testing::TestParamInfo<PatternRule>& info) {
-                           return "P" + std::to_string(info.param.pattern) + "F" +
-                                  (info.param.flag == kBothFlags ? std::string("any")
-                                                                 : std::to_string(info.param.flag));
-                         });
+INSTANTIATE_TEST_SUITE_P(Patterns, MulDivProperty, ::testing::ValuesIn(Rows()), RowName);
 
 TEST(MulDivProperty, EveryPatternOfTheFamilyHasOneRowPerFlag) {
   CheckRowsCover(Rows(), Family::kMulDiv);
