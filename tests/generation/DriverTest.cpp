@@ -145,6 +145,11 @@ TEST_F(RepeatTest, FourthValueCountsOnlyForItsFormsAndOperations) {
   // The form asked about is the current one, not the earlier record's.
   Put(1, kOpMul, kSpecial, 5, {2, 3, 4, 5});
   EXPECT_FALSE(Repeats(2, kSpecial, 11, {2, 3, 4, 6}));
+  // The current form outlives its problem: a three-term product after a
+  // form-11 problem still tells records apart by valD.
+  Put(1, kOpMul, kThreeTerms, 0, {2, 3, 4, 0});
+  EXPECT_FALSE(Repeats(2, kThreeTerms, 11, {2, 3, 4, 7}));
+  EXPECT_TRUE(Repeats(2, kThreeTerms, 8, {2, 3, 4, 7}));
 }
 
 TEST(Driver, Pattern37AllowsProblemsDifferingInValDOnly) {
