@@ -182,5 +182,39 @@ TEST(AddSubScripted, DrillsAddOrSubtractTheirNumber) {
   EXPECT_EQ(TextsOf(r), (Texts{"69", "10", "", "", "59", ""}));
 }
 
+TEST(AddSubScripted, SmallPatternsDrawInTheirOrderUnderEitherZeroSetting) {
+  // Pattern 1: 3 + (1..7); with the zero setting 3 + (0..7).
+  ProblemRecord r = MakeOne(1, 0, {{10, 3}, {7, 6}});
+  EXPECT_EQ(TextsOf(r), (Texts{"3", "7", "", "", "10", ""}));
+  r = MakeOne(1, 1, {{10, 3}, {8, 0}});
+  EXPECT_EQ(ValuesOf(r), (Vals{3, 0, 0, 0}));
+  // Patterns 3, 4 and 12: valA first, then valB from 1..9 or 0..9.
+  r = MakeOne(3, 0, {{10, 0}, {9, 8}});
+  EXPECT_EQ(ValuesOf(r), (Vals{0, 9, 0, 0}));
+  r = MakeOne(3, 1, {{10, 9}, {10, 0}});
+  EXPECT_EQ(ValuesOf(r), (Vals{9, 0, 0, 0}));
+  r = MakeOne(4, 0, {{10, 9}, {9, 8}});
+  EXPECT_EQ(TextsOf(r), (Texts{"19", "9", "", "", "10", ""}));
+  r = MakeOne(4, 1, {{10, 0}, {10, 0}});
+  EXPECT_EQ(ValuesOf(r), (Vals{10, 0, 0, 0}));
+  r = MakeOne(12, 0, {{90, 89}, {9, 0}});
+  EXPECT_EQ(ValuesOf(r), (Vals{99, 1, 0, 0}));
+  r = MakeOne(12, 1, {{90, 0}, {10, 0}});
+  EXPECT_EQ(TextsOf(r), (Texts{"10", "0", "", "", "10", ""}));
+  // Pattern 5 with the zero setting: three digits from 0..9, in slot order.
+  r = MakeOne(5, 1, {{10, 0}, {10, 4}, {10, 9}});
+  EXPECT_EQ(TextsOf(r), (Texts{"0", "4", "9", "", "13", ""}));
+  EXPECT_EQ(CodesOf(r), (Codes{kOpAdd, kThreeTerms, 0}));
+  // Pattern 6: valB and valC come first, valA is built on them.
+  r = MakeOne(6, 0, {{9, 2}, {9, 4}, {9, 1}});
+  EXPECT_EQ(TextsOf(r), (Texts{"10", "3", "5", "", "2", ""}));
+  EXPECT_EQ(CodesOf(r), (Codes{kOpSub, kThreeTerms, 0}));
+  r = MakeOne(6, 1, {{10, 0}, {10, 9}, {10, 0}});
+  EXPECT_EQ(TextsOf(r), (Texts{"9", "0", "9", "", "0", ""}));
+  // Pattern 79: 100 minus 10..99.
+  r = MakeOne(79, 0, {{90, 0}});
+  EXPECT_EQ(TextsOf(r), (Texts{"100", "10", "", "", "90", ""}));
+}
+
 }  // namespace
 }  // namespace kazenori::testing

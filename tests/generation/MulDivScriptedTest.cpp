@@ -171,5 +171,40 @@ TEST(MulDivScripted, FixedOrdersAndDrills) {
   EXPECT_EQ(TextsOf(r), (Texts{"7", "9", "", "", "63", ""}));
 }
 
+TEST(MulDivScripted, PlainProductsAndQuotientsDrawInTheirOrder) {
+  // Patterns 17 and 41: the divisor first, then the quotient's factor.
+  ProblemRecord r = MakeOne(17, 0, {{9, 6}, {9, 8}});
+  EXPECT_EQ(TextsOf(r), (Texts{"63", "7", "", "", "9", ""}));
+  r = MakeOne(41, 0, {{9, 2}, {9, 8}});
+  EXPECT_EQ(TextsOf(r), (Texts{"270", "3", "", "", "90", ""}));
+  // Two-term products: valA's draw, then valB's.
+  r = MakeOne(22, 0, {{9, 2}, {9, 8}});
+  EXPECT_EQ(ValuesOf(r), (Vals{3, 90, 0, 0}));
+  r = MakeOne(24, 0, {{90, 89}, {9, 0}});
+  EXPECT_EQ(TextsOf(r), (Texts{"99", "10", "", "", "990", ""}));
+  r = MakeOne(33, 0, {{900, 899}, {9, 8}});
+  EXPECT_EQ(TextsOf(r), (Texts{"999", "9", "", "", "8991", ""}));
+  r = MakeOne(33, 1, {{900, 0}, {10, 0}});
+  EXPECT_EQ(ValuesOf(r), (Vals{100, 0, 0, 0}));
+  r = MakeOne(80, 0, {{9, 2}, {9, 3}});
+  EXPECT_EQ(ValuesOf(r), (Vals{30, 4, 0, 0}));
+  r = MakeOne(82, 0, {{9, 2}, {9, 3}});
+  EXPECT_EQ(ValuesOf(r), (Vals{300, 4, 0, 0}));
+  r = MakeOne(83, 0, {{9, 2}, {90, 5}});
+  EXPECT_EQ(TextsOf(r), (Texts{"30", "15", "", "", "450", ""}));
+  r = MakeOne(84, 0, {{9, 2}, {9, 3}});
+  EXPECT_EQ(ValuesOf(r), (Vals{30, 40, 0, 0}));
+  r = MakeOne(106, 0, {{89, 0}, {9, 8}});
+  EXPECT_EQ(TextsOf(r), (Texts{"110", "9", "", "", "990", ""}));
+  // Pattern 34: three factors in slot order.
+  r = MakeOne(34, 0, {{9, 1}, {9, 2}, {9, 3}});
+  EXPECT_EQ(TextsOf(r), (Texts{"2", "3", "4", "", "24", ""}));
+  EXPECT_EQ(CodesOf(r), (Codes{kOpMul, kThreeTerms, 0}));
+  // Pattern 73: 100 - 7 x 8, valB drawn before valC.
+  r = MakeOne(73, 0, {{9, 6}, {9, 7}});
+  EXPECT_EQ(TextsOf(r), (Texts{"100", "7", "8", "0", "", ""}));
+  EXPECT_EQ(CodesOf(r), (Codes{kOpMul, kSpecial, 43}));
+}
+
 }  // namespace
 }  // namespace kazenori::testing
