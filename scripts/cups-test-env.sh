@@ -22,8 +22,13 @@ kz_cups_main() {
   $sudo mkdir -p "$state" "$qtpdf_dir" || return 1
   $sudo chmod 1777 "$qtpdf_dir" || return 1
 
-  # The backend writes each job's document under its title, completely or not at all.
-  if ! $sudo test -x "$backend"; then
+  # Queues and backend of an older layout of this script are set up again.
+  local version=3 queues="kz-pdf kz-qtpdf kz-letter kz-trays kz-acrobat" q fresh=0
+  if [ "$($sudo cat "$state/version" 2>/dev/null)" != "$version" ]; then fresh=1; fi
+
+  # The backend writes each job's document under its title, completely or not
+  # at all, and the job's options beside it.
+  if [ "$fresh" = 1 ] || ! $sudo test -x "$backend"; then
     $sudo tee "$backend" >/dev/null <<'BACKEND' || return 1
 #!/bin/sh
 # CUPS backend for the Kazenori tests: keeps the job's document unchanged.
@@ -37,6 +42,7 @@ name=$(printf '%s' "$3" | tr -c 'A-Za-z0-9._-' '_')
 tmp="$dir/.job-$1.tmp"
 if [ -n "$6" ]; then cat "$6" >"$tmp"; else cat >"$tmp"; fi || exit 1
 chmod 0644 "$tmp"
+printf '%s\n' "$5" >"$dir/$name.options"
 mv "$tmp" "$dir/$name.pdf"
 BACKEND
     # Mode 0700 makes CUPS run the backend as root, which may write anywhere.
@@ -61,9 +67,7 @@ BACKEND
   [ -r "$ppd" ] || ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
   [ -r "$ppd" ] || return 1
 
-  # Queues of an older layout of this script are set up again.
-  local version=2 queues="kz-pdf kz-qtpdf kz-letter kz-trays kz-acrobat" q
-  if [ "$($sudo cat "$state/version" 2>/dev/null)" != "$version" ]; then
+  if [ "$fresh" = 1 ]; then
     for q in $queues; do $sudo lpadmin -x "$q" >/dev/null 2>&1 || true; done
   fi
 

@@ -228,3 +228,33 @@ TEST_F(PrintCups, InversePrintPutsTheHeaderTextAtTheBottomUpsideDown) {
 
 }  // namespace
 }  // namespace kazenori
+
+namespace kazenori {
+namespace {
+
+using namespace kazenori::testing;
+
+class PrintCupsSource : public QtTest {};
+
+TEST_F(PrintCupsSource, TheChosenPaperSourceTravelsWithTheJob) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_TRAYS_QUEUE", queue);
+  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  TplSetPrinter settings(nullptr, QStringLiteral("plSetPrinter1"));
+  settings.SetPrinterName(queue);
+  settings.SetBinName(QStringLiteral("Tractor Feed"));
+  TplPrev prev;
+  prev.SetplSetPrinter(&settings);
+  const QString title = JobTitle("tractor");
+  RemoveOutputs(dir, title);
+  prev.SetTitle(title);
+  RecordPages(prev, 1);
+  prev.Print();
+  ASSERT_FALSE(WaitForOutput(dir, title).isEmpty());
+  QFile options(QDir(dir).filePath(title + QStringLiteral(".options")));
+  ASSERT_TRUE(options.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(options.readAll().contains("InputSlot=Tractor"));
+}
+
+}  // namespace
+}  // namespace kazenori
