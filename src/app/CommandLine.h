@@ -41,6 +41,7 @@ struct CommandLineRequest {
   QString pdfPath;
   QString jsonPath;
   QString printer;
+  QString jobTitle = QStringLiteral("kazenori");  // of the print job; not an option
 };
 
 // Parses the arguments after the program name (GNU style: "--name value" or

@@ -107,7 +107,7 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   }
   printer.SetPaperSize(9);
   document.SetplSetPrinter(&printer);
-  document.SetTitle(QStringLiteral("印刷プレビュー"));
+  document.SetTitle(request.jobTitle);
 
   std::unique_ptr<Random> rnd;
   if (request.seed) {
