@@ -173,8 +173,11 @@ TEST_F(CommandLineOutput, ColourWordSheetThroughTheCommandLine) {
 }
 
 // The program binary itself, with no display at all.
+// The build tree from the environment, else the one this test lives in.
 QString Binary() {
-  return QString::fromUtf8(qgetenv("KAZENORI_BINARY_DIR")) + QStringLiteral("/src/app/kazenori");
+  QString root = QString::fromUtf8(qgetenv("KAZENORI_BINARY_DIR"));
+  if (root.isEmpty()) root = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+  return QDir::cleanPath(root + QStringLiteral("/src/app/kazenori"));
 }
 
 Outcome RunBinary(const QStringList& args) {
