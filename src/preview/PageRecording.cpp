@@ -149,6 +149,11 @@ class RecordingEngine final : public QPaintEngine {
     item.origin = p;
     item.text = textItem.text();
     QFont font = textItem.font();
+    // A point size would be read again at the replay device's resolution; the
+    // page's own units keep the size whatever the device.
+    if (font.pixelSize() <= 0 && font.pointSizeF() > 0) {
+      font.setPixelSize(std::max(1, qRound(font.pointSizeF() * PageRecorder::kDpi / 72.0)));
+    }
     // QPainter draws underline, overline and strike-out itself as separate
     // fills, which we record; replaying them with the font would draw them twice.
     font.setUnderline(false);
