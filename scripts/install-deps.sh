@@ -13,7 +13,7 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
   poppler-utils
   xvfb xauth
-  desktop-file-utils appstream
+  desktop-file-utils appstream man-db
   clang-format
 )
 # The preview tests: a Latin font whose glyphs overhang their advance.

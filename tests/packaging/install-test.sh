@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks that every file lands
+# where the freedesktop conventions expect it, and that the desktop entry and
+# the AppStream metainfo validate.
+set -euo pipefail
+build="$1"
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" > /dev/null
+
+fail=0
+expect() {
+  if [ ! -s "$prefix/$1" ]; then
+    echo "missing after install: $1" >&2
+    fail=1
+  fi
+}
+id=org.kazenori.Kazenori
+expect bin/kazenori
+expect share/applications/$id.desktop
+expect share/icons/hicolor/scalable/apps/$id.svg
+expect share/metainfo/$id.metainfo.xml
+expect share/man/man1/kazenori.1
+[ "$fail" = 0 ] || exit 1
+[ -x "$prefix/bin/kazenori" ] || { echo "bin/kazenori is not executable" >&2; exit 1; }
+
+desktop-file-validate "$prefix/share/applications/$id.desktop"
+appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml"
+grep -q '^Categories=Education;Math;$' "$prefix/share/applications/$id.desktop"
+grep -q '^Name\[ja\]=' "$prefix/share/applications/$id.desktop"
+grep -q '^Comment\[ja\]=' "$prefix/share/applications/$id.desktop"
+grep -q '^Exec=kazenori' "$prefix/share/applications/$id.desktop"
+# The icon is a real SVG document, not a placeholder.
+grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
+# The manual page is well-formed enough for man to render it.
+MANWIDTH=80 man -l "$prefix/share/man/man1/kazenori.1" 2>&1 | grep -q 'kazenori - make printed'
+echo "install layout ok"
