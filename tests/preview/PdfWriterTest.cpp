@@ -90,5 +90,31 @@ TEST_F(PdfWriter, AFailedWriteLeavesTheOldFileAndNoTemporaryFiles) {
             QStringList{QStringLiteral("sheet.pdf")});
 }
 
+// The advance measured while recording is the advance in the PDF: text laid out
+// again at the PDF's resolution ends where it ended on the page.
+TEST_F(PdfWriter, RightAlignedTextEndsAtXInThePdf) {
+  prev_.BeginDoc();
+  for (int height : {37, 45, 60}) {
+    QFont f(QStringLiteral("ＭＳ ゴシック"));
+    f.setPixelSize(height);
+    prev_.Canvas()->setFont(f);
+    prev_.TextOutRight(1500, height * 20, QStringLiteral("W%1＝123").arg(height));
+  }
+  prev_.EndDoc();
+  const QString path = dir_.filePath(QStringLiteral("right.pdf"));
+  ASSERT_TRUE(prev_.WritePdf(path));
+  const QString box = QString::fromUtf8(
+      RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")}));
+  for (int height : {37, 45, 60}) {
+    const qsizetype at = box.indexOf(QStringLiteral(">W%1").arg(height));
+    ASSERT_GE(at, 0) << box.toStdString();
+    const qsizetype tag = box.lastIndexOf(QStringLiteral("<word"), at);
+    const QString word = box.mid(tag, at - tag);
+    const qsizetype s = word.indexOf(QStringLiteral("xMax=\"")) + 6;
+    const double xMax = word.mid(s, word.indexOf(QLatin1Char('"'), s) - s).toDouble();
+    EXPECT_NEAR(xMax, 1500 / 254.0 * 72, 0.3) << "height " << height;  // 0.1 mm
+  }
+}
+
 }  // namespace
 }  // namespace kazenori
