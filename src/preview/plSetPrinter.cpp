@@ -165,8 +165,18 @@ void TplSetPrinter::SelectPrinter(const QString& name) {
   if (index < 0) index = Match(QPrinterInfo::defaultPrinterName());
   if (index < 0) index = 0;
   printerIndex_ = index;
+  bins_.reset();
   if (printerName_.isEmpty()) printerName_ = printers_[static_cast<size_t>(index)].printerName();
   ResetToPrinterDefaults();
+}
+
+const std::vector<PrinterBin>& TplSetPrinter::Bins() const {
+  if (!bins_) {
+    const QPrinterInfo* info = Selected();
+    bins_ = std::make_unique<std::vector<PrinterBin>>(info ? PrinterBinsOf(info->printerName())
+                                                           : std::vector<PrinterBin>());
+  }
+  return *bins_;
 }
 
 void TplSetPrinter::ResetToPrinterDefaults() {
@@ -306,7 +316,7 @@ void TplSetPrinter::SetOrientation(bool landscape) {
 QStringList TplSetPrinter::BinNames() const {
   QStringList names;
   if (const QPrinterInfo* info = Selected()) {
-    for (const PrinterBin& b : PrinterBinsOf(info->printerName())) names << b.name;
+    for (const PrinterBin& b : Bins()) names << b.name;
   }
   return names;
 }
@@ -314,7 +324,7 @@ QStringList TplSetPrinter::BinNames() const {
 QString TplSetPrinter::GetBinName() const {
   const QPrinterInfo* info = Selected();
   if (!info) return QString();
-  const std::vector<PrinterBin> bins = PrinterBinsOf(info->printerName());
+  const std::vector<PrinterBin>& bins = Bins();
   for (const PrinterBin& b : bins) {
     if (binKey_.isEmpty() ? b.isDefault : b.key == binKey_) return b.name;
   }
@@ -324,7 +334,7 @@ QString TplSetPrinter::GetBinName() const {
 void TplSetPrinter::SetBinName(const QString& name) {
   const QPrinterInfo* info = Selected();
   if (!info) return;
-  for (const PrinterBin& b : PrinterBinsOf(info->printerName())) {
+  for (const PrinterBin& b : Bins()) {
     if (b.name == name) {
       binKey_ = b.key;
       RefreshCaps();
@@ -347,7 +357,7 @@ bool TplSetPrinter::ApplyDeviceSettings(const QByteArray& bytes) {
   if (const QPageSize* found = FindSupported(supported, s.pageSize)) pageSize_ = *found;
   landscape_ = s.landscape;
   binKey_.clear();
-  for (const PrinterBin& b : PrinterBinsOf(info->printerName())) {
+  for (const PrinterBin& b : Bins()) {
     if (b.key == s.binKey) binKey_ = s.binKey;
   }
   RefreshCaps();
