@@ -258,3 +258,28 @@ TEST_F(PrintCupsSource, TheChosenPaperSourceTravelsWithTheJob) {
 
 }  // namespace
 }  // namespace kazenori
+
+namespace kazenori {
+namespace {
+
+TEST(PrintRange, ChosenRangesBecomeAscendingPagesOfTheDocument) {
+  struct Case {
+    int first, last, count, wantFirst, wantLast;
+  };
+  for (const Case& c : {Case{3, 1, 4, 1, 3},   // from a dialog's 3..1
+                        Case{0, 0, 4, 1, 4},   // a dialog's selection: every page
+                        Case{2, 2, 4, 2, 2},   // one page
+                        Case{5, 9, 4, 4, 4},   // beyond the end: the last page
+                        Case{9, 5, 4, 4, 4},   // and reversed
+                        Case{-2, 3, 4, 1, 3},  // before the start
+                        Case{0, 2, 4, 1, 2},   //
+                        Case{1, 1, 1, 1, 1}}) {
+    SCOPED_TRACE(::testing::Message() << c.first << ".." << c.last << " of " << c.count);
+    const PrintRange r = NormalisedPrintRange(c.first, c.last, c.count);
+    EXPECT_EQ(r.first, c.wantFirst);
+    EXPECT_EQ(r.last, c.wantLast);
+  }
+}
+
+}  // namespace
+}  // namespace kazenori
