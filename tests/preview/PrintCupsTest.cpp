@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPrinter>
 
 #include <stdexcept>
 
@@ -279,6 +280,51 @@ TEST(PrintRange, ChosenRangesBecomeAscendingPagesOfTheDocument) {
     EXPECT_EQ(r.first, c.wantFirst);
     EXPECT_EQ(r.last, c.wantLast);
   }
+}
+
+}  // namespace
+}  // namespace kazenori
+
+namespace kazenori {
+namespace {
+
+using namespace kazenori::testing;
+
+class PrintCupsDialog : public QtTest {};
+
+// What a print dialog leaves in its QPrinter goes with the job, and restoring
+// the settings saved by BeginDoc forgets it again.
+TEST_F(PrintCupsDialog, CopiesAndPaperFromADialogTravelWithTheJobUntilRestored) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  TplSetPrinter settings(nullptr, QStringLiteral("plSetPrinter1"));
+  settings.SetPrinterName(queue);
+  TplPrev prev;
+  prev.SetplSetPrinter(&settings);
+  RecordPages(prev, 1);
+
+  QPrinter dialog(QPrinter::HighResolution);
+  settings.ConfigurePrinter(dialog);
+  dialog.setCopyCount(2);
+  dialog.setPageSize(QPageSize(QPageSize::A5));
+  settings.SyncFromPrinter(dialog);
+  const QString title = JobTitle("copies");
+  RemoveOutputs(dir, title);
+  prev.SetTitle(title);
+  prev.Print();
+  ASSERT_FALSE(WaitForOutput(dir, title).isEmpty());
+  QFile options(QDir(dir).filePath(title + QStringLiteral(".options")));
+  ASSERT_TRUE(options.open(QIODevice::ReadOnly));
+  const QByteArray sent = options.readAll();
+  EXPECT_TRUE(sent.contains("copies=2")) << sent.toStdString();
+  EXPECT_TRUE(sent.contains("A5")) << sent.toStdString();
+
+  prev.RestorePrinterSettings();
+  QPrinter next(QPrinter::HighResolution);
+  settings.ConfigurePrinter(next);
+  EXPECT_EQ(next.copyCount(), 1);
+  EXPECT_EQ(next.pageLayout().pageSize().id(), QPageSize::A4);
 }
 
 }  // namespace
