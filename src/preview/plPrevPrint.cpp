@@ -86,6 +86,9 @@ QTransform TCustomplPrev::PrinterMapping(const QPrinter& printer) const {
 }
 
 void TCustomplPrev::Print() {
+  // Pending events are processed between pages; a second print started from
+  // one of them would interleave its sheets with this job's.
+  if (printing_) return;
   if (!windowShown_) PrepareForm();
   if (!recorded_) {
     Messages::Current().Warning(QString::fromUtf16(kNoDrawing),
