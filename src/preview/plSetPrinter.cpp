@@ -13,13 +13,15 @@ namespace {
 
 // Identifies our serialisation of the device settings and its layout.
 constexpr quint32 kDevDataMagic = 0x4B5A5053;  // "KZPS"
-constexpr quint8 kDevDataVersion = 1;
+constexpr quint8 kDevDataVersion = 2;
 
 struct DeviceSettings {
   QString printer;
   QPageSize pageSize;
   bool landscape = false;
   QString binKey;
+  int copies = 1;
+  int duplex = 0;
 };
 
 QByteArray Serialise(const DeviceSettings& s) {
@@ -28,7 +30,7 @@ QByteArray Serialise(const DeviceSettings& s) {
   out.setVersion(QDataStream::Qt_6_0);
   out << kDevDataMagic << kDevDataVersion << s.printer << s.pageSize.key()
       << s.pageSize.size(QPageSize::Millimeter) << s.pageSize.name() << quint8(s.landscape)
-      << s.binKey;
+      << s.binKey << qint32(s.copies) << qint32(s.duplex);
   return bytes;
 }
 
@@ -42,7 +44,10 @@ bool Deserialise(const QByteArray& bytes, DeviceSettings* s) {
   QString key, name;
   QSizeF mm;
   quint8 landscape = 0;
-  in >> s->printer >> key >> mm >> name >> landscape >> s->binKey;
+  qint32 copies = 1, duplex = 0;
+  in >> s->printer >> key >> mm >> name >> landscape >> s->binKey >> copies >> duplex;
+  s->copies = std::max(1, static_cast<int>(copies));
+  s->duplex = duplex >= 0 && duplex <= QPrinter::DuplexShortSide ? duplex : 0;
   if (in.status() != QDataStream::Ok || !mm.isValid() || mm.isEmpty()) return false;
   const QPageSize::PageSizeId id = QPageSize::id(mm, QPageSize::Millimeter, QPageSize::FuzzyMatch);
   s->pageSize = id != QPageSize::Custom && QPageSize::key(id) == key
@@ -186,6 +191,8 @@ void TplSetPrinter::ResetToPrinterDefaults() {
   if (!pageSize_.isValid()) pageSize_ = QPageSize(QPageSize::A4);
   landscape_ = false;
   binKey_.clear();
+  copies_ = 1;
+  duplex_ = 0;
   RefreshCaps();
 }
 
@@ -211,6 +218,8 @@ void TplSetPrinter::ConfigurePrinter(QPrinter& printer) const {
   // The printable area is all the device can print, not Qt's default margins.
   const QPageLayout layout = printer.pageLayout();
   printer.setPageMargins(layout.minimumMargins(), layout.units());
+  printer.setCopyCount(copies_);
+  printer.setDuplex(static_cast<QPrinter::DuplexMode>(duplex_));
   ApplyBin(printer, binKey_);
 }
 
@@ -346,7 +355,7 @@ void TplSetPrinter::SetBinName(const QString& name) {
 
 void TplSetPrinter::CaptureDeviceSettings() {
   if (!Selected()) return;
-  devData_ = Serialise({printerName_, pageSize_, landscape_, binKey_});
+  devData_ = Serialise({printerName_, pageSize_, landscape_, binKey_, copies_, duplex_});
 }
 
 bool TplSetPrinter::ApplyDeviceSettings(const QByteArray& bytes) {
@@ -356,6 +365,8 @@ bool TplSetPrinter::ApplyDeviceSettings(const QByteArray& bytes) {
   const QList<QPageSize> supported = info->supportedPageSizes();
   if (const QPageSize* found = FindSupported(supported, s.pageSize)) pageSize_ = *found;
   landscape_ = s.landscape;
+  copies_ = s.copies;
+  duplex_ = s.duplex;
   binKey_.clear();
   for (const PrinterBin& b : Bins()) {
     if (b.key == s.binKey) binKey_ = s.binKey;
@@ -394,6 +405,9 @@ void TplSetPrinter::SyncFromPrinter(const QPrinter& printer) {
     if (const QPageSize* found = FindSupported(supported, layout.pageSize())) pageSize_ = *found;
   }
   landscape_ = layout.orientation() == QPageLayout::Landscape;
+  // The copies and sides chosen in a print dialog go to the printer with the job.
+  copies_ = std::max(1, printer.copyCount());
+  duplex_ = static_cast<int>(printer.duplex());
   RefreshCaps();
   CaptureDeviceSettings();
 }

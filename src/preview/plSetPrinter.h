@@ -139,6 +139,8 @@ class TplSetPrinter : public QObject {
   QPageSize pageSize_;
   bool landscape_ = false;
   QString binKey_;
+  int copies_ = 1;
+  int duplex_ = 0;  // QPrinter::DuplexMode
   QByteArray devData_;
   TplSetPrinterDesignValue designValue_;
   std::unique_ptr<QPrinter> caps_;  // the selected printer, configured, for its metrics
