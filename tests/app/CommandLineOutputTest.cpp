@@ -175,11 +175,8 @@ TEST_F(CommandLineOutput, ColourWordSheetThroughTheCommandLine) {
 }
 
 // The program binary itself, with no display at all.
-// The build tree from the environment, else the one this test lives in.
 QString Binary() {
-  QString root = QString::fromUtf8(qgetenv("KAZENORI_BINARY_DIR"));
-  if (root.isEmpty()) root = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-  return QDir::cleanPath(root + QStringLiteral("/src/app/kazenori"));
+  return QDir::cleanPath(QStringLiteral(KAZENORI_BINARY_DIR "/src/app/kazenori"));
 }
 
 Outcome RunBinary(const QStringList& args, const QString& display = {}) {
