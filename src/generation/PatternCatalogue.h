@@ -22,6 +22,19 @@ struct PatternInfo {
 
 const std::array<PatternInfo, kPatternCount>& PatternCatalogue();
 
+// The term count mode a pattern's problems are written in.
+constexpr int TermModeOf(Kind kind) {
+  switch (kind) {
+    case Kind::kTwoTerms:
+      return 0;
+    case Kind::kThreeTerms:
+      return 1;
+    case Kind::kSpecial:
+      return 2;
+  }
+  return -1;
+}
+
 // Pattern 1..150; throws std::out_of_range for any other number.
 const PatternInfo& Pattern(int number);
 

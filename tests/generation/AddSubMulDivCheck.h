@@ -79,18 +79,6 @@ inline Key RepeatKey(const ProblemRecord& r) {
   return {r.valA, r.valB, r.valC, withD ? r.valD : INT_MIN};
 }
 
-inline int ModeOf(Kind kind) {
-  switch (kind) {
-    case Kind::kTwoTerms:
-      return kTwoTerms;
-    case Kind::kThreeTerms:
-      return kThreeTerms;
-    case Kind::kSpecial:
-      return kSpecial;
-  }
-  return -1;
-}
-
 struct Extremes {
   int lo = INT_MAX, hi = INT_MIN;
   void Add(int x) {
@@ -122,7 +110,7 @@ inline void CheckDirectDraws(const PatternRule& row, int flag, int draws, std::u
     Draw d{rnd, state};
     generate(d);
     ASSERT_EQ(d.op, info.op);
-    ASSERT_EQ(state.termMode, ModeOf(info.kind));
+    ASSERT_EQ(state.termMode, TermModeOf(info.kind));
     if (info.kind == Kind::kSpecial) {
       ASSERT_EQ(state.specialForm, info.form);
     }
@@ -199,7 +187,7 @@ inline void CheckSheets(const PatternRule& row, int flag, int sheets, std::uint3
       generator.MakeQData(i);
       const ProblemRecord& r = table.At(i);
       ASSERT_EQ(r.op, info.op);
-      ASSERT_EQ(r.termMode, ModeOf(info.kind));
+      ASSERT_EQ(r.termMode, TermModeOf(info.kind));
       ASSERT_EQ(r.form, info.form);
       const Values v{r.valA, r.valB, r.valC, r.valD};
       ASSERT_TRUE(row.holds(v)) << Show(v) << " breaks: " << row.what;

@@ -47,18 +47,6 @@ std::size_t DistinctProblems(GeneratorFn generate, int zeroAllowed) {
   return keys.size();
 }
 
-int TermModeOf(Kind kind) {
-  switch (kind) {
-    case Kind::kTwoTerms:
-      return kTwoTerms;
-    case Kind::kThreeTerms:
-      return kThreeTerms;
-    case Kind::kSpecial:
-      return kSpecial;
-  }
-  return -1;
-}
-
 class AllPatterns : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
