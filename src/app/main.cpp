@@ -1,3 +1,5 @@
 #include "app/GuiMain.h"
 
-int main(int argc, char** argv) { return kazenori::RunGui(argc, argv); }
+int main(int argc, char** argv) {
+  return kazenori::RunGui(argc, argv);
+}
