@@ -1,0 +1,40 @@
+#include "preview/Fonts.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace kazenori {
+
+bool RegisterFontSubstitutions() {
+  struct Substitution {
+    const char16_t* name;
+    const char* substitute;
+  };
+  static const Substitution kSubstitutions[] = {
+      {u"ＭＳ ゴシック", "IPAGothic"},
+      {u"ＭＳ Ｐゴシック", "IPAPGothic"},
+  };
+  const QStringList families = QFontDatabase::families();
+  bool all = true;
+  for (const auto& s : kSubstitutions) {
+    const QString name = QString::fromUtf16(s.name);
+    const QString substitute = QString::fromLatin1(s.substitute);
+    QFont::removeSubstitutions(name);
+    QFont::insertSubstitution(name, substitute);
+    if (!families.contains(substitute, Qt::CaseInsensitive)) {
+      all = false;
+      std::fprintf(stderr,
+                   "kazenori: the font \"%s\" (used for \"%s\") is not installed; "
+                   "Japanese text will be drawn in a fallback font. "
+                   "Install the Debian package fonts-ipafont-gothic.\n",
+                   s.substitute, qUtf8Printable(name));
+    }
+  }
+  return all;
+}
+
+}  // namespace kazenori

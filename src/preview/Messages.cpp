@@ -1,0 +1,55 @@
+#include "preview/Messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace kazenori {
+
+namespace {
+
+Messages*& InstalledSink() {
+  static Messages* sink = nullptr;
+  return sink;
+}
+
+}  // namespace
+
+Messages& Messages::Current() {
+  static BoxMessages boxes;
+  Messages* sink = InstalledSink();
+  return sink ? *sink : boxes;
+}
+
+Messages* Messages::Install(Messages* sink) {
+  Messages* previous = InstalledSink();
+  InstalledSink() = sink;
+  return previous;
+}
+
+void BoxMessages::Show(const Message& message) {
+  // A box needs a widget application; a headless caller still learns what went wrong.
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(message.caption), qUtf8Printable(message.text));
+    return;
+  }
+  if (message.beep) QApplication::beep();
+  QMessageBox::Icon icon = QMessageBox::Information;
+  switch (message.icon) {
+    case MessageIcon::Warning:
+      icon = QMessageBox::Warning;
+      break;
+    case MessageIcon::Information:
+      icon = QMessageBox::Information;
+      break;
+    case MessageIcon::Error:
+      icon = QMessageBox::Critical;
+      break;
+  }
+  QMessageBox box(icon, message.caption, message.text, QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.exec();
+}
+
+}  // namespace kazenori

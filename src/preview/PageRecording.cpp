@@ -1,0 +1,236 @@
+#include "preview/PageRecording.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+
+namespace kazenori {
+
+void PageRecording::Clear() {
+  items_.clear();
+  clips_.clear();
+}
+
+int PageRecording::AddClip(const QPainterPath& clip) {
+  if (!clips_.empty() && clips_.back() == clip) return static_cast<int>(clips_.size()) - 1;
+  clips_.push_back(clip);
+  return static_cast<int>(clips_.size()) - 1;
+}
+
+QTransform StretchTransform(QSizeF size, const QPointF& topLeft, const QPointF& bottomRight) {
+  if (size.width() <= 0 || size.height() <= 0) return QTransform();
+  const double sx = (bottomRight.x() - topLeft.x()) / size.width();
+  const double sy = (bottomRight.y() - topLeft.y()) / size.height();
+  return QTransform(sx, 0, 0, sy, topLeft.x(), topLeft.y());
+}
+
+void PageRecording::PlayInto(QPainter& painter, const QPointF& topLeft,
+                             const QPointF& bottomRight) const {
+  Play(painter, StretchTransform(size_, topLeft, bottomRight));
+}
+
+void PageRecording::Play(QPainter& painter, const QTransform& pageToDevice) const {
+  painter.save();
+  const QTransform outer = painter.worldTransform();
+  const QTransform base = pageToDevice * outer;
+  painter.save();  // the state without any of our clips, restored at each clip change
+  int clip = -1;
+  for (const PageItem& item : items_) {
+    if (item.clip != clip) {
+      painter.restore();
+      painter.save();
+      clip = item.clip;
+      if (clip >= 0) {
+        painter.setWorldTransform(base);
+        painter.setClipPath(clips_[static_cast<size_t>(clip)], Qt::IntersectClip);
+      }
+    }
+    painter.setWorldTransform(item.transform * base);
+    painter.setOpacity(item.opacity);
+    painter.setCompositionMode(item.composition);
+    switch (item.kind) {
+      case PageItem::Kind::Text:
+        painter.setPen(item.pen);
+        painter.setFont(item.font);
+        painter.drawText(item.origin, item.text);
+        break;
+      case PageItem::Kind::Path:
+        painter.setPen(item.pen);
+        painter.setBrush(item.brush);
+        painter.drawPath(item.path);
+        break;
+      case PageItem::Kind::Image:
+        painter.drawImage(item.target, item.image, item.source);
+        break;
+    }
+  }
+  painter.restore();
+  painter.restore();
+}
+
+void PageRecording::Append(const PageRecording& other, const QTransform& transform,
+                           const QPainterPath& outerClip) {
+  std::vector<int> clipMap(other.clips_.size(), -2);
+  const int outer = outerClip.isEmpty() ? -1 : AddClip(outerClip);
+  items_.reserve(items_.size() + other.items_.size());
+  for (const PageItem& source : other.items_) {
+    PageItem item = source;
+    item.transform = source.transform * transform;
+    if (source.clip < 0) {
+      item.clip = outer;
+    } else {
+      int& mapped = clipMap[static_cast<size_t>(source.clip)];
+      if (mapped == -2) {
+        QPainterPath c = transform.map(other.clips_[static_cast<size_t>(source.clip)]);
+        if (!outerClip.isEmpty()) c = c.intersected(outerClip);
+        clips_.push_back(c);
+        mapped = static_cast<int>(clips_.size()) - 1;
+      }
+      item.clip = mapped;
+    }
+    items_.push_back(std::move(item));
+  }
+}
+
+// Records what a QPainter draws. It claims every feature so that QPainter hands
+// over text, transforms and clips as they are instead of emulating them.
+class RecordingEngine final : public QPaintEngine {
+ public:
+  explicit RecordingEngine(PageRecorder* device) : QPaintEngine(AllFeatures), device_(device) {}
+
+  bool begin(QPaintDevice*) override {
+    clipDirty_ = true;
+    return device_->Target() != nullptr;
+  }
+  bool end() override { return true; }
+  Type type() const override { return static_cast<Type>(QPaintEngine::User + 7); }
+
+  void updateState(const QPaintEngineState& state) override {
+    const DirtyFlags f = state.state();
+    if (f & DirtyPen) pen_ = state.pen();
+    if (f & DirtyBrush) brush_ = state.brush();
+    if (f & DirtyOpacity) opacity_ = state.opacity();
+    if (f & DirtyCompositionMode) composition_ = state.compositionMode();
+    if (f & (DirtyClipPath | DirtyClipRegion | DirtyClipEnabled | DirtyTransform)) {
+      clipDirty_ = true;
+    }
+  }
+
+  void drawPath(const QPainterPath& path) override { AddPath(path, brush_); }
+
+  void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
+    QPainterPath path;
+    if (count <= 0) return;
+    path.moveTo(points[0]);
+    for (int i = 1; i < count; ++i) path.lineTo(points[i]);
+    if (mode == PolylineMode) {
+      AddPath(path, Qt::NoBrush);
+      return;
+    }
+    path.closeSubpath();
+    path.setFillRule(mode == OddEvenMode ? Qt::OddEvenFill : Qt::WindingFill);
+    AddPath(path, brush_);
+  }
+
+  void drawPixmap(const QRectF& r, const QPixmap& pm, const QRectF& sr) override {
+    drawImage(r, pm.toImage(), sr, Qt::AutoColor);
+  }
+
+  void drawImage(const QRectF& r, const QImage& image, const QRectF& sr,
+                 Qt::ImageConversionFlags) override {
+    PageItem item = Begin(PageItem::Kind::Image);
+    item.image = image;
+    item.target = r;
+    item.source = sr;
+    device_->Target()->Add(std::move(item));
+  }
+
+  void drawTextItem(const QPointF& p, const QTextItem& textItem) override {
+    PageItem item = Begin(PageItem::Kind::Text);
+    item.origin = p;
+    item.text = textItem.text();
+    QFont font = textItem.font();
+    // QPainter draws underline, overline and strike-out itself as separate
+    // fills, which we record; replaying them with the font would draw them twice.
+    font.setUnderline(false);
+    font.setOverline(false);
+    font.setStrikeOut(false);
+    item.font = font;
+    item.pen = pen_;
+    device_->Target()->Add(std::move(item));
+  }
+
+ private:
+  PageItem Begin(PageItem::Kind kind) {
+    PageItem item;
+    item.kind = kind;
+    QPainter* p = painter();
+    item.transform = p->combinedTransform();
+    if (clipDirty_) {
+      clip_ = p->hasClipping() ? device_->Target()->AddClip(item.transform.map(p->clipPath())) : -1;
+      clipDirty_ = false;
+    }
+    item.clip = clip_;
+    item.opacity = opacity_;
+    item.composition = composition_;
+    return item;
+  }
+
+  void AddPath(const QPainterPath& path, const QBrush& brush) {
+    PageItem item = Begin(PageItem::Kind::Path);
+    item.path = path;
+    item.pen = pen_;
+    item.brush = brush;
+    device_->Target()->Add(std::move(item));
+  }
+
+  PageRecorder* device_;
+  QPen pen_;
+  QBrush brush_;
+  double opacity_ = 1.0;
+  QPainter::CompositionMode composition_ = QPainter::CompositionMode_SourceOver;
+  bool clipDirty_ = true;
+  int clip_ = -1;
+};
+
+PageRecorder::PageRecorder(PageRecording* target)
+    : target_(target), engine_(std::make_unique<RecordingEngine>(this)) {}
+
+PageRecorder::~PageRecorder() = default;
+
+void PageRecorder::SetTarget(PageRecording* target) {
+  target_ = target;
+}
+
+QPaintEngine* PageRecorder::paintEngine() const {
+  return engine_.get();
+}
+
+int PageRecorder::metric(PaintDeviceMetric m) const {
+  const QSizeF size = target_ ? target_->Size() : QSizeF();
+  switch (m) {
+    case PdmWidth:
+      return static_cast<int>(size.width());
+    case PdmHeight:
+      return static_cast<int>(size.height());
+    case PdmWidthMM:
+      return static_cast<int>(size.width() / 10);
+    case PdmHeightMM:
+      return static_cast<int>(size.height() / 10);
+    case PdmNumColors:
+      return 0x7fffffff;
+    case PdmDepth:
+      return 32;
+    case PdmDpiX:
+    case PdmDpiY:
+    case PdmPhysicalDpiX:
+    case PdmPhysicalDpiY:
+      return kDpi;
+    case PdmDevicePixelRatio:
+      return 1;
+    case PdmDevicePixelRatioScaled:
+      return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+  }
+  return 0;
+}
+
+}  // namespace kazenori

@@ -1,0 +1,61 @@
+#include "preview/TextUtils.h"
+
+#include <QFontMetricsF>
+
+#include <cfenv>
+#include <cmath>
+
+namespace kazenori {
+
+namespace {
+
+// The glyph whose bearing counts: a lone surrogate half has no glyph of its own.
+bool BearingChar(const QString& s, bool last, QChar* c) {
+  if (s.isEmpty()) return false;
+  const QChar ch = last ? s.back() : s.front();
+  if (ch.isSurrogate()) return false;
+  *c = ch;
+  return true;
+}
+
+}  // namespace
+
+int RoundHalfEven(double v) {
+  const int saved = std::fegetround();
+  std::fesetround(FE_TONEAREST);
+  const double r = std::nearbyint(v);
+  std::fesetround(saved);
+  return static_cast<int>(r);
+}
+
+TextMetrics::TextMetrics(const QFont& font, QPaintDevice* device) : font_(font), device_(device) {}
+
+double TextMetrics::Width(const QString& s) const {
+  return QFontMetricsF(font_, device_).horizontalAdvance(s);
+}
+
+int TextMetrics::HalfHeight() const {
+  const QFontMetricsF fm(font_, device_);
+  return static_cast<int>(
+      std::ceil(fm.size(Qt::TextSingleLine, QStringLiteral("Hg")).height() / 2));
+}
+
+double TextMetrics::Ascent() const {
+  return QFontMetricsF(font_, device_).ascent();
+}
+
+int TextMetrics::LeftOverhang(const QString& s) const {
+  QChar c;
+  if (!BearingChar(s, false, &c)) return 0;
+  const double a = QFontMetricsF(font_, device_).leftBearing(c);
+  return a < 0 ? RoundHalfEven(-a) : 0;
+}
+
+int TextMetrics::RightOverhang(const QString& s) const {
+  QChar c;
+  if (!BearingChar(s, true, &c)) return 0;
+  const double r = QFontMetricsF(font_, device_).rightBearing(c);
+  return r < 0 ? RoundHalfEven(-r) : 0;
+}
+
+}  // namespace kazenori

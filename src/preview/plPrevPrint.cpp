@@ -1,0 +1,192 @@
+// TCustomplPrev: printing through the printer layer and writing PDF files.
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <stdexcept>
+
+#include "preview/Messages.h"
+#include "preview/plPrev.h"
+#include "preview/plSetPrinter.h"
+
+namespace kazenori {
+
+namespace {
+
+const char16_t kNoDrawing[] = u"Canvasへの描画コードが見つかりません．　　";
+const char16_t kNoDrawingCaption[] = u"印刷プレビュー制御コンポーネント";
+const char16_t kNoPrinter[] = u"プリンタがインストールされていないので印刷できません．　　";
+const char16_t kNoPrinterCaption[] = u" 印刷";
+
+// Device values of one printer for one sheet, in its device pixels; the paint
+// rectangle's corner is the device origin, as QPrinter draws without FullPage.
+struct Sheet {
+  int pageWidth, pageHeight;
+  int printableWidth, printableHeight;
+  int offsetX, offsetY;
+};
+
+Sheet SheetOf(const QPrinter& printer) {
+  const int res = printer.resolution();
+  const QPageLayout layout = printer.pageLayout();
+  const QRect full = layout.fullRectPixels(res);
+  const QRect paint = layout.paintRectPixels(res);
+  return {full.width(), full.height(), paint.width(), paint.height(), paint.left(), paint.top()};
+}
+
+}  // namespace
+
+bool TCustomplPrev::IsAcrobatPrinter() const {
+  return setPrinter_ && setPrinter_->PrinterName().toUpper().contains(QLatin1String("ACROBAT"));
+}
+
+QTransform TCustomplPrev::PrinterMapping(const QPrinter& printer) const {
+  // The live printer's own values: a print dialog may have chosen another
+  // printer since the page metrics were computed.
+  const Sheet s = SheetOf(printer);
+  const int res = printer.resolution();
+  const double paperW = std::max(1, static_cast<int>(s.pageWidth * 254.0 / res));
+  const double paperH = std::max(1, static_cast<int>(s.pageHeight * 254.0 / res));
+  const double sx = s.pageWidth / paperW;
+  const double sy = s.pageHeight / paperH;
+  // window origin wo, viewport origin vo: device = (logical - wo) * s + vo
+  QPointF wo(-printOffsetX_, -printOffsetY_);
+  const QPointF vo(-s.offsetX, -s.offsetY);
+  QTransform page;  // how the composed page is stretched into the logical paper
+  const QSizeF view(viewWidth_, viewHeight_);
+  if (inversePrint_) {
+    // The right and bottom margins become the offsets, and the page is drawn
+    // into the reversed rectangle: turned by 180 degrees, still shifted right
+    // and down as the reader of the turned sheet sees it.
+    const int offX = s.pageWidth - (s.offsetX + s.printableWidth);
+    const int offY = s.pageHeight - (s.offsetY + s.printableHeight);
+    wo = QPointF(printOffsetX_, printOffsetY_);
+    const QPointF vi(s.printableWidth + offX - s.pageWidth,
+                     s.printableHeight + offY - s.pageHeight);
+    page = StretchTransform(view, QPointF(viewWidth_, viewHeight_), QPointF(0, 0));
+    return page * QTransform::fromTranslate(-wo.x(), -wo.y()) * QTransform::fromScale(sx, sy) *
+           QTransform::fromTranslate(vi.x(), vi.y());
+  }
+  page = StretchTransform(view, QPointF(0, 0), QPointF(viewWidth_, viewHeight_));
+  return page * QTransform::fromTranslate(-wo.x(), -wo.y()) * QTransform::fromScale(sx, sy) *
+         QTransform::fromTranslate(vo.x(), vo.y());
+}
+
+void TCustomplPrev::Print() {
+  if (!windowShown_) PrepareForm();
+  if (!recorded_) {
+    Messages::Current().Warning(QString::fromUtf16(kNoDrawing),
+                                QString::fromUtf16(kNoDrawingCaption));
+    return;
+  }
+  if (noPrinter_) {
+    Messages::Current().Information(QString::fromUtf16(kNoPrinter),
+                                    QString::fromUtf16(kNoPrinterCaption));
+    return;
+  }
+  int first = std::min(rangeFirst_, rangeLast_);
+  int last = std::max(rangeFirst_, rangeLast_);
+  if (first > pageCount_) first = pageCount_;
+  if (last > pageCount_) last = pageCount_;
+  if (first <= 0) first = 1;
+  if (last <= 0) last = pageCount_;
+  // The original layer held the Control key down for Acrobat's driver; CUPS has
+  // no such driver convention, so nothing is changed for such printers here.
+
+  QPrinter printer(QPrinter::HighResolution);
+  setPrinter_->ConfigurePrinter(printer);
+  printer.setDocName(
+      !title_.isEmpty() ? title_ : QCoreApplication::applicationName() + QStringLiteral("印刷"));
+  PrintPages(printer, first, last);
+}
+
+void TCustomplPrev::PrintPages(QPrinter& printer, int first, int last) {
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    throw std::runtime_error("the print job for printer \"" + printer.printerName().toStdString() +
+                             "\" could not be started");
+  }
+  printing_ = true;
+  const bool ownCursor = qGuiApp != nullptr;
+  if (ownCursor) QGuiApplication::setOverrideCursor(QCursor(cursor_));
+  auto finish = [&] {
+    painter.resetTransform();
+    painter.end();
+    QCoreApplication::processEvents();
+    printing_ = false;
+    if (ownCursor) QGuiApplication::restoreOverrideCursor();
+  };
+  try {
+    for (int i = first; i <= last; ++i) {
+      const QTransform mapping = PrinterMapping(printer);
+      const PageRecording* composed = GetPageImage(i);
+      if (composed) composed->Play(painter, mapping);
+      QCoreApplication::processEvents();
+      if (OnPrint) OnPrint(this, i);
+      if (i < last && !printer.newPage()) {
+        throw std::runtime_error("the printer refused a new sheet after page " + std::to_string(i));
+      }
+    }
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+}
+
+bool TCustomplPrev::WritePdf(const QString& path, QString* error) {
+  auto fail = [error](const QString& why) {
+    if (error) *error = why;
+    return false;
+  };
+  if (!recorded_ || pages_.empty()) return fail(QStringLiteral("there is no document to write"));
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+  }
+  const QSizeF paperMm(paperWidth_ / 10.0, paperHeight_ / 10.0);
+  QPageSize pageSize(paperMm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+  {
+    QPdfWriter writer(&file);
+    writer.setResolution(1200);
+    writer.setTitle(title_);
+    writer.setCreator(QStringLiteral("Kazenori"));
+    writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+      file.cancelWriting();
+      return fail(QStringLiteral("cannot start the PDF writer for %1").arg(path));
+    }
+    const QRect full = writer.pageLayout().fullRectPixels(writer.resolution());
+    const QTransform mapping = QTransform::fromScale(full.width() / double(paperWidth_),
+                                                     full.height() / double(paperHeight_));
+    outputMode_ = true;
+    struct Reset {
+      bool& flag;
+      ~Reset() { flag = false; }
+    } reset{outputMode_};
+    for (int i = 1; i <= pageCount_; ++i) {
+      if (i > 1 && !writer.newPage()) {
+        painter.end();
+        file.cancelWriting();
+        return fail(QStringLiteral("the PDF writer refused page %1").arg(i));
+      }
+      if (const PageRecording* page = GetPageImage(i)) {
+        page->Play(painter, StretchTransform(page->Size(), QPointF(0, 0),
+                                             QPointF(paperWidth_, paperHeight_)) *
+                                mapping);
+      }
+    }
+    painter.end();
+  }
+  if (!file.commit()) {
+    return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+  }
+  return true;
+}
+
+}  // namespace kazenori

@@ -1,0 +1,387 @@
+#include "preview/plSetPrinter.h"
+
+#include <QDataStream>
+#include <QIODevice>
+#include <QPageLayout>
+#include <QPrinter>
+
+#include "preview/PrinterPlatform.h"
+
+namespace kazenori {
+
+namespace {
+
+// Identifies our serialisation of the device settings and its layout.
+constexpr quint32 kDevDataMagic = 0x4B5A5053;  // "KZPS"
+constexpr quint8 kDevDataVersion = 1;
+
+struct DeviceSettings {
+  QString printer;
+  QPageSize pageSize;
+  bool landscape = false;
+  QString binKey;
+};
+
+QByteArray Serialise(const DeviceSettings& s) {
+  QByteArray bytes;
+  QDataStream out(&bytes, QIODevice::WriteOnly);
+  out.setVersion(QDataStream::Qt_6_0);
+  out << kDevDataMagic << kDevDataVersion << s.printer << s.pageSize.key()
+      << s.pageSize.size(QPageSize::Millimeter) << s.pageSize.name() << quint8(s.landscape)
+      << s.binKey;
+  return bytes;
+}
+
+bool Deserialise(const QByteArray& bytes, DeviceSettings* s) {
+  QDataStream in(bytes);
+  in.setVersion(QDataStream::Qt_6_0);
+  quint32 magic = 0;
+  quint8 version = 0;
+  in >> magic >> version;
+  if (magic != kDevDataMagic || version != kDevDataVersion) return false;
+  QString key, name;
+  QSizeF mm;
+  quint8 landscape = 0;
+  in >> s->printer >> key >> mm >> name >> landscape >> s->binKey;
+  if (in.status() != QDataStream::Ok || !mm.isValid() || mm.isEmpty()) return false;
+  s->pageSize = QPageSize(mm, QPageSize::Millimeter, name, QPageSize::FuzzyMatch);
+  s->landscape = landscape != 0;
+  return true;
+}
+
+}  // namespace
+
+const std::vector<PaperCode>& PaperCodes() {
+  static const std::vector<PaperCode> kCodes = {
+      {1, QPageSize::Letter}, {3, QPageSize::Tabloid},   {4, QPageSize::Ledger},
+      {5, QPageSize::Legal},  {7, QPageSize::Executive}, {8, QPageSize::A3},
+      {9, QPageSize::A4},     {11, QPageSize::A5},       {12, QPageSize::JisB4},
+      {13, QPageSize::JisB5},
+  };
+  return kCodes;
+}
+
+QPageSize::PageSizeId PageSizeForCode(int code, bool* known) {
+  for (const PaperCode& p : PaperCodes()) {
+    if (p.code == code) {
+      if (known) *known = true;
+      return p.id;
+    }
+  }
+  if (known) *known = false;
+  return QPageSize::Custom;
+}
+
+int CodeForPageSize(const QPageSize& size) {
+  const QPageSize::PageSizeId id =
+      QPageSize::id(size.size(QPageSize::Millimeter), QPageSize::Millimeter, QPageSize::FuzzyMatch);
+  for (const PaperCode& p : PaperCodes()) {
+    if (p.id == id) return p.code;
+  }
+  return 256;
+}
+
+QString DevDataToHex(const QByteArray& bytes) {
+  return QString::fromLatin1(bytes.toHex().toUpper());
+}
+
+QByteArray DevDataFromHex(const QString& text) {
+  auto digit = [](QChar c) -> int {
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9') return u - '0';
+    if (u >= 'A' && u <= 'F') return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f') return u - 'a' + 10;
+    return -1;
+  };
+  QByteArray bytes;
+  bytes.reserve(text.size() / 2 + 1);
+  for (qsizetype i = 0; i + 1 < text.size(); i += 2) {
+    const int hi = digit(text[i]);
+    const int lo = digit(text[i + 1]);
+    if (hi < 0 || lo < 0) break;
+    bytes.append(static_cast<char>(hi * 16 + lo));
+  }
+  return bytes;
+}
+
+TplSetPrinter::TplSetPrinter(QObject* owner, const QString& name) : QObject(owner) {
+  setObjectName(name);
+  const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
+  printers_.assign(all.begin(), all.end());
+}
+
+TplSetPrinter::~TplSetPrinter() = default;
+
+QStringList TplSetPrinter::PrinterNames() const {
+  QStringList names;
+  for (const QPrinterInfo& p : printers_) names << p.printerName();
+  return names;
+}
+
+int TplSetPrinter::Match(const QString& name) const {
+  if (name.isEmpty()) return -1;
+  const QString upper = name.toUpper();
+  for (size_t i = 0; i < printers_.size(); ++i) {
+    const QString candidate = printers_[i].printerName().toUpper();
+    if (!candidate.isEmpty() && upper.contains(candidate)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+const QPrinterInfo* TplSetPrinter::Selected() const {
+  if (printerIndex_ < 0 || printerIndex_ >= PrinterCount()) return nullptr;
+  return &printers_[static_cast<size_t>(printerIndex_)];
+}
+
+void TplSetPrinter::SetPrinterName(const QString& name) {
+  if (printers_.empty()) return;
+  const QString old = printerName_;
+  int index = Match(name);
+  if (index < 0) index = Match(QPrinterInfo::defaultPrinterName());
+  if (index < 0) index = 0;  // no default printer configured: the first one stands in
+  printerName_ = printers_[static_cast<size_t>(index)].printerName();
+  SelectPrinter(printerName_);
+  CaptureDeviceSettings();
+  if (printerName_ != old && OnPrinterChange) OnPrinterChange(this);
+}
+
+void TplSetPrinter::SelectPrinter(const QString& name) {
+  if (printers_.empty()) return;
+  int index = Match(name);
+  if (index < 0) index = Match(QPrinterInfo::defaultPrinterName());
+  if (index < 0) index = 0;
+  printerIndex_ = index;
+  if (printerName_.isEmpty()) printerName_ = printers_[static_cast<size_t>(index)].printerName();
+  ResetToPrinterDefaults();
+}
+
+void TplSetPrinter::ResetToPrinterDefaults() {
+  const QPrinterInfo* info = Selected();
+  if (!info) return;
+  pageSize_ = info->defaultPageSize();
+  if (!pageSize_.isValid()) pageSize_ = QPageSize(QPageSize::A4);
+  landscape_ = false;
+  binKey_.clear();
+  RefreshCaps();
+}
+
+void TplSetPrinter::RefreshCaps() {
+  const QPrinterInfo* info = Selected();
+  if (!info) {
+    caps_.reset();
+    return;
+  }
+  if (!caps_ || caps_->printerName() != info->printerName()) {
+    caps_ = std::make_unique<QPrinter>(*info, QPrinter::HighResolution);
+  }
+  ConfigurePrinter(*caps_);
+}
+
+void TplSetPrinter::ConfigurePrinter(QPrinter& printer) const {
+  const QPrinterInfo* info = Selected();
+  if (!info) return;
+  if (printer.printerName() != info->printerName()) printer.setPrinterName(info->printerName());
+  printer.setFullPage(false);
+  printer.setPageSize(pageSize_);
+  printer.setPageOrientation(landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait);
+  ApplyBin(printer, binKey_);
+}
+
+int TplSetPrinter::GetPrinterCaps(int index) const {
+  if (printers_.empty() || !caps_) return 0;
+  const int res = caps_->resolution();
+  const QPageLayout layout = caps_->pageLayout();
+  const QRect full = layout.fullRectPixels(res);
+  const QRect paint = layout.paintRectPixels(res);
+  switch (index) {
+    case 1:
+    case 2:
+      return res;
+    case 3:
+      return full.width();
+    case 4:
+      return full.height();
+    case 5:
+      return paint.width();
+    case 6:
+      return paint.height();
+    case 7:
+      return paint.top();
+    case 8:
+      return paint.top() + paint.height();
+    case 9:
+      return paint.left();
+    case 10:
+      return paint.left() + paint.width();
+    default:
+      return 0;
+  }
+}
+
+bool TplSetPrinter::SetPaperSize(int code) {
+  const QPrinterInfo* info = Selected();
+  bool known = false;
+  const QPageSize::PageSizeId id = PageSizeForCode(code, &known);
+  if (!info || !known) return false;
+  for (const QPageSize& s : info->supportedPageSizes()) {
+    if (QPageSize::id(s.size(QPageSize::Millimeter), QPageSize::Millimeter,
+                      QPageSize::FuzzyMatch) == id) {
+      pageSize_ = s;
+      RefreshCaps();
+      CaptureDeviceSettings();
+      break;
+    }
+  }
+  return GetPaperSize() == code;
+}
+
+int TplSetPrinter::GetPaperSize() const {
+  if (!Selected()) return 0;
+  return CodeForPageSize(pageSize_);
+}
+
+QString TplSetPrinter::GetPaperName() const {
+  const QPrinterInfo* info = Selected();
+  if (!info) return QString();
+  for (const QPageSize& s : info->supportedPageSizes()) {
+    if (s.isEquivalentTo(pageSize_)) return s.name();
+  }
+  return QString();
+}
+
+void TplSetPrinter::SetPaperName(const QString& name) {
+  const QPrinterInfo* info = Selected();
+  if (!info) return;
+  for (const QPageSize& s : info->supportedPageSizes()) {
+    if (s.name() == name) {
+      pageSize_ = s;
+      RefreshCaps();
+      CaptureDeviceSettings();
+      return;
+    }
+  }
+}
+
+bool TplSetPrinter::IsLandscape() const {
+  return Selected() && landscape_;
+}
+
+void TplSetPrinter::SetOrientation(bool landscape) {
+  if (!Selected()) return;
+  landscape_ = landscape;
+  RefreshCaps();
+  CaptureDeviceSettings();
+}
+
+QStringList TplSetPrinter::BinNames() const {
+  QStringList names;
+  if (const QPrinterInfo* info = Selected()) {
+    for (const PrinterBin& b : PrinterBinsOf(info->printerName())) names << b.name;
+  }
+  return names;
+}
+
+QString TplSetPrinter::GetBinName() const {
+  const QPrinterInfo* info = Selected();
+  if (!info) return QString();
+  const std::vector<PrinterBin> bins = PrinterBinsOf(info->printerName());
+  for (const PrinterBin& b : bins) {
+    if (binKey_.isEmpty() ? b.isDefault : b.key == binKey_) return b.name;
+  }
+  return QString();
+}
+
+void TplSetPrinter::SetBinName(const QString& name) {
+  const QPrinterInfo* info = Selected();
+  if (!info) return;
+  for (const PrinterBin& b : PrinterBinsOf(info->printerName())) {
+    if (b.name == name) {
+      binKey_ = b.key;
+      RefreshCaps();
+      CaptureDeviceSettings();
+      return;
+    }
+  }
+}
+
+void TplSetPrinter::CaptureDeviceSettings() {
+  if (!Selected()) return;
+  devData_ = Serialise({printerName_, pageSize_, landscape_, binKey_});
+}
+
+bool TplSetPrinter::ApplyDeviceSettings(const QByteArray& bytes) {
+  const QPrinterInfo* info = Selected();
+  DeviceSettings s;
+  if (!info || !Deserialise(bytes, &s)) return false;
+  for (const QPageSize& supported : info->supportedPageSizes()) {
+    if (supported.isEquivalentTo(s.pageSize)) {
+      pageSize_ = supported;
+      break;
+    }
+  }
+  landscape_ = s.landscape;
+  binKey_.clear();
+  for (const PrinterBin& b : PrinterBinsOf(info->printerName())) {
+    if (b.key == s.binKey) binKey_ = s.binKey;
+  }
+  RefreshCaps();
+  return true;
+}
+
+void TplSetPrinter::SyncFromPrinter(bool reselect) {
+  if (printers_.empty()) return;
+  // The system default printer stands for the platform's current printer.
+  const QString current = QPrinterInfo::defaultPrinterName();
+  int index = Match(current);
+  if (index < 0) index = 0;
+  const QString matched = printers_[static_cast<size_t>(index)].printerName();
+  if (reselect || matched != printerName_) {
+    printerName_ = matched;
+    SelectPrinter(printerName_);
+  }
+  CaptureDeviceSettings();
+}
+
+void TplSetPrinter::SyncFromPrinter(const QPrinter& printer) {
+  if (printers_.empty()) return;
+  const int index = Match(printer.printerName());
+  if (index >= 0) {
+    const QString matched = printers_[static_cast<size_t>(index)].printerName();
+    if (matched != printerName_ || printerIndex_ != index) {
+      printerName_ = matched;
+      SelectPrinter(printerName_);
+    }
+  }
+  const QPageLayout layout = printer.pageLayout();
+  if (const QPrinterInfo* info = Selected()) {
+    for (const QPageSize& s : info->supportedPageSizes()) {
+      if (s.isEquivalentTo(layout.pageSize())) pageSize_ = s;
+    }
+  }
+  landscape_ = layout.orientation() == QPageLayout::Landscape;
+  RefreshCaps();
+  CaptureDeviceSettings();
+}
+
+void TplSetPrinter::ReapplySettings() {
+  if (printers_.empty()) return;
+  const QByteArray stored = devData_;
+  SelectPrinter(printerName_);
+  ApplyDeviceSettings(stored);
+  CaptureDeviceSettings();
+}
+
+bool TplSetPrinter::ExecuteSetupDialog() {
+  if (printers_.empty()) return false;
+  QPrinter printer(QPrinter::HighResolution);
+  ReapplySettings();
+  ConfigurePrinter(printer);
+  if (OnSetupDialogShow) OnSetupDialogShow(this);
+  const bool confirmed = setupRunner_ ? setupRunner_(printer) : RunPageSetupDialog(printer);
+  if (OnSetupDialogClose) OnSetupDialogClose(this);
+  if (!confirmed) return false;
+  SyncFromPrinter(printer);
+  return true;
+}
+
+}  // namespace kazenori

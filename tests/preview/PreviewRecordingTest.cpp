@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "preview/plPrev.h"
+#include "support/PageCapture.h"
+#include "support/QtApp.h"
+
+namespace kazenori {
+namespace {
+
+using testing::CaptureText;
+using testing::FindText;
+
+class PreviewRecording : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::EnsureQtApp(); }
+};
+
+QFont Gothic(int height) {
+  QFont f(QStringLiteral("ＭＳ ゴシック"));
+  f.setPixelSize(height);
+  return f;
+}
+
+TEST_F(PreviewRecording, CanvasExistsOnlyBetweenBeginDocAndEndDoc) {
+  TplPrev prev;
+  EXPECT_EQ(prev.Canvas(), nullptr);
+  prev.BeginDoc();
+  ASSERT_NE(prev.Canvas(), nullptr);
+  prev.NewPage();
+  EXPECT_NE(prev.Canvas(), nullptr);
+  prev.EndDoc();
+  EXPECT_EQ(prev.Canvas(), nullptr);
+  EXPECT_EQ(prev.PageCount(), 2);
+  EXPECT_EQ(prev.PrintRangeFirst(), 1);
+  EXPECT_EQ(prev.PrintRangeLast(), 2);
+  EXPECT_EQ(prev.CurrentPage(), 1);
+}
+
+TEST_F(PreviewRecording, TextLogKeepsCallArgumentsPerPage) {
+  TplPrev prev;
+  prev.BeginDoc();
+  QPainter* c = prev.Canvas();
+  QFont f = Gothic(50);
+  f.setBold(true);
+  c->setFont(f);
+  c->setPen(QColor(Qt::red));
+  prev.TextOutLeft(300, 400, QStringLiteral("問題No.7"));
+  prev.NewPage();
+  prev.TextOutRight(1900, 500, QStringLiteral("12"));
+  prev.EndDoc();
+  ASSERT_EQ(prev.TextOperations(1).size(), 1u);
+  const TextOperation& op = prev.TextOperations(1)[0];
+  EXPECT_EQ(op.kind, TextOperation::Kind::Left);
+  EXPECT_EQ(op.x, 300);
+  EXPECT_EQ(op.y, 400);
+  EXPECT_EQ(op.fontHeight, 50);
+  EXPECT_TRUE(op.bold);
+  EXPECT_EQ(op.colour, QColor(Qt::red));
+  EXPECT_EQ(op.text, QStringLiteral("問題No.7"));
+  // Font and pen carried to page 2.
+  ASSERT_EQ(prev.TextOperations(2).size(), 1u);
+  EXPECT_EQ(prev.TextOperations(2)[0].fontHeight, 50);
+  EXPECT_EQ(prev.TextOperations(2)[0].colour, QColor(Qt::red));
+  EXPECT_EQ(prev.TextOperations(2)[0].kind, TextOperation::Kind::Right);
+
+  const auto texts = CaptureText(*prev.Page(1));
+  const auto* t = FindText(texts, QStringLiteral("問題"));
+  ASSERT_NE(t, nullptr);
+  EXPECT_GE(t->ink.left(), 300 - 0.5);
+  EXPECT_NEAR(t->ink.left(), 300, 8);
+  EXPECT_GE(t->ink.top(), 400 - 0.5);
+}
+
+}  // namespace
+}  // namespace kazenori

@@ -1,0 +1,41 @@
+#pragma once
+
+// Qt helpers for the tests of the Qt subsystems (header-only: the support
+// library itself is built without Qt).
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QByteArray>
+
+#include "preview/Fonts.h"
+#include "preview/Messages.h"
+
+namespace kazenori::testing {
+
+// A message box that nobody installed a recorder for would block the test run;
+// it is recorded as a failure instead.
+class UnexpectedMessages final : public kazenori::Messages {
+ public:
+  void Show(const kazenori::Message& m) override {
+    ADD_FAILURE() << "unexpected message box \"" << m.caption.toStdString()
+                  << "\": " << m.text.toStdString();
+  }
+};
+
+// The one QApplication of a test process (created on first use, offscreen
+// unless QT_QPA_PLATFORM says otherwise), with the font substitutions.
+inline QApplication& EnsureQtApp() {
+  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "kazenori-test";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+  static UnexpectedMessages unexpected;
+  kazenori::Messages::Install(&unexpected);
+  kazenori::RegisterFontSubstitutions();
+  return app;
+}
+
+}  // namespace kazenori::testing
