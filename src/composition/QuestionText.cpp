@@ -21,7 +21,8 @@ std::string BlankMark(const std::string& text, Random& rnd) {
   const int n = static_cast<int>(text.size());
   const int p = rnd.Rnd(n);
   if (n <= 1) return kBox;
-  return text.substr(0, static_cast<std::size_t>(p)) + kBox + text.substr(static_cast<std::size_t>(p) + 1);
+  return text.substr(0, static_cast<std::size_t>(p)) + kBox +
+         text.substr(static_cast<std::size_t>(p) + 1);
 }
 
 }  // namespace kazenori

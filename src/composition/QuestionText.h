@@ -7,12 +7,12 @@
 namespace kazenori {
 
 // The fixed pieces of the sheets' texts (UTF-8).
-inline constexpr const char* kPlus = "＋";      // U+FF0B
-inline constexpr const char* kMinus = "－";     // U+FF0D
-inline constexpr const char* kTimes = "×";      // U+00D7
-inline constexpr const char* kDivide = "÷";     // U+00F7
-inline constexpr const char* kEquals = "＝";    // U+FF1D
-inline constexpr const char* kBox = "□";        // U+25A1: hidden operator, blanked character
+inline constexpr const char* kPlus = "＋";       // U+FF0B
+inline constexpr const char* kMinus = "－";      // U+FF0D
+inline constexpr const char* kTimes = "×";       // U+00D7
+inline constexpr const char* kDivide = "÷";      // U+00F7
+inline constexpr const char* kEquals = "＝";     // U+FF1D
+inline constexpr const char* kBox = "□";         // U+25A1: hidden operator, blanked character
 inline constexpr const char* kEllipsis = " … ";  // before a remainder
 inline constexpr const char* kTwoSpaces = "  ";
 

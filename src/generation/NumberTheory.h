@@ -14,6 +14,13 @@ constexpr std::int64_t gcd(std::int64_t a, std::int64_t b) {
   return a;
 }
 
-constexpr std::int64_t lcm(std::int64_t a, std::int64_t b) { return a * b / gcd(a, b); }
+// a * b div gcd(a, b). A 0 argument has gcd(0, 0) = 0 to divide by, so it
+// gives the only common multiple there is, 0, instead of a division by 0.
+// Dividing before multiplying keeps the product inside the range whenever
+// the result is.
+constexpr std::int64_t lcm(std::int64_t a, std::int64_t b) {
+  if (a == 0 || b == 0) return 0;
+  return a / gcd(a, b) * b;
+}
 
 }  // namespace kazenori

@@ -1,0 +1,58 @@
+#include "composition/AnswerSheet.h"
+
+#include <QPainter>
+#include <QString>
+
+#include "composition/DisplayForms.h"
+#include "composition/PageHeader.h"
+#include "composition/QuestionLines.h"
+#include "composition/QuestionText.h"
+#include "preview/plPrev.h"
+
+namespace kazenori {
+
+std::string AnswerLine(const ProblemRecord& rec) {
+  const bool validOp = rec.op >= kOpAdd && rec.op <= kOpDiv;
+  switch (rec.termMode) {
+    case kTwoTerms: {
+      if (!validOp) return rec.strA;
+      std::string line = rec.strA + OperatorSign(rec.op) + rec.strB + kEquals + rec.strAnswer;
+      if (HasRemainder(rec)) line += std::string(kEllipsis) + rec.strRemainder;
+      return line;
+    }
+    case kThreeTerms: {
+      if (!validOp) return rec.strA;
+      const std::string sign = OperatorSign(rec.op);
+      return rec.strA + sign + rec.strB + sign + rec.strC + kEquals + rec.strAnswer;
+    }
+    case kSpecial:
+      if (HasAnswerValueLine(rec.form)) return rec.strE;
+      if (rec.form == 26) return rec.strAnswer;
+      if ((rec.form >= 1 && rec.form <= 19) || (rec.form >= 27 && rec.form <= 50)) {
+        return rec.strE + rec.strAnswer;
+      }
+      return rec.strA;
+    default:
+      return rec.strA;
+  }
+}
+
+void DrawAnswerLines(TCustomplPrev& doc, const ProblemTable& table, const PageGeometry& g,
+                     int rowPitch, int columnPitch) {
+  QPainter& canvas = *doc.Canvas();
+  for (int i = 1; i <= kProblemCount; ++i) {
+    const ProblemRecord& rec = table.At(i);
+    const QPoint at = ProblemPlace(i, g, rowPitch, columnPitch);
+    const bool small = HasAnswerValueLine(rec.form);
+    if (small) SetFontHeight(canvas, 55);
+    doc.TextOutLeft(at.x(), at.y(), QString::fromStdString(AnswerLine(rec)));
+    if (small) {
+      SetFontHeight(canvas, 60);
+      SetFontHeight(canvas, rec.form == 52 ? 36 : 50);
+      doc.TextOutLeft(at.x(), at.y() + 70, QString::fromStdString(rec.strAnswer));
+      SetFontHeight(canvas, 60);
+    }
+  }
+}
+
+}  // namespace kazenori

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "composition/PageGeometry.h"
+#include "generation/ProblemRecord.h"
+
+namespace kazenori {
+
+class TCustomplPrev;
+
+// The answer line of a problem, rebuilt from its record (never from the
+// question line, so hidden operators and blanks do not carry over).
+std::string AnswerLine(const ProblemRecord& rec);
+
+// The 50 answer lines on the document's current page (the answer page, its
+// header drawn), each at its problem's place; forms 20 to 25, 51 and 52 at
+// height 55 with the answer 70 lower at 50 (form 52: 36).
+void DrawAnswerLines(TCustomplPrev& doc, const ProblemTable& table, const PageGeometry& g,
+                     int rowPitch, int columnPitch);
+
+}  // namespace kazenori

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace kazenori {
+
+// The run-time conversion error of a text that is not an integer; the
+// application's error handler shows what() (UTF-8).
+class ConversionError : public std::runtime_error {
+ public:
+  explicit ConversionError(const QString& text);
+  const QString& Text() const { return text_; }
+
+ private:
+  QString text_;
+};
+
+// The integer value of an edit's text: optional surrounding blanks, an
+// optional sign and decimal digits within the signed 32-bit range. Anything
+// else throws ConversionError ("'%s' は整数ではありません").
+std::int32_t StrToInt(const QString& text);
+
+// The print number of the main window (edtPrintNum). Composing reads it from
+// the edit and lowers it by one after the answer page's header; each printed
+// page advances it. Both steps stop at the ends of the 32-bit range instead of
+// wrapping round, so a sheet never gets a negative number by overflow.
+class PrintNumberCycle {
+ public:
+  std::int32_t Value() const { return value_; }
+  void Set(std::int32_t value) { value_ = value; }
+  void Set(std::int64_t value);  // clamped to the 32-bit range
+  // Step 5 of the preview command: throws ConversionError and keeps the value.
+  void ReadFrom(const QString& text) { value_ = StrToInt(text); }
+  void Lower();    // step 12
+  void Advance();  // plPrev1Print, once per printed page
+  QString Text() const { return QString::number(value_); }
+
+ private:
+  std::int32_t value_ = 1;
+};
+
+}  // namespace kazenori

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "generation/ProblemRecord.h"
+
+namespace kazenori::testing {
+
+// A special record as the generation driver leaves it: the value texts, strD
+// only for multiplication and division, and the provisional answer of an
+// addition or subtraction.
+inline ProblemRecord SpecialRecord(int form, int op, std::int32_t a, std::int32_t b,
+                                   std::int32_t c = 0, std::int32_t d = 0) {
+  ProblemRecord r;
+  r.termMode = kSpecial;
+  r.form = form;
+  r.op = op;
+  r.valA = a;
+  r.valB = b;
+  r.valC = c;
+  r.valD = d;
+  r.strA = std::to_string(a);
+  r.strB = std::to_string(b);
+  r.strC = std::to_string(c);
+  if (op == kOpMul || op == kOpDiv) r.strD = std::to_string(d);
+  if (op == kOpAdd) r.strAnswer = std::to_string(std::int64_t{a} + b + c);
+  if (op == kOpSub) r.strAnswer = std::to_string(std::int64_t{a} - b - c);
+  return r;
+}
+
+}  // namespace kazenori::testing
