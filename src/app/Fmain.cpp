@@ -12,9 +12,14 @@
 #include <QShowEvent>
 #include <QStyle>
 
+#include "app/KazenoriApplication.h"
 #include "app/MainWindowLayout.h"
 #include "composition/Fcolor.h"
 #include "composition/RadioGroup.h"
+#include "composition/SheetOptions.h"
+#include "composition/WorksheetComposer.h"
+#include "preview/plPrev.h"
+#include "preview/plSetPrinter.h"
 
 namespace kazenori {
 
@@ -35,21 +40,6 @@ QFont WindowFont(int pixelSize) {
   QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
   font.setPixelSize(pixelSize);
   return font;
-}
-
-// The instruction line for an item of the hiding or blanking group; empty for
-// an index without one.
-QString InstructionText(int itemIndex) {
-  switch (itemIndex) {
-    case 0:
-      return QStringLiteral("次の計算をしましょう。");
-    case 1:
-      return QStringLiteral("次の計算、又は記号か数字を□の上か中に書いて正しい式にしましょう。");
-    case 2:
-      return QStringLiteral("記号か数字を□の上か中に書いて正しい式にしましょう。");
-    default:
-      return {};
-  }
 }
 
 QFrame* MakeBevel(QWidget* parent, const QRect& bounds) {
@@ -74,7 +64,17 @@ TForm1::TForm1(TFrmColor& frmColor, std::unique_ptr<Random> random, QWidget* par
   FormCreate(std::move(random));
 }
 
+// FormDestroy: the list goes with the window; the components are released
+// by their parent.
 TForm1::~TForm1() = default;
+
+int TForm1::PrintNumber() const {
+  return composer_->PrintNumber().Value();
+}
+
+const PageGeometry& TForm1::Geometry() const {
+  return composer_->Geometry();
+}
 
 void TForm1::CreateControls() {
   Label1 = new QLabel(QStringLiteral("Kazenori"), this);
@@ -136,12 +136,13 @@ void TForm1::CreateControls() {
   edtQuestMes->setFont(WindowFont(15));
   edtQuestMes->setGeometry(61, 571, 567, 23);
 
-  connect(rgZeroSetup, &RadioGroup::Clicked, this, &TForm1::rgZeroSetupClick);
-  connect(rgOpeSetup, &RadioGroup::Clicked, this, &TForm1::rgOpeSetupClick);
-  connect(rgBlankSetup, &RadioGroup::Clicked, this, &TForm1::rgBlankSetupClick);
-  connect(rgBonus, &RadioGroup::Clicked, this, &TForm1::rgBonusClick);
-  connect(btnBonus, &QPushButton::clicked, this, &TForm1::btnBonusClick);
-  connect(btnAllPatClear, &QPushButton::clicked, this, &TForm1::btnAllPatClearClick);
+  connect(rgZeroSetup, &RadioGroup::Clicked, this, Guarded([this] { rgZeroSetupClick(); }));
+  connect(rgOpeSetup, &RadioGroup::Clicked, this, Guarded([this] { rgOpeSetupClick(); }));
+  connect(rgBlankSetup, &RadioGroup::Clicked, this, Guarded([this] { rgBlankSetupClick(); }));
+  connect(rgBonus, &RadioGroup::Clicked, this, Guarded([this] { rgBonusClick(); }));
+  connect(btnBonus, &QPushButton::clicked, this, Guarded([this] { btnBonusClick(); }));
+  connect(btnAllPatClear, &QPushButton::clicked, this, Guarded([this] { btnAllPatClearClick(); }));
+  connect(btnPreview, &QPushButton::clicked, this, Guarded([this] { btnPreviewClick(); }));
   connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -157,7 +158,8 @@ void TForm1::CreatePatternBoxes() {
     if (IsBluePattern(place.number)) box->setPalette(blue);
     // toggled fires once for every change of state, by the user or by code,
     // which is exactly when the selection must hear of it.
-    connect(box, &QCheckBox::toggled, this, [this, box](bool ticked) { QPClick(box, ticked); });
+    connect(box, &QCheckBox::toggled, this,
+            [this, box](bool ticked) { Guarded([this, box, ticked] { QPClick(box, ticked); })(); });
   }
 }
 
@@ -166,7 +168,13 @@ void TForm1::CreatePatternBoxes() {
 void TForm1::FormCreate(std::unique_ptr<Random> random) {
   random_ = random ? std::move(random) : std::make_unique<SeededRandom>(SeededRandom::FromClock());
   zeroAllowed_ = 0;
-  printNumber_ = 1;
+  plSetPrinter1 = new TplSetPrinter(this, QStringLiteral("plSetPrinter1"));
+  plPrev1 = new TplPrev(this, QStringLiteral("plPrev1"));
+  plPrev1->SetplSetPrinter(plSetPrinter1);
+  composer_ = std::make_unique<WorksheetComposer>(*plPrev1, *random_, messages_);
+  composer_->PrintNumber().Set(std::int32_t{1});
+  composer_->OnPrintNumberChanged = [this](const QString& text) { edtPrintNum->setText(text); };
+  plSetPrinter1->SetPaperSize(9);
   for (QCheckBox* box : GroupBox1->findChildren<QCheckBox*>()) {
     CheckBoxes[static_cast<std::size_t>(box->property("Tag").toInt())] = box;
   }
@@ -182,9 +190,12 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormShow() {
+  composer_->SetGeometry(FormShowGeometry(*plSetPrinter1, *plPrev1, &metrics_));
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - rect().center());
+    // move() places the frame, so it is the frame that is centred.
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
   }
 }
 
@@ -203,13 +214,13 @@ void TForm1::rgZeroSetupClick() {
 }
 
 void TForm1::rgOpeSetupClick() {
-  const QString text = InstructionText(rgOpeSetup->ItemIndex());
-  if (!text.isEmpty()) edtQuestMes->setText(text);
+  edtQuestMes->setText(
+      WorksheetComposer::InstructionText(rgOpeSetup->ItemIndex(), edtQuestMes->text()));
 }
 
 void TForm1::rgBlankSetupClick() {
-  const QString text = InstructionText(rgBlankSetup->ItemIndex());
-  if (!text.isEmpty()) edtQuestMes->setText(text);
+  edtQuestMes->setText(
+      WorksheetComposer::InstructionText(rgBlankSetup->ItemIndex(), edtQuestMes->text()));
 }
 
 void TForm1::rgBonusClick() {
@@ -220,8 +231,8 @@ void TForm1::rgBonusClick() {
     CheckBoxes[static_cast<std::size_t>(n)]->setEnabled(!bonus);
   rgZeroSetup->setEnabled(!bonus);
   btnBonus->setEnabled(bonus);
-  edtQuestMes->setText(bonus ? QStringLiteral("書かれている文字の色を声に出して読みましょう。")
-                             : QStringLiteral("次の計算をしましょう。"));
+  edtQuestMes->setText(bonus ? QString::fromUtf8(kColourInstruction)
+                             : WorksheetComposer::InstructionText(kItemNone, {}));
   if (bonus) ShowColourDialog();
 }
 
@@ -231,6 +242,25 @@ void TForm1::btnBonusClick() {
 
 void TForm1::ShowColourDialog() {
   runModal_(frmColor_);
+}
+
+SheetOptions TForm1::Options() const {
+  SheetOptions options;
+  options.selection = *selection_;
+  options.zeroAllowed = zeroAllowed_;
+  options.hideItem = rgOpeSetup->ItemIndex();
+  options.blankItem = rgBlankSetup->ItemIndex();
+  options.printNumberText = edtPrintNum->text();
+  options.instruction = edtQuestMes->text();
+  options.bonus = rgBonus->ItemIndex() == 1;
+  options.colourWords = frmColor_.Settings();
+  return options;
+}
+
+// The preview command itself is composition's; an error it raises (a print
+// number that is not an integer) goes on to the application's error handler.
+void TForm1::btnPreviewClick() {
+  composer_->PreviewCommand(Options());
 }
 
 }  // namespace kazenori

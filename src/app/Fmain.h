@@ -5,9 +5,11 @@
 #include <functional>
 #include <memory>
 
+#include "composition/PageGeometry.h"
 #include "generation/PatternCatalogue.h"
 #include "generation/PatternSelection.h"
 #include "generation/Random.h"
+#include "preview/Messages.h"
 
 class QCheckBox;
 class QDialog;
@@ -21,6 +23,10 @@ namespace kazenori {
 
 class RadioGroup;
 class TFrmColor;
+class TplPrev;
+class TplSetPrinter;
+class WorksheetComposer;
+struct SheetOptions;
 
 // Runs a modal dialog and returns its result; the program uses exec(), a
 // test answers the dialog without blocking.
@@ -44,8 +50,13 @@ class TForm1 : public QWidget {
 
   const PatternSelection& Selection() const { return *selection_; }
   int ZeroAllowed() const { return zeroAllowed_; }
-  int PrintNumber() const { return printNumber_; }
+  int PrintNumber() const;
   Random& Rnd() { return *random_; }
+  const PageGeometry& Geometry() const;
+  const PrinterMetrics& Metrics() const { return metrics_; }
+  WorksheetComposer& Composer() { return *composer_; }
+  // What the preview command would be given now, read from the controls.
+  SheetOptions Options() const;
 
   // Handlers, bound to their controls; public so that a test can name them.
   void QPClick(QCheckBox* sender, bool ticked);
@@ -55,6 +66,7 @@ class TForm1 : public QWidget {
   void rgBlankSetupClick();
   void rgBonusClick();
   void btnBonusClick();
+  void btnPreviewClick();
 
   // CheckBoxes[n] is pattern box n (1..150); entry 0 stays empty.
   std::array<QCheckBox*, kPatternCount + 1> CheckBoxes{};
@@ -76,6 +88,10 @@ class TForm1 : public QWidget {
   QLabel* Label3;
   QLineEdit* edtQuestMes;
 
+  // The printer settings and the preview document, linked to each other.
+  TplSetPrinter* plSetPrinter1;
+  TplPrev* plPrev1;
+
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -91,7 +107,12 @@ class TForm1 : public QWidget {
   std::unique_ptr<Random> random_;
   std::unique_ptr<PatternSelection> selection_;
   int zeroAllowed_ = 0;
-  int printNumber_ = 0;
+  // Forwards to whichever message sink is installed when a message comes.
+  struct CurrentMessages final : Messages {
+    void Show(const Message& message) override { Messages::Current().Show(message); }
+  } messages_;
+  std::unique_ptr<WorksheetComposer> composer_;
+  PrinterMetrics metrics_;
   bool shown_ = false;
 };
 

@@ -1,17 +1,15 @@
 #include "app/GuiMain.h"
 
-#include <QFont>
-
 #include "app/Fmain.h"
 #include "app/KazenoriApplication.h"
 #include "composition/Fcolor.h"
+#include "preview/Fonts.h"
 
 namespace kazenori {
 
 int RunGui(int argc, char** argv) {
   KazenoriApplication app(argc, argv);
-  QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-  QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+  RegisterFontSubstitutions();
   // The colour dialog outlives the main window that shows it; creating it
   // first changes nothing either one does at start-up.
   TFrmColor frmColor;

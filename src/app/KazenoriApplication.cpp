@@ -1,9 +1,10 @@
 #include "app/KazenoriApplication.h"
 
-#include <QMessageBox>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <exception>
+
+#include "preview/Messages.h"
 
 namespace kazenori {
 
@@ -33,20 +34,24 @@ KazenoriApplication::KazenoriApplication(int& argc, char** argv) : QApplication(
 bool KazenoriApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
+  } catch (...) {
+    ReportCurrentException();
+  }
+  return true;
+}
+
+void KazenoriApplication::ReportCurrentException() {
+  try {
+    throw;
   } catch (const std::exception& error) {
     ReportError(QString::fromUtf8(error.what()));
   } catch (...) {
     ReportError(QStringLiteral("不明なエラーが発生しました。"));
   }
-  return true;
 }
 
-void KazenoriApplication::ReportError(const QString& text) const {
-  if (reporter_) {
-    reporter_(text);
-    return;
-  }
-  QMessageBox::critical(activeWindow(), applicationName(), text);
+void KazenoriApplication::ReportError(const QString& text) {
+  Messages::Current().Error(text, QStringLiteral("Kazenori"));
 }
 
 }  // namespace kazenori

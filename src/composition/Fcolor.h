@@ -2,18 +2,13 @@
 
 #include <QDialog>
 
+#include "composition/SheetOptions.h"
+
 class QPushButton;
 
 namespace kazenori {
 
 class RadioGroup;
-
-// What the colour-word sheet is made of: zero until the dialog is first
-// confirmed with OK.
-struct ColourSettings {
-  int colourCount = 0;    // 2..5: the first entries of the colour table
-  int wordsPerBlock = 0;  // 20, 30 or 40
-};
 
 // The bonus sheet's settings dialog "色問題の設定". It is created once and kept
 // for the whole run, so its groups stay as the user left them; only OK copies
@@ -24,7 +19,8 @@ class TFrmColor : public QDialog {
  public:
   explicit TFrmColor(QWidget* parent = nullptr);
 
-  const ColourSettings& Settings() const { return settings_; }
+  // Zero until the dialog is first confirmed with OK.
+  const ColourWordSettings& Settings() const { return settings_; }
 
   RadioGroup* rgColorNum;
   RadioGroup* rgQuestNum;
@@ -33,7 +29,7 @@ class TFrmColor : public QDialog {
  private:
   void BitBtn1Click();
 
-  ColourSettings settings_;
+  ColourWordSettings settings_;
 };
 
 }  // namespace kazenori

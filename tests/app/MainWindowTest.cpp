@@ -13,6 +13,8 @@
 #include "app/Fmain.h"
 #include "composition/Fcolor.h"
 #include "composition/RadioGroup.h"
+#include "preview/Messages.h"
+#include "preview/plPrev.h"
 
 namespace kazenori {
 namespace {
@@ -170,6 +172,50 @@ TEST_F(MainWindowTest, BonusOnGreysTheBoxesAndOpensTheDialogKeepingTicks) {
 
   Choose(*form.rgOpeSetup, 1);
   EXPECT_EQ(form.edtQuestMes->text(), kRandomText);
+}
+
+TEST_F(MainWindowTest, PreviewWithNothingTickedWarnsAndOpensNothing) {
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  form.btnPreview->click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, QStringLiteral("少なくとも１つは問題を指定して下さい。"));
+  EXPECT_EQ(messages.shown[0].caption, QStringLiteral("警告"));
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+  EXPECT_TRUE(messages.shown[0].beep);
+  EXPECT_FALSE(form.plPrev1->DocumentRecorded());
+  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("1"));
+}
+
+TEST_F(MainWindowTest, OptionsCarryTheControlsToTheComposer) {
+  Box(12).click();
+  Box(3).click();
+  Choose(*form.rgZeroSetup, 1);
+  Choose(*form.rgOpeSetup, 1);
+  Choose(*form.rgBlankSetup, 2);
+  form.edtPrintNum->setText(QStringLiteral("42"));
+  form.edtQuestMes->setText(QStringLiteral("よく見て解こう"));
+  SheetOptions options = form.Options();
+  EXPECT_EQ(options.selection.Entries(), (Entries{"12", "3"}));
+  EXPECT_EQ(options.zeroAllowed, 1);
+  EXPECT_EQ(options.hideItem, 1);
+  EXPECT_EQ(options.blankItem, 2);
+  EXPECT_EQ(options.printNumberText, QStringLiteral("42"));
+  EXPECT_EQ(options.instruction, QStringLiteral("よく見て解こう"));
+  EXPECT_FALSE(options.bonus);
+  EXPECT_EQ(options.colourWords.colourCount, 0);
+
+  form.SetModalRunner([this](QDialog&) {
+    frmColor.rgColorNum->Button(1)->click();
+    frmColor.rgQuestNum->Button(0)->click();
+    frmColor.BitBtn1->click();
+    return static_cast<int>(QDialog::Accepted);
+  });
+  Choose(*form.rgBonus, 1);
+  options = form.Options();
+  EXPECT_TRUE(options.bonus);
+  EXPECT_EQ(options.colourWords.colourCount, 3);
+  EXPECT_EQ(options.colourWords.wordsPerBlock, 20);
 }
 
 TEST_F(MainWindowTest, CloseButtonClosesTheWindow) {
