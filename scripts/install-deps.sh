@@ -16,6 +16,8 @@ packages=(
   desktop-file-utils appstream man-db
   clang-format
 )
+# The preview tests: a Latin font whose glyphs overhang their advance.
+packages+=(fonts-dejavu-core)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -44,9 +44,23 @@ bool Deserialise(const QByteArray& bytes, DeviceSettings* s) {
   quint8 landscape = 0;
   in >> s->printer >> key >> mm >> name >> landscape >> s->binKey;
   if (in.status() != QDataStream::Ok || !mm.isValid() || mm.isEmpty()) return false;
-  s->pageSize = QPageSize(mm, QPageSize::Millimeter, name, QPageSize::FuzzyMatch);
+  const QPageSize::PageSizeId id = QPageSize::id(mm, QPageSize::Millimeter, QPageSize::FuzzyMatch);
+  s->pageSize = id != QPageSize::Custom && QPageSize::key(id) == key
+                    ? QPageSize(id)
+                    : QPageSize(mm, QPageSize::Millimeter, name, QPageSize::ExactMatch);
   s->landscape = landscape != 0;
   return true;
+}
+
+// The driver's own entry for `size`: the one with the same key, else the first of the same size.
+const QPageSize* FindSupported(const QList<QPageSize>& supported, const QPageSize& size) {
+  const QPageSize* equivalent = nullptr;
+  for (const QPageSize& s : supported) {
+    if (!s.isEquivalentTo(size)) continue;
+    if (s.key() == size.key()) return &s;
+    if (!equivalent) equivalent = &s;
+  }
+  return equivalent;
 }
 
 }  // namespace
@@ -184,6 +198,9 @@ void TplSetPrinter::ConfigurePrinter(QPrinter& printer) const {
   printer.setFullPage(false);
   printer.setPageSize(pageSize_);
   printer.setPageOrientation(landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait);
+  // The printable area is all the device can print, not Qt's default margins.
+  const QPageLayout layout = printer.pageLayout();
+  printer.setPageMargins(layout.minimumMargins(), layout.units());
   ApplyBin(printer, binKey_);
 }
 
@@ -223,14 +240,23 @@ bool TplSetPrinter::SetPaperSize(int code) {
   bool known = false;
   const QPageSize::PageSizeId id = PageSizeForCode(code, &known);
   if (!info || !known) return false;
-  for (const QPageSize& s : info->supportedPageSizes()) {
-    if (QPageSize::id(s.size(QPageSize::Millimeter), QPageSize::Millimeter,
-                      QPageSize::FuzzyMatch) == id) {
-      pageSize_ = s;
-      RefreshCaps();
-      CaptureDeviceSettings();
+  // A driver may list one size under several names (Letter and ANSI A); the
+  // one under the size's own key is preferred.
+  const QList<QPageSize> supported = info->supportedPageSizes();
+  const QPageSize* best = nullptr;
+  for (const QPageSize& s : supported) {
+    if (s.key() == QPageSize::key(id)) {
+      best = &s;
       break;
     }
+    const QPageSize::PageSizeId fuzzy =
+        QPageSize::id(s.size(QPageSize::Millimeter), QPageSize::Millimeter, QPageSize::FuzzyMatch);
+    if (!best && (s.id() == id || fuzzy == id)) best = &s;
+  }
+  if (best) {
+    pageSize_ = *best;
+    RefreshCaps();
+    CaptureDeviceSettings();
   }
   return GetPaperSize() == code;
 }
@@ -243,7 +269,11 @@ int TplSetPrinter::GetPaperSize() const {
 QString TplSetPrinter::GetPaperName() const {
   const QPrinterInfo* info = Selected();
   if (!info) return QString();
-  for (const QPageSize& s : info->supportedPageSizes()) {
+  const QList<QPageSize> supported = info->supportedPageSizes();
+  for (const QPageSize& s : supported) {
+    if (s == pageSize_) return s.name();
+  }
+  for (const QPageSize& s : supported) {
     if (s.isEquivalentTo(pageSize_)) return s.name();
   }
   return QString();
@@ -313,12 +343,8 @@ bool TplSetPrinter::ApplyDeviceSettings(const QByteArray& bytes) {
   const QPrinterInfo* info = Selected();
   DeviceSettings s;
   if (!info || !Deserialise(bytes, &s)) return false;
-  for (const QPageSize& supported : info->supportedPageSizes()) {
-    if (supported.isEquivalentTo(s.pageSize)) {
-      pageSize_ = supported;
-      break;
-    }
-  }
+  const QList<QPageSize> supported = info->supportedPageSizes();
+  if (const QPageSize* found = FindSupported(supported, s.pageSize)) pageSize_ = *found;
   landscape_ = s.landscape;
   binKey_.clear();
   for (const PrinterBin& b : PrinterBinsOf(info->printerName())) {
@@ -354,9 +380,8 @@ void TplSetPrinter::SyncFromPrinter(const QPrinter& printer) {
   }
   const QPageLayout layout = printer.pageLayout();
   if (const QPrinterInfo* info = Selected()) {
-    for (const QPageSize& s : info->supportedPageSizes()) {
-      if (s.isEquivalentTo(layout.pageSize())) pageSize_ = s;
-    }
+    const QList<QPageSize> supported = info->supportedPageSizes();
+    if (const QPageSize* found = FindSupported(supported, layout.pageSize())) pageSize_ = *found;
   }
   landscape_ = layout.orientation() == QPageLayout::Landscape;
   RefreshCaps();

@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <QRectF>
 #include <QString>
 
@@ -50,6 +52,32 @@ inline const CapturedText* FindText(const std::vector<CapturedText>& texts, cons
     if (t.text.contains(needle)) return &t;
   }
   return nullptr;
+}
+
+// Draws `region` of the page (0.1 mm) into a white image, `scale` pixels per 0.1 mm.
+inline QImage RenderRegion(const PageRecording& page, const QRectF& region, double scale) {
+  QImage image(qCeil(region.width() * scale), qCeil(region.height() * scale), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  page.Play(painter, QTransform::fromTranslate(-region.left(), -region.top()) *
+                         QTransform::fromScale(scale, scale));
+  return image;
+}
+
+// Where the ink of `region` is, on the page in 0.1 mm (pixels darker than mid grey).
+inline QRectF InkOnPage(const PageRecording& page, const QRectF& region, double scale = 4) {
+  const QImage image = RenderRegion(page, region, scale);
+  QRect box;
+  for (int y = 0; y < image.height(); ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(line[x]) < 128) box |= QRect(x, y, 1, 1);
+    }
+  }
+  if (box.isEmpty()) return QRectF();
+  return QRectF(region.left() + box.left() / scale, region.top() + box.top() / scale,
+                box.width() / scale, box.height() / scale);
 }
 
 }  // namespace kazenori::testing

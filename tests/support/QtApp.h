@@ -38,4 +38,10 @@ inline QApplication& EnsureQtApp() {
   return app;
 }
 
+// Base of fixtures whose members need the application (it exists before they are built).
+class QtTest : public ::testing::Test {
+ protected:
+  QtTest() { EnsureQtApp(); }
+};
+
 }  // namespace kazenori::testing

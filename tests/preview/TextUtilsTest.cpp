@@ -1,0 +1,123 @@
+// Placing text by its ink: the four text operations and their metrics.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "preview/TextUtils.h"
+#include "preview/plPrev.h"
+#include "support/PageCapture.h"
+#include "support/QtApp.h"
+
+namespace kazenori {
+namespace {
+
+using namespace kazenori::testing;
+
+class TextUtils : public QtTest {
+ protected:
+  QPainter* Start(const QString& family, int height, bool italic = false) {
+    prev_.BeginDoc();
+    QFont f(family);
+    f.setPixelSize(height);
+    f.setItalic(italic);
+    prev_.Canvas()->setFont(f);
+    prev_.Canvas()->setPen(Qt::black);
+    return prev_.Canvas();
+  }
+  const PageRecording& Finish() {
+    prev_.EndDoc();
+    return *prev_.Page(1);
+  }
+  TplPrev prev_;
+};
+
+TEST_F(TextUtils, RoundingTakesHalvesToEven) {
+  EXPECT_EQ(RoundHalfEven(2.5), 2);
+  EXPECT_EQ(RoundHalfEven(3.5), 4);
+  EXPECT_EQ(RoundHalfEven(-2.5), -2);
+  EXPECT_EQ(RoundHalfEven(2.51), 3);
+  EXPECT_EQ(RoundHalfEven(0.49), 0);
+}
+
+TEST_F(TextUtils, LeftOperationsStartTheInkAtXEvenForGlyphsReachingLeft) {
+  // "j" of DejaVu Sans reaches left of its origin.
+  QPainter* c = Start(QStringLiteral("DejaVu Sans"), 200);
+  const TextMetrics m(c->font(), c->device());
+  ASSERT_GE(m.LeftOverhang(QStringLiteral("jam")), 3) << "the test font lost its overhang";
+  prev_.TextOutLeft(500, 500, QStringLiteral("jam"));
+  prev_.TextOutLeftMid(500, 1500, QStringLiteral("jam"));
+  prev_.TextOutLeft(500, 2000, QStringLiteral("mj"));  // upright first glyph: no correction
+  const PageRecording& page = Finish();
+  const QRectF first = InkOnPage(page, QRectF(300, 400, 800, 400));
+  EXPECT_NEAR(first.left(), 500, 1.0);
+  const QRectF mid = InkOnPage(page, QRectF(300, 1200, 800, 500));
+  EXPECT_NEAR(mid.left(), 500, 1.0);
+  const auto texts = CaptureText(page);
+  const auto* upright = FindText(texts, QStringLiteral("mj"));
+  ASSERT_NE(upright, nullptr);
+  EXPECT_DOUBLE_EQ(upright->origin.x(), 500);
+}
+
+TEST_F(TextUtils, RightOperationEndsTheInkAtXForAnOverhangingItalic) {
+  // A real oblique face: its glyph boxes are the ink (a slanted upright face's
+  // boxes are the slanted cell, wider than the ink).
+  QPainter* c = Start(QStringLiteral("DejaVu Sans"), 200, true);
+  const TextMetrics m(c->font(), c->device());
+  ASSERT_GT(m.RightOverhang(QStringLiteral("AV")), 5) << "the slanted font lost its overhang";
+  prev_.TextOutRight(1800, 500, QStringLiteral("AV"));
+  const PageRecording& page = Finish();
+  const QRectF ink = InkOnPage(page, QRectF(1000, 400, 1000, 400));
+  EXPECT_NEAR(ink.right(), 1800, 1.5);
+}
+
+TEST_F(TextUtils, UprightRightTextEndsItsAdvanceAtX) {
+  Start(QStringLiteral("ＭＳ ゴシック"), 50);
+  prev_.TextOutRight(1500, 300, QStringLiteral("123"));
+  const auto texts = CaptureText(Finish());
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_NEAR(texts[0].origin.x() + texts[0].advance, 1500, 0.01);
+}
+
+TEST_F(TextUtils, MidAndCentreUseTheHeightOfHgSoLinesShareTheirTop) {
+  QPainter* c = Start(QStringLiteral("ＭＳ ゴシック"), 60);
+  const TextMetrics m(c->font(), c->device());
+  const QFontMetricsF fm(c->font());
+  prev_.TextOutLeftMid(200, 1000, QStringLiteral("0123"));
+  prev_.TextOutLeftMid(900, 1000, QStringLiteral("あいう"));
+  prev_.TextOutCenter(1500, 1000, QStringLiteral("ｇｙ"));
+  prev_.TextOutLeft(200, 1400, QStringLiteral("0123"));
+  const auto texts = CaptureText(Finish());
+  ASSERT_EQ(texts.size(), 4u);
+  // Same baseline for digits, kana and descenders at the same y.
+  EXPECT_DOUBLE_EQ(texts[0].origin.y(), texts[1].origin.y());
+  EXPECT_DOUBLE_EQ(texts[0].origin.y(), texts[2].origin.y());
+  // The cell top lies H = ceil(height("Hg") / 2) above y; TextOutLeft puts it at y.
+  const double top = texts[0].origin.y() - m.Ascent();
+  EXPECT_NEAR(top, 1000 - std::ceil(fm.height() / 2), 1e-6);
+  EXPECT_NEAR(texts[3].origin.y() - m.Ascent(), 1400, 1e-6);
+  // Centred: starts ceil(width / 2) left of x.
+  EXPECT_NEAR(texts[2].origin.x(), 1500 - std::ceil(texts[2].advance / 2), 1e-6);
+}
+
+TEST_F(TextUtils, EmptyTextDrawsNothingButIsLogged) {
+  Start(QStringLiteral("ＭＳ ゴシック"), 50);
+  prev_.TextOutLeft(100, 100, QString());
+  prev_.TextOutRight(100, 100, QString());
+  EXPECT_TRUE(Finish().IsEmpty());
+  EXPECT_EQ(prev_.TextOperations(1).size(), 2u);
+}
+
+TEST_F(TextUtils, PointSizesBecomePixelSizesInPageUnits) {
+  QPainter* c = Start(QStringLiteral("ＭＳ ゴシック"), 50);
+  QFont f = c->font();
+  f.setPointSizeF(10.5);  // 37.04 tenths of a millimetre
+  c->setFont(f);
+  prev_.TextOutLeft(100, 100, QStringLiteral("A"));
+  const auto texts = CaptureText(Finish());
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].pixelSize, 37);
+  EXPECT_EQ(prev_.TextOperations(1)[0].fontHeight, 37);
+}
+
+}  // namespace
+}  // namespace kazenori
