@@ -1,5 +1,9 @@
+#include "app/CommandLine.h"
 #include "app/GuiMain.h"
 
+// No arguments: the desktop program. Any argument: the command line, which
+// needs no display.
 int main(int argc, char** argv) {
-  return kazenori::RunGui(argc, argv);
+  if (argc <= 1) return kazenori::RunGui(argc, argv);
+  return kazenori::RunCommandLine(argc, argv);
 }

@@ -1,0 +1,245 @@
+#include "app/CommandLine.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+#include <limits>
+
+#include "composition/ColourWordSheet.h"
+#include "composition/PrintNumber.h"
+#include "composition/WorksheetComposer.h"
+#include "generation/PatternCatalogue.h"
+
+namespace kazenori {
+
+const std::vector<CommandLineOption>& CommandLineOptions() {
+  static const std::vector<CommandLineOption> kOptions{
+      {"patterns", "LIST",
+       "pattern numbers 1..150 in tick order, with commas and ranges (7,8,9 or 111-120)"},
+      {"zero", nullptr, "let the second term be 0 where a pattern allows it (\"あり\")"},
+      {"hide", "none|random|all", "hide the operators (default none)"},
+      {"blank", "none|random|all", "blank one number of each problem (default none)"},
+      {"message", "TEXT", "instruction line (default: the text of the hide/blank setting)"},
+      {"print-number", "N", "number of the first sheet (default 1)"},
+      {"sheets", "K", "compose K sheets numbered N, N+1, ... in one document (default 1)"},
+      {"seed", "S", "seed of the random numbers (0..4294967295), for reproducible sheets"},
+      {"bonus", nullptr, "the colour-word sheet instead of arithmetic"},
+      {"colours", "2..5", "colours of the colour-word sheet (default 4)"},
+      {"words", "20|30|40", "words per block of the colour-word sheet (default 40)"},
+      {"pdf", "FILE", "write the pages to a PDF file (A4, searchable text)"},
+      {"json", "FILE", "write what was composed as JSON"},
+      {"print", "PRINTER", "print the pages on a CUPS printer"},
+      {"list-patterns", nullptr, "list the pattern numbers and captions, then exit"},
+      {"help", nullptr, "show this help, then exit"},
+      {"version", nullptr, "show the version, then exit"},
+  };
+  return kOptions;
+}
+
+namespace {
+
+QString Tr(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+int Item(const QString& option, const QString& value) {
+  if (value == "none") return kItemNone;
+  if (value == "random") return kItemRandom;
+  if (value == "all") return kItemAll;
+  throw UsageError(QStringLiteral("--%1 takes none, random or all, not '%2'").arg(option, value));
+}
+
+// A decimal number in [low, high], else a usage error naming the option.
+std::int64_t Number(const QString& option, const QString& value, std::int64_t low,
+                    std::int64_t high) {
+  static const QRegularExpression digits(QStringLiteral("^[0-9]{1,12}$"));
+  if (!digits.match(value).hasMatch() || value.toLongLong() < low || value.toLongLong() > high) {
+    throw UsageError(QStringLiteral("--%1 takes a number from %2 to %3, not '%4'")
+                         .arg(option)
+                         .arg(low)
+                         .arg(high)
+                         .arg(value));
+  }
+  return value.toLongLong();
+}
+
+const CommandLineOption* Find(const QString& name) {
+  for (const CommandLineOption& o : CommandLineOptions()) {
+    if (name == QLatin1String(o.name)) return &o;
+  }
+  return nullptr;
+}
+
+void Apply(CommandLineRequest& r, const QString& name, const QString& value, QSet<QString>& seen) {
+  seen.insert(name);
+  SheetOptions& s = r.sheet;
+  if (name == "patterns") {
+    s.selection.Clear();
+    for (int p : ParsePatternList(value)) s.selection.QPClick(p, true);
+  } else if (name == "zero") {
+    s.zeroAllowed = 1;
+  } else if (name == "hide") {
+    s.hideItem = Item(name, value);
+  } else if (name == "blank") {
+    s.blankItem = Item(name, value);
+  } else if (name == "message") {
+    s.instruction = value;
+    r.messageGiven = true;
+  } else if (name == "print-number") {
+    try {
+      StrToInt(value);
+    } catch (const ConversionError& e) {
+      throw UsageError(QString::fromUtf8(e.what()));
+    }
+    s.printNumberText = value;
+  } else if (name == "sheets") {
+    r.sheets = static_cast<int>(Number(name, value, 1, 10000));
+  } else if (name == "seed") {
+    r.seed = static_cast<std::uint32_t>(
+        Number(name, value, 0, std::numeric_limits<std::uint32_t>::max()));
+  } else if (name == "bonus") {
+    s.bonus = true;
+  } else if (name == "colours") {
+    s.colourWords.colourCount = static_cast<int>(Number(name, value, 2, 5));
+  } else if (name == "words") {
+    const auto words = Number(name, value, 20, 40);
+    if (words % 10 != 0)
+      throw UsageError(QStringLiteral("--words takes 20, 30 or 40, not '%1'").arg(value));
+    s.colourWords.wordsPerBlock = static_cast<int>(words);
+  } else if (name == "pdf" || name == "json") {
+    if (value.isEmpty()) throw UsageError(QStringLiteral("--%1 needs a file name").arg(name));
+    (name == "pdf" ? r.pdfPath : r.jsonPath) = value;
+  } else if (name == "print") {
+    if (value.isEmpty()) throw UsageError(QStringLiteral("--print needs a printer name"));
+    r.printer = value;
+  } else if (name == "list-patterns") {
+    r.listPatterns = true;
+  } else if (name == "help") {
+    r.help = true;
+  } else if (name == "version") {
+    r.version = true;
+  } else {
+    throw std::logic_error("option --" + name.toStdString() + " has no handler");
+  }
+}
+
+}  // namespace
+
+std::vector<int> ParsePatternList(const QString& list) {
+  static const QRegularExpression item(QStringLiteral("^([0-9]{1,4})(?:-([0-9]{1,4}))?$"));
+  std::vector<int> numbers;
+  QSet<int> seen;
+  for (const QString& part : list.split(u',')) {
+    const auto m = item.match(part.trimmed());
+    if (!m.hasMatch())
+      throw UsageError(QStringLiteral("--patterns: '%1' is no pattern number or range").arg(part));
+    const int from = m.captured(1).toInt();
+    const int to = m.captured(2).isEmpty() ? from : m.captured(2).toInt();
+    if (from < 1 || to > kPatternCount || from > to) {
+      throw UsageError(QStringLiteral("--patterns: '%1' is outside 1..150").arg(part));
+    }
+    for (int p = from; p <= to; ++p) {
+      if (seen.contains(p))
+        throw UsageError(QStringLiteral("--patterns: pattern %1 is listed twice").arg(p));
+      seen.insert(p);
+      numbers.push_back(p);
+    }
+  }
+  return numbers;
+}
+
+CommandLineRequest ParseCommandLine(const QStringList& arguments) {
+  CommandLineRequest r;
+  QSet<QString> seen;
+  for (int i = 0; i < arguments.size(); ++i) {
+    const QString& arg = arguments[i];
+    if (arg == "--") {
+      if (i + 1 < arguments.size())
+        throw UsageError(QStringLiteral("unexpected argument '%1'").arg(arguments[i + 1]));
+      break;
+    }
+    if (!arg.startsWith("--") || arg.size() == 2)
+      throw UsageError(QStringLiteral("unexpected argument '%1'").arg(arg));
+    const int eq = arg.indexOf(u'=');
+    const QString name = arg.mid(2, eq < 0 ? -1 : eq - 2);
+    const CommandLineOption* option = Find(name);
+    if (option == nullptr) throw UsageError(QStringLiteral("unrecognized option '--%1'").arg(name));
+    QString value;
+    if (option->argument == nullptr) {
+      if (eq >= 0) throw UsageError(QStringLiteral("option '--%1' takes no argument").arg(name));
+    } else if (eq >= 0) {
+      value = arg.mid(eq + 1);
+    } else if (i + 1 < arguments.size()) {
+      value = arguments[++i];
+    } else {
+      throw UsageError(
+          QStringLiteral("option '--%1' needs an argument %2").arg(name, Tr(option->argument)));
+    }
+    Apply(r, name, value, seen);
+  }
+  if (r.help || r.version || r.listPatterns) return r;
+
+  SheetOptions& s = r.sheet;
+  if (!s.bonus && (seen.contains("colours") || seen.contains("words"))) {
+    throw UsageError(QStringLiteral("--colours and --words belong to --bonus"));
+  }
+  if (s.bonus) {
+    // The colour dialog's own first choices.
+    if (!seen.contains("colours")) s.colourWords.colourCount = 4;
+    if (!seen.contains("words")) s.colourWords.wordsPerBlock = 40;
+  } else if (s.selection.Empty()) {
+    throw UsageError(Tr("少なくとも１つは問題を指定して下さい。"));
+  }
+  if (static_cast<std::int64_t>(StrToInt(s.printNumberText)) + r.sheets - 1 >
+      std::numeric_limits<std::int32_t>::max()) {
+    throw UsageError(QStringLiteral("--sheets %1 from --print-number %2 runs past 2147483647")
+                         .arg(r.sheets)
+                         .arg(s.printNumberText));
+  }
+  if (!r.messageGiven) {
+    s.instruction = s.bonus
+                        ? Tr(kColourInstruction)
+                        : WorksheetComposer::InstructionText(std::max(s.hideItem, s.blankItem), {});
+  }
+  if (r.pdfPath.isEmpty() && r.jsonPath.isEmpty() && r.printer.isEmpty()) {
+    throw UsageError(QStringLiteral("no output: give --pdf FILE, --json FILE or --print PRINTER"));
+  }
+  if (!r.pdfPath.isEmpty() && r.pdfPath == r.jsonPath) {
+    throw UsageError(QStringLiteral("--pdf and --json name the same file"));
+  }
+  return r;
+}
+
+QString HelpText() {
+  QString text = QStringLiteral(
+      "Usage: kazenori [OPTION]...\n"
+      "Makes mental-arithmetic drill sheets. Without options it opens the main window;\n"
+      "with options it composes the sheets without a window and writes them out.\n\n");
+  for (const CommandLineOption& o : CommandLineOptions()) {
+    QString left = QStringLiteral("  --") + QLatin1String(o.name);
+    if (o.argument != nullptr) left += u' ' + Tr(o.argument);
+    text += left.leftJustified(26) +
+            (left.size() >= 26 ? QStringLiteral("\n") + QString(26, u' ') : QString()) +
+            Tr(o.help) + u'\n';
+  }
+  text += QStringLiteral(
+      "\nAt least one of --pdf, --json and --print is needed. Each sheet is a question\n"
+      "page and its answer page; the colour-word sheet has one page.\n\n"
+      "Exit status: 0 if the sheets were written, 1 if printing or writing failed,\n"
+      "2 for a mistake in the arguments (then no file is created or changed).\n");
+  return text;
+}
+
+QString VersionText() {
+  return QStringLiteral("kazenori %1\n").arg(QStringLiteral(KAZENORI_VERSION));
+}
+
+QString PatternListText() {
+  QString text;
+  for (const PatternInfo& p : PatternCatalogue()) {
+    text += QStringLiteral("%1\t%2\n").arg(p.number, 3).arg(QString::fromUtf8(p.caption));
+  }
+  return text;
+}
+
+}  // namespace kazenori

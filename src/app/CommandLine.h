@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+#include "composition/SheetOptions.h"
+
+class QTextStream;
+
+namespace kazenori {
+
+// One option of the command line. The parser accepts exactly the options of
+// this table and --help is written from it.
+struct CommandLineOption {
+  const char* name;      // without the leading "--"
+  const char* argument;  // placeholder of its argument, nullptr for a switch
+  const char* help;
+};
+const std::vector<CommandLineOption>& CommandLineOptions();
+
+// A mistake in the arguments: reported on one line, exit status 2.
+class UsageError : public std::runtime_error {
+ public:
+  explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+// What the arguments ask for.
+struct CommandLineRequest {
+  bool help = false;
+  bool version = false;
+  bool listPatterns = false;
+  SheetOptions sheet;         // selection, zero, hide, blank, number, instruction, bonus
+  bool messageGiven = false;  // --message given; else the options' own instruction
+  int sheets = 1;
+  std::optional<std::uint32_t> seed;
+  QString pdfPath;
+  QString jsonPath;
+  QString printer;
+  QString jobTitle = QStringLiteral("kazenori");  // of the print job; not an option
+};
+
+// Parses the arguments after the program name (GNU style: "--name value" or
+// "--name=value"; "--" ends the options). Throws UsageError.
+CommandLineRequest ParseCommandLine(const QStringList& arguments);
+
+// "7,8,9" or "111-120" and mixtures: pattern numbers 1..150 in tick order,
+// each at most once. Throws UsageError.
+std::vector<int> ParsePatternList(const QString& list);
+
+QString HelpText();
+QString VersionText();
+QString PatternListText();
+
+// Carries out a request in a running Qt application: composes and writes the
+// outputs, each either complete or not touched at all. Returns the exit
+// status: 0, 1 (a failure while printing or writing), 2 (a usage error).
+int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTextStream& err);
+
+// The whole command line from main(): parses, answers --help, --version and
+// --list-patterns without any display, otherwise starts a QGuiApplication
+// (offscreen when there is no display) and executes.
+int RunCommandLine(int argc, char** argv);
+
+}  // namespace kazenori

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <vector>
+
+#include "composition/PageGeometry.h"
+#include "composition/WorksheetComposer.h"
+
+namespace kazenori {
+
+class TCustomplPrev;
+
+// What was composed, for tools and tests: the geometry, and per sheet its
+// print number, its 50 problems with the question line drawn on page 1, and
+// the text operations of its pages as called. Keys in a fixed order, one
+// problem or item a line; the same composition gives the same bytes.
+QByteArray ComposedSheetsJson(const PageGeometry& geometry,
+                              const std::vector<ComposedSheet>& sheets,
+                              const TCustomplPrev& document);
+
+}  // namespace kazenori

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QString>
+
+#include <map>
+#include <string>
+
+#include "app/CommandLine.h"
+
+namespace kazenori {
+namespace {
+
+CommandLineRequest Parse(const QStringList& args) {
+  return ParseCommandLine(args);
+}
+
+std::string UsageMessage(const QStringList& args) {
+  try {
+    Parse(args);
+  } catch (const UsageError& e) {
+    return e.what();
+  }
+  return "(accepted)";
+}
+
+TEST(CommandLineParse, PatternListsKeepTheirOrderAndRanges) {
+  EXPECT_EQ(ParsePatternList("7,8,9"), (std::vector<int>{7, 8, 9}));
+  EXPECT_EQ(ParsePatternList("120,111-113, 5"), (std::vector<int>{120, 111, 112, 113, 5}));
+  EXPECT_EQ(ParsePatternList("150"), (std::vector<int>{150}));
+  for (const char* bad :
+       {"0", "151", "1-151", "9-7", "7,,8", "", "x", "7-", "-7", "1.5", "7,7", "5-9,8"}) {
+    EXPECT_THROW(ParsePatternList(bad), UsageError) << bad;
+  }
+}
+
+TEST(CommandLineParse, WorksheetOptions) {
+  const auto r =
+      Parse({"--patterns", "18,7", "--zero", "--hide=random", "--blank", "all", "--print-number",
+             "12", "--sheets=3", "--seed", "4294967295", "--pdf", "a.pdf", "--json=b.json"});
+  EXPECT_EQ(r.sheet.selection.Entries(), (std::vector<std::string>{"18", "7"}));
+  EXPECT_EQ(r.sheet.zeroAllowed, 1);
+  EXPECT_EQ(r.sheet.hideItem, 1);
+  EXPECT_EQ(r.sheet.blankItem, 2);
+  EXPECT_EQ(r.sheet.printNumberText, "12");
+  EXPECT_EQ(r.sheets, 3);
+  ASSERT_TRUE(r.seed.has_value());
+  EXPECT_EQ(*r.seed, 4294967295u);
+  EXPECT_EQ(r.pdfPath, "a.pdf");
+  EXPECT_EQ(r.jsonPath, "b.json");
+  EXPECT_FALSE(r.sheet.bonus);
+  // The higher of the two items chooses the instruction line.
+  EXPECT_EQ(r.sheet.instruction, "記号か数字を□の上か中に書いて正しい式にしましょう。");
+}
+
+TEST(CommandLineParse, DefaultsAndTheInstructionLine) {
+  auto r = Parse({"--patterns", "1", "--print", "kz-pdf"});
+  EXPECT_EQ(r.sheet.printNumberText, "1");
+  EXPECT_EQ(r.sheets, 1);
+  EXPECT_FALSE(r.seed.has_value());
+  EXPECT_EQ(r.sheet.hideItem, 0);
+  EXPECT_EQ(r.printer, "kz-pdf");
+  EXPECT_EQ(r.sheet.instruction, "次の計算をしましょう。");
+  r = Parse({"--patterns", "1", "--hide", "random", "--json", "x"});
+  EXPECT_EQ(r.sheet.instruction,
+            "次の計算、又は記号か数字を□の上か中に書いて正しい式にしましょう。");
+  r = Parse({"--patterns", "1", "--blank", "all", "--message", "がんばろう", "--json", "x"});
+  EXPECT_EQ(r.sheet.instruction, "がんばろう");
+  r = Parse({"--patterns", "1", "--message=", "--json", "x"});
+  EXPECT_EQ(r.sheet.instruction, "") << "an empty instruction line is the user's choice";
+}
+
+TEST(CommandLineParse, ColourWordSheet) {
+  auto r = Parse({"--bonus", "--pdf", "c.pdf"});
+  EXPECT_TRUE(r.sheet.bonus);
+  EXPECT_EQ(r.sheet.colourWords.colourCount, 4);
+  EXPECT_EQ(r.sheet.colourWords.wordsPerBlock, 40);
+  EXPECT_EQ(r.sheet.instruction, "書かれている文字の色を声に出して読みましょう。");
+  r = Parse({"--bonus", "--colours", "2", "--words=30", "--pdf", "c.pdf"});
+  EXPECT_EQ(r.sheet.colourWords.colourCount, 2);
+  EXPECT_EQ(r.sheet.colourWords.wordsPerBlock, 30);
+  EXPECT_EQ(UsageMessage({"--colours", "3", "--patterns", "1", "--pdf", "a"}),
+            "--colours and --words belong to --bonus");
+}
+
+TEST(CommandLineParse, MistakesAreUsageErrors) {
+  const std::map<std::string, QStringList> cases{
+      {"unrecognized option '--colour'", {"--bonus", "--colour", "3", "--pdf", "a"}},
+      {"unrecognized option '--p'", {"--p", "1"}},
+      {"unexpected argument 'extra'", {"--patterns", "1", "--pdf", "a", "extra"}},
+      {"unexpected argument '-p'", {"-p"}},
+      {"unexpected argument 'x'", {"--patterns", "1", "--pdf", "a", "--", "x"}},
+      {"option '--zero' takes no argument", {"--zero=1"}},
+      {"option '--pdf' needs an argument FILE", {"--patterns", "1", "--pdf"}},
+      {"--hide takes none, random or all, not 'some'", {"--hide", "some"}},
+      {"--patterns: '151' is outside 1..150", {"--patterns", "7,151", "--pdf", "a"}},
+      {"少なくとも１つは問題を指定して下さい。", {"--pdf", "a"}},
+      {"'1.5' は整数ではありません", {"--print-number", "1.5"}},
+      {"'2147483648' は整数ではありません", {"--print-number", "2147483648"}},
+      {"--sheets 2 from --print-number 2147483647 runs past 2147483647",
+       {"--patterns", "1", "--print-number", "2147483647", "--sheets", "2", "--pdf", "a"}},
+      {"--sheets takes a number from 1 to 10000, not '0'", {"--sheets", "0"}},
+      {"--seed takes a number from 0 to 4294967295, not '-1'", {"--seed", "-1"}},
+      {"--colours takes a number from 2 to 5, not '6'", {"--bonus", "--colours", "6"}},
+      {"--words takes 20, 30 or 40, not '25'", {"--bonus", "--words", "25"}},
+      {"--pdf needs a file name", {"--pdf="}},
+      {"no output: give --pdf FILE, --json FILE or --print PRINTER", {"--patterns", "1"}},
+      {"--pdf and --json name the same file", {"--patterns", "1", "--pdf", "s", "--json", "s"}},
+  };
+  for (const auto& [message, args] : cases) {
+    EXPECT_EQ(UsageMessage(args), message) << args.join(' ').toStdString();
+  }
+}
+
+TEST(CommandLineParse, HelpVersionAndListNeedNothingElse) {
+  EXPECT_TRUE(Parse({"--help"}).help);
+  EXPECT_TRUE(Parse({"--version"}).version);
+  EXPECT_TRUE(Parse({"--list-patterns"}).listPatterns);
+  EXPECT_TRUE(VersionText().startsWith("kazenori "));
+  const QString list = PatternListText();
+  EXPECT_EQ(list.count(u'\n'), 150);
+  EXPECT_TRUE(list.startsWith("  1\t和が10以下\n"));
+  EXPECT_TRUE(list.endsWith("150\t×9の特訓\n"));
+}
+
+// --help is written from the option table, and the parser accepts exactly
+// that table: an option added to one without the other fails here.
+TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
+  const std::map<std::string, QString> samples{
+      {"patterns", "7"},     {"hide", "all"},  {"blank", "random"}, {"message", "m"},
+      {"print-number", "3"}, {"sheets", "2"},  {"seed", "1"},       {"colours", "3"},
+      {"words", "20"},       {"pdf", "a.pdf"}, {"json", "a.json"},  {"print", "kz-pdf"},
+  };
+  const QString help = HelpText();
+  QSet<QString> names;
+  for (const CommandLineOption& o : CommandLineOptions()) {
+    const QString name = QString::fromLatin1(o.name);
+    names.insert(name);
+    QString usage = "--" + name;
+    if (o.argument != nullptr) usage += " " + QString::fromUtf8(o.argument);
+    EXPECT_TRUE(help.contains("  " + usage + " ")) << usage.toStdString();
+    EXPECT_TRUE(help.contains(QString::fromUtf8(o.help))) << o.name;
+
+    QStringList args{"--" + name};
+    if (o.argument != nullptr) {
+      const auto sample = samples.find(o.name);
+      ASSERT_NE(sample, samples.end()) << "no sample argument for --" << o.name;
+      args << sample->second;
+    }
+    if (name == "colours" || name == "words") args << "--bonus";
+    if (name != "patterns") args << "--patterns=1";
+    if (name != "json") args << "--json=out.json";
+    EXPECT_NO_THROW(Parse(args)) << args.join(' ').toStdString();
+  }
+  // Every "--name" the help mentions is in the table.
+  QRegularExpression mention(QStringLiteral("--([a-z-]+)"));
+  for (auto it = mention.globalMatch(help); it.hasNext();) {
+    const QString name = it.next().captured(1);
+    EXPECT_TRUE(names.contains(name)) << name.toStdString();
+  }
+  EXPECT_EQ(names.size(), static_cast<int>(CommandLineOptions().size())) << "a name twice";
+}
+
+}  // namespace
+}  // namespace kazenori
