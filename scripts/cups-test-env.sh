@@ -23,7 +23,7 @@ kz_cups_main() {
   $sudo chmod 1777 "$qtpdf_dir" || return 1
 
   # Queues and backend of an older layout of this script are set up again.
-  local version=3 queues="kz-pdf kz-qtpdf kz-letter kz-trays kz-acrobat" q fresh=0
+  local version=4 queues="kz-pdf kz-qtpdf kz-letter kz-trays kz-acrobat" q fresh=0
   if [ "$($sudo cat "$state/version" 2>/dev/null)" != "$version" ]; then fresh=1; fi
 
   # The backend writes each job's document under its title, completely or not
@@ -42,7 +42,7 @@ name=$(printf '%s' "$3" | tr -c 'A-Za-z0-9._-' '_')
 tmp="$dir/.job-$1.tmp"
 if [ -n "$6" ]; then cat "$6" >"$tmp"; else cat >"$tmp"; fi || exit 1
 chmod 0644 "$tmp"
-printf '%s\n' "$5" >"$dir/$name.options"
+printf 'copies=%s %s\n' "$4" "$5" >"$dir/$name.options"
 mv "$tmp" "$dir/$name.pdf"
 BACKEND
     # Mode 0700 makes CUPS run the backend as root, which may write anywhere.

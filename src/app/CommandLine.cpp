@@ -14,18 +14,17 @@ namespace kazenori {
 
 const std::vector<CommandLineOption>& CommandLineOptions() {
   static const std::vector<CommandLineOption> kOptions{
-      {"patterns", "LIST",
-       "pattern numbers 1..150 in tick order, with commas and ranges (7,8,9 or 111-120)"},
-      {"zero", nullptr, "let the second term be 0 where a pattern allows it (\"あり\")"},
+      {"patterns", "LIST", "patterns 1..150 in tick order: 7,8,9 or 111-120"},
+      {"zero", nullptr, "a term may be 0 where the pattern allows (\"あり\")"},
       {"hide", "none|random|all", "hide the operators (default none)"},
       {"blank", "none|random|all", "blank one number of each problem (default none)"},
-      {"message", "TEXT", "instruction line (default: the text of the hide/blank setting)"},
+      {"message", "TEXT", "instruction line (default: the hide/blank setting's)"},
       {"print-number", "N", "number of the first sheet (default 1)"},
-      {"sheets", "K", "compose K sheets numbered N, N+1, ... in one document (default 1)"},
-      {"seed", "S", "seed of the random numbers (0..4294967295), for reproducible sheets"},
+      {"sheets", "K", "K sheets numbered N, N+1, ... in one document"},
+      {"seed", "S", "random seed 0..4294967295: the same sheets again"},
       {"bonus", nullptr, "the colour-word sheet instead of arithmetic"},
-      {"colours", "2..5", "colours of the colour-word sheet (default 4)"},
-      {"words", "20|30|40", "words per block of the colour-word sheet (default 40)"},
+      {"colours", "2..5", "colours on the colour-word sheet (default 4)"},
+      {"words", "20|30|40", "words a block on the colour-word sheet (default 40)"},
       {"pdf", "FILE", "write the pages to a PDF file (A4, searchable text)"},
       {"json", "FILE", "write what was composed as JSON"},
       {"print", "PRINTER", "print the pages on a CUPS printer"},
@@ -218,8 +217,8 @@ QString HelpText() {
   for (const CommandLineOption& o : CommandLineOptions()) {
     QString left = QStringLiteral("  --") + QLatin1String(o.name);
     if (o.argument != nullptr) left += u' ' + Tr(o.argument);
-    text += left.leftJustified(26) +
-            (left.size() >= 26 ? QStringLiteral("\n") + QString(26, u' ') : QString()) +
+    text += left.leftJustified(28) +
+            (left.size() >= 28 ? QStringLiteral("\n") + QString(28, u' ') : QString()) +
             Tr(o.help) + u'\n';
   }
   text += QStringLiteral(

@@ -62,8 +62,8 @@ QString PatternListText();
 int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTextStream& err);
 
 // The whole command line from main(): parses, answers --help, --version and
-// --list-patterns without any display, otherwise starts a QGuiApplication
-// (offscreen when there is no display) and executes.
+// --list-patterns without Qt, otherwise starts a QGuiApplication on the
+// offscreen platform (unless QT_QPA_PLATFORM names another) and executes.
 int RunCommandLine(int argc, char** argv);
 
 }  // namespace kazenori

@@ -192,11 +192,25 @@ int RunCommandLine(int argc, char** argv) {
     out << PatternListText();
     return 0;
   }
-  // Composing needs fonts and printers, not a screen.
-  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Paths are checked before Qt starts, so that such a mistake stays one line.
+  try {
+    CheckOutputPath(QStringLiteral("pdf"), request.pdfPath);
+    CheckOutputPath(QStringLiteral("json"), request.jsonPath);
+  } catch (const UsageError& e) {
+    err << "kazenori: " << QString::fromUtf8(e.what()) << Qt::endl;
+    return 2;
   }
+  // Qt's note that XDG_RUNTIME_DIR is unset (usual in a session without a
+  // desktop) says nothing about the sheets; everything else passes through.
+  qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+        std::fputs(qFormatLogMessage(type, context, message).toLocal8Bit().append('\n').constData(),
+                   stderr);
+      });
+  // Composing needs fonts and printers, never a screen: with no display, or a
+  // display that cannot be reached, the command line works all the same.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   QGuiApplication::setApplicationName(QStringLiteral("kazenori"));
   RegisterFontSubstitutions();

@@ -11,8 +11,10 @@ namespace kazenori {
 // form: writes the real answer into rec.strAnswer and the plain question into
 // rec.strE, then applies the hide-operator flag and the blank flag, drawing
 // the form's own choices, the blanked item and the blank position in that
-// order. A form without a composition (0, 9, above 52) returns rec.strA and
-// changes nothing.
+// order. A one-character answer is never blanked. A form without a
+// composition (0, 9, above 52), or a record that is not special, returns
+// rec.strA and changes nothing. A zero divisor, which no generator gives,
+// leaves strAnswer empty rather than dividing by it.
 std::string ComposeSpecialQuestion(ProblemRecord& rec, int hideFlag, int blankFlag, Random& rnd);
 
 // Forms whose question and answer lines are written smaller (55) and whose

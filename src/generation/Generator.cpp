@@ -37,7 +37,9 @@ int PatternNumberOf(const std::string& entry) {
   return number;
 }
 
-std::string Text(std::int64_t v) { return std::to_string(v); }
+std::string Text(std::int64_t v) {
+  return std::to_string(v);
+}
 
 }  // namespace
 
@@ -77,6 +79,14 @@ void ProblemGenerator::MakeQData(int index) {
     generate(attempt);
   } while (IsRepeat(attempt, index));
 
+  const bool divides = attempt.op == kOpDiv && state_.termMode != kSpecial;
+  if (divides && (attempt.valB == 0 || (state_.termMode == kThreeTerms && attempt.valC == 0))) {
+    // Checked before anything is written, so a faulty generator leaves the
+    // record as it was.
+    throw std::logic_error("MakeQData: pattern " + std::to_string(pattern) +
+                           " drew a division by 0");
+  }
+
   ProblemRecord& rec = table_.At(index);
   rec.op = attempt.op;
   rec.valA = attempt.valA;
@@ -110,9 +120,6 @@ void ProblemGenerator::MakeQData(int index) {
     case kOpDiv:
       if (rec.termMode == kSpecial) {
         rec.strD = Text(rec.valD);
-      } else if (b == 0 || (!twoTerms && c == 0)) {
-        throw std::logic_error("MakeQData: pattern " + std::to_string(pattern) +
-                               " drew a division by 0");
       } else if (twoTerms) {
         rec.strAnswer = Text(a / b);
         rec.strRemainder = a % b != 0 ? Text(a % b) : std::string();

@@ -27,7 +27,7 @@ void SwapOnCoin(Draw& d) {
   if (d.Rnd(2) == 1) std::swap(d.valA, d.valB);
 }
 
-// Two different multiples g*2..g*9 of one g in 2..16 (13 for proportions):
+// Two different multiples g*2..g*9 of one g in 2..16 (2..14 for proportions):
 // the eight factors always leave a second multiple to choose, so the loop
 // ends.
 void TwoMultiplesOfCommonFactor(Draw& d, int factorRange) {

@@ -16,6 +16,23 @@ int PageRecording::AddClip(const QPainterPath& clip) {
   return static_cast<int>(clips_.size()) - 1;
 }
 
+namespace {
+
+bool IsRectangle(const QPainterPath& path, QRectF* rect) {
+  const QPolygonF polygon = path.toFillPolygon();
+  const QRectF box = polygon.boundingRect();
+  if (polygon.size() < 4 || polygon.size() > 5) return false;
+  for (const QPointF& p : polygon) {
+    const bool onX = qFuzzyCompare(p.x(), box.left()) || qFuzzyCompare(p.x(), box.right());
+    const bool onY = qFuzzyCompare(p.y(), box.top()) || qFuzzyCompare(p.y(), box.bottom());
+    if (!onX || !onY) return false;
+  }
+  *rect = box;
+  return true;
+}
+
+}  // namespace
+
 QTransform StretchTransform(QSizeF size, const QPointF& topLeft, const QPointF& bottomRight) {
   if (size.width() <= 0 || size.height() <= 0) return QTransform();
   const double sx = (bottomRight.x() - topLeft.x()) / size.width();
@@ -34,27 +51,42 @@ void PageRecording::Play(QPainter& painter, const QTransform& pageToDevice) cons
   const QTransform base = pageToDevice * outer;
   painter.save();  // the state without any of our clips, restored at each clip change
   int clip = -1;
+  // Painter state is set only where it changes from one item to the next.
+  const PageItem* last = nullptr;
   for (const PageItem& item : items_) {
     if (item.clip != clip) {
       painter.restore();
       painter.save();
       clip = item.clip;
+      last = nullptr;
       if (clip >= 0) {
         painter.setWorldTransform(base);
-        painter.setClipPath(clips_[static_cast<size_t>(clip)], Qt::IntersectClip);
+        const QPainterPath& path = clips_[static_cast<size_t>(clip)];
+        QRectF rect;
+        // Rectangles clip much faster than general paths.
+        if (IsRectangle(path, &rect)) {
+          painter.setClipRect(rect, Qt::IntersectClip);
+        } else {
+          painter.setClipPath(path, Qt::IntersectClip);
+        }
       }
     }
-    painter.setWorldTransform(item.transform * base);
-    painter.setOpacity(item.opacity);
-    painter.setCompositionMode(item.composition);
+    if (!last || last->transform != item.transform) {
+      painter.setWorldTransform(item.transform * base);
+    }
+    if (!last || last->opacity != item.opacity) painter.setOpacity(item.opacity);
+    if (!last || last->composition != item.composition) {
+      painter.setCompositionMode(item.composition);
+    }
+    if (!last || last->pen != item.pen) painter.setPen(item.pen);
     switch (item.kind) {
       case PageItem::Kind::Text:
-        painter.setPen(item.pen);
-        painter.setFont(item.font);
+        if (!last || last->kind != PageItem::Kind::Text || last->font != item.font) {
+          painter.setFont(item.font);
+        }
         painter.drawText(item.origin, item.text);
         break;
       case PageItem::Kind::Path:
-        painter.setPen(item.pen);
         painter.setBrush(item.brush);
         painter.drawPath(item.path);
         break;
@@ -62,6 +94,7 @@ void PageRecording::Play(QPainter& painter, const QTransform& pageToDevice) cons
         painter.drawImage(item.target, item.image, item.source);
         break;
     }
+    last = &item;
   }
   painter.restore();
   painter.restore();
@@ -149,6 +182,11 @@ class RecordingEngine final : public QPaintEngine {
     item.origin = p;
     item.text = textItem.text();
     QFont font = textItem.font();
+    // A point size would be read again at the replay device's resolution; the
+    // page's own units keep the size whatever the device.
+    if (font.pixelSize() <= 0 && font.pointSizeF() > 0) {
+      font.setPixelSize(std::max(1, qRound(font.pointSizeF() * PageRecorder::kDpi / 72.0)));
+    }
     // QPainter draws underline, overline and strike-out itself as separate
     // fills, which we record; replaying them with the font would draw them twice.
     font.setUnderline(false);

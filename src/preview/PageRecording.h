@@ -41,9 +41,11 @@ struct PageItem {
 };
 
 // A page kept as a display list of our own: text runs with font, colour and
-// position, paths (fills, lines, ellipses), images and clips. It replays at any
-// scale onto any paint device without the resolution surprises of QPicture,
-// and tests read it directly.
+// position, paths (fills, lines, ellipses), images and clips. It is used instead
+// of QPicture, which reports the screen's resolution and scales its replay by
+// the target's resolution over the screen's, and whose automatic bounding box
+// leaves text out. Here everything is in page units (0.1 mm), a replay is one
+// transform onto any device, and tests read a page's items directly.
 class PageRecording {
  public:
   PageRecording() = default;

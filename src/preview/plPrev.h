@@ -113,6 +113,15 @@ QString WriteDesignPaperValue(const DesignPaperValue& v);
 // Fills `v` item by item and stops silently at the first malformed item.
 void ReadDesignPaperValue(const QString& text, DesignPaperValue& v);
 
+// The pages Print sends for a chosen range: the range in ascending order,
+// both ends lowered to the page count, a first end of 0 or less meaning page 1
+// and a last end of 0 or less the last page (so 0..0 is every page).
+struct PrintRange {
+  int first;
+  int last;
+};
+PrintRange NormalisedPrintRange(int first, int last, int pageCount);
+
 // One text operation as the caller issued it, before any side-bearing
 // correction: what the composition tests and the JSON output read.
 struct TextOperation {

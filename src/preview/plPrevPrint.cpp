@@ -40,6 +40,15 @@ Sheet SheetOf(const QPrinter& printer) {
 
 }  // namespace
 
+PrintRange NormalisedPrintRange(int first, int last, int pageCount) {
+  PrintRange r{std::min(first, last), std::max(first, last)};
+  if (r.first > pageCount) r.first = pageCount;
+  if (r.last > pageCount) r.last = pageCount;
+  if (r.first <= 0) r.first = 1;
+  if (r.last <= 0) r.last = pageCount;
+  return r;
+}
+
 bool TCustomplPrev::IsAcrobatPrinter() const {
   return setPrinter_ && setPrinter_->PrinterName().toUpper().contains(QLatin1String("ACROBAT"));
 }
@@ -77,6 +86,9 @@ QTransform TCustomplPrev::PrinterMapping(const QPrinter& printer) const {
 }
 
 void TCustomplPrev::Print() {
+  // Pending events are processed between pages; a second print started from
+  // one of them would interleave its sheets with this job's.
+  if (printing_) return;
   if (!windowShown_) PrepareForm();
   if (!recorded_) {
     Messages::Current().Warning(QString::fromUtf16(kNoDrawing),
@@ -88,12 +100,7 @@ void TCustomplPrev::Print() {
                                     QString::fromUtf16(kNoPrinterCaption));
     return;
   }
-  int first = std::min(rangeFirst_, rangeLast_);
-  int last = std::max(rangeFirst_, rangeLast_);
-  if (first > pageCount_) first = pageCount_;
-  if (last > pageCount_) last = pageCount_;
-  if (first <= 0) first = 1;
-  if (last <= 0) last = pageCount_;
+  const PrintRange range = NormalisedPrintRange(rangeFirst_, rangeLast_, pageCount_);
   // The original layer held the Control key down for Acrobat's driver; CUPS has
   // no such driver convention, so nothing is changed for such printers here.
 
@@ -101,7 +108,7 @@ void TCustomplPrev::Print() {
   setPrinter_->ConfigurePrinter(printer);
   printer.setDocName(
       !title_.isEmpty() ? title_ : QCoreApplication::applicationName() + QStringLiteral("印刷"));
-  PrintPages(printer, first, last);
+  PrintPages(printer, range.first, range.last);
 }
 
 void TCustomplPrev::PrintPages(QPrinter& printer, int first, int last) {

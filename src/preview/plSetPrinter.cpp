@@ -13,13 +13,15 @@ namespace {
 
 // Identifies our serialisation of the device settings and its layout.
 constexpr quint32 kDevDataMagic = 0x4B5A5053;  // "KZPS"
-constexpr quint8 kDevDataVersion = 1;
+constexpr quint8 kDevDataVersion = 2;
 
 struct DeviceSettings {
   QString printer;
   QPageSize pageSize;
   bool landscape = false;
   QString binKey;
+  int copies = 1;
+  int duplex = 0;
 };
 
 QByteArray Serialise(const DeviceSettings& s) {
@@ -28,7 +30,7 @@ QByteArray Serialise(const DeviceSettings& s) {
   out.setVersion(QDataStream::Qt_6_0);
   out << kDevDataMagic << kDevDataVersion << s.printer << s.pageSize.key()
       << s.pageSize.size(QPageSize::Millimeter) << s.pageSize.name() << quint8(s.landscape)
-      << s.binKey;
+      << s.binKey << qint32(s.copies) << qint32(s.duplex);
   return bytes;
 }
 
@@ -42,7 +44,10 @@ bool Deserialise(const QByteArray& bytes, DeviceSettings* s) {
   QString key, name;
   QSizeF mm;
   quint8 landscape = 0;
-  in >> s->printer >> key >> mm >> name >> landscape >> s->binKey;
+  qint32 copies = 1, duplex = 0;
+  in >> s->printer >> key >> mm >> name >> landscape >> s->binKey >> copies >> duplex;
+  s->copies = std::max(1, static_cast<int>(copies));
+  s->duplex = duplex >= 0 && duplex <= QPrinter::DuplexShortSide ? duplex : 0;
   if (in.status() != QDataStream::Ok || !mm.isValid() || mm.isEmpty()) return false;
   const QPageSize::PageSizeId id = QPageSize::id(mm, QPageSize::Millimeter, QPageSize::FuzzyMatch);
   s->pageSize = id != QPageSize::Custom && QPageSize::key(id) == key
@@ -165,8 +170,18 @@ void TplSetPrinter::SelectPrinter(const QString& name) {
   if (index < 0) index = Match(QPrinterInfo::defaultPrinterName());
   if (index < 0) index = 0;
   printerIndex_ = index;
+  bins_.reset();
   if (printerName_.isEmpty()) printerName_ = printers_[static_cast<size_t>(index)].printerName();
   ResetToPrinterDefaults();
+}
+
+const std::vector<PrinterBin>& TplSetPrinter::Bins() const {
+  if (!bins_) {
+    const QPrinterInfo* info = Selected();
+    bins_ = std::make_unique<std::vector<PrinterBin>>(info ? PrinterBinsOf(info->printerName())
+                                                           : std::vector<PrinterBin>());
+  }
+  return *bins_;
 }
 
 void TplSetPrinter::ResetToPrinterDefaults() {
@@ -176,6 +191,8 @@ void TplSetPrinter::ResetToPrinterDefaults() {
   if (!pageSize_.isValid()) pageSize_ = QPageSize(QPageSize::A4);
   landscape_ = false;
   binKey_.clear();
+  copies_ = 1;
+  duplex_ = 0;
   RefreshCaps();
 }
 
@@ -201,6 +218,8 @@ void TplSetPrinter::ConfigurePrinter(QPrinter& printer) const {
   // The printable area is all the device can print, not Qt's default margins.
   const QPageLayout layout = printer.pageLayout();
   printer.setPageMargins(layout.minimumMargins(), layout.units());
+  printer.setCopyCount(copies_);
+  printer.setDuplex(static_cast<QPrinter::DuplexMode>(duplex_));
   ApplyBin(printer, binKey_);
 }
 
@@ -306,7 +325,7 @@ void TplSetPrinter::SetOrientation(bool landscape) {
 QStringList TplSetPrinter::BinNames() const {
   QStringList names;
   if (const QPrinterInfo* info = Selected()) {
-    for (const PrinterBin& b : PrinterBinsOf(info->printerName())) names << b.name;
+    for (const PrinterBin& b : Bins()) names << b.name;
   }
   return names;
 }
@@ -314,7 +333,7 @@ QStringList TplSetPrinter::BinNames() const {
 QString TplSetPrinter::GetBinName() const {
   const QPrinterInfo* info = Selected();
   if (!info) return QString();
-  const std::vector<PrinterBin> bins = PrinterBinsOf(info->printerName());
+  const std::vector<PrinterBin>& bins = Bins();
   for (const PrinterBin& b : bins) {
     if (binKey_.isEmpty() ? b.isDefault : b.key == binKey_) return b.name;
   }
@@ -324,7 +343,7 @@ QString TplSetPrinter::GetBinName() const {
 void TplSetPrinter::SetBinName(const QString& name) {
   const QPrinterInfo* info = Selected();
   if (!info) return;
-  for (const PrinterBin& b : PrinterBinsOf(info->printerName())) {
+  for (const PrinterBin& b : Bins()) {
     if (b.name == name) {
       binKey_ = b.key;
       RefreshCaps();
@@ -336,7 +355,7 @@ void TplSetPrinter::SetBinName(const QString& name) {
 
 void TplSetPrinter::CaptureDeviceSettings() {
   if (!Selected()) return;
-  devData_ = Serialise({printerName_, pageSize_, landscape_, binKey_});
+  devData_ = Serialise({printerName_, pageSize_, landscape_, binKey_, copies_, duplex_});
 }
 
 bool TplSetPrinter::ApplyDeviceSettings(const QByteArray& bytes) {
@@ -346,8 +365,10 @@ bool TplSetPrinter::ApplyDeviceSettings(const QByteArray& bytes) {
   const QList<QPageSize> supported = info->supportedPageSizes();
   if (const QPageSize* found = FindSupported(supported, s.pageSize)) pageSize_ = *found;
   landscape_ = s.landscape;
+  copies_ = s.copies;
+  duplex_ = s.duplex;
   binKey_.clear();
-  for (const PrinterBin& b : PrinterBinsOf(info->printerName())) {
+  for (const PrinterBin& b : Bins()) {
     if (b.key == s.binKey) binKey_ = s.binKey;
   }
   RefreshCaps();
@@ -384,6 +405,9 @@ void TplSetPrinter::SyncFromPrinter(const QPrinter& printer) {
     if (const QPageSize* found = FindSupported(supported, layout.pageSize())) pageSize_ = *found;
   }
   landscape_ = layout.orientation() == QPageLayout::Landscape;
+  // The copies and sides chosen in a print dialog go to the printer with the job.
+  copies_ = std::max(1, printer.copyCount());
+  duplex_ = static_cast<int>(printer.duplex());
   RefreshCaps();
   CaptureDeviceSettings();
 }

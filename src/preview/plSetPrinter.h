@@ -14,6 +14,8 @@ class QPrinter;
 
 namespace kazenori {
 
+struct PrinterBin;
+
 // The paper codes of the original printer layer that the program uses, and
 // their Qt page sizes.
 struct PaperCode {
@@ -128,6 +130,8 @@ class TplSetPrinter : public QObject {
   void CaptureDeviceSettings();
   bool ApplyDeviceSettings(const QByteArray& bytes);
   void RefreshCaps();
+  // The selected printer's input slots, asked of CUPS once per selection.
+  const std::vector<PrinterBin>& Bins() const;
 
   std::vector<QPrinterInfo> printers_;
   QString printerName_;
@@ -135,10 +139,13 @@ class TplSetPrinter : public QObject {
   QPageSize pageSize_;
   bool landscape_ = false;
   QString binKey_;
+  int copies_ = 1;
+  int duplex_ = 0;  // QPrinter::DuplexMode
   QByteArray devData_;
   TplSetPrinterDesignValue designValue_;
   std::unique_ptr<QPrinter> caps_;  // the selected printer, configured, for its metrics
   SetupDialogRunner setupRunner_;
+  mutable std::unique_ptr<std::vector<PrinterBin>> bins_;
 };
 
 }  // namespace kazenori

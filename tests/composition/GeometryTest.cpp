@@ -46,10 +46,10 @@ TEST(Geometry, MetricsConvertPerAxisAndTruncate) {
   m.logPixelsY = 300;
   m.offsetX = 100;   // 42.33 -> 42
   m.offsetY = 50;    // 42.33 -> 42
-  m.horzRes = 4760;  // 2014.9 -> 2014
+  m.horzRes = 4760;  // 2015.07 -> 2015
   m.vertRes = 3408;  // 2885.4 -> 2885
   const PageGeometry g = GeometryFromMetrics(m, DesignPaperGeometry());
-  EXPECT_EQ(g, Area(42, 42, 2014, 2885));
+  EXPECT_EQ(g, Area(42, 42, 2015, 2885));
   EXPECT_FALSE(g.fromDesignPaper);
 }
 

@@ -164,6 +164,34 @@ TEST(NumberScripted, DecimalDrillsDrawTheDivisorFirst) {
   EXPECT_EQ(s.form, 50);
 }
 
+// The two-draw drills that share one generator body: the first draw goes to
+// the first operand (the divisor for the table divisions), and each pattern
+// keeps its own form; the near-base products stay two-term problems.
+TEST(NumberScripted, SharedDrillsDrawInOrderAndKeepTheirOwnForm) {
+  struct Row {
+    int pattern;
+    std::int32_t a, b;
+    int op, form;
+  };
+  const Row rows[] = {
+      {59, 3, 7, kOpSub, 29},      {60, 3, 7, kOpMul, 30},    {61, 3, 7, kOpMul, 31},
+      {64, 3, 7, kOpMul, 34},      {65, 3, 7, kOpMul, 35},    {66, 3, 7, kOpMul, 36},
+      {67, 3, 7, kOpMul, 37},      {63, 21, 3, kOpDiv, 33},   {68, 21, 3, kOpDiv, 38},
+      {69, 21, 3, kOpDiv, 39},     {70, 21, 3, kOpDiv, 40},   {71, 21, 3, kOpDiv, 41},
+      {72, 21, 3, kOpDiv, 42},     {88, 13, 17, kOpMul, 0},   {89, 103, 107, kOpMul, 0},
+      {90, 1003, 1007, kOpMul, 0}, {91, 113, 117, kOpMul, 0}, {92, 1013, 1017, kOpMul, 0},
+  };
+  for (const Row& row : rows) {
+    ScriptedRandom rnd;
+    rnd.Expect(9, 2).Expect(9, 6);
+    const Posed p = Generate(row.pattern, rnd);
+    EXPECT_EQ(ValuesOf(p), (Four{row.a, row.b, 0, 0})) << "pattern " << row.pattern;
+    EXPECT_EQ(p.op, row.op) << "pattern " << row.pattern;
+    EXPECT_EQ(p.mode, row.form == 0 ? kTwoTerms : kSpecial) << "pattern " << row.pattern;
+    EXPECT_EQ(p.form, row.form) << "pattern " << row.pattern;
+  }
+}
+
 TEST(NumberScripted, SwappedProductsDecideTheOrderLast) {
   ScriptedRandom swapped;
   swapped.Expect(9, 0).Expect(9, 8).Expect(2, 1);

@@ -1,6 +1,7 @@
 // The preview document: page metrics from the printer, composing pages, events.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QPainter>
 
 #include "PrintTestSupport.h"
@@ -264,6 +265,26 @@ TEST_F(PreviewDocument, UnlinkingOrDestroyingTheSettingsFallsBackToTheInternalOn
   EXPECT_EQ(prev_.InternalPrinterSettings()->objectName(), QStringLiteral("Default"));
   prev_.SetplSetPrinter(nullptr);
   EXPECT_EQ(prev_.plSetPrinter(), prev_.InternalPrinterSettings());
+}
+
+}  // namespace
+}  // namespace kazenori
+
+namespace kazenori {
+namespace {
+
+class PreviewCursor : public testing::QtTest {};
+
+TEST_F(PreviewCursor, TheComponentsCursorShowsFromBeginDocToEndDoc) {
+  TplPrev prev;
+  prev.SetCursor(Qt::BusyCursor);
+  ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  prev.BeginDoc();
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+  prev.BeginDoc();  // a second document does not stack another cursor
+  prev.EndDoc();
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

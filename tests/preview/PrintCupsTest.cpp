@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPrinter>
 
 #include <stdexcept>
 
@@ -99,7 +100,10 @@ TEST_F(PrintCups, ReversedRangePrintsAscendingAndKeepsTheText) {
   RecordPages(prev_, 4);
   prev_.SetPrintRange(3, 1);
   std::vector<int> events;
-  prev_.OnPrint = [&](QObject*, int page) { events.push_back(page); };
+  prev_.OnPrint = [&](QObject*, int page) {
+    events.push_back(page);
+    prev_.Print();  // re-entered from an event handler: ignored
+  };
   prev_.Print();
   EXPECT_EQ(events, (std::vector<int>{1, 2, 3}));
 
@@ -254,6 +258,76 @@ TEST_F(PrintCupsSource, TheChosenPaperSourceTravelsWithTheJob) {
   QFile options(QDir(dir).filePath(title + QStringLiteral(".options")));
   ASSERT_TRUE(options.open(QIODevice::ReadOnly));
   EXPECT_TRUE(options.readAll().contains("InputSlot=Tractor"));
+}
+
+}  // namespace
+}  // namespace kazenori
+
+namespace kazenori {
+namespace {
+
+TEST(PrintRange, ChosenRangesBecomeAscendingPagesOfTheDocument) {
+  struct Case {
+    int first, last, count, wantFirst, wantLast;
+  };
+  for (const Case& c : {Case{3, 1, 4, 1, 3},   // from a dialog's 3..1
+                        Case{0, 0, 4, 1, 4},   // a dialog's selection: every page
+                        Case{2, 2, 4, 2, 2},   // one page
+                        Case{5, 9, 4, 4, 4},   // beyond the end: the last page
+                        Case{9, 5, 4, 4, 4},   // and reversed
+                        Case{-2, 3, 4, 1, 3},  // before the start
+                        Case{0, 2, 4, 1, 2},   //
+                        Case{1, 1, 1, 1, 1}}) {
+    SCOPED_TRACE(::testing::Message() << c.first << ".." << c.last << " of " << c.count);
+    const PrintRange r = NormalisedPrintRange(c.first, c.last, c.count);
+    EXPECT_EQ(r.first, c.wantFirst);
+    EXPECT_EQ(r.last, c.wantLast);
+  }
+}
+
+}  // namespace
+}  // namespace kazenori
+
+namespace kazenori {
+namespace {
+
+using namespace kazenori::testing;
+
+class PrintCupsDialog : public QtTest {};
+
+// What a print dialog leaves in its QPrinter goes with the job, and restoring
+// the settings saved by BeginDoc forgets it again.
+TEST_F(PrintCupsDialog, CopiesAndPaperFromADialogTravelWithTheJobUntilRestored) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  TplSetPrinter settings(nullptr, QStringLiteral("plSetPrinter1"));
+  settings.SetPrinterName(queue);
+  TplPrev prev;
+  prev.SetplSetPrinter(&settings);
+  RecordPages(prev, 1);
+
+  QPrinter dialog(QPrinter::HighResolution);
+  settings.ConfigurePrinter(dialog);
+  dialog.setCopyCount(2);
+  dialog.setPageSize(QPageSize(QPageSize::A5));
+  settings.SyncFromPrinter(dialog);
+  const QString title = JobTitle("copies");
+  RemoveOutputs(dir, title);
+  prev.SetTitle(title);
+  prev.Print();
+  ASSERT_FALSE(WaitForOutput(dir, title).isEmpty());
+  QFile options(QDir(dir).filePath(title + QStringLiteral(".options")));
+  ASSERT_TRUE(options.open(QIODevice::ReadOnly));
+  const QByteArray sent = options.readAll();
+  EXPECT_TRUE(sent.contains("copies=2")) << sent.toStdString();
+  EXPECT_TRUE(sent.contains("A5")) << sent.toStdString();
+
+  prev.RestorePrinterSettings();
+  QPrinter next(QPrinter::HighResolution);
+  settings.ConfigurePrinter(next);
+  EXPECT_EQ(next.copyCount(), 1);
+  EXPECT_EQ(next.pageLayout().pageSize().id(), QPageSize::A4);
 }
 
 }  // namespace

@@ -170,6 +170,18 @@ TEST_F(PrinterSettings, StoredTextRestoresPrinterPaperOrientationAndSource) {
   EXPECT_EQ(q.DesignValue().printerName, QStringLiteral("Design 'P'"));
   EXPECT_EQ(q.DesignValue().driverVersion, 1537);
   EXPECT_FALSE(q.ReadFromText(QStringLiteral("not a component")));
+
+  // Settings bytes that are cut short or claim more than they hold leave the
+  // printer at its defaults instead of reading beyond them.
+  const QString broken =
+      QStringLiteral(
+          "object plSetPrinter1: TplSetPrinter\n  PrinterName = '%1'\n  DevDataSize = 520\n"
+          "  ADevData = '%2ZZ00'\nend\n")
+          .arg(trays, DevDataToHex(p.DevData()).left(20));
+  ASSERT_TRUE(q.ReadFromText(broken));
+  EXPECT_EQ(q.PrinterName(), trays);
+  EXPECT_EQ(q.GetPaperSize(), 9);
+  EXPECT_FALSE(q.IsLandscape());
 }
 
 TEST_F(PrinterSettings, ReapplyKeepsStoredSettingsWhileSelectPrinterStartsFromDefaults) {

@@ -1,8 +1,10 @@
 // Placing text by its ink: the four text operations and their metrics.
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QPainter>
 
+#include "preview/Fonts.h"
 #include "preview/TextUtils.h"
 #include "preview/plPrev.h"
 #include "support/PageCapture.h"
@@ -117,6 +119,22 @@ TEST_F(TextUtils, PointSizesBecomePixelSizesInPageUnits) {
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].pixelSize, 37);
   EXPECT_EQ(prev_.TextOperations(1)[0].fontHeight, 37);
+}
+
+}  // namespace
+}  // namespace kazenori
+
+namespace kazenori {
+namespace {
+
+class TextUtilsFonts : public testing::QtTest {};
+
+TEST_F(TextUtilsFonts, TheSheetAndWindowFontsResolveToTheIpaFonts) {
+  ASSERT_TRUE(RegisterFontSubstitutions()) << "install fonts-ipafont-gothic";
+  EXPECT_EQ(QFontInfo(QFont(QStringLiteral("ＭＳ ゴシック"))).family(),
+            QStringLiteral("IPAGothic"));
+  EXPECT_EQ(QFontInfo(QFont(QStringLiteral("ＭＳ Ｐゴシック"))).family(),
+            QStringLiteral("IPAPGothic"));
 }
 
 }  // namespace

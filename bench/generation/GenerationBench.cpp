@@ -1,0 +1,64 @@
+// Filling a whole problem table (MakeQData 1..50), the work behind one press
+// of the preview button, for a few selections of patterns.
+#include <benchmark/benchmark.h>
+
+#include <initializer_list>
+
+#include "generation/Generator.h"
+#include "generation/PatternCatalogue.h"
+#include "generation/PatternSelection.h"
+#include "generation/ProblemRecord.h"
+#include "generation/Random.h"
+
+namespace kazenori {
+namespace {
+
+void FillTables(benchmark::State& state, const PatternSelection& selection, int flag) {
+  SeededRandom rnd(20261208u);
+  ProblemTable table;
+  ProblemGenerator generator(rnd, table, selection);
+  generator.State().zeroAllowed = flag;
+  for (auto _ : state) {
+    table.Reset();
+    for (int i = 1; i <= kProblemCount; ++i) generator.MakeQData(i);
+    benchmark::DoNotOptimize(table.At(kProblemCount).valA);
+  }
+  state.SetItemsProcessed(state.iterations() * kProblemCount);
+}
+
+PatternSelection Ticked(std::initializer_list<int> patterns) {
+  PatternSelection selection;
+  for (int p : patterns) selection.QPClick(p, true);
+  return selection;
+}
+
+bool Arithmetic(int pattern) {
+  const Family f = Pattern(pattern).family;
+  return f == Family::kAddSub || f == Family::kMulDiv;
+}
+
+// The narrowest pattern: 54 problems for 50 places.
+void BM_Pattern2Alone(benchmark::State& state) {
+  FillTables(state, Ticked({2}), 0);
+}
+BENCHMARK(BM_Pattern2Alone);
+
+// Every addition, subtraction, multiplication and division pattern ticked.
+void BM_AllArithmeticPatterns(benchmark::State& state) {
+  PatternSelection selection;
+  for (int p = 1; p <= kPatternCount; ++p) {
+    if (Arithmetic(p)) selection.QPClick(p, true);
+  }
+  FillTables(state, selection, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_AllArithmeticPatterns)->Arg(0)->Arg(1);
+
+// The slowest arithmetic pattern alone: a divisor of 9 leaves 2 of 100
+// dividends, so the dividend loop spins longest.
+void BM_Pattern30Alone(benchmark::State& state) {
+  FillTables(state, Ticked({30}), 0);
+}
+BENCHMARK(BM_Pattern30Alone);
+
+}  // namespace
+}  // namespace kazenori

@@ -1,0 +1,230 @@
+// The generation driver: misuse, the repeat test and the texts it writes.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "AddSubMulDivCheck.h"
+#include "DriverScript.h"
+#include "generation/Generator.h"
+#include "generation/PatternCatalogue.h"
+#include "generation/Random.h"
+
+namespace kazenori::testing {
+namespace {
+
+std::string LogicErrorOf(ScriptedDriver& driver, int index) {
+  try {
+    driver.generator.MakeQData(index);
+  } catch (const std::logic_error& e) {
+    return e.what();
+  }
+  return "(no std::logic_error)";
+}
+
+TEST(Driver, MisuseThrowsLogicErrorsNamingTheFault) {
+  ScriptedDriver none({});
+  EXPECT_NE(LogicErrorOf(none, 1).find("empty"), std::string::npos);
+
+  // Bad indexes are refused before anything is drawn (the script is empty).
+  ScriptedDriver fine({2});
+  EXPECT_NE(LogicErrorOf(fine, 0).find("0"), std::string::npos);
+  EXPECT_NE(LogicErrorOf(fine, 51).find("51"), std::string::npos);
+  EXPECT_EQ(fine.rnd.Calls(), 0);
+
+  for (int entry : {0, 151, -3}) {
+    ScriptedDriver bad({entry});
+    bad.Then({{1, 0}});
+    EXPECT_NE(LogicErrorOf(bad, 1).find(std::to_string(entry)), std::string::npos) << entry;
+  }
+}
+
+TEST(Driver, TheNarrowestPatternsOfferJustEnoughProblems) {
+  // 1..9 minus at most itself and 10 minus 1..9; 0..9 plus up to 10 in all.
+  EXPECT_EQ(DistinctProblems(2, 0, 20000, 3), 54u);
+  EXPECT_EQ(DistinctProblems(1, 0, 20000, 3), 55u);
+  // The zero setting: 1..10 minus 0..itself - 1; sums up to 10 with 0.
+  EXPECT_EQ(DistinctProblems(2, 1, 20000, 3), 55u);
+  EXPECT_EQ(DistinctProblems(1, 1, 20000, 3), 65u);
+}
+
+TEST(Driver, PatternTwoAloneFillsFiftyDistinctProblems) {
+  for (std::uint32_t seed = 1; seed <= 30; ++seed) {
+    SeededRandom rnd(seed);
+    ProblemTable table;
+    PatternSelection selection;
+    selection.QPClick(2, true);
+    ProblemGenerator generator(rnd, table, selection);
+    std::set<std::pair<int, int>> seen;
+    for (int i = 1; i <= kProblemCount; ++i) {
+      generator.MakeQData(i);
+      EXPECT_TRUE(seen.emplace(table.At(i).valA, table.At(i).valB).second) << seed << ":" << i;
+    }
+  }
+}
+
+TEST(Driver, AnAdditionRepeatsASubtractionOfTheSameNumbers) {
+  ScriptedDriver d({1, 2});
+  d.Then({{2, 0}, {10, 7}, {3, 1}});  // pattern 1: 7 + 2
+  EXPECT_EQ(d.Make(1).strAnswer, "9");
+  // Pattern 2 draws 7 - 2, a repeat; it draws again without a new pick.
+  d.Then({{2, 1}, {10, 6}, {7, 1}, {10, 6}, {7, 2}});
+  const ProblemRecord& r = d.Make(2);
+  EXPECT_EQ(TextsOf(r), (Texts{"7", "3", "", "", "4", ""}));
+  EXPECT_EQ(r.op, kOpSub);
+
+  for (std::uint32_t seed = 1; seed <= 30; ++seed) {
+    SeededRandom rnd(seed);
+    ProblemTable table;
+    PatternSelection selection;
+    selection.QPClick(1, true);
+    selection.QPClick(2, true);
+    ProblemGenerator generator(rnd, table, selection);
+    std::set<std::pair<int, int>> seen;
+    for (int i = 1; i <= kProblemCount; ++i) {
+      generator.MakeQData(i);
+      EXPECT_TRUE(seen.emplace(table.At(i).valA, table.At(i).valB).second) << seed << ":" << i;
+    }
+  }
+}
+
+class RepeatTest : public ::testing::Test {
+ protected:
+  ScriptedRandom rnd;
+  ProblemTable table;
+  PatternSelection selection;
+  ProblemGenerator generator{rnd, table, selection};
+
+  void Put(int index, int op, int mode, int form, Vals v) {
+    ProblemRecord& r = table.At(index);
+    r.op = op, r.termMode = mode, r.form = form;
+    r.valA = v[0], r.valB = v[1], r.valC = v[2], r.valD = v[3];
+  }
+  // Whether an attempt with these values, mode and current form repeats
+  // one of records 1..index-1.
+  bool Repeats(int index, int mode, int form, Vals v) {
+    generator.State().termMode = mode;
+    generator.State().specialForm = form;
+    Draw d{rnd, generator.State()};
+    d.valA = v[0], d.valB = v[1], d.valC = v[2], d.valD = v[3];
+    return generator.IsRepeat(d, index);
+  }
+};
+
+TEST_F(RepeatTest, ThreeTermProblemsCompareThreeValuesTwoTermProblemsTwo) {
+  Put(1, kOpAdd, kThreeTerms, 0, {5, 3, 4, 0});
+  EXPECT_TRUE(Repeats(2, kThreeTerms, 0, {5, 3, 4, 0}));
+  EXPECT_FALSE(Repeats(2, kThreeTerms, 0, {5, 3, 6, 0}));
+  EXPECT_FALSE(Repeats(2, kThreeTerms, 0, {5, 2, 4, 0}));
+  // A later two-term problem repeats an earlier three-term one ...
+  EXPECT_TRUE(Repeats(2, kTwoTerms, 0, {5, 3, 0, 0}));
+  // ... but a later three-term problem does not repeat a two-term one.
+  Put(1, kOpAdd, kTwoTerms, 0, {5, 3, 0, 0});
+  EXPECT_FALSE(Repeats(2, kThreeTerms, 0, {5, 3, 4, 0}));
+  // Only records before the index count.
+  EXPECT_FALSE(Repeats(1, kTwoTerms, 0, {5, 3, 0, 0}));
+  Put(2, kOpSub, kTwoTerms, 0, {8, 1, 0, 0});
+  EXPECT_TRUE(Repeats(3, kTwoTerms, 0, {8, 1, 0, 0}));
+  EXPECT_FALSE(Repeats(2, kTwoTerms, 0, {8, 1, 0, 0}));
+}
+
+TEST_F(RepeatTest, FourthValueCountsOnlyForItsFormsAndOperations) {
+  Put(1, kOpMul, kSpecial, 11, {2, 3, 4, 5});
+  EXPECT_FALSE(Repeats(2, kSpecial, 11, {2, 3, 4, 6}));
+  EXPECT_TRUE(Repeats(2, kSpecial, 11, {2, 3, 4, 5}));
+  EXPECT_FALSE(Repeats(2, kSpecial, 12, {2, 3, 4, 6}));
+  EXPECT_FALSE(Repeats(2, kSpecial, 9, {2, 3, 4, 6}));
+  // Other forms ignore valD, and so does a division for the product forms.
+  EXPECT_TRUE(Repeats(2, kSpecial, 27, {2, 3, 4, 6}));
+  Put(1, kOpDiv, kSpecial, 18, {56, 7, 3, 4});
+  EXPECT_FALSE(Repeats(2, kSpecial, 18, {56, 7, 3, 5}));
+  EXPECT_TRUE(Repeats(2, kSpecial, 11, {56, 7, 3, 5}));
+  EXPECT_TRUE(Repeats(2, kSpecial, 10, {56, 7, 3, 5}));
+  // The form asked about is the current one, not the earlier record's.
+  Put(1, kOpMul, kSpecial, 5, {2, 3, 4, 5});
+  EXPECT_FALSE(Repeats(2, kSpecial, 11, {2, 3, 4, 6}));
+  // The current form outlives its problem: a three-term product after a
+  // form-11 problem still tells records apart by valD.
+  Put(1, kOpMul, kThreeTerms, 0, {2, 3, 4, 0});
+  EXPECT_FALSE(Repeats(2, kThreeTerms, 11, {2, 3, 4, 7}));
+  EXPECT_TRUE(Repeats(2, kThreeTerms, 8, {2, 3, 4, 7}));
+}
+
+TEST(Driver, Pattern37AllowsProblemsDifferingInValDOnly) {
+  ScriptedDriver d({37});
+  d.Then({{1, 0}, {9, 1}, {9, 2}, {9, 3}, {9, 4}});
+  EXPECT_EQ(ValuesOf(d.Make(1)), (Vals{2, 3, 4, 5}));
+  d.Then({{1, 0}, {9, 1}, {9, 2}, {9, 3}, {9, 5}});
+  EXPECT_EQ(ValuesOf(d.Make(2)), (Vals{2, 3, 4, 6}));
+  // The same four again are drawn afresh.
+  d.Then({{1, 0}, {9, 1}, {9, 2}, {9, 3}, {9, 4}, {9, 1}, {9, 2}, {9, 3}, {9, 6}});
+  EXPECT_EQ(ValuesOf(d.Make(3)), (Vals{2, 3, 4, 7}));
+}
+
+TEST(Driver, DivisionTextsCarryTheRemainderOnlyWhenItIsNotZero) {
+  ProblemRecord r = MakeOne(32, 0, {{9, 8}, {100, 97}});  // 97 / 9
+  EXPECT_EQ(TextsOf(r), (Texts{"97", "9", "", "", "10", "7"}));
+  r = MakeOne(32, 0, {{9, 8}, {100, 90}});  // 90 / 9
+  EXPECT_EQ(TextsOf(r), (Texts{"90", "9", "", "", "10", ""}));
+}
+
+TEST(Driver, SpecialRecordsKeepTheirFormAndOthersHaveFormZero) {
+  ScriptedDriver d({37, 15, 5, 27});
+  d.Then({{4, 0}, {9, 0}, {9, 1}, {9, 2}, {9, 3}});  // 1 x 2 + 3 x 4
+  const ProblemRecord& special = d.Make(1);
+  EXPECT_EQ(CodesOf(special), (Codes{kOpMul, kSpecial, 11}));
+  EXPECT_EQ(TextsOf(special), (Texts{"1", "2", "3", "4", "", ""}));
+
+  d.Then({{4, 1}, {90, 22}});  // 3 x 2
+  const ProblemRecord& two = d.Make(2);
+  EXPECT_EQ(CodesOf(two), (Codes{kOpMul, kTwoTerms, 0}));
+  EXPECT_EQ(TextsOf(two), (Texts{"3", "2", "", "", "6", ""}));
+  EXPECT_EQ(d.generator.State().specialForm, 11);  // never cleared
+
+  d.Then({{4, 2}, {9, 1}, {9, 2}, {9, 3}});  // 2 + 3 + 4
+  const ProblemRecord& three = d.Make(3);
+  EXPECT_EQ(CodesOf(three), (Codes{kOpAdd, kThreeTerms, 0}));
+  EXPECT_EQ(TextsOf(three), (Texts{"2", "3", "4", "", "9", ""}));
+
+  d.Then({{4, 3}, {8, 5}, {5, 2}, {3, 1}});  // 70 - (20 + 20), provisional
+  const ProblemRecord& sub = d.Make(4);
+  EXPECT_EQ(CodesOf(sub), (Codes{kOpSub, kSpecial, 3}));
+  EXPECT_EQ(TextsOf(sub), (Texts{"70", "20", "20", "", "30", ""}));
+}
+
+TEST(Driver, ThreeTermDivisionAnswersTheTwoQuotients) {
+  ProblemRecord r = MakeOne(43, 0, {{9, 8}, {9, 6}, {9, 8}});  // 567 / 9 / 7
+  EXPECT_EQ(TextsOf(r), (Texts{"567", "9", "7", "", "9", ""}));
+}
+
+TEST(Driver, SheetsOfEveryArithmeticPatternTickedStayConsistent) {
+  PatternSelection selection;
+  for (int p = 1; p <= kPatternCount; ++p) {
+    if (Pattern(p).family != Family::kNumber) selection.QPClick(p, true);
+  }
+  SeededRandom rnd(77);
+  ProblemTable table;
+  ProblemGenerator generator(rnd, table, selection);
+  generator.State().zeroAllowed = 1;
+  for (int sheet = 0; sheet < 40; ++sheet) {
+    table.Reset();
+    for (int i = 1; i <= kProblemCount; ++i) {
+      generator.MakeQData(i);
+      const ProblemRecord& r = table.At(i);
+      EXPECT_EQ(r.form != 0, r.termMode == kSpecial) << i;
+      // Only special products and quotients wait for their form's answer.
+      const bool waits = r.termMode == kSpecial && (r.op == kOpMul || r.op == kOpDiv);
+      EXPECT_EQ(r.strAnswer.empty(), waits) << i;
+      if (r.op == kOpDiv && r.termMode != kSpecial) {
+        EXPECT_NE(r.valB, 0);
+      }
+      EXPECT_EQ(r.strA, std::to_string(r.valA));
+      EXPECT_EQ(r.strB, std::to_string(r.valB));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kazenori::testing

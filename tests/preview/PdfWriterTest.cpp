@@ -1,0 +1,120 @@
+// Writing the recorded pages to a PDF file.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "PrintTestSupport.h"
+#include "preview/plPrev.h"
+#include "support/QtApp.h"
+
+namespace kazenori {
+namespace {
+
+using namespace kazenori::testing;
+
+class PdfWriter : public QtTest {
+ protected:
+  void Record() {
+    prev_.BeginDoc();
+    QFont f(QStringLiteral("ＭＳ ゴシック"));
+    f.setPixelSize(70);
+    prev_.Canvas()->setFont(f);
+    prev_.Canvas()->fillRect(QRect(200, 200, 300, 100), Qt::black);
+    prev_.TextOutLeft(200, 500, QStringLiteral("問題No.7"));
+    prev_.NewPage();
+    prev_.TextOutLeft(200, 500, QStringLiteral("こたえ 12"));
+    prev_.EndDoc();
+  }
+  static QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  QTemporaryDir dir_;
+  TplPrev prev_;
+};
+
+TEST_F(PdfWriter, PagesGoOutOnA4WithSearchableTextWhereTheyWereDrawn) {
+  Record();
+  prev_.SetPaperColor(QColor(255, 255, 0));  // display only
+  int views = 0, backgrounds = 0;
+  prev_.OnBeforeView = [&](QObject*, int) { ++views; };
+  prev_.OnNoPrintDraw = [&](QObject*, int) { ++backgrounds; };
+  const QString path = dir_.filePath(QStringLiteral("sheet.pdf"));
+  QString error;
+  ASSERT_TRUE(prev_.WritePdf(path, &error)) << error.toStdString();
+  EXPECT_EQ(views, 2);
+  EXPECT_EQ(backgrounds, 0);
+  EXPECT_EQ(PdfPageCount(path), 2);
+  const QSizeF size = PdfPageSize(path);
+  EXPECT_NEAR(size.width(), 595.3, 0.5);
+  EXPECT_NEAR(size.height(), 841.9, 0.5);
+  EXPECT_TRUE(PdfText(path, 1).contains(QStringLiteral("問題No.7")));
+  EXPECT_TRUE(PdfText(path, 2).contains(QStringLiteral("こたえ 12")));
+  EXPECT_FALSE(PdfText(path, 1).contains(QStringLiteral("こたえ")));
+  const GreyPage g = RenderPage(path, 1);
+  const QRect block = g.Ink(QRect(0, 0, g.width, 40));
+  EXPECT_NEAR(block.left(), 20, 1);
+  EXPECT_NEAR(block.top(), 20, 1);
+  EXPECT_NEAR(block.right(), 49, 1);
+  EXPECT_NEAR(block.bottom(), 29, 1);
+  EXPECT_EQ(g.pixels[static_cast<size_t>(150 * g.width + 100)], 255) << "white paper, no yellow";
+}
+
+TEST_F(PdfWriter, AFailedWriteLeavesTheOldFileAndNoTemporaryFiles) {
+  const QString path = dir_.filePath(QStringLiteral("sheet.pdf"));
+  {
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old contents");
+  }
+  QString error;
+  EXPECT_FALSE(prev_.WritePdf(path, &error)) << "nothing recorded yet";
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_EQ(Read(path), QByteArray("old contents"));
+
+  Record();
+  error.clear();
+  EXPECT_FALSE(prev_.WritePdf(dir_.filePath(QStringLiteral("missing/dir/sheet.pdf")), &error));
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_FALSE(prev_.WritePdf(dir_.path(), &error)) << "a directory is no file";
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("sheet.pdf")});
+  EXPECT_EQ(Read(path), QByteArray("old contents"));
+
+  ASSERT_TRUE(prev_.WritePdf(path, &error)) << error.toStdString();
+  EXPECT_TRUE(Read(path).startsWith("%PDF"));
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("sheet.pdf")});
+}
+
+// The advance measured while recording is the advance in the PDF: text laid out
+// again at the PDF's resolution ends where it ended on the page.
+TEST_F(PdfWriter, RightAlignedTextEndsAtXInThePdf) {
+  prev_.BeginDoc();
+  for (int height : {37, 45, 60}) {
+    QFont f(QStringLiteral("ＭＳ ゴシック"));
+    f.setPixelSize(height);
+    prev_.Canvas()->setFont(f);
+    prev_.TextOutRight(1500, height * 20, QStringLiteral("W%1＝123").arg(height));
+  }
+  prev_.EndDoc();
+  const QString path = dir_.filePath(QStringLiteral("right.pdf"));
+  ASSERT_TRUE(prev_.WritePdf(path));
+  const QString box = QString::fromUtf8(
+      RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")}));
+  for (int height : {37, 45, 60}) {
+    const qsizetype at = box.indexOf(QStringLiteral(">W%1").arg(height));
+    ASSERT_GE(at, 0) << box.toStdString();
+    const qsizetype tag = box.lastIndexOf(QStringLiteral("<word"), at);
+    const QString word = box.mid(tag, at - tag);
+    const qsizetype s = word.indexOf(QStringLiteral("xMax=\"")) + 6;
+    const double xMax = word.mid(s, word.indexOf(QLatin1Char('"'), s) - s).toDouble();
+    EXPECT_NEAR(xMax, 1500 / 254.0 * 72, 0.3) << "height " << height;  // 0.1 mm
+  }
+}
+
+}  // namespace
+}  // namespace kazenori
