@@ -6,13 +6,19 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
 
 #include "MainWindowTestSupport.h"
 #include "app/Fmain.h"
 #include "composition/Fcolor.h"
 #include "composition/RadioGroup.h"
+#include "preview/PLPREVFRM.h"
+#include "preview/plPrev.h"
 
 namespace kazenori {
 namespace {
@@ -87,6 +93,33 @@ TEST_F(MainWindowLooksTest, SavesAScreenshotWhenAsked) {
   frmColor.show();
   QCoreApplication::processEvents();
   EXPECT_TRUE(frmColor.grab().save(QDir(dir).filePath(QStringLiteral("colour-dialog.png"))));
+}
+
+TEST_F(MainWindowLooksTest, SavesThePreviewWindowWithAWorksheetWhenAsked) {
+  const QString dir = qEnvironmentVariable("KAZENORI_SCREENSHOT_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "KAZENORI_SCREENSHOT_DIR is not set";
+  form.show();
+  for (int n : {7, 13, 30}) form.CheckBoxes[static_cast<std::size_t>(n)]->setChecked(true);
+  bool saved = false;
+  std::function<void()> step = [&] {
+    TplPrevForm* window = form.plPrev1->PreviewWindow();
+    if (!window || !window->PrintBtn->isEnabled()) {
+      QTimer::singleShot(0, &form, step);
+      return;
+    }
+    window->resize(900, 700);
+    QCoreApplication::processEvents();
+    const QPixmap shot = window->grab();
+    // The page stands in the middle of the display area.
+    const QRect image = window->Image1->geometry();
+    const QRect box = window->ScrollBox1->rect();
+    EXPECT_LE(std::abs(image.center().x() - box.center().x()), 1);
+    saved = shot.save(QDir(dir).filePath(QStringLiteral("preview-window.png")));
+    window->CloseBtn->click();
+  };
+  QTimer::singleShot(0, &form, step);
+  form.btnPreview->click();
+  EXPECT_TRUE(saved);
 }
 
 }  // namespace
