@@ -28,6 +28,13 @@ inline KazenoriApplication* TestApp() {
   return app;
 }
 
+// Makes the application before any test of the program runs, so that it is
+// the program's own class whichever test comes first.
+class MainWindowTestEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { TestApp(); }
+};
+
 // A first base of widget fixtures: the application exists before any member
 // widget is built.
 struct WithTestApp {

@@ -19,6 +19,9 @@
 namespace kazenori {
 namespace {
 
+const ::testing::Environment* const kAppEnvironment =
+    ::testing::AddGlobalTestEnvironment(new testing::MainWindowTestEnvironment);
+
 // A press and release delivered through the application, as a user's click
 // is, so that errors meet the application's handler.
 void UserClick(QWidget& widget) {
