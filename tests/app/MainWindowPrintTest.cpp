@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "MainWindowTestSupport.h"
 #include "app/Fmain.h"
 #include "composition/Fcolor.h"
+#include "composition/RadioGroup.h"
 #include "preview/PLPREVFRM.h"
 #include "preview/PrintTestSupport.h"
 #include "preview/plPrev.h"
@@ -117,6 +119,27 @@ TEST_F(MainWindowPrintTest, ACancelledPrintDialogPrintsNothing) {
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   PreviewAnd([&](TplPrevForm& window) { Print(window, queue, PrintChoice{}); });
   EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("7"));
+}
+
+TEST_F(MainWindowPrintTest, TheBonusSheetIsOnePageAndItsPrintAdvancesTheNumber) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  form.btnAllPatClear->click();
+  form.SetModalRunner([this](QDialog&) {
+    frmColor.rgColorNum->Button(3)->click();
+    frmColor.rgQuestNum->Button(1)->click();
+    frmColor.BitBtn1->click();
+    return static_cast<int>(QDialog::Accepted);
+  });
+  form.rgBonus->Button(1)->click();
+  form.plPrev1->SetTitle(testing::JobTitle("mainwindow-bonus"));
+  int pages = 0;
+  PreviewAnd([&](TplPrevForm& window) {
+    pages = form.plPrev1->PageCount();
+    Print(window, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
+  });
+  EXPECT_EQ(pages, 1);
+  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("8"));
 }
 
 }  // namespace

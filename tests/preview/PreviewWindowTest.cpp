@@ -21,7 +21,9 @@
 
 #include "preview/Messages.h"
 #include "preview/PLPREVFRM.h"
+#include "preview/PrintTestSupport.h"
 #include "preview/plPrev.h"
+#include "preview/plSetPrinter.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
@@ -47,7 +49,11 @@ struct PreviewWindowApp {
 
 class PreviewWindowTest : public PreviewWindowApp, public ::testing::Test {
  protected:
-  void TearDown() override { doc.ClosePreview(); }
+  // A window closed here releases itself before the next test.
+  void TearDown() override {
+    doc.ClosePreview();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
 
   // Opens the window without a modal loop.
   TplPrevForm& Open(int pages) {
@@ -448,6 +454,50 @@ TEST_F(PreviewWindowTest, CloseQueryMayKeepTheWindowOpen) {
   EXPECT_FALSE(doc.WindowShown());
   EXPECT_EQ(doc.PreviewWindow(), nullptr);
   EXPECT_EQ(destroyed, 1);
+}
+
+TEST_F(PreviewWindowTest, AnAcrobatPrinterPrintsAtOnceWithoutAWindow) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_ACROBAT_QUEUE", queue);
+  TplSetPrinter settings;
+  settings.SetPrinterName(queue);
+  ASSERT_EQ(settings.PrinterName(), queue);
+  doc.SetplSetPrinter(&settings);
+  ASSERT_TRUE(doc.IsAcrobatPrinter());
+  Record(doc, 2);
+  std::vector<int> printed;
+  doc.OnPrint = [&](QObject*, int page) { printed.push_back(page); };
+  doc.Preview();
+  EXPECT_EQ(printed, (std::vector<int>{1, 2}));
+  EXPECT_EQ(doc.PreviewWindow(), nullptr);
+  EXPECT_FALSE(doc.WindowShown());
+  doc.ClosePreview();  // nothing to close, nothing happens
+  EXPECT_FALSE(doc.Busy());
+  doc.SetplSetPrinter(nullptr);
+}
+
+TEST_F(PreviewWindowTest, HardCopyPrintsTheCapturedWindow) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  TplPrevForm& window = Open(1);
+  TplSetPrinter settings;
+  settings.SetPrinterName(queue);
+  doc.SetplSetPrinter(&settings);
+  int asked = 0;
+  window.SetPrintDialogRunner([&](QPrinter& printer, int, int, int, int) {
+    ++asked;
+    printer.setPrinterName(queue);
+    printer.setDocName(testing::JobTitle("hardcopy"));
+    return PrintChoice{true, PrintChoice::Range::All, 0, 0};
+  });
+  testing::RemoveOutputs(dir, testing::JobTitle("hardcopy"));
+  window.ActionHardCopyExecute();
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), window.grab().size());
+  EXPECT_TRUE(window.PrintBtn->isEnabled()) << "the view is refreshed afterwards";
+  doc.ClosePreview();
+  doc.SetplSetPrinter(nullptr);
 }
 
 }  // namespace
