@@ -456,6 +456,45 @@ TEST_F(PreviewWindowTest, CloseQueryMayKeepTheWindowOpen) {
   EXPECT_EQ(destroyed, 1);
 }
 
+TEST_F(PreviewWindowTest, RaisesTheWindowEventsOnTheComponent) {
+  int shows = 0;
+  int resizes = 0;
+  std::vector<int> viewed;
+  doc.OnFormShow = [&](QObject*) { ++shows; };
+  doc.OnResize = [&](QObject*, int) { ++resizes; };
+  doc.OnAfterView = [&](QObject*, int page) { viewed.push_back(page); };
+  TplPrevForm& window = Open(2);
+  EXPECT_EQ(shows, 1);
+  EXPECT_GT(resizes, 0);
+  ASSERT_FALSE(viewed.empty());
+  EXPECT_EQ(viewed.back(), 1);
+  window.NextPageBtn->click();
+  EXPECT_EQ(viewed.back(), 2);
+  const int before = resizes;
+  window.ZoomDownBtn->click();
+  EXPECT_EQ(resizes, before + 1);
+}
+
+TEST_F(PreviewWindowTest, AWindowThatMayNotBeResizedHasNoSizeGrip) {
+  doc.SetFormCanResize(false);
+  TplPrevForm& window = Open(1);
+  EXPECT_FALSE(window.StatusBar->isSizeGripEnabled());
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+}
+
+TEST_F(PreviewWindowTest, ButtonOptionsHideTheirButtons) {
+  TplPrevBtnOptions options = TplPrevBtnOptions::All();
+  options.Exclude(TplPrevBtnOption::boZoomUpBtn);
+  options.Exclude(TplPrevBtnOption::boFirstPageBtn);
+  doc.SetBtnOptions(options);
+  TplPrevForm& window = Open(2);
+  EXPECT_FALSE(window.ZoomUpBtn->isVisible());
+  EXPECT_FALSE(window.FirstPageBtn->isVisible());
+  EXPECT_TRUE(window.ZoomDownBtn->isVisible());
+  EXPECT_TRUE(window.LastPageBtn->isVisible());
+  EXPECT_FALSE(window.PrinterSetBtn->isVisible());
+}
+
 TEST_F(PreviewWindowTest, AnAcrobatPrinterPrintsAtOnceWithoutAWindow) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_ACROBAT_QUEUE", queue);
