@@ -1,12 +1,21 @@
 #include "app/GuiMain.h"
 
-#include <cstdio>
+#include "app/Fmain.h"
+#include "app/KazenoriApplication.h"
+#include "composition/Fcolor.h"
+#include "preview/Fonts.h"
 
 namespace kazenori {
 
-int RunGui(int, char**) {
-  std::puts("kazenori: the main window is not part of this build yet.");
-  return 0;
+int RunGui(int argc, char** argv) {
+  KazenoriApplication app(argc, argv);
+  RegisterFontSubstitutions();
+  // The colour dialog outlives the main window that shows it; creating it
+  // first changes nothing either one does at start-up.
+  TFrmColor frmColor;
+  TForm1 form1(frmColor);
+  form1.show();
+  return app.exec();
 }
 
 }  // namespace kazenori

@@ -1,0 +1,473 @@
+#include "preview/PLPREVFRM.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "preview/Messages.h"
+#include "preview/PreviewWindowClipboard.h"
+#include "preview/plPrev.h"
+#include "preview/plSetPrinter.h"
+
+namespace kazenori {
+
+namespace {
+
+constexpr int kDesignClientWidth = 654;
+constexpr int kDesignClientHeight = 398;
+constexpr int kMinimumSize = 300;
+
+// The page's shadow or frame: a plain rectangle that lets the mouse through.
+class Shape : public QWidget {
+ public:
+  Shape(QWidget* parent, QColor fill, QColor pen) : QWidget(parent), fill_(fill), pen_(pen) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setEnabled(false);
+    hide();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    if (fill_.isValid()) painter.fillRect(rect(), fill_);
+    if (pen_.isValid()) {
+      painter.setPen(QPen(pen_, 0));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+  }
+
+ private:
+  QColor fill_;
+  QColor pen_;
+};
+
+}  // namespace
+
+TplPrevImage::TplPrevImage(QWidget* parent) : QWidget(parent) {}
+
+void TplPrevImage::SetPicture(const PageRecording* picture) {
+  picture_ = picture;
+  update();
+}
+
+void TplPrevImage::paintEvent(QPaintEvent*) {
+  if (!picture_) return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  picture_->PlayInto(painter, QPointF(0, 0), QPointF(width(), height()));
+}
+
+void TplPrevImage::mousePressEvent(QMouseEvent* event) {
+  emit Pressed(event);
+}
+void TplPrevImage::mouseMoveEvent(QMouseEvent* event) {
+  emit Moved(event);
+}
+void TplPrevImage::mouseReleaseEvent(QMouseEvent* event) {
+  emit Released(event);
+}
+
+TplPrevForm::TplPrevForm(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("plPrevForm"));
+  setWindowTitle(QStringLiteral("plPrevForm"));
+  QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+  font.setPixelSize(12);
+  setFont(font);
+  resize(kDesignClientWidth, kDesignClientHeight);
+  setMinimumSize(kMinimumSize, kMinimumSize);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  IconBar = new QToolBar(this);
+  IconBar->setFixedHeight(39 + 16);
+  IconBar->setMovable(false);
+  IconBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  IconBar->setIconSize(QSize(16, 16));
+  layout->addWidget(IconBar);
+  const auto icon = [this](QStyle::StandardPixmap pixmap) { return style()->standardIcon(pixmap); };
+  PrintBtn = AddButton(QStringLiteral("印刷 (&P)"), QStringLiteral("印刷"), 90,
+                       icon(QStyle::SP_FileDialogDetailedView), &TplPrevForm::PrintBtnClick);
+  PdfBtn = AddButton(QStringLiteral("PDF保存"), QStringLiteral("PDFファイルに保存"), 64,
+                     icon(QStyle::SP_DialogSaveButton), &TplPrevForm::PdfBtnClick);
+  PrinterSetBtn =
+      AddButton(QStringLiteral("プリンタ・用紙"), QStringLiteral("プリンタと用紙の設定保存"), 86,
+                icon(QStyle::SP_FileDialogListView), &TplPrevForm::PrinterSetBtnClick);
+  AddSpacer(15);
+  FirstPageBtn = AddButton(QStringLiteral("先頭頁"), QStringLiteral("先頭頁"), 46,
+                           icon(QStyle::SP_MediaSkipBackward), &TplPrevForm::FirstPageBtnClick);
+  PriorPageBtn = AddButton(QStringLiteral("前頁"), QStringLiteral("前頁"), 46,
+                           icon(QStyle::SP_ArrowLeft), &TplPrevForm::PriorPageBtnClick);
+  NextPageBtn = AddButton(QStringLiteral("次頁"), QStringLiteral("次頁"), 46,
+                          icon(QStyle::SP_ArrowRight), &TplPrevForm::NextPageBtnClick);
+  LastPageBtn = AddButton(QStringLiteral("最終頁"), QStringLiteral("最終頁"), 46,
+                          icon(QStyle::SP_MediaSkipForward), &TplPrevForm::LastPageBtnClick);
+  AddSpacer(15);
+  ZoomDownBtn = AddButton(QStringLiteral("縮小"), QStringLiteral("縮小"), 46,
+                          icon(QStyle::SP_ArrowDown), &TplPrevForm::ZoomDownBtnClick);
+  ZoomUpBtn = AddButton(QStringLiteral("拡大"), QStringLiteral("拡大"), 46,
+                        icon(QStyle::SP_ArrowUp), &TplPrevForm::ZoomUpBtnClick);
+  PageWholeBtn = AddButton(QStringLiteral("全体"), QStringLiteral("全体表示"), 46,
+                           icon(QStyle::SP_TitleBarNormalButton), &TplPrevForm::PageWholeBtnClick);
+  PageWidthBtn = AddButton(QStringLiteral("頁幅"), QStringLiteral("横幅基準表示"), 46,
+                           icon(QStyle::SP_TitleBarMaxButton), &TplPrevForm::PageWidthBtnClick);
+  AddSpacer(15);
+  CloseBtn = AddButton(QStringLiteral("閉じる(&X)"), QStringLiteral("閉じる"), 104,
+                       icon(QStyle::SP_DialogCloseButton), nullptr);
+  connect(CloseBtn, &QToolButton::clicked, this, &QWidget::close);
+  for (QToolButton* button :
+       {PrintBtn, PdfBtn, PrinterSetBtn, FirstPageBtn, PriorPageBtn, NextPageBtn, LastPageBtn,
+        ZoomDownBtn, ZoomUpBtn, PageWholeBtn, PageWidthBtn}) {
+    button->setEnabled(false);
+  }
+  SetButtonVisible(PrinterSetBtn, false);
+
+  DisplayPanel = new QWidget(this);
+  auto* panelLayout = new QVBoxLayout(DisplayPanel);
+  panelLayout->setContentsMargins(0, 0, 0, 0);
+  ScrollBox1 = new QScrollArea(DisplayPanel);
+  ScrollBox1->setFrameShape(QFrame::NoFrame);
+  ScrollBox1->setWidgetResizable(false);
+  ScrollBox1->setBackgroundRole(QPalette::Button);
+  auto* canvas = new QWidget;
+  canvas->setBackgroundRole(QPalette::Button);
+  Shape2 = new Shape(canvas, QColor(0x74, 0x74, 0x74), QColor());
+  Image1 = new TplPrevImage(canvas);
+  Image1->hide();
+  Shape1 = new Shape(canvas, QColor(), Qt::black);
+  ScrollBox1->setWidget(canvas);
+  panelLayout->addWidget(ScrollBox1);
+  layout->addWidget(DisplayPanel, 1);
+  ScrollBox1->installEventFilter(this);
+  ScrollBox1->viewport()->installEventFilter(this);
+  connect(Image1, &TplPrevImage::Pressed, this, &TplPrevForm::ImageMouseDown);
+  connect(Image1, &TplPrevImage::Moved, this, &TplPrevForm::ImageMouseMove);
+  connect(Image1, &TplPrevImage::Released, this, &TplPrevForm::ImageMouseUp);
+
+  StatusBar = new QStatusBar(this);
+  StatusBar->setFixedHeight(26);
+  StatusPanel1 = new QLabel(StatusBar);
+  StatusPanel1->setFixedWidth(300);
+  StatusPanel2 = new QLabel(StatusBar);
+  StatusPanel2->setFixedWidth(50);
+  StatusBar->addWidget(StatusPanel1);
+  StatusBar->addWidget(StatusPanel2);
+  layout->addWidget(StatusBar);
+
+  PopupMenu1 = new QMenu(this);
+  N1 = PopupMenu1->addAction(QStringLiteral("現在の頁をコピー"), this,
+                             &TplPrevForm::ActionPageCopyExecute);
+  N2 = PopupMenu1->addAction(QStringLiteral("画面をコピー"), this,
+                             &TplPrevForm::ActionDispCopyExecute);
+  N3 = PopupMenu1->addAction(QStringLiteral("画面ハードコピー"), this,
+                             &TplPrevForm::ActionHardCopyExecute);
+  N4 = PopupMenu1->addAction(QStringLiteral("キャンセル"));
+
+  runPrintDialog_ = [this](QPrinter& printer, int from, int to, int minPage, int maxPage) {
+    return RunPrintDialog(printer, from, to, minPage, maxPage);
+  };
+  askSaveFile_ = [this](const QString& suggestion) {
+    return QFileDialog::getSaveFileName(this, QStringLiteral("PDF保存"), suggestion,
+                                        QStringLiteral("PDF (*.pdf)"));
+  };
+}
+
+TplPrevForm::~TplPrevForm() {
+  if (!component_) return;
+  if (component_->OnFormDestroy) component_->OnFormDestroy(this);
+  if (component_->PreviewWindow() == this) {
+    component_->SetPreviewWindow(nullptr);
+    component_->SetWindowShown(false);
+  }
+}
+
+QToolButton* TplPrevForm::AddButton(const QString& caption, const QString& hint, int width,
+                                    const QIcon& icon, void (TplPrevForm::*handler)()) {
+  auto* button = new QToolButton(IconBar);
+  button->setText(caption);
+  button->setToolTip(hint);
+  button->setIcon(icon);
+  button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  button->setAutoRaise(true);
+  button->setFixedWidth(width);
+  IconBar->addWidget(button);
+  if (handler) connect(button, &QToolButton::clicked, this, handler);
+  return button;
+}
+
+// A tool bar shows its widgets through their actions.
+void TplPrevForm::SetButtonVisible(QToolButton* button, bool visible) {
+  for (QAction* action : IconBar->actions()) {
+    if (IconBar->widgetForAction(action) == button) action->setVisible(visible);
+  }
+}
+
+bool TplPrevForm::ProcessPending() {
+  QPointer<TplPrevForm> self(this);
+  QCoreApplication::processEvents();
+  return self && component_ && isVisible();
+}
+
+void TplPrevForm::AddSpacer(int width) {
+  auto* spacer = new QWidget(IconBar);
+  spacer->setFixedWidth(width);
+  IconBar->addWidget(spacer);
+}
+
+void TplPrevForm::Bind(TCustomplPrev* component) {
+  component_ = component;
+  if (!component) return;
+  component->SetPreviewWindow(this);
+  if (!isVisible()) ApplyWindowSettings();
+}
+
+int TplPrevForm::exec() {
+  QPointer<TplPrevForm> self(this);
+  const bool wasShowModal = testAttribute(Qt::WA_ShowModal);
+  setAttribute(Qt::WA_ShowModal, true);
+  setResult(0);
+  QEventLoop loop;
+  connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+  show();
+  if (self && isVisible()) loop.exec(QEventLoop::DialogExec);
+  if (!self) return QDialog::Rejected;
+  if (!wasShowModal) setAttribute(Qt::WA_ShowModal, false);
+  return result();
+}
+
+void TplPrevForm::ApplyWindowSettings() {
+  if (!component_) return;
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+  if (component_->Title().isEmpty()) component_->SetTitle(QStringLiteral("印刷プレビュー"));
+  setWindowTitle(component_->Title());
+
+  Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+  const TplBorderIcons icons = component_->FormBorderIcons();
+  const auto has = [icons](TplBorderIcon icon) {
+    return (icons >> static_cast<unsigned>(icon)) & 1u;
+  };
+  if (has(TplBorderIcon::biSystemMenu))
+    flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (has(TplBorderIcon::biMinimize)) flags |= Qt::WindowMinimizeButtonHint;
+  if (has(TplBorderIcon::biMaximize)) flags |= Qt::WindowMaximizeButtonHint;
+  if (has(TplBorderIcon::biHelp)) flags |= Qt::WindowContextHelpButtonHint;
+  if (component_->FormBorderStyle() == TplBorderStyle::bsNone) flags |= Qt::FramelessWindowHint;
+  setWindowFlags(flags);
+  StatusBar->setVisible(component_->FormStatusBar());
+  IconBar->setVisible(component_->FormIconBar());
+  if (!component_->FormIcon().isNull()) setWindowIcon(component_->FormIcon());
+  const bool resizable = component_->FormCanResize() &&
+                         (component_->FormBorderStyle() == TplBorderStyle::bsSizeable ||
+                          component_->FormBorderStyle() == TplBorderStyle::bsSizeToolWin);
+  StatusBar->setSizeGripEnabled(resizable);
+
+  if (component_->FormColor().isValid()) {
+    QPalette palette = ScrollBox1->palette();
+    palette.setColor(QPalette::Button, component_->FormColor());
+    ScrollBox1->setPalette(palette);
+    ScrollBox1->widget()->setPalette(palette);
+  }
+
+  switch (component_->FormWindowState()) {
+    case TplPrevFormWindowState::fwWorkArea:
+      setGeometry(area);
+      break;
+    case TplPrevFormWindowState::fwFullScreen:
+      setGeometry(screen ? screen->geometry() : area);
+      break;
+    case TplPrevFormWindowState::fwMinimized:
+      setWindowState(Qt::WindowMinimized);
+      break;
+    case TplPrevFormWindowState::fwMaximized:
+      setWindowState(Qt::WindowMaximized);
+      break;
+    case TplPrevFormWindowState::fwNormal:
+      if (component_->FormPosition() == TplFormPosition::poDesigned) {
+        setGeometry(component_->FormLeft(), component_->FormTop(), component_->FormWidth(),
+                    component_->FormHeight());
+      } else {
+        // The platform's choice: two thirds of the work area, centred.
+        QRect bounds(0, 0, std::max(kMinimumSize, area.width() * 2 / 3),
+                     std::max(kMinimumSize, area.height() * 5 / 6));
+        bounds.moveCenter(area.center());
+        setGeometry(bounds);
+      }
+      break;
+  }
+  if (!resizable) setFixedSize(size());
+
+  const TplPrevBtnOptions options = component_->BtnOptions();
+  const auto show = [this, &options](QToolButton* button, TplPrevBtnOption option) {
+    SetButtonVisible(button, options.Has(option));
+  };
+  show(PrintBtn, TplPrevBtnOption::boPrintBtn);
+  show(PdfBtn, TplPrevBtnOption::boPrintBtn);
+  show(FirstPageBtn, TplPrevBtnOption::boFirstPageBtn);
+  show(PriorPageBtn, TplPrevBtnOption::boPriorPageBtn);
+  show(NextPageBtn, TplPrevBtnOption::boNextPageBtn);
+  show(LastPageBtn, TplPrevBtnOption::boLastPageBtn);
+  show(ZoomDownBtn, TplPrevBtnOption::boZoomDownBtn);
+  show(ZoomUpBtn, TplPrevBtnOption::boZoomUpBtn);
+  show(PageWholeBtn, TplPrevBtnOption::boPageWholeBtn);
+  show(PageWidthBtn, TplPrevBtnOption::boPageWidthBtn);
+  show(CloseBtn, TplPrevBtnOption::boCloseBtn);
+  SetButtonVisible(PrinterSetBtn, !component_->DocumentRecorded() &&
+                                      options.Has(TplPrevBtnOption::boPrinterSetBtn));
+}
+
+void TplPrevForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TplPrevForm::FormShow() {
+  dragging_ = false;
+  shown_ = true;
+  if (!component_) return;
+  setWindowTitle(component_->Title());
+  if (component_->GetPageImage(component_->CurrentPage())) {
+    Image1->show();
+    if (component_->ZoomType() == TplPrevZoomType::ztPageWidth) {
+      PageWidthBtnClick();
+    } else {
+      PageWholeBtnClick();
+    }
+    RefreshPageView();
+    if (!ProcessPending()) return;
+  }
+  update();
+  if (component_->OnFormShow) component_->OnFormShow(this);
+}
+
+void TplPrevForm::RefreshPageView() {
+  if (!component_) return;
+  const int page = component_->CurrentPage();
+  if (!Image1->isHidden()) {
+    if (!ProcessPending()) return;
+    if (const PageRecording* picture = component_->GetPageImage(page)) {
+      shownPage_ = *picture;
+      Image1->SetPicture(&shownPage_);
+    } else {
+      Image1->SetPicture(nullptr);
+    }
+    Shape1->show();
+    Shape2->setVisible(component_->ImageShade());
+  }
+  PlaceFrameAndShadow();
+  if (component_->OnAfterView) component_->OnAfterView(this, page);
+  if (!ProcessPending()) return;
+
+  for (QToolButton* button :
+       {PrintBtn, PdfBtn, PrinterSetBtn, PageWholeBtn, PageWidthBtn, ZoomDownBtn, ZoomUpBtn}) {
+    button->setEnabled(true);
+  }
+  PdfBtn->setEnabled(component_->DocumentRecorded());
+  FirstPageBtn->setEnabled(page > 1);
+  PriorPageBtn->setEnabled(page > 1);
+  NextPageBtn->setEnabled(page < component_->PageCount());
+  LastPageBtn->setEnabled(page < component_->PageCount());
+  StatusPanel1->setText(QStringLiteral(" Page  %1/%2  %3")
+                            .arg(page)
+                            .arg(component_->PageCount())
+                            .arg(component_->PaperName()));
+  if (!component_->StatusBarText().isEmpty()) StatusPanel2->setText(component_->StatusBarText());
+}
+
+void TplPrevForm::FirstPageBtnClick() {
+  if (!component_ || component_->CurrentPage() == 1) return;
+  FirstPageBtn->setEnabled(false);
+  PriorPageBtn->setEnabled(false);
+  component_->SetCurrentPage(1);
+  RefreshPageView();
+}
+
+void TplPrevForm::PriorPageBtnClick() {
+  if (!component_ || component_->CurrentPage() == 1) return;
+  PriorPageBtn->setEnabled(false);
+  component_->SetCurrentPage(component_->CurrentPage() - 1);
+  RefreshPageView();
+}
+
+void TplPrevForm::NextPageBtnClick() {
+  if (!component_ || component_->CurrentPage() == component_->PageCount()) return;
+  NextPageBtn->setEnabled(false);
+  component_->SetCurrentPage(component_->CurrentPage() + 1);
+  RefreshPageView();
+}
+
+void TplPrevForm::LastPageBtnClick() {
+  if (!component_ || component_->CurrentPage() == component_->PageCount()) return;
+  LastPageBtn->setEnabled(false);
+  NextPageBtn->setEnabled(false);
+  component_->SetCurrentPage(component_->PageCount());
+  RefreshPageView();
+}
+
+void TplPrevForm::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+}
+
+void TplPrevForm::reject() {
+  if (closing_) {
+    QDialog::reject();
+    return;
+  }
+  close();
+}
+
+void TplPrevForm::closeEvent(QCloseEvent* event) {
+  if (component_) {
+    bool canClose = true;
+    if (component_->OnFormCloseQuery) component_->OnFormCloseQuery(this, canClose);
+    if (!canClose) {
+      event->ignore();
+      return;
+    }
+    component_->SetViewPageSize(0, 0);
+    TplCloseAction action = TplCloseAction::caHide;
+    if (component_->OnFormClose) component_->OnFormClose(this, action);
+    Shape1->hide();
+    Shape2->hide();
+    Image1->SetPicture(nullptr);
+    component_->SetWindowShown(false);
+    if (component_->OwnsWindow()) {
+      component_->SetOwnsWindow(false);
+      component_->SetFormName(QString());
+      component_->SetPreviewWindow(nullptr);
+      if (releaseOnClose_) deleteLater();
+    }
+  }
+  closing_ = true;
+  QDialog::closeEvent(event);
+  closing_ = false;
+}
+
+}  // namespace kazenori

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+#include "MainWindowTestSupport.h"
+#include "app/Fmain.h"
+#include "composition/Fcolor.h"
+#include "composition/RadioGroup.h"
+#include "preview/PLPREVFRM.h"
+#include "preview/PrintTestSupport.h"
+#include "preview/plPrev.h"
+#include "preview/plSetPrinter.h"
+
+namespace kazenori {
+namespace {
+
+// The preview command end to end: a worksheet of pattern 7 with print number
+// 7, shown in the modal preview window, printed from there into a CUPS queue.
+class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test {
+ protected:
+  // Presses "プレビュー" and runs `inWindow` inside the modal preview window,
+  // which is closed afterwards whatever happened.
+  void PreviewAnd(const std::function<void(TplPrevForm&)>& inWindow) {
+    bool ran = false;
+    bool returned = false;
+    // Composing and showing let pending events through before the window is
+    // ready: the step waits until the page is shown (its buttons enabled).
+    std::function<void()> step = [&] {
+      if (returned) return;
+      TplPrevForm* window = form.plPrev1->PreviewWindow();
+      if (!window || !window->isVisible() || !window->PrintBtn->isEnabled()) {
+        QTimer::singleShot(0, &form, step);
+        return;
+      }
+      ran = true;
+      inWindow(*window);
+      window->CloseBtn->click();
+    };
+    QTimer::singleShot(0, &form, step);
+    form.btnPreview->click();
+    returned = true;
+    EXPECT_TRUE(ran) << "the preview window did not open";
+  }
+
+  // Prints through the window's print button, choosing `queue` and `choice`
+  // in the print dialog.
+  static void Print(TplPrevForm& window, const QString& queue, PrintChoice choice) {
+    window.SetPrintDialogRunner([queue, choice](QPrinter& printer, int, int, int, int) {
+      printer.setPrinterName(queue);
+      return choice;
+    });
+    window.PrintBtn->click();
+  }
+
+  void SetUp() override {
+    form.show();
+    form.CheckBoxes[7]->setChecked(true);
+    form.edtPrintNum->setText(QStringLiteral("7"));
+  }
+
+  TFrmColor frmColor;
+  TForm1 form{frmColor};
+};
+
+TEST_F(MainWindowPrintTest, PreviewAloneLeavesTheNumber) {
+  int pages = 0;
+  PreviewAnd([&](TplPrevForm& window) {
+    pages = form.plPrev1->PageCount();
+    EXPECT_EQ(window.StatusPanel1->text().left(10), QStringLiteral(" Page  1/2"));
+  });
+  EXPECT_EQ(pages, 2);
+  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("7"));
+  EXPECT_FALSE(form.plPrev1->WindowShown());
+}
+
+TEST_F(MainWindowPrintTest, PrintingBothPagesAdvancesTheNumber) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  const QString title = testing::JobTitle("mainwindow-both");
+  testing::RemoveOutputs(dir, title);
+  form.plPrev1->SetTitle(title);
+  PreviewAnd([&](TplPrevForm& window) {
+    Print(window, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
+    EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("8"));
+    // Printing keeps the page the user was on and restores the saved printer.
+    EXPECT_EQ(form.plPrev1->CurrentPage(), 1);
+    EXPECT_TRUE(window.PrintBtn->isEnabled());
+  });
+  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("8"));
+  const QString pdf = testing::WaitForOutput(dir, title);
+  ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir.toStdString();
+  EXPECT_EQ(testing::PdfPageCount(pdf), 2);
+  EXPECT_TRUE(testing::PdfText(pdf, 1).contains(QStringLiteral("問題No.7")));
+}
+
+TEST_F(MainWindowPrintTest, PrintingOnePageLeavesTheNumber) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  form.plPrev1->SetTitle(testing::JobTitle("mainwindow-one"));
+  PreviewAnd([&](TplPrevForm& window) {
+    window.NextPageBtn->click();
+    Print(window, queue, PrintChoice{true, PrintChoice::Range::Pages, 2, 2});
+    EXPECT_EQ(form.plPrev1->CurrentPage(), 2);
+  });
+  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("7"));
+}
+
+TEST_F(MainWindowPrintTest, ACancelledPrintDialogPrintsNothing) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  PreviewAnd([&](TplPrevForm& window) { Print(window, queue, PrintChoice{}); });
+  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("7"));
+}
+
+TEST_F(MainWindowPrintTest, TheBonusSheetIsOnePageAndItsPrintAdvancesTheNumber) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  form.btnAllPatClear->click();
+  form.SetModalRunner([this](QDialog&) {
+    frmColor.rgColorNum->Button(3)->click();
+    frmColor.rgQuestNum->Button(1)->click();
+    frmColor.BitBtn1->click();
+    return static_cast<int>(QDialog::Accepted);
+  });
+  form.rgBonus->Button(1)->click();
+  form.plPrev1->SetTitle(testing::JobTitle("mainwindow-bonus"));
+  int pages = 0;
+  PreviewAnd([&](TplPrevForm& window) {
+    pages = form.plPrev1->PageCount();
+    Print(window, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
+  });
+  EXPECT_EQ(pages, 1);
+  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("8"));
+}
+
+}  // namespace
+}  // namespace kazenori

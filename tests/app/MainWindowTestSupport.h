@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QCoreApplication>
+
+#include "app/KazenoriApplication.h"
+#include "support/QtApp.h"
+
+namespace kazenori::testing {
+
+// The one application object of the test program: the program's own class,
+// with its error handler, unless another test made a plain one first (then
+// nullptr is returned and the handler's tests skip). Message boxes nobody
+// expects fail the test instead of blocking it.
+inline KazenoriApplication* TestApp() {
+  static KazenoriApplication* app = [] {
+    if (QCoreApplication::instance()) {
+      return qobject_cast<KazenoriApplication*>(QCoreApplication::instance());
+    }
+    static int argc = 1;
+    static char name[] = "test_app";
+    static char* argv[] = {name, nullptr};
+    auto* made = new KazenoriApplication(argc, argv);
+    static UnexpectedMessages unexpected;
+    Messages::Install(&unexpected);
+    RegisterFontSubstitutions();
+    return made;
+  }();
+  return app;
+}
+
+// Makes the application before any test of the program runs, so that it is
+// the program's own class whichever test comes first.
+class MainWindowTestEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { TestApp(); }
+};
+
+// A first base of widget fixtures: the application exists before any member
+// widget is built.
+struct WithTestApp {
+  WithTestApp() { TestApp(); }
+};
+
+}  // namespace kazenori::testing

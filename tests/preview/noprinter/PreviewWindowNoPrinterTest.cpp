@@ -1,0 +1,99 @@
+// The preview window on a machine without any printer (an empty CUPS): the
+// common case on a Linux desktop. Printing explains itself, saving a PDF works.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointingDevice>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "preview/Messages.h"
+#include "preview/PLPREVFRM.h"
+#include "preview/plPrev.h"
+#include "support/QtApp.h"
+
+namespace kazenori {
+namespace {
+
+class PreviewWindowNoPrinter : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::EnsureQtApp();
+    if (!qgetenv("CUPS_SERVER").endsWith("/no-cups-here.sock")) {
+      GTEST_SKIP() << "runs under ctest only, with CUPS_SERVER pointing at an empty socket";
+    }
+    ASSERT_TRUE(QPrinterInfo::availablePrinterNames().isEmpty());
+    doc = std::make_unique<TplPrev>(nullptr, QStringLiteral("plPrev1"));
+    doc->BeginDoc();
+    QFont font(QStringLiteral("ＭＳ ゴシック"));
+    font.setPixelSize(60);
+    doc->Canvas()->setFont(font);
+    doc->TextOutLeft(200, 200, QStringLiteral("問題No.7"));
+    doc->NewPage();
+    doc->TextOutLeft(200, 200, QStringLiteral("答え"));
+    doc->EndDoc();
+    doc->ShowPreview();
+    window = doc->PreviewWindow();
+    ASSERT_NE(window, nullptr);
+  }
+  void TearDown() override {
+    if (doc) doc->ClosePreview();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  std::unique_ptr<TplPrev> doc;
+  TplPrevForm* window = nullptr;
+};
+
+TEST_F(PreviewWindowNoPrinter, ShowsTheDesignPaperAndSaysWhyItCannotPrint) {
+  ASSERT_TRUE(doc->NoPrinter());
+  EXPECT_EQ(window->StatusPanel1->text(), QStringLiteral(" Page  1/2  A4"));
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  int asked = 0;
+  window->SetPrintDialogRunner([&](QPrinter&, int, int, int, int) {
+    ++asked;
+    return PrintChoice{};
+  });
+  window->PrintBtn->click();
+  EXPECT_EQ(asked, 0);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text,
+            QStringLiteral("プリンタがインストールされていないので印刷できません．　　"));
+  EXPECT_EQ(messages.shown[0].caption, QStringLiteral("　印刷"));
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+}
+
+TEST_F(PreviewWindowNoPrinter, SavesBothPagesAsPdf) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+  window->SetSaveFileAsker([&](const QString&) { return path; });
+  ASSERT_TRUE(window->PdfBtn->isEnabled());
+  window->PdfBtn->click();
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().startsWith("%PDF-"));
+}
+
+TEST_F(PreviewWindowNoPrinter, ScreenCopiesAreGreyedInTheContextMenu) {
+  QPointingDevice mouse(QStringLiteral("test mouse"), 4712, QInputDevice::DeviceType::Mouse,
+                        QPointingDevice::PointerType::Generic, QInputDevice::Capability::Position,
+                        1, 3);
+  const QPointF at(5, 5);
+  QMouseEvent press(QEvent::MouseButtonPress, at, window->Image1->mapToGlobal(at), Qt::RightButton,
+                    Qt::RightButton, Qt::NoModifier, &mouse);
+  QCoreApplication::sendEvent(window->Image1, &press);
+  EXPECT_TRUE(window->N1->isEnabled());
+  EXPECT_FALSE(window->N2->isEnabled());
+  EXPECT_FALSE(window->N3->isEnabled());
+  window->PopupMenu1->hide();
+}
+
+}  // namespace
+}  // namespace kazenori
