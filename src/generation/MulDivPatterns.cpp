@@ -1,11 +1,11 @@
 // Generators of the two- and three-term multiplication and division patterns
 // and the table of the whole family; the special patterns that mix a product
-// or quotient with a sum or difference are in MulDivSpecialPatterns.cpp.
+// or quotient with a sum or difference are in MulDivCompoundPatterns.cpp.
 // Draws happen in the documented order, one Rnd call each.
 #include <array>
 
 #include "generation/Generators.h"
-#include "generation/MulDivSpecialPatterns.h"
+#include "generation/MulDivCompoundPatterns.h"
 #include "generation/PatternCatalogue.h"
 #include "generation/ProblemRecord.h"
 

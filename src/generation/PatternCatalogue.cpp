@@ -164,7 +164,9 @@ constexpr std::array<PatternInfo, kPatternCount> kCatalogue{{
 
 }  // namespace
 
-const std::array<PatternInfo, kPatternCount>& PatternCatalogue() { return kCatalogue; }
+const std::array<PatternInfo, kPatternCount>& PatternCatalogue() {
+  return kCatalogue;
+}
 
 const PatternInfo& Pattern(int number) {
   if (number < 1 || number > kPatternCount) {

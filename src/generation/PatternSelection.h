@@ -16,7 +16,9 @@ class PatternSelection {
 
   bool Empty() const { return entries_.empty(); }
   int Count() const { return static_cast<int>(entries_.size()); }
-  const std::string& Entry(int position) const { return entries_.at(static_cast<std::size_t>(position)); }
+  const std::string& Entry(int position) const {
+    return entries_.at(static_cast<std::size_t>(position));
+  }
   const std::vector<std::string>& Entries() const { return entries_; }
 
  private:

@@ -1,7 +1,7 @@
 // The special multiplication and division patterns: a product or quotient
 // mixed with a sum or difference, laid out and answered by their display
 // forms. Every value a form divides by is at least 1.
-#include "generation/MulDivSpecialPatterns.h"
+#include "generation/MulDivCompoundPatterns.h"
 
 #include "generation/ProblemRecord.h"
 
