@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -47,6 +48,22 @@ QFrame* MakeBevel(QWidget* parent, const QRect& bounds) {
   bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
   bevel->setGeometry(bounds);
   return bevel;
+}
+
+// The preview document as this window sets it up: its own title for the
+// preview window, the sheet margins and the preview window's designed size.
+void ApplyPreviewDesign(TplPrev& preview) {
+  preview.SetTitle(QStringLiteral("印刷プレビュー"));
+  preview.SetLeftMargin(51);
+  preview.SetTopMargin(51);
+  preview.SetRightMargin(52);
+  preview.SetBottomMargin(51);
+  preview.SetHeaderMargin(0);
+  preview.SetFooterMargin(0);
+  preview.SetFormLeft(20);
+  preview.SetFormTop(20);
+  preview.SetFormWidth(682);
+  preview.SetFormHeight(512);
 }
 
 }  // namespace
@@ -169,7 +186,12 @@ void TForm1::FormCreate(std::unique_ptr<Random> random) {
   random_ = random ? std::move(random) : std::make_unique<SeededRandom>(SeededRandom::FromClock());
   zeroAllowed_ = 0;
   plSetPrinter1 = new TplSetPrinter(this, QStringLiteral("plSetPrinter1"));
+  // The settings are meant to stand for a printer from the start: the one the
+  // window was laid out with is not installed here, so the platform's default
+  // printer takes its place (nothing happens without printers).
+  plSetPrinter1->SetPrinterName(QPrinterInfo::defaultPrinterName());
   plPrev1 = new TplPrev(this, QStringLiteral("plPrev1"));
+  ApplyPreviewDesign(*plPrev1);
   plPrev1->SetplSetPrinter(plSetPrinter1);
   composer_ = std::make_unique<WorksheetComposer>(*plPrev1, *random_, messages_);
   composer_->PrintNumber().Set(std::int32_t{1});

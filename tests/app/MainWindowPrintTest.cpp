@@ -74,7 +74,10 @@ TEST_F(MainWindowPrintTest, PreviewAloneLeavesTheNumber) {
   int pages = 0;
   PreviewAnd([&](TplPrevForm& window) {
     pages = form.plPrev1->PageCount();
-    EXPECT_EQ(window.StatusPanel1->text().left(10), QStringLiteral(" Page  1/2"));
+    EXPECT_FALSE(form.plPrev1->PaperName().isEmpty());
+    EXPECT_EQ(window.StatusPanel1->text(),
+              QStringLiteral(" Page  1/2  ") + form.plPrev1->PaperName());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("印刷プレビュー"));
   });
   EXPECT_EQ(pages, 2);
   EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("7"));
