@@ -90,22 +90,6 @@ TEST_F(PreviewWindowDesignTest, ASecondModalPreviewIsRefusedWithTheWarning) {
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
 }
 
-TEST_F(PreviewWindowDesignTest, PrinterButtonWithoutAPrinterSaysWhy) {
-  RecordPages(doc, 1);
-  doc.ShowPreview();
-  TplPrevForm* window = doc.PreviewWindow();
-  ASSERT_NE(window, nullptr);
-  if (!doc.NoPrinter()) GTEST_SKIP() << "a printer is installed";
-  RecordingMessages messages;
-  ScopedMessages scope(messages);
-  window->PrinterSetBtnClick();
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text,
-            QStringLiteral("プリンタがインストールされていないので設定できません．　　"));
-  EXPECT_EQ(messages.shown[0].caption, QStringLiteral("　プリンタと用紙の設定"));
-  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
-}
-
 // The print button through a real queue: which pages each dialog range
 // prints, and that the printer chosen in the dialog is not kept.
 class PreviewWindowPrintTest : public PreviewWindowDesignTest {

@@ -69,6 +69,18 @@ TEST_F(PreviewWindowNoPrinter, ShowsTheDesignPaperAndSaysWhyItCannotPrint) {
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
 }
 
+TEST_F(PreviewWindowNoPrinter, PrinterButtonSaysWhyItCannotSetUp) {
+  ASSERT_TRUE(doc->NoPrinter());
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  window->PrinterSetBtnClick();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text,
+            QStringLiteral("プリンタがインストールされていないので設定できません．　　"));
+  EXPECT_EQ(messages.shown[0].caption, QStringLiteral("　プリンタと用紙の設定"));
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+}
+
 TEST_F(PreviewWindowNoPrinter, SavesBothPagesAsPdf) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
