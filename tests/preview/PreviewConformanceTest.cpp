@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QScreen>
 
+#include <stdexcept>
+
 #include "PrintTestSupport.h"
 #include "preview/plPrev.h"
 #include "preview/plSetPrinter.h"
@@ -106,6 +108,31 @@ TEST_F(PreviewConformance, AStoredDesignValueListIsKeptUpToItsFaultyItem) {
   EXPECT_EQ(p.DesignValue().paperCode, 0);
   EXPECT_EQ(p.DesignValue().sourceCode, 0) << "nothing after the faulty item";
   EXPECT_EQ(p.DesignValue().driverVersion, 0);
+}
+
+// A failing OnBeforeView reaches the caller, but the composing canvas is
+// closed all the same and the next page composes normally.
+TEST_F(PreviewConformance, AFailingOnBeforeViewStillClosesTheComposedPage) {
+  TplPrev prev;
+  prev.BeginDoc();
+  prev.TextOutLeft(100, 100, QStringLiteral("one"));
+  prev.EndDoc();
+  prev.OnBeforeView = [&](QObject*, int) {
+    prev.Canvas()->fillRect(QRect(0, 0, 10, 10), Qt::black);
+    throw std::runtime_error("handler failed");
+  };
+  EXPECT_THROW(prev.GetPageImage(1), std::runtime_error);
+  EXPECT_EQ(prev.Canvas(), nullptr);
+  int views = 0;
+  prev.OnBeforeView = [&](QObject*, int) {
+    ASSERT_NE(prev.Canvas(), nullptr);
+    ++views;
+  };
+  const PageRecording* page = prev.GetPageImage(1);
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(views, 1);
+  EXPECT_EQ(prev.Canvas(), nullptr);
+  EXPECT_FALSE(page->IsEmpty());
 }
 
 class PrintConformance : public QtTest {
