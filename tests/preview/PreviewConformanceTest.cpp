@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "PrintTestSupport.h"
+#include "preview/Messages.h"
 #include "preview/plPrev.h"
 #include "preview/plSetPrinter.h"
 #include "support/QtApp.h"
@@ -133,6 +134,34 @@ TEST_F(PreviewConformance, AFailingOnBeforeViewStillClosesTheComposedPage) {
   EXPECT_EQ(views, 1);
   EXPECT_EQ(prev.Canvas(), nullptr);
   EXPECT_FALSE(page->IsEmpty());
+}
+
+TEST_F(PreviewConformance, LinkingSettingsForgetsTheViewPageSize) {
+  TplPrev prev;
+  prev.BeginDoc();
+  prev.EndDoc();
+  ASSERT_EQ(prev.ViewPageWidth(), prev.PaperWidth());
+  ASSERT_GT(prev.ViewPageWidth(), 0);
+  prev.SetplSetPrinter(nullptr);
+  EXPECT_EQ(prev.ViewPageWidth(), 0);
+  EXPECT_EQ(prev.ViewPageHeight(), 0);
+}
+
+// Print prepares a window that is not showing before anything else, even
+// when it then only reports the missing document.
+class PreparingPrev : public TplPrev {
+ public:
+  void PrepareForm() override { prepared.push_back(DocumentRecorded()); }
+  std::vector<bool> prepared;
+};
+
+TEST_F(PreviewConformance, PrintPreparesTheFormBeforeItChecksForADocument) {
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  PreparingPrev prev;
+  prev.Print();
+  EXPECT_EQ(prev.prepared, std::vector<bool>{false});
+  EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 class PrintConformance : public QtTest {
