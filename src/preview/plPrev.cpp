@@ -108,7 +108,8 @@ QString TCustomplPrev::PaperName() const {
 
 void TCustomplPrev::SetDesignPaperValue(const QString& text) {
   ReadDesignPaperValue(text, design_);
-  if (noPrinter_) ApplyDesignPaper();
+  // The stored values stand until the next page metrics replace them with the printer's.
+  ApplyDesignPaper();
 }
 
 QString TCustomplPrev::DesignPaperValueText() {

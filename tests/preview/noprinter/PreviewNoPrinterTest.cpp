@@ -150,3 +150,29 @@ TEST_F(PrintNoPrinter, PdfOutputNeedsNoPrinter) {
 
 }  // namespace
 }  // namespace kazenori
+
+namespace kazenori {
+namespace {
+
+using namespace kazenori::testing;
+
+class PrintNoPrinterOrder : public QtTest {};
+
+// A missing document is reported before a missing printer.
+TEST_F(PrintNoPrinterOrder, PrintBeforeAnyDocumentReportsTheMissingDrawingFirst) {
+  if (!qgetenv("CUPS_SERVER").endsWith("/no-cups-here.sock")) {
+    GTEST_SKIP() << "runs under ctest only, with CUPS_SERVER pointing at an empty socket";
+  }
+  TplPrev prev;
+  ASSERT_TRUE(prev.NoPrinter());
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  prev.Print();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, QStringLiteral("Canvasへの描画コードが見つかりません．　　"));
+  EXPECT_EQ(messages.shown[0].caption, QStringLiteral("印刷プレビュー制御コンポーネント"));
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+}
+
+}  // namespace
+}  // namespace kazenori
