@@ -164,17 +164,7 @@ TEST_F(PreviewConformance, PrintPreparesTheFormBeforeItChecksForADocument) {
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
-class PrintConformance : public QtTest {
- protected:
-  void Use(const QString& queue) {
-    settings_ = std::make_unique<TplSetPrinter>(nullptr, QStringLiteral("plSetPrinter1"));
-    settings_->SetPrinterName(queue);
-    ASSERT_EQ(settings_->PrinterName(), queue);
-    prev_.SetplSetPrinter(settings_.get());
-  }
-  std::unique_ptr<TplSetPrinter> settings_;
-  TplPrev prev_;
-};
+class PrintConformance : public PrintToQueue {};
 
 // The paper colour and OnNoPrintDraw are for the screen; what OnBeforeView
 // draws belongs to the page and is printed with it.

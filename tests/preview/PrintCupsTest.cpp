@@ -34,19 +34,7 @@ void RecordPages(TplPrev& prev, int count) {
   prev.EndDoc();
 }
 
-class PrintCups : public QtTest {
- protected:
-  // A component printing to `queue` through its own linked settings.
-  void Use(const QString& queue) {
-    settings_ = std::make_unique<TplSetPrinter>(nullptr, QStringLiteral("plSetPrinter1"));
-    settings_->SetPrinterName(queue);
-    ASSERT_EQ(settings_->PrinterName(), queue);
-    prev_.SetplSetPrinter(settings_.get());
-  }
-
-  std::unique_ptr<TplSetPrinter> settings_;
-  TplPrev prev_;
-};
+class PrintCups : public PrintToQueue {};
 
 TEST_F(PrintCups, TwoPagesGoOutAsTwoA4SheetsInOrderWithOnPrintAfterEach) {
   QString queue;

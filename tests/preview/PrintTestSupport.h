@@ -14,8 +14,13 @@
 #include <QString>
 #include <QThread>
 
+#include <memory>
 #include <optional>
 #include <vector>
+
+#include "preview/plPrev.h"
+#include "preview/plSetPrinter.h"
+#include "support/QtApp.h"
 
 namespace kazenori::testing {
 
@@ -35,6 +40,20 @@ inline std::optional<QString> CupsQueue(const char* variable) {
     if (!kz_q) GTEST_SKIP() << variable << " is not set: run through scripts/with-test-env.sh"; \
     out = *kz_q;                                                                                \
   } while (0)
+
+// A component printing to a queue through its own linked settings.
+class PrintToQueue : public QtTest {
+ protected:
+  void Use(const QString& queue) {
+    settings_ = std::make_unique<TplSetPrinter>(nullptr, QStringLiteral("plSetPrinter1"));
+    settings_->SetPrinterName(queue);
+    ASSERT_EQ(settings_->PrinterName(), queue);
+    prev_.SetplSetPrinter(settings_.get());
+  }
+
+  std::unique_ptr<TplSetPrinter> settings_;
+  TplPrev prev_;
+};
 
 // Title of a print job unique to this test run.
 inline QString JobTitle(const char* what) {
