@@ -324,7 +324,7 @@ void TplSetPrinter::SetOrientation(bool landscape) {
 
 QStringList TplSetPrinter::BinNames() const {
   QStringList names;
-  if (const QPrinterInfo* info = Selected()) {
+  if (Selected() != nullptr) {
     for (const PrinterBin& b : Bins()) names << b.name;
   }
   return names;

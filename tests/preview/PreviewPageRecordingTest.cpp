@@ -79,7 +79,9 @@ TEST_F(PreviewPageRecording, UnderlineIsRecordedOnceAndTextKeepsItsFontAndColour
   EXPECT_EQ(texts[0].origin, QPointF(100, 200));
   int lines = 0;
   for (const PageItem& item : page_.Items()) {
-    if (item.kind == PageItem::Kind::Text) EXPECT_FALSE(item.font.underline());
+    if (item.kind == PageItem::Kind::Text) {
+      EXPECT_FALSE(item.font.underline());
+    }
     if (item.kind == PageItem::Kind::Path) ++lines;
   }
   EXPECT_EQ(lines, 1) << "the underline";
