@@ -37,17 +37,21 @@ std::string AnswerLine(const ProblemRecord& rec) {
   }
 }
 
+void DrawProblemLine(TCustomplPrev& doc, const QPoint& at, int form, const std::string& line) {
+  const bool small = HasAnswerValueLine(form);
+  if (small) SetFontHeight(*doc.Canvas(), 55);
+  doc.TextOutLeft(at.x(), at.y(), QString::fromStdString(line));
+  if (small) SetFontHeight(*doc.Canvas(), 60);
+}
+
 void DrawAnswerLines(TCustomplPrev& doc, const ProblemTable& table, const PageGeometry& g,
                      int rowPitch, int columnPitch) {
   QPainter& canvas = *doc.Canvas();
   for (int i = 1; i <= kProblemCount; ++i) {
     const ProblemRecord& rec = table.At(i);
     const QPoint at = ProblemPlace(i, g, rowPitch, columnPitch);
-    const bool small = HasAnswerValueLine(rec.form);
-    if (small) SetFontHeight(canvas, 55);
-    doc.TextOutLeft(at.x(), at.y(), QString::fromStdString(AnswerLine(rec)));
-    if (small) {
-      SetFontHeight(canvas, 60);
+    DrawProblemLine(doc, at, rec.form, AnswerLine(rec));
+    if (HasAnswerValueLine(rec.form)) {
       SetFontHeight(canvas, rec.form == 52 ? 36 : 50);
       doc.TextOutLeft(at.x(), at.y() + 70, QString::fromStdString(rec.strAnswer));
       SetFontHeight(canvas, 60);

@@ -1,7 +1,5 @@
 #include "composition/WorksheetComposer.h"
 
-#include <QPainter>
-
 #include <limits>
 #include <stdexcept>
 #include <utility>
@@ -72,17 +70,12 @@ void WorksheetComposer::DrawWorksheet(ComposedSheet& sheet, const SheetOptions& 
   DrawPageHeader(doc_, geometry_, sheet.printNumber, options.instruction, true);
   const int rowPitch = RowPitch(geometry_);
   const int columnPitch = ColumnPitch(geometry_);
-  QPainter& canvas = *doc_.Canvas();
   for (int i = 1; i <= kProblemCount; ++i) {
     ProblemRecord& rec = table_.At(i);
     const int hide = DecideFlag(options.hideItem, rnd_);
     const int blank = DecideFlag(options.blankItem, rnd_);
     std::string line = QuestionLine(rec, hide, blank, rnd_);
-    const QPoint at = ProblemPlace(i, geometry_, rowPitch, columnPitch);
-    const bool small = HasAnswerValueLine(rec.form);
-    if (small) SetFontHeight(canvas, 55);
-    doc_.TextOutLeft(at.x(), at.y(), QString::fromStdString(line));
-    if (small) SetFontHeight(canvas, 60);
+    DrawProblemLine(doc_, ProblemPlace(i, geometry_, rowPitch, columnPitch), rec.form, line);
     sheet.questions[static_cast<std::size_t>(i - 1)] = std::move(line);
   }
   doc_.NewPage();
