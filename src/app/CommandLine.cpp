@@ -187,10 +187,9 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
     if (!seen.contains("colours")) s.colourWords.colourCount = 4;
     if (!seen.contains("words")) s.colourWords.wordsPerBlock = 40;
   } else if (s.selection.Empty()) {
-    throw UsageError(Tr("少なくとも１つは問題を指定して下さい。"));
+    throw UsageError(WorksheetComposer::EmptySelectionText());
   }
-  if (static_cast<std::int64_t>(StrToInt(s.printNumberText)) + r.sheets - 1 >
-      std::numeric_limits<std::int32_t>::max()) {
+  if (!WorksheetComposer::SheetNumbersFit(StrToInt(s.printNumberText), r.sheets)) {
     throw UsageError(QStringLiteral("--sheets %1 from --print-number %2 runs past 2147483647")
                          .arg(r.sheets)
                          .arg(s.printNumberText));

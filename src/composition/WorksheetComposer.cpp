@@ -1,6 +1,5 @@
 #include "composition/WorksheetComposer.h"
 
-#include <limits>
 #include <stdexcept>
 #include <utility>
 
@@ -88,8 +87,7 @@ void WorksheetComposer::DrawWorksheet(ComposedSheet& sheet, const SheetOptions& 
 bool WorksheetComposer::Compose(const SheetOptions& options, int sheets) {
   if (sheets < 1) throw std::invalid_argument("at least one sheet is composed");
   if (options.selection.Empty() && !options.bonus) {
-    messages_.Warning(QStringLiteral("少なくとも１つは問題を指定して下さい。"),
-                      QStringLiteral("警告"), true);
+    messages_.Warning(EmptySelectionText(), QStringLiteral("警告"), true);
     return false;
   }
   table_.Reset();
@@ -104,7 +102,7 @@ bool WorksheetComposer::Compose(const SheetOptions& options, int sheets) {
   }
 
   const std::int32_t first = StrToInt(options.printNumberText);
-  if (static_cast<std::int64_t>(first) + sheets - 1 > std::numeric_limits<std::int32_t>::max()) {
+  if (!SheetNumbersFit(first, sheets)) {
     throw std::invalid_argument("the sheet numbers would run past 2147483647");
   }
   const int pagesPerSheet = options.bonus ? 1 : 2;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,16 @@ class WorksheetComposer {
   // The instruction text an option group's item writes into edtQuestMes;
   // `unchanged` for an index without a text.
   static QString InstructionText(int item, const QString& unchanged);
+
+  // The refusal of an arithmetic sheet without a ticked pattern.
+  static QString EmptySelectionText() {
+    return QStringLiteral("少なくとも１つは問題を指定して下さい。");
+  }
+  // Whether sheets numbered first .. first + sheets - 1 stay in 32 bits.
+  static bool SheetNumbersFit(std::int32_t first, int sheets) {
+    return static_cast<std::int64_t>(first) + sheets - 1 <=
+           std::numeric_limits<std::int32_t>::max();
+  }
 
  private:
   // Random source that notes the pattern draw opening each MakeQData call.
