@@ -1,6 +1,7 @@
 #include "preview/TextUtils.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
 
 #include <cfenv>
 #include <cmath>
@@ -16,6 +17,22 @@ bool BearingChar(const QString& s, bool last, QChar* c) {
   if (ch.isSurrogate()) return false;
   *c = ch;
   return true;
+}
+
+// How far the ink of c reaches right of its advance, on the device. An upright
+// glyph's reported bearing is its ink. A face without an italic is slanted by the
+// font engine, whose bearings then belong to the slanted cell and claim an
+// overhang the slanted outline does not have, so for italics the outline decides.
+double RightInkBeyondAdvance(const QFont& font, QPaintDevice* device, QChar c) {
+  const QFontMetricsF fm(font, device);
+  if (!font.italic()) return -fm.rightBearing(c);
+  QPainterPath outline;
+  outline.addText(0, 0, font, QString(c));
+  if (outline.isEmpty()) return 0;
+  // The outline is laid out without the device: scale it to the device's advance.
+  const double advance = QFontMetricsF(font).horizontalAdvance(c);
+  const double scale = advance > 0 ? fm.horizontalAdvance(c) / advance : 1;
+  return (outline.boundingRect().right() - advance) * scale;
 }
 
 }  // namespace
@@ -54,8 +71,8 @@ int TextMetrics::LeftOverhang(const QString& s) const {
 int TextMetrics::RightOverhang(const QString& s) const {
   QChar c;
   if (!BearingChar(s, true, &c)) return 0;
-  const double r = QFontMetricsF(font_, device_).rightBearing(c);
-  return r < 0 ? RoundHalfEven(-r) : 0;
+  const double r = RightInkBeyondAdvance(font_, device_, c);
+  return r > 0 ? RoundHalfEven(r) : 0;
 }
 
 }  // namespace kazenori

@@ -24,7 +24,8 @@ class TextMetrics {
   // How far the first glyph's ink reaches left of the origin (0 when it does not),
   // rounded to the nearest integer, halves to even.
   int LeftOverhang(const QString& s) const;
-  // How far the last glyph's ink reaches right of its advance (0 when it does not).
+  // How far the last glyph's ink reaches right of its advance (0 when it does not),
+  // for a slanted glyph measured on its outline.
   int RightOverhang(const QString& s) const;
 
  private:

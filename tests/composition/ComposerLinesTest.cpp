@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "composition/AnswerSheet.h"
 #include "composition/QuestionLines.h"
 #include "generation/ProblemRecord.h"
 #include "support/ScriptedRandom.h"
@@ -125,6 +126,21 @@ TEST(ComposerLines, DispatchByTermMode) {
   special.termMode = kSpecial;
   special.form = 9;  // no composition: strA
   EXPECT_EQ(QuestionLine(special, 1, 0, none), "9");
+}
+
+TEST(ComposerLines, PlainProblemsIgnoreTheirFormField) {
+  ScriptedRandom none;
+  for (int form : {1, 9, 20, 26, 27, 52}) {
+    ProblemRecord two = TwoTerm(kOpSub, 9, 3, "6");
+    ProblemRecord three = ThreeTerm(kOpSub, 9, 3, 2, "4");
+    two.form = three.form = form;
+    EXPECT_EQ(QuestionLine(two, 0, 0, none), "9－3＝") << form;
+    EXPECT_EQ(QuestionLine(three, 0, 0, none), "9－3－2＝") << form;
+    EXPECT_EQ(AnswerLine(two), "9－3＝6") << form;
+    EXPECT_EQ(AnswerLine(three), "9－3－2＝4") << form;
+    EXPECT_TRUE(two.strE.empty() && three.strE.empty()) << form;
+  }
+  EXPECT_EQ(none.Calls(), 0);
 }
 
 }  // namespace

@@ -273,18 +273,36 @@ TEST_F(PreviewDocument, UnlinkingOrDestroyingTheSettingsFallsBackToTheInternalOn
 namespace kazenori {
 namespace {
 
-class PreviewCursor : public testing::QtTest {};
+using namespace kazenori::testing;
 
-TEST_F(PreviewCursor, TheComponentsCursorShowsFromBeginDocToEndDoc) {
+class PreviewCursor : public QtTest {};
+
+TEST_F(PreviewCursor, BeginDocTwiceKeepsOneCursorAndOnlyTheSecondDocument) {
   TplPrev prev;
   prev.SetCursor(Qt::BusyCursor);
   ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
   prev.BeginDoc();
   ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
-  prev.BeginDoc();  // a second document does not stack another cursor
+  prev.TextOutLeft(100, 100, QStringLiteral("old"));
+  prev.NewPage();
+  prev.NewPage();
+  prev.TextOutLeft(100, 300, QStringLiteral("old3"));
+  // A second document does not stack another cursor, and leaves nothing of the first.
+  prev.BeginDoc();
+  prev.TextOutLeft(100, 200, QStringLiteral("new"));
   prev.EndDoc();
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(prev.PageCount(), 1);
+  ASSERT_NE(prev.Page(1), nullptr);
+  EXPECT_EQ(prev.Page(2), nullptr);
+  const auto texts = CaptureText(*prev.Page(1));
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].text, QStringLiteral("new"));
+  ASSERT_EQ(prev.TextOperations(1).size(), 1u);
+  EXPECT_EQ(prev.TextOperations(1)[0].text, QStringLiteral("new"));
+  EXPECT_EQ(prev.PrintRangeFirst(), 1);
+  EXPECT_EQ(prev.PrintRangeLast(), 1);
 }
 
 }  // namespace

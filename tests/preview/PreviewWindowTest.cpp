@@ -510,8 +510,18 @@ TEST_F(PreviewWindowTest, AnAcrobatPrinterPrintsAtOnceWithoutAWindow) {
   EXPECT_EQ(printed, (std::vector<int>{1, 2}));
   EXPECT_EQ(doc.PreviewWindow(), nullptr);
   EXPECT_FALSE(doc.WindowShown());
-  doc.ClosePreview();  // nothing to close, nothing happens
   EXPECT_FALSE(doc.Busy());
+  // A window opened before the printer was linked is left open.
+  doc.SetplSetPrinter(nullptr);
+  doc.ShowPreview();
+  TplPrevForm* window = doc.PreviewWindow();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(window->isVisible());
+  doc.SetplSetPrinter(&settings);
+  ASSERT_TRUE(doc.IsAcrobatPrinter());
+  doc.ClosePreview();
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(doc.WindowShown());
   doc.SetplSetPrinter(nullptr);
 }
 

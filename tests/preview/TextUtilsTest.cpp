@@ -3,6 +3,7 @@
 
 #include <QFontInfo>
 #include <QPainter>
+#include <utility>
 
 #include "preview/Fonts.h"
 #include "preview/TextUtils.h"
@@ -70,6 +71,17 @@ TEST_F(TextUtils, RightOperationEndsTheInkAtXForAnOverhangingItalic) {
   const PageRecording& page = Finish();
   const QRectF ink = InkOnPage(page, QRectF(1000, 400, 1000, 400));
   EXPECT_NEAR(ink.right(), 1800, 1.5);
+}
+
+TEST_F(TextUtils, RightTextInTheSheetsFontEndsItsInkAtXUprightAndSlanted) {
+  // The sheet's font has no italic face: its italic is the upright outline slanted.
+  const std::pair<int, bool> rows[] = {{60, false}, {200, false}, {60, true}, {200, true}};
+  for (const auto& [height, italic] : rows) {
+    Start(QStringLiteral("ＭＳ ゴシック"), height, italic);
+    prev_.TextOutRight(1800, 500, QStringLiteral("1─"));  // the rule fills its cell
+    const QRectF ink = InkOnPage(Finish(), QRectF(1000, 400, 1000, 400));
+    EXPECT_NEAR(ink.right(), 1800, 1.0) << height << (italic ? " italic" : " upright");
+  }
 }
 
 TEST_F(TextUtils, UprightRightTextEndsItsAdvanceAtX) {
