@@ -1,5 +1,6 @@
 #include "app/CommandLineOutput.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <fcntl.h>
@@ -22,8 +23,9 @@ namespace kazenori {
 
 namespace {
 
+// A file name in a message: whole, since the user must know which file it is.
 QString Shown(const QByteArray& name) {
-  return Shortened(QFile::decodeName(name));
+  return QFile::decodeName(name);
 }
 
 QString Reason(int error) {
@@ -61,6 +63,48 @@ int CreateFile(const QByteArray& name) {
 }
 
 }  // namespace
+
+// Writes to a file descriptor and keeps the system's reason for a failure,
+// which QFile reports as "Unknown error" when the disk is full.
+class DescriptorDevice final : public QIODevice {
+ public:
+  explicit DescriptorDevice(int fd) : fd_(fd) {
+    open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  }
+  bool isSequential() const override { return true; }
+  // Empties the buffer; false, with Error() set, when the system refused.
+  bool Drain() {
+    const char* p = buffer_.constData();
+    qsizetype left = buffer_.size();
+    while (left > 0 && error_ == 0) {
+      const ssize_t n = ::write(fd_, p, static_cast<size_t>(left));
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) error_ = errno;
+      if (n > 0) {
+        p += n;
+        left -= n;
+      }
+    }
+    buffer_.clear();
+    return error_ == 0;
+  }
+  int Error() const { return error_; }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 size) override {
+    if (error_ != 0) return -1;
+    buffer_.append(data, static_cast<qsizetype>(size));
+    if (buffer_.size() >= kChunk && !Drain()) return -1;
+    return size;
+  }
+
+ private:
+  static constexpr qsizetype kChunk = 1 << 16;
+  int fd_;
+  int error_ = 0;
+  QByteArray buffer_;
+};
 
 QString Shortened(const QString& value) {
   constexpr int kShown = 20;
@@ -216,7 +260,7 @@ QString OutputFiles::Failure(const Pending& p, int error) const {
       .arg(p.target.option, Shown(p.target.given), Reason(error));
 }
 
-QFile& OutputFiles::Open(std::size_t i) {
+QIODevice& OutputFiles::Open(std::size_t i) {
   Pending& p = pending_.at(i);
   const QByteArray folder = p.target.file.left(p.target.file.lastIndexOf('/') + 1);
   static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -232,18 +276,14 @@ QFile& OutputFiles::Open(std::size_t i) {
     }
   }
   if (p.fd < 0) throw std::runtime_error(Failure(p, EEXIST).toStdString());
-  p.device = std::make_unique<QFile>();
-  if (!p.device->open(p.fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
-    throw std::runtime_error(Failure(p, EIO).toStdString());
-  }
+  p.device = std::make_unique<DescriptorDevice>(p.fd);
   return *p.device;
 }
 
 QString OutputFiles::Finish(std::size_t i) {
   Pending& p = pending_.at(i);
-  if (!p.device->flush() || p.device->error() != QFileDevice::NoError) {
-    const QString text = QStringLiteral("--%1: cannot write '%2': %3")
-                             .arg(p.target.option, Shown(p.target.given), p.device->errorString());
+  if (!p.device->Drain()) {
+    const QString text = Failure(p, p.device->Error());
     Discard(p);
     return text;
   }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFile>
+#include <QIODevice>
 #include <QString>
 
 #include <sys/types.h>
@@ -71,6 +71,8 @@ class InterruptGuard {
   std::thread watcher_;
 };
 
+class DescriptorDevice;
+
 // The outputs of one run, each written to a temporary file beside its target
 // and put in place only when all are complete.
 class OutputFiles {
@@ -82,7 +84,7 @@ class OutputFiles {
 
   // The temporary of target i, opened for writing. Throws std::runtime_error
   // naming the target.
-  QFile& Open(std::size_t i);
+  QIODevice& Open(std::size_t i);
   // After writing: flushes to disk and gives the file the mode (and owner,
   // where permitted) it will keep. An empty text, or what went wrong.
   QString Finish(std::size_t i);
@@ -95,7 +97,7 @@ class OutputFiles {
     OutputTarget target;
     QByteArray temporary;
     int fd = -1;
-    std::unique_ptr<QFile> device;
+    std::unique_ptr<DescriptorDevice> device;
   };
   QString Failure(const Pending& p, int error) const;
   void Discard(Pending& p);

@@ -82,13 +82,15 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
     return 1;
   };
   if (!request.pdfFile.isEmpty()) {
-    QFile& file = outputs.Open(next);
+    QIODevice& file = outputs.Open(next);
     QString error;
-    if (!document.WritePdf(file, &error)) return fail(QStringLiteral("--pdf: ") + error);
+    const bool written = document.WritePdf(file, &error);
+    // The system's reason first: a full disk also makes the writer fail.
     if (const QString e = outputs.Finish(next++); !e.isEmpty()) return fail(e);
+    if (!written) return fail(QStringLiteral("--pdf: ") + error);
   }
   if (!request.jsonFile.isEmpty()) {
-    QFile& file = outputs.Open(next);
+    QIODevice& file = outputs.Open(next);
     file.write(ComposedSheetsJson(composer.Geometry(), composer.Sheets(), document));
     if (const QString e = outputs.Finish(next++); !e.isEmpty()) return fail(e);
   }
