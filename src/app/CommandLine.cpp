@@ -251,7 +251,8 @@ QString HelpText() {
       "\nAt least one of --pdf, --json and --print is needed. Each sheet is a question\n"
       "page and its answer page; the colour-word sheet has one page.\n\n"
       "Exit status: 0 if the sheets were written, 1 if printing or writing failed,\n"
-      "2 for a mistake in the arguments (then no file is created or changed).\n");
+      "2 for a mistake in the arguments (then no file is created or changed).\n"
+      "An output must be a regular file or a new name; a symbolic link is followed.\n");
   return text;
 }
 

@@ -165,7 +165,15 @@ TEST_F(CommandLineOutput, ErrorsLeaveNoFileCreatedOrChanged) {
 
 // What a folder holds, by the bytes of each name: type and mode, and the
 // content of a file or the target of a link.
-using Snapshot = std::map<QByteArray, std::pair<mode_t, QByteArray>>;
+struct Entry {
+  mode_t mode;
+  uid_t owner;
+  QByteArray content;
+  bool operator==(const Entry& o) const {
+    return mode == o.mode && owner == o.owner && content == o.content;
+  }
+};
+using Snapshot = std::map<QByteArray, Entry>;
 
 void Take(const QByteArray& folder, const QByteArray& prefix, Snapshot& into) {
   DIR* dir = ::opendir(folder.constData());
@@ -186,7 +194,7 @@ void Take(const QByteArray& folder, const QByteArray& prefix, Snapshot& into) {
       content.resize(4096);
       content.resize(std::max<ssize_t>(0, ::readlink(path.constData(), content.data(), 4096)));
     }
-    into[prefix + name] = {st.st_mode, content};
+    into[prefix + name] = {st.st_mode, st.st_uid, content};
     if (S_ISDIR(st.st_mode)) Take(path, prefix + name + '/', into);
   }
   ::closedir(dir);
@@ -221,8 +229,10 @@ void LayOut() {
   ::mkdir("d", 0755);
   Write("old.pdf", 0600);
   Write("d/x.pdf", 0640);
+  if (::geteuid() == 0) ::chown("d/x.pdf", 65534, 65534);  // another user's file keeps its owner
   Write("v\xef\xbf\xbd.pdf", 0644);  // what the name with byte 0xFE decodes to
   ::symlink("d/x.pdf", "link.pdf");
+  ::link("d/x.pdf", "hard.pdf");
   ::symlink("d/missing.pdf", "dangling.pdf");
   ::mkfifo("fifo", 0644);
 }
@@ -247,6 +257,7 @@ TEST_F(CommandLineOutput, EachTargetIsReplacedWholeOrRefusedUntouched) {
       {"same file, ./ spelling", {"d/x.pdf", "d/./x.pdf"}, 2, "name the same file", {}},
       {"same file, absolute", {"$PWD/d/x.pdf", "d/x.pdf"}, 2, "name the same file", {}},
       {"same file, symlink", {"link.pdf", "d/x.pdf"}, 2, "name the same file", {}},
+      {"same file, hard link", {"hard.pdf", "d/x.pdf"}, 2, "name the same file", {}},
       {"same new file, ..", {"d/n.json", "d/../d/n.json"}, 2, "name the same file", {}},
       {"symlink followed", {"link.pdf"}, 0, "", {"d/x.pdf"}},
       {"dangling symlink", {"dangling.pdf"}, 2, "symbolic link to a file that does not exist", {}},
@@ -294,10 +305,11 @@ TEST_F(CommandLineOutput, EachTargetIsReplacedWholeOrRefusedUntouched) {
       const QByteArray& name = c.written[i];
       const auto was = before.find(name);
       ASSERT_TRUE(after.count(name)) << name.toStdString();
-      EXPECT_EQ(after[name].first,
-                was != before.end() ? was->second.first : S_IFREG | NewFileMode())
-          << name.toStdString();
-      EXPECT_TRUE(after[name].second.startsWith(i == 0 ? "%PDF" : "{")) << name.toStdString();
+      const Entry fresh{S_IFREG | NewFileMode(), ::geteuid(), {}};
+      const Entry& old = was != before.end() ? was->second : fresh;
+      EXPECT_EQ(after[name].mode, old.mode) << name.toStdString();
+      EXPECT_EQ(after[name].owner, old.owner) << name.toStdString();
+      EXPECT_TRUE(after[name].content.startsWith(i == 0 ? "%PDF" : "{")) << name.toStdString();
       before.erase(name);
       after.erase(name);
     }
