@@ -18,6 +18,8 @@ packages=(
 )
 # The preview tests: a Latin font whose glyphs overhang their advance.
 packages+=(fonts-dejavu-core)
+# bench/cli/memory.sh: peak memory through /usr/bin/time -v.
+packages+=(time)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,12 @@
 #include "app/CommandLine.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <limits>
 
+#include "app/CommandLineOutput.h"
 #include "composition/ColourWordSheet.h"
 #include "composition/PrintNumber.h"
 #include "composition/WorksheetComposer.h"
@@ -87,8 +89,9 @@ void Apply(CommandLineRequest& r, const QString& name, const QString& value, QSe
   } else if (name == "print-number") {
     try {
       StrToInt(value);
-    } catch (const ConversionError& e) {
-      throw UsageError(QString::fromUtf8(e.what()));
+    } catch (const ConversionError&) {
+      throw UsageError(QStringLiteral("--print-number: %1")
+                           .arg(QString::fromUtf8(ConversionError(Shortened(value)).what())));
     }
     s.printNumberText = value;
   } else if (name == "sheets") {
@@ -122,6 +125,9 @@ void Apply(CommandLineRequest& r, const QString& name, const QString& value, QSe
   }
 }
 
+// The parser proper: the arguments as text, and as the bytes of file names.
+CommandLineRequest Parse(const QStringList& arguments, const QList<QByteArray>& raw);
+
 }  // namespace
 
 std::vector<int> ParsePatternList(const QString& list) {
@@ -148,6 +154,20 @@ std::vector<int> ParsePatternList(const QString& list) {
 }
 
 CommandLineRequest ParseCommandLine(const QStringList& arguments) {
+  QList<QByteArray> raw;
+  for (const QString& a : arguments) raw << QFile::encodeName(a);
+  return Parse(arguments, raw);
+}
+
+CommandLineRequest ParseCommandLine(const QList<QByteArray>& arguments) {
+  QStringList decoded;
+  for (const QByteArray& a : arguments) decoded << QFile::decodeName(a);
+  return Parse(decoded, arguments);
+}
+
+namespace {
+
+CommandLineRequest Parse(const QStringList& arguments, const QList<QByteArray>& raw) {
   CommandLineRequest r;
   QSet<QString> seen;
   for (int i = 0; i < arguments.size(); ++i) {
@@ -164,17 +184,22 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
     const CommandLineOption* option = Find(name);
     if (option == nullptr) throw UsageError(QStringLiteral("unrecognized option '--%1'").arg(name));
     QString value;
+    QByteArray rawValue;
     if (option->argument == nullptr) {
       if (eq >= 0) throw UsageError(QStringLiteral("option '--%1' takes no argument").arg(name));
     } else if (eq >= 0) {
       value = arg.mid(eq + 1);
+      rawValue = raw[i].mid(raw[i].indexOf('=') + 1);
     } else if (i + 1 < arguments.size()) {
       value = arguments[++i];
+      rawValue = raw[i];
     } else {
       throw UsageError(
           QStringLiteral("option '--%1' needs an argument %2").arg(name, Tr(option->argument)));
     }
     Apply(r, name, value, seen);
+    if (name == "pdf") r.pdfFile = rawValue;
+    if (name == "json") r.jsonFile = rawValue;
   }
   if (r.help || r.version || r.listPatterns) return r;
 
@@ -202,11 +227,13 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   if (r.pdfPath.isEmpty() && r.jsonPath.isEmpty() && r.printer.isEmpty()) {
     throw UsageError(QStringLiteral("no output: give --pdf FILE, --json FILE or --print PRINTER"));
   }
-  if (!r.pdfPath.isEmpty() && r.pdfPath == r.jsonPath) {
+  if (!r.pdfFile.isEmpty() && r.pdfFile == r.jsonFile) {
     throw UsageError(QStringLiteral("--pdf and --json name the same file"));
   }
   return r;
 }
+
+}  // namespace
 
 QString HelpText() {
   QString text = QStringLiteral(
@@ -224,7 +251,8 @@ QString HelpText() {
       "\nAt least one of --pdf, --json and --print is needed. Each sheet is a question\n"
       "page and its answer page; the colour-word sheet has one page.\n\n"
       "Exit status: 0 if the sheets were written, 1 if printing or writing failed,\n"
-      "2 for a mistake in the arguments (then no file is created or changed).\n");
+      "2 for a mistake in the arguments (then no file is created or changed).\n"
+      "An output must be a regular file or a new name; a symbolic link is followed.\n");
   return text;
 }
 

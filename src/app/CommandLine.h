@@ -12,7 +12,12 @@
 
 class QTextStream;
 
+#include <QByteArray>
+#include <QList>
+
 namespace kazenori {
+
+class InterruptGuard;
 
 // One option of the command line. The parser accepts exactly the options of
 // this table and --help is written from it.
@@ -38,8 +43,10 @@ struct CommandLineRequest {
   bool messageGiven = false;  // --message given; else the options' own instruction
   int sheets = 1;
   std::optional<std::uint32_t> seed;
-  QString pdfPath;
+  QString pdfPath;  // as shown in messages
   QString jsonPath;
+  QByteArray pdfFile;  // the names' bytes as the system gave them
+  QByteArray jsonFile;
   QString printer;
   QString jobTitle = QStringLiteral("kazenori");  // of the print job; not an option
 };
@@ -47,6 +54,9 @@ struct CommandLineRequest {
 // Parses the arguments after the program name (GNU style: "--name value" or
 // "--name=value"; "--" ends the options). Throws UsageError.
 CommandLineRequest ParseCommandLine(const QStringList& arguments);
+// The same from the bytes of argv, which keep a file name that is no valid
+// text in the locale as it is.
+CommandLineRequest ParseCommandLine(const QList<QByteArray>& arguments);
 
 // "7,8,9" or "111-120" and mixtures: pattern numbers 1..150 in tick order,
 // each at most once. Throws UsageError.
@@ -59,7 +69,9 @@ QString PatternListText();
 // Carries out a request in a running Qt application: composes and writes the
 // outputs, each either complete or not touched at all. Returns the exit
 // status: 0, 1 (a failure while printing or writing), 2 (a usage error).
-int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTextStream& err);
+// With a guard, an interrupt leaves no temporary file behind.
+int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTextStream& err,
+                       InterruptGuard* interrupts = nullptr);
 
 // The whole command line from main(): parses, answers --help, --version and
 // --list-patterns without Qt, otherwise starts a QGuiApplication on the

@@ -1,8 +1,5 @@
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QTemporaryFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -12,6 +9,7 @@
 
 #include "app/CommandLine.h"
 #include "app/CommandLineJson.h"
+#include "app/CommandLineOutput.h"
 #include "composition/PageGeometry.h"
 #include "composition/WorksheetComposer.h"
 #include "preview/Fonts.h"
@@ -37,58 +35,18 @@ class StreamMessages final : public Messages {
   QTextStream& err_;
 };
 
-// Refuses an output path that could not be written, before anything is composed.
-void CheckOutputPath(const QString& option, const QString& path) {
-  if (path.isEmpty()) return;
-  const QFileInfo file(path);
-  if (file.exists() && (file.isDir() || !file.isWritable())) {
-    throw UsageError(QStringLiteral("--%1: '%2' cannot be written").arg(option, path));
-  }
-  const QFileInfo dir(file.absolutePath());
-  if (!dir.isDir() || !dir.isWritable()) {
-    throw UsageError(
-        QStringLiteral("--%1: the folder of '%2' cannot be written").arg(option, path));
-  }
+// Every output checked before anything is composed or replaced.
+std::vector<OutputTarget> CheckOutputs(const CommandLineRequest& request) {
+  std::vector<OutputTarget> targets;
+  if (!request.pdfFile.isEmpty()) targets.push_back(CheckOutputTarget("pdf", request.pdfFile));
+  if (!request.jsonFile.isEmpty()) targets.push_back(CheckOutputTarget("json", request.jsonFile));
+  CheckDistinctTargets(targets);
+  return targets;
 }
 
-// A file written next to its target and put in its place only when every
-// output is complete, so that a failure leaves the old files as they were.
-class PendingFile {
- public:
-  explicit PendingFile(const QString& target) : target_(target) {
-    QTemporaryFile t(QFileInfo(target).absolutePath() + QStringLiteral("/.kazenori-XXXXXX"));
-    t.setAutoRemove(false);
-    if (!t.open()) throw std::runtime_error("no temporary file beside " + target.toStdString());
-    temp_ = t.fileName();
-  }
-  ~PendingFile() {
-    if (!temp_.isEmpty()) QFile::remove(temp_);
-  }
-  PendingFile(const PendingFile&) = delete;
-  PendingFile& operator=(const PendingFile&) = delete;
-
-  const QString& Temp() const { return temp_; }
-  // The final step: an atomic rename over the target.
-  bool Commit() {
-    // Keep the permissions a new file would get rather than the temp file's 0600.
-    QFile::setPermissions(
-        temp_, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (std::rename(QFile::encodeName(temp_).constData(), QFile::encodeName(target_).constData()) !=
-        0) {
-      return false;
-    }
-    temp_.clear();
-    return true;
-  }
-
- private:
-  QString target_;
-  QString temp_;
-};
-
-int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& err) {
-  CheckOutputPath(QStringLiteral("pdf"), request.pdfPath);
-  CheckOutputPath(QStringLiteral("json"), request.jsonPath);
+int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& err,
+            InterruptGuard* interrupts) {
+  OutputFiles outputs(CheckOutputs(request), interrupts);
 
   StreamMessages messages(err);
   ScopedMessages scoped(messages);
@@ -118,31 +76,25 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   WorksheetComposer composer(document, *rnd, messages, FormShowGeometry(printer, document));
   if (!composer.Compose(request.sheet, request.sheets)) return 2;
 
-  std::vector<std::unique_ptr<PendingFile>> pending;
-  if (!request.pdfPath.isEmpty()) {
-    pending.push_back(std::make_unique<PendingFile>(request.pdfPath));
+  std::size_t next = 0;
+  auto fail = [&err](const QString& text) {
+    err << "kazenori: " << text << Qt::endl;
+    return 1;
+  };
+  if (!request.pdfFile.isEmpty()) {
+    QIODevice& file = outputs.Open(next);
     QString error;
-    if (!document.WritePdf(pending.back()->Temp(), &error)) {
-      err << "kazenori: --pdf: " << error << Qt::endl;
-      return 1;
-    }
+    const bool written = document.WritePdf(file, &error);
+    // The system's reason first: a full disk also makes the writer fail.
+    if (const QString e = outputs.Finish(next++); !e.isEmpty()) return fail(e);
+    if (!written) return fail(QStringLiteral("--pdf: ") + error);
   }
-  if (!request.jsonPath.isEmpty()) {
-    pending.push_back(std::make_unique<PendingFile>(request.jsonPath));
-    QFile json(pending.back()->Temp());
-    const QByteArray bytes = ComposedSheetsJson(composer.Geometry(), composer.Sheets(), document);
-    if (!json.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        json.write(bytes) != bytes.size() || !json.flush()) {
-      err << "kazenori: --json: " << json.errorString() << Qt::endl;
-      return 1;
-    }
+  if (!request.jsonFile.isEmpty()) {
+    QIODevice& file = outputs.Open(next);
+    file.write(ComposedSheetsJson(composer.Geometry(), composer.Sheets(), document));
+    if (const QString e = outputs.Finish(next++); !e.isEmpty()) return fail(e);
   }
-  for (const auto& file : pending) {
-    if (!file->Commit()) {
-      err << "kazenori: an output could not be put in its place" << Qt::endl;
-      return 1;
-    }
-  }
+  if (const QString e = outputs.Commit(); !e.isEmpty()) return fail(e);
 
   if (!request.printer.isEmpty()) {
     const int before = messages.count;
@@ -156,9 +108,10 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
 
 }  // namespace
 
-int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTextStream& err) {
+int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTextStream& err,
+                       InterruptGuard* interrupts) {
   try {
-    return Execute(request, out, err);
+    return Execute(request, out, err, interrupts);
   } catch (const UsageError& e) {
     err << "kazenori: " << QString::fromUtf8(e.what()) << Qt::endl;
     return 2;
@@ -169,8 +122,8 @@ int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTex
 }
 
 int RunCommandLine(int argc, char** argv) {
-  QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  QList<QByteArray> arguments;
+  for (int i = 1; i < argc; ++i) arguments << QByteArray(argv[i]);
   QTextStream out(stdout);
   QTextStream err(stderr);
   CommandLineRequest request;
@@ -194,8 +147,7 @@ int RunCommandLine(int argc, char** argv) {
   }
   // Paths are checked before Qt starts, so that such a mistake stays one line.
   try {
-    CheckOutputPath(QStringLiteral("pdf"), request.pdfPath);
-    CheckOutputPath(QStringLiteral("json"), request.jsonPath);
+    CheckOutputs(request);
   } catch (const UsageError& e) {
     err << "kazenori: " << QString::fromUtf8(e.what()) << Qt::endl;
     return 2;
@@ -211,10 +163,12 @@ int RunCommandLine(int argc, char** argv) {
   // Composing needs fonts and printers, never a screen: with no display, or a
   // display that cannot be reached, the command line works all the same.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Before Qt starts any thread, so that every thread leaves the signals to the guard.
+  InterruptGuard interrupts;
   QGuiApplication app(argc, argv);
   QGuiApplication::setApplicationName(QStringLiteral("kazenori"));
   RegisterFontSubstitutions();
-  return ExecuteCommandLine(request, out, err);
+  return ExecuteCommandLine(request, out, err, &interrupts);
 }
 
 }  // namespace kazenori

@@ -33,18 +33,18 @@ std::int32_t StrToInt(const QString& text) {
   return static_cast<std::int32_t>(value);
 }
 
-void PrintNumberCycle::Set(std::int64_t value) {
+std::int32_t PrintNumberCycle::Value() const {
   constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
   constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
-  value_ = static_cast<std::int32_t>(value < kMin ? kMin : value > kMax ? kMax : value);
+  return static_cast<std::int32_t>(value_ < kMin ? kMin : value_ > kMax ? kMax : value_);
 }
 
 void PrintNumberCycle::Lower() {
-  Set(static_cast<std::int64_t>(value_) - 1);
+  --value_;
 }
 
 void PrintNumberCycle::Advance() {
-  Set(static_cast<std::int64_t>(value_) + 1);
+  ++value_;
 }
 
 }  // namespace kazenori

@@ -25,21 +25,23 @@ std::int32_t StrToInt(const QString& text);
 
 // The print number of the main window (edtPrintNum). Composing reads it from
 // the edit and lowers it by one after the answer page's header; each printed
-// page advances it. Both steps stop at the ends of the 32-bit range instead of
-// wrapping round, so a sheet never gets a negative number by overflow.
+// page advances it. The number shown stops at the ends of the 32-bit range
+// instead of wrapping round, so a sheet never gets a negative number by
+// overflow; the count behind it runs on, so that a step past an end and the
+// step back agree (printing N = -2147483648 leaves N + 1, not N + 2).
 class PrintNumberCycle {
  public:
-  std::int32_t Value() const { return value_; }
+  std::int32_t Value() const;
   void Set(std::int32_t value) { value_ = value; }
-  void Set(std::int64_t value);  // clamped to the 32-bit range
+  void Set(std::int64_t value) { value_ = value; }
   // Step 5 of the preview command: throws ConversionError and keeps the value.
   void ReadFrom(const QString& text) { value_ = StrToInt(text); }
   void Lower();    // step 12
   void Advance();  // plPrev1Print, once per printed page
-  QString Text() const { return QString::number(value_); }
+  QString Text() const { return QString::number(Value()); }
 
  private:
-  std::int32_t value_ = 1;
+  std::int64_t value_ = 1;
 };
 
 }  // namespace kazenori

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+class QIODevice;
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -189,6 +191,8 @@ class TCustomplPrev : public QObject {
   // paper, text searchable. The file is replaced atomically: on failure the old
   // file stays and `error` says why.
   bool WritePdf(const QString& path, QString* error = nullptr);
+  // The same into an open device; the caller owns replacing any file.
+  bool WritePdf(QIODevice& device, QString* error = nullptr);
 
   // Composes page (clamped to 1..PageCount) for display or printing: the paper
   // background, OnNoPrintDraw and the tractor-feed decoration unless printing,

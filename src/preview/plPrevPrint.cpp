@@ -146,15 +146,28 @@ void TCustomplPrev::PrintPages(QPrinter& printer, int first, int last) {
 }
 
 bool TCustomplPrev::WritePdf(const QString& path, QString* error) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    if (error) *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  if (!WritePdf(file, error)) {
+    file.cancelWriting();
+    return false;
+  }
+  if (!file.commit()) {
+    if (error) *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  return true;
+}
+
+bool TCustomplPrev::WritePdf(QIODevice& file, QString* error) {
   auto fail = [error](const QString& why) {
     if (error) *error = why;
     return false;
   };
   if (!recorded_ || pages_.empty()) return fail(QStringLiteral("there is no document to write"));
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-  }
   const QSizeF paperMm(paperWidth_ / 10.0, paperHeight_ / 10.0);
   QPageSize pageSize(paperMm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
   {
@@ -165,8 +178,7 @@ bool TCustomplPrev::WritePdf(const QString& path, QString* error) {
     writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
     if (!painter.begin(&writer)) {
-      file.cancelWriting();
-      return fail(QStringLiteral("cannot start the PDF writer for %1").arg(path));
+      return fail(QStringLiteral("cannot start the PDF writer"));
     }
     const QRect full = writer.pageLayout().fullRectPixels(writer.resolution());
     const QTransform mapping = QTransform::fromScale(full.width() / double(paperWidth_),
@@ -179,7 +191,6 @@ bool TCustomplPrev::WritePdf(const QString& path, QString* error) {
     for (int i = 1; i <= pageCount_; ++i) {
       if (i > 1 && !writer.newPage()) {
         painter.end();
-        file.cancelWriting();
         return fail(QStringLiteral("the PDF writer refused page %1").arg(i));
       }
       if (const PageRecording* page = GetPageImage(i)) {
@@ -189,9 +200,6 @@ bool TCustomplPrev::WritePdf(const QString& path, QString* error) {
       }
     }
     painter.end();
-  }
-  if (!file.commit()) {
-    return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
   }
   return true;
 }

@@ -6,8 +6,20 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <array>
+#include <csignal>
+#include <map>
 
 #include "app/CommandLine.h"
 #include "preview/PrintTestSupport.h"
@@ -22,7 +34,8 @@ struct Outcome {
   QString err;
 };
 
-Outcome Execute(const QStringList& args, const QString& jobTitle = {}) {
+template <typename Arguments = QStringList>
+Outcome Execute(const Arguments& args, const QString& jobTitle = {}) {
   Outcome run;
   QTextStream out(&run.out);
   QTextStream err(&run.err);
@@ -150,6 +163,181 @@ TEST_F(CommandLineOutput, ErrorsLeaveNoFileCreatedOrChanged) {
   EXPECT_TRUE(Read(pdf).startsWith("%PDF"));
 }
 
+// What a folder holds, by the bytes of each name: type and mode, and the
+// content of a file or the target of a link.
+struct Entry {
+  mode_t mode;
+  uid_t owner;
+  QByteArray content;
+  bool operator==(const Entry& o) const {
+    return mode == o.mode && owner == o.owner && content == o.content;
+  }
+};
+using Snapshot = std::map<QByteArray, Entry>;
+
+void Take(const QByteArray& folder, const QByteArray& prefix, Snapshot& into) {
+  DIR* dir = ::opendir(folder.constData());
+  if (dir == nullptr) return;
+  while (const dirent* e = ::readdir(dir)) {
+    const QByteArray name = e->d_name;
+    if (name == "." || name == "..") continue;
+    const QByteArray path = folder + '/' + name;
+    struct stat st {};
+    ::lstat(path.constData(), &st);
+    QByteArray content;
+    if (S_ISREG(st.st_mode)) {
+      QFile f(QFile::decodeName(path));
+      int fd = ::open(path.constData(), O_RDONLY);
+      if (fd >= 0 && f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        content = f.readAll();
+    } else if (S_ISLNK(st.st_mode)) {
+      content.resize(4096);
+      content.resize(std::max<ssize_t>(0, ::readlink(path.constData(), content.data(), 4096)));
+    }
+    into[prefix + name] = {st.st_mode, st.st_uid, content};
+    if (S_ISDIR(st.st_mode)) Take(path, prefix + name + '/', into);
+  }
+  ::closedir(dir);
+}
+
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(022);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+// One output target a row, in a folder laid out the same for every row.
+struct TargetCase {
+  const char* what;
+  QList<QByteArray> outputs;  // --pdf and, if given, --json
+  int status;
+  const char* message;               // in stderr
+  std::vector<QByteArray> written;   // files that get new content, in option order
+  const char* (*setup)() = nullptr;  // returns a reason to skip, or nullptr
+};
+
+// The same folder for every row: files of several modes, links, a FIFO.
+void Write(const char* name, mode_t mode) {
+  QFile f(QFile::decodeName(name));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("old");
+  f.close();
+  ::chmod(name, mode);
+}
+
+void LayOut() {
+  ::mkdir("d", 0755);
+  Write("old.pdf", 0600);
+  Write("d/x.pdf", 0640);
+  if (::geteuid() == 0) ::chown("d/x.pdf", 65534, 65534);  // another user's file keeps its owner
+  Write("v\xef\xbf\xbd.pdf", 0644);  // what the name with byte 0xFE decodes to
+  ::symlink("d/x.pdf", "link.pdf");
+  ::link("d/x.pdf", "hard.pdf");
+  ::symlink("d/missing.pdf", "dangling.pdf");
+  ::mkfifo("fifo", 0644);
+}
+
+const char* CharacterDevice() {
+  if (::geteuid() != 0) return "making a character device needs root";
+  return ::mknod("null", S_IFCHR | 0666, makedev(1, 3)) == 0 ? nullptr : "mknod failed";
+}
+
+const char* ReadOnlyFolder() {
+  ::mkdir("ro", 0555);
+  if (::geteuid() != 0) return nullptr;
+  // Root writes into any folder whatever its mode; a read-only file system stops it.
+  return ::mount("tmpfs", "ro", "tmpfs", MS_RDONLY, "size=16k") == 0
+             ? nullptr
+             : "root needs a read-only mount, and mounting is not permitted here";
+}
+
+TEST_F(CommandLineOutput, EachTargetIsReplacedWholeOrRefusedUntouched) {
+  const QByteArray longName = QByteArray(300, 'n') + ".json";
+  const std::vector<TargetCase> cases{
+      {"same file, ./ spelling", {"d/x.pdf", "d/./x.pdf"}, 2, "name the same file", {}},
+      {"same file, absolute", {"$PWD/d/x.pdf", "d/x.pdf"}, 2, "name the same file", {}},
+      {"same file, symlink", {"link.pdf", "d/x.pdf"}, 2, "name the same file", {}},
+      {"same file, hard link", {"hard.pdf", "d/x.pdf"}, 2, "name the same file", {}},
+      {"same new file, ..", {"d/n.json", "d/../d/n.json"}, 2, "name the same file", {}},
+      {"symlink followed", {"link.pdf"}, 0, "", {"d/x.pdf"}},
+      {"dangling symlink", {"dangling.pdf"}, 2, "symbolic link to a file that does not exist", {}},
+      {"FIFO", {"fifo"}, 2, "'fifo' is not a regular file", {}},
+      {"character device", {"null"}, 2, "'null' is not a regular file", {}, CharacterDevice},
+      {"read-only folder",
+       {"old.pdf", "ro/a.json"},
+       2,
+       "folder of 'ro/a.json' cannot be written",
+       {},
+       ReadOnlyFolder},
+      {"too long a name", {"new.pdf", longName}, 2, "File name too long", {}},
+      {"not UTF-8", {"v\xfe.pdf"}, 0, "", {"v\xfe.pdf"}},
+      {"existing 0600 file", {"old.pdf", "new.json"}, 0, "", {"old.pdf", "new.json"}},
+  };
+  const QString home = QDir::currentPath();
+  for (const TargetCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    QTemporaryDir row(dir_.filePath("row-XXXXXX"));
+    ASSERT_TRUE(QDir::setCurrent(row.path()));
+    const auto leave = qScopeGuard([&home] {
+      ::umount("ro");
+      QDir::setCurrent(home);
+    });
+    LayOut();
+    if (c.setup) {
+      if (const char* skip = c.setup()) {
+        std::printf("[ SKIPPED  ] %s: %s\n", c.what, skip);
+        continue;
+      }
+    }
+    Snapshot before;
+    Take(".", "", before);
+    QList<QByteArray> args{"--patterns", "7", "--seed", "1"};
+    const char* options[] = {"--pdf", "--json"};
+    for (int i = 0; i < c.outputs.size(); ++i) {
+      args << options[i] << QByteArray(c.outputs[i]).replace("$PWD", QFile::encodeName(row.path()));
+    }
+    const Outcome run = Execute(args);
+    EXPECT_EQ(run.status, c.status) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+    Snapshot after;
+    Take(".", "", after);
+    for (std::size_t i = 0; i < c.written.size(); ++i) {
+      const QByteArray& name = c.written[i];
+      const auto was = before.find(name);
+      ASSERT_TRUE(after.count(name)) << name.toStdString();
+      const Entry fresh{S_IFREG | NewFileMode(), ::geteuid(), {}};
+      const Entry& old = was != before.end() ? was->second : fresh;
+      EXPECT_EQ(after[name].mode, old.mode) << name.toStdString();
+      EXPECT_EQ(after[name].owner, old.owner) << name.toStdString();
+      EXPECT_TRUE(after[name].content.startsWith(i == 0 ? "%PDF" : "{")) << name.toStdString();
+      before.erase(name);
+      after.erase(name);
+    }
+    EXPECT_EQ(after, before) << "nothing else is created or changed, no temporary is left";
+  }
+}
+
+TEST_F(CommandLineOutput, AFullDiskNamesTheTargetAndKeepsTheOldFile) {
+  const QByteArray full = QFile::encodeName(Path("full"));
+  ::mkdir(full.constData(), 0755);
+  if (::geteuid() != 0 || ::mount("tmpfs", full.constData(), "tmpfs", 0, "size=8k") != 0)
+    GTEST_SKIP() << "a small file system needs root and permission to mount tmpfs";
+  const auto unmount = qScopeGuard([&full] { ::umount(full.constData()); });
+  const QString pdf = Path("full/old.pdf");
+  {
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("old");
+  }
+  const Outcome run = Execute(QStringList{"--patterns", "1-150", "--pdf", pdf});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(
+      run.err.toStdString(),
+      ("kazenori: --pdf: cannot write '" + pdf + "': No space left on device\n").toStdString());
+  EXPECT_EQ(Read(pdf), "old");
+  EXPECT_EQ(QDir(Path("full")).entryList(QDir::Files | QDir::Hidden), QStringList{"old.pdf"});
+}
+
 TEST_F(CommandLineOutput, ColourWordSheetThroughTheCommandLine) {
   ASSERT_EQ(Execute({"--bonus", "--colours", "3", "--words", "20", "--sheets", "2", "--seed", "1",
                      "--json", Path("c.json")})
@@ -204,6 +392,10 @@ TEST_F(CommandLineOutput, TheProgramRunsWithoutADisplay) {
   run = RunBinary({"--patterns", "7", "--json", Path("d.json")}, ":97");
   EXPECT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+  run = RunBinary({});
+  EXPECT_EQ(run.status, 1) << "no display for the window";
+  EXPECT_TRUE(run.err.startsWith("kazenori: there is no display")) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains("--pdf") && run.err.contains("--help"));
   run = RunBinary({"--help"});
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(run.out.startsWith("Usage: kazenori [OPTION]..."));
@@ -211,6 +403,32 @@ TEST_F(CommandLineOutput, TheProgramRunsWithoutADisplay) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "kazenori: unrecognized option '--sheet'\n");
   EXPECT_FALSE(QFile::exists(Path("x.pdf")));
+}
+
+TEST_F(CommandLineOutput, AnInterruptWhileWritingLeavesNoFile) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(sig);
+    QDir folder(Path("interrupted"));
+    folder.mkpath(".");
+    QProcess p;
+    p.start(Binary(), {"--patterns", "1-150", "--sheets", "40", "--pdf", folder.filePath("i.pdf")});
+    ASSERT_TRUE(p.waitForStarted());
+    // Once composing is done the temporary appears; strike while it is written.
+    bool seen = false;
+    for (int i = 0; i < 24000 && !seen && p.state() == QProcess::Running; ++i) {
+      seen = !folder.entryList({".kazenori-*"}, QDir::Files | QDir::Hidden).isEmpty();
+      if (!seen) p.waitForFinished(5);
+    }
+    ASSERT_TRUE(seen) << "no temporary file was seen";
+    ::kill(static_cast<pid_t>(p.processId()), sig);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitStatus(), QProcess::CrashExit) << "the signal ends the program";
+    EXPECT_EQ(p.exitCode(), sig);
+    EXPECT_TRUE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
+        << folder.entryList(QDir::AllEntries | QDir::Hidden).join(' ').toStdString();
+  }
 }
 
 TEST_F(CommandLineOutput, PrintsIntoTheCupsQueueAndAdvancesTheNumber) {
@@ -227,6 +445,18 @@ TEST_F(CommandLineOutput, PrintsIntoTheCupsQueueAndAdvancesTheNumber) {
   EXPECT_EQ(testing::PdfPageCount(pdf), 2);
   EXPECT_TRUE(testing::PdfText(pdf, 1).contains("問題No.7"));
   EXPECT_TRUE(testing::PdfText(pdf, 2).contains("問題No.7"));
+  // At both ends of the range: the next sheet's number, where it fits.
+  const std::vector<std::array<const char*, 3>> ends{{"-2147483648", "1", "-2147483647"},
+                                                     {"-2147483648", "3", "-2147483645"},
+                                                     {"2147483647", "1", "2147483647"},
+                                                     {"2147483645", "3", "2147483647"}};
+  for (const auto& [first, sheets, next] : ends) {
+    const Outcome end = Execute(QStringList{"--patterns", "7", "--print-number", first, "--sheets",
+                                            sheets, "--print", queue},
+                                title);
+    EXPECT_TRUE(end.out.contains(QStringLiteral("next print number %1\n").arg(next)))
+        << first << " " << sheets << ": " << end.out.toStdString() << end.err.toStdString();
+  }
 }
 
 }  // namespace

@@ -43,14 +43,20 @@ TEST(PrintNumber, CycleStopsAtTheEndsOfTheRange) {
   EXPECT_THROW(n.ReadFrom("x"), ConversionError);
   EXPECT_EQ(n.Value(), 8) << "a failed conversion keeps the number";
 
+  // A step past an end shows the end, and the step back is not lost.
   n.ReadFrom("2147483647");
   n.Advance();
+  EXPECT_EQ(n.Value(), std::numeric_limits<std::int32_t>::max());
+  n.Lower();
   EXPECT_EQ(n.Value(), std::numeric_limits<std::int32_t>::max());
   n.Lower();
   EXPECT_EQ(n.Value(), std::numeric_limits<std::int32_t>::max() - 1);
   n.ReadFrom("-2147483648");
   n.Lower();
   EXPECT_EQ(n.Value(), std::numeric_limits<std::int32_t>::min());
+  n.Advance();
+  n.Advance();
+  EXPECT_EQ(n.Value(), std::numeric_limits<std::int32_t>::min() + 1);
   n.Set(std::int64_t{1} << 40);
   EXPECT_EQ(n.Value(), std::numeric_limits<std::int32_t>::max());
 }

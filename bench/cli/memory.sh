@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Peak memory (max RSS) and time of the command line against the number of
+# sheets, for a PDF and a JSON output. Usage: bench/cli/memory.sh KAZENORI [SHEETS...]
+# Flat memory means the largest run stays within twice the smallest's RSS.
+set -euo pipefail
+bin="$1"
+shift
+counts=("${@:-100 1000 10000}")
+[ -x /usr/bin/time ] || { echo "needs /usr/bin/time (Debian package 'time')" >&2; exit 1; }
+out="$(mktemp -d)"
+trap 'rm -rf "$out"' EXIT
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+printf '%-8s %-6s %12s %10s\n' sheets output max_rss_kb seconds
+for n in ${counts[*]}; do
+  for kind in pdf json; do
+    /usr/bin/time -v -o "$out/time" "$bin" --patterns 1-150 --seed 1 --sheets "$n" \
+      "--$kind" "$out/s.$kind" >/dev/null
+    rss=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$out/time")
+    wall=$(awk -F': ' '/Elapsed \(wall clock\)/ {print $2}' "$out/time")
+    printf '%-8s %-6s %12s %10s\n' "$n" "$kind" "$rss" "$wall"
+  done
+done
