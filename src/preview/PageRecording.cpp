@@ -3,6 +3,8 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include "preview/Fonts.h"
+
 namespace kazenori {
 
 void PageRecording::Clear() {
@@ -85,6 +87,10 @@ void PageRecording::Play(QPainter& painter, const QTransform& pageToDevice) cons
           painter.setFont(item.font);
         }
         painter.drawText(item.origin, item.text);
+        if (item.emboldening > 0) {
+          painter.strokePath(item.path, QPen(item.pen.brush(), item.emboldening, Qt::SolidLine,
+                                             Qt::RoundCap, Qt::RoundJoin));
+        }
         break;
       case PageItem::Kind::Path:
         painter.setBrush(item.brush);
@@ -192,6 +198,11 @@ class RecordingEngine final : public QPaintEngine {
     font.setUnderline(false);
     font.setOverline(false);
     font.setStrikeOut(false);
+    if (font.bold() && font.pixelSize() > 0 && !HasOwnBoldFace(font)) {
+      font.setWeight(QFont::Normal);
+      item.path.addText(p, font, item.text);
+      item.emboldening = EmboldeningWidth(font.pixelSize());
+    }
     item.font = font;
     device_->Target()->Add(std::move(item));
   }
