@@ -87,7 +87,7 @@ void PageRecording::Play(QPainter& painter, const QTransform& pageToDevice) cons
           painter.setFont(item.font);
         }
         painter.drawText(item.origin, item.text);
-        if (item.emboldening > 0) {
+        if (item.emboldening > 0 && item.pen.style() != Qt::NoPen) {
           painter.strokePath(item.path, QPen(item.pen.brush(), item.emboldening, Qt::SolidLine,
                                              Qt::RoundCap, Qt::RoundJoin));
         }
