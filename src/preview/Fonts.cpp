@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,11 @@ bool RegisterFontSubstitutions() {
     }
   }
   return all;
+}
+
+bool HasOwnBoldFace(const QFont& font) {
+  const QFontInfo info(font);
+  return QFontDatabase::weight(info.family(), info.styleName()) >= QFont::DemiBold;
 }
 
 }  // namespace kazenori

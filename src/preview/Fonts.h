@@ -1,5 +1,7 @@
 #pragma once
 
+class QFont;
+
 namespace kazenori {
 
 // The pages and windows name the Japanese fonts of the original platform
@@ -8,5 +10,18 @@ namespace kazenori {
 // Writes a clear message to stderr when the IPA fonts are not installed.
 // Returns true when both substitutes were found.
 bool RegisterFontSubstitutions();
+
+// Whether the face `font` resolves to is bold of its own. IPA Gothic has only a
+// regular face; Qt then emboldens it differently on every device (thickly on
+// screen, with a hair line in a PDF), so the page recording emboldens such runs
+// itself.
+bool HasOwnBoldFace(const QFont& font);
+
+// Width of the pen that strokes a bold run's glyph outlines, for a font of
+// `pixelSize`: a twentieth of the em, about the weight of a real bold face
+// with the counters of small kana still open.
+inline double EmboldeningWidth(int pixelSize) {
+  return pixelSize / 20.0;
+}
 
 }  // namespace kazenori

@@ -3,6 +3,8 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include "preview/Fonts.h"
+
 namespace kazenori {
 
 void PageRecording::Clear() {
@@ -85,6 +87,10 @@ void PageRecording::Play(QPainter& painter, const QTransform& pageToDevice) cons
           painter.setFont(item.font);
         }
         painter.drawText(item.origin, item.text);
+        if (item.emboldening > 0 && item.pen.style() != Qt::NoPen) {
+          painter.strokePath(item.path, QPen(item.pen.brush(), item.emboldening, Qt::SolidLine,
+                                             Qt::RoundCap, Qt::RoundJoin));
+        }
         break;
       case PageItem::Kind::Path:
         painter.setBrush(item.brush);
@@ -132,23 +138,23 @@ class RecordingEngine final : public QPaintEngine {
 
   bool begin(QPaintDevice*) override {
     clipDirty_ = true;
+    clip_ = -1;
     return device_->Target() != nullptr;
   }
   bool end() override { return true; }
   Type type() const override { return static_cast<Type>(QPaintEngine::User + 7); }
 
+  // Pen, brush, opacity and composition are read from the painter at each
+  // drawing call, never kept from its change notices: a painter begun again
+  // starts from its defaults and announces no change to a pen it believes is
+  // already black, so a kept copy would go on drawing in the last document's ink.
   void updateState(const QPaintEngineState& state) override {
-    const DirtyFlags f = state.state();
-    if (f & DirtyPen) pen_ = state.pen();
-    if (f & DirtyBrush) brush_ = state.brush();
-    if (f & DirtyOpacity) opacity_ = state.opacity();
-    if (f & DirtyCompositionMode) composition_ = state.compositionMode();
-    if (f & (DirtyClipPath | DirtyClipRegion | DirtyClipEnabled | DirtyTransform)) {
+    if (state.state() & (DirtyClipPath | DirtyClipRegion | DirtyClipEnabled | DirtyTransform)) {
       clipDirty_ = true;
     }
   }
 
-  void drawPath(const QPainterPath& path) override { AddPath(path, brush_); }
+  void drawPath(const QPainterPath& path) override { AddPath(path, painter()->brush()); }
 
   void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
     QPainterPath path;
@@ -161,7 +167,7 @@ class RecordingEngine final : public QPaintEngine {
     }
     path.closeSubpath();
     path.setFillRule(mode == OddEvenMode ? Qt::OddEvenFill : Qt::WindingFill);
-    AddPath(path, brush_);
+    AddPath(path, painter()->brush());
   }
 
   void drawPixmap(const QRectF& r, const QPixmap& pm, const QRectF& sr) override {
@@ -192,8 +198,12 @@ class RecordingEngine final : public QPaintEngine {
     font.setUnderline(false);
     font.setOverline(false);
     font.setStrikeOut(false);
+    if (font.bold() && font.pixelSize() > 0 && !HasOwnBoldFace(font)) {
+      font.setWeight(QFont::Normal);
+      item.path.addText(p, font, item.text);
+      item.emboldening = EmboldeningWidth(font.pixelSize());
+    }
     item.font = font;
-    item.pen = pen_;
     device_->Target()->Add(std::move(item));
   }
 
@@ -208,24 +218,20 @@ class RecordingEngine final : public QPaintEngine {
       clipDirty_ = false;
     }
     item.clip = clip_;
-    item.opacity = opacity_;
-    item.composition = composition_;
+    item.pen = p->pen();
+    item.opacity = p->opacity();
+    item.composition = p->compositionMode();
     return item;
   }
 
   void AddPath(const QPainterPath& path, const QBrush& brush) {
     PageItem item = Begin(PageItem::Kind::Path);
     item.path = path;
-    item.pen = pen_;
     item.brush = brush;
     device_->Target()->Add(std::move(item));
   }
 
   PageRecorder* device_;
-  QPen pen_;
-  QBrush brush_;
-  double opacity_ = 1.0;
-  QPainter::CompositionMode composition_ = QPainter::CompositionMode_SourceOver;
   bool clipDirty_ = true;
   int clip_ = -1;
 };

@@ -28,12 +28,16 @@ struct PageItem {
   QBrush brush;
   double opacity = 1.0;
   QPainter::CompositionMode composition = QPainter::CompositionMode_SourceOver;
-  // Path
+  // Path (and the outlines of an emboldened text run)
   QPainterPath path;
-  // Text: baseline origin, the run and its font (pixel size in logical units)
+  // Text: baseline origin, the run and its font (pixel size in logical units).
+  // A bold run of a face without bold of its own is kept in the regular face,
+  // its glyph outlines in `path`, stroked with a pen of `emboldening` width in
+  // the run's colour: the same ink on every device, the text still text.
   QPointF origin;
   QString text;
   QFont font;
+  double emboldening = 0;
   // Image
   QImage image;
   QRectF target;

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QTemporaryDir>
 
 #include "composition/ColourWordSheet.h"
 #include "composition/DisplayForms.h"
 #include "composition/PrintNumber.h"
 #include "composition/WorksheetComposer.h"
 #include "preview/Messages.h"
+#include "preview/PrintTestSupport.h"
 #include "preview/plPrev.h"
+#include "support/PageCapture.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
@@ -71,6 +74,20 @@ class ComposerMixedSheet : public ::testing::Test {
     EXPECT_EQ(ops[0].text, "問題No." + QString::number(number));
     EXPECT_EQ(ops[1].text, "（　　　　　　　　　　　）");
     EXPECT_EQ(ops[3].text, "月　　日　（　　）　　分　　秒");
+  }
+
+  // Pixels of `image` above row `bottom` that are neither black, grey nor white.
+  static int ColouredPixels(const QImage& image, int bottom) {
+    int n = 0;
+    for (int y = 0; y < std::min(bottom, image.height()); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        const int spread =
+            std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()});
+        n += spread > 24 ? 1 : 0;
+      }
+    }
+    return n;
   }
 
   TplPrev doc;
@@ -150,6 +167,45 @@ TEST_F(ComposerMixedSheet, WorksheetAfterABonusSheetIsRegularBlack) {
     for (const TextOperation& op : ops) {
       EXPECT_FALSE(op.bold) << page;
       EXPECT_EQ(op.colour, QColor(Qt::black)) << page;
+    }
+  }
+}
+
+// Each document starts from black whatever the one before drew last: the runs
+// that ask for black are black as recorded, as replayed and in the PDF. Four
+// colours, so that the bonus sheet's last word is never black itself.
+TEST_F(ComposerMixedSheet, NoInkCarriesIntoTheNextDocument) {
+  const struct {
+    bool firstBonus;
+    bool bonus;
+  } orders[] = {{true, false}, {false, true}, {true, true}};
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("second.pdf"));
+  constexpr double kScale = 0.25;  // pixels per 0.1 mm
+  for (const auto& o : orders) {
+    SCOPED_TRACE(std::string(o.firstBonus ? "bonus" : "worksheet") + " then " +
+                 (o.bonus ? "bonus" : "worksheet"));
+    ASSERT_TRUE(composer.Compose(o.firstBonus ? Bonus(4, 20) : Worksheet({7})));
+    ASSERT_TRUE(composer.Compose(o.bonus ? Bonus(4, 20) : Worksheet({7})));
+    ASSERT_TRUE(doc.WritePdf(pdf));
+    // A bonus sheet's words keep their inks: there the header is what is black.
+    const int bottom = qRound((o.bonus ? Area().top + 390 : 2970) * kScale);
+    for (int page = 1; page <= doc.PageCount(); ++page) {
+      for (const testing::CapturedText& t : testing::CaptureText(*doc.Page(page))) {
+        if (!t.bold) {
+          EXPECT_EQ(t.colour, QColor(Qt::black)) << t.text.toStdString();
+        }
+      }
+      const QImage screen =
+          testing::RenderRegion(*doc.GetPageImage(page), QRectF(0, 0, 2100, 2970), kScale);
+      const QImage paper = testing::RenderPdfImage(pdf, page, 254 * kScale);
+      ASSERT_FALSE(paper.isNull());
+      EXPECT_EQ(ColouredPixels(screen, bottom), 0) << "page " << page;
+      EXPECT_EQ(ColouredPixels(paper, bottom), 0) << "page " << page;
+      if (o.bonus) {
+        EXPECT_GT(ColouredPixels(screen, screen.height()), 0) << "the words keep their inks";
+        EXPECT_GT(ColouredPixels(paper, paper.height()), 0) << "the words keep their inks";
+      }
     }
   }
 }

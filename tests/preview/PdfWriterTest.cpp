@@ -116,5 +116,48 @@ TEST_F(PdfWriter, RightAlignedTextEndsAtXInThePdf) {
   }
 }
 
+// Bold is drawn into the page once, so the PDF (and the paper, which gets the
+// same drawing) carries the ink the screen shows, clearly more than regular.
+TEST_F(PdfWriter, BoldWordsCarryTheSameInkInThePdfAsOnScreen) {
+  prev_.BeginDoc();
+  QFont f(QStringLiteral("ＭＳ ゴシック"));
+  f.setPixelSize(60);
+  for (bool bold : {false, true}) {
+    f.setBold(bold);
+    prev_.Canvas()->setFont(f);
+    prev_.TextOutCenter(1050, bold ? 800 : 400, QStringLiteral("みどり"));
+  }
+  prev_.EndDoc();
+  const QString path = dir_.filePath(QStringLiteral("bold.pdf"));
+  ASSERT_TRUE(prev_.WritePdf(path));
+  // Pixels per 0.1 mm: 254 dpi, towards a printer's resolution (poppler
+  // thickens ink of less than a pixel or two, which a screen does not).
+  constexpr double kScale = 1;
+  const QImage paper = RenderPdfImage(path, 1, 254 * kScale, true);
+  ASSERT_FALSE(paper.isNull());
+  QImage screen(paper.size(), QImage::Format_RGB32);
+  screen.fill(Qt::white);
+  {
+    QPainter p(&screen);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    prev_.GetPageImage(1)->Play(p, QTransform::fromScale(kScale, kScale));
+  }
+  // The ink of the band of 10 mm from `top` (0.1 mm), in fully black pixels.
+  auto ink = [&](const QImage& image, int top) {
+    double sum = 0;
+    for (int y = qRound(top * kScale); y < qRound((top + 100) * kScale); ++y) {
+      for (int x = 0; x < image.width(); ++x) sum += 255 - qGray(image.pixel(x, y));
+    }
+    return sum / 255;
+  };
+  const double regular = ink(paper, 350);
+  const double bold = ink(paper, 750);
+  EXPECT_NEAR(bold / ink(screen, 750), 1, 0.05);
+  EXPECT_NEAR(regular / ink(screen, 350), 1, 0.05);
+  EXPECT_GT(bold, 1.5 * regular);
+  EXPECT_EQ(PdfText(path, 1).count(QStringLiteral("みどり")), 2) << "bold stays searchable text";
+}
+
 }  // namespace
 }  // namespace kazenori

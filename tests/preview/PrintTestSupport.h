@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QRect>
 #include <QString>
@@ -136,6 +137,19 @@ struct GreyPage {
     return box;
   }
 };
+
+// One page rendered by poppler at `dpi`, in colour or in grey.
+inline QImage RenderPdfImage(const QString& pdf, int page, double dpi, bool grey = false) {
+  QStringList args{QStringLiteral("-r"),
+                   QString::number(dpi),
+                   QStringLiteral("-f"),
+                   QString::number(page),
+                   QStringLiteral("-l"),
+                   QString::number(page),
+                   pdf};
+  if (grey) args.prepend(QStringLiteral("-gray"));
+  return QImage::fromData(RunTool(QStringLiteral("pdftoppm"), args));
+}
 
 inline GreyPage RenderPage(const QString& pdf, int page) {
   GreyPage g;

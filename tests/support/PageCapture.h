@@ -34,12 +34,14 @@ inline std::vector<CapturedText> CaptureText(const PageRecording& page) {
     CapturedText t;
     t.text = item.text;
     t.origin = item.transform.map(item.origin);
-    t.ink = item.transform.mapRect(fm.tightBoundingRect(item.text).translated(item.origin));
+    const double e = item.emboldening / 2;
+    t.ink = item.transform.mapRect(
+        fm.tightBoundingRect(item.text).translated(item.origin).adjusted(-e, -e, e, e));
     t.advance =
         item.transform.mapRect(QRectF(item.origin, QSizeF(fm.horizontalAdvance(item.text), 1)))
             .width();
     t.pixelSize = item.font.pixelSize();
-    t.bold = item.font.bold();
+    t.bold = item.font.bold() || item.emboldening > 0;
     t.colour = item.pen.color();
     out.push_back(t);
   }
