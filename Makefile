@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kazenori developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The two commands of the README: `make run` and `make test`.
 # Both install what is missing first (scripts/install-deps.sh).
 SHELL := /bin/bash

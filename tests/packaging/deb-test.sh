@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kazenori developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package from the build tree and checks its control
 # fields and that it carries every installed file.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kazenori developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a temporary prefix and checks that every file lands
 # where the freedesktop conventions expect it, and that the desktop entry and
 # the AppStream metainfo validate.
