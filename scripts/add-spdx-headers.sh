@@ -20,7 +20,7 @@ licence="SPDX-License-Identifier: GPL-3.0-or-later"
 # covers it, empty when the type is unknown.
 style() {
   case "$1" in
-    LICENSE | LICENSES/* | .reuse/* | packaging/copyright) echo none ;;
+    LICENSE | LICENSES/* | .reuse/* | packaging/copyright | packaging/changelog) echo none ;;
     *.png | *.jpg | *.svgz | *.pdf | *.json | *.ts | *.qm) echo none ;;
     *.cpp | *.h | *.hpp | *.cc | *.c) echo "//" ;;
     *.sh | *.bash | *.py | *.cmake | *.cmake.in | CMakeLists.txt | */CMakeLists.txt | Makefile | */Makefile) echo "#" ;;

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds the Debian package from the build tree and checks its control
-# fields and that it carries every installed file.
+# fields, that it carries every installed file, and that lintian finds no
+# error and no warning in it.
 set -euo pipefail
 build="$1"
 out="$(mktemp -d)"
@@ -29,9 +30,16 @@ contents="$(dpkg-deb -c "$deb")"
 id=org.kazenori.Kazenori
 for f in usr/bin/kazenori usr/share/applications/$id.desktop \
          usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/metainfo/$id.metainfo.xml \
-         usr/share/man/man1/kazenori.1; do
+         usr/share/man/man1/kazenori.1.gz usr/share/doc/kazenori/copyright \
+         usr/share/doc/kazenori/changelog.gz; do
   grep -q "\./$f\$" <<< "$contents" || { echo "package lacks $f" >&2; exit 1; }
 done
 # Its dependencies are satisfiable on this machine.
 dpkg --dry-run -i "$deb" > /dev/null 2>&1 || dpkg-deb --info "$deb" >&2
+# What a distribution's archive checks: stripped binary, compressed manual
+# page and changelog, copyright, maintainer address, description width, ...
+lintian --fail-on error,warning --no-tag-display-limit "$deb" || {
+  echo "lintian finds fault with the package" >&2
+  exit 1
+}
 echo "debian package ok"

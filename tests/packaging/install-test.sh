@@ -23,7 +23,9 @@ expect bin/kazenori
 expect share/applications/$id.desktop
 expect share/icons/hicolor/scalable/apps/$id.svg
 expect share/metainfo/$id.metainfo.xml
-expect share/man/man1/kazenori.1
+expect share/man/man1/kazenori.1.gz
+expect share/doc/kazenori/copyright
+expect share/doc/kazenori/changelog.gz
 [ "$fail" = 0 ] || exit 1
 [ -x "$prefix/bin/kazenori" ] || { echo "bin/kazenori is not executable" >&2; exit 1; }
 
@@ -36,5 +38,5 @@ grep -q '^Exec=kazenori' "$prefix/share/applications/$id.desktop"
 # The icon is a real SVG document, not a placeholder.
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 # The manual page is well-formed enough for man to render it.
-MANWIDTH=80 man -l "$prefix/share/man/man1/kazenori.1" 2>&1 | grep -q 'kazenori - make printed'
+MANWIDTH=80 man -l "$prefix/share/man/man1/kazenori.1.gz" 2>&1 | grep -q 'kazenori - make printed'
 echo "install layout ok"
