@@ -35,6 +35,19 @@ grep -q '^Categories=Education;Math;$' "$prefix/share/applications/$id.desktop"
 grep -q '^Name\[ja\]=' "$prefix/share/applications/$id.desktop"
 grep -q '^Comment\[ja\]=' "$prefix/share/applications/$id.desktop"
 grep -q '^Exec=kazenori' "$prefix/share/applications/$id.desktop"
+# The metainfo's screenshots are the tree's own, its newest release is this
+# version, and it has a content rating.
+meta="$prefix/share/metainfo/$id.metainfo.xml"
+source="$(cd "$(dirname "$0")/../.." && pwd)"
+shots="$(grep -o 'docs/screenshots/[^<]*' "$meta")"
+[ "$(wc -l <<< "$shots")" -ge 2 ] || { echo "metainfo lacks the two windows' screenshots" >&2; exit 1; }
+for shot in $shots; do
+  [ -s "$source/$shot" ] || { echo "metainfo names a screenshot the tree lacks: $shot" >&2; exit 1; }
+done
+version="$("$prefix/bin/kazenori" --version | cut -d' ' -f2)"
+[ "$(grep -o -m1 '<release version="[^"]*"' "$meta")" = "<release version=\"$version\"" ] ||
+  { echo "the newest release in the metainfo is not $version" >&2; exit 1; }
+grep -q '<content_rating type="oars-1.1"' "$meta"
 # The icon is a real SVG document, not a placeholder.
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 # The manual page is well-formed enough for man to render it.
