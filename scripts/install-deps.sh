@@ -21,6 +21,8 @@ packages=(
 )
 # Release checks: every file's licence (reuse) and the Debian package (lintian).
 packages+=(reuse lintian)
+# The command line's catalogues: lupdate, lrelease and their CMake functions.
+packages+=(qt6-tools-dev qt6-l10n-tools)
 # The preview tests: a Latin font whose glyphs overhang their advance.
 packages+=(fonts-dejavu-core)
 

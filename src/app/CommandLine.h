@@ -55,6 +55,10 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments);
 // each at most once. Throws UsageError.
 std::vector<int> ParsePatternList(const QString& list);
 
+// A message of the command line in the language of the user's locale (its
+// catalogue, context "kazenori"), else as written.
+QString Tr(const char* source);
+
 QString HelpText();
 QString VersionText();
 QString PatternListText();

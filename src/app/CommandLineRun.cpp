@@ -45,12 +45,11 @@ void CheckOutputPath(const QString& option, const QString& path) {
   if (path.isEmpty()) return;
   const QFileInfo file(path);
   if (file.exists() && (file.isDir() || !file.isWritable())) {
-    throw UsageError(QStringLiteral("--%1: '%2' cannot be written").arg(option, path));
+    throw UsageError(Tr("--%1: '%2' cannot be written").arg(option, path));
   }
   const QFileInfo dir(file.absolutePath());
   if (!dir.isDir() || !dir.isWritable()) {
-    throw UsageError(
-        QStringLiteral("--%1: the folder of '%2' cannot be written").arg(option, path));
+    throw UsageError(Tr("--%1: the folder of '%2' cannot be written").arg(option, path));
   }
 }
 
@@ -102,9 +101,8 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   if (!request.printer.isEmpty()) {
     if (!printer.PrinterNames().contains(request.printer)) {
       const QStringList names = printer.PrinterNames();
-      throw UsageError(
-          QStringLiteral("--print: no printer named '%1' (installed: %2)")
-              .arg(request.printer, names.isEmpty() ? QStringLiteral("none") : names.join(", ")));
+      throw UsageError(Tr("--print: no printer named '%1' (installed: %2)")
+                           .arg(request.printer, names.isEmpty() ? Tr("none") : names.join(", ")));
     }
     printer.SelectPrinter(request.printer);
   }
@@ -142,7 +140,7 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   }
   for (const auto& file : pending) {
     if (!file->Commit()) {
-      err << "kazenori: an output could not be put in its place" << Qt::endl;
+      err << "kazenori: " << Tr("an output could not be put in its place") << Qt::endl;
       return 1;
     }
   }
@@ -151,8 +149,11 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
     const int before = messages.count;
     document.Print();
     if (messages.count != before) return 1;
-    out << "kazenori: printed " << document.PageCount() << " pages on " << request.printer
-        << "; next print number " << composer.PrintNumber().Text() << Qt::endl;
+    out << "kazenori: "
+        << Tr("printed %1 pages on %2; next print number %3")
+               .arg(document.PageCount())
+               .arg(request.printer, composer.PrintNumber().Text())
+        << Qt::endl;
   }
   return 0;
 }

@@ -31,14 +31,14 @@ id=org.kazenori.Kazenori
 for f in usr/bin/kazenori usr/share/applications/$id.desktop \
          usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/metainfo/$id.metainfo.xml \
          usr/share/man/man1/kazenori.1.gz usr/share/doc/kazenori/copyright \
-         usr/share/doc/kazenori/changelog.gz; do
+         usr/share/doc/kazenori/changelog.gz usr/share/kazenori/translations/kazenori_ja.qm; do
   grep -q "\./$f\$" <<< "$contents" || { echo "package lacks $f" >&2; exit 1; }
 done
 # Its dependencies are satisfiable on this machine.
 dpkg --dry-run -i "$deb" > /dev/null 2>&1 || dpkg-deb --info "$deb" >&2
 # What a distribution's archive checks: stripped binary, compressed manual
 # page and changelog, copyright, maintainer address, description width, ...
-lintian --fail-on error,warning --no-tag-display-limit "$deb" || {
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" || {
   echo "lintian finds fault with the package" >&2
   exit 1
 }

@@ -26,6 +26,7 @@ expect share/metainfo/$id.metainfo.xml
 expect share/man/man1/kazenori.1.gz
 expect share/doc/kazenori/copyright
 expect share/doc/kazenori/changelog.gz
+expect share/kazenori/translations/kazenori_ja.qm
 [ "$fail" = 0 ] || exit 1
 [ -x "$prefix/bin/kazenori" ] || { echo "bin/kazenori is not executable" >&2; exit 1; }
 
@@ -48,6 +49,8 @@ version="$("$prefix/bin/kazenori" --version | cut -d' ' -f2)"
 [ "$(grep -o -m1 '<release version="[^"]*"' "$meta")" = "<release version=\"$version\"" ] ||
   { echo "the newest release in the metainfo is not $version" >&2; exit 1; }
 grep -q '<content_rating type="oars-1.1"' "$meta"
+# The installed program finds its catalogue.
+LANG=ja_JP.UTF-8 "$prefix/bin/kazenori" --help | grep -q '^使い方: kazenori'
 # The icon is a real SVG document, not a placeholder.
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 # The manual page is well-formed enough for man to render it.
