@@ -39,7 +39,8 @@ bench: deps
 deb: deps
 	cmake -S . -B $(RELEASE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKAZENORI_TESTS=OFF
 	cmake --build $(RELEASE_BUILD_DIR) -j $(JOBS)
-	cd $(RELEASE_BUILD_DIR) && cpack -G DEB -B $(CURDIR)/out
+	cd $(RELEASE_BUILD_DIR) && cpack -G DEB -B package
+	mkdir -p out && cp $(RELEASE_BUILD_DIR)/package/kazenori_*.deb out/
 	lintian --fail-on error,warning out/kazenori_*.deb
 
 # The source tarball of the committed tree, into out/.

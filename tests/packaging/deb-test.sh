@@ -26,6 +26,14 @@ done
 # Nothing of the build may be required at run time.
 case "$deps" in *-dev*) echo "Depends names a -dev package: $deps" >&2; exit 1 ;; esac
 
+# The long description is wrapped text: a line with two leading spaces would
+# be shown verbatim.
+if field Description | tail -n +2 | grep -qv '^ [^ ]'; then
+  echo "long description is not plain wrapped text:" >&2
+  field Description >&2
+  exit 1
+fi
+
 contents="$(dpkg-deb -c "$deb")"
 id=org.kazenori.Kazenori
 for f in usr/bin/kazenori usr/share/applications/$id.desktop \
