@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kazenori developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The two commands of the README: `make run` and `make test`.
 # Both install what is missing first (scripts/install-deps.sh).
 SHELL := /bin/bash
@@ -6,7 +9,9 @@ BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
 BENCH_BUILD_DIR ?= build-bench
 
-.PHONY: run test build build-tests bench deps format clean
+RELEASE_BUILD_DIR ?= build-release
+
+.PHONY: run test build build-tests bench deps format clean deb dist
 
 deps:
 	@scripts/install-deps.sh
@@ -30,8 +35,20 @@ bench: deps
 	cmake --build $(BENCH_BUILD_DIR) -j $(JOBS)
 	scripts/run-bench.sh $(BENCH_BUILD_DIR)
 
+# The Debian package from a Release build (no tests), into out/.
+deb: deps
+	cmake -S . -B $(RELEASE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKAZENORI_TESTS=OFF
+	cmake --build $(RELEASE_BUILD_DIR) -j $(JOBS)
+	cd $(RELEASE_BUILD_DIR) && cpack -G DEB -B package
+	mkdir -p out && cp $(RELEASE_BUILD_DIR)/package/kazenori_*.deb out/
+	lintian --fail-on error,warning out/kazenori_*.deb
+
+# The source tarball of the committed tree, into out/.
+dist:
+	@scripts/make-dist.sh out
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) $(RELEASE_BUILD_DIR)

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kazenori developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by scripts/with-test-env.sh before the tests run: makes sure a CUPS
 # server runs and has the test queues, and exports their names.
 #

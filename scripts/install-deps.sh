@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kazenori developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs every Debian package the build, the program, the tests and the
 # packaging need. Safe to run again: it only calls apt-get when something is
 # missing, and then runs `apt-get update` once.
@@ -16,6 +19,10 @@ packages=(
   desktop-file-utils appstream man-db
   clang-format
 )
+# Release checks: every file's licence (reuse) and the Debian package (lintian).
+packages+=(reuse lintian)
+# The command line's catalogues: lupdate, lrelease and their CMake functions.
+packages+=(qt6-tools-dev qt6-l10n-tools)
 # The preview tests: a Latin font whose glyphs overhang their advance.
 packages+=(fonts-dejavu-core)
 # bench/cli/memory.sh: peak memory through /usr/bin/time -v.

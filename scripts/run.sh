@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kazenori developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the program. Without a display it never hangs: it says so and writes
 # a sample worksheet through the command line instead.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kazenori developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a command (the test suite) with what the tests need around it:
 # sanitizer settings, the offscreen Qt platform and, once it exists, a CUPS
 # server with the PDF queue.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kazenori developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Peak memory (max RSS) and time of the command line against the number of
 # sheets, for a PDF and a JSON output. Usage: bench/cli/memory.sh KAZENORI [SHEETS...]
 # Flat memory means the largest run stays within twice the smallest's RSS.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // 100 worksheets to one PDF: the composer with the preview document's PDF
 // output (what `kazenori --sheets 100 --pdf` does), against writing the very
 // same text runs straight to a QPdfWriter with QPainter.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Filling a whole problem table (MakeQData 1..50), the work behind one press
 // of the preview button, for a few selections of patterns.
 #include <benchmark/benchmark.h>

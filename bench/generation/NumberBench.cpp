@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Filling a sheet: every pattern that has a generator ticked at once, and
 // each pattern alone, where the repeat test and the generators' redraw loops
 // cost the most.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Costs of the page recording: recording a page of 60 text runs, composing it
 // for display at screen size, writing a 100-page PDF, against drawing the same
 // text directly with QPainter.

@@ -1,10 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/CommandLine.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTranslator>
 
 #include <limits>
+#include <memory>
 
 #include "app/CommandLineOutput.h"
 #include "composition/ColourWordSheet.h"
@@ -14,32 +20,81 @@
 
 namespace kazenori {
 
+namespace {
+
+// The language of messages as POSIX chooses it (LC_ALL, then LC_MESSAGES,
+// then LANG): "ja" of "ja_JP.UTF-8". Read from the environment because the
+// locale need not be generated on the machine for its catalogue to apply.
+QString MessagesLanguage() {
+  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const QString value = qEnvironmentVariable(variable);
+    if (!value.isEmpty()) return value.section(u'.', 0, 0).section(u'@', 0, 0).section(u'_', 0, 0);
+  }
+  return {};
+}
+
+// The catalogue lies beside the program in the build tree and under
+// share/kazenori once installed. Messages arise before any QCoreApplication
+// exists (usage errors, --help), so it is asked directly, not installed.
+std::unique_ptr<QTranslator> LoadCatalogue() {
+  auto catalogue = std::make_unique<QTranslator>();
+  const QString language = MessagesLanguage();
+  if (language.isEmpty() || language == QLatin1String("C") || language == QLatin1String("POSIX"))
+    return catalogue;
+  const QString programDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+  for (const QString& dir : {programDir + QStringLiteral("/translations"),
+                             programDir + QStringLiteral("/../share/kazenori/translations")}) {
+    if (catalogue->load(QStringLiteral("kazenori_") + language, dir)) break;
+  }
+  return catalogue;
+}
+
+}  // namespace
+
+QString Tr(const char* source) {
+  static const std::unique_ptr<const QTranslator> catalogue = LoadCatalogue();
+  const QString text = catalogue->translate("kazenori", source);
+  return text.isEmpty() ? QString::fromUtf8(source) : text;
+}
+
 const std::vector<CommandLineOption>& CommandLineOptions() {
   static const std::vector<CommandLineOption> kOptions{
-      {"patterns", "LIST", "patterns 1..150 in tick order: 7,8,9 or 111-120"},
-      {"zero", nullptr, "a term may be 0 where the pattern allows (\"あり\")"},
-      {"hide", "none|random|all", "hide the operators (default none)"},
-      {"blank", "none|random|all", "blank one number of each problem (default none)"},
-      {"message", "TEXT", "instruction line (default: the hide/blank setting's)"},
-      {"print-number", "N", "number of the first sheet (default 1)"},
-      {"sheets", "K", "K sheets numbered N, N+1, ... in one document"},
-      {"seed", "S", "random seed 0..4294967295: the same sheets again"},
-      {"bonus", nullptr, "the colour-word sheet instead of arithmetic"},
-      {"colours", "2..5", "colours on the colour-word sheet (default 4)"},
-      {"words", "20|30|40", "words a block on the colour-word sheet (default 40)"},
-      {"pdf", "FILE", "write the pages to a PDF file (A4, searchable text)"},
-      {"json", "FILE", "write what was composed as JSON"},
-      {"print", "PRINTER", "print the pages on a CUPS printer"},
-      {"list-patterns", nullptr, "list the pattern numbers and captions, then exit"},
-      {"help", nullptr, "show this help, then exit"},
-      {"version", nullptr, "show the version, then exit"},
+      {"patterns", "LIST",
+       QT_TRANSLATE_NOOP("kazenori", "patterns 1..150 in tick order: 7,8,9 or 111-120")},
+      {"zero", nullptr,
+       QT_TRANSLATE_NOOP("kazenori", "a term may be 0 where the pattern allows (\"あり\")")},
+      {"hide", "none|random|all",
+       QT_TRANSLATE_NOOP("kazenori", "hide the operators (default none)")},
+      {"blank", "none|random|all",
+       QT_TRANSLATE_NOOP("kazenori", "blank one number of each problem (default none)")},
+      {"message", "TEXT",
+       QT_TRANSLATE_NOOP("kazenori", "instruction line (default: the hide/blank setting's)")},
+      {"print-number", "N", QT_TRANSLATE_NOOP("kazenori", "number of the first sheet (default 1)")},
+      {"sheets", "K",
+       QT_TRANSLATE_NOOP("kazenori", "K sheets numbered N, N+1, ... in one document")},
+      {"seed", "S",
+       QT_TRANSLATE_NOOP("kazenori", "random seed 0..4294967295: the same sheets again")},
+      {"bonus", nullptr,
+       QT_TRANSLATE_NOOP("kazenori", "the colour-word sheet instead of arithmetic")},
+      {"colours", "2..5",
+       QT_TRANSLATE_NOOP("kazenori", "colours on the colour-word sheet (default 4)")},
+      {"words", "20|30|40",
+       QT_TRANSLATE_NOOP("kazenori", "words a block on the colour-word sheet (default 40)")},
+      {"pdf", "FILE",
+       QT_TRANSLATE_NOOP("kazenori", "write the pages to a PDF file (A4, searchable text)")},
+      {"json", "FILE", QT_TRANSLATE_NOOP("kazenori", "write what was composed as JSON")},
+      {"print", "PRINTER", QT_TRANSLATE_NOOP("kazenori", "print the pages on a CUPS printer")},
+      {"list-patterns", nullptr,
+       QT_TRANSLATE_NOOP("kazenori", "list the pattern numbers and captions, then exit")},
+      {"help", nullptr, QT_TRANSLATE_NOOP("kazenori", "show this help, then exit")},
+      {"version", nullptr, QT_TRANSLATE_NOOP("kazenori", "show the version, then exit")},
   };
   return kOptions;
 }
 
 namespace {
 
-QString Tr(const char* utf8) {
+QString Utf8(const char* utf8) {
   return QString::fromUtf8(utf8);
 }
 
@@ -47,15 +102,14 @@ int Item(const QString& option, const QString& value) {
   if (value == "none") return kItemNone;
   if (value == "random") return kItemRandom;
   if (value == "all") return kItemAll;
-  throw UsageError(QStringLiteral("--%1 takes none, random or all, not '%2'").arg(option, value));
+  throw UsageError(Tr("--%1 takes none, random or all, not '%2'").arg(option, value));
 }
 
 // A decimal number in [low, high], else a usage error naming the option.
-std::int64_t Number(const QString& option, const QString& value, std::int64_t low,
-                    std::int64_t high) {
+qint64 Number(const QString& option, const QString& value, qint64 low, qint64 high) {
   static const QRegularExpression digits(QStringLiteral("^[0-9]{1,12}$"));
   if (!digits.match(value).hasMatch() || value.toLongLong() < low || value.toLongLong() > high) {
-    throw UsageError(QStringLiteral("--%1 takes a number from %2 to %3, not '%4'")
+    throw UsageError(Tr("--%1 takes a number from %2 to %3, not '%4'")
                          .arg(option)
                          .arg(low)
                          .arg(high)
@@ -105,14 +159,13 @@ void Apply(CommandLineRequest& r, const QString& name, const QString& value, QSe
     s.colourWords.colourCount = static_cast<int>(Number(name, value, 2, 5));
   } else if (name == "words") {
     const auto words = Number(name, value, 20, 40);
-    if (words % 10 != 0)
-      throw UsageError(QStringLiteral("--words takes 20, 30 or 40, not '%1'").arg(value));
+    if (words % 10 != 0) throw UsageError(Tr("--words takes 20, 30 or 40, not '%1'").arg(value));
     s.colourWords.wordsPerBlock = static_cast<int>(words);
   } else if (name == "pdf" || name == "json") {
-    if (value.isEmpty()) throw UsageError(QStringLiteral("--%1 needs a file name").arg(name));
+    if (value.isEmpty()) throw UsageError(Tr("--%1 needs a file name").arg(name));
     (name == "pdf" ? r.pdfPath : r.jsonPath) = value;
   } else if (name == "print") {
-    if (value.isEmpty()) throw UsageError(QStringLiteral("--print needs a printer name"));
+    if (value.isEmpty()) throw UsageError(Tr("--print needs a printer name"));
     r.printer = value;
   } else if (name == "list-patterns") {
     r.listPatterns = true;
@@ -137,15 +190,14 @@ std::vector<int> ParsePatternList(const QString& list) {
   for (const QString& part : list.split(u',')) {
     const auto m = item.match(part.trimmed());
     if (!m.hasMatch())
-      throw UsageError(QStringLiteral("--patterns: '%1' is no pattern number or range").arg(part));
+      throw UsageError(Tr("--patterns: '%1' is no pattern number or range").arg(part));
     const int from = m.captured(1).toInt();
     const int to = m.captured(2).isEmpty() ? from : m.captured(2).toInt();
     if (from < 1 || to > kPatternCount || from > to) {
-      throw UsageError(QStringLiteral("--patterns: '%1' is outside 1..150").arg(part));
+      throw UsageError(Tr("--patterns: '%1' is outside 1..150").arg(part));
     }
     for (int p = from; p <= to; ++p) {
-      if (seen.contains(p))
-        throw UsageError(QStringLiteral("--patterns: pattern %1 is listed twice").arg(p));
+      if (seen.contains(p)) throw UsageError(Tr("--patterns: pattern %1 is listed twice").arg(p));
       seen.insert(p);
       numbers.push_back(p);
     }
@@ -174,19 +226,19 @@ CommandLineRequest Parse(const QStringList& arguments, const QList<QByteArray>& 
     const QString& arg = arguments[i];
     if (arg == "--") {
       if (i + 1 < arguments.size())
-        throw UsageError(QStringLiteral("unexpected argument '%1'").arg(arguments[i + 1]));
+        throw UsageError(Tr("unexpected argument '%1'").arg(arguments[i + 1]));
       break;
     }
     if (!arg.startsWith("--") || arg.size() == 2)
-      throw UsageError(QStringLiteral("unexpected argument '%1'").arg(arg));
+      throw UsageError(Tr("unexpected argument '%1'").arg(arg));
     const int eq = arg.indexOf(u'=');
     const QString name = arg.mid(2, eq < 0 ? -1 : eq - 2);
     const CommandLineOption* option = Find(name);
-    if (option == nullptr) throw UsageError(QStringLiteral("unrecognized option '--%1'").arg(name));
+    if (option == nullptr) throw UsageError(Tr("unrecognized option '--%1'").arg(name));
     QString value;
     QByteArray rawValue;
     if (option->argument == nullptr) {
-      if (eq >= 0) throw UsageError(QStringLiteral("option '--%1' takes no argument").arg(name));
+      if (eq >= 0) throw UsageError(Tr("option '--%1' takes no argument").arg(name));
     } else if (eq >= 0) {
       value = arg.mid(eq + 1);
       rawValue = raw[i].mid(raw[i].indexOf('=') + 1);
@@ -194,8 +246,7 @@ CommandLineRequest Parse(const QStringList& arguments, const QList<QByteArray>& 
       value = arguments[++i];
       rawValue = raw[i];
     } else {
-      throw UsageError(
-          QStringLiteral("option '--%1' needs an argument %2").arg(name, Tr(option->argument)));
+      throw UsageError(Tr("option '--%1' needs an argument %2").arg(name, Utf8(option->argument)));
     }
     Apply(r, name, value, seen);
     if (name == "pdf") r.pdfFile = rawValue;
@@ -205,7 +256,7 @@ CommandLineRequest Parse(const QStringList& arguments, const QList<QByteArray>& 
 
   SheetOptions& s = r.sheet;
   if (!s.bonus && (seen.contains("colours") || seen.contains("words"))) {
-    throw UsageError(QStringLiteral("--colours and --words belong to --bonus"));
+    throw UsageError(Tr("--colours and --words belong to --bonus"));
   }
   if (s.bonus) {
     // The colour dialog's own first choices.
@@ -215,20 +266,20 @@ CommandLineRequest Parse(const QStringList& arguments, const QList<QByteArray>& 
     throw UsageError(WorksheetComposer::EmptySelectionText());
   }
   if (!WorksheetComposer::SheetNumbersFit(StrToInt(s.printNumberText), r.sheets)) {
-    throw UsageError(QStringLiteral("--sheets %1 from --print-number %2 runs past 2147483647")
+    throw UsageError(Tr("--sheets %1 from --print-number %2 runs past 2147483647")
                          .arg(r.sheets)
                          .arg(s.printNumberText));
   }
   if (!r.messageGiven) {
     s.instruction = s.bonus
-                        ? Tr(kColourInstruction)
+                        ? Utf8(kColourInstruction)
                         : WorksheetComposer::InstructionText(std::max(s.hideItem, s.blankItem), {});
   }
   if (r.pdfPath.isEmpty() && r.jsonPath.isEmpty() && r.printer.isEmpty()) {
-    throw UsageError(QStringLiteral("no output: give --pdf FILE, --json FILE or --print PRINTER"));
+    throw UsageError(Tr("no output: give --pdf FILE, --json FILE or --print PRINTER"));
   }
   if (!r.pdfFile.isEmpty() && r.pdfFile == r.jsonFile) {
-    throw UsageError(QStringLiteral("--pdf and --json name the same file"));
+    throw UsageError(Tr("--pdf and --json name the same file"));
   }
   return r;
 }
@@ -236,23 +287,23 @@ CommandLineRequest Parse(const QStringList& arguments, const QList<QByteArray>& 
 }  // namespace
 
 QString HelpText() {
-  QString text = QStringLiteral(
-      "Usage: kazenori [OPTION]...\n"
-      "Makes mental-arithmetic drill sheets. Without options it opens the main window;\n"
-      "with options it composes the sheets without a window and writes them out.\n\n");
+  QString text =
+      Tr("Usage: kazenori [OPTION]...\n"
+         "Makes mental-arithmetic drill sheets. Without options it opens the main window;\n"
+         "with options it composes the sheets without a window and writes them out.\n\n");
   for (const CommandLineOption& o : CommandLineOptions()) {
     QString left = QStringLiteral("  --") + QLatin1String(o.name);
-    if (o.argument != nullptr) left += u' ' + Tr(o.argument);
+    if (o.argument != nullptr) left += u' ' + Utf8(o.argument);
     text += left.leftJustified(28) +
             (left.size() >= 28 ? QStringLiteral("\n") + QString(28, u' ') : QString()) +
             Tr(o.help) + u'\n';
   }
-  text += QStringLiteral(
-      "\nAt least one of --pdf, --json and --print is needed. Each sheet is a question\n"
-      "page and its answer page; the colour-word sheet has one page.\n\n"
-      "Exit status: 0 if the sheets were written, 1 if printing or writing failed,\n"
-      "2 for a mistake in the arguments (then no file is created or changed).\n"
-      "An output must be a regular file or a new name; a symbolic link is followed.\n");
+  text +=
+      Tr(         "\nAt least one of --pdf, --json and --print is needed. Each sheet is a question\n"
+         "page and its answer page; the colour-word sheet has one page.\n\n"
+         "Exit status: 0 if the sheets were written, 1 if printing or writing failed,\n"
+         "2 for a mistake in the arguments (then no file is created or changed).\n"
+         "An output must be a regular file or a new name; a symbolic link is followed.\n");
   return text;
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QString>
@@ -61,6 +64,10 @@ CommandLineRequest ParseCommandLine(const QList<QByteArray>& arguments);
 // "7,8,9" or "111-120" and mixtures: pattern numbers 1..150 in tick order,
 // each at most once. Throws UsageError.
 std::vector<int> ParsePatternList(const QString& list);
+
+// A message of the command line in the language of the user's locale (its
+// catalogue, context "kazenori"), else as written.
+QString Tr(const char* source);
 
 QString HelpText();
 QString VersionText();

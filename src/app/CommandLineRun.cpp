@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -57,9 +60,8 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   if (!request.printer.isEmpty()) {
     if (!printer.PrinterNames().contains(request.printer)) {
       const QStringList names = printer.PrinterNames();
-      throw UsageError(
-          QStringLiteral("--print: no printer named '%1' (installed: %2)")
-              .arg(request.printer, names.isEmpty() ? QStringLiteral("none") : names.join(", ")));
+      throw UsageError(Tr("--print: no printer named '%1' (installed: %2)")
+                           .arg(request.printer, names.isEmpty() ? Tr("none") : names.join(", ")));
     }
     printer.SelectPrinter(request.printer);
   }
@@ -100,8 +102,11 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
     const int before = messages.count;
     document.Print();
     if (messages.count != before) return 1;
-    out << "kazenori: printed " << document.PageCount() << " pages on " << request.printer
-        << "; next print number " << composer.PrintNumber().Text() << Qt::endl;
+    out << "kazenori: "
+        << Tr("printed %1 pages on %2; next print number %3")
+               .arg(document.PageCount())
+               .arg(request.printer, composer.PrintNumber().Text())
+        << Qt::endl;
   }
   return 0;
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QByteArray>
 
 #include <cstdio>

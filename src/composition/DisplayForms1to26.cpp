@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Forms 1 to 26: mixed expressions with brackets or two operations, common
 // multiples and divisors, and ratios.
 

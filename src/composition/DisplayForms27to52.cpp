@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Forms 27 to 52: sums and differences of products, integer mixtures, decimal
 // addition, multiplication and division, and the multiples and divisors of
 // one number.

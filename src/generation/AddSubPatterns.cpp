@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Generators of the addition and subtraction patterns. Each draws its values
 // in the documented order, one Rnd call per draw, so a scripted source pins
 // every number; the driver does the repeat test and writes the record.

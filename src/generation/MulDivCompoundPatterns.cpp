@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The special multiplication and division patterns: a product or quotient
 // mixed with a sum or difference, laid out and answered by their display
 // forms. Every value a form divides by is at least 1.

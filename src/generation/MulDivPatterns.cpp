@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Generators of the two- and three-term multiplication and division patterns
 // and the table of the whole family; the special patterns that mix a product
 // or quotient with a sum or difference are in MulDivCompoundPatterns.cpp.

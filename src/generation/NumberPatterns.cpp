@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Generators of the number-theory, ratio, decimal and special-product
 // patterns. Every draw happens in the order the pattern's rule states it, so
 // a scripted random source pins each generator down call by call.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preview window's layouts, zoom steps, wheel and dragging.
 #include "preview/PLPREVFRM.h"
 

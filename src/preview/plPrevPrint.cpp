@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // TCustomplPrev: printing through the printer layer and writing PDF files.
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The stored text form of TplSetPrinter.
 #include "preview/ComponentText.h"
 #include "preview/plSetPrinter.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -367,11 +370,17 @@ QString Binary() {
   return QDir::cleanPath(QStringLiteral(KAZENORI_BINARY_DIR "/src/app/kazenori"));
 }
 
-Outcome RunBinary(const QStringList& args, const QString& display = {}) {
+// locale: "VAR=value ..." of the locale variables; none set by default.
+Outcome RunBinary(const QStringList& args, const QString& display = {},
+                  const QString& locale = {}) {
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(v);
+  for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES",
+                        "LANG", "LANGUAGE"})
+    env.remove(v);
   if (!display.isEmpty()) env.insert("DISPLAY", display);
+  for (const QString& setting : locale.split(u' ', Qt::SkipEmptyParts))
+    env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
   p.setProcessEnvironment(env);
   p.start(Binary(), args);
   Outcome run;
@@ -429,6 +438,47 @@ TEST_F(CommandLineOutput, AnInterruptWhileWritingLeavesNoFile) {
     EXPECT_TRUE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
         << folder.entryList(QDir::AllEntries | QDir::Hidden).join(' ').toStdString();
   }
+}
+
+// Messages and --help in the language of the locale (its catalogue found
+// beside the program in the build tree), English otherwise; a usage error
+// stays one line on stderr in either.
+TEST_F(CommandLineOutput, SpeaksTheLanguageOfTheLocale) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  struct Row {
+    const char* locale;
+    QStringList args;
+    int status;
+    const char* out;  // its start; "" for none at all
+    const char* err;
+  };
+  const QStringList help{"--help"}, mistake{"--patterns", "7", "--pdf", "x.pdf", "--sheet", "2"};
+  const Row rows[] = {
+      {"LANG=ja_JP.UTF-8", help, 0, "使い方: kazenori [オプション]...\n", ""},
+      {"LANG=C", help, 0, "Usage: kazenori [OPTION]...\n", ""},
+      {"", help, 0, "Usage: kazenori [OPTION]...\n", ""},
+      {"LC_MESSAGES=ja_JP.UTF-8 LANG=C", help, 0, "使い方: kazenori", ""},
+      {"LC_ALL=C LANG=ja_JP.UTF-8", help, 0, "Usage: kazenori", ""},
+      {"LANG=ja_JP.UTF-8", mistake, 2, "", "kazenori: '--sheet' というオプションはありません\n"},
+      {"LANG=C", mistake, 2, "", "kazenori: unrecognized option '--sheet'\n"},
+      {"LC_ALL=ja_JP.eucJP",
+       {"--hide", "x"},
+       2,
+       "",
+       "kazenori: --hide には none、random、all のどれかを指定して下さい ('x' は使えません)\n"},
+  };
+  for (const Row& row : rows) {
+    const Outcome run = RunBinary(row.args, {}, QString::fromUtf8(row.locale));
+    SCOPED_TRACE(std::string(row.locale) + " " + row.args.join(' ').toStdString());
+    EXPECT_EQ(run.status, row.status);
+    if (*row.out == '\0')
+      EXPECT_EQ(run.out, "");
+    else
+      EXPECT_TRUE(run.out.startsWith(QString::fromUtf8(row.out))) << run.out.toStdString();
+    EXPECT_EQ(run.err, QString::fromUtf8(row.err));
+  }
+  EXPECT_FALSE(QFile::exists("x.pdf"));
 }
 
 TEST_F(CommandLineOutput, PrintsIntoTheCupsQueueAndAdvancesTheNumber) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every display form, each of its writings, against texts worked out by hand:
 // the plain question (also strE), the operator-hidden text, the answer, which
 // draws are made and which are not.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Worked examples of the display forms, with every draw scripted.
 
 #include <gtest/gtest.h>

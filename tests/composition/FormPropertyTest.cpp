@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every special pattern, many seeds, every combination of the two layers: the
 // answer page's equation (strE + strAnswer) is evaluated here with exact
 // fractions and must hold, use the posed problem's operands and give the posed

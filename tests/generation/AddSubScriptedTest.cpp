@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Addition and subtraction patterns under scripted draws: each test pins the
 // order and range of every Rnd call and the record that results.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every pattern, alone on a sheet, must offer more distinct problems than a
 // sheet compares against, or MakeQData would redraw forever. These tests
 // prove it by walking the generators' draw sequences, and fill real sheets.

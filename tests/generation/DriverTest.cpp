@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The generation driver: misuse, the repeat test and the texts it writes.
 #include <gtest/gtest.h>
 

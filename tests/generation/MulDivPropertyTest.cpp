@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Seeded draws of every multiplication and division pattern with both
 // settings of the zero-allowed flag, each checked against its row's ranges
 // and rule.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The number-theory, decimal and special-product patterns against their
 // rules. Each rule below states which problems a pattern may pose; the tests
 // check that the generator poses only those, and every one of them.

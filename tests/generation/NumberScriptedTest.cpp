@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The number-theory, decimal and special-product generators draw by draw:
 // which range each call asks for, in which order, and what is redrawn.
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kazenori developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a temporary prefix and checks that every file lands
 # where the freedesktop conventions expect it, and that the desktop entry and
 # the AppStream metainfo validate.
@@ -20,7 +23,10 @@ expect bin/kazenori
 expect share/applications/$id.desktop
 expect share/icons/hicolor/scalable/apps/$id.svg
 expect share/metainfo/$id.metainfo.xml
-expect share/man/man1/kazenori.1
+expect share/man/man1/kazenori.1.gz
+expect share/doc/kazenori/copyright
+expect share/doc/kazenori/changelog.gz
+expect share/kazenori/translations/kazenori_ja.qm
 [ "$fail" = 0 ] || exit 1
 [ -x "$prefix/bin/kazenori" ] || { echo "bin/kazenori is not executable" >&2; exit 1; }
 
@@ -30,8 +36,23 @@ grep -q '^Categories=Education;Math;$' "$prefix/share/applications/$id.desktop"
 grep -q '^Name\[ja\]=' "$prefix/share/applications/$id.desktop"
 grep -q '^Comment\[ja\]=' "$prefix/share/applications/$id.desktop"
 grep -q '^Exec=kazenori' "$prefix/share/applications/$id.desktop"
+# The metainfo's screenshots are the tree's own, its newest release is this
+# version, and it has a content rating.
+meta="$prefix/share/metainfo/$id.metainfo.xml"
+source="$(cd "$(dirname "$0")/../.." && pwd)"
+shots="$(grep -o 'docs/screenshots/[^<]*' "$meta")"
+[ "$(wc -l <<< "$shots")" -ge 2 ] || { echo "metainfo lacks the two windows' screenshots" >&2; exit 1; }
+for shot in $shots; do
+  [ -s "$source/$shot" ] || { echo "metainfo names a screenshot the tree lacks: $shot" >&2; exit 1; }
+done
+version="$("$prefix/bin/kazenori" --version | cut -d' ' -f2)"
+[ "$(grep -o -m1 '<release version="[^"]*"' "$meta")" = "<release version=\"$version\"" ] ||
+  { echo "the newest release in the metainfo is not $version" >&2; exit 1; }
+grep -q '<content_rating type="oars-1.1"' "$meta"
+# The installed program finds its catalogue.
+LANG=ja_JP.UTF-8 "$prefix/bin/kazenori" --help | grep -q '^使い方: kazenori'
 # The icon is a real SVG document, not a placeholder.
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 # The manual page is well-formed enough for man to render it.
-MANWIDTH=80 man -l "$prefix/share/man/man1/kazenori.1" 2>&1 | grep -q 'kazenori - make printed'
+MANWIDTH=80 man -l "$prefix/share/man/man1/kazenori.1.gz" 2>&1 | grep -q 'kazenori - make printed'
 echo "install layout ok"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preview document's published defaults, its stored paper values, and what
 // a printed page carries from the events.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preview document: page metrics from the printer, composing pages, events.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preview window's design before any document is bound, its titles and
 // messages, and the print button's ranges and settings through a CUPS queue.
 #include <gtest/gtest.h>

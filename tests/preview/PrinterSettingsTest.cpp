@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // TplSetPrinter against the CUPS test queues (see scripts/cups-test-env.sh).
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Placing text by its ink: the four text operations and their metrics.
 #include <gtest/gtest.h>
 

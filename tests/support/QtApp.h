@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Qt helpers for the tests of the Qt subsystems (header-only: the support

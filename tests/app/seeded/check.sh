@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kazenori developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The same seed and options must give the same sheets in every release: the
 # program's JSON for a few seeds that reach all 150 patterns, every hide and
 # blank setting, the zero setting, several sheets and the colour-word sheet is

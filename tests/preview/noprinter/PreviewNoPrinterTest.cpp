@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The printing layer on a machine without any printer (an empty CUPS).
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preview window on a machine without any printer (an empty CUPS): the
 // common case on a Linux desktop. Printing explains itself, saving a PDF works.
 #include <gtest/gtest.h>

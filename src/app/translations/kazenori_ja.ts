@@ -1,0 +1,191 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>kazenori</name>
+    <message>
+        <source>patterns 1..150 in tick order: 7,8,9 or 111-120</source>
+        <translation>問題パターン 1～150 をチェックする順に: 7,8,9 や 111-120</translation>
+    </message>
+    <message>
+        <source>a term may be 0 where the pattern allows (&quot;あり&quot;)</source>
+        <translation>パターンが許すところで項を 0 にしてよい (「あり」)</translation>
+    </message>
+    <message>
+        <source>hide the operators (default none)</source>
+        <translation>演算子を隠す (既定は none)</translation>
+    </message>
+    <message>
+        <source>blank one number of each problem (default none)</source>
+        <translation>各問題の数を 1 つ虫食いにする (既定は none)</translation>
+    </message>
+    <message>
+        <source>instruction line (default: the hide/blank setting&apos;s)</source>
+        <translation>指示の文 (既定は隠す・虫食いの設定に合った文)</translation>
+    </message>
+    <message>
+        <source>number of the first sheet (default 1)</source>
+        <translation>最初のプリントの番号 (既定は 1)</translation>
+    </message>
+    <message>
+        <source>K sheets numbered N, N+1, ... in one document</source>
+        <translation>番号 N, N+1, ... の K 枚を 1 つの文書に</translation>
+    </message>
+    <message>
+        <source>random seed 0..4294967295: the same sheets again</source>
+        <translation>乱数の種 0～4294967295: 同じプリントをもう一度</translation>
+    </message>
+    <message>
+        <source>the colour-word sheet instead of arithmetic</source>
+        <translation>計算の代わりに色の名前を読むプリント</translation>
+    </message>
+    <message>
+        <source>colours on the colour-word sheet (default 4)</source>
+        <translation>色の名前を読むプリントの色の数 (既定は 4)</translation>
+    </message>
+    <message>
+        <source>words a block on the colour-word sheet (default 40)</source>
+        <translation>色の名前を読むプリントの 1 ブロックの語数 (既定は 40)</translation>
+    </message>
+    <message>
+        <source>write the pages to a PDF file (A4, searchable text)</source>
+        <translation>ページを PDF ファイルに書く (A4、文字を検索可能)</translation>
+    </message>
+    <message>
+        <source>write what was composed as JSON</source>
+        <translation>作った内容を JSON で書く</translation>
+    </message>
+    <message>
+        <source>print the pages on a CUPS printer</source>
+        <translation>ページを CUPS のプリンタで印刷する</translation>
+    </message>
+    <message>
+        <source>list the pattern numbers and captions, then exit</source>
+        <translation>パターンの番号と名前を一覧にして終了する</translation>
+    </message>
+    <message>
+        <source>show this help, then exit</source>
+        <translation>このヘルプを表示して終了する</translation>
+    </message>
+    <message>
+        <source>show the version, then exit</source>
+        <translation>バージョンを表示して終了する</translation>
+    </message>
+    <message>
+        <source>--%1 takes none, random or all, not &apos;%2&apos;</source>
+        <translation>--%1 には none、random、all のどれかを指定して下さい (&apos;%2&apos; は使えません)</translation>
+    </message>
+    <message>
+        <source>--%1 takes a number from %2 to %3, not &apos;%4&apos;</source>
+        <translation>--%1 には %2 から %3 までの数を指定して下さい (&apos;%4&apos; は使えません)</translation>
+    </message>
+    <message>
+        <source>--words takes 20, 30 or 40, not &apos;%1&apos;</source>
+        <translation>--words には 20、30、40 のどれかを指定して下さい (&apos;%1&apos; は使えません)</translation>
+    </message>
+    <message>
+        <source>--%1 needs a file name</source>
+        <translation>--%1 にはファイル名が必要です</translation>
+    </message>
+    <message>
+        <source>--print needs a printer name</source>
+        <translation>--print にはプリンタ名が必要です</translation>
+    </message>
+    <message>
+        <source>--patterns: &apos;%1&apos; is no pattern number or range</source>
+        <translation>--patterns: &apos;%1&apos; はパターン番号でも範囲でもありません</translation>
+    </message>
+    <message>
+        <source>--patterns: &apos;%1&apos; is outside 1..150</source>
+        <translation>--patterns: &apos;%1&apos; は 1～150 の外です</translation>
+    </message>
+    <message>
+        <source>--patterns: pattern %1 is listed twice</source>
+        <translation>--patterns: パターン %1 が 2 回指定されています</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>余分な引数 &apos;%1&apos; があります</translation>
+    </message>
+    <message>
+        <source>unrecognized option &apos;--%1&apos;</source>
+        <translation>&apos;--%1&apos; というオプションはありません</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; takes no argument</source>
+        <translation>オプション &apos;--%1&apos; は引数を取りません</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; needs an argument %2</source>
+        <translation>オプション &apos;--%1&apos; には引数 %2 が必要です</translation>
+    </message>
+    <message>
+        <source>--colours and --words belong to --bonus</source>
+        <translation>--colours と --words は --bonus と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--sheets %1 from --print-number %2 runs past 2147483647</source>
+        <translation>--print-number %2 から --sheets %1 枚では 2147483647 を超えます</translation>
+    </message>
+    <message>
+        <source>no output: give --pdf FILE, --json FILE or --print PRINTER</source>
+        <translation>出力がありません: --pdf FILE、--json FILE、--print PRINTER のどれかを指定して下さい</translation>
+    </message>
+    <message>
+        <source>--pdf and --json name the same file</source>
+        <translation>--pdf と --json が同じファイルを指しています</translation>
+    </message>
+    <message>
+        <source>Usage: kazenori [OPTION]...
+Makes mental-arithmetic drill sheets. Without options it opens the main window;
+with options it composes the sheets without a window and writes them out.
+
+</source>
+        <translation>使い方: kazenori [オプション]...
+暗算プリントを作ります。オプションなしではメイン画面を開きます。
+オプションがあると、画面を開かずにプリントを作って書き出します。
+
+</translation>
+    </message>
+    <message>
+        <source>
+At least one of --pdf, --json and --print is needed. Each sheet is a question
+page and its answer page; the colour-word sheet has one page.
+
+Exit status: 0 if the sheets were written, 1 if printing or writing failed,
+2 for a mistake in the arguments (then no file is created or changed).
+</source>
+        <translation>
+--pdf、--json、--print の少なくとも 1 つが必要です。プリント 1 枚は問題ページと
+その解答ページです。色の名前を読むプリントは 1 ページです。
+
+終了ステータス: 書き出せたら 0、印刷や書き出しに失敗したら 1、
+引数の誤りは 2 (そのときファイルは作られも変えられもしません)。
+</translation>
+    </message>
+    <message>
+        <source>--%1: &apos;%2&apos; cannot be written</source>
+        <translation>--%1: &apos;%2&apos; に書き込めません</translation>
+    </message>
+    <message>
+        <source>--%1: the folder of &apos;%2&apos; cannot be written</source>
+        <translation>--%1: &apos;%2&apos; のフォルダに書き込めません</translation>
+    </message>
+    <message>
+        <source>--print: no printer named &apos;%1&apos; (installed: %2)</source>
+        <translation>--print: &apos;%1&apos; という名前のプリンタはありません (あるもの: %2)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>an output could not be put in its place</source>
+        <translation>出力を所定の場所に置けませんでした</translation>
+    </message>
+    <message>
+        <source>printed %1 pages on %2; next print number %3</source>
+        <translation>%2 で %1 ページを印刷しました。次のプリント番号は %3 です</translation>
+    </message>
+</context>
+</TS>
