@@ -134,8 +134,16 @@ std::vector<int> ParsePatternList(const QString& list) {
       throw UsageError(QStringLiteral("--patterns: '%1' is no pattern number or range").arg(part));
     const int from = m.captured(1).toInt();
     const int to = m.captured(2).isEmpty() ? from : m.captured(2).toInt();
-    if (from < 1 || to > kPatternCount || from > to) {
+    if (from < 1 || to > kPatternCount) {
       throw UsageError(QStringLiteral("--patterns: '%1' is outside 1..150").arg(part));
+    }
+    if (from > to) {
+      throw UsageError(
+          QStringLiteral("--patterns: '%1' runs downwards; a range runs upwards, as in "
+                         "%2-%3")
+              .arg(part.trimmed())
+              .arg(to)
+              .arg(from));
     }
     for (int p = from; p <= to; ++p) {
       if (seen.contains(p))
