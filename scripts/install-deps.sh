@@ -16,6 +16,8 @@ packages=(
   desktop-file-utils appstream man-db
   clang-format
 )
+# Qt's own dialogs in Japanese: the program loads Qt's Japanese catalogue.
+packages+=(qt6-translations-l10n)
 # The preview tests: a Latin font whose glyphs overhang their advance.
 packages+=(fonts-dejavu-core)
 
