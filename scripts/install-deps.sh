@@ -23,6 +23,8 @@ packages=(
 packages+=(reuse lintian)
 # The command line's catalogues: lupdate, lrelease and their CMake functions.
 packages+=(qt6-tools-dev qt6-l10n-tools)
+# Qt's own dialogs in Japanese: the program loads Qt's Japanese catalogue.
+packages+=(qt6-translations-l10n)
 # The preview tests: a Latin font whose glyphs overhang their advance.
 packages+=(fonts-dejavu-core)
 # bench/cli/memory.sh: peak memory through /usr/bin/time -v.

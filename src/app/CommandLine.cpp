@@ -193,8 +193,14 @@ std::vector<int> ParsePatternList(const QString& list) {
       throw UsageError(Tr("--patterns: '%1' is no pattern number or range").arg(part));
     const int from = m.captured(1).toInt();
     const int to = m.captured(2).isEmpty() ? from : m.captured(2).toInt();
-    if (from < 1 || to > kPatternCount || from > to) {
+    if (from < 1 || to > kPatternCount) {
       throw UsageError(Tr("--patterns: '%1' is outside 1..150").arg(part));
+    }
+    if (from > to) {
+      throw UsageError(Tr("--patterns: '%1' runs downwards; a range runs upwards, as in %2-%3")
+                           .arg(part.trimmed())
+                           .arg(to)
+                           .arg(from));
     }
     for (int p = from; p <= to; ++p) {
       if (seen.contains(p)) throw UsageError(Tr("--patterns: pattern %1 is listed twice").arg(p));
@@ -299,7 +305,7 @@ QString HelpText() {
             Tr(o.help) + u'\n';
   }
   text +=
-      Tr(         "\nAt least one of --pdf, --json and --print is needed. Each sheet is a question\n"
+      Tr("\nAt least one of --pdf, --json and --print is needed. Each sheet is a question\n"
          "page and its answer page; the colour-word sheet has one page.\n\n"
          "Exit status: 0 if the sheets were written, 1 if printing or writing failed,\n"
          "2 for a mistake in the arguments (then no file is created or changed).\n"

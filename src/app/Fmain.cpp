@@ -167,9 +167,12 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::CreatePatternBoxes() {
+  // Blue marks a box the teacher can tick; a disabled one greys out like the rest.
   QPalette blue = GroupBox1->palette();
-  blue.setColor(QPalette::WindowText, Qt::blue);
-  blue.setColor(QPalette::ButtonText, Qt::blue);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    blue.setColor(group, QPalette::WindowText, Qt::blue);
+    blue.setColor(group, QPalette::ButtonText, Qt::blue);
+  }
   for (const PatternBoxPlace& place : PatternBoxPlaces()) {
     auto* box = new QCheckBox(QString::fromUtf8(Pattern(place.number).caption), GroupBox1);
     box->setProperty("Tag", place.number);

@@ -3,11 +3,13 @@
 
 #include "app/KazenoriApplication.h"
 
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
 #include <exception>
+#include <stdexcept>
 
 #include "preview/Messages.h"
 
@@ -67,6 +69,11 @@ class CompactStyle : public QProxyStyle {
 KazenoriApplication::KazenoriApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Kazenori"));
   setStyle(new CompactStyle);
+  // The whole interface is Japanese, whatever the desktop's language: Qt's
+  // print and file dialogs too.
+  qtJapaneseLoaded_ = qtJapanese_.load(QStringLiteral("qtbase_ja"),
+                                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  if (qtJapaneseLoaded_) installTranslator(&qtJapanese_);
 }
 
 bool KazenoriApplication::notify(QObject* receiver, QEvent* event) {
@@ -81,6 +88,11 @@ bool KazenoriApplication::notify(QObject* receiver, QEvent* event) {
 void KazenoriApplication::ReportCurrentException() {
   try {
     throw;
+  } catch (const std::logic_error& error) {
+    // A fault of the program, not of the teacher's input: its text is for a
+    // bug report, so it comes after a Japanese word of what happened.
+    ReportError(
+        QStringLiteral("プログラムの内部エラーです（%1）。").arg(QString::fromUtf8(error.what())));
   } catch (const std::exception& error) {
     ReportError(QString::fromUtf8(error.what()));
   } catch (...) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QTranslator>
 #include <utility>
 
 namespace kazenori {
@@ -25,10 +26,18 @@ class KazenoriApplication : public QApplication {
 
   bool notify(QObject* receiver, QEvent* event) override;
 
+  // Whether Qt's own Japanese catalogue (its dialogs' buttons and labels) is
+  // installed; false only where Qt's translations are missing.
+  bool QtJapaneseLoaded() const { return qtJapaneseLoaded_; }
+
   // Shows an escaped error as the program's error box.
   static void ReportError(const QString& text);
   // Reports the exception being handled (call inside a catch block).
   static void ReportCurrentException();
+
+ private:
+  QTranslator qtJapanese_;
+  bool qtJapaneseLoaded_ = false;
 };
 
 // A slot that runs `handler` and reports any error it raises.

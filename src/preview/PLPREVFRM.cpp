@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
@@ -151,6 +152,14 @@ TplPrevForm::TplPrevForm(QWidget* parent)
     button->setEnabled(false);
   }
   SetButtonVisible(PrinterSetBtn, false);
+  // The keys of any document viewer, each doing what its button does and only
+  // while that button could be clicked. Esc closes as in every dialog.
+  BindKeys(NextPageBtn, {Qt::Key_PageDown, Qt::Key_Right});
+  BindKeys(PriorPageBtn, {Qt::Key_PageUp, Qt::Key_Left});
+  BindKeys(FirstPageBtn, {Qt::Key_Home});
+  BindKeys(LastPageBtn, {Qt::Key_End});
+  BindKeys(PrintBtn, {QKeySequence::Print});
+  BindKeys(PdfBtn, {QKeySequence::Save});
 
   DisplayPanel = new QWidget(this);
   auto* panelLayout = new QVBoxLayout(DisplayPanel);
@@ -180,8 +189,10 @@ TplPrevForm::TplPrevForm(QWidget* parent)
   StatusPanel1->setFixedWidth(300);
   StatusPanel2 = new QLabel(StatusBar);
   StatusPanel2->setFixedWidth(50);
+  StatusPanel3 = new QLabel(StatusBar);
   StatusBar->addWidget(StatusPanel1);
   StatusBar->addWidget(StatusPanel2);
+  StatusBar->addWidget(StatusPanel3, 1);
   layout->addWidget(StatusBar);
 
   PopupMenu1 = new QMenu(this);
@@ -223,6 +234,15 @@ QToolButton* TplPrevForm::AddButton(const QString& caption, const QString& hint,
   IconBar->addWidget(button);
   if (handler) connect(button, &QToolButton::clicked, this, handler);
   return button;
+}
+
+void TplPrevForm::BindKeys(QToolButton* button, std::initializer_list<QKeySequence> keys) {
+  for (const QKeySequence& key : keys) {
+    auto* shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, button, [button] {
+      if (button->isEnabled() && !button->isHidden()) button->click();
+    });
+  }
 }
 
 // A tool bar shows its widgets through their actions.

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QKeySequence>
 #include <QPointer>
 #include <QRect>
 #include <functional>
+#include <initializer_list>
 
 #include "preview/PageRecording.h"
 
@@ -133,6 +135,7 @@ class TplPrevForm : public QDialog {
   QStatusBar* StatusBar;
   QLabel* StatusPanel1;
   QLabel* StatusPanel2;
+  QLabel* StatusPanel3;  // what the last command did, such as where a PDF went
   QWidget* DisplayPanel;
   QScrollArea* ScrollBox1;
   QWidget* Shape2;  // the page's shadow
@@ -155,6 +158,7 @@ class TplPrevForm : public QDialog {
   QToolButton* AddButton(const QString& caption, const QString& hint, int width, const QIcon& icon,
                          void (TplPrevForm::*handler)());
   void AddSpacer(int width);
+  void BindKeys(QToolButton* button, std::initializer_list<QKeySequence> keys);
   void SetButtonVisible(QToolButton* button, bool visible);
   // Processes pending events; false when the window was closed meanwhile.
   bool ProcessPending();

@@ -37,6 +37,40 @@
 
 namespace kazenori {
 
+namespace {
+
+QString PrintFailureText(const QString& printer) {
+  return QStringLiteral("プリンタ「%1」で印刷できませんでした。").arg(printer);
+}
+
+// Why a file could not be saved, told from the place itself: the system's own
+// reason comes in the language of the C library, not the teacher's.
+QString SaveFailureText(const QString& path) {
+  const QFileInfo file(path);
+  const QFileInfo folder(file.absolutePath());
+  QString reason;
+  if (!folder.exists()) {
+    reason = QStringLiteral("保存先のフォルダ「%1」がありません。")
+                 .arg(QDir::toNativeSeparators(folder.filePath()));
+  } else if (!folder.isDir()) {
+    reason = QStringLiteral("「%1」はフォルダではありません。")
+                 .arg(QDir::toNativeSeparators(folder.filePath()));
+  } else if (file.isDir()) {
+    reason = QStringLiteral("同じ名前のフォルダがあります。");
+  } else if (file.exists() && !file.isWritable()) {
+    reason = QStringLiteral("このファイルは書き換えできません。");
+  } else if (!folder.isWritable()) {
+    reason = QStringLiteral("保存先のフォルダ「%1」に書き込む権限がありません。")
+                 .arg(QDir::toNativeSeparators(folder.filePath()));
+  } else {
+    reason = QStringLiteral("書き込み中にエラーが起きました（ディスクの空きが足りない場合など）。");
+  }
+  return QStringLiteral("「%1」にPDFを保存できませんでした。\n%2")
+      .arg(QDir::toNativeSeparators(file.absoluteFilePath()), reason);
+}
+
+}  // namespace
+
 void TplPrevForm::ActionPageCopyExecute() {
   if (!component_ || !component_->DocumentRecorded()) return;
   if (const PageRecording* page = component_->GetPageImage(component_->CurrentPage())) {
@@ -68,8 +102,8 @@ void TplPrevForm::ActionHardCopyExecute() {
       QPrinter job(QPrinter::HighResolution);
       component_->plSetPrinter()->ConfigurePrinter(job);
       PrintHardCopy(job, capture);
-    } catch (const std::exception& error) {
-      Messages::Current().Warning(QString::fromUtf8(error.what()),
+    } catch (const std::exception&) {
+      Messages::Current().Warning(PrintFailureText(component_->plSetPrinter()->PrinterName()),
                                   QStringLiteral("　画面ハードコピー"));
     }
   }
@@ -144,6 +178,7 @@ void TplPrevForm::PrintBtnClick() {
   if (!choice.accepted) return;
   PrintBtn->setEnabled(false);
   component_->plSetPrinter()->SyncFromPrinter(printer);
+  const QString printerName = component_->plSetPrinter()->PrinterName();
   switch (choice.range) {
     case PrintChoice::Range::All:
       component_->SetPrintRange(1, component_->PageCount());
@@ -156,12 +191,10 @@ void TplPrevForm::PrintBtnClick() {
   }
   try {
     component_->Print();
-  } catch (const std::exception& error) {
+  } catch (...) {
     // The window goes on as after a good print, but the user hears of it:
     // a sheet that silently never came out would be taken for printed.
-    Messages::Current().Warning(QString::fromUtf8(error.what()), QStringLiteral("　印刷"));
-  } catch (...) {
-    Messages::Current().Warning(QStringLiteral("印刷できませんでした。"), QStringLiteral("　印刷"));
+    Messages::Current().Warning(PrintFailureText(printerName), QStringLiteral("　印刷"));
   }
   RestoreAfterPrinting(page);
 }
@@ -182,11 +215,19 @@ void TplPrevForm::PdfBtnClick() {
   QString path = askSaveFile_(QDir(folder).filePath(QStringLiteral("kazenori.pdf")));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-  QString error;
-  if (!component_->WritePdf(path, &error)) {
-    Messages::Current().Warning(QStringLiteral("PDFを保存できませんでした: %1").arg(error),
-                                QStringLiteral("　PDF保存"));
+  if (!component_->WritePdf(path)) {
+    Messages::Current().Warning(SaveFailureText(path), QStringLiteral("　PDF保存"));
+    return;
   }
+  // A saved file is how a teacher prints later: every saved page counts as a
+  // printed one, so the next sheet's number follows as after printing.
+  const QPointer<TCustomplPrev> component(component_);
+  for (int page = 1; component && page <= component->PageCount(); ++page) {
+    if (component->OnPrint) component->OnPrint(component, page);
+  }
+  StatusPanel3->setText(QStringLiteral("保存しました: %1")
+                            .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+  StatusPanel3->setToolTip(StatusPanel3->text());
 }
 
 void TplPrevForm::PrinterSetBtnClick() {
@@ -201,7 +242,7 @@ void TplPrevForm::PrinterSetBtnClick() {
   if (!settings || !settings->ExecuteSetupDialog()) return;
   PrinterSetBtn->setEnabled(false);
   try {
-    settings->SyncFromPrinter(true);
+    // The dialog's choice stands: ExecuteSetupDialog took it over already.
     component_->SaveCurrentPrinterSettings();
     component_->ComputePageMetrics();
     component_->SetViewPageSize(component_->PaperWidth(), component_->PaperHeight());

@@ -98,6 +98,8 @@ TEST(CommandLineParse, MistakesAreUsageErrors) {
       {"option '--pdf' needs an argument FILE", {"--patterns", "1", "--pdf"}},
       {"--hide takes none, random or all, not 'some'", {"--hide", "some"}},
       {"--patterns: '151' is outside 1..150", {"--patterns", "7,151", "--pdf", "a"}},
+      {"--patterns: '150-1' runs downwards; a range runs upwards, as in 1-150",
+       {"--patterns", "150-1"}},
       {"少なくとも１つは問題を指定して下さい。", {"--pdf", "a"}},
       {"--print-number: '1.5' は整数ではありません", {"--print-number", "1.5"}},
       {"--print-number: '2147483648' は整数ではありません", {"--print-number", "2147483648"}},

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
@@ -17,6 +18,7 @@
 #include "app/Fmain.h"
 #include "composition/Fcolor.h"
 #include "composition/RadioGroup.h"
+#include "preview/Messages.h"
 #include "preview/PLPREVFRM.h"
 #include "preview/PrintTestSupport.h"
 #include "preview/plPrev.h"
@@ -106,6 +108,25 @@ TEST_F(MainWindowPrintTest, PrintingBothPagesAdvancesTheNumber) {
   ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir.toStdString();
   EXPECT_EQ(testing::PdfPageCount(pdf), 2);
   EXPECT_TRUE(testing::PdfText(pdf, 1).contains(QStringLiteral("問題No.7")));
+}
+
+// A saved PDF is a print for later: the number moves as printing both pages
+// would, once per save; a save that fails moves nothing.
+TEST_F(MainWindowPrintTest, SavingThePdfAdvancesTheNumberAsPrintingBothPages) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  PreviewAnd([&](TplPrevForm& window) {
+    window.SetSaveFileAsker([&](const QString&) { return dir.filePath(QStringLiteral("a.pdf")); });
+    window.PdfBtn->click();
+    EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("8"));
+    window.SetSaveFileAsker(
+        [&](const QString&) { return dir.filePath(QStringLiteral("no/a.pdf")); });
+    window.PdfBtn->click();
+    EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("8"));
+  });
+  EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(MainWindowPrintTest, PrintingOnePageLeavesTheNumber) {

@@ -154,6 +154,9 @@ TEST_F(MainWindowTest, BonusOnGreysTheBoxesAndOpensTheDialogKeepingTicks) {
   Choose(*form.rgBonus, 1);
   EXPECT_EQ(dialogsShown, 1);
   for (int n = 1; n <= kPatternCount; ++n) EXPECT_FALSE(Box(n).isEnabled()) << n;
+  // The blue boxes grey out with the rest: the text colour they paint with now.
+  const QColor grey = Box(1).palette().color(QPalette::WindowText);
+  for (int n : {88, 104}) EXPECT_EQ(Box(n).palette().color(QPalette::WindowText), grey) << n;
   EXPECT_FALSE(form.rgZeroSetup->isEnabled());
   EXPECT_TRUE(form.btnBonus->isEnabled());
   EXPECT_EQ(form.edtQuestMes->text(), kBonusText);
@@ -166,6 +169,7 @@ TEST_F(MainWindowTest, BonusOnGreysTheBoxesAndOpensTheDialogKeepingTicks) {
   Choose(*form.rgBonus, 0);
   EXPECT_EQ(dialogsShown, 2);
   for (int n = 1; n <= kPatternCount; ++n) EXPECT_TRUE(Box(n).isEnabled()) << n;
+  EXPECT_EQ(Box(88).palette().color(QPalette::WindowText), QColor(Qt::blue));
   EXPECT_TRUE(form.rgZeroSetup->isEnabled());
   EXPECT_FALSE(form.btnBonus->isEnabled());
   EXPECT_EQ(form.edtQuestMes->text(), kPlainText);

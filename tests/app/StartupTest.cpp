@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <stdexcept>
@@ -102,6 +104,19 @@ TEST_F(StartupTest, AnEscapedErrorIsShownAndTheWindowStaysUsable) {
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+// Qt's own dialogs speak the program's language: the print dialog's buttons.
+TEST_F(StartupTest, ThePrintDialogIsJapanese) {
+  if (!testing::TestApp()) GTEST_SKIP() << "another test created a plain QApplication";
+  ASSERT_TRUE(testing::TestApp()->QtJapaneseLoaded());
+  QPrinter printer;
+  QPrintDialog dialog(&printer);
+  QStringList captions;
+  for (const QPushButton* button : dialog.findChildren<QPushButton*>()) captions << button->text();
+  const QString all = captions.join(u'|');
+  for (const char* caption : {"印刷", "キャンセル", "オプション"})
+    EXPECT_TRUE(all.contains(QString::fromUtf8(caption))) << caption << " in " << all.toStdString();
+}
+
 // An object whose event handler fails, as a handler without a guard would.
 class FailingReceiver : public QObject {
  public:
@@ -132,7 +147,11 @@ TEST_F(StartupTest, ErrorsOfAnyKindReachTheHandler) {
   QEvent strange(static_cast<QEvent::Type>(QEvent::User + 1));
   QCoreApplication::sendEvent(&receiver, &strange);
 
-  ASSERT_EQ(messages.shown.size(), 4u);
+  // A fault of the program itself is named as one, in Japanese.
+  Guarded([] { throw std::logic_error("MakeQData: x"); })();
+
+  ASSERT_EQ(messages.shown.size(), 5u);
+  EXPECT_EQ(messages.shown[4].text, QStringLiteral("プログラムの内部エラーです（MakeQData: x）。"));
   EXPECT_EQ(messages.shown[0].text, QStringLiteral("故障"));
   EXPECT_EQ(messages.shown[1].text, QStringLiteral("故障"));
   EXPECT_EQ(messages.shown[2].text, QStringLiteral("受け手の故障"));

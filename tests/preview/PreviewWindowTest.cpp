@@ -11,12 +11,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointingDevice>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -346,7 +348,13 @@ TEST_F(PreviewWindowTest, PdfButtonSavesTheDocumentWhereTheUserSays) {
     suggested = suggestion;
     return dir.filePath(QStringLiteral("sheet"));
   });
+  std::vector<int> printed;
+  doc.OnPrint = [&](QObject*, int page) { printed.push_back(page); };
   window.PdfBtn->click();
+  // Saving is printing for later: each saved page raises the print event once,
+  // and the status bar names the file.
+  EXPECT_EQ(printed, (std::vector<int>{1, 2}));
+  EXPECT_TRUE(window.StatusPanel3->text().contains(dir.filePath(QStringLiteral("sheet.pdf"))));
   EXPECT_TRUE(suggested.endsWith(QStringLiteral(".pdf")));
   QFile file(dir.filePath(QStringLiteral("sheet.pdf")));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -356,7 +364,8 @@ TEST_F(PreviewWindowTest, PdfButtonSavesTheDocumentWhereTheUserSays) {
       bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2);
 
   // Cancelling the file dialog writes nothing; a place that cannot be written
-  // is reported.
+  // is reported in Japanese and counts nothing.
+  const QString status = window.StatusPanel3->text();
   window.SetSaveFileAsker([](const QString&) { return QString(); });
   window.PdfBtn->click();
   RecordingMessages messages;
@@ -365,6 +374,48 @@ TEST_F(PreviewWindowTest, PdfButtonSavesTheDocumentWhereTheUserSays) {
   window.PdfBtn->click();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(messages.shown[0].text,
+            QStringLiteral("「/nonexistent/dir/x.pdf」にPDFを保存できませんでした。\n"
+                           "保存先のフォルダ「/nonexistent/dir」がありません。"));
+  EXPECT_EQ(printed.size(), 2u);
+  EXPECT_EQ(window.StatusPanel3->text(), status);
+}
+
+TEST_F(PreviewWindowTest, KeysPageThroughTheDocument) {
+  // The offscreen platform has no keyboard, so Qt makes one as a child of the
+  // application; it must go while Qt's device list still exists, not at exit.
+  const auto forgetKeyboard = qScopeGuard([] { delete QInputDevice::primaryKeyboard(); });
+  TplPrevForm& window = Open(3);
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  struct Step {
+    Qt::Key key;
+    int page;
+  };
+  for (const Step& step : {Step{Qt::Key_PageDown, 2}, Step{Qt::Key_Right, 3},
+                           Step{Qt::Key_Right, 3}, Step{Qt::Key_PageUp, 2}, Step{Qt::Key_Left, 1},
+                           Step{Qt::Key_End, 3}, Step{Qt::Key_Home, 1}}) {
+    QTest::keyClick(&window, step.key);
+    EXPECT_EQ(doc.CurrentPage(), step.page) << QKeySequence(step.key).toString().toStdString();
+  }
+  QString asked;
+  window.SetSaveFileAsker([&](const QString& suggestion) {
+    asked = suggestion;
+    return QString();
+  });
+  QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(asked.isEmpty());
+  int dialogs = 0;
+  window.SetPrintDialogRunner([&](QPrinter&, int, int, int, int) {
+    ++dialogs;
+    return PrintChoice{};
+  });
+  RecordingMessages messages;  // without a printer Ctrl+P says so instead
+  ScopedMessages scope(messages);
+  QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(dialogs + static_cast<int>(messages.shown.size()), 1);
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(doc.WindowShown());
 }
 
 TEST_F(PreviewWindowTest, PrintButtonAsksForPagesAroundTheCurrentOne) {
@@ -525,6 +576,42 @@ TEST_F(PreviewWindowTest, AnAcrobatPrinterPrintsAtOnceWithoutAWindow) {
   doc.ClosePreview();
   EXPECT_TRUE(window->isVisible());
   EXPECT_TRUE(doc.WindowShown());
+  doc.SetplSetPrinter(nullptr);
+}
+
+// What the teacher chose in the printer and paper dialog is what prints.
+TEST_F(PreviewWindowTest, ThePrinterSetupChoiceStands) {
+  QString trays, other;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_TRAYS_QUEUE", trays);
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", other);
+  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  TplSetPrinter settings;
+  settings.SetPrinterName(other);
+  doc.SetplSetPrinter(&settings);
+  TplPrevForm& window = Open(1);
+  settings.SetSetupDialogRunner([&](QPrinter& printer) {
+    printer.setPrinterName(trays);
+    printer.setPageSize(QPageSize(QPageSize::A5));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    return true;
+  });
+  window.PrinterSetBtnClick();
+  EXPECT_EQ(settings.PrinterName(), trays);
+  EXPECT_EQ(settings.GetPaperSize(), 11);  // A5
+  EXPECT_TRUE(settings.IsLandscape());
+  EXPECT_NEAR(doc.PaperWidth(), 2100, 2);  // A5 across
+  EXPECT_NEAR(doc.PaperHeight(), 1480, 2);
+
+  const QString title = testing::JobTitle("setup");
+  testing::RemoveOutputs(dir, title);
+  doc.SetTitle(title);
+  doc.Print();
+  const QString pdf = testing::WaitForOutput(dir, title);
+  ASSERT_FALSE(pdf.isEmpty());
+  const QSizeF size = testing::PdfPageSize(pdf);
+  EXPECT_NEAR(size.width(), 595.3, 1.0);  // A5 across: 210 mm
+  EXPECT_NEAR(size.height(), 419.5, 1.0);
+  doc.ClosePreview();
   doc.SetplSetPrinter(nullptr);
 }
 
