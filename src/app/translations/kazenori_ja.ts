@@ -148,30 +148,6 @@ with options it composes the sheets without a window and writes them out.
 </translation>
     </message>
     <message>
-        <source>
-At least one of --pdf, --json and --print is needed. Each sheet is a question
-page and its answer page; the colour-word sheet has one page.
-
-Exit status: 0 if the sheets were written, 1 if printing or writing failed,
-2 for a mistake in the arguments (then no file is created or changed).
-</source>
-        <translation>
---pdf、--json、--print の少なくとも 1 つが必要です。プリント 1 枚は問題ページと
-その解答ページです。色の名前を読むプリントは 1 ページです。
-
-終了ステータス: 書き出せたら 0、印刷や書き出しに失敗したら 1、
-引数の誤りは 2 (そのときファイルは作られも変えられもしません)。
-</translation>
-    </message>
-    <message>
-        <source>--%1: &apos;%2&apos; cannot be written</source>
-        <translation>--%1: &apos;%2&apos; に書き込めません</translation>
-    </message>
-    <message>
-        <source>--%1: the folder of &apos;%2&apos; cannot be written</source>
-        <translation>--%1: &apos;%2&apos; のフォルダに書き込めません</translation>
-    </message>
-    <message>
         <source>--print: no printer named &apos;%1&apos; (installed: %2)</source>
         <translation>--print: &apos;%1&apos; という名前のプリンタはありません (あるもの: %2)</translation>
     </message>
@@ -180,12 +156,30 @@ Exit status: 0 if the sheets were written, 1 if printing or writing failed,
         <translation>なし</translation>
     </message>
     <message>
-        <source>an output could not be put in its place</source>
-        <translation>出力を所定の場所に置けませんでした</translation>
-    </message>
-    <message>
         <source>printed %1 pages on %2; next print number %3</source>
         <translation>%2 で %1 ページを印刷しました。次のプリント番号は %3 です</translation>
+    </message>
+    <message>
+        <source>--patterns: &apos;%1&apos; runs downwards; a range runs upwards, as in %2-%3</source>
+        <translation>--patterns: &apos;%1&apos; は下がる範囲です。範囲は %2-%3 のように小さい番号から書きます</translation>
+    </message>
+    <message>
+        <source>
+At least one of --pdf, --json and --print is needed. Each sheet is a question
+page and its answer page; the colour-word sheet has one page.
+
+Exit status: 0 if the sheets were written, 1 if printing or writing failed,
+2 for a mistake in the arguments (then no file is created or changed).
+An output must be a regular file or a new name; a symbolic link is followed.
+</source>
+        <translation>
+--pdf、--json、--print の少なくとも 1 つが必要です。プリント 1 枚は問題ページと
+その解答ページです。色の名前を読むプリントは 1 ページです。
+
+終了ステータス: 書き出せたら 0、印刷や書き出しに失敗したら 1、
+引数の誤りは 2 (そのときファイルは作られも変えられもしません)。
+出力先は通常のファイルか新しい名前です。シンボリックリンクはその先に書き出します。
+</translation>
     </message>
 </context>
 </TS>
