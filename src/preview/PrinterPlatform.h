@@ -10,6 +10,11 @@ namespace kazenori {
 
 // A paper source (input slot) of a CUPS printer: the key CUPS knows it by and
 // the driver's name for it.
+// Whether a component asks CUPS for its printers at all. DesignPaper never
+// does: the component has no printers and lays pages out on the design paper,
+// as on a machine without printers.
+enum class PrinterAccess { Cups, DesignPaper };
+
 struct PrinterBin {
   QString key;
   QString name;

@@ -36,9 +36,10 @@ void ReadDesignPaperValue(const QString& text, DesignPaperValue& v) {
   }
 }
 
-TCustomplPrev::TCustomplPrev(QObject* owner, const QString& name) : QObject(owner) {
+TCustomplPrev::TCustomplPrev(QObject* owner, const QString& name, PrinterAccess access)
+    : QObject(owner) {
   setObjectName(name);
-  internal_ = std::make_unique<TplSetPrinter>(nullptr, QStringLiteral("Default"));
+  internal_ = std::make_unique<TplSetPrinter>(nullptr, QStringLiteral("Default"), access);
   setPrinter_ = internal_.get();
   noPrinter_ = internal_->PrinterCount() == 0;
   if (!noPrinter_) internal_->SetPrinterName(QPrinterInfo::defaultPrinterName());

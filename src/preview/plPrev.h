@@ -155,7 +155,10 @@ class TCustomplPrev : public QObject {
   using CloseEvent = std::function<void(QObject* sender, TplCloseAction& action)>;
   using CloseQueryEvent = std::function<void(QObject* sender, bool& canClose)>;
 
-  explicit TCustomplPrev(QObject* owner = nullptr, const QString& name = QString());
+  // With PrinterAccess::DesignPaper the component never asks CUPS: it has no
+  // printer and keeps the design paper values.
+  explicit TCustomplPrev(QObject* owner = nullptr, const QString& name = QString(),
+                         PrinterAccess access = PrinterAccess::Cups);
   ~TCustomplPrev() override;
 
   // Recording (plPrevRecord.cpp).

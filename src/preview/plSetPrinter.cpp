@@ -123,8 +123,10 @@ QByteArray DevDataFromHex(const QString& text) {
   return bytes;
 }
 
-TplSetPrinter::TplSetPrinter(QObject* owner, const QString& name) : QObject(owner) {
+TplSetPrinter::TplSetPrinter(QObject* owner, const QString& name, PrinterAccess access)
+    : QObject(owner) {
   setObjectName(name);
+  if (access == PrinterAccess::DesignPaper) return;
   const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
   printers_.assign(all.begin(), all.end());
 }

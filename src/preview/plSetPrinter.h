@@ -10,11 +10,11 @@
 #include <memory>
 #include <vector>
 
+#include "preview/PrinterPlatform.h"
+
 class QPrinter;
 
 namespace kazenori {
-
-struct PrinterBin;
 
 // The paper codes of the original printer layer that the program uses, and
 // their Qt page sizes.
@@ -61,7 +61,8 @@ class TplSetPrinter : public QObject {
   // Runs a setup dialog on `printer`; true when confirmed. Tests replace it.
   using SetupDialogRunner = std::function<bool(QPrinter& printer)>;
 
-  explicit TplSetPrinter(QObject* owner = nullptr, const QString& name = QString());
+  explicit TplSetPrinter(QObject* owner = nullptr, const QString& name = QString(),
+                         PrinterAccess access = PrinterAccess::Cups);
   ~TplSetPrinter() override;
 
   // Number of printers found at construction.
