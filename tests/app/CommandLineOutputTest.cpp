@@ -12,6 +12,7 @@
 #include "app/CommandLine.h"
 #include "preview/PrintTestSupport.h"
 #include "support/QtApp.h"
+#include "support/SilentPrintServer.h"
 
 namespace kazenori {
 namespace {
@@ -179,15 +180,18 @@ QString Binary() {
   return QDir::cleanPath(QStringLiteral(KAZENORI_BINARY_DIR "/src/app/kazenori"));
 }
 
-Outcome RunBinary(const QStringList& args, const QString& display = {}) {
+// A run that has not finished within the wait has status -1.
+Outcome RunBinary(const QStringList& args, const QString& display = {},
+                  const QString& cupsServer = {}) {
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(v);
   if (!display.isEmpty()) env.insert("DISPLAY", display);
+  if (!cupsServer.isEmpty()) env.insert("CUPS_SERVER", cupsServer);
   p.setProcessEnvironment(env);
   p.start(Binary(), args);
   Outcome run;
-  if (!p.waitForFinished(120000)) return run;
+  if (!p.waitForFinished(cupsServer.isEmpty() ? 120000 : 30000)) return run;
   run.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
   run.out = QString::fromUtf8(p.readAllStandardOutput());
   run.err = QString::fromUtf8(p.readAllStandardError());
@@ -211,6 +215,19 @@ TEST_F(CommandLineOutput, TheProgramRunsWithoutADisplay) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "kazenori: unrecognized option '--sheet'\n");
   EXPECT_FALSE(QFile::exists(Path("x.pdf")));
+}
+
+// A PDF needs no printer, so a print server that never answers does not hold it up.
+TEST_F(CommandLineOutput, PdfIsWrittenWhileThePrintServerHangs) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  const testing::SilentPrintServer server;
+  ASSERT_TRUE(server.Listening());
+  const Outcome run = RunBinary({"--patterns", "7", "--pdf", Path("h.pdf")}, {},
+                                QString::fromStdString(server.Address()));
+  ASSERT_EQ(run.status, 0) << "not finished in 30 s, or failed: " << run.err.toStdString();
+  EXPECT_EQ(testing::PdfPageCount(Path("h.pdf")), 2);
+  EXPECT_TRUE(testing::PdfText(Path("h.pdf"), 2).contains("問題No.1"));
 }
 
 TEST_F(CommandLineOutput, PrintsIntoTheCupsQueueAndAdvancesTheNumber) {
