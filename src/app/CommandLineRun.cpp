@@ -99,8 +99,17 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   // print server.
   const PrinterAccess access =
       request.printer.isEmpty() ? PrinterAccess::DesignPaper : PrinterAccess::Cups;
-  TplPrev document(nullptr, QString(), access);
   TplSetPrinter printer(nullptr, QStringLiteral("plSetPrinter1"), access);
+  if (!request.printer.isEmpty() && printer.Server().state != PrintServerState::Answered) {
+    const PrintServer& server = printer.Server();
+    throw std::runtime_error(
+        (server.state == PrintServerState::Silent
+             ? QStringLiteral("--print: the print server %1 did not answer")
+             : QStringLiteral("--print: the print server %1 cannot be reached"))
+            .arg(server.name)
+            .toStdString());
+  }
+  TplPrev document(nullptr, QString(), access);
   if (!request.printer.isEmpty()) {
     if (!printer.PrinterNames().contains(request.printer)) {
       const QStringList names = printer.PrinterNames();

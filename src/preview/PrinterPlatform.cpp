@@ -16,7 +16,37 @@ namespace {
 // (alternating option names and values).
 constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
+// A local cupsd answers the probe in about 20 ms and a server on the school
+// network in well under a second even when busy, so two seconds to connect and
+// two more for the answer never cut off a working server; and a user waiting for
+// the window or a command takes a few seconds for a pause, not a hang.
+constexpr int kConnectLimitMs = 2000;
+constexpr double kAnswerLimitSeconds = 2.0;
+
 }  // namespace
+
+PrintServer ProbePrintServer() {
+  PrintServer server;
+  const char* host = cupsServer();
+  const int port = ippPort();
+  server.name = QString::fromUtf8(host);
+  if (!server.name.startsWith(u'/')) server.name += QStringLiteral(":%1").arg(port);
+  int cancel = 0;
+  http_t* http =
+      httpConnect2(host, port, nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectLimitMs, &cancel);
+  if (!http) {
+    // A connection refused or a missing socket: a machine without CUPS.
+    server.state = PrintServerState::Unreachable;
+    return server;
+  }
+  // Without a callback a read that waits longer than this fails.
+  httpSetTimeout(http, kAnswerLimitSeconds, nullptr, nullptr);
+  ipp_t* answer = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+  server.state = answer ? PrintServerState::Answered : PrintServerState::Silent;
+  ippDelete(answer);
+  httpClose(http);
+  return server;
+}
 
 // The PPD interface of libcups is deprecated but remains the only place a
 // driver's names for its input slots are found.

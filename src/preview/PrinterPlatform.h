@@ -15,6 +15,21 @@ namespace kazenori {
 // as on a machine without printers.
 enum class PrinterAccess { Cups, DesignPaper };
 
+// What the print server said when it was first asked.
+enum class PrintServerState {
+  NotAsked,     // PrinterAccess::DesignPaper
+  Answered,     // it answered: its printers may be asked for
+  Unreachable,  // no connection could be made (no CUPS here, or the server is down)
+  Silent,       // it took the connection but did not answer in time
+};
+struct PrintServer {
+  PrintServerState state = PrintServerState::NotAsked;
+  QString name;  // as CUPS is configured: a host with its port, or a socket path
+};
+// Asks the configured CUPS server for its default printer, with a time limit,
+// before anything else asks it (Qt and libcups would wait without one).
+PrintServer ProbePrintServer();
+
 struct PrinterBin {
   QString key;
   QString name;

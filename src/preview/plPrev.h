@@ -202,6 +202,9 @@ class TCustomplPrev : public QObject {
   // Page metrics (plPrev.cpp).
   void ComputePageMetrics();
   bool NoPrinter() const { return noPrinter_; }
+  // Why there is nothing to print on: no printer installed, or a print server
+  // that did not answer.
+  QString NoPrinterText() const;
   bool DocumentRecorded() const { return recorded_; }
   TplSetPrinter* plSetPrinter() const { return setPrinter_; }
   void SetplSetPrinter(TplSetPrinter* settings);
@@ -358,6 +361,9 @@ class TCustomplPrev : public QObject {
 
  private:
   bool noPrinter_ = true;
+  // The print server that did not answer this component or the settings linked
+  // to it; empty when none did.
+  QString silentServer_;
   std::unique_ptr<TplSetPrinter> internal_;
   QPointer<TplSetPrinter> setPrinter_;
   DesignPaperValue design_;

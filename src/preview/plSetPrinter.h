@@ -65,6 +65,9 @@ class TplSetPrinter : public QObject {
                          PrinterAccess access = PrinterAccess::Cups);
   ~TplSetPrinter() override;
 
+  // The print server as it was found at construction; its printers are asked
+  // for only when it answered.
+  const PrintServer& Server() const { return server_; }
   // Number of printers found at construction.
   int PrinterCount() const { return static_cast<int>(printers_.size()); }
   QStringList PrinterNames() const;
@@ -134,6 +137,7 @@ class TplSetPrinter : public QObject {
   // The selected printer's input slots, asked of CUPS once per selection.
   const std::vector<PrinterBin>& Bins() const;
 
+  PrintServer server_;
   std::vector<QPrinterInfo> printers_;
   QString printerName_;
   int printerIndex_ = -1;

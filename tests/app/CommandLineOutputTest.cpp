@@ -230,6 +230,25 @@ TEST_F(CommandLineOutput, PdfIsWrittenWhileThePrintServerHangs) {
   EXPECT_TRUE(testing::PdfText(Path("h.pdf"), 2).contains("問題No.1"));
 }
 
+// --print to a server that does not answer, or to none at all, is a failure
+// naming the server, not a mistyped printer; nothing is written.
+TEST_F(CommandLineOutput, PrintFailsNamingAPrintServerThatDoesNotAnswer) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  const testing::SilentPrintServer silent;
+  ASSERT_TRUE(silent.Listening());
+  const QString hung = QString::fromStdString(silent.Address());
+  const QString none = Path("no-print-server.sock");
+  for (const auto& [server, problem] : {std::pair{hung, QStringLiteral("did not answer")},
+                                        std::pair{none, QStringLiteral("cannot be reached")}}) {
+    const Outcome run =
+        RunBinary({"--patterns", "7", "--pdf", Path("p.pdf"), "--print", "kz-pdf"}, {}, server);
+    EXPECT_EQ(run.status, 1) << server.toStdString();
+    EXPECT_EQ(run.err, "kazenori: --print: the print server " + server + " " + problem + "\n");
+    EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+  }
+}
+
 TEST_F(CommandLineOutput, PrintsIntoTheCupsQueueAndAdvancesTheNumber) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
