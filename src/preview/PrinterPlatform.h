@@ -30,6 +30,11 @@ struct PrintServer {
 // before anything else asks it (Qt and libcups would wait without one).
 PrintServer ProbePrintServer();
 
+// Why CUPS would refuse a job for `printerName` now: the queue rejects jobs
+// (with the reason its administrator gave, where there is one), or the server
+// did not answer within the probe's limits. Empty when it takes jobs.
+QString JobRefusal(const QString& printerName);
+
 struct PrinterBin {
   QString key;
   QString name;

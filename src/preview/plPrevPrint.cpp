@@ -109,6 +109,14 @@ void TCustomplPrev::Print() {
   // The original layer held the Control key down for Acrobat's driver; CUPS has
   // no such driver convention, so nothing is changed for such printers here.
 
+  // Qt hands the document to CUPS without telling whether it was taken: a queue
+  // that rejects jobs is found out before any page is drawn (and counted).
+  const QString refusal = JobRefusal(setPrinter_->PrinterName());
+  if (!refusal.isEmpty()) {
+    throw std::runtime_error(QStringLiteral("the printer \"%1\" takes no job: %2")
+                                 .arg(setPrinter_->PrinterName(), refusal)
+                                 .toStdString());
+  }
   QPrinter printer(QPrinter::HighResolution);
   setPrinter_->ConfigurePrinter(printer);
   printer.setDocName(

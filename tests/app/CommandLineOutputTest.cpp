@@ -249,6 +249,22 @@ TEST_F(CommandLineOutput, PrintFailsNamingAPrintServerThatDoesNotAnswer) {
   }
 }
 
+// Qt does not tell whether CUPS took the job; a queue rejecting jobs is a failure
+// with its reason, and no page counts as printed.
+TEST_F(CommandLineOutput, AQueueRejectingJobsFailsWithItsReason) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_REJECT_QUEUE", queue);
+  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  const QString title = testing::JobTitle("reject");
+  testing::RemoveOutputs(dir, title);
+  const Outcome run = Execute({"--patterns", "7", "--print-number", "7", "--print", queue}, title);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "kazenori: the printer \"" + queue +
+                         "\" takes no job: kazenori test: this queue takes no jobs\n");
+  EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";
+  EXPECT_TRUE(QDir(dir).entryList({title + "*"}, QDir::Files).isEmpty());
+}
+
 TEST_F(CommandLineOutput, PrintsIntoTheCupsQueueAndAdvancesTheNumber) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
