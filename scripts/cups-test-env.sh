@@ -10,10 +10,11 @@
 #   kz-letter   like kz-qtpdf, with a driver that offers no A4 paper
 #   kz-trays    like kz-qtpdf, with two input slots
 #   kz-acrobat  like kz-qtpdf; its name marks an Acrobat printer
+#   kz-reject   like kz-qtpdf, but rejecting jobs (cupsreject) with a reason
 #
 # Exported: KAZENORI_CUPS_PDF_QUEUE, KAZENORI_CUPS_PDF_DIR, KAZENORI_CUPS_QTPDF_QUEUE,
 # KAZENORI_CUPS_QTPDF_DIR, KAZENORI_CUPS_LETTER_QUEUE, KAZENORI_CUPS_TRAYS_QUEUE,
-# KAZENORI_CUPS_ACROBAT_QUEUE. When the setup fails KAZENORI_CUPS_SETUP_FAILED is
+# KAZENORI_CUPS_ACROBAT_QUEUE, KAZENORI_CUPS_REJECT_QUEUE. When the setup fails KAZENORI_CUPS_SETUP_FAILED is
 # exported instead, so that the printing tests fail rather than skip.
 
 kz_cups_main() {
@@ -26,7 +27,7 @@ kz_cups_main() {
   $sudo chmod 1777 "$qtpdf_dir" || return 1
 
   # Queues and backend of an older layout of this script are set up again.
-  local version=4 queues="kz-pdf kz-qtpdf kz-letter kz-trays kz-acrobat" q fresh=0
+  local version=4 queues="kz-pdf kz-qtpdf kz-letter kz-trays kz-acrobat kz-reject" q fresh=0
   if [ "$($sudo cat "$state/version" 2>/dev/null)" != "$version" ]; then fresh=1; fi
 
   # The backend writes each job's document under its title, completely or not
@@ -103,6 +104,8 @@ BACKEND
   kz_queue kz-letter "kzfile:$qtpdf_dir" "$letter" || return 1
   kz_queue kz-trays "kzfile:$qtpdf_dir" "$trays" || return 1
   kz_queue kz-acrobat "kzfile:$qtpdf_dir" "$raw" || return 1
+  kz_queue kz-reject "kzfile:$qtpdf_dir" "$raw" || return 1
+  $sudo cupsreject -r "kazenori test: this queue takes no jobs" kz-reject 2>/dev/null || return 1
   unset -f kz_queue
   echo "$version" | $sudo tee "$state/version" >/dev/null
   # The tests need a default printer; keep one that is already set.
@@ -126,6 +129,7 @@ BACKEND
   export KAZENORI_CUPS_LETTER_QUEUE=kz-letter
   export KAZENORI_CUPS_TRAYS_QUEUE=kz-trays
   export KAZENORI_CUPS_ACROBAT_QUEUE=kz-acrobat
+  export KAZENORI_CUPS_REJECT_QUEUE=kz-reject
   return 0
 }
 

@@ -307,6 +307,10 @@ QString HelpText() {
   text +=
       Tr("\nAt least one of --pdf, --json and --print is needed. Each sheet is a question\n"
          "page and its answer page; the colour-word sheet has one page.\n\n"
+         "Only --print asks the print server (CUPS) anything. Without it, --pdf and\n"
+         "--json lay the pages out on the design paper: A4 with a printable area\n"
+         "3.5 mm from the left and 3.1 mm from the top, 203.2 x 289.0 mm, whatever\n"
+         "printers are installed. With --print they use the printer's paper and margins.\n\n"
          "Exit status: 0 if the sheets were written, 1 if printing or writing failed,\n"
          "2 for a mistake in the arguments (then no file is created or changed).\n"
          "An output must be a regular file or a new name; a symbolic link is followed.\n");

@@ -55,8 +55,21 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   ScopedMessages scoped(messages);
 
   // As FormCreate and FormShow do: plSetPrinter1 on A4, the geometry from its printer.
-  TplPrev document;
-  TplSetPrinter printer(nullptr, QStringLiteral("plSetPrinter1"));
+  // Only --print needs a printer; a PDF or JSON on its own is laid out on the
+  // design paper, so that it is the same on every machine and never waits on a
+  // print server.
+  const PrinterAccess access =
+      request.printer.isEmpty() ? PrinterAccess::DesignPaper : PrinterAccess::Cups;
+  TplSetPrinter printer(nullptr, QStringLiteral("plSetPrinter1"), access);
+  if (!request.printer.isEmpty() && printer.Server().state != PrintServerState::Answered) {
+    const PrintServer& server = printer.Server();
+    throw std::runtime_error((server.state == PrintServerState::Silent
+                                  ? Tr("--print: the print server %1 did not answer")
+                                  : Tr("--print: the print server %1 cannot be reached"))
+                                 .arg(server.name)
+                                 .toStdString());
+  }
+  TplPrev document(nullptr, QString(), access);
   if (!request.printer.isEmpty()) {
     if (!printer.PrinterNames().contains(request.printer)) {
       const QStringList names = printer.PrinterNames();

@@ -195,8 +195,11 @@ void TForm1::FormCreate(std::unique_ptr<Random> random) {
   // The settings are meant to stand for a printer from the start: the one the
   // window was laid out with is not installed here, so the platform's default
   // printer takes its place (nothing happens without printers).
-  plSetPrinter1->SetPrinterName(QPrinterInfo::defaultPrinterName());
-  plPrev1 = new TplPrev(this, QStringLiteral("plPrev1"));
+  // A print server that did not answer is not asked again (Qt would wait on it).
+  const bool answered = plSetPrinter1->Server().state == PrintServerState::Answered;
+  if (answered) plSetPrinter1->SetPrinterName(QPrinterInfo::defaultPrinterName());
+  plPrev1 = new TplPrev(this, QStringLiteral("plPrev1"),
+                        answered ? PrinterAccess::Cups : PrinterAccess::DesignPaper);
   ApplyPreviewDesign(*plPrev1);
   plPrev1->SetplSetPrinter(plSetPrinter1);
   composer_ = std::make_unique<WorksheetComposer>(*plPrev1, *random_, messages_);

@@ -165,9 +165,7 @@ void TplPrevForm::PrintBtnClick() {
     if (!canPrint) return;
   }
   if (component_->NoPrinter()) {
-    Messages::Current().Information(
-        QStringLiteral("プリンタがインストールされていないので印刷できません．　　"),
-        QStringLiteral("　印刷"));
+    Messages::Current().Information(component_->NoPrinterText(), QStringLiteral("　印刷"));
     return;
   }
   const int page = component_->CurrentPage();

@@ -19,7 +19,71 @@ namespace {
 // (alternating option names and values).
 constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
+// A local cupsd answers the probe in about 20 ms and a server on the school
+// network in well under a second even when busy, so two seconds to connect and
+// two more for the answer never cut off a working server; and a user waiting for
+// the window or a command takes a few seconds for a pause, not a hang.
+constexpr int kConnectLimitMs = 2000;
+constexpr double kAnswerLimitSeconds = 2.0;
+
 }  // namespace
+
+// A connection to the configured server, each read limited as above; null when
+// none could be made.
+http_t* ConnectWithLimits() {
+  int cancel = 0;
+  http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                              kConnectLimitMs, &cancel);
+  // Without a callback a read that waits longer than this fails.
+  if (http) httpSetTimeout(http, kAnswerLimitSeconds, nullptr, nullptr);
+  return http;
+}
+
+PrintServer ProbePrintServer() {
+  PrintServer server;
+  server.name = QString::fromUtf8(cupsServer());
+  if (!server.name.startsWith(u'/')) server.name += QStringLiteral(":%1").arg(ippPort());
+  http_t* http = ConnectWithLimits();
+  if (!http) {
+    // A connection refused or a missing socket: a machine without CUPS.
+    server.state = PrintServerState::Unreachable;
+    return server;
+  }
+  ipp_t* answer = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+  server.state = answer ? PrintServerState::Answered : PrintServerState::Silent;
+  ippDelete(answer);
+  httpClose(http);
+  return server;
+}
+
+QString JobRefusal(const QString& printerName) {
+  const QString silent = QStringLiteral("the print server did not answer");
+  http_t* http = ConnectWithLimits();
+  if (!http) return silent;
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                   "/printers/%s", printerName.toUtf8().constData());
+  ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+  const char* const kWanted[] = {"printer-is-accepting-jobs", "printer-state-message"};
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
+                kWanted);
+  ipp_t* answer = cupsDoRequest(http, request, "/");
+  httpClose(http);
+  if (!answer) return silent;
+  // A printer the server does not know yet (a discovered network printer whose
+  // queue CUPS makes for the job) is left to the job itself.
+  QString refusal;
+  if (ipp_attribute_t* accepting =
+          ippFindAttribute(answer, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+      accepting && !ippGetBoolean(accepting, 0)) {
+    ipp_attribute_t* why = ippFindAttribute(answer, "printer-state-message", IPP_TAG_TEXT);
+    const char* text = why ? ippGetString(why, 0, nullptr) : nullptr;
+    refusal = text && *text ? QString::fromUtf8(text) : QStringLiteral("it rejects jobs");
+  }
+  ippDelete(answer);
+  return refusal;
+}
 
 // The PPD interface of libcups is deprecated but remains the only place a
 // driver's names for its input slots are found.

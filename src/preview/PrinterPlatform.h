@@ -13,6 +13,31 @@ namespace kazenori {
 
 // A paper source (input slot) of a CUPS printer: the key CUPS knows it by and
 // the driver's name for it.
+// Whether a component asks CUPS for its printers at all. DesignPaper never
+// does: the component has no printers and lays pages out on the design paper,
+// as on a machine without printers.
+enum class PrinterAccess { Cups, DesignPaper };
+
+// What the print server said when it was first asked.
+enum class PrintServerState {
+  NotAsked,     // PrinterAccess::DesignPaper
+  Answered,     // it answered: its printers may be asked for
+  Unreachable,  // no connection could be made (no CUPS here, or the server is down)
+  Silent,       // it took the connection but did not answer in time
+};
+struct PrintServer {
+  PrintServerState state = PrintServerState::NotAsked;
+  QString name;  // as CUPS is configured: a host with its port, or a socket path
+};
+// Asks the configured CUPS server for its default printer, with a time limit,
+// before anything else asks it (Qt and libcups would wait without one).
+PrintServer ProbePrintServer();
+
+// Why CUPS would refuse a job for `printerName` now: the queue rejects jobs
+// (with the reason its administrator gave, where there is one), or the server
+// did not answer within the probe's limits. Empty when it takes jobs.
+QString JobRefusal(const QString& printerName);
+
 struct PrinterBin {
   QString key;
   QString name;

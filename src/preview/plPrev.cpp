@@ -39,11 +39,14 @@ void ReadDesignPaperValue(const QString& text, DesignPaperValue& v) {
   }
 }
 
-TCustomplPrev::TCustomplPrev(QObject* owner, const QString& name) : QObject(owner) {
+TCustomplPrev::TCustomplPrev(QObject* owner, const QString& name, PrinterAccess access)
+    : QObject(owner) {
   setObjectName(name);
-  internal_ = std::make_unique<TplSetPrinter>(nullptr, QStringLiteral("Default"));
+  internal_ = std::make_unique<TplSetPrinter>(nullptr, QStringLiteral("Default"), access);
   setPrinter_ = internal_.get();
   noPrinter_ = internal_->PrinterCount() == 0;
+  if (internal_->Server().state == PrintServerState::Silent)
+    silentServer_ = internal_->Server().name;
   if (!noPrinter_) internal_->SetPrinterName(QPrinterInfo::defaultPrinterName());
 
   btnOptions_ = TplPrevBtnOptions::All();
@@ -80,6 +83,9 @@ void TCustomplPrev::ApplyDesignPaper() {
 }
 
 void TCustomplPrev::SetplSetPrinter(TplSetPrinter* settings) {
+  if (settings && settings->Server().state == PrintServerState::Silent) {
+    silentServer_ = settings->Server().name;
+  }
   if (!settings || noPrinter_) settings = internal_.get();
   if (setPrinter_ && setPrinter_ != internal_.get()) {
     disconnect(setPrinter_, &QObject::destroyed, this, nullptr);

@@ -160,7 +160,10 @@ class TCustomplPrev : public QObject {
   using CloseEvent = std::function<void(QObject* sender, TplCloseAction& action)>;
   using CloseQueryEvent = std::function<void(QObject* sender, bool& canClose)>;
 
-  explicit TCustomplPrev(QObject* owner = nullptr, const QString& name = QString());
+  // With PrinterAccess::DesignPaper the component never asks CUPS: it has no
+  // printer and keeps the design paper values.
+  explicit TCustomplPrev(QObject* owner = nullptr, const QString& name = QString(),
+                         PrinterAccess access = PrinterAccess::Cups);
   ~TCustomplPrev() override;
 
   // Recording (plPrevRecord.cpp).
@@ -206,6 +209,9 @@ class TCustomplPrev : public QObject {
   // Page metrics (plPrev.cpp).
   void ComputePageMetrics();
   bool NoPrinter() const { return noPrinter_; }
+  // Why there is nothing to print on: no printer installed, or a print server
+  // that did not answer.
+  QString NoPrinterText() const;
   bool DocumentRecorded() const { return recorded_; }
   TplSetPrinter* plSetPrinter() const { return setPrinter_; }
   void SetplSetPrinter(TplSetPrinter* settings);
@@ -362,6 +368,9 @@ class TCustomplPrev : public QObject {
 
  private:
   bool noPrinter_ = true;
+  // The print server that did not answer this component or the settings linked
+  // to it; empty when none did.
+  QString silentServer_;
   std::unique_ptr<TplSetPrinter> internal_;
   QPointer<TplSetPrinter> setPrinter_;
   DesignPaperValue design_;

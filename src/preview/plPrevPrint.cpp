@@ -23,6 +23,7 @@ namespace {
 const char16_t kNoDrawing[] = u"Canvasへの描画コードが見つかりません．　　";
 const char16_t kNoDrawingCaption[] = u"印刷プレビュー制御コンポーネント";
 const char16_t kNoPrinter[] = u"プリンタがインストールされていないので印刷できません．　　";
+const char16_t kServerSilent[] = u"印刷サーバー %1 が応答しないので印刷できません．　　";
 const char16_t kNoPrinterCaption[] = u" 印刷";
 
 // Device values of one printer for one sheet, in its device pixels; the paint
@@ -42,6 +43,11 @@ Sheet SheetOf(const QPrinter& printer) {
 }
 
 }  // namespace
+
+QString TCustomplPrev::NoPrinterText() const {
+  if (!silentServer_.isEmpty()) return QString::fromUtf16(kServerSilent).arg(silentServer_);
+  return QString::fromUtf16(kNoPrinter);
+}
 
 PrintRange NormalisedPrintRange(int first, int last, int pageCount) {
   PrintRange r{std::min(first, last), std::max(first, last)};
@@ -99,14 +105,21 @@ void TCustomplPrev::Print() {
     return;
   }
   if (noPrinter_) {
-    Messages::Current().Information(QString::fromUtf16(kNoPrinter),
-                                    QString::fromUtf16(kNoPrinterCaption));
+    Messages::Current().Information(NoPrinterText(), QString::fromUtf16(kNoPrinterCaption));
     return;
   }
   const PrintRange range = NormalisedPrintRange(rangeFirst_, rangeLast_, pageCount_);
   // The original layer held the Control key down for Acrobat's driver; CUPS has
   // no such driver convention, so nothing is changed for such printers here.
 
+  // Qt hands the document to CUPS without telling whether it was taken: a queue
+  // that rejects jobs is found out before any page is drawn (and counted).
+  const QString refusal = JobRefusal(setPrinter_->PrinterName());
+  if (!refusal.isEmpty()) {
+    throw std::runtime_error(QStringLiteral("the printer \"%1\" takes no job: %2")
+                                 .arg(setPrinter_->PrinterName(), refusal)
+                                 .toStdString());
+  }
   QPrinter printer(QPrinter::HighResolution);
   setPrinter_->ConfigurePrinter(printer);
   printer.setDocName(

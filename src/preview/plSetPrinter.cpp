@@ -126,8 +126,14 @@ QByteArray DevDataFromHex(const QString& text) {
   return bytes;
 }
 
-TplSetPrinter::TplSetPrinter(QObject* owner, const QString& name) : QObject(owner) {
+TplSetPrinter::TplSetPrinter(QObject* owner, const QString& name, PrinterAccess access)
+    : QObject(owner) {
   setObjectName(name);
+  if (access == PrinterAccess::DesignPaper) return;
+  // Qt and libcups wait on a server without a limit; one that does not answer
+  // the probe is not asked anything more, as if there were no printers.
+  server_ = ProbePrintServer();
+  if (server_.state != PrintServerState::Answered) return;
   const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
   printers_.assign(all.begin(), all.end());
 }

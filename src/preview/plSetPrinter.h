@@ -13,11 +13,11 @@
 #include <memory>
 #include <vector>
 
+#include "preview/PrinterPlatform.h"
+
 class QPrinter;
 
 namespace kazenori {
-
-struct PrinterBin;
 
 // The paper codes of the original printer layer that the program uses, and
 // their Qt page sizes.
@@ -64,9 +64,13 @@ class TplSetPrinter : public QObject {
   // Runs a setup dialog on `printer`; true when confirmed. Tests replace it.
   using SetupDialogRunner = std::function<bool(QPrinter& printer)>;
 
-  explicit TplSetPrinter(QObject* owner = nullptr, const QString& name = QString());
+  explicit TplSetPrinter(QObject* owner = nullptr, const QString& name = QString(),
+                         PrinterAccess access = PrinterAccess::Cups);
   ~TplSetPrinter() override;
 
+  // The print server as it was found at construction; its printers are asked
+  // for only when it answered.
+  const PrintServer& Server() const { return server_; }
   // Number of printers found at construction.
   int PrinterCount() const { return static_cast<int>(printers_.size()); }
   QStringList PrinterNames() const;
@@ -136,6 +140,7 @@ class TplSetPrinter : public QObject {
   // The selected printer's input slots, asked of CUPS once per selection.
   const std::vector<PrinterBin>& Bins() const;
 
+  PrintServer server_;
   std::vector<QPrinterInfo> printers_;
   QString printerName_;
   int printerIndex_ = -1;

@@ -27,6 +27,7 @@
 #include "app/CommandLine.h"
 #include "preview/PrintTestSupport.h"
 #include "support/QtApp.h"
+#include "support/SilentPrintServer.h"
 
 namespace kazenori {
 namespace {
@@ -370,21 +371,22 @@ QString Binary() {
   return QDir::cleanPath(QStringLiteral(KAZENORI_BINARY_DIR "/src/app/kazenori"));
 }
 
-// locale: "VAR=value ..." of the locale variables; none set by default.
+// environment: "VAR=value ..." set for the run (locale, print server); a run that
+// has not finished within the wait has status -1.
 Outcome RunBinary(const QStringList& args, const QString& display = {},
-                  const QString& locale = {}) {
+                  const QString& environment = {}) {
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES",
                         "LANG", "LANGUAGE"})
     env.remove(v);
   if (!display.isEmpty()) env.insert("DISPLAY", display);
-  for (const QString& setting : locale.split(u' ', Qt::SkipEmptyParts))
+  for (const QString& setting : environment.split(u' ', Qt::SkipEmptyParts))
     env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
   p.setProcessEnvironment(env);
   p.start(Binary(), args);
   Outcome run;
-  if (!p.waitForFinished(120000)) return run;
+  if (!p.waitForFinished(cupsServer.isEmpty() ? 120000 : 30000)) return run;
   run.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
   run.out = QString::fromUtf8(p.readAllStandardOutput());
   run.err = QString::fromUtf8(p.readAllStandardError());
@@ -479,6 +481,54 @@ TEST_F(CommandLineOutput, SpeaksTheLanguageOfTheLocale) {
     EXPECT_EQ(run.err, QString::fromUtf8(row.err));
   }
   EXPECT_FALSE(QFile::exists("x.pdf"));
+}
+
+// A PDF needs no printer, so a print server that never answers does not hold it up.
+TEST_F(CommandLineOutput, PdfIsWrittenWhileThePrintServerHangs) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  const testing::SilentPrintServer server;
+  ASSERT_TRUE(server.Listening());
+  const Outcome run = RunBinary({"--patterns", "7", "--pdf", Path("h.pdf")}, {},
+                                "CUPS_SERVER=" + QString::fromStdString(server.Address()));
+  ASSERT_EQ(run.status, 0) << "not finished in 30 s, or failed: " << run.err.toStdString();
+  EXPECT_EQ(testing::PdfPageCount(Path("h.pdf")), 2);
+  EXPECT_TRUE(testing::PdfText(Path("h.pdf"), 2).contains("問題No.1"));
+}
+
+// --print to a server that does not answer, or to none at all, is a failure
+// naming the server, not a mistyped printer; nothing is written.
+TEST_F(CommandLineOutput, PrintFailsNamingAPrintServerThatDoesNotAnswer) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  const testing::SilentPrintServer silent;
+  ASSERT_TRUE(silent.Listening());
+  const QString hung = QString::fromStdString(silent.Address());
+  const QString none = Path("no-print-server.sock");
+  for (const auto& [server, problem] : {std::pair{hung, QStringLiteral("did not answer")},
+                                        std::pair{none, QStringLiteral("cannot be reached")}}) {
+    const Outcome run = RunBinary({"--patterns", "7", "--pdf", Path("p.pdf"), "--print", "kz-pdf"},
+                                  {}, "CUPS_SERVER=" + server);
+    EXPECT_EQ(run.status, 1) << server.toStdString();
+    EXPECT_EQ(run.err, "kazenori: --print: the print server " + server + " " + problem + "\n");
+    EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+  }
+}
+
+// Qt does not tell whether CUPS took the job; a queue rejecting jobs is a failure
+// with its reason, and no page counts as printed.
+TEST_F(CommandLineOutput, AQueueRejectingJobsFailsWithItsReason) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_REJECT_QUEUE", queue);
+  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  const QString title = testing::JobTitle("reject");
+  testing::RemoveOutputs(dir, title);
+  const Outcome run = Execute({"--patterns", "7", "--print-number", "7", "--print", queue}, title);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "kazenori: the printer \"" + queue +
+                         "\" takes no job: kazenori test: this queue takes no jobs\n");
+  EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";
+  EXPECT_TRUE(QDir(dir).entryList({title + "*"}, QDir::Files).isEmpty());
 }
 
 TEST_F(CommandLineOutput, PrintsIntoTheCupsQueueAndAdvancesTheNumber) {

@@ -14,6 +14,8 @@
 #include <QToolButton>
 #include <functional>
 
+#include <cups/cups.h>
+
 #include "MainWindowTestSupport.h"
 #include "app/Fmain.h"
 #include "composition/Fcolor.h"
@@ -23,6 +25,7 @@
 #include "preview/PrintTestSupport.h"
 #include "preview/plPrev.h"
 #include "preview/plSetPrinter.h"
+#include "support/SilentPrintServer.h"
 
 namespace kazenori {
 namespace {
@@ -74,6 +77,29 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
   TFrmColor frmColor;
   TForm1 form{frmColor};
 };
+
+// This thread's CUPS client uses a print server that never answers, from before
+// the window asks it anything.
+struct SilentPrintServerInUse {
+  SilentPrintServerInUse() { cupsSetServer(server.Address().c_str()); }
+  ~SilentPrintServerInUse() { cupsSetServer(nullptr); }
+  testing::SilentPrintServer server;
+};
+
+class MainWindowSilentServerTest : public SilentPrintServerInUse, public MainWindowPrintTest {};
+
+TEST_F(MainWindowSilentServerTest, PrintingSaysThePrintServerDidNotAnswerAndLeavesTheNumber) {
+  ASSERT_TRUE(server.Listening());
+  EXPECT_TRUE(form.plPrev1->NoPrinter());
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  PreviewAnd([](TplPrevForm& window) { window.PrintBtn->click(); });
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text,
+            QStringLiteral("印刷サーバー %1 が応答しないので印刷できません．　　")
+                .arg(QString::fromStdString(server.Address())));
+  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("7"));
+}
 
 TEST_F(MainWindowPrintTest, PreviewAloneLeavesTheNumber) {
   int pages = 0;
