@@ -35,6 +35,18 @@ QString Reason(int error) {
   return QString::fromLocal8Bit(std::strerror(error));
 }
 
+// Free functions rather than members, so that the catalogue files their texts
+// under the command line's one context.
+QString CannotWrite(const QString& option, const QByteArray& name, int error) {
+  return Tr("--%1: cannot write '%2': %3").arg(option, Shown(name), Reason(error));
+}
+
+QString Unfinished(const QStringList& left, const QStringList& replaced) {
+  QString text = Tr("; not written: ") + left.join(", ");
+  if (!replaced.isEmpty()) text += Tr("; already written: ") + replaced.join(", ");
+  return text;
+}
+
 [[noreturn]] void Refuse(const QString& option, const QString& text) {
   throw UsageError(QStringLiteral("--%1: %2").arg(option, text));
 }
@@ -52,12 +64,10 @@ QByteArray RealPath(const QByteArray& name) {
 void CheckFolder(const QString& option, const QByteArray& name, const QByteArray& folder) {
   struct stat st {};
   if (::stat(folder.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-    Refuse(option, QStringLiteral("the folder of '%1' does not exist").arg(Shown(name)));
+    Refuse(option, Tr("the folder of '%1' does not exist").arg(Shown(name)));
   }
   if (::access(folder.constData(), W_OK | X_OK) != 0) {
-    Refuse(
-        option,
-        QStringLiteral("the folder of '%1' cannot be written: %2").arg(Shown(name), Reason(errno)));
+    Refuse(option, Tr("the folder of '%1' cannot be written: %2").arg(Shown(name), Reason(errno)));
   }
 }
 
@@ -121,17 +131,17 @@ OutputTarget CheckOutputTarget(const QString& option, const QByteArray& name) {
   t.given = name;
   struct stat st {};
   if (::stat(name.constData(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) Refuse(option, QStringLiteral("'%1' is a folder").arg(Shown(name)));
+    if (S_ISDIR(st.st_mode)) Refuse(option, Tr("'%1' is a folder").arg(Shown(name)));
     if (!S_ISREG(st.st_mode)) {
-      Refuse(option, QStringLiteral("'%1' is not a regular file (a device, FIFO or socket); "
-                                    "only regular files are written")
+      Refuse(option, Tr("'%1' is not a regular file (a device, FIFO or socket); "
+                        "only regular files are written")
                          .arg(Shown(name)));
     }
     t.file = RealPath(name);
     if (t.file.isEmpty())
       Refuse(option, QStringLiteral("'%1': %2").arg(Shown(name), Reason(errno)));
     if (::access(t.file.constData(), W_OK) != 0) {
-      Refuse(option, QStringLiteral("'%1' cannot be written: %2").arg(Shown(name), Reason(errno)));
+      Refuse(option, Tr("'%1' cannot be written: %2").arg(Shown(name), Reason(errno)));
     }
     CheckFolder(option, name, t.file.left(t.file.lastIndexOf('/') + 1));
     t.exists = true;
@@ -146,9 +156,7 @@ OutputTarget CheckOutputTarget(const QString& option, const QByteArray& name) {
   if (error != ENOENT) Refuse(option, QStringLiteral("'%1': %2").arg(Shown(name), Reason(error)));
   struct stat link {};
   if (::lstat(name.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
-    Refuse(
-        option,
-        QStringLiteral("'%1' is a symbolic link to a file that does not exist").arg(Shown(name)));
+    Refuse(option, Tr("'%1' is a symbolic link to a file that does not exist").arg(Shown(name)));
   }
   const int slash = name.lastIndexOf('/');
   const QByteArray base = name.mid(slash + 1);
@@ -156,22 +164,22 @@ OutputTarget CheckOutputTarget(const QString& option, const QByteArray& name) {
                             : slash == 0 ? QByteArray("/")
                                          : name.left(slash);
   if (base.isEmpty() || base == "." || base == "..") {
-    Refuse(option, QStringLiteral("'%1' names a folder, not a file").arg(Shown(name)));
+    Refuse(option, Tr("'%1' names a folder, not a file").arg(Shown(name)));
   }
   const QByteArray real = RealPath(folder);
   if (real.isEmpty()) {
-    Refuse(option, QStringLiteral("the folder of '%1' does not exist").arg(Shown(name)));
+    Refuse(option, Tr("the folder of '%1' does not exist").arg(Shown(name)));
   }
   CheckFolder(option, name, real);
   const long nameMax = ::pathconf(real.constData(), _PC_NAME_MAX);
   if (nameMax > 0 && base.size() > nameMax) {
-    Refuse(option, QStringLiteral("the name '%1' is longer than the file system allows (%2 bytes)")
+    Refuse(option, Tr("the name '%1' is longer than the file system allows (%2 bytes)")
                        .arg(Shown(base))
                        .arg(nameMax));
   }
   t.file = (real.endsWith('/') ? real : real + '/') + base;
   if (t.file.size() >= PATH_MAX) {
-    Refuse(option, QStringLiteral("the path of '%1' is too long").arg(Shown(name)));
+    Refuse(option, Tr("the path of '%1' is too long").arg(Shown(name)));
   }
   return t;
 }
@@ -184,8 +192,8 @@ void CheckDistinctTargets(const std::vector<OutputTarget>& targets) {
       const bool same =
           a.exists && b.exists ? a.device == b.device && a.inode == b.inode : a.file == b.file;
       if (same) {
-        throw UsageError(QStringLiteral("--%1 and --%2 name the same file ('%3')")
-                             .arg(a.option, b.option, Shown(b.given)));
+        throw UsageError(
+            Tr("--%1 and --%2 name the same file ('%3')").arg(a.option, b.option, Shown(b.given)));
       }
     }
   }
@@ -259,8 +267,7 @@ void OutputFiles::Discard(Pending& p) {
 }
 
 QString OutputFiles::Failure(const Pending& p, int error) const {
-  return QStringLiteral("--%1: cannot write '%2': %3")
-      .arg(p.target.option, Shown(p.target.given), Reason(error));
+  return CannotWrite(p.target.option, p.target.given, error);
 }
 
 QIODevice& OutputFiles::Open(std::size_t i) {
@@ -323,9 +330,7 @@ QString OutputFiles::Commit() {
       for (const Pending& q : pending_) {
         if (!q.temporary.isEmpty()) left << QStringLiteral("'%1'").arg(Shown(q.target.given));
       }
-      QString text = Failure(p, error) + QStringLiteral("; not written: ") + left.join(", ");
-      if (!replaced.isEmpty()) text += QStringLiteral("; already written: ") + replaced.join(", ");
-      return text;
+      return Failure(p, error) + Unfinished(left, replaced);
     }
     replaced << QStringLiteral("'%1'").arg(Shown(p.target.given));
     p.temporary.clear();

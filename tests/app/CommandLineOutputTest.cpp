@@ -386,7 +386,7 @@ Outcome RunBinary(const QStringList& args, const QString& display = {},
   p.setProcessEnvironment(env);
   p.start(Binary(), args);
   Outcome run;
-  if (!p.waitForFinished(cupsServer.isEmpty() ? 120000 : 30000)) return run;
+  if (!p.waitForFinished(environment.contains("CUPS_SERVER") ? 30000 : 120000)) return run;
   run.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
   run.out = QString::fromUtf8(p.readAllStandardOutput());
   run.err = QString::fromUtf8(p.readAllStandardError());

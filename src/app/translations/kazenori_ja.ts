@@ -168,6 +168,11 @@ with options it composes the sheets without a window and writes them out.
 At least one of --pdf, --json and --print is needed. Each sheet is a question
 page and its answer page; the colour-word sheet has one page.
 
+Only --print asks the print server (CUPS) anything. Without it, --pdf and
+--json lay the pages out on the design paper: A4 with a printable area
+3.5 mm from the left and 3.1 mm from the top, 203.2 x 289.0 mm, whatever
+printers are installed. With --print they use the printer&apos;s paper and margins.
+
 Exit status: 0 if the sheets were written, 1 if printing or writing failed,
 2 for a mistake in the arguments (then no file is created or changed).
 An output must be a regular file or a new name; a symbolic link is followed.
@@ -176,10 +181,75 @@ An output must be a regular file or a new name; a symbolic link is followed.
 --pdf、--json、--print の少なくとも 1 つが必要です。プリント 1 枚は問題ページと
 その解答ページです。色の名前を読むプリントは 1 ページです。
 
+印刷サーバー (CUPS) に問い合わせるのは --print だけです。--print がなければ、
+--pdf と --json はインストールされたプリンタにかかわらず設計用紙にページを配置します:
+A4、印刷できる範囲は左から 3.5 mm、上から 3.1 mm、203.2 x 289.0 mm です。
+--print があればそのプリンタの用紙と余白を使います。
+
 終了ステータス: 書き出せたら 0、印刷や書き出しに失敗したら 1、
 引数の誤りは 2 (そのときファイルは作られも変えられもしません)。
 出力先は通常のファイルか新しい名前です。シンボリックリンクはその先に書き出します。
 </translation>
+    </message>
+    <message>
+        <source>--print: the print server %1 did not answer</source>
+        <translation>--print: 印刷サーバー %1 が応答しません</translation>
+    </message>
+    <message>
+        <source>--print: the print server %1 cannot be reached</source>
+        <translation>--print: 印刷サーバー %1 に接続できません</translation>
+    </message>
+    <message>
+        <source>the folder of &apos;%1&apos; does not exist</source>
+        <translation>&apos;%1&apos; のフォルダがありません</translation>
+    </message>
+    <message>
+        <source>the folder of &apos;%1&apos; cannot be written: %2</source>
+        <translation>&apos;%1&apos; のフォルダに書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder</source>
+        <translation>&apos;%1&apos; はフォルダです</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file (a device, FIFO or socket); only regular files are written</source>
+        <translation>&apos;%1&apos; は通常のファイルではありません (デバイス、FIFO、ソケット)。書き出せるのは通常のファイルだけです</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot be written: %2</source>
+        <translation>&apos;%1&apos; に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a symbolic link to a file that does not exist</source>
+        <translation>&apos;%1&apos; は存在しないファイルへのシンボリックリンクです</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names a folder, not a file</source>
+        <translation>&apos;%1&apos; はファイルではなくフォルダを指しています</translation>
+    </message>
+    <message>
+        <source>the name &apos;%1&apos; is longer than the file system allows (%2 bytes)</source>
+        <translation>&apos;%1&apos; という名前はファイルシステムの上限 (%2 バイト) を超えています</translation>
+    </message>
+    <message>
+        <source>the path of &apos;%1&apos; is too long</source>
+        <translation>&apos;%1&apos; のパスが長すぎます</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 name the same file (&apos;%3&apos;)</source>
+        <translation>--%1 と --%2 が同じファイルを指しています (&apos;%3&apos;)</translation>
+    </message>
+    <message>
+        <source>--%1: cannot write &apos;%2&apos;: %3</source>
+        <translation>--%1: &apos;%2&apos; に書き込めません: %3</translation>
+    </message>
+    <message>
+        <source>; not written: </source>
+        <translation>; 書き出していないもの: </translation>
+    </message>
+    <message>
+        <source>; already written: </source>
+        <translation>; 書き出し済みのもの: </translation>
     </message>
 </context>
 </TS>
