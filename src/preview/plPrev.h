@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTransform>
 #include <QWidget>
 
 class QIODevice;
@@ -19,6 +20,7 @@ class QIODevice;
 #include "preview/plSetPrinter.h"
 
 class QPainter;
+class QPdfWriter;
 class QPrinter;
 
 namespace kazenori {
@@ -193,6 +195,29 @@ class TCustomplPrev : public QObject {
   bool WritePdf(const QString& path, QString* error = nullptr);
   // The same into an open device; the caller owns replacing any file.
   bool WritePdf(QIODevice& device, QString* error = nullptr);
+
+  // A PDF kept open on a device while documents are recorded one after
+  // another: each Append paints the pages of the document as it now stands
+  // after the pages already written, so that a long run holds one document at
+  // a time (the next BeginDoc drops the pages written). The paper and title
+  // are the first appended document's. WritePdf is one Append and Close.
+  class PdfOutput {
+   public:
+    explicit PdfOutput(QIODevice& device);
+    ~PdfOutput();
+    PdfOutput(const PdfOutput&) = delete;
+    PdfOutput& operator=(const PdfOutput&) = delete;
+    bool Append(TCustomplPrev& document, QString* error = nullptr);
+    // Ends the file; false, with `error` set, when nothing was appended.
+    bool Close(QString* error = nullptr);
+
+   private:
+    QIODevice& device_;
+    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<QPainter> painter_;
+    QTransform mapping_;
+    int written_ = 0;
+  };
 
   // Composes page (clamped to 1..PageCount) for display or printing: the paper
   // background, OnNoPrintDraw and the tractor-feed decoration unless printing,
