@@ -130,7 +130,7 @@ bool WorksheetComposer::ComposeSheets(const SheetOptions& options, int sheets,
       printNumber_.Set(static_cast<std::int64_t>(first) + k - k * pagesPerSheet);
       if (k > 0) {
         if (each) {
-          doc_.BeginDoc();
+          doc_.BeginNextDoc();
         } else {
           doc_.NewPage();
         }

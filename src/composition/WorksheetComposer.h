@@ -67,7 +67,7 @@ class WorksheetComposer {
 
   // As Compose, drawing the same sheets from the same draws, but each sheet is
   // a document of its own: `composed` is called after its EndDoc, its pages
-  // being pages 1.. of the document, and the next sheet's BeginDoc drops them.
+  // being pages 1.. of the document, and the next sheet's BeginNextDoc drops them.
   // However many sheets, one is held at a time; Sheets() then holds the last.
   using SheetSink = std::function<void(const ComposedSheet& sheet)>;
   bool ComposeEach(const SheetOptions& options, int sheets, const SheetSink& composed);

@@ -166,6 +166,10 @@ class TCustomplPrev : public QObject {
   virtual void BeginDoc();
   virtual void NewPage();
   virtual void EndDoc();
+  // A further document on the paper the last BeginDoc found, the printer not
+  // asked again (that costs more than recording a sheet): for documents
+  // written one after another. BeginDoc when none was begun.
+  void BeginNextDoc();
   QPainter* Canvas() const;
   void TextOutLeft(int x, int y, const QString& text);
   void TextOutLeftMid(int x, int y, const QString& text);
@@ -372,6 +376,7 @@ class TCustomplPrev : public QObject {
 
  protected:
   void ApplyDesignPaper();
+  void StartDocument(bool askPrinter);
   void StartPageRecording(bool newDocument);
   void SetupPageMapping(bool withBackground);
   void DrawPaperBackground();
