@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <string>
+#include <utility>
 
 #include "preview/plPrev.h"
 
@@ -16,6 +17,8 @@ namespace {
 class Writer {
  public:
   QByteArray out;
+
+  QByteArray Take() { return std::exchange(out, QByteArray()); }
 
   void Raw(const char* s) { out += s; }
   void Key(const char* key) {
@@ -169,9 +172,15 @@ void Item(Writer& w, const TextOperation& op) {
 
 }  // namespace
 
-QByteArray ComposedSheetsJson(const PageGeometry& g, const std::vector<ComposedSheet>& sheets,
-                              const TCustomplPrev& document) {
+struct SheetsJsonWriter::State {
   Writer w;
+};
+
+SheetsJsonWriter::SheetsJsonWriter() : state_(std::make_unique<State>()) {}
+SheetsJsonWriter::~SheetsJsonWriter() = default;
+
+QByteArray SheetsJsonWriter::Head(const PageGeometry& g) {
+  Writer& w = state_->w;
   w.Open('{');
   w.Key("geometry");
   w.Open('{');
@@ -187,43 +196,59 @@ QByteArray ComposedSheetsJson(const PageGeometry& g, const std::vector<ComposedS
   w.Break(1);
   w.Key("sheets");
   w.Open('[');
-  for (const ComposedSheet& sheet : sheets) {
-    w.Break(2);
-    w.Open('{');
-    w.Key("printNumber"), w.Int(sheet.printNumber);
-    w.Break(3);
-    w.Key("problems");
-    w.Open('[');
-    // A colour-word sheet keeps its problem table empty.
-    if (sheet.pageCount == 2) {
-      for (int i = 1; i <= kProblemCount; ++i) {
-        w.Break(4);
-        Problem(w, sheet, i);
-      }
-    }
-    w.Close(']');
-    w.Break(3);
-    w.Key("pages");
-    w.Open('[');
-    for (int p = sheet.firstPage; p < sheet.firstPage + sheet.pageCount; ++p) {
+  return w.Take();
+}
+
+QByteArray SheetsJsonWriter::Sheet(const ComposedSheet& sheet, const TCustomplPrev& document) {
+  Writer& w = state_->w;
+  w.Break(2);
+  w.Open('{');
+  w.Key("printNumber"), w.Int(sheet.printNumber);
+  w.Break(3);
+  w.Key("problems");
+  w.Open('[');
+  // A colour-word sheet keeps its problem table empty.
+  if (sheet.pageCount == 2) {
+    for (int i = 1; i <= kProblemCount; ++i) {
       w.Break(4);
-      w.Open('{');
-      w.Key("items");
-      w.Open('[');
-      for (const TextOperation& op : document.TextOperations(p)) {
-        w.Break(5);
-        Item(w, op);
-      }
-      w.Close(']');
-      w.Close('}');
+      Problem(w, sheet, i);
+    }
+  }
+  w.Close(']');
+  w.Break(3);
+  w.Key("pages");
+  w.Open('[');
+  for (int p = sheet.firstPage; p < sheet.firstPage + sheet.pageCount; ++p) {
+    w.Break(4);
+    w.Open('{');
+    w.Key("items");
+    w.Open('[');
+    for (const TextOperation& op : document.TextOperations(p)) {
+      w.Break(5);
+      Item(w, op);
     }
     w.Close(']');
     w.Close('}');
   }
   w.Close(']');
   w.Close('}');
+  return w.Take();
+}
+
+QByteArray SheetsJsonWriter::Tail() {
+  Writer& w = state_->w;
+  w.Close(']');
+  w.Close('}');
   w.Raw("\n");
-  return w.out;
+  return w.Take();
+}
+
+QByteArray ComposedSheetsJson(const PageGeometry& g, const std::vector<ComposedSheet>& sheets,
+                              const TCustomplPrev& document) {
+  SheetsJsonWriter writer;
+  QByteArray out = writer.Head(g);
+  for (const ComposedSheet& sheet : sheets) out += writer.Sheet(sheet, document);
+  return out + writer.Tail();
 }
 
 }  // namespace kazenori

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 
+#include <memory>
 #include <vector>
 
 #include "composition/PageGeometry.h"
@@ -21,5 +22,24 @@ class TCustomplPrev;
 QByteArray ComposedSheetsJson(const PageGeometry& geometry,
                               const std::vector<ComposedSheet>& sheets,
                               const TCustomplPrev& document);
+
+// The same bytes in pieces, for sheets written as they are composed: Head,
+// then Sheet for each sheet in order (its pages read from `document` as it
+// stands), then Tail.
+class SheetsJsonWriter {
+ public:
+  SheetsJsonWriter();
+  ~SheetsJsonWriter();
+  SheetsJsonWriter(const SheetsJsonWriter&) = delete;
+  SheetsJsonWriter& operator=(const SheetsJsonWriter&) = delete;
+
+  QByteArray Head(const PageGeometry& geometry);
+  QByteArray Sheet(const ComposedSheet& sheet, const TCustomplPrev& document);
+  QByteArray Tail();
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 }  // namespace kazenori

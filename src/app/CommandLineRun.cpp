@@ -89,13 +89,47 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
     rnd = std::make_unique<SeededRandom>(SeededRandom::FromClock());
   }
   WorksheetComposer composer(document, *rnd, messages, FormShowGeometry(printer, document));
-  if (!composer.Compose(request.sheet, request.sheets)) return 2;
 
-  std::size_t next = 0;
   auto fail = [&err](const QString& text) {
     err << "kazenori: " << text << Qt::endl;
     return 1;
   };
+  if (request.printer.isEmpty()) {
+    // Each sheet goes out as soon as it is composed, so that memory does not
+    // grow with the number of sheets; the files are put in place only at the end.
+    std::size_t next = 0;
+    QIODevice* pdfFile = request.pdfFile.isEmpty() ? nullptr : &outputs.Open(next++);
+    QIODevice* jsonFile = request.jsonFile.isEmpty() ? nullptr : &outputs.Open(next++);
+    std::unique_ptr<TCustomplPrev::PdfOutput> pdf;
+    if (pdfFile) pdf = std::make_unique<TCustomplPrev::PdfOutput>(*pdfFile);
+    SheetsJsonWriter json;
+    if (jsonFile) jsonFile->write(json.Head(composer.Geometry()));
+    QString pdfError;
+    const bool composed =
+        composer.ComposeEach(request.sheet, request.sheets, [&](const ComposedSheet& sheet) {
+          if (pdf && pdfError.isEmpty()) pdf->Append(document, &pdfError);
+          if (jsonFile) jsonFile->write(json.Sheet(sheet, document));
+        });
+    if (!composed) return 2;
+    if (pdf && pdfError.isEmpty()) pdf->Close(&pdfError);
+    pdf.reset();
+    if (jsonFile) jsonFile->write(json.Tail());
+    next = 0;
+    if (pdfFile) {
+      // The system's reason first: a full disk also makes the writer fail.
+      if (const QString e = outputs.Finish(next++); !e.isEmpty()) return fail(e);
+      if (!pdfError.isEmpty()) return fail(QStringLiteral("--pdf: ") + pdfError);
+    }
+    if (jsonFile) {
+      if (const QString e = outputs.Finish(next++); !e.isEmpty()) return fail(e);
+    }
+    if (const QString e = outputs.Commit(); !e.isEmpty()) return fail(e);
+    return 0;
+  }
+
+  // Printing goes through the print loop over the whole document.
+  if (!composer.Compose(request.sheet, request.sheets)) return 2;
+  std::size_t next = 0;
   if (!request.pdfFile.isEmpty()) {
     QIODevice& file = outputs.Open(next);
     QString error;
@@ -111,16 +145,14 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   }
   if (const QString e = outputs.Commit(); !e.isEmpty()) return fail(e);
 
-  if (!request.printer.isEmpty()) {
-    const int before = messages.count;
-    document.Print();
-    if (messages.count != before) return 1;
-    out << "kazenori: "
-        << Tr("printed %1 pages on %2; next print number %3")
-               .arg(document.PageCount())
-               .arg(request.printer, composer.PrintNumber().Text())
-        << Qt::endl;
-  }
+  const int before = messages.count;
+  document.Print();
+  if (messages.count != before) return 1;
+  out << "kazenori: "
+      << Tr("printed %1 pages on %2; next print number %3")
+             .arg(document.PageCount())
+             .arg(request.printer, composer.PrintNumber().Text())
+      << Qt::endl;
   return 0;
 }
 

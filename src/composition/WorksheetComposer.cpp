@@ -88,6 +88,16 @@ void WorksheetComposer::DrawWorksheet(ComposedSheet& sheet, const SheetOptions& 
 }
 
 bool WorksheetComposer::Compose(const SheetOptions& options, int sheets) {
+  return ComposeSheets(options, sheets, nullptr);
+}
+
+bool WorksheetComposer::ComposeEach(const SheetOptions& options, int sheets,
+                                    const SheetSink& composed) {
+  return ComposeSheets(options, sheets, &composed);
+}
+
+bool WorksheetComposer::ComposeSheets(const SheetOptions& options, int sheets,
+                                      const SheetSink* each) {
   if (sheets < 1) throw std::invalid_argument("at least one sheet is composed");
   if (options.selection.Empty() && !options.bonus) {
     messages_.Warning(EmptySelectionText(), QStringLiteral("警告"), true);
@@ -95,7 +105,8 @@ bool WorksheetComposer::Compose(const SheetOptions& options, int sheets) {
   }
   table_.Reset();
 
-  std::vector<ComposedSheet> composed(static_cast<std::size_t>(sheets));
+  // Streamed, one sheet's record is reused: every field is written anew.
+  std::vector<ComposedSheet> composed(static_cast<std::size_t>(each ? 1 : sheets));
   if (options.bonus) {
     FillColourWords(colourWords_, options.colourWords, rnd_);
   } else {
@@ -113,15 +124,19 @@ bool WorksheetComposer::Compose(const SheetOptions& options, int sheets) {
   doc_.BeginDoc();
   try {
     for (int k = 0; k < sheets; ++k) {
-      ComposedSheet& sheet = composed[static_cast<std::size_t>(k)];
+      ComposedSheet& sheet = composed[static_cast<std::size_t>(each ? 0 : k)];
       sheet.printNumber = first + k;
-      sheet.firstPage = 1 + k * pagesPerSheet;
+      sheet.firstPage = each ? 1 : 1 + k * pagesPerSheet;
       sheet.pageCount = pagesPerSheet;
       // The number stands at N + k less the pages composed before this sheet,
       // so that printing all of them brings it to this sheet's number.
       printNumber_.Set(static_cast<std::int64_t>(first) + k - k * pagesPerSheet);
       if (k > 0) {
-        doc_.NewPage();
+        if (each) {
+          doc_.BeginNextDoc();
+        } else {
+          doc_.NewPage();
+        }
         table_.Reset();
         if (options.bonus) {
           FillColourWords(colourWords_, options.colourWords, rnd_);
@@ -135,12 +150,16 @@ bool WorksheetComposer::Compose(const SheetOptions& options, int sheets) {
       } else {
         DrawWorksheet(sheet, options);
       }
+      if (each) {
+        doc_.EndDoc();
+        (*each)(sheet);
+      }
     }
   } catch (...) {
     doc_.EndDoc();
     throw;
   }
-  doc_.EndDoc();
+  if (!each) doc_.EndDoc();
   sheets_ = std::move(composed);
   return true;
 }

@@ -68,6 +68,13 @@ class WorksheetComposer {
   // the sheet numbers would run past 2147483647 or sheets < 1.
   bool Compose(const SheetOptions& options, int sheets = 1);
 
+  // As Compose, drawing the same sheets from the same draws, but each sheet is
+  // a document of its own: `composed` is called after its EndDoc, its pages
+  // being pages 1.. of the document, and the next sheet's BeginNextDoc drops them.
+  // However many sheets, one is held at a time; Sheets() then holds the last.
+  using SheetSink = std::function<void(const ComposedSheet& sheet)>;
+  bool ComposeEach(const SheetOptions& options, int sheets, const SheetSink& composed);
+
   const ProblemTable& Problems() const { return table_; }
   const ColourWordTable& ColourWords() const { return colourWords_; }
   // The sheets of the last successful Compose, in document order.
@@ -111,6 +118,7 @@ class WorksheetComposer {
     int taken_ = -1;
   };
 
+  bool ComposeSheets(const SheetOptions& options, int sheets, const SheetSink* each);
   void Generate(ComposedSheet& sheet);
   void DrawWorksheet(ComposedSheet& sheet, const SheetOptions& options);
   void DrawColourSheet(const SheetOptions& options, std::int32_t number);

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTransform>
 #include <QWidget>
 
 class QIODevice;
@@ -22,6 +23,7 @@ class QIODevice;
 #include "preview/plSetPrinter.h"
 
 class QPainter;
+class QPdfWriter;
 class QPrinter;
 
 namespace kazenori {
@@ -170,6 +172,10 @@ class TCustomplPrev : public QObject {
   virtual void BeginDoc();
   virtual void NewPage();
   virtual void EndDoc();
+  // A further document on the paper the last BeginDoc found, the printer not
+  // asked again (that costs more than recording a sheet): for documents
+  // written one after another. BeginDoc when none was begun.
+  void BeginNextDoc();
   QPainter* Canvas() const;
   void TextOutLeft(int x, int y, const QString& text);
   void TextOutLeftMid(int x, int y, const QString& text);
@@ -199,6 +205,29 @@ class TCustomplPrev : public QObject {
   bool WritePdf(const QString& path, QString* error = nullptr);
   // The same into an open device; the caller owns replacing any file.
   bool WritePdf(QIODevice& device, QString* error = nullptr);
+
+  // A PDF kept open on a device while documents are recorded one after
+  // another: each Append paints the pages of the document as it now stands
+  // after the pages already written, so that a long run holds one document at
+  // a time (the next BeginDoc drops the pages written). The paper and title
+  // are the first appended document's. WritePdf is one Append and Close.
+  class PdfOutput {
+   public:
+    explicit PdfOutput(QIODevice& device);
+    ~PdfOutput();
+    PdfOutput(const PdfOutput&) = delete;
+    PdfOutput& operator=(const PdfOutput&) = delete;
+    bool Append(TCustomplPrev& document, QString* error = nullptr);
+    // Ends the file; false, with `error` set, when nothing was appended.
+    bool Close(QString* error = nullptr);
+
+   private:
+    QIODevice& device_;
+    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<QPainter> painter_;
+    QTransform mapping_;
+    int written_ = 0;
+  };
 
   // Composes page (clamped to 1..PageCount) for display or printing: the paper
   // background, OnNoPrintDraw and the tractor-feed decoration unless printing,
@@ -356,6 +385,7 @@ class TCustomplPrev : public QObject {
 
  protected:
   void ApplyDesignPaper();
+  void StartDocument(bool askPrinter);
   void StartPageRecording(bool newDocument);
   void SetupPageMapping(bool withBackground);
   void DrawPaperBackground();

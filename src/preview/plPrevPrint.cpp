@@ -179,44 +179,71 @@ bool TCustomplPrev::WritePdf(const QString& path, QString* error) {
 }
 
 bool TCustomplPrev::WritePdf(QIODevice& file, QString* error) {
-  auto fail = [error](const QString& why) {
+  if (!recorded_ || pages_.empty()) {
+    if (error) *error = QStringLiteral("there is no document to write");
+    return false;
+  }
+  PdfOutput output(file);
+  return output.Append(*this, error) && output.Close(error);
+}
+
+TCustomplPrev::PdfOutput::PdfOutput(QIODevice& device) : device_(device) {}
+
+TCustomplPrev::PdfOutput::~PdfOutput() {
+  if (painter_ && painter_->isActive()) painter_->end();
+}
+
+bool TCustomplPrev::PdfOutput::Append(TCustomplPrev& document, QString* error) {
+  auto fail = [this, error](const QString& why) {
+    if (painter_ && painter_->isActive()) painter_->end();
     if (error) *error = why;
     return false;
   };
-  if (!recorded_ || pages_.empty()) return fail(QStringLiteral("there is no document to write"));
-  const QSizeF paperMm(paperWidth_ / 10.0, paperHeight_ / 10.0);
-  QPageSize pageSize(paperMm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
-  {
-    QPdfWriter writer(&file);
-    writer.setResolution(1200);
-    writer.setTitle(title_);
-    writer.setCreator(QStringLiteral("Kazenori"));
-    writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-      return fail(QStringLiteral("cannot start the PDF writer"));
-    }
-    const QRect full = writer.pageLayout().fullRectPixels(writer.resolution());
-    const QTransform mapping = QTransform::fromScale(full.width() / double(paperWidth_),
-                                                     full.height() / double(paperHeight_));
-    outputMode_ = true;
-    struct Reset {
-      bool& flag;
-      ~Reset() { flag = false; }
-    } reset{outputMode_};
-    for (int i = 1; i <= pageCount_; ++i) {
-      if (i > 1 && !writer.newPage()) {
-        painter.end();
-        return fail(QStringLiteral("the PDF writer refused page %1").arg(i));
-      }
-      if (const PageRecording* page = GetPageImage(i)) {
-        page->Play(painter, StretchTransform(page->Size(), QPointF(0, 0),
-                                             QPointF(paperWidth_, paperHeight_)) *
-                                mapping);
-      }
-    }
-    painter.end();
+  if (!document.recorded_ || document.pages_.empty()) {
+    return fail(QStringLiteral("there is no document to write"));
   }
+  if (!writer_) {
+    const QSizeF paperMm(document.paperWidth_ / 10.0, document.paperHeight_ / 10.0);
+    QPageSize pageSize(paperMm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+    writer_ = std::make_unique<QPdfWriter>(&device_);
+    writer_->setResolution(1200);
+    writer_->setTitle(document.title_);
+    writer_->setCreator(QStringLiteral("Kazenori"));
+    writer_->setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(writer_.get())) return fail(QStringLiteral("cannot start the PDF writer"));
+    const QRect full = writer_->pageLayout().fullRectPixels(writer_->resolution());
+    mapping_ = QTransform::fromScale(full.width() / double(document.paperWidth_),
+                                     full.height() / double(document.paperHeight_));
+  }
+  if (!painter_->isActive()) return fail(QStringLiteral("the PDF writer has stopped"));
+  document.outputMode_ = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{document.outputMode_};
+  for (int i = 1; i <= document.pageCount_; ++i) {
+    if (written_ > 0 && !writer_->newPage()) {
+      return fail(QStringLiteral("the PDF writer refused page %1").arg(written_ + 1));
+    }
+    if (const PageRecording* page = document.GetPageImage(i)) {
+      page->Play(*painter_, StretchTransform(page->Size(), QPointF(0, 0),
+                                             QPointF(document.paperWidth_, document.paperHeight_)) *
+                                mapping_);
+    }
+    ++written_;
+  }
+  return true;
+}
+
+bool TCustomplPrev::PdfOutput::Close(QString* error) {
+  if (written_ == 0) {
+    if (error) *error = QStringLiteral("there is no document to write");
+    return false;
+  }
+  if (painter_->isActive()) painter_->end();
+  painter_.reset();
+  writer_.reset();
   return true;
 }
 

@@ -45,6 +45,14 @@ QPainter* TCustomplPrev::Canvas() const {
 }
 
 void TCustomplPrev::BeginDoc() {
+  StartDocument(true);
+}
+
+void TCustomplPrev::BeginNextDoc() {
+  StartDocument(!recorded_);
+}
+
+void TCustomplPrev::StartDocument(bool askPrinter) {
   if (qGuiApp) {
     if (cursorSet_) {
       QGuiApplication::changeOverrideCursor(QCursor(cursor_));
@@ -53,16 +61,18 @@ void TCustomplPrev::BeginDoc() {
       cursorSet_ = true;
     }
   }
-  if (!noPrinter_) {
-    if (setPrinter_->objectName() == QLatin1String("Default")) {
-      setPrinter_->SyncFromPrinter(false);
-    } else {
-      setPrinter_->ReapplySettings();
+  if (askPrinter) {
+    if (!noPrinter_) {
+      if (setPrinter_->objectName() == QLatin1String("Default")) {
+        setPrinter_->SyncFromPrinter(false);
+      } else {
+        setPrinter_->ReapplySettings();
+      }
+      savedSettings_ = setPrinter_->WriteToText();
     }
-    savedSettings_ = setPrinter_->WriteToText();
+    ComputePageMetrics();
+    btnOptions_.Exclude(TplPrevBtnOption::boPrinterSetBtn);
   }
-  ComputePageMetrics();
-  btnOptions_.Exclude(TplPrevBtnOption::boPrinterSetBtn);
   if (canvas_ && canvas_->isActive()) canvas_->end();
   pages_.clear();
   textOps_.clear();

@@ -135,6 +135,27 @@ TEST_F(CommandLineOutput, PdfTextReadsBack) {
   EXPECT_EQ(found, 50) << page2.toStdString();
 }
 
+// Sheets are written as they are composed: every one, in order, in both files.
+TEST_F(CommandLineOutput, EverySheetInOrderInThePdfAndTheJson) {
+  const Outcome run = Execute({"--patterns", "1-150", "--sheets", "3", "--print-number", "8",
+                               "--seed", "4", "--pdf", Path("m.pdf"), "--json", Path("m.json")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const QJsonArray sheets =
+      QJsonDocument::fromJson(Read(Path("m.json"))).object()["sheets"].toArray();
+  ASSERT_EQ(sheets.size(), 3);
+  ASSERT_EQ(testing::PdfPageCount(Path("m.pdf")), 6);
+  for (int k = 0; k < 3; ++k) {
+    const QJsonObject sheet = sheets[k].toObject();
+    EXPECT_EQ(sheet["printNumber"].toInt(), 8 + k);
+    const QJsonArray answers = sheet["pages"].toArray()[1].toObject()["items"].toArray();
+    const QString answer = answers[4].toObject()["text"].toString().section(" … ", 0, 0);
+    const QString header = "問題No." + QString::number(8 + k);
+    EXPECT_TRUE(testing::PdfText(Path("m.pdf"), 2 * k + 1).contains(header)) << k;
+    const QString page2 = testing::PdfText(Path("m.pdf"), 2 * k + 2);
+    EXPECT_TRUE(page2.contains(header) && page2.contains(answer)) << k << page2.toStdString();
+  }
+}
+
 TEST_F(CommandLineOutput, ErrorsLeaveNoFileCreatedOrChanged) {
   const QString pdf = Path("keep.pdf");
   {
