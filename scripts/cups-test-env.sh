@@ -11,17 +11,19 @@
 #   kz-trays    like kz-qtpdf, with two input slots
 #   kz-acrobat  like kz-qtpdf; its name marks an Acrobat printer
 #   kz-reject   like kz-qtpdf, but rejecting jobs (cupsreject) with a reason
+#   kz-fail     takes jobs, but its backend fails every one: CUPS aborts the job
 #
 # Exported: KAZENORI_CUPS_PDF_QUEUE, KAZENORI_CUPS_PDF_DIR, KAZENORI_CUPS_QTPDF_QUEUE,
 # KAZENORI_CUPS_QTPDF_DIR, KAZENORI_CUPS_LETTER_QUEUE, KAZENORI_CUPS_TRAYS_QUEUE,
-# KAZENORI_CUPS_ACROBAT_QUEUE, KAZENORI_CUPS_REJECT_QUEUE. When the setup fails KAZENORI_CUPS_SETUP_FAILED is
+# KAZENORI_CUPS_ACROBAT_QUEUE, KAZENORI_CUPS_REJECT_QUEUE,
+# KAZENORI_CUPS_FAIL_QUEUE. When the setup fails KAZENORI_CUPS_SETUP_FAILED is
 # exported instead, so that the printing tests fail rather than skip.
 
 kz_cups_main() {
   local sudo="" state=/var/tmp/kazenori-cups
   if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
   local qtpdf_dir="$state/qtpdf"
-  local backend=/usr/lib/cups/backend/kzfile
+  local backend=/usr/lib/cups/backend/kzfile failing=/usr/lib/cups/backend/kzfail
 
   $sudo mkdir -p "$state" "$qtpdf_dir" || return 1
   $sudo chmod 1777 "$qtpdf_dir" || return 1
@@ -51,6 +53,23 @@ mv "$tmp" "$dir/$name.pdf"
 BACKEND
     # Mode 0700 makes CUPS run the backend as root, which may write anywhere.
     $sudo chmod 0700 "$backend" || return 1
+  fi
+
+  # Added beside the others without a new layout version, so that a run of an
+  # older checkout does not set the shared server up again.
+  if ! $sudo test -x "$failing"; then
+    $sudo tee "$failing" >/dev/null <<'BACKEND' || return 1
+#!/bin/sh
+# CUPS backend for the Kazenori tests: fails every job as a broken device would.
+if [ $# -eq 0 ]; then
+  echo 'direct kzfail "Unknown" "Kazenori test failing output"'
+  exit 0
+fi
+cat "${6:-/dev/stdin}" >/dev/null
+echo 'ERROR: kazenori test: this printer fails every job' >&2
+exit 1
+BACKEND
+    $sudo chmod 0700 "$failing" || return 1
   fi
 
   if ! lpstat -r 2>/dev/null | grep -q "is running"; then
@@ -105,6 +124,7 @@ BACKEND
   kz_queue kz-trays "kzfile:$qtpdf_dir" "$trays" || return 1
   kz_queue kz-acrobat "kzfile:$qtpdf_dir" "$raw" || return 1
   kz_queue kz-reject "kzfile:$qtpdf_dir" "$raw" || return 1
+  kz_queue kz-fail kzfail:/ "$raw" || return 1
   $sudo cupsreject -r "kazenori test: this queue takes no jobs" kz-reject 2>/dev/null || return 1
   unset -f kz_queue
   echo "$version" | $sudo tee "$state/version" >/dev/null
@@ -130,6 +150,7 @@ BACKEND
   export KAZENORI_CUPS_TRAYS_QUEUE=kz-trays
   export KAZENORI_CUPS_ACROBAT_QUEUE=kz-acrobat
   export KAZENORI_CUPS_REJECT_QUEUE=kz-reject
+  export KAZENORI_CUPS_FAIL_QUEUE=kz-fail
   return 0
 }
 

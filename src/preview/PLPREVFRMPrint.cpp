@@ -29,6 +29,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <cmath>
+#include <exception>
 
 #include "preview/Messages.h"
 #include "preview/PreviewWindowClipboard.h"
@@ -189,9 +190,13 @@ void TplPrevForm::PrintBtnClick() {
   }
   try {
     component_->Print();
-  } catch (...) {
+  } catch (const std::exception& e) {
     // The window goes on as after a good print, but the user hears of it:
-    // a sheet that silently never came out would be taken for printed.
+    // a sheet that silently never came out would be taken for printed. What
+    // CUPS said follows, for whoever looks after the printer.
+    Messages::Current().Warning(PrintFailureText(printerName) + u'\n' + QString::fromUtf8(e.what()),
+                                QStringLiteral("　印刷"));
+  } catch (...) {
     Messages::Current().Warning(PrintFailureText(printerName), QStringLiteral("　印刷"));
   }
   RestoreAfterPrinting(page);

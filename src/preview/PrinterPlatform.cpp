@@ -8,6 +8,10 @@
 #include <QPrinter>
 #include <QStringList>
 
+#include <QThread>
+
+#include <chrono>
+
 #include <cups/cups.h>
 #include <cups/ppd.h>
 
@@ -25,6 +29,12 @@ constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 // the window or a command takes a few seconds for a pause, not a hang.
 constexpr int kConnectLimitMs = 2000;
 constexpr double kAnswerLimitSeconds = 2.0;
+
+// A backend or filter that fails does so as soon as it starts, well within a
+// second on a local queue; a job still pending or processing after this is one
+// CUPS holds for a stopped queue or is sending to a slow printer, and stands.
+constexpr auto kJobSettleLimit = std::chrono::milliseconds(1500);
+constexpr auto kJobPollInterval = std::chrono::milliseconds(50);
 
 }  // namespace
 
@@ -83,6 +93,84 @@ QString JobRefusal(const QString& printerName) {
   }
   ippDelete(answer);
   return refusal;
+}
+
+namespace {
+
+// The newest job of this user for `printer` titled `title` and created at or
+// after `sentAt`: its id and state, id 0 when there is none, -1 when the
+// server did not answer.
+std::pair<int, ipp_jstate_t> FindJob(http_t* http, const QByteArray& printer, const QString& title,
+                                     qint64 sentAt) {
+  cups_job_t* jobs = nullptr;
+  const int count = cupsGetJobs2(http, &jobs, printer.constData(), 1, CUPS_WHICHJOBS_ALL);
+  if (count < 0 || (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)) {
+    cupsFreeJobs(count, jobs);
+    return {-1, IPP_JSTATE_PENDING};
+  }
+  std::pair<int, ipp_jstate_t> found{0, IPP_JSTATE_PENDING};
+  time_t newest = 0;
+  for (int i = 0; i < count; ++i) {
+    const cups_job_t& job = jobs[i];
+    if (job.creation_time < sentAt || job.creation_time < newest) continue;
+    if (QString::fromUtf8(job.title ? job.title : "") != title) continue;
+    if (job.creation_time == newest && job.id < found.first) continue;
+    newest = job.creation_time;
+    found = {job.id, job.state};
+  }
+  cupsFreeJobs(count, jobs);
+  return found;
+}
+
+// What the printer said about the job when it ended, empty when nothing.
+QString JobPrinterMessage(http_t* http, int jobId) {
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                   "/jobs/%d", jobId);
+  ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+               "job-printer-state-message");
+  ipp_t* answer = cupsDoRequest(http, request, "/");
+  QString message;
+  if (ipp_attribute_t* a = ippFindAttribute(answer, "job-printer-state-message", IPP_TAG_TEXT)) {
+    message = QString::fromUtf8(ippGetString(a, 0, nullptr)).trimmed();
+  }
+  ippDelete(answer);
+  return message;
+}
+
+}  // namespace
+
+QString JobFailure(const QString& printerName, const QString& title, qint64 sentAt) {
+  const QString silent = QStringLiteral("the print server did not answer");
+  http_t* http = ConnectWithLimits();
+  if (!http) return silent;
+  // Qt sends the job to the queue without the instance part of the name.
+  const QByteArray queue = printerName.section(u'/', 0, 0).toUtf8();
+  const auto deadline = std::chrono::steady_clock::now() + kJobSettleLimit;
+  QString failure;
+  for (;;) {
+    const auto [id, state] = FindJob(http, queue, title, sentAt);
+    if (id < 0) {
+      failure = silent;
+      break;
+    }
+    if (id == 0) {
+      failure = QStringLiteral("the job was not accepted");
+      break;
+    }
+    if (state == IPP_JSTATE_ABORTED || state == IPP_JSTATE_CANCELED) {
+      failure = JobPrinterMessage(http, id);
+      if (failure.isEmpty()) failure = QStringLiteral("the job was not accepted");
+      break;
+    }
+    const bool unsettled = state == IPP_JSTATE_PENDING || state == IPP_JSTATE_PROCESSING;
+    if (!unsettled || std::chrono::steady_clock::now() >= deadline) break;
+    QThread::msleep(static_cast<unsigned long>(kJobPollInterval.count()));
+  }
+  httpClose(http);
+  return failure;
 }
 
 // The PPD interface of libcups is deprecated but remains the only place a

@@ -38,6 +38,12 @@ PrintServer ProbePrintServer();
 // did not answer within the probe's limits. Empty when it takes jobs.
 QString JobRefusal(const QString& printerName);
 
+// Why the job CUPS made for `printerName` from a document titled `title`, sent
+// at or after `sentAt`, did not print: CUPS aborted or canceled it (with the
+// reason the printer gave, where there is one), no such job is known, or the
+// server did not answer. Empty when CUPS holds, processes or completed it.
+QString JobFailure(const QString& printerName, const QString& title, qint64 sentAt);
+
 struct PrinterBin {
   QString key;
   QString name;

@@ -10,9 +10,11 @@
 #include <QPrinter>
 #include <QSaveFile>
 
+#include <ctime>
 #include <stdexcept>
 
 #include "preview/Messages.h"
+#include "preview/PrinterPlatform.h"
 #include "preview/plPrev.h"
 #include "preview/plSetPrinter.h"
 
@@ -128,20 +130,30 @@ void TCustomplPrev::Print() {
 }
 
 void TCustomplPrev::PrintPages(QPrinter& printer, int first, int last) {
+  // CUPS stamps the job in whole seconds of its own clock.
+  const qint64 sentAt = static_cast<qint64>(std::time(nullptr));
   QPainter painter;
   if (!painter.begin(&printer)) {
     throw std::runtime_error("the print job for printer \"" + printer.printerName().toStdString() +
                              "\" could not be started");
   }
+  // The component counts as printing, under its cursor, until the pages'
+  // events have been raised: a print started from one of them is ignored.
   printing_ = true;
   const bool ownCursor = qGuiApp != nullptr;
   if (ownCursor) QGuiApplication::setOverrideCursor(QCursor(cursor_));
-  auto finish = [&] {
+  struct Release {
+    bool& printing;
+    bool cursor;
+    ~Release() {
+      printing = false;
+      if (cursor) QGuiApplication::restoreOverrideCursor();
+    }
+  } release{printing_, ownCursor};
+  auto endJob = [&] {
     painter.resetTransform();
     painter.end();
     QCoreApplication::processEvents();
-    printing_ = false;
-    if (ownCursor) QGuiApplication::restoreOverrideCursor();
   };
   try {
     for (int i = first; i <= last; ++i) {
@@ -149,16 +161,29 @@ void TCustomplPrev::PrintPages(QPrinter& printer, int first, int last) {
       const PageRecording* composed = GetPageImage(i);
       if (composed) composed->Play(painter, mapping);
       QCoreApplication::processEvents();
-      if (OnPrint) OnPrint(this, i);
       if (i < last && !printer.newPage()) {
         throw std::runtime_error("the printer refused a new sheet after page " + std::to_string(i));
       }
     }
   } catch (...) {
-    finish();
+    endJob();
     throw;
   }
-  finish();
+  endJob();
+  // Drawing the pages proves nothing: Qt hands the document to CUPS when the
+  // painter ends and never says what became of it. Only a job CUPS kept counts
+  // its pages as printed, each raising OnPrint in order as the loop used to.
+  if (printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty()) {
+    const QString failure = JobFailure(printer.printerName(), printer.docName(), sentAt);
+    if (!failure.isEmpty()) {
+      throw std::runtime_error(QStringLiteral("the printer \"%1\" did not print the job: %2")
+                                   .arg(printer.printerName(), failure)
+                                   .toStdString());
+    }
+  }
+  for (int i = first; i <= last; ++i) {
+    if (OnPrint) OnPrint(this, i);
+  }
 }
 
 bool TCustomplPrev::WritePdf(const QString& path, QString* error) {

@@ -552,6 +552,18 @@ TEST_F(CommandLineOutput, AQueueRejectingJobsFailsWithItsReason) {
   EXPECT_TRUE(QDir(dir).entryList({title + "*"}, QDir::Files).isEmpty());
 }
 
+// A job CUPS took and then aborted (its backend failed) printed nothing.
+TEST_F(CommandLineOutput, AJobCupsAbortsFailsNamingThePrinterAndItsReason) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_FAIL_QUEUE", queue);
+  const Outcome run = Execute({"--patterns", "7", "--print-number", "7", "--print", queue},
+                              testing::JobTitle("fail"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "kazenori: the printer \"" + queue + "\" did not print the job: " +
+                         "kazenori test: this printer fails every job\n");
+  EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";
+}
+
 TEST_F(CommandLineOutput, PrintsIntoTheCupsQueueAndAdvancesTheNumber) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);

@@ -615,6 +615,35 @@ TEST_F(PreviewWindowTest, ThePrinterSetupChoiceStands) {
   doc.SetplSetPrinter(nullptr);
 }
 
+// A job CUPS took and then aborted counts no page and says why.
+TEST_F(PreviewWindowTest, AJobCupsAbortsCountsNoPageAndSaysWhy) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_FAIL_QUEUE", queue);
+  TplPrevForm& window = Open(2);
+  TplSetPrinter settings;
+  settings.SetPrinterName(queue);
+  doc.SetplSetPrinter(&settings);
+  window.SetPrintDialogRunner([&](QPrinter& printer, int, int, int, int) {
+    printer.setPrinterName(queue);
+    printer.setDocName(testing::JobTitle("window-fail"));
+    return PrintChoice{true, PrintChoice::Range::All, 0, 0};
+  });
+  int printed = 0;
+  doc.OnPrint = [&](QObject*, int) { ++printed; };
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  window.PrintBtn->click();
+  EXPECT_EQ(printed, 0);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(messages.shown[0].text,
+            QStringLiteral("プリンタ「%1」で印刷できませんでした。\nthe printer \"%1\" did not "
+                           "print the job: kazenori test: this printer fails every job")
+                .arg(queue));
+  doc.ClosePreview();
+  doc.SetplSetPrinter(nullptr);
+}
+
 TEST_F(PreviewWindowTest, HardCopyPrintsTheCapturedWindow) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
