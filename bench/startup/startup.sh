@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kazenori developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Start-up time of Kazenori against a bare Qt window of the same size with
+# 150 check boxes: from process start until the top-level window is mapped
+# (viewable) on the X server. The programs are not changed for this: the
+# window is found from outside by its title with xwininfo, polled every few
+# milliseconds, so both figures carry the same polling cost and resolution.
+# The X server must not reset when its last client leaves, or the next
+# program started finds no display for a moment.
+# Builds nothing; runs itself under xvfb-run and the CUPS test environment.
+# Usage: bench/startup/startup.sh KAZENORI_BINARY BAREWINDOW_BINARY [RUNS]
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+if [ -z "${KZ_STARTUP_INNER:-}" ]; then
+  [ $# -ge 2 ] || { echo "usage: $0 KAZENORI BAREWINDOW [RUNS]" >&2; exit 2; }
+  export KZ_STARTUP_INNER=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+    "$here/../../scripts/with-test-env.sh" "$0" "$@"
+fi
+
+[ -z "${KAZENORI_CUPS_SETUP_FAILED:-}" ] || { echo "the CUPS test environment did not start" >&2; exit 1; }
+kazenori="$(realpath "$1")"
+bare="$(realpath "$2")"
+runs="${3:-20}"
+# The real X server, not the offscreen platform the test environment chooses.
+export QT_QPA_PLATFORM=xcb
+# A fresh settings folder, so that no developer's saved state takes part.
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+export XDG_CONFIG_HOME="$scratch/config" HOME="$scratch/home"
+mkdir -p "$XDG_CONFIG_HOME" "$HOME"
+
+# Milliseconds from start until a window named $1 is viewable; $2... is the command.
+time_to_window() {
+  local title="$1"
+  shift
+  local start now pid
+  start=$(date +%s%N)
+  "$@" >/dev/null 2>"$scratch/stderr" &
+  pid=$!
+  until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      echo "$title exited without showing a window:" >&2
+      cat "$scratch/stderr" >&2
+      return 1
+    fi
+    sleep 0.002
+  done
+  now=$(date +%s%N)
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  echo $(((now - start) / 1000))
+}
+
+# "median min" in milliseconds of the microsecond figures on stdin.
+summary() {
+  sort -n | awk '{ v[NR] = $1 } END {
+    m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+    printf "%.1f %.1f\n", m / 1000, v[1] / 1000 }'
+}
+
+# One row: both programs, alternately, $runs times each, after one unmeasured warm-up.
+row() {
+  local label="$1" k=() b=() i
+  time_to_window Kazenori "$kazenori" >/dev/null
+  time_to_window barewindow "$bare" >/dev/null
+  for ((i = 0; i < runs; i++)); do
+    k+=("$(time_to_window Kazenori "$kazenori")")
+    b+=("$(time_to_window barewindow "$bare")")
+  done
+  local ks bs
+  ks=$(printf '%s\n' "${k[@]}" | summary)
+  bs=$(printf '%s\n' "${b[@]}" | summary)
+  read -r km kmin <<<"$ks"
+  read -r bm bmin <<<"$bs"
+  printf '%-22s %10s %10s %10s %10s %7s\n' "$label" "$km" "$kmin" "$bm" "$bmin" \
+    "$(awk -v a="$km" -v b="$bm" 'BEGIN { printf "%.2f", a / b }')"
+}
+
+echo "start-up to window shown, ms, $runs runs each (median, min); ratio of medians"
+printf '%-22s %10s %10s %10s %10s %7s\n' "CUPS" "kz-median" "kz-min" "bare-med" "bare-min" "ratio"
+row "healthy"
+# A print server that is not there: a socket path nothing listens on.
+CUPS_SERVER="$scratch/no-cupsd.sock" row "dead socket"
