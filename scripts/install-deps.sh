@@ -15,7 +15,7 @@ packages=(
   fonts-ipafont-gothic fontconfig
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
   poppler-utils
-  xvfb xauth
+  xvfb xauth libxcb1-dev
   desktop-file-utils appstream man-db
   clang-format
 )

@@ -14,7 +14,7 @@ for b in "$dir"/bench/bench_*; do
   "$b"
 done
 [ "$found" = 1 ] || echo "no benchmarks built"
-if [ -x "$dir/bench/barewindow" ] && [ -x "$dir/src/app/kazenori" ] && command -v xvfb-run >/dev/null; then
+if [ -x "$dir/bench/barewindow" ] && [ -x "$dir/bench/waitshown" ] && [ -x "$dir/src/app/kazenori" ] && command -v xvfb-run >/dev/null; then
   echo "== startup"
   "$(dirname "$0")/../bench/startup/startup.sh" "$dir/src/app/kazenori" "$dir/bench/barewindow"
 fi

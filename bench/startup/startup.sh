@@ -4,9 +4,8 @@
 
 # Start-up time of Kazenori against a bare Qt window of the same size with
 # 150 check boxes: from process start until the top-level window is mapped
-# (viewable) on the X server. The programs are not changed for this: the
-# window is found from outside by its title with xwininfo, polled every few
-# milliseconds, so both figures carry the same polling cost and resolution.
+# on the X server. The programs are not changed for this: waitshown (built
+# next to barewindow) starts each one and listens for its window's map event.
 # The X server must not reset when its last client leaves, or the next
 # program started finds no display for a moment.
 # Builds nothing; runs itself under xvfb-run and the CUPS test environment.
@@ -23,6 +22,7 @@ fi
 [ -z "${KAZENORI_CUPS_SETUP_FAILED:-}" ] || { echo "the CUPS test environment did not start" >&2; exit 1; }
 kazenori="$(realpath "$1")"
 bare="$(realpath "$2")"
+waitshown="$(dirname "$bare")/waitshown"
 runs="${3:-20}"
 # The real X server, not the offscreen platform the test environment chooses.
 export QT_QPA_PLATFORM=xcb
@@ -32,26 +32,13 @@ trap 'rm -rf "$scratch"' EXIT
 export XDG_CONFIG_HOME="$scratch/config" HOME="$scratch/home"
 mkdir -p "$XDG_CONFIG_HOME" "$HOME"
 
-# Milliseconds from start until a window named $1 is viewable; $2... is the command.
+# Microseconds from start until a window named $1 is shown; $2... is the command.
 time_to_window() {
-  local title="$1"
-  shift
-  local start now pid
-  start=$(date +%s%N)
-  "$@" >/dev/null 2>"$scratch/stderr" &
-  pid=$!
-  until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do
-    if ! kill -0 "$pid" 2>/dev/null; then
-      echo "$title exited without showing a window:" >&2
-      cat "$scratch/stderr" >&2
-      return 1
-    fi
-    sleep 0.002
-  done
-  now=$(date +%s%N)
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-  echo $(((now - start) / 1000))
+  if ! "$waitshown" "$@" 2>"$scratch/stderr"; then
+    echo "$1 was not shown:" >&2
+    cat "$scratch/stderr" >&2
+    return 1
+  fi
 }
 
 # "median min" in milliseconds of the microsecond figures on stdin.
