@@ -94,6 +94,19 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
     err << "kazenori: " << text << Qt::endl;
     return 1;
   };
+  // Every output finished, then all put in place together. The system's reason
+  // comes first: a full disk also makes the PDF writer fail.
+  auto finish = [&](const QString& pdfError) {
+    std::size_t next = 0;
+    if (!request.pdfFile.isEmpty()) {
+      if (const QString e = outputs.Finish(next++); !e.isEmpty()) return e;
+      if (!pdfError.isEmpty()) return QStringLiteral("--pdf: ") + pdfError;
+    }
+    if (!request.jsonFile.isEmpty()) {
+      if (const QString e = outputs.Finish(next++); !e.isEmpty()) return e;
+    }
+    return outputs.Commit();
+  };
   if (request.printer.isEmpty()) {
     // Each sheet goes out as soon as it is composed, so that memory does not
     // grow with the number of sheets; the files are put in place only at the end.
@@ -114,36 +127,21 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
     if (pdf && pdfError.isEmpty()) pdf->Close(&pdfError);
     pdf.reset();
     if (jsonFile) jsonFile->write(json.Tail());
-    next = 0;
-    if (pdfFile) {
-      // The system's reason first: a full disk also makes the writer fail.
-      if (const QString e = outputs.Finish(next++); !e.isEmpty()) return fail(e);
-      if (!pdfError.isEmpty()) return fail(QStringLiteral("--pdf: ") + pdfError);
-    }
-    if (jsonFile) {
-      if (const QString e = outputs.Finish(next++); !e.isEmpty()) return fail(e);
-    }
-    if (const QString e = outputs.Commit(); !e.isEmpty()) return fail(e);
+    if (const QString e = finish(pdfError); !e.isEmpty()) return fail(e);
     return 0;
   }
 
   // Printing goes through the print loop over the whole document.
   if (!composer.Compose(request.sheet, request.sheets)) return 2;
   std::size_t next = 0;
-  if (!request.pdfFile.isEmpty()) {
-    QIODevice& file = outputs.Open(next);
-    QString error;
-    const bool written = document.WritePdf(file, &error);
-    // The system's reason first: a full disk also makes the writer fail.
-    if (const QString e = outputs.Finish(next++); !e.isEmpty()) return fail(e);
-    if (!written) return fail(QStringLiteral("--pdf: ") + error);
-  }
+  QString pdfError;
+  // A failed write leaves its reason in pdfError.
+  if (!request.pdfFile.isEmpty()) document.WritePdf(outputs.Open(next++), &pdfError);
   if (!request.jsonFile.isEmpty()) {
-    QIODevice& file = outputs.Open(next);
-    file.write(ComposedSheetsJson(composer.Geometry(), composer.Sheets(), document));
-    if (const QString e = outputs.Finish(next++); !e.isEmpty()) return fail(e);
+    outputs.Open(next++).write(
+        ComposedSheetsJson(composer.Geometry(), composer.Sheets(), document));
   }
-  if (const QString e = outputs.Commit(); !e.isEmpty()) return fail(e);
+  if (const QString e = finish(pdfError); !e.isEmpty()) return fail(e);
 
   const int before = messages.count;
   document.Print();
