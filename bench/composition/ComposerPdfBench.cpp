@@ -39,7 +39,7 @@ QGuiApplication& App() {
 
 SheetOptions Options() {
   SheetOptions o;
-  for (int p : {7, 18, 33, 51, 136}) o.selection.QPClick(p, true);
+  for (int p : {7, 18, 33, 51, 136}) o.selection.SetTicked(p, true);
   o.hideItem = kItemRandom;
   o.blankItem = kItemRandom;
   o.instruction = WorksheetComposer::InstructionText(kItemRandom, {});

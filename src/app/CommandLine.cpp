@@ -16,7 +16,7 @@
 #include "composition/ColourWordSheet.h"
 #include "composition/PrintNumber.h"
 #include "composition/WorksheetComposer.h"
-#include "generation/PatternCatalogue.h"
+#include "generation/patterncatalogue.h"
 
 namespace kazenori {
 
@@ -130,7 +130,7 @@ void Apply(CommandLineRequest& r, const QString& name, const QString& value, QSe
   SheetOptions& s = r.sheet;
   if (name == "patterns") {
     s.selection.Clear();
-    for (int p : ParsePatternList(value)) s.selection.QPClick(p, true);
+    for (int p : ParsePatternList(value)) s.selection.SetTicked(p, true);
   } else if (name == "zero") {
     s.zeroAllowed = 1;
   } else if (name == "hide") {

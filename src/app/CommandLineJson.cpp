@@ -119,9 +119,9 @@ void Problem(Writer& w, const ComposedSheet& sheet, int i) {
   w.Key("pattern");
   w.Int(sheet.patterns[at]);
   w.Key("op");
-  w.Int(r.op);
+  w.Int(static_cast<int>(r.op));
   w.Key("termMode");
-  w.Int(r.termMode);
+  w.Int(static_cast<int>(r.termMode));
   w.Key("form");
   w.Int(r.form);
   w.Key("valA");

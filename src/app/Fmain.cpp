@@ -231,7 +231,7 @@ void TForm1::FormShow() {
 }
 
 void TForm1::QPClick(QCheckBox* sender, bool ticked) {
-  selection_->QPClick(sender->property("Tag").toInt(), ticked);
+  selection_->SetTicked(sender->property("Tag").toInt(), ticked);
 }
 
 void TForm1::btnAllPatClearClick() {

@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "composition/PageGeometry.h"
-#include "generation/PatternCatalogue.h"
-#include "generation/PatternSelection.h"
-#include "generation/Random.h"
+#include "generation/patterncatalogue.h"
+#include "generation/patternselection.h"
+#include "generation/random.h"
 #include "preview/Messages.h"
 
 class QCheckBox;

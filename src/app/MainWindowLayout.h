@@ -6,7 +6,7 @@
 #include <QRect>
 #include <array>
 
-#include "generation/PatternCatalogue.h"
+#include "generation/patterncatalogue.h"
 
 namespace kazenori {
 

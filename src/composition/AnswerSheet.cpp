@@ -15,20 +15,20 @@
 namespace kazenori {
 
 std::string AnswerLine(const ProblemRecord& rec) {
-  const bool validOp = rec.op >= kOpAdd && rec.op <= kOpDiv;
+  const bool validOp = rec.op >= Operation::kAdd && rec.op <= Operation::kDiv;
   switch (rec.termMode) {
-    case kTwoTerms: {
+    case TermMode::kTwoTerms: {
       if (!validOp) return rec.strA;
       std::string line = rec.strA + OperatorSign(rec.op) + rec.strB + kEquals + rec.strAnswer;
       if (HasRemainder(rec)) line += std::string(kEllipsis) + rec.strRemainder;
       return line;
     }
-    case kThreeTerms: {
+    case TermMode::kThreeTerms: {
       if (!validOp) return rec.strA;
       const std::string sign = OperatorSign(rec.op);
       return rec.strA + sign + rec.strB + sign + rec.strC + kEquals + rec.strAnswer;
     }
-    case kSpecial:
+    case TermMode::kSpecial:
       if (HasAnswerValueLine(rec.form)) return rec.strE;
       if (rec.form == 26) return rec.strAnswer;
       if ((rec.form >= 1 && rec.form <= 19) || (rec.form >= 27 && rec.form <= 50)) {

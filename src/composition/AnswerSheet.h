@@ -8,7 +8,7 @@
 #include <string>
 
 #include "composition/PageGeometry.h"
-#include "generation/ProblemRecord.h"
+#include "generation/problemrecord.h"
 
 namespace kazenori {
 

@@ -10,7 +10,7 @@
 
 #include "composition/PageGeometry.h"
 #include "composition/SheetOptions.h"
-#include "generation/Random.h"
+#include "generation/random.h"
 
 namespace kazenori {
 

@@ -161,7 +161,7 @@ std::string ComposeOperatorForm(const OperatorForm& f, ProblemRecord& rec, Layer
 }  // namespace forms
 
 std::string ComposeSpecialQuestion(ProblemRecord& rec, int hideFlag, int blankFlag, Random& rnd) {
-  if (rec.termMode != kSpecial) return rec.strA;
+  if (rec.termMode != TermMode::kSpecial) return rec.strA;
   const forms::Layers layers{hideFlag != 0, blankFlag != 0};
   if (auto line = forms::ComposeForms1to26(rec, layers, rnd)) return *line;
   if (auto line = forms::ComposeForms27to52(rec, layers, rnd)) return *line;

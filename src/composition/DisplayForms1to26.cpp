@@ -8,6 +8,7 @@
 
 #include "composition/DisplayFormsCommon.h"
 #include "composition/QuestionText.h"
+#include "generation/numbertheory.h"
 
 namespace kazenori::forms {
 
@@ -91,21 +92,6 @@ const OperatorForm kOperatorForms[] = {
     {19, {"(A-B)/C", nullptr}, 4, false, ABMinusDivC},
 };
 
-W Gcd(W a, W b) {
-  while (b != 0) {
-    const W r = a % b;
-    a = b;
-    b = r;
-  }
-  return a;
-}
-
-// lcm(x, y) = x × y div gcd(x, y); 0 when both are 0 instead of dividing by 0.
-W Lcm(W a, W b) {
-  const W g = Gcd(a, b);
-  return g == 0 ? 0 : a / g * b;
-}
-
 std::string Pair(R r) {
   return I(r.valA) + "," + I(r.valB);
 }
@@ -139,19 +125,19 @@ std::optional<std::string> ComposeForms1to26(ProblemRecord& rec, Layers layers, 
   const W a = rec.valA, b = rec.valB, c = rec.valC;
   switch (rec.form) {
     case 20: {
-      const W l = Lcm(a, b);
+      const W l = lcm(a, b);
       return NumberTheory(rec, Pair(rec) + "の公倍数(3つ)", I(l) + "," + I(2 * l) + "," + I(3 * l));
     }
     case 21:
-      return NumberTheory(rec, Pair(rec) + "の最小公倍数", I(Lcm(a, b)));
+      return NumberTheory(rec, Pair(rec) + "の最小公倍数", I(lcm(a, b)));
     case 22:
-      return NumberTheory(rec, Triple(rec) + "の最小公倍数", I(Lcm(Lcm(a, b), c)));
+      return NumberTheory(rec, Triple(rec) + "の最小公倍数", I(lcm(lcm(a, b), c)));
     case 23:
-      return NumberTheory(rec, Pair(rec) + "の公約数", DivisorList(Gcd(a, b)));
+      return NumberTheory(rec, Pair(rec) + "の公約数", DivisorList(gcd(a, b)));
     case 24:
-      return NumberTheory(rec, Pair(rec) + "の最大公約数", I(Gcd(a, b)));
+      return NumberTheory(rec, Pair(rec) + "の最大公約数", I(gcd(a, b)));
     case 25:
-      return NumberTheory(rec, Triple(rec) + "の最大公約数", I(Gcd(Gcd(a, b), c)));
+      return NumberTheory(rec, Triple(rec) + "の最大公約数", I(gcd(gcd(a, b), c)));
     case 26:
       return Ratio(rec, rnd);
     default:

@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "generation/ProblemRecord.h"
-#include "generation/Random.h"
+#include "generation/problemrecord.h"
+#include "generation/random.h"
 
 namespace kazenori::forms {
 

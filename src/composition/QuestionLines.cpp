@@ -23,15 +23,15 @@ int DecideFlag(int item, Random& rnd) {
 }
 
 bool HasRemainder(const ProblemRecord& rec) {
-  if (rec.op != kOpDiv || rec.valB == 0) return false;
+  if (rec.op != Operation::kDiv || rec.valB == 0) return false;
   // In 64 bits, so that INT32_MIN % -1 is no overflow.
   return static_cast<std::int64_t>(rec.valA) % rec.valB != 0;
 }
 
 namespace {
 
-bool ValidOp(int op) {
-  return op >= kOpAdd && op <= kOpDiv;
+bool ValidOp(Operation op) {
+  return op >= Operation::kAdd && op <= Operation::kDiv;
 }
 
 // Marks `items[choice]` unless it is the answer (the last item) and one
@@ -81,11 +81,11 @@ std::string ThreeTermQuestion(const ProblemRecord& rec, int hideFlag, int blankF
 
 std::string QuestionLine(ProblemRecord& rec, int hideFlag, int blankFlag, Random& rnd) {
   switch (rec.termMode) {
-    case kTwoTerms:
+    case TermMode::kTwoTerms:
       return TwoTermQuestion(rec, hideFlag, blankFlag, rnd);
-    case kThreeTerms:
+    case TermMode::kThreeTerms:
       return ThreeTermQuestion(rec, hideFlag, blankFlag, rnd);
-    case kSpecial:
+    case TermMode::kSpecial:
       return ComposeSpecialQuestion(rec, hideFlag, blankFlag, rnd);
     default:
       return rec.strA;

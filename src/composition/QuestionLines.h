@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "generation/ProblemRecord.h"
-#include "generation/Random.h"
+#include "generation/problemrecord.h"
+#include "generation/random.h"
 
 namespace kazenori {
 

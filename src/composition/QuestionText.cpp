@@ -5,15 +5,15 @@
 
 namespace kazenori {
 
-std::string OperatorSign(int op) {
+std::string OperatorSign(Operation op) {
   switch (op) {
-    case 1:
+    case Operation::kAdd:
       return kPlus;
-    case 2:
+    case Operation::kSub:
       return kMinus;
-    case 3:
+    case Operation::kMul:
       return kTimes;
-    case 4:
+    case Operation::kDiv:
       return kDivide;
     default:
       return {};

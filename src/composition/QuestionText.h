@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "generation/Random.h"
+#include "generation/problemrecord.h"
+#include "generation/random.h"
 
 namespace kazenori {
 
@@ -20,7 +21,7 @@ inline constexpr const char* kEllipsis = " … ";  // before a remainder
 inline constexpr const char* kTwoSpaces = "  ";
 
 // Operator sign of an operation code 1..4; empty for any other code.
-std::string OperatorSign(int op);
+std::string OperatorSign(Operation op);
 
 // Replaces one character, drawn with Rnd(length), by "□". The texts given are
 // numbers in ASCII digits, so a byte is a character; "" gives "□".

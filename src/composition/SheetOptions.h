@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "generation/PatternSelection.h"
+#include "generation/patternselection.h"
 
 namespace kazenori {
 

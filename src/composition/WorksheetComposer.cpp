@@ -15,23 +15,13 @@
 
 namespace kazenori {
 
-int WorksheetComposer::PatternTap::Rnd(int n) {
-  const int value = inner_.Rnd(n);
-  if (armed_) {
-    taken_ = value;
-    armed_ = false;
-  }
-  return value;
-}
-
 WorksheetComposer::WorksheetComposer(TCustomplPrev& document, Random& rnd, Messages& messages,
                                      PageGeometry geometry)
     : doc_(document),
       rnd_(rnd),
       messages_(messages),
       geometry_(geometry),
-      tap_(rnd),
-      generator_(tap_, table_, selection_) {
+      generator_(rnd, table_, selection_) {
   doc_.OnPrint = [this](QObject* sender, int page) { plPrev1Print(sender, page); };
 }
 
@@ -59,12 +49,7 @@ void WorksheetComposer::PreviewCommand(const SheetOptions& options) {
 
 void WorksheetComposer::Generate(ComposedSheet& sheet) {
   for (int i = 1; i <= kProblemCount; ++i) {
-    // MakeQData opens with the draw of the list position; note which one it was.
-    tap_.Arm();
-    generator_.MakeQData(i);
-    const int position = tap_.Taken();
-    sheet.patterns[static_cast<std::size_t>(i - 1)] =
-        position >= 0 && position < selection_.Count() ? std::stoi(selection_.Entry(position)) : 0;
+    sheet.patterns[static_cast<std::size_t>(i - 1)] = generator_.MakeProblem(i);
   }
 }
 

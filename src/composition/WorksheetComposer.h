@@ -16,10 +16,10 @@
 #include "composition/PageGeometry.h"
 #include "composition/PrintNumber.h"
 #include "composition/SheetOptions.h"
-#include "generation/Generator.h"
-#include "generation/PatternSelection.h"
-#include "generation/ProblemRecord.h"
-#include "generation/Random.h"
+#include "generation/patternselection.h"
+#include "generation/problemgenerator.h"
+#include "generation/problemrecord.h"
+#include "generation/random.h"
 
 class QObject;
 
@@ -104,20 +104,6 @@ class WorksheetComposer {
   }
 
  private:
-  // Random source that notes the pattern draw opening each MakeQData call.
-  class PatternTap final : public Random {
-   public:
-    explicit PatternTap(Random& inner) : inner_(inner) {}
-    int Rnd(int n) override;
-    void Arm() { armed_ = true; }
-    int Taken() const { return taken_; }
-
-   private:
-    Random& inner_;
-    bool armed_ = false;
-    int taken_ = -1;
-  };
-
   bool ComposeSheets(const SheetOptions& options, int sheets, const SheetSink* each);
   void Generate(ComposedSheet& sheet);
   void DrawWorksheet(ComposedSheet& sheet, const SheetOptions& options);
@@ -127,7 +113,6 @@ class WorksheetComposer {
   Random& rnd_;
   Messages& messages_;
   PageGeometry geometry_;
-  PatternTap tap_;
   PatternSelection selection_;
   ProblemTable table_;
   ProblemGenerator generator_;

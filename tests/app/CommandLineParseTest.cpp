@@ -42,7 +42,7 @@ TEST(CommandLineParse, WorksheetOptions) {
   const auto r =
       Parse({"--patterns", "18,7", "--zero", "--hide=random", "--blank", "all", "--print-number",
              "12", "--sheets=3", "--seed", "4294967295", "--pdf", "a.pdf", "--json=b.json"});
-  EXPECT_EQ(r.sheet.selection.Entries(), (std::vector<std::string>{"18", "7"}));
+  EXPECT_EQ(r.sheet.selection.Patterns(), (std::vector<int>{18, 7}));
   EXPECT_EQ(r.sheet.zeroAllowed, 1);
   EXPECT_EQ(r.sheet.hideItem, 1);
   EXPECT_EQ(r.sheet.blankItem, 2);

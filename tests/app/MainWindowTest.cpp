@@ -22,7 +22,7 @@
 namespace kazenori {
 namespace {
 
-using Entries = std::vector<std::string>;
+using Entries = std::vector<int>;
 
 const QString kPlainText = QStringLiteral("次の計算をしましょう。");
 const QString kRandomText =
@@ -99,11 +99,11 @@ TEST_F(MainWindowTest, ListFollowsTheOrderOfTicking) {
   Box(5).setChecked(true);
   Box(3).setChecked(true);
   Box(12).setChecked(true);
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"5", "3", "12"}));
+  EXPECT_EQ(form.Selection().Patterns(), (Entries{5, 3, 12}));
   Box(3).setChecked(false);
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"5", "12"}));
+  EXPECT_EQ(form.Selection().Patterns(), (Entries{5, 12}));
   Box(3).click();
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"5", "12", "3"}));
+  EXPECT_EQ(form.Selection().Patterns(), (Entries{5, 12, 3}));
   // Setting a box to the state it already has is no change and adds nothing.
   Box(3).setChecked(true);
   EXPECT_EQ(form.Selection().Count(), 3);
@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, ListFollowsTheOrderOfTicking) {
 
 TEST_F(MainWindowTest, SharedHandlerBoxesAddTheirOwnNumbers) {
   for (int n : {111, 109, 64, 60, 150, 100, 103}) Box(n).click();
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"111", "109", "64", "60", "150", "100", "103"}));
+  EXPECT_EQ(form.Selection().Patterns(), (Entries{111, 109, 64, 60, 150, 100, 103}));
 }
 
 TEST_F(MainWindowTest, ClearAllEmptiesTheListAfterAnyHistory) {
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, ClearAllEmptiesTheListAfterAnyHistory) {
   EXPECT_TRUE(form.Selection().Empty());
   for (int n = 1; n <= kPatternCount; ++n) EXPECT_FALSE(Box(n).isChecked()) << n;
   Box(7).click();
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"7"}));
+  EXPECT_EQ(form.Selection().Patterns(), (Entries{7}));
 }
 
 TEST_F(MainWindowTest, ZeroSetupCopiesItsItem) {
@@ -161,7 +161,7 @@ TEST_F(MainWindowTest, BonusOnGreysTheBoxesAndOpensTheDialogKeepingTicks) {
   EXPECT_TRUE(form.btnBonus->isEnabled());
   EXPECT_EQ(form.edtQuestMes->text(), kBonusText);
   EXPECT_TRUE(Box(7).isChecked());
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"7", "88"}));
+  EXPECT_EQ(form.Selection().Patterns(), (Entries{7, 88}));
 
   form.btnBonus->click();
   EXPECT_EQ(dialogsShown, 2);
@@ -174,7 +174,7 @@ TEST_F(MainWindowTest, BonusOnGreysTheBoxesAndOpensTheDialogKeepingTicks) {
   EXPECT_FALSE(form.btnBonus->isEnabled());
   EXPECT_EQ(form.edtQuestMes->text(), kPlainText);
   EXPECT_TRUE(Box(7).isChecked() && Box(88).isChecked());
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"7", "88"}));
+  EXPECT_EQ(form.Selection().Patterns(), (Entries{7, 88}));
   EXPECT_EQ(form.rgOpeSetup->ItemIndex(), 2);
 
   Choose(*form.rgOpeSetup, 1);
@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, OptionsCarryTheControlsToTheComposer) {
   form.edtPrintNum->setText(QStringLiteral("42"));
   form.edtQuestMes->setText(QStringLiteral("よく見て解こう"));
   SheetOptions options = form.Options();
-  EXPECT_EQ(options.selection.Entries(), (Entries{"12", "3"}));
+  EXPECT_EQ(options.selection.Patterns(), (Entries{12, 3}));
   EXPECT_EQ(options.zeroAllowed, 1);
   EXPECT_EQ(options.hideItem, 1);
   EXPECT_EQ(options.blankItem, 2);

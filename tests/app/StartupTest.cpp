@@ -19,7 +19,7 @@
 #include "preview/Messages.h"
 #include "preview/plPrev.h"
 #include "preview/plSetPrinter.h"
-#include "support/ScriptedRandom.h"
+#include "support/scriptedrandom.h"
 
 namespace kazenori {
 namespace {

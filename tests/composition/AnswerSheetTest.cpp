@@ -6,12 +6,12 @@
 #include <string>
 
 #include "composition/AnswerSheet.h"
-#include "generation/ProblemRecord.h"
+#include "generation/problemrecord.h"
 
 namespace kazenori {
 namespace {
 
-ProblemRecord Rec(int termMode, int op, int a, int b, const std::string& answer) {
+ProblemRecord Rec(TermMode termMode, Operation op, int a, int b, const std::string& answer) {
   ProblemRecord r;
   r.termMode = termMode;
   r.op = op;
@@ -24,21 +24,21 @@ ProblemRecord Rec(int termMode, int op, int a, int b, const std::string& answer)
 }
 
 TEST(AnswerSheet, TwoAndThreeTermLinesUseTheRealOperators) {
-  ProblemRecord d = Rec(kTwoTerms, kOpDiv, 17, 5, "3");
+  ProblemRecord d = Rec(TermMode::kTwoTerms, Operation::kDiv, 17, 5, "3");
   d.strRemainder = "2";
   EXPECT_EQ(AnswerLine(d), "17÷5＝3 … 2");
-  EXPECT_EQ(AnswerLine(Rec(kTwoTerms, kOpDiv, 15, 5, "3")), "15÷5＝3");
-  EXPECT_EQ(AnswerLine(Rec(kTwoTerms, kOpMul, 6, 7, "42")), "6×7＝42");
-  EXPECT_EQ(AnswerLine(Rec(kTwoTerms, 7, 6, 7, "42")), "6");
-  ProblemRecord t = Rec(kThreeTerms, kOpSub, 9, 3, "4");
+  EXPECT_EQ(AnswerLine(Rec(TermMode::kTwoTerms, Operation::kDiv, 15, 5, "3")), "15÷5＝3");
+  EXPECT_EQ(AnswerLine(Rec(TermMode::kTwoTerms, Operation::kMul, 6, 7, "42")), "6×7＝42");
+  EXPECT_EQ(AnswerLine(Rec(TermMode::kTwoTerms, static_cast<Operation>(7), 6, 7, "42")), "6");
+  ProblemRecord t = Rec(TermMode::kThreeTerms, Operation::kSub, 9, 3, "4");
   t.strC = "2";
   EXPECT_EQ(AnswerLine(t), "9－3－2＝4");
-  t.op = kOpDiv;
+  t.op = Operation::kDiv;
   EXPECT_EQ(AnswerLine(t), "9÷3÷2＝4") << "no remainder for three terms";
 }
 
 TEST(AnswerSheet, SpecialLinesByForm) {
-  ProblemRecord s = Rec(kSpecial, kOpMul, 12, 0, "答え 1,2,3,4,6,12");
+  ProblemRecord s = Rec(TermMode::kSpecial, Operation::kMul, 12, 0, "答え 1,2,3,4,6,12");
   s.strE = "12の約数";
   s.form = 52;
   EXPECT_EQ(AnswerLine(s), "12の約数");
@@ -55,7 +55,7 @@ TEST(AnswerSheet, SpecialLinesByForm) {
     s.form = form;
     EXPECT_EQ(AnswerLine(s), "12") << form;
   }
-  s.termMode = 4;
+  s.termMode = static_cast<TermMode>(4);
   EXPECT_EQ(AnswerLine(s), "12");
 }
 

@@ -12,7 +12,7 @@
 #include "preview/Messages.h"
 #include "preview/plPrev.h"
 #include "support/QtApp.h"
-#include "support/ScriptedRandom.h"
+#include "support/scriptedrandom.h"
 
 namespace kazenori {
 namespace {
@@ -116,7 +116,7 @@ TEST_F(ColourWordSheetPage, FortyWordsInTwoBlocksWithoutRepeatedInks) {
   EXPECT_EQ(composer.PrintNumber().Value(), 12) << "not lowered";
   doc.OnPrint(&doc, 1);
   EXPECT_EQ(composer.PrintNumber().Value(), 13);
-  EXPECT_EQ(composer.Problems().At(1).op, 0) << "the problem table stays empty";
+  EXPECT_EQ(composer.Problems().At(1).op, Operation::kNone) << "the problem table stays empty";
 }
 
 TEST_F(ColourWordSheetPage, ThirtyWordsPerBlockAndUnconfirmedSettings) {

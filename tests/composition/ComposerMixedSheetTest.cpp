@@ -39,7 +39,7 @@ class ComposerMixedSheet : public ::testing::Test {
 
   SheetOptions Worksheet(std::initializer_list<int> patterns) {
     SheetOptions o;
-    for (int p : patterns) o.selection.QPClick(p, true);
+    for (int p : patterns) o.selection.SetTicked(p, true);
     o.printNumberText = QStringLiteral("3");
     o.instruction = QStringLiteral("次の計算をしましょう。");
     return o;
@@ -153,7 +153,7 @@ TEST_F(ComposerMixedSheet, BlanksOfPage1AreNotOnPage2) {
       EXPECT_EQ(rec.strAnswer.size(), 1u) << q.toStdString();
     }
     QString full = QString::fromStdString(rec.strA) + "＋" + QString::fromStdString(rec.strB);
-    if (rec.termMode == kThreeTerms) full += "＋" + QString::fromStdString(rec.strC);
+    if (rec.termMode == TermMode::kThreeTerms) full += "＋" + QString::fromStdString(rec.strC);
     EXPECT_EQ(a, full + "＝" + QString::fromStdString(rec.strAnswer)) << i;
   }
   EXPECT_GT(blanked, 25);

@@ -13,7 +13,7 @@
 #include "preview/Messages.h"
 #include "preview/plPrev.h"
 #include "support/QtApp.h"
-#include "support/ScriptedRandom.h"
+#include "support/scriptedrandom.h"
 
 namespace kazenori {
 namespace {
@@ -31,7 +31,7 @@ PageGeometry A2000x2870() {
 
 SheetOptions Options(std::initializer_list<int> patterns, const char* number = "7") {
   SheetOptions o;
-  for (int p : patterns) o.selection.QPClick(p, true);
+  for (int p : patterns) o.selection.SetTicked(p, true);
   o.printNumberText = QString::fromUtf8(number);
   o.instruction = QStringLiteral("次の計算をしましょう。");
   return o;
@@ -113,7 +113,7 @@ TEST_F(ComposerSheet, QuestionAndAnswerPagesOfDivisionsWithRemainders) {
     const QString answer = a[static_cast<std::size_t>(3 + i)].text;
     EXPECT_EQ(question.toStdString(), sheet.questions[static_cast<std::size_t>(i - 1)]);
     EXPECT_EQ(sheet.patterns[static_cast<std::size_t>(i - 1)], 18);
-    ASSERT_EQ(rec.op, kOpDiv);
+    ASSERT_EQ(rec.op, Operation::kDiv);
     ASSERT_NE(rec.valB, 0);
     const int r = rec.valA % rec.valB;
     EXPECT_TRUE(
@@ -229,10 +229,10 @@ TEST_F(ComposerSheet, HideAllShowsEveryOperatorAsABoxOnlyOnPage1) {
     const QString q = doc.TextOperations(1)[static_cast<std::size_t>(3 + i)].text;
     const QString a = doc.TextOperations(2)[static_cast<std::size_t>(3 + i)].text;
     EXPECT_FALSE(q.contains("＋")) << q.toStdString();
-    EXPECT_EQ(q.count("□"), rec.termMode == kThreeTerms ? 2 : 1) << q.toStdString();
+    EXPECT_EQ(q.count("□"), rec.termMode == TermMode::kThreeTerms ? 2 : 1) << q.toStdString();
     EXPECT_TRUE(q.endsWith("＝" + QString::fromStdString(rec.strAnswer)));
     EXPECT_FALSE(a.contains("□"));
-    EXPECT_EQ(a.count("＋"), rec.termMode == kThreeTerms ? 2 : 1);
+    EXPECT_EQ(a.count("＋"), rec.termMode == TermMode::kThreeTerms ? 2 : 1);
   }
 }
 

@@ -11,7 +11,7 @@
 
 #include "FormRecords.h"
 #include "composition/DisplayForms.h"
-#include "support/ScriptedRandom.h"
+#include "support/scriptedrandom.h"
 
 namespace kazenori {
 namespace {
@@ -20,7 +20,9 @@ using testing::ScriptedRandom;
 using testing::SpecialRecord;
 
 struct Case {
-  int form, op, a, b, c, d;
+  int form;
+  Operation op;
+  int a, b, c, d;
   int writing;         // -1: the form draws no writing
   const char* plain;   // question line with no flag
   const char* hidden;  // question line with the hide-operator flag; nullptr: the flag is ignored
@@ -28,7 +30,8 @@ struct Case {
   int blankChoices;  // range of the blank draw; 0: the blank flag is ignored
 };
 
-constexpr int kAdd = kOpAdd, kSub = kOpSub, kMul = kOpMul, kDiv = kOpDiv;
+constexpr Operation kAdd = Operation::kAdd, kSub = Operation::kSub, kMul = Operation::kMul,
+                    kDiv = Operation::kDiv;
 
 const Case kCases[] = {
     {1, kAdd, 80, 60, 20, 0, 0, "80＋(60－20)＝", "80□(60□20)＝120", "120", 4},

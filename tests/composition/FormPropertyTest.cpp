@@ -23,9 +23,9 @@
 
 #include "FormRecords.h"
 #include "composition/DisplayForms.h"
-#include "generation/Generator.h"
-#include "generation/PatternCatalogue.h"
-#include "generation/PatternSelection.h"
+#include "generation/patterncatalogue.h"
+#include "generation/patternselection.h"
+#include "generation/problemgenerator.h"
 
 namespace kazenori {
 namespace {
@@ -385,10 +385,15 @@ void CheckRecord(const ProblemRecord& generated, std::uint32_t seed) {
   }
 }
 
+// The patterns whose problems are laid out by a special form.
 std::vector<int> SpecialPatterns() {
   std::vector<int> out;
+  SeededRandom rnd(1);
   for (const PatternInfo& p : PatternCatalogue()) {
-    if (p.kind == Kind::kSpecial) out.push_back(p.number);
+    GenerationState state;
+    Draw draw{rnd, state};
+    p.generate(draw);
+    if (state.termMode == TermMode::kSpecial) out.push_back(p.number);
   }
   return out;
 }
@@ -397,9 +402,8 @@ TEST(FormProperty, GeneratedSheetsOfEverySpecialPatternAreAnsweredCorrectly) {
   const std::vector<int> patterns = SpecialPatterns();
   ASSERT_EQ(patterns.size(), 51u);
   for (const int pattern : patterns) {
-    ASSERT_NE(GeneratorFor(pattern), nullptr) << "pattern " << pattern;
     PatternSelection selection;
-    selection.QPClick(pattern, true);
+    selection.SetTicked(pattern, true);
     // Whole sheets of one pattern, so that the repeat test pushes the
     // generator into its less common values as well.
     for (std::uint32_t seed = 1; seed <= 4; ++seed) {
@@ -407,8 +411,8 @@ TEST(FormProperty, GeneratedSheetsOfEverySpecialPatternAreAnsweredCorrectly) {
       ProblemTable table;
       ProblemGenerator generator(rnd, table, selection);
       for (int i = 1; i <= kProblemCount; ++i) {
-        generator.MakeQData(i);
-        ASSERT_EQ(table.At(i).form, Pattern(pattern).form);
+        generator.MakeProblem(i);
+        ASSERT_EQ(table.At(i).form, table.At(1).form);
         CheckRecord(table.At(i), seed * 100 + static_cast<std::uint32_t>(i));
       }
     }
@@ -418,7 +422,7 @@ TEST(FormProperty, GeneratedSheetsOfEverySpecialPatternAreAnsweredCorrectly) {
 
 TEST(FormProperty, BlankChoicesReachEveryItem) {
   // Over many draws each item of a four-term form is blanked somewhere.
-  const ProblemRecord r = testing::SpecialRecord(11, kOpMul, 7, 8, 6, 9);
+  const ProblemRecord r = testing::SpecialRecord(11, Operation::kMul, 7, 8, 6, 9);
   SeededRandom rnd(11);
   std::set<std::size_t> positions;
   for (int i = 0; i < 400; ++i) {

@@ -6,17 +6,17 @@
 #include <cstdint>
 #include <string>
 
-#include "generation/ProblemRecord.h"
+#include "generation/problemrecord.h"
 
 namespace kazenori::testing {
 
 // A special record as the generation driver leaves it: the value texts, strD
 // only for multiplication and division, and the provisional answer of an
 // addition or subtraction.
-inline ProblemRecord SpecialRecord(int form, int op, std::int32_t a, std::int32_t b,
+inline ProblemRecord SpecialRecord(int form, Operation op, std::int32_t a, std::int32_t b,
                                    std::int32_t c = 0, std::int32_t d = 0) {
   ProblemRecord r;
-  r.termMode = kSpecial;
+  r.termMode = TermMode::kSpecial;
   r.form = form;
   r.op = op;
   r.valA = a;
@@ -26,9 +26,9 @@ inline ProblemRecord SpecialRecord(int form, int op, std::int32_t a, std::int32_
   r.strA = std::to_string(a);
   r.strB = std::to_string(b);
   r.strC = std::to_string(c);
-  if (op == kOpMul || op == kOpDiv) r.strD = std::to_string(d);
-  if (op == kOpAdd) r.strAnswer = std::to_string(std::int64_t{a} + b + c);
-  if (op == kOpSub) r.strAnswer = std::to_string(std::int64_t{a} - b - c);
+  if (op == Operation::kMul || op == Operation::kDiv) r.strD = std::to_string(d);
+  if (op == Operation::kAdd) r.strAnswer = std::to_string(std::int64_t{a} + b + c);
+  if (op == Operation::kSub) r.strAnswer = std::to_string(std::int64_t{a} - b - c);
   return r;
 }
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "composition/QuestionText.h"
-#include "generation/Random.h"
-#include "support/ScriptedRandom.h"
+#include "generation/random.h"
+#include "support/scriptedrandom.h"
 
 namespace kazenori {
 namespace {
@@ -46,12 +46,12 @@ TEST(QuestionText, BlankMarkPositionsAreEquallyLikely) {
 }
 
 TEST(QuestionText, OperatorSigns) {
-  EXPECT_EQ(OperatorSign(1), "＋");
-  EXPECT_EQ(OperatorSign(2), "－");
-  EXPECT_EQ(OperatorSign(3), "×");
-  EXPECT_EQ(OperatorSign(4), "÷");
-  EXPECT_EQ(OperatorSign(0), "");
-  EXPECT_EQ(OperatorSign(5), "");
+  EXPECT_EQ(OperatorSign(Operation::kAdd), "＋");
+  EXPECT_EQ(OperatorSign(Operation::kSub), "－");
+  EXPECT_EQ(OperatorSign(Operation::kMul), "×");
+  EXPECT_EQ(OperatorSign(Operation::kDiv), "÷");
+  EXPECT_EQ(OperatorSign(Operation::kNone), "");
+  EXPECT_EQ(OperatorSign(static_cast<Operation>(5)), "");
 }
 
 }  // namespace

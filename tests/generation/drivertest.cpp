@@ -4,23 +4,25 @@
 // The generation driver: misuse, the repeat test and the texts it writes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
-#include "AddSubMulDivCheck.h"
-#include "DriverScript.h"
-#include "generation/Generator.h"
-#include "generation/PatternCatalogue.h"
-#include "generation/Random.h"
+#include "addsubmuldivcheck.h"
+#include "driverscript.h"
+#include "generation/patterncatalogue.h"
+#include "generation/problemgenerator.h"
+#include "generation/random.h"
 
 namespace kazenori::testing {
 namespace {
 
 std::string LogicErrorOf(ScriptedDriver& driver, int index) {
   try {
-    driver.generator.MakeQData(index);
+    driver.generator.MakeProblem(index);
   } catch (const std::logic_error& e) {
     return e.what();
   }
@@ -58,11 +60,11 @@ TEST(Driver, PatternTwoAloneFillsFiftyDistinctProblems) {
     SeededRandom rnd(seed);
     ProblemTable table;
     PatternSelection selection;
-    selection.QPClick(2, true);
+    selection.SetTicked(2, true);
     ProblemGenerator generator(rnd, table, selection);
     std::set<std::pair<int, int>> seen;
     for (int i = 1; i <= kProblemCount; ++i) {
-      generator.MakeQData(i);
+      generator.MakeProblem(i);
       EXPECT_TRUE(seen.emplace(table.At(i).valA, table.At(i).valB).second) << seed << ":" << i;
     }
   }
@@ -76,18 +78,18 @@ TEST(Driver, AnAdditionRepeatsASubtractionOfTheSameNumbers) {
   d.Then({{2, 1}, {10, 6}, {7, 1}, {10, 6}, {7, 2}});
   const ProblemRecord& r = d.Make(2);
   EXPECT_EQ(TextsOf(r), (Texts{"7", "3", "", "", "4", ""}));
-  EXPECT_EQ(r.op, kOpSub);
+  EXPECT_EQ(r.op, Operation::kSub);
 
   for (std::uint32_t seed = 1; seed <= 30; ++seed) {
     SeededRandom rnd(seed);
     ProblemTable table;
     PatternSelection selection;
-    selection.QPClick(1, true);
-    selection.QPClick(2, true);
+    selection.SetTicked(1, true);
+    selection.SetTicked(2, true);
     ProblemGenerator generator(rnd, table, selection);
     std::set<std::pair<int, int>> seen;
     for (int i = 1; i <= kProblemCount; ++i) {
-      generator.MakeQData(i);
+      generator.MakeProblem(i);
       EXPECT_TRUE(seen.emplace(table.At(i).valA, table.At(i).valB).second) << seed << ":" << i;
     }
   }
@@ -100,14 +102,14 @@ class RepeatTest : public ::testing::Test {
   PatternSelection selection;
   ProblemGenerator generator{rnd, table, selection};
 
-  void Put(int index, int op, int mode, int form, Vals v) {
+  void Put(int index, Operation op, TermMode mode, int form, Vals v) {
     ProblemRecord& r = table.At(index);
     r.op = op, r.termMode = mode, r.form = form;
     r.valA = v[0], r.valB = v[1], r.valC = v[2], r.valD = v[3];
   }
   // Whether an attempt with these values, mode and current form repeats
   // one of records 1..index-1.
-  bool Repeats(int index, int mode, int form, Vals v) {
+  bool Repeats(int index, TermMode mode, int form, Vals v) {
     generator.State().termMode = mode;
     generator.State().specialForm = form;
     Draw d{rnd, generator.State()};
@@ -117,42 +119,42 @@ class RepeatTest : public ::testing::Test {
 };
 
 TEST_F(RepeatTest, ThreeTermProblemsCompareThreeValuesTwoTermProblemsTwo) {
-  Put(1, kOpAdd, kThreeTerms, 0, {5, 3, 4, 0});
-  EXPECT_TRUE(Repeats(2, kThreeTerms, 0, {5, 3, 4, 0}));
-  EXPECT_FALSE(Repeats(2, kThreeTerms, 0, {5, 3, 6, 0}));
-  EXPECT_FALSE(Repeats(2, kThreeTerms, 0, {5, 2, 4, 0}));
+  Put(1, Operation::kAdd, TermMode::kThreeTerms, 0, {5, 3, 4, 0});
+  EXPECT_TRUE(Repeats(2, TermMode::kThreeTerms, 0, {5, 3, 4, 0}));
+  EXPECT_FALSE(Repeats(2, TermMode::kThreeTerms, 0, {5, 3, 6, 0}));
+  EXPECT_FALSE(Repeats(2, TermMode::kThreeTerms, 0, {5, 2, 4, 0}));
   // A later two-term problem repeats an earlier three-term one ...
-  EXPECT_TRUE(Repeats(2, kTwoTerms, 0, {5, 3, 0, 0}));
+  EXPECT_TRUE(Repeats(2, TermMode::kTwoTerms, 0, {5, 3, 0, 0}));
   // ... but a later three-term problem does not repeat a two-term one.
-  Put(1, kOpAdd, kTwoTerms, 0, {5, 3, 0, 0});
-  EXPECT_FALSE(Repeats(2, kThreeTerms, 0, {5, 3, 4, 0}));
+  Put(1, Operation::kAdd, TermMode::kTwoTerms, 0, {5, 3, 0, 0});
+  EXPECT_FALSE(Repeats(2, TermMode::kThreeTerms, 0, {5, 3, 4, 0}));
   // Only records before the index count.
-  EXPECT_FALSE(Repeats(1, kTwoTerms, 0, {5, 3, 0, 0}));
-  Put(2, kOpSub, kTwoTerms, 0, {8, 1, 0, 0});
-  EXPECT_TRUE(Repeats(3, kTwoTerms, 0, {8, 1, 0, 0}));
-  EXPECT_FALSE(Repeats(2, kTwoTerms, 0, {8, 1, 0, 0}));
+  EXPECT_FALSE(Repeats(1, TermMode::kTwoTerms, 0, {5, 3, 0, 0}));
+  Put(2, Operation::kSub, TermMode::kTwoTerms, 0, {8, 1, 0, 0});
+  EXPECT_TRUE(Repeats(3, TermMode::kTwoTerms, 0, {8, 1, 0, 0}));
+  EXPECT_FALSE(Repeats(2, TermMode::kTwoTerms, 0, {8, 1, 0, 0}));
 }
 
 TEST_F(RepeatTest, FourthValueCountsOnlyForItsFormsAndOperations) {
-  Put(1, kOpMul, kSpecial, 11, {2, 3, 4, 5});
-  EXPECT_FALSE(Repeats(2, kSpecial, 11, {2, 3, 4, 6}));
-  EXPECT_TRUE(Repeats(2, kSpecial, 11, {2, 3, 4, 5}));
-  EXPECT_FALSE(Repeats(2, kSpecial, 12, {2, 3, 4, 6}));
-  EXPECT_FALSE(Repeats(2, kSpecial, 9, {2, 3, 4, 6}));
+  Put(1, Operation::kMul, TermMode::kSpecial, 11, {2, 3, 4, 5});
+  EXPECT_FALSE(Repeats(2, TermMode::kSpecial, 11, {2, 3, 4, 6}));
+  EXPECT_TRUE(Repeats(2, TermMode::kSpecial, 11, {2, 3, 4, 5}));
+  EXPECT_FALSE(Repeats(2, TermMode::kSpecial, 12, {2, 3, 4, 6}));
+  EXPECT_FALSE(Repeats(2, TermMode::kSpecial, 9, {2, 3, 4, 6}));
   // Other forms ignore valD, and so does a division for the product forms.
-  EXPECT_TRUE(Repeats(2, kSpecial, 27, {2, 3, 4, 6}));
-  Put(1, kOpDiv, kSpecial, 18, {56, 7, 3, 4});
-  EXPECT_FALSE(Repeats(2, kSpecial, 18, {56, 7, 3, 5}));
-  EXPECT_TRUE(Repeats(2, kSpecial, 11, {56, 7, 3, 5}));
-  EXPECT_TRUE(Repeats(2, kSpecial, 10, {56, 7, 3, 5}));
+  EXPECT_TRUE(Repeats(2, TermMode::kSpecial, 27, {2, 3, 4, 6}));
+  Put(1, Operation::kDiv, TermMode::kSpecial, 18, {56, 7, 3, 4});
+  EXPECT_FALSE(Repeats(2, TermMode::kSpecial, 18, {56, 7, 3, 5}));
+  EXPECT_TRUE(Repeats(2, TermMode::kSpecial, 11, {56, 7, 3, 5}));
+  EXPECT_TRUE(Repeats(2, TermMode::kSpecial, 10, {56, 7, 3, 5}));
   // The form asked about is the current one, not the earlier record's.
-  Put(1, kOpMul, kSpecial, 5, {2, 3, 4, 5});
-  EXPECT_FALSE(Repeats(2, kSpecial, 11, {2, 3, 4, 6}));
+  Put(1, Operation::kMul, TermMode::kSpecial, 5, {2, 3, 4, 5});
+  EXPECT_FALSE(Repeats(2, TermMode::kSpecial, 11, {2, 3, 4, 6}));
   // The current form outlives its problem: a three-term product after a
   // form-11 problem still tells records apart by valD.
-  Put(1, kOpMul, kThreeTerms, 0, {2, 3, 4, 0});
-  EXPECT_FALSE(Repeats(2, kThreeTerms, 11, {2, 3, 4, 7}));
-  EXPECT_TRUE(Repeats(2, kThreeTerms, 8, {2, 3, 4, 7}));
+  Put(1, Operation::kMul, TermMode::kThreeTerms, 0, {2, 3, 4, 0});
+  EXPECT_FALSE(Repeats(2, TermMode::kThreeTerms, 11, {2, 3, 4, 7}));
+  EXPECT_TRUE(Repeats(2, TermMode::kThreeTerms, 8, {2, 3, 4, 7}));
 }
 
 TEST(Driver, Pattern37AllowsProblemsDifferingInValDOnly) {
@@ -177,23 +179,26 @@ TEST(Driver, SpecialRecordsKeepTheirFormAndOthersHaveFormZero) {
   ScriptedDriver d({37, 15, 5, 27});
   d.Then({{4, 0}, {9, 0}, {9, 1}, {9, 2}, {9, 3}});  // 1 x 2 + 3 x 4
   const ProblemRecord& special = d.Make(1);
-  EXPECT_EQ(CodesOf(special), (Codes{kOpMul, kSpecial, 11}));
+  EXPECT_EQ(d.drawn, 37);
+  EXPECT_EQ(CodesOf(special), (Codes{Operation::kMul, TermMode::kSpecial, 11}));
   EXPECT_EQ(TextsOf(special), (Texts{"1", "2", "3", "4", "", ""}));
 
   d.Then({{4, 1}, {90, 22}});  // 3 x 2
   const ProblemRecord& two = d.Make(2);
-  EXPECT_EQ(CodesOf(two), (Codes{kOpMul, kTwoTerms, 0}));
+  EXPECT_EQ(d.drawn, 15);
+  EXPECT_EQ(CodesOf(two), (Codes{Operation::kMul, TermMode::kTwoTerms, 0}));
   EXPECT_EQ(TextsOf(two), (Texts{"3", "2", "", "", "6", ""}));
   EXPECT_EQ(d.generator.State().specialForm, 11);  // never cleared
 
   d.Then({{4, 2}, {9, 1}, {9, 2}, {9, 3}});  // 2 + 3 + 4
   const ProblemRecord& three = d.Make(3);
-  EXPECT_EQ(CodesOf(three), (Codes{kOpAdd, kThreeTerms, 0}));
+  EXPECT_EQ(CodesOf(three), (Codes{Operation::kAdd, TermMode::kThreeTerms, 0}));
   EXPECT_EQ(TextsOf(three), (Texts{"2", "3", "4", "", "9", ""}));
 
   d.Then({{4, 3}, {8, 5}, {5, 2}, {3, 1}});  // 70 - (20 + 20), provisional
   const ProblemRecord& sub = d.Make(4);
-  EXPECT_EQ(CodesOf(sub), (Codes{kOpSub, kSpecial, 3}));
+  EXPECT_EQ(d.drawn, 27);
+  EXPECT_EQ(CodesOf(sub), (Codes{Operation::kSub, TermMode::kSpecial, 3}));
   EXPECT_EQ(TextsOf(sub), (Texts{"70", "20", "20", "", "30", ""}));
 }
 
@@ -204,8 +209,11 @@ TEST(Driver, ThreeTermDivisionAnswersTheTwoQuotients) {
 
 TEST(Driver, SheetsOfEveryArithmeticPatternTickedStayConsistent) {
   PatternSelection selection;
+  const std::vector<int> numberPatterns = NumberRulePatterns();
   for (int p = 1; p <= kPatternCount; ++p) {
-    if (Pattern(p).family != Family::kNumber) selection.QPClick(p, true);
+    const bool number =
+        std::find(numberPatterns.begin(), numberPatterns.end(), p) != numberPatterns.end();
+    if (!number) selection.SetTicked(p, true);
   }
   SeededRandom rnd(77);
   ProblemTable table;
@@ -214,13 +222,14 @@ TEST(Driver, SheetsOfEveryArithmeticPatternTickedStayConsistent) {
   for (int sheet = 0; sheet < 40; ++sheet) {
     table.Reset();
     for (int i = 1; i <= kProblemCount; ++i) {
-      generator.MakeQData(i);
+      generator.MakeProblem(i);
       const ProblemRecord& r = table.At(i);
-      EXPECT_EQ(r.form != 0, r.termMode == kSpecial) << i;
+      EXPECT_EQ(r.form != 0, r.termMode == TermMode::kSpecial) << i;
       // Only special products and quotients wait for their form's answer.
-      const bool waits = r.termMode == kSpecial && (r.op == kOpMul || r.op == kOpDiv);
+      const bool waits =
+          r.termMode == TermMode::kSpecial && (r.op == Operation::kMul || r.op == Operation::kDiv);
       EXPECT_EQ(r.strAnswer.empty(), waits) << i;
-      if (r.op == kOpDiv && r.termMode != kSpecial) {
+      if (r.op == Operation::kDiv && r.termMode != TermMode::kSpecial) {
         EXPECT_NE(r.valB, 0);
       }
       EXPECT_EQ(r.strA, std::to_string(r.valA));

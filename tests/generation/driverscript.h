@@ -14,10 +14,10 @@
 #include <tuple>
 #include <utility>
 
-#include "generation/Generator.h"
-#include "generation/PatternSelection.h"
-#include "generation/ProblemRecord.h"
-#include "support/ScriptedRandom.h"
+#include "generation/patternselection.h"
+#include "generation/problemgenerator.h"
+#include "generation/problemrecord.h"
+#include "support/scriptedrandom.h"
 
 namespace kazenori::testing {
 
@@ -26,9 +26,10 @@ struct ScriptedDriver {
   ProblemTable table;
   PatternSelection selection;
   ProblemGenerator generator{rnd, table, selection};
+  int drawn = 0;  // the pattern the last Make reported
 
   explicit ScriptedDriver(std::initializer_list<int> patterns, int flag = 0) {
-    for (int p : patterns) selection.QPClick(p, true);
+    for (int p : patterns) selection.SetTicked(p, true);
     generator.State().zeroAllowed = flag;
   }
 
@@ -38,9 +39,9 @@ struct ScriptedDriver {
     return *this;
   }
 
-  // Runs MakeQData(index) and checks that it used exactly the queued draws.
+  // Runs MakeProblem(index) and checks that it used exactly the queued draws.
   const ProblemRecord& Make(int index) {
-    generator.MakeQData(index);
+    drawn = generator.MakeProblem(index);
     EXPECT_TRUE(rnd.Exhausted()) << rnd.Remaining() << " queued draws left unused";
     return table.At(index);
   }
@@ -61,7 +62,7 @@ inline Vals ValuesOf(const ProblemRecord& r) {
 }
 
 // op, term count mode and form.
-using Codes = std::tuple<int, int, int>;
+using Codes = std::tuple<Operation, TermMode, int>;
 inline Codes CodesOf(const ProblemRecord& r) {
   return {r.op, r.termMode, r.form};
 }

@@ -7,6 +7,14 @@
 
 namespace kazenori {
 
+// The ones digit of a non-negative number, and its count of whole tens.
+constexpr int Ones(int x) {
+  return x % 10;
+}
+constexpr int Tens(int x) {
+  return x / 10;
+}
+
 // Euclid's remainder rule; gcd(a, 0) is a.
 constexpr std::int64_t gcd(std::int64_t a, std::int64_t b) {
   while (b != 0) {

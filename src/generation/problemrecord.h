@@ -9,11 +9,13 @@
 
 namespace kazenori {
 
-// Operation codes of a pattern's family.
-enum OpCode : int { kOpNone = 0, kOpAdd = 1, kOpSub = 2, kOpMul = 3, kOpDiv = 4 };
+// The operation a problem is written with. The values are those the JSON
+// output carries.
+enum class Operation : int { kNone = 0, kAdd = 1, kSub = 2, kMul = 3, kDiv = 4 };
 
-// Term count modes.
-enum TermMode : int { kTwoTerms = 0, kThreeTerms = 1, kSpecial = 2 };
+// How a problem is laid out: two terms, three terms, or by a special display
+// form. The values are those the JSON output carries.
+enum class TermMode : int { kTwoTerms = 0, kThreeTerms = 1, kSpecial = 2 };
 
 // One problem of the worksheet. Texts are UTF-8; the number texts hold ASCII
 // digits only, so counting bytes counts characters there.
@@ -22,7 +24,7 @@ struct ProblemRecord {
   std::int32_t valB = 0;
   std::int32_t valC = 0;
   std::int32_t valD = 0;
-  int termMode = kTwoTerms;
+  TermMode termMode = TermMode::kTwoTerms;
   int form = 0;
   std::string strA;
   std::string strB;
@@ -31,7 +33,7 @@ struct ProblemRecord {
   std::string strE;
   std::string strAnswer;
   std::string strRemainder;
-  int op = kOpNone;
+  Operation op = Operation::kNone;
 
   void Reset() { *this = ProblemRecord{}; }
 };

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "AddSubMulDivCheck.h"
+#include "addsubmuldivcheck.h"
 
 namespace kazenori::testing {
 namespace {
@@ -350,16 +350,10 @@ TEST_P(MulDivProperty, DrawsKeepTheirRowAndFillSheets) {
 
 INSTANTIATE_TEST_SUITE_P(Patterns, MulDivProperty, ::testing::ValuesIn(Rows()), RowName);
 
-TEST(MulDivProperty, EveryPatternOfTheFamilyHasOneRowPerFlag) {
-  CheckRowsCover(Rows(), Family::kMulDiv);
-}
-
-TEST(MulDivProperty, FamilyTableHoldsExactlyItsOwnPatterns) {
-  for (int p = 0; p <= kPatternCount + 1; ++p) {
-    const bool own = p >= 1 && p <= kPatternCount && Pattern(p).family == Family::kMulDiv;
-    EXPECT_EQ(MulDivGenerator(p) != nullptr, own) << p;
-  }
-}
-
 }  // namespace
+
+std::vector<PatternRule> MulDivRows() {
+  return Rows();
+}
+
 }  // namespace kazenori::testing

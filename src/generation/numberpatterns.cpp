@@ -5,21 +5,14 @@
 // patterns. Every draw happens in the order the pattern's rule states it, so
 // a scripted random source pins each generator down call by call.
 
-#include <array>
 #include <utility>
 
-#include "generation/Generators.h"
-#include "generation/NumberTheory.h"
-#include "generation/PatternCatalogue.h"
-#include "generation/ProblemRecord.h"
+#include "generation/numbertheory.h"
+#include "generation/patterngenerators.h"
 
-namespace kazenori {
+namespace kazenori::generators {
 
 namespace {
-
-int Ones(int x) {
-  return x % 10;
-}
 
 // A digit 1..9, the operand of every decimal drill.
 int Digit(Draw& d) {
@@ -41,8 +34,6 @@ void TwoMultiplesOfCommonFactor(Draw& d, int factorRange) {
   } while (d.valB == d.valA);
 }
 
-// --- common multiples and divisors, lcm and gcd -------------------------
-
 // valA stays; valB is drawn again until it differs and the lcm stays below
 // the bound. valB = 2 (4 when valA is 2) always passes.
 void PairBelowLcm(Draw& d, int range, int bound) {
@@ -52,34 +43,38 @@ void PairBelowLcm(Draw& d, int range, int bound) {
   } while (d.valB == d.valA || lcm(d.valA, d.valB) >= bound);
 }
 
-void P51(Draw& d) {
-  d.op = kOpMul;
+}  // namespace
+
+// --- common multiples and divisors, lcm and gcd -------------------------
+
+void Pattern51(Draw& d) {
+  d.op = Operation::kMul;
   d.Special(20);
   PairBelowLcm(d, 20, 100);
 }
 
-void P52(Draw& d) {
-  d.op = kOpDiv;
+void Pattern52(Draw& d) {
+  d.op = Operation::kDiv;
   d.Special(23);
   TwoMultiplesOfCommonFactor(d, 15);
 }
 
-void P53(Draw& d) {
-  d.op = kOpMul;
+void Pattern53(Draw& d) {
+  d.op = Operation::kMul;
   d.Special(21);
   PairBelowLcm(d, 23, 150);
 }
 
-void P54(Draw& d) {
-  d.op = kOpDiv;
+void Pattern54(Draw& d) {
+  d.op = Operation::kDiv;
   d.Special(24);
   TwoMultiplesOfCommonFactor(d, 15);
 }
 
 // valA stays; valB and valC are drawn again together. valB = 2, valC = 4
 // (or 4 and 8, or 2 and 8) always pass, with an lcm of at most 4 * 24.
-void P55(Draw& d) {
-  d.op = kOpMul;
+void Pattern55(Draw& d) {
+  d.op = Operation::kMul;
   d.Special(22);
   d.valA = d.Rnd(23) + 2;
   for (;;) {
@@ -90,8 +85,8 @@ void P55(Draw& d) {
   }
 }
 
-void P56(Draw& d) {
-  d.op = kOpDiv;
+void Pattern56(Draw& d) {
+  d.op = Operation::kDiv;
   d.Special(25);
   const int g = d.Rnd(15) + 2;
   d.valA = g * (d.Rnd(8) + 2);
@@ -104,8 +99,8 @@ void P56(Draw& d) {
 // valA : valB = valC : valD, the right side scaled up by 2..5 or reduced by
 // the gcd. Both numbers are multiples of g >= 2, so the reduction always
 // changes them and the right side is never 0.
-void P57(Draw& d) {
-  d.op = kOpMul;
+void Pattern57(Draw& d) {
+  d.op = Operation::kMul;
   d.Special(26);
   TwoMultiplesOfCommonFactor(d, 13);
   if (d.Rnd(2) == 0) {
@@ -121,43 +116,41 @@ void P57(Draw& d) {
 
 // --- decimals: the forms place the points ------------------------------
 
-void P58(Draw& d) {
-  d.op = kOpAdd;
+void Pattern58(Draw& d) {
+  d.op = Operation::kAdd;
   d.Special(28);
   d.valA = Digit(d);
   d.valB = Digit(d);
 }
 
-void P59(Draw& d) {
-  d.op = kOpSub;
+void Pattern59(Draw& d) {
+  d.op = Operation::kSub;
   d.Special(29);
   d.valA = Digit(d);
   d.valB = Digit(d);
 }
 
 // Two digits multiplied; the form decides where the points go.
-template <int Form>
-void DigitProduct(Draw& d) {
-  d.op = kOpMul;
-  d.Special(Form);
+void DigitProduct(Draw& d, int form) {
+  d.op = Operation::kMul;
+  d.Special(form);
   d.valA = Digit(d);
   d.valB = Digit(d);
 }
 
 // A table division: the divisor first, then the quotient digit that makes
 // valA a multiple of it.
-template <int Form>
-void DigitQuotient(Draw& d) {
-  d.op = kOpDiv;
-  d.Special(Form);
+void DigitQuotient(Draw& d, int form) {
+  d.op = Operation::kDiv;
+  d.Special(form);
   d.valB = Digit(d);
   d.valA = Digit(d) * d.valB;
 }
 
 // A divisor of one digit and a two-digit quotient not ending in 0, so that
 // the form's quotient has exactly one decimal place.
-void P108(Draw& d) {
-  d.op = kOpDiv;
+void Pattern108(Draw& d) {
+  d.op = Operation::kDiv;
   d.Special(48);
   d.valB = Digit(d);
   int x = 0;
@@ -168,10 +161,9 @@ void P108(Draw& d) {
 }
 
 // A two-digit divisor not ending in 0 and a one-digit quotient.
-template <int Form>
-void TwoDigitDivisor(Draw& d) {
-  d.op = kOpDiv;
-  d.Special(Form);
+void TwoDigitDivisor(Draw& d, int form) {
+  d.op = Operation::kDiv;
+  d.Special(form);
   do {
     d.valB = d.Rnd(89) + 11;
   } while (Ones(d.valB) == 0);
@@ -181,29 +173,28 @@ void TwoDigitDivisor(Draw& d) {
 // --- special products: ordinary two-term multiplications ----------------
 
 // Both factors base + 1..9.
-template <int Base>
-void NearBase(Draw& d) {
-  d.op = kOpMul;
-  d.valA = d.Rnd(9) + Base + 1;
-  d.valB = d.Rnd(9) + Base + 1;
+void NearBase(Draw& d, int base) {
+  d.op = Operation::kMul;
+  d.valA = d.Rnd(9) + base + 1;
+  d.valB = d.Rnd(9) + base + 1;
 }
 
-void P93(Draw& d) {
-  d.op = kOpMul;
+void Pattern93(Draw& d) {
+  d.op = Operation::kMul;
   d.valA = d.Rnd(9) + 11;
   d.valB = d.Rnd(9) + 21;
   SwapOnCoin(d);
 }
 
-void P94(Draw& d) {
-  d.op = kOpMul;
+void Pattern94(Draw& d) {
+  d.op = Operation::kMul;
   d.valA = d.Rnd(9) + 111;
   d.valB = d.Rnd(9) + 11;
   SwapOnCoin(d);
 }
 
-void P95(Draw& d) {
-  d.op = kOpMul;
+void Pattern95(Draw& d) {
+  d.op = Operation::kMul;
   const int a = Digit(d);
   const int b = Digit(d);
   d.valA = 10 * a + b;
@@ -212,8 +203,8 @@ void P95(Draw& d) {
 
 // The second factor's tens digit is one higher, so a tens digit of 9 would
 // make it three-digit: 9 is drawn as 8.
-void P96(Draw& d) {
-  d.op = kOpMul;
+void Pattern96(Draw& d) {
+  d.op = Operation::kMul;
   int a = Digit(d);
   const int b = Digit(d);
   if (a == 9) a = 8;
@@ -222,16 +213,16 @@ void P96(Draw& d) {
   SwapOnCoin(d);
 }
 
-void P97(Draw& d) {
-  d.op = kOpMul;
+void Pattern97(Draw& d) {
+  d.op = Operation::kMul;
   const int a = Digit(d);
   const int b = Digit(d);
   d.valA = 100 + 10 * a + b;
   d.valB = 100 + 10 * a + (10 - b);
 }
 
-void P98(Draw& d) {
-  d.op = kOpMul;
+void Pattern98(Draw& d) {
+  d.op = Operation::kMul;
   const int a = Digit(d);
   const int b = Digit(d);
   d.valA = 10 * a + b;
@@ -240,8 +231,8 @@ void P98(Draw& d) {
 
 // The second factor's ones digit is one higher: a ones digit of 9 is drawn
 // as 8 so that it stays a digit.
-void P99(Draw& d) {
-  d.op = kOpMul;
+void Pattern99(Draw& d) {
+  d.op = Operation::kMul;
   const int a = Digit(d);
   int b = Digit(d);
   if (b == 9) b = 8;
@@ -253,8 +244,8 @@ void P99(Draw& d) {
 // Digits from the thousands down; a number below 100 gets a tens digit of
 // at least 1, so it never has a leading zero. The multiplier's digits add up
 // to 9.
-void P100(Draw& d) {
-  d.op = kOpMul;
+void Pattern100(Draw& d) {
+  d.op = Operation::kMul;
   const int th = d.Rnd(4);
   const int h = d.Rnd(4);
   const int t = (th == 0 && h == 0) ? d.Rnd(9) + 1 : d.Rnd(10);
@@ -264,9 +255,11 @@ void P100(Draw& d) {
   d.valB = 10 * k + (9 - k);
 }
 
+namespace {
+
 // Both factors on the same side of the base.
 void NearBaseBothSides(Draw& d, int base, int range) {
-  d.op = kOpMul;
+  d.op = Operation::kMul;
   const int a = d.Rnd(range) + 1;
   const int b = d.Rnd(range) + 1;
   if (d.Rnd(2) == 1) {
@@ -278,15 +271,17 @@ void NearBaseBothSides(Draw& d, int base, int range) {
   }
 }
 
-void P101(Draw& d) {
+}  // namespace
+
+void Pattern101(Draw& d) {
   NearBaseBothSides(d, 100, 11);
 }
-void P102(Draw& d) {
+void Pattern102(Draw& d) {
   NearBaseBothSides(d, 1000, 15);
 }
 
-void P103(Draw& d) {
-  d.op = kOpMul;
+void Pattern103(Draw& d) {
+  d.op = Operation::kMul;
   const int h = Digit(d);
   const int x = Digit(d);
   const int y = Digit(d);
@@ -295,8 +290,8 @@ void P103(Draw& d) {
 }
 
 // 10m + d and 10m - d in either order: their sum is 20m.
-void P104(Draw& d) {
-  d.op = kOpMul;
+void Pattern104(Draw& d) {
+  d.op = Operation::kMul;
   const int dist = Digit(d);
   const int m = d.Rnd(8) + 2;
   if (d.Rnd(2) == 1) {
@@ -310,84 +305,16 @@ void P104(Draw& d) {
 
 // --- multiples and divisors of one number: valB, valC, valD stay 0 ------
 
-void P135(Draw& d) {
-  d.op = kOpMul;
+void Pattern135(Draw& d) {
+  d.op = Operation::kMul;
   d.Special(51);
   d.valA = d.Rnd(59) + 2;
 }
 
-void P136(Draw& d) {
-  d.op = kOpDiv;
+void Pattern136(Draw& d) {
+  d.op = Operation::kDiv;
   d.Special(52);
   d.valA = d.Rnd(99) + 2;
 }
 
-struct Entry {
-  int pattern;
-  GeneratorFn generate;
-};
-
-constexpr Entry kEntries[] = {
-    {51, P51},
-    {52, P52},
-    {53, P53},
-    {54, P54},
-    {55, P55},
-    {56, P56},
-    {57, P57},
-    {58, P58},
-    {59, P59},
-    {60, DigitProduct<30>},
-    {61, DigitProduct<31>},
-    {62, DigitQuotient<32>},
-    {63, DigitQuotient<33>},
-    {64, DigitProduct<34>},
-    {65, DigitProduct<35>},
-    {66, DigitProduct<36>},
-    {67, DigitProduct<37>},
-    {68, DigitQuotient<38>},
-    {69, DigitQuotient<39>},
-    {70, DigitQuotient<40>},
-    {71, DigitQuotient<41>},
-    {72, DigitQuotient<42>},
-    {88, NearBase<10>},
-    {89, NearBase<100>},
-    {90, NearBase<1000>},
-    {91, NearBase<110>},
-    {92, NearBase<1010>},
-    {93, P93},
-    {94, P94},
-    {95, P95},
-    {96, P96},
-    {97, P97},
-    {98, P98},
-    {99, P99},
-    {100, P100},
-    {101, P101},
-    {102, P102},
-    {103, P103},
-    {104, P104},
-    {108, P108},
-    {109, TwoDigitDivisor<49>},
-    {110, TwoDigitDivisor<50>},
-    {135, P135},
-    {136, P136},
-};
-
-// Indexed by pattern number; index 0 and the other families stay nullptr.
-constexpr std::array<GeneratorFn, kPatternCount + 1> MakeTable() {
-  std::array<GeneratorFn, kPatternCount + 1> table{};
-  for (const Entry& e : kEntries) table[static_cast<std::size_t>(e.pattern)] = e.generate;
-  return table;
-}
-
-constexpr std::array<GeneratorFn, kPatternCount + 1> kTable = MakeTable();
-
-}  // namespace
-
-GeneratorFn NumberGenerator(int pattern) {
-  if (pattern < 1 || pattern > kPatternCount) return nullptr;
-  return kTable[static_cast<std::size_t>(pattern)];
-}
-
-}  // namespace kazenori
+}  // namespace kazenori::generators

@@ -8,9 +8,9 @@
 
 #include <array>
 
-#include "generation/Generator.h"
-#include "generation/NumberTheory.h"
-#include "support/ScriptedRandom.h"
+#include "generation/numbertheory.h"
+#include "generation/problemgenerator.h"
+#include "support/scriptedrandom.h"
 
 namespace kazenori {
 namespace {
@@ -19,16 +19,16 @@ using testing::ScriptedRandom;
 
 struct Posed {
   std::int32_t a, b, c, d;
-  int op, mode, form;
+  Operation op;
+  TermMode mode;
+  int form;
 };
 
 // Runs pattern's generator on the scripted draws, which must all be used.
 Posed Generate(int pattern, ScriptedRandom& rnd) {
   GenerationState state;
   Draw draw{rnd, state};
-  const GeneratorFn generate = NumberGenerator(pattern);
-  EXPECT_NE(generate, nullptr) << "pattern " << pattern;
-  if (generate != nullptr) generate(draw);
+  Pattern(pattern).generate(draw);
   EXPECT_TRUE(rnd.Exhausted()) << "pattern " << pattern << " left " << rnd.Remaining()
                                << " scripted draws unused";
   return {draw.valA, draw.valB, draw.valC, draw.valD, draw.op, state.termMode, state.specialForm};
@@ -65,7 +65,7 @@ TEST(NumberScripted, LcmPairsRedrawOnlyTheSecondNumber) {
   equal.Expect(20, 0).Expect(20, 0).Expect(20, 19);  // 2, then 2 again, then 21
   const Posed p = Generate(51, equal);
   EXPECT_EQ(ValuesOf(p), (Four{2, 21, 0, 0}));
-  EXPECT_EQ(p.op, kOpMul);
+  EXPECT_EQ(p.op, Operation::kMul);
   EXPECT_EQ(p.form, 20);
 
   ScriptedRandom tooLarge;  // 24 and 23 have the lcm 552
@@ -80,7 +80,7 @@ TEST(NumberScripted, ThreeNumberLcmRedrawsTheLastTwoTogether) {
   rnd.Expect(23, 2).Expect(23, 22);  // 4, 24: lcm 24
   const Posed p = Generate(55, rnd);
   EXPECT_EQ(ValuesOf(p), (Four{2, 4, 24, 0}));
-  EXPECT_EQ(p.mode, kSpecial);
+  EXPECT_EQ(p.mode, TermMode::kSpecial);
   EXPECT_EQ(p.form, 22);
 
   ScriptedRandom bound;
@@ -100,7 +100,7 @@ TEST(NumberScripted, CommonDivisorPatternsShareOneFactor) {
   two.Expect(15, 14).Expect(8, 7).Expect(8, 7).Expect(8, 0);  // g 16: 144, 144 again, 32
   const Posed p = Generate(52, two);
   EXPECT_EQ(ValuesOf(p), (Four{144, 32, 0, 0}));
-  EXPECT_EQ(p.op, kOpDiv);
+  EXPECT_EQ(p.op, Operation::kDiv);
   EXPECT_EQ(p.form, 23);
   ScriptedRandom same;
   same.Expect(15, 0).Expect(8, 1).Expect(8, 3);
@@ -124,7 +124,7 @@ TEST(NumberScripted, ProportionScalesUpOrReducesByTheGcd) {
   up.Expect(2, 0).Expect(4, 0);                             // scale by 2
   const Posed p = Generate(57, up);
   EXPECT_EQ(ValuesOf(p), (Four{6, 9, 12, 18}));
-  EXPECT_EQ(p.op, kOpMul);
+  EXPECT_EQ(p.op, Operation::kMul);
   EXPECT_EQ(p.form, 26);
 
   ScriptedRandom down;
@@ -141,14 +141,14 @@ TEST(NumberScripted, DecimalDrillsDrawTheDivisorFirst) {
   add.Expect(9, 8).Expect(9, 0);
   const Posed sum = Generate(58, add);
   EXPECT_EQ(ValuesOf(sum), (Four{9, 1, 0, 0}));
-  EXPECT_EQ(sum.op, kOpAdd);
+  EXPECT_EQ(sum.op, Operation::kAdd);
   EXPECT_EQ(sum.form, 28);
 
   ScriptedRandom div;
   div.Expect(9, 3).Expect(9, 6);  // divisor 4, quotient 7
   const Posed q = Generate(62, div);
   EXPECT_EQ(ValuesOf(q), (Four{28, 4, 0, 0}));
-  EXPECT_EQ(q.op, kOpDiv);
+  EXPECT_EQ(q.op, Operation::kDiv);
   EXPECT_EQ(q.form, 32);
 
   ScriptedRandom one;  // divisor 7, quotient 20 ends in 0: drawn again, 99
@@ -174,15 +174,19 @@ TEST(NumberScripted, SharedDrillsDrawInOrderAndKeepTheirOwnForm) {
   struct Row {
     int pattern;
     std::int32_t a, b;
-    int op, form;
+    Operation op;
+    int form;
   };
   const Row rows[] = {
-      {59, 3, 7, kOpSub, 29},      {60, 3, 7, kOpMul, 30},    {61, 3, 7, kOpMul, 31},
-      {64, 3, 7, kOpMul, 34},      {65, 3, 7, kOpMul, 35},    {66, 3, 7, kOpMul, 36},
-      {67, 3, 7, kOpMul, 37},      {63, 21, 3, kOpDiv, 33},   {68, 21, 3, kOpDiv, 38},
-      {69, 21, 3, kOpDiv, 39},     {70, 21, 3, kOpDiv, 40},   {71, 21, 3, kOpDiv, 41},
-      {72, 21, 3, kOpDiv, 42},     {88, 13, 17, kOpMul, 0},   {89, 103, 107, kOpMul, 0},
-      {90, 1003, 1007, kOpMul, 0}, {91, 113, 117, kOpMul, 0}, {92, 1013, 1017, kOpMul, 0},
+      {59, 3, 7, Operation::kSub, 29},    {60, 3, 7, Operation::kMul, 30},
+      {61, 3, 7, Operation::kMul, 31},    {64, 3, 7, Operation::kMul, 34},
+      {65, 3, 7, Operation::kMul, 35},    {66, 3, 7, Operation::kMul, 36},
+      {67, 3, 7, Operation::kMul, 37},    {63, 21, 3, Operation::kDiv, 33},
+      {68, 21, 3, Operation::kDiv, 38},   {69, 21, 3, Operation::kDiv, 39},
+      {70, 21, 3, Operation::kDiv, 40},   {71, 21, 3, Operation::kDiv, 41},
+      {72, 21, 3, Operation::kDiv, 42},   {88, 13, 17, Operation::kMul, 0},
+      {89, 103, 107, Operation::kMul, 0}, {90, 1003, 1007, Operation::kMul, 0},
+      {91, 113, 117, Operation::kMul, 0}, {92, 1013, 1017, Operation::kMul, 0},
   };
   for (const Row& row : rows) {
     ScriptedRandom rnd;
@@ -190,7 +194,8 @@ TEST(NumberScripted, SharedDrillsDrawInOrderAndKeepTheirOwnForm) {
     const Posed p = Generate(row.pattern, rnd);
     EXPECT_EQ(ValuesOf(p), (Four{row.a, row.b, 0, 0})) << "pattern " << row.pattern;
     EXPECT_EQ(p.op, row.op) << "pattern " << row.pattern;
-    EXPECT_EQ(p.mode, row.form == 0 ? kTwoTerms : kSpecial) << "pattern " << row.pattern;
+    EXPECT_EQ(p.mode, row.form == 0 ? TermMode::kTwoTerms : TermMode::kSpecial)
+        << "pattern " << row.pattern;
     EXPECT_EQ(p.form, row.form) << "pattern " << row.pattern;
   }
 }
@@ -200,8 +205,8 @@ TEST(NumberScripted, SwappedProductsDecideTheOrderLast) {
   swapped.Expect(9, 0).Expect(9, 8).Expect(2, 1);
   const Posed p = Generate(93, swapped);
   EXPECT_EQ(ValuesOf(p), (Four{29, 11, 0, 0}));
-  EXPECT_EQ(p.op, kOpMul);
-  EXPECT_EQ(p.mode, kTwoTerms);
+  EXPECT_EQ(p.op, Operation::kMul);
+  EXPECT_EQ(p.mode, TermMode::kTwoTerms);
   EXPECT_EQ(p.form, 0);
   ScriptedRandom kept;
   kept.Expect(9, 0).Expect(9, 8).Expect(2, 0);
@@ -284,15 +289,15 @@ TEST(NumberScripted, SumOfTwentyTimesDrawsDistanceThenMiddle) {
 TEST(NumberScripted, MultiplesAndDivisorsOfOneNumberLeaveValBAtZero) {
   ProblemTable table;
   PatternSelection selection;
-  selection.QPClick(135, true);
-  selection.QPClick(136, true);
+  selection.SetTicked(135, true);
+  selection.SetTicked(136, true);
   ScriptedRandom rnd;
   rnd.Expect(2, 0).Expect(59, 58);  // pattern 135, valA 60
   rnd.Expect(2, 1).Expect(99, 98);  // pattern 136, valA 100
   rnd.Expect(2, 1).Expect(99, 58);  // 60 again: a repeat of record 1
   rnd.Expect(99, 0);                // 2
   ProblemGenerator generator(rnd, table, selection);
-  for (int i = 1; i <= 3; ++i) generator.MakeQData(i);
+  for (int i = 1; i <= 3; ++i) generator.MakeProblem(i);
   EXPECT_TRUE(rnd.Exhausted());
   const ProblemRecord& multiples = table.At(1);
   EXPECT_EQ(multiples.valA, 60);
@@ -303,7 +308,7 @@ TEST(NumberScripted, MultiplesAndDivisorsOfOneNumberLeaveValBAtZero) {
   const ProblemRecord& divisors = table.At(2);
   EXPECT_EQ(divisors.valA, 100);
   EXPECT_EQ(divisors.strB, "0");
-  EXPECT_EQ(divisors.op, kOpDiv);
+  EXPECT_EQ(divisors.op, Operation::kDiv);
   EXPECT_EQ(divisors.form, 52);
   EXPECT_EQ(table.At(3).valA, 2);
   EXPECT_EQ(table.At(3).valC, 0);

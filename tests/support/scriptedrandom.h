@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "generation/Random.h"
+#include "generation/random.h"
 
 namespace kazenori::testing {
 

@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "generation/Generators.h"
-#include "generation/ProblemRecord.h"
-#include "generation/Random.h"
+#include "generation/draw.h"
+#include "generation/problemrecord.h"
+#include "generation/random.h"
 
 namespace kazenori::testing {
 
@@ -94,12 +94,12 @@ WalkResult WalkDraws(GeneratorFn generate, int zeroAllowed, int budget, long run
 // problems, and valD only for the forms that keep it apart.
 using RepeatKey = std::array<std::int64_t, 4>;
 
-inline RepeatKey RepeatKeyOf(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d, int op,
-                             int termMode, int form) {
+inline RepeatKey RepeatKeyOf(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d,
+                             Operation op, TermMode termMode, int form) {
   constexpr std::int64_t kUnused = std::numeric_limits<std::int64_t>::min();
-  if (termMode == kTwoTerms) return {a, b, kUnused, kUnused};
-  const bool withD =
-      (op == kOpMul && (form == 9 || form == 11 || form == 12)) || (op == kOpDiv && form == 18);
+  if (termMode == TermMode::kTwoTerms) return {a, b, kUnused, kUnused};
+  const bool withD = (op == Operation::kMul && (form == 9 || form == 11 || form == 12)) ||
+                     (op == Operation::kDiv && form == 18);
   return {a, b, c, withD ? d : kUnused};
 }
 

@@ -7,33 +7,23 @@
 #include <array>
 #include <utility>
 
-#include "generation/Generators.h"
-#include "generation/PatternCatalogue.h"
-#include "generation/ProblemRecord.h"
+#include "generation/numbertheory.h"
+#include "generation/patterngenerators.h"
 
-namespace kazenori {
-
-namespace {
-
-constexpr int Ones(int x) {
-  return x % 10;
-}
-constexpr int Tens(int x) {
-  return x / 10;
-}
+namespace kazenori::generators {
 
 // Sum at most 10.
 void Pattern1(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   d.valA = d.Rnd(10);
-  d.valB = d.flag() ? d.Rnd(11 - d.valA) : d.Rnd(10 - d.valA) + 1;
+  d.valB = d.ZeroAllowed() ? d.Rnd(11 - d.valA) : d.Rnd(10 - d.valA) + 1;
 }
 
 // Subtraction within 10; 10 - 10 is never posed without the zero setting.
 void Pattern2(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   d.valA = d.Rnd(10) + 1;
-  if (d.flag()) {
+  if (d.ZeroAllowed()) {
     d.valB = d.Rnd(d.valA);
   } else {
     d.valB = d.valA == 10 ? d.Rnd(9) + 1 : d.Rnd(d.valA) + 1;
@@ -42,23 +32,23 @@ void Pattern2(Draw& d) {
 
 // Sum below 20.
 void Pattern3(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   d.valA = d.Rnd(10);
-  d.valB = d.flag() ? d.Rnd(10) : d.Rnd(9) + 1;
+  d.valB = d.ZeroAllowed() ? d.Rnd(10) : d.Rnd(9) + 1;
 }
 
 // 10..19 minus one digit.
 void Pattern4(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   d.valA = d.Rnd(10) + 10;
-  d.valB = d.flag() ? d.Rnd(10) : d.Rnd(9) + 1;
+  d.valB = d.ZeroAllowed() ? d.Rnd(10) : d.Rnd(9) + 1;
 }
 
 // Three digits added.
 void Pattern5(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   d.ThreeTerms();
-  const int lowest = d.flag() ? 0 : 1;
+  const int lowest = d.ZeroAllowed() ? 0 : 1;
   d.valA = d.Rnd(10 - lowest) + lowest;
   d.valB = d.Rnd(10 - lowest) + lowest;
   d.valC = d.Rnd(10 - lowest) + lowest;
@@ -66,9 +56,9 @@ void Pattern5(Draw& d) {
 
 // Two subtractions whose result is a single digit.
 void Pattern6(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   d.ThreeTerms();
-  if (d.flag()) {
+  if (d.ZeroAllowed()) {
     d.valB = d.Rnd(10);
     d.valC = d.Rnd(10);
     d.valA = d.Rnd(10) + d.valB + d.valC;
@@ -82,10 +72,10 @@ void Pattern6(Draw& d) {
 // Two digits plus one, no carry. Without the zero setting a ones digit of 9
 // leaves no positive partner, so valA steps down and valB is 1 (Rnd(0) is 0).
 void Pattern7(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   d.valA = d.Rnd(90) + 10;
   const int u = Ones(d.valA);
-  if (d.flag()) {
+  if (d.ZeroAllowed()) {
     d.valB = d.Rnd(10 - u);
     return;
   }
@@ -95,7 +85,7 @@ void Pattern7(Draw& d) {
 
 // Two digits plus one, the ones always carry.
 void Pattern8(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   d.valA = d.Rnd(80) + 10;
   if (Ones(d.valA) == 0) d.valA += 1;
   const int u = Ones(d.valA);
@@ -104,9 +94,9 @@ void Pattern8(Draw& d) {
 
 // Two digits plus one, carry or not, the sum at most 99.
 void Pattern9(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   d.valA = d.Rnd(90) + 10;
-  if (d.flag()) {
+  if (d.ZeroAllowed()) {
     d.valB = d.Rnd(10);
     if (d.valA > 90) d.valB = d.Rnd(100 - d.valA);
     return;
@@ -124,9 +114,9 @@ void Pattern9(Draw& d) {
 
 // Two digits minus one, no borrow.
 void Pattern10(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   d.valA = d.Rnd(90) + 10;
-  if (d.flag()) {
+  if (d.ZeroAllowed()) {
     d.valB = d.Rnd(Ones(d.valA) + 1);
     return;
   }
@@ -136,7 +126,7 @@ void Pattern10(Draw& d) {
 
 // Two digits minus one, always a borrow.
 void Pattern11(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   d.valA = d.Rnd(90) + 10;
   int u = Ones(d.valA);
   if (u == 9) {
@@ -148,14 +138,14 @@ void Pattern11(Draw& d) {
 
 // Two digits minus one, borrow or not.
 void Pattern12(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   d.valA = d.Rnd(90) + 10;
-  d.valB = d.flag() ? d.Rnd(10) : d.Rnd(9) + 1;
+  d.valB = d.ZeroAllowed() ? d.Rnd(10) : d.Rnd(9) + 1;
 }
 
 // Two digits plus two, no carry.
 void Pattern13(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   d.valA = d.Rnd(80) + 10;
   const int tens = d.Rnd(9 - Tens(d.valA)) + 1;
   d.valB = tens * 10 + d.Rnd(10 - Ones(d.valA));
@@ -163,7 +153,7 @@ void Pattern13(Draw& d) {
 
 // Two digits minus two, no borrow.
 void Pattern14(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   d.valA = d.Rnd(80) + 20;
   const int tens = d.Rnd(Tens(d.valA) - 1) + 1;
   d.valB = tens * 10 + d.Rnd(Ones(d.valA) + 1);
@@ -173,13 +163,13 @@ void Pattern14(Draw& d) {
 // slot with a random slot, which is not uniform over the six orders; the
 // sheets depend on exactly this sequence of draws.
 void Pattern16(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   d.ThreeTerms();
   const int s = (d.Rnd(5) + 1) * 10;
   int x = d.Rnd(s) + 1;
   if (Ones(x) == 0) x -= 1;
   const int y = s - x;
-  const int z = d.flag() ? d.Rnd(100 - s) : d.Rnd(99 - s) + 1;
+  const int z = d.ZeroAllowed() ? d.Rnd(100 - s) : d.Rnd(99 - s) + 1;
   std::array<int, 3> slots{x, y, z};
   for (std::size_t k = 0; k < slots.size(); ++k) {
     std::swap(slots[k], slots[static_cast<std::size_t>(d.Rnd(3))]);
@@ -189,6 +179,8 @@ void Pattern16(Draw& d) {
   d.valC = slots[2];
 }
 
+namespace {
+
 // A whole ten minus a smaller whole ten, for the bracket patterns 20 and 21.
 void TensDifference(Draw& d) {
   const int k = d.Rnd(8) + 2;
@@ -196,9 +188,11 @@ void TensDifference(Draw& d) {
   d.valC = (d.Rnd(k - 1) + 1) * 10;
 }
 
+}  // namespace
+
 // 80 + (60 - 20).
 void Pattern20(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   d.Special(1);
   d.valA = (d.Rnd(9) + 1) * 10;
   TensDifference(d);
@@ -206,7 +200,7 @@ void Pattern20(Draw& d) {
 
 // 140 + (90 - 70).
 void Pattern21(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   d.Special(2);
   d.valA = (d.Rnd(9) + 11) * 10;
   TensDifference(d);
@@ -214,7 +208,7 @@ void Pattern21(Draw& d) {
 
 // 240 + (150 - 120), the result below 1000 (valA 110 always passes).
 void Pattern26(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   d.Special(6);
   do {
     d.valA = (d.Rnd(89) + 11) * 10;
@@ -227,7 +221,7 @@ void Pattern26(Draw& d) {
 
 // 60 - (30 + 10); 20 - (10 + 10) is the one case with answer 0.
 void Pattern27(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   d.Special(3);
   const int k = d.Rnd(8) + 2;
   d.valA = 10 * k;
@@ -239,7 +233,7 @@ void Pattern27(Draw& d) {
 
 // 160 - (80 + 10); m = 1 gives valC 0.
 void Pattern28(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   d.Special(4);
   d.valA = (d.Rnd(90) + 10) * 10;
   const int m = d.Rnd(9) + 1;
@@ -250,7 +244,7 @@ void Pattern28(Draw& d) {
 
 // 700 - (340 - 250).
 void Pattern29(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   d.Special(7);
   d.valA = (d.Rnd(9) + 1) * 100;
   const int p = d.Rnd(90) + 10;
@@ -261,7 +255,7 @@ void Pattern29(Draw& d) {
 
 // Two digits plus two, the ones always carry, the sum at most 99.
 void Pattern76(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   const int u = d.Rnd(9) + 1;
   d.valA = (d.Rnd(7) + 1) * 10 + u;
   const int tens = d.Rnd(8 - Tens(d.valA)) + 1;
@@ -270,7 +264,7 @@ void Pattern76(Draw& d) {
 
 // Two digits minus two, always a borrow.
 void Pattern77(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   const int u = d.Rnd(9);
   d.valA = (d.Rnd(8) + 2) * 10 + u;
   const int tens = d.Rnd(Tens(d.valA) - 1) + 1;
@@ -279,7 +273,7 @@ void Pattern77(Draw& d) {
 
 // Two digits plus two making a whole ten, up to 100.
 void Pattern78(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   const int u = d.Rnd(9) + 1;
   d.valA = d.Rnd(8) * 10 + 10 + u;
   d.valB = (d.Rnd(9 - Tens(d.valA)) + 1) * 10 + 10 - u;
@@ -287,14 +281,14 @@ void Pattern78(Draw& d) {
 
 // 100 minus two digits.
 void Pattern79(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   d.valA = 100;
   d.valB = d.Rnd(90) + 10;
 }
 
 // a + b - c with a positive result; only valC is drawn again (1 always passes).
 void Pattern86(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   d.Special(46);
   d.valA = d.Rnd(9) + 1;
   d.valB = d.Rnd(9) + 1;
@@ -305,7 +299,7 @@ void Pattern86(Draw& d) {
 
 // a - b + c; valA 1 gives valB 1.
 void Pattern87(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   d.Special(47);
   d.valA = d.Rnd(9) + 1;
   d.valB = d.Rnd(d.valA - 1) + 1;
@@ -313,24 +307,22 @@ void Pattern87(Draw& d) {
 }
 
 // The drills "+n" and "-n": 0..59 plus n, or n..59+n minus n.
-template <int N>
-void PlusDrill(Draw& d) {
-  d.op = kOpAdd;
+void PlusDrill(Draw& d, int n) {
+  d.op = Operation::kAdd;
   d.valA = d.Rnd(60);
-  d.valB = N;
+  d.valB = n;
 }
 
-template <int N>
-void MinusDrill(Draw& d) {
-  d.op = kOpSub;
-  d.valA = d.Rnd(60) + N;
-  d.valB = N;
+void MinusDrill(Draw& d, int n) {
+  d.op = Operation::kSub;
+  d.valA = d.Rnd(60) + n;
+  d.valB = n;
 }
 
 // Two digits plus two reaching the hundreds; only valB is drawn again
 // (90..99 always passes).
 void Pattern121(Draw& d) {
-  d.op = kOpAdd;
+  d.op = Operation::kAdd;
   d.valA = d.Rnd(90) + 10;
   do {
     d.valB = d.Rnd(90) + 10;
@@ -340,45 +332,11 @@ void Pattern121(Draw& d) {
 // A hundred-and-something minus two digits leaving two digits (valA 100
 // always passes).
 void Pattern122(Draw& d) {
-  d.op = kOpSub;
+  d.op = Operation::kSub;
   do {
     d.valA = d.Rnd(99) + 100;
     d.valB = d.Rnd(90) + 10;
   } while (d.valA - d.valB >= 100);
 }
 
-struct Entry {
-  int pattern;
-  GeneratorFn generate;
-};
-
-constexpr Entry kEntries[] = {
-    {1, Pattern1},         {2, Pattern2},        {3, Pattern3},        {4, Pattern4},
-    {5, Pattern5},         {6, Pattern6},        {7, Pattern7},        {8, Pattern8},
-    {9, Pattern9},         {10, Pattern10},      {11, Pattern11},      {12, Pattern12},
-    {13, Pattern13},       {14, Pattern14},      {16, Pattern16},      {20, Pattern20},
-    {21, Pattern21},       {26, Pattern26},      {27, Pattern27},      {28, Pattern28},
-    {29, Pattern29},       {76, Pattern76},      {77, Pattern77},      {78, Pattern78},
-    {79, Pattern79},       {86, Pattern86},      {87, Pattern87},      {111, PlusDrill<1>},
-    {112, PlusDrill<2>},   {113, PlusDrill<3>},  {114, PlusDrill<4>},  {115, PlusDrill<5>},
-    {116, MinusDrill<1>},  {117, MinusDrill<2>}, {118, MinusDrill<3>}, {119, MinusDrill<4>},
-    {120, MinusDrill<5>},  {121, Pattern121},    {122, Pattern122},    {137, PlusDrill<6>},
-    {138, PlusDrill<7>},   {139, PlusDrill<8>},  {140, PlusDrill<9>},  {141, PlusDrill<10>},
-    {142, MinusDrill<6>},  {143, MinusDrill<7>}, {144, MinusDrill<8>}, {145, MinusDrill<9>},
-    {146, MinusDrill<10>},
-};
-
-constexpr std::array<GeneratorFn, kPatternCount + 1> kTable = [] {
-  std::array<GeneratorFn, kPatternCount + 1> table{};
-  for (const Entry& e : kEntries) table[static_cast<std::size_t>(e.pattern)] = e.generate;
-  return table;
-}();
-
-}  // namespace
-
-GeneratorFn AddSubGenerator(int pattern) {
-  if (pattern < 1 || pattern > kPatternCount) return nullptr;
-  return kTable[static_cast<std::size_t>(pattern)];
-}
-
-}  // namespace kazenori
+}  // namespace kazenori::generators

@@ -19,12 +19,14 @@
 #include <tuple>
 #include <vector>
 
-#include "generation/Generator.h"
-#include "generation/Generators.h"
-#include "generation/PatternCatalogue.h"
-#include "generation/PatternSelection.h"
-#include "generation/ProblemRecord.h"
-#include "generation/Random.h"
+#include "allpatternsdrawtree.h"
+#include "generation/draw.h"
+#include "generation/numbertheory.h"
+#include "generation/patterncatalogue.h"
+#include "generation/patternselection.h"
+#include "generation/problemgenerator.h"
+#include "generation/problemrecord.h"
+#include "generation/random.h"
 
 namespace kazenori::testing {
 
@@ -56,12 +58,6 @@ inline std::string Show(const Values& v) {
          ", " + std::to_string(v.d) + ")";
 }
 
-constexpr int Ones(int x) {
-  return x % 10;
-}
-constexpr int Tens(int x) {
-  return x / 10;
-}
 constexpr bool Within(int x, int lo, int hi) {
   return lo <= x && x <= hi;
 }
@@ -70,16 +66,6 @@ constexpr bool Within(int x, int lo, int hi) {
 inline bool ReadsFlag(int pattern) {
   static const std::set<int> kReaders{1, 2, 3, 4, 5, 6, 7, 9, 10, 12, 15, 16, 23, 25, 33};
   return kReaders.count(pattern) != 0;
-}
-
-// What the driver's repeat test compares for a sheet drawn from one pattern;
-// values it does not compare are INT_MIN.
-using Key = std::array<int, 4>;
-inline Key RepeatKey(const ProblemRecord& r) {
-  if (r.termMode == kTwoTerms) return {r.valA, r.valB, INT_MIN, INT_MIN};
-  const bool withD = (r.op == kOpMul && (r.form == 9 || r.form == 11 || r.form == 12)) ||
-                     (r.op == kOpDiv && r.form == 18);
-  return {r.valA, r.valB, r.valC, withD ? r.valD : INT_MIN};
 }
 
 struct Extremes {
@@ -95,38 +81,37 @@ inline void ExpectRange(const char* name, const Range& r, const Extremes& seen) 
   EXPECT_EQ(seen.hi, r.hi) << "highest " << name;
 }
 
+// The codes an attempt leaves: operation, term count mode and form.
+inline std::tuple<Operation, TermMode, int> CodesOf(const Draw& d) {
+  return {d.op, d.state.termMode, d.state.specialForm};
+}
+
 // Draws `draws` attempts straight from the generator with the given flag and
-// checks codes, ranges (both ends reached), the rule, and that at least 50
-// problems are distinct under the repeat comparison, so a sheet can be filled.
+// checks that every attempt has the first one's codes, ranges (both ends
+// reached), the rule, and that at least 50 problems are distinct under the
+// repeat comparison, so a sheet can be filled.
 inline void CheckDirectDraws(const PatternRule& row, int flag, int draws, std::uint32_t seed) {
-  const PatternInfo& info = Pattern(row.pattern);
-  const GeneratorFn generate = GeneratorFor(row.pattern);
-  ASSERT_NE(generate, nullptr);
+  const GeneratorFn generate = Pattern(row.pattern).generate;
   SeededRandom rnd(seed);
   GenerationState state;
   state.zeroAllowed = flag;
   Extremes ea, eb, ec, ed;
-  std::set<Key> distinct;
+  std::set<RepeatKey> distinct;
   int broken = 0;
+  std::tuple<Operation, TermMode, int> first{};
   for (int i = 0; i < draws; ++i) {
-    state.termMode = kTwoTerms;
+    state.termMode = TermMode::kTwoTerms;
     Draw d{rnd, state};
     generate(d);
-    ASSERT_EQ(d.op, info.op);
-    ASSERT_EQ(state.termMode, TermModeOf(info.kind));
-    if (info.kind == Kind::kSpecial) {
-      ASSERT_EQ(state.specialForm, info.form);
-    }
+    if (i == 0) first = CodesOf(d);
+    ASSERT_EQ(CodesOf(d), first) << "attempt " << i << " is laid out unlike the first";
     const Values v{d.valA, d.valB, d.valC, d.valD};
     ea.Add(v.a);
     eb.Add(v.b);
     ec.Add(v.c);
     ed.Add(v.d);
     if (!row.holds(v) && ++broken <= 3) ADD_FAILURE() << Show(v) << " breaks: " << row.what;
-    ProblemRecord r;
-    r.valA = v.a, r.valB = v.b, r.valC = v.c, r.valD = v.d;
-    r.op = d.op, r.termMode = state.termMode, r.form = info.form;
-    distinct.insert(RepeatKey(r));
+    distinct.insert(RepeatKeyOf(d, state));
   }
   ExpectRange("valA", row.a, ea);
   ExpectRange("valB", row.b, eb);
@@ -138,28 +123,23 @@ inline void CheckDirectDraws(const PatternRule& row, int flag, int draws, std::u
 // The number of problems of one pattern that the repeat test tells apart,
 // counted over `draws` seeded attempts.
 inline std::size_t DistinctProblems(int pattern, int flag, int draws, std::uint32_t seed) {
-  const GeneratorFn generate = GeneratorFor(pattern);
-  if (generate == nullptr) return 0;
+  const GeneratorFn generate = Pattern(pattern).generate;
   SeededRandom rnd(seed);
   GenerationState state;
   state.zeroAllowed = flag;
-  std::set<Key> distinct;
+  std::set<RepeatKey> distinct;
   for (int i = 0; i < draws; ++i) {
-    state.termMode = kTwoTerms;
+    state.termMode = TermMode::kTwoTerms;
     Draw d{rnd, state};
     generate(d);
-    ProblemRecord r;
-    r.valA = d.valA, r.valB = d.valB, r.valC = d.valC, r.valD = d.valD;
-    r.op = d.op, r.termMode = state.termMode, r.form = state.specialForm;
-    distinct.insert(RepeatKey(r));
+    distinct.insert(RepeatKeyOf(d, state));
   }
   return distinct.size();
 }
 
 // A generator that ignores the flag draws the very same values with it.
 inline void CheckFlagIgnored(int pattern, int draws, std::uint32_t seed) {
-  const GeneratorFn generate = GeneratorFor(pattern);
-  ASSERT_NE(generate, nullptr);
+  const GeneratorFn generate = Pattern(pattern).generate;
   SeededRandom r0(seed), r1(seed);
   GenerationState s0, s1;
   s1.zeroAllowed = 1;
@@ -174,27 +154,24 @@ inline void CheckFlagIgnored(int pattern, int draws, std::uint32_t seed) {
 }
 
 // Whole sheets of one pattern through the driver: every record keeps the
-// rule, carries the catalogue's codes and differs from every earlier one.
+// rule, is reported as drawn from the pattern and differs from every earlier
+// one.
 inline void CheckSheets(const PatternRule& row, int flag, int sheets, std::uint32_t seed) {
-  const PatternInfo& info = Pattern(row.pattern);
   SeededRandom rnd(seed);
   ProblemTable table;
   PatternSelection selection;
-  selection.QPClick(row.pattern, true);
+  selection.SetTicked(row.pattern, true);
   ProblemGenerator generator(rnd, table, selection);
   generator.State().zeroAllowed = flag;
   for (int sheet = 0; sheet < sheets; ++sheet) {
     table.Reset();
-    std::set<Key> seen;
+    std::set<RepeatKey> seen;
     for (int i = 1; i <= kProblemCount; ++i) {
-      generator.MakeQData(i);
+      ASSERT_EQ(generator.MakeProblem(i), row.pattern);
       const ProblemRecord& r = table.At(i);
-      ASSERT_EQ(r.op, info.op);
-      ASSERT_EQ(r.termMode, TermModeOf(info.kind));
-      ASSERT_EQ(r.form, info.form);
       const Values v{r.valA, r.valB, r.valC, r.valD};
       ASSERT_TRUE(row.holds(v)) << Show(v) << " breaks: " << row.what;
-      ASSERT_TRUE(seen.insert(RepeatKey(r)).second) << "record " << i << " repeats " << Show(v);
+      ASSERT_TRUE(seen.insert(RepeatKeyOf(r)).second) << "record " << i << " repeats " << Show(v);
     }
   }
 }
@@ -221,17 +198,10 @@ inline std::string RowName(const ::testing::TestParamInfo<PatternRule>& info) {
          (flag == kBothFlags ? std::string("any") : std::to_string(flag));
 }
 
-// Every pattern of `family` has a row for flag 0 and for flag 1.
-inline void CheckRowsCover(const std::vector<PatternRule>& rows, Family family) {
-  for (int p = 1; p <= kPatternCount; ++p) {
-    if (Pattern(p).family != family) continue;
-    for (int flag : {0, 1}) {
-      const auto n = std::count_if(rows.begin(), rows.end(), [&](const PatternRule& r) {
-        return r.pattern == p && (r.flag == flag || r.flag == kBothFlags);
-      });
-      EXPECT_EQ(n, 1) << "pattern " << p << " flag " << flag;
-    }
-  }
-}
+// The rows of the addition/subtraction and multiplication/division property
+// tests, and the patterns the number property test has rules for.
+std::vector<PatternRule> AddSubRows();
+std::vector<PatternRule> MulDivRows();
+std::vector<int> NumberRulePatterns();
 
 }  // namespace kazenori::testing
