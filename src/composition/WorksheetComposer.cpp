@@ -10,8 +10,8 @@
 #include "composition/DisplayForms.h"
 #include "composition/PageHeader.h"
 #include "composition/QuestionLines.h"
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
-#include "preview/plPrev.h"
 
 namespace kazenori {
 
@@ -24,16 +24,14 @@ int WorksheetComposer::PatternTap::Rnd(int n) {
   return value;
 }
 
-WorksheetComposer::WorksheetComposer(TCustomplPrev& document, Random& rnd, Messages& messages,
+WorksheetComposer::WorksheetComposer(PreviewDocument& document, Random& rnd, Messages& messages,
                                      PageGeometry geometry)
     : doc_(document),
       rnd_(rnd),
       messages_(messages),
       geometry_(geometry),
       tap_(rnd),
-      generator_(tap_, table_, selection_) {
-  doc_.OnPrint = [this](QObject* sender, int page) { plPrev1Print(sender, page); };
-}
+      generator_(tap_, table_, selection_) {}
 
 QString WorksheetComposer::InstructionText(int item, const QString& unchanged) {
   switch (item) {
@@ -53,8 +51,8 @@ void WorksheetComposer::plPrev1Print(QObject*, int) {
   if (OnPrintNumberChanged) OnPrintNumberChanged(printNumber_.Text());
 }
 
-void WorksheetComposer::PreviewCommand(const SheetOptions& options) {
-  if (Compose(options)) doc_.Preview();
+bool WorksheetComposer::PreviewCommand(const SheetOptions& options) {
+  return Compose(options);
 }
 
 void WorksheetComposer::Generate(ComposedSheet& sheet) {
