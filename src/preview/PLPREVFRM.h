@@ -94,7 +94,6 @@ class TplPrevForm : public QDialog {
   int exec() override;
   PreviewDocument* Document() const { return component_; }
   PrinterSelection* Printers() const { return printers_; }
-  const PagePrinter& Printer() const { return pagePrinter_; }
   // The page shown (1-based).
   int CurrentPage() const { return currentPage_; }
   bool ShowPage(int page);
