@@ -17,9 +17,10 @@
 #include <vector>
 
 #include "composition/WorksheetComposer.h"
-#include "preview/Fonts.h"
+#include "pages/fonts.h"
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
-#include "preview/plPrev.h"
+#include "print/pdfexport.h"
 
 namespace kazenori {
 namespace {
@@ -52,11 +53,11 @@ void BM_ComposerToPdf(benchmark::State& state) {
   const QString path = dir.filePath("sheets.pdf");
   RecordingMessages messages;
   for (auto _ : state) {
-    TplPrev doc;
+    PreviewDocument doc;
     SeededRandom rnd(1);
     WorksheetComposer composer(doc, rnd, messages);
     composer.Compose(Options(), kSheets);
-    if (!doc.WritePdf(path)) state.SkipWithError("WritePdf failed");
+    if (!PdfExport::Write(doc, path)) state.SkipWithError("WritePdf failed");
   }
   state.counters["pages"] = 2 * kSheets;
 }
@@ -67,7 +68,7 @@ void BM_DirectQPainterPdf(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath("direct.pdf");
   RecordingMessages messages;
-  TplPrev doc;
+  PreviewDocument doc;
   SeededRandom rnd(1);
   WorksheetComposer composer(doc, rnd, messages);
   composer.Compose(Options(), kSheets);

@@ -11,14 +11,15 @@
 #include <QImage>
 #include <QPainter>
 
-#include "preview/Fonts.h"
-#include "preview/plPrev.h"
+#include "pages/fonts.h"
+#include "pages/previewdocument.h"
+#include "print/pdfexport.h"
 
 namespace {
 
 using kazenori::PageRecorder;
 using kazenori::PageRecording;
-using kazenori::TplPrev;
+using kazenori::PreviewDocument;
 
 void EnsureApp() {
   if (QCoreApplication::instance()) return;
@@ -44,13 +45,13 @@ QPoint RunPlace(int i) {
   return QPoint(100 + (i % 3) * 650, 300 + (i / 3) * 125);
 }
 
-void RecordRuns(TplPrev& prev) {
+void RecordRuns(PreviewDocument& prev) {
   for (int i = 0; i < 60; ++i) prev.TextOutLeft(RunPlace(i).x(), RunPlace(i).y(), RunText(i));
 }
 
 void BM_RecordPage60Runs(benchmark::State& state) {
   EnsureApp();
-  TplPrev prev;
+  PreviewDocument prev;
   prev.BeginDoc();
   prev.Canvas()->setFont(SheetFont());
   for (auto _ : state) {
@@ -85,16 +86,16 @@ QImage ScreenImage() {
 
 void BM_ComposeAndShowAtScreenSize(benchmark::State& state) {
   EnsureApp();
-  TplPrev prev;
+  PreviewDocument prev;
   prev.BeginDoc();
   prev.Canvas()->setFont(SheetFont());
   RecordRuns(prev);
   prev.EndDoc();
   QImage image = ScreenImage();
   for (auto _ : state) {
-    const PageRecording* page = prev.GetPageImage(1);
+    const PageRecording page = prev.ComposedPage(1, kazenori::PageUse::Screen);
     QPainter p(&image);
-    page->PlayInto(p, QPointF(0, 0), QPointF(image.width(), image.height()));
+    page.PlayInto(p, QPointF(0, 0), QPointF(image.width(), image.height()));
   }
 }
 BENCHMARK(BM_ComposeAndShowAtScreenSize)->Unit(benchmark::kMicrosecond);
@@ -102,7 +103,7 @@ BENCHMARK(BM_ComposeAndShowAtScreenSize)->Unit(benchmark::kMicrosecond);
 // Only the replay of the stored page, without composing it first.
 void BM_PlayStoredPageAtScreenSize(benchmark::State& state) {
   EnsureApp();
-  TplPrev prev;
+  PreviewDocument prev;
   prev.BeginDoc();
   prev.Canvas()->setFont(SheetFont());
   RecordRuns(prev);
@@ -132,7 +133,7 @@ BENCHMARK(BM_DirectDrawAtScreenSize)->Unit(benchmark::kMicrosecond);
 
 void BM_WritePdf100Pages(benchmark::State& state) {
   EnsureApp();
-  TplPrev prev;
+  PreviewDocument prev;
   prev.BeginDoc();
   prev.Canvas()->setFont(SheetFont());
   for (int page = 0; page < 100; ++page) {
@@ -143,7 +144,7 @@ void BM_WritePdf100Pages(benchmark::State& state) {
   const QString path = QDir::temp().filePath(QStringLiteral("kazenori-bench.pdf"));
   for (auto _ : state) {
     QString error;
-    if (!prev.WritePdf(path, &error)) state.SkipWithError(qPrintable(error));
+    if (!kazenori::PdfExport::Write(prev, path, &error)) state.SkipWithError(qPrintable(error));
   }
   QFile::remove(path);
 }

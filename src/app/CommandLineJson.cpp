@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "preview/plPrev.h"
+#include "pages/previewdocument.h"
 
 namespace kazenori {
 
@@ -199,7 +199,7 @@ QByteArray SheetsJsonWriter::Head(const PageGeometry& g) {
   return w.Take();
 }
 
-QByteArray SheetsJsonWriter::Sheet(const ComposedSheet& sheet, const TCustomplPrev& document) {
+QByteArray SheetsJsonWriter::Sheet(const ComposedSheet& sheet, const PreviewDocument& document) {
   Writer& w = state_->w;
   w.Break(2);
   w.Open('{');
@@ -244,7 +244,7 @@ QByteArray SheetsJsonWriter::Tail() {
 }
 
 QByteArray ComposedSheetsJson(const PageGeometry& g, const std::vector<ComposedSheet>& sheets,
-                              const TCustomplPrev& document) {
+                              const PreviewDocument& document) {
   SheetsJsonWriter writer;
   QByteArray out = writer.Head(g);
   for (const ComposedSheet& sheet : sheets) out += writer.Sheet(sheet, document);

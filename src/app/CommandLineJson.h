@@ -13,7 +13,7 @@
 
 namespace kazenori {
 
-class TCustomplPrev;
+class PreviewDocument;
 
 // What was composed, for tools and tests: the geometry, and per sheet its
 // print number, its 50 problems with the question line drawn on page 1, and
@@ -21,7 +21,7 @@ class TCustomplPrev;
 // problem or item a line; the same composition gives the same bytes.
 QByteArray ComposedSheetsJson(const PageGeometry& geometry,
                               const std::vector<ComposedSheet>& sheets,
-                              const TCustomplPrev& document);
+                              const PreviewDocument& document);
 
 // The same bytes in pieces, for sheets written as they are composed: Head,
 // then Sheet for each sheet in order (its pages read from `document` as it
@@ -34,7 +34,7 @@ class SheetsJsonWriter {
   SheetsJsonWriter& operator=(const SheetsJsonWriter&) = delete;
 
   QByteArray Head(const PageGeometry& geometry);
-  QByteArray Sheet(const ComposedSheet& sheet, const TCustomplPrev& document);
+  QByteArray Sheet(const ComposedSheet& sheet, const PreviewDocument& document);
   QByteArray Tail();
 
  private:

@@ -15,24 +15,22 @@
 #include "app/CommandLineOutput.h"
 #include "composition/PageGeometry.h"
 #include "composition/WorksheetComposer.h"
-#include "preview/Fonts.h"
+#include "pages/fonts.h"
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "print/pageprinter.h"
+#include "print/pdfexport.h"
+#include "print/printerselection.h"
 
 namespace kazenori {
 
 namespace {
 
-// Messages of the composer and the printing layer go to stderr.
+// Messages of the composer go to stderr.
 class StreamMessages final : public Messages {
  public:
   explicit StreamMessages(QTextStream& err) : err_(err) {}
-  void Show(const Message& m) override {
-    err_ << "kazenori: " << m.text << Qt::endl;
-    ++count;
-  }
-  int count = 0;
+  void Show(const Message& m) override { err_ << "kazenori: " << m.text << Qt::endl; }
 
  private:
   QTextStream& err_;
@@ -60,7 +58,7 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   // print server.
   const PrinterAccess access =
       request.printer.isEmpty() ? PrinterAccess::DesignPaper : PrinterAccess::Cups;
-  TplSetPrinter printer(nullptr, QStringLiteral("plSetPrinter1"), access);
+  PrinterSelection printer(access);
   if (!request.printer.isEmpty() && printer.Server().state != PrintServerState::Answered) {
     const PrintServer& server = printer.Server();
     throw std::runtime_error((server.state == PrintServerState::Silent
@@ -69,7 +67,7 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
                                  .arg(server.name)
                                  .toStdString());
   }
-  TplPrev document(nullptr, QString(), access);
+  PreviewDocument document;
   if (!request.printer.isEmpty()) {
     if (!printer.PrinterNames().contains(request.printer)) {
       const QStringList names = printer.PrinterNames();
@@ -78,8 +76,8 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
     }
     printer.SelectPrinter(request.printer);
   }
-  printer.SetPaperSize(9);
-  document.SetplSetPrinter(&printer);
+  printer.SetPaperCode(9);
+  document.SetPaper(printer.PagePaper());
   document.SetTitle(request.jobTitle);
 
   std::unique_ptr<Random> rnd;
@@ -88,7 +86,7 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   } else {
     rnd = std::make_unique<SeededRandom>(SeededRandom::FromClock());
   }
-  WorksheetComposer composer(document, *rnd, messages, FormShowGeometry(printer, document));
+  WorksheetComposer composer(document, *rnd, messages, FormShowGeometry(printer));
 
   auto fail = [&err](const QString& text) {
     err << "kazenori: " << text << Qt::endl;
@@ -113,8 +111,8 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
     std::size_t next = 0;
     QIODevice* pdfFile = request.pdfFile.isEmpty() ? nullptr : &outputs.Open(next++);
     QIODevice* jsonFile = request.jsonFile.isEmpty() ? nullptr : &outputs.Open(next++);
-    std::unique_ptr<TCustomplPrev::PdfOutput> pdf;
-    if (pdfFile) pdf = std::make_unique<TCustomplPrev::PdfOutput>(*pdfFile);
+    std::unique_ptr<PdfExport> pdf;
+    if (pdfFile) pdf = std::make_unique<PdfExport>(*pdfFile);
     SheetsJsonWriter json;
     if (jsonFile) jsonFile->write(json.Head(composer.Geometry()));
     QString pdfError;
@@ -136,16 +134,18 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   std::size_t next = 0;
   QString pdfError;
   // A failed write leaves its reason in pdfError.
-  if (!request.pdfFile.isEmpty()) document.WritePdf(outputs.Open(next++), &pdfError);
+  if (!request.pdfFile.isEmpty()) PdfExport::Write(document, outputs.Open(next++), &pdfError);
   if (!request.jsonFile.isEmpty()) {
     outputs.Open(next++).write(
         ComposedSheetsJson(composer.Geometry(), composer.Sheets(), document));
   }
   if (const QString e = finish(pdfError); !e.isEmpty()) return fail(e);
 
-  const int before = messages.count;
-  document.Print();
-  if (messages.count != before) return 1;
+  PagePrinter pagePrinter;
+  QObject::connect(&pagePrinter, &PagePrinter::pagePrinted,
+                   [&](int page) { composer.plPrev1Print(&document, page); });
+  const PrintOutcome outcome = pagePrinter.Print(document, printer.Settings());
+  if (!outcome.Ok()) return fail(PrintFailureDetail(outcome, request.printer));
   out << "kazenori: "
       << Tr("printed %1 pages on %2; next print number %3")
              .arg(document.PageCount())

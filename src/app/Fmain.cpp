@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
@@ -22,8 +23,9 @@
 #include "composition/RadioGroup.h"
 #include "composition/SheetOptions.h"
 #include "composition/WorksheetComposer.h"
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "pages/previewdocument.h"
+#include "preview/PLPREVFRM.h"
+#include "print/printerselection.h"
 
 namespace kazenori {
 
@@ -51,22 +53,6 @@ QFrame* MakeBevel(QWidget* parent, const QRect& bounds) {
   bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
   bevel->setGeometry(bounds);
   return bevel;
-}
-
-// The preview document as this window sets it up: its own title for the
-// preview window, the sheet margins and the preview window's designed size.
-void ApplyPreviewDesign(TplPrev& preview) {
-  preview.SetTitle(QStringLiteral("印刷プレビュー"));
-  preview.SetLeftMargin(51);
-  preview.SetTopMargin(51);
-  preview.SetRightMargin(52);
-  preview.SetBottomMargin(51);
-  preview.SetHeaderMargin(0);
-  preview.SetFooterMargin(0);
-  preview.SetFormLeft(20);
-  preview.SetFormTop(20);
-  preview.SetFormWidth(682);
-  preview.SetFormHeight(512);
 }
 
 }  // namespace
@@ -191,21 +177,21 @@ void TForm1::CreatePatternBoxes() {
 void TForm1::FormCreate(std::unique_ptr<Random> random) {
   random_ = random ? std::move(random) : std::make_unique<SeededRandom>(SeededRandom::FromClock());
   zeroAllowed_ = 0;
-  plSetPrinter1 = new TplSetPrinter(this, QStringLiteral("plSetPrinter1"));
+  plSetPrinter1 = std::make_unique<PrinterSelection>();
   // The settings are meant to stand for a printer from the start: the one the
   // window was laid out with is not installed here, so the platform's default
   // printer takes its place (nothing happens without printers).
   // A print server that did not answer is not asked again (Qt would wait on it).
   const bool answered = plSetPrinter1->Server().state == PrintServerState::Answered;
-  if (answered) plSetPrinter1->SetPrinterName(QPrinterInfo::defaultPrinterName());
-  plPrev1 = new TplPrev(this, QStringLiteral("plPrev1"),
-                        answered ? PrinterAccess::Cups : PrinterAccess::DesignPaper);
-  ApplyPreviewDesign(*plPrev1);
-  plPrev1->SetplSetPrinter(plSetPrinter1);
+  if (answered) plSetPrinter1->SelectPrinter(QPrinterInfo::defaultPrinterName());
+  plPrev1 = new PreviewDocument(this);
+  plPrev1->setObjectName(QStringLiteral("plPrev1"));
+  plPrev1->SetTitle(QStringLiteral("印刷プレビュー"));
   composer_ = std::make_unique<WorksheetComposer>(*plPrev1, *random_, messages_);
   composer_->PrintNumber().Set(std::int32_t{1});
   composer_->OnPrintNumberChanged = [this](const QString& text) { edtPrintNum->setText(text); };
-  plSetPrinter1->SetPaperSize(9);
+  plSetPrinter1->SetPaperCode(9);
+  plPrev1->SetPaper(plSetPrinter1->PagePaper());
   for (QCheckBox* box : GroupBox1->findChildren<QCheckBox*>()) {
     CheckBoxes[static_cast<std::size_t>(box->property("Tag").toInt())] = box;
   }
@@ -221,7 +207,7 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormShow() {
-  composer_->SetGeometry(FormShowGeometry(*plSetPrinter1, *plPrev1, &metrics_));
+  composer_->SetGeometry(FormShowGeometry(*plSetPrinter1, &metrics_));
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     // move() places the frame, so it is the frame that is centred.
     QRect frame = frameGeometry();
@@ -291,7 +277,18 @@ SheetOptions TForm1::Options() const {
 // The preview command itself is composition's; an error it raises (a print
 // number that is not an integer) goes on to the application's error handler.
 void TForm1::btnPreviewClick() {
-  composer_->PreviewCommand(Options());
+  {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    if (!composer_->PreviewCommand(Options())) return;
+  }
+  TplPrevForm window(this);
+  window.Bind(plPrev1, plSetPrinter1.get());
+  connect(&window, &TplPrevForm::pagePrinted, this,
+          [this](int page) { composer_->plPrev1Print(plPrev1, page); });
+  previewWindow_ = &window;
+  const auto forget = qScopeGuard([this] { previewWindow_ = nullptr; });
+  window.exec();
 }
 
 }  // namespace kazenori

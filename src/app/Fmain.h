@@ -26,8 +26,9 @@ namespace kazenori {
 
 class RadioGroup;
 class TFrmColor;
-class TplPrev;
-class TplSetPrinter;
+class PreviewDocument;
+class PrinterSelection;
+class TplPrevForm;
 class WorksheetComposer;
 struct SheetOptions;
 
@@ -91,9 +92,12 @@ class TForm1 : public QWidget {
   QLabel* Label3;
   QLineEdit* edtQuestMes;
 
-  // The printer settings and the preview document, linked to each other.
-  TplSetPrinter* plSetPrinter1;
-  TplPrev* plPrev1;
+  // The printers and the preview document; the preview window shows the one
+  // and prints on the other while it is open.
+  std::unique_ptr<PrinterSelection> plSetPrinter1;
+  PreviewDocument* plPrev1;
+  // The preview window while it is open, else nullptr.
+  TplPrevForm* PreviewWindow() const { return previewWindow_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -110,6 +114,7 @@ class TForm1 : public QWidget {
   std::unique_ptr<Random> random_;
   std::unique_ptr<PatternSelection> selection_;
   int zeroAllowed_ = 0;
+  TplPrevForm* previewWindow_ = nullptr;
   // Forwards to whichever message sink is installed when a message comes.
   struct CurrentMessages final : Messages {
     void Show(const Message& message) override { Messages::Current().Show(message); }

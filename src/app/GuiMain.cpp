@@ -6,7 +6,7 @@
 #include "app/Fmain.h"
 #include "app/KazenoriApplication.h"
 #include "composition/Fcolor.h"
-#include "preview/Fonts.h"
+#include "pages/fonts.h"
 
 namespace kazenori {
 

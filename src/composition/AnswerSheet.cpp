@@ -10,7 +10,7 @@
 #include "composition/PageHeader.h"
 #include "composition/QuestionLines.h"
 #include "composition/QuestionText.h"
-#include "preview/plPrev.h"
+#include "pages/previewdocument.h"
 
 namespace kazenori {
 
@@ -40,14 +40,14 @@ std::string AnswerLine(const ProblemRecord& rec) {
   }
 }
 
-void DrawProblemLine(TCustomplPrev& doc, const QPoint& at, int form, const std::string& line) {
+void DrawProblemLine(PreviewDocument& doc, const QPoint& at, int form, const std::string& line) {
   const bool small = HasAnswerValueLine(form);
   if (small) SetFontHeight(*doc.Canvas(), 55);
   doc.TextOutLeft(at.x(), at.y(), QString::fromStdString(line));
   if (small) SetFontHeight(*doc.Canvas(), 60);
 }
 
-void DrawAnswerLines(TCustomplPrev& doc, const ProblemTable& table, const PageGeometry& g,
+void DrawAnswerLines(PreviewDocument& doc, const ProblemTable& table, const PageGeometry& g,
                      int rowPitch, int columnPitch) {
   QPainter& canvas = *doc.Canvas();
   for (int i = 1; i <= kProblemCount; ++i) {

@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "composition/PageHeader.h"
-#include "preview/plPrev.h"
+#include "pages/previewdocument.h"
 
 namespace kazenori {
 
@@ -51,7 +51,7 @@ void FillColourWords(ColourWordTable& table, const ColourWordSettings& settings,
   }
 }
 
-void DrawColourWords(TCustomplPrev& doc, const PageGeometry& g, const ColourWordTable& table,
+void DrawColourWords(PreviewDocument& doc, const PageGeometry& g, const ColourWordTable& table,
                      const ColourWordSettings& settings) {
   const ColourWordLayout layout = LayoutFor(settings);
   const int rowPitch = (g.height - 1370) / 20;

@@ -14,7 +14,7 @@
 
 namespace kazenori {
 
-class TCustomplPrev;
+class PreviewDocument;
 
 // One colour of the sheet: its name in hiragana and its ink.
 struct ColourEntry {
@@ -50,7 +50,7 @@ void FillColourWords(ColourWordTable& table, const ColourWordSettings& settings,
 
 // Steps 4 to 7 of the colour-word sheet on the current page, after its page
 // header: the further date lines and the words in bold 60, each centred in its ink.
-void DrawColourWords(TCustomplPrev& doc, const PageGeometry& g, const ColourWordTable& table,
+void DrawColourWords(PreviewDocument& doc, const PageGeometry& g, const ColourWordTable& table,
                      const ColourWordSettings& settings);
 
 // The instruction line of the bonus sheet.

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "pages/paper.h"
+#include "print/printerselection.h"
 
 namespace kazenori {
 
@@ -25,7 +25,7 @@ PageGeometry DesignPaperGeometry(int printableLeft, int printableTop, int printa
 namespace {
 
 int ToTenthsMm(int measure, int dpi) {
-  return static_cast<int>(static_cast<double>(measure) * 254.0 / static_cast<double>(dpi));
+  return TenthsMmFromDots(measure, dpi);
 }
 
 }  // namespace
@@ -40,24 +40,22 @@ PageGeometry GeometryFromMetrics(const PrinterMetrics& m, const PageGeometry& fa
   return g;
 }
 
-PrinterMetrics ReadPrinterMetrics(const TplSetPrinter& printer) {
-  // Capability indexes of the printer settings: 1/2 resolutions, 5/6 printable
-  // size, 7 top offset, 9 left offset.
+PrinterMetrics ReadPrinterMetrics(const PrinterSelection& printer) {
+  const PrinterCapabilities caps = printer.Capabilities();
   PrinterMetrics m;
-  m.logPixelsX = printer.GetPrinterCaps(1);
-  m.logPixelsY = printer.GetPrinterCaps(2);
-  m.horzRes = printer.GetPrinterCaps(5);
-  m.vertRes = printer.GetPrinterCaps(6);
-  m.offsetY = printer.GetPrinterCaps(7);
-  m.offsetX = printer.GetPrinterCaps(9);
+  m.logPixelsX = caps.horizontalResolution;
+  m.logPixelsY = caps.verticalResolution;
+  m.horzRes = caps.printableWidth;
+  m.vertRes = caps.printableHeight;
+  m.offsetY = caps.printableTop;
+  m.offsetX = caps.printableLeft;
   return m;
 }
 
-PageGeometry FormShowGeometry(const TplSetPrinter& printer, const TCustomplPrev& document,
-                              PrinterMetrics* metrics) {
+PageGeometry FormShowGeometry(const PrinterSelection& printer, PrinterMetrics* metrics) {
   const PrinterMetrics m = ReadPrinterMetrics(printer);
   if (metrics != nullptr) *metrics = m;
-  const DesignPaperValue& d = document.DesignPaper();
+  const Paper d = DesignPaper();
   return GeometryFromMetrics(
       m, DesignPaperGeometry(d.printableLeft, d.printableTop, d.printableRight, d.printableBottom));
 }

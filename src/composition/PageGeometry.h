@@ -7,8 +7,7 @@
 
 namespace kazenori {
 
-class TCustomplPrev;
-class TplSetPrinter;
+class PrinterSelection;
 
 // The printer's device values the geometry is derived from (device dots and
 // dots per inch); kept beside the geometry, read by nothing else.
@@ -49,9 +48,8 @@ PageGeometry GeometryFromMetrics(const PrinterMetrics& m, const PageGeometry& fa
 
 // FormShow: reads the metrics through the printer settings and derives the
 // geometry, falling back to the document's design paper.
-PrinterMetrics ReadPrinterMetrics(const TplSetPrinter& printer);
-PageGeometry FormShowGeometry(const TplSetPrinter& printer, const TCustomplPrev& document,
-                              PrinterMetrics* metrics = nullptr);
+PrinterMetrics ReadPrinterMetrics(const PrinterSelection& printer);
+PageGeometry FormShowGeometry(const PrinterSelection& printer, PrinterMetrics* metrics = nullptr);
 
 // Row pitch (height − 1370) / 17 and column pitch (width − 1740) / 2, both
 // truncating towards zero; rows are row pitch + 60 apart, columns column pitch + 480.

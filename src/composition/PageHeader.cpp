@@ -8,7 +8,7 @@
 
 #include <stdexcept>
 
-#include "preview/plPrev.h"
+#include "pages/previewdocument.h"
 
 namespace kazenori {
 
@@ -24,7 +24,7 @@ void SetFontBold(QPainter& canvas, bool bold) {
   canvas.setFont(font);
 }
 
-void DrawPageHeader(TCustomplPrev& doc, const PageGeometry& g, std::int32_t printNumber,
+void DrawPageHeader(PreviewDocument& doc, const PageGeometry& g, std::int32_t printNumber,
                     const QString& instruction, bool setUpCanvas) {
   QPainter* canvas = doc.Canvas();
   if (canvas == nullptr) throw std::logic_error("page header drawn outside a document");

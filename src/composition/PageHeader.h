@@ -13,7 +13,7 @@ class QPainter;
 
 namespace kazenori {
 
-class TCustomplPrev;
+class PreviewDocument;
 
 // The face of every printed text; the font substitutions map it onto an
 // installed Japanese font.
@@ -29,7 +29,7 @@ void SetFontBold(QPainter& canvas, bool bold);
 // number, the name box, the instruction line, the date line; leaves the font
 // at height 60. With setUpCanvas the face, colour, style and brush are set
 // first (page 1); a page begun by NewPage inherits them.
-void DrawPageHeader(TCustomplPrev& doc, const PageGeometry& g, std::int32_t printNumber,
+void DrawPageHeader(PreviewDocument& doc, const PageGeometry& g, std::int32_t printNumber,
                     const QString& instruction, bool setUpCanvas = true);
 
 }  // namespace kazenori

@@ -10,20 +10,18 @@
 #include "composition/DisplayForms.h"
 #include "composition/PageHeader.h"
 #include "composition/QuestionLines.h"
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
-#include "preview/plPrev.h"
 
 namespace kazenori {
 
-WorksheetComposer::WorksheetComposer(TCustomplPrev& document, Random& rnd, Messages& messages,
+WorksheetComposer::WorksheetComposer(PreviewDocument& document, Random& rnd, Messages& messages,
                                      PageGeometry geometry)
     : doc_(document),
       rnd_(rnd),
       messages_(messages),
       geometry_(geometry),
-      generator_(rnd, table_, selection_) {
-  doc_.OnPrint = [this](QObject* sender, int page) { plPrev1Print(sender, page); };
-}
+      generator_(rnd, table_, selection_) {}
 
 QString WorksheetComposer::InstructionText(int item, const QString& unchanged) {
   switch (item) {
@@ -43,8 +41,8 @@ void WorksheetComposer::plPrev1Print(QObject*, int) {
   if (OnPrintNumberChanged) OnPrintNumberChanged(printNumber_.Text());
 }
 
-void WorksheetComposer::PreviewCommand(const SheetOptions& options) {
-  if (Compose(options)) doc_.Preview();
+bool WorksheetComposer::PreviewCommand(const SheetOptions& options) {
+  return Compose(options);
 }
 
 void WorksheetComposer::Generate(ComposedSheet& sheet) {

@@ -26,7 +26,7 @@ class QObject;
 namespace kazenori {
 
 class Messages;
-class TCustomplPrev;
+class PreviewDocument;
 
 // One sheet of the last composition as it was drawn.
 struct ComposedSheet {
@@ -43,10 +43,10 @@ struct ComposedSheet {
 // it. Owns the problem table, the generator state and the colour-word table
 // for the whole run, and the print number cycle.
 //
-// The constructor installs plPrev1Print as the document's OnPrint handler.
+// Whoever prints the document calls plPrev1Print for every page printed.
 class WorksheetComposer {
  public:
-  WorksheetComposer(TCustomplPrev& document, Random& rnd, Messages& messages,
+  WorksheetComposer(PreviewDocument& document, Random& rnd, Messages& messages,
                     PageGeometry geometry = DesignPaperGeometry());
   WorksheetComposer(const WorksheetComposer&) = delete;
   WorksheetComposer& operator=(const WorksheetComposer&) = delete;
@@ -55,10 +55,10 @@ class WorksheetComposer {
   void SetGeometry(const PageGeometry& geometry) { geometry_ = geometry; }
   const PageGeometry& Geometry() const { return geometry_; }
 
-  // btnPreviewClick: Compose, then Preview on the document. Errors (the print
-  // number's ConversionError, a failing generator) propagate to the caller's
-  // error handler; the preview window then is not opened.
-  void PreviewCommand(const SheetOptions& options);
+  // btnPreviewClick: Compose; true when there is a document to show. Errors
+  // (the print number's ConversionError, a failing generator) propagate to the
+  // caller's error handler; the preview window then is not opened.
+  bool PreviewCommand(const SheetOptions& options);
 
   // The preview command up to EndDoc, for `sheets` sheets in one document:
   // sheet k (0-based) carries the number N + k, N read from the print-number
@@ -109,7 +109,7 @@ class WorksheetComposer {
   void DrawWorksheet(ComposedSheet& sheet, const SheetOptions& options);
   void DrawColourSheet(const SheetOptions& options, std::int32_t number);
 
-  TCustomplPrev& doc_;
+  PreviewDocument& doc_;
   Random& rnd_;
   Messages& messages_;
   PageGeometry geometry_;

@@ -30,10 +30,9 @@
 #include <QWheelEvent>
 #include <cmath>
 
-#include "preview/Messages.h"
+#include "pages/previewdocument.h"
 #include "preview/PreviewWindowClipboard.h"
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "print/printerselection.h"
 
 namespace kazenori {
 
@@ -182,6 +181,7 @@ TplPrevForm::TplPrevForm(QWidget* parent)
   connect(Image1, &TplPrevImage::Pressed, this, &TplPrevForm::ImageMouseDown);
   connect(Image1, &TplPrevImage::Moved, this, &TplPrevForm::ImageMouseMove);
   connect(Image1, &TplPrevImage::Released, this, &TplPrevForm::ImageMouseUp);
+  connect(&pagePrinter_, &PagePrinter::pagePrinted, this, &TplPrevForm::pagePrinted);
 
   StatusBar = new QStatusBar(this);
   StatusBar->setFixedHeight(26);
@@ -207,20 +207,14 @@ TplPrevForm::TplPrevForm(QWidget* parent)
   runPrintDialog_ = [this](QPrinter& printer, int from, int to, int minPage, int maxPage) {
     return RunPrintDialog(printer, from, to, minPage, maxPage);
   };
+  runSetupDialog_ = [](QPrinter& printer) { return RunPageSetupDialog(printer); };
   askSaveFile_ = [this](const QString& suggestion) {
     return QFileDialog::getSaveFileName(this, QStringLiteral("PDF保存"), suggestion,
                                         QStringLiteral("PDF (*.pdf)"));
   };
 }
 
-TplPrevForm::~TplPrevForm() {
-  if (!component_) return;
-  if (component_->OnFormDestroy) component_->OnFormDestroy(this);
-  if (component_->PreviewWindow() == this) {
-    component_->SetPreviewWindow(nullptr);
-    component_->SetWindowShown(false);
-  }
-}
+TplPrevForm::~TplPrevForm() = default;
 
 QToolButton* TplPrevForm::AddButton(const QString& caption, const QString& hint, int width,
                                     const QIcon& icon, void (TplPrevForm::*handler)()) {
@@ -264,11 +258,32 @@ void TplPrevForm::AddSpacer(int width) {
   IconBar->addWidget(spacer);
 }
 
-void TplPrevForm::Bind(TCustomplPrev* component) {
-  component_ = component;
-  if (!component) return;
-  component->SetPreviewWindow(this);
+void TplPrevForm::Bind(PreviewDocument* document, PrinterSelection* printers) {
+  component_ = document;
+  printers_ = printers;
+  currentPage_ = 1;
+  if (printers_) saved_ = printers_->Settings();
+  if (!document) return;
   if (!isVisible()) ApplyWindowSettings();
+}
+
+bool TplPrevForm::NoPrinter() const {
+  return !printers_ || printers_->PrinterCount() == 0;
+}
+
+QString TplPrevForm::NoPrinterText() const {
+  if (printers_ && printers_->Server().state == PrintServerState::Silent) {
+    return QStringLiteral("印刷サーバー %1 が応答しないので印刷できません．　　")
+        .arg(printers_->Server().name);
+  }
+  return QStringLiteral("プリンタがインストールされていないので印刷できません．　　");
+}
+
+bool TplPrevForm::ShowPage(int page) {
+  if (!component_ || !isVisible() || page < 1 || page > component_->PageCount()) return false;
+  currentPage_ = page;
+  RefreshPageView();
+  return true;
 }
 
 int TplPrevForm::exec() {
@@ -291,79 +306,15 @@ void TplPrevForm::ApplyWindowSettings() {
   const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
   if (component_->Title().isEmpty()) component_->SetTitle(QStringLiteral("印刷プレビュー"));
   setWindowTitle(component_->Title());
-
-  Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
-  const TplBorderIcons icons = component_->FormBorderIcons();
-  const auto has = [icons](TplBorderIcon icon) {
-    return (icons >> static_cast<unsigned>(icon)) & 1u;
-  };
-  if (has(TplBorderIcon::biSystemMenu))
-    flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-  if (has(TplBorderIcon::biMinimize)) flags |= Qt::WindowMinimizeButtonHint;
-  if (has(TplBorderIcon::biMaximize)) flags |= Qt::WindowMaximizeButtonHint;
-  if (has(TplBorderIcon::biHelp)) flags |= Qt::WindowContextHelpButtonHint;
-  if (component_->FormBorderStyle() == TplBorderStyle::bsNone) flags |= Qt::FramelessWindowHint;
-  setWindowFlags(flags);
-  StatusBar->setVisible(component_->FormStatusBar());
-  IconBar->setVisible(component_->FormIconBar());
-  if (!component_->FormIcon().isNull()) setWindowIcon(component_->FormIcon());
-  const bool resizable = component_->FormCanResize() &&
-                         (component_->FormBorderStyle() == TplBorderStyle::bsSizeable ||
-                          component_->FormBorderStyle() == TplBorderStyle::bsSizeToolWin);
-  StatusBar->setSizeGripEnabled(resizable);
-
-  if (component_->FormColor().isValid()) {
-    QPalette palette = ScrollBox1->palette();
-    palette.setColor(QPalette::Button, component_->FormColor());
-    ScrollBox1->setPalette(palette);
-    ScrollBox1->widget()->setPalette(palette);
-  }
-
-  switch (component_->FormWindowState()) {
-    case TplPrevFormWindowState::fwWorkArea:
-      setGeometry(area);
-      break;
-    case TplPrevFormWindowState::fwFullScreen:
-      setGeometry(screen ? screen->geometry() : area);
-      break;
-    case TplPrevFormWindowState::fwMinimized:
-      setWindowState(Qt::WindowMinimized);
-      break;
-    case TplPrevFormWindowState::fwMaximized:
-      setWindowState(Qt::WindowMaximized);
-      break;
-    case TplPrevFormWindowState::fwNormal:
-      if (component_->FormPosition() == TplFormPosition::poDesigned) {
-        setGeometry(component_->FormLeft(), component_->FormTop(), component_->FormWidth(),
-                    component_->FormHeight());
-      } else {
-        // The platform's choice: two thirds of the work area, centred.
-        QRect bounds(0, 0, std::max(kMinimumSize, area.width() * 2 / 3),
-                     std::max(kMinimumSize, area.height() * 5 / 6));
-        bounds.moveCenter(area.center());
-        setGeometry(bounds);
-      }
-      break;
-  }
-  if (!resizable) setFixedSize(size());
-
-  const TplPrevBtnOptions options = component_->BtnOptions();
-  const auto show = [this, &options](QToolButton* button, TplPrevBtnOption option) {
-    SetButtonVisible(button, options.Has(option));
-  };
-  show(PrintBtn, TplPrevBtnOption::boPrintBtn);
-  show(PdfBtn, TplPrevBtnOption::boPrintBtn);
-  show(FirstPageBtn, TplPrevBtnOption::boFirstPageBtn);
-  show(PriorPageBtn, TplPrevBtnOption::boPriorPageBtn);
-  show(NextPageBtn, TplPrevBtnOption::boNextPageBtn);
-  show(LastPageBtn, TplPrevBtnOption::boLastPageBtn);
-  show(ZoomDownBtn, TplPrevBtnOption::boZoomDownBtn);
-  show(ZoomUpBtn, TplPrevBtnOption::boZoomUpBtn);
-  show(PageWholeBtn, TplPrevBtnOption::boPageWholeBtn);
-  show(PageWidthBtn, TplPrevBtnOption::boPageWidthBtn);
-  show(CloseBtn, TplPrevBtnOption::boCloseBtn);
-  SetButtonVisible(PrinterSetBtn, !component_->DocumentRecorded() &&
-                                      options.Has(TplPrevBtnOption::boPrinterSetBtn));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+  StatusBar->setSizeGripEnabled(true);
+  // Two thirds of the work area across, five sixths down, centred.
+  QRect bounds(0, 0, std::max(kMinimumSize, area.width() * 2 / 3),
+               std::max(kMinimumSize, area.height() * 5 / 6));
+  bounds.moveCenter(area.center());
+  setGeometry(bounds);
 }
 
 void TplPrevForm::showEvent(QShowEvent* event) {
@@ -376,9 +327,9 @@ void TplPrevForm::FormShow() {
   shown_ = true;
   if (!component_) return;
   setWindowTitle(component_->Title());
-  if (component_->GetPageImage(component_->CurrentPage())) {
+  if (component_->IsRecorded()) {
     Image1->show();
-    if (component_->ZoomType() == TplPrevZoomType::ztPageWidth) {
+    if (zoom_ == Zoom::PageWidth) {
       PageWidthBtnClick();
     } else {
       PageWholeBtnClick();
@@ -387,32 +338,30 @@ void TplPrevForm::FormShow() {
     if (!ProcessPending()) return;
   }
   update();
-  if (component_->OnFormShow) component_->OnFormShow(this);
 }
 
 void TplPrevForm::RefreshPageView() {
   if (!component_) return;
-  const int page = component_->CurrentPage();
+  const int page = currentPage_;
   if (!Image1->isHidden()) {
     if (!ProcessPending()) return;
-    if (const PageRecording* picture = component_->GetPageImage(page)) {
-      shownPage_ = *picture;
+    if (component_->IsRecorded()) {
+      shownPage_ = component_->ComposedPage(page, PageUse::Screen);
       Image1->SetPicture(&shownPage_);
     } else {
       Image1->SetPicture(nullptr);
     }
     Shape1->show();
-    Shape2->setVisible(component_->ImageShade());
+    Shape2->show();
   }
   PlaceFrameAndShadow();
-  if (component_->OnAfterView) component_->OnAfterView(this, page);
   if (!ProcessPending()) return;
 
   for (QToolButton* button :
        {PrintBtn, PdfBtn, PrinterSetBtn, PageWholeBtn, PageWidthBtn, ZoomDownBtn, ZoomUpBtn}) {
     button->setEnabled(true);
   }
-  PdfBtn->setEnabled(component_->DocumentRecorded());
+  PdfBtn->setEnabled(component_->IsRecorded());
   FirstPageBtn->setEnabled(page > 1);
   PriorPageBtn->setEnabled(page > 1);
   NextPageBtn->setEnabled(page < component_->PageCount());
@@ -420,37 +369,36 @@ void TplPrevForm::RefreshPageView() {
   StatusPanel1->setText(QStringLiteral(" Page  %1/%2  %3")
                             .arg(page)
                             .arg(component_->PageCount())
-                            .arg(component_->PaperName()));
-  if (!component_->StatusBarText().isEmpty()) StatusPanel2->setText(component_->StatusBarText());
+                            .arg(component_->PagePaper().name));
 }
 
 void TplPrevForm::FirstPageBtnClick() {
-  if (!component_ || component_->CurrentPage() == 1) return;
+  if (!component_ || currentPage_ == 1) return;
   FirstPageBtn->setEnabled(false);
   PriorPageBtn->setEnabled(false);
-  component_->SetCurrentPage(1);
+  currentPage_ = 1;
   RefreshPageView();
 }
 
 void TplPrevForm::PriorPageBtnClick() {
-  if (!component_ || component_->CurrentPage() == 1) return;
+  if (!component_ || currentPage_ == 1) return;
   PriorPageBtn->setEnabled(false);
-  component_->SetCurrentPage(component_->CurrentPage() - 1);
+  currentPage_ = currentPage_ - 1;
   RefreshPageView();
 }
 
 void TplPrevForm::NextPageBtnClick() {
-  if (!component_ || component_->CurrentPage() == component_->PageCount()) return;
+  if (!component_ || currentPage_ == component_->PageCount()) return;
   NextPageBtn->setEnabled(false);
-  component_->SetCurrentPage(component_->CurrentPage() + 1);
+  currentPage_ = currentPage_ + 1;
   RefreshPageView();
 }
 
 void TplPrevForm::LastPageBtnClick() {
-  if (!component_ || component_->CurrentPage() == component_->PageCount()) return;
+  if (!component_ || currentPage_ == component_->PageCount()) return;
   LastPageBtn->setEnabled(false);
   NextPageBtn->setEnabled(false);
-  component_->SetCurrentPage(component_->PageCount());
+  currentPage_ = component_->PageCount();
   RefreshPageView();
 }
 
@@ -467,27 +415,9 @@ void TplPrevForm::reject() {
 }
 
 void TplPrevForm::closeEvent(QCloseEvent* event) {
-  if (component_) {
-    bool canClose = true;
-    if (component_->OnFormCloseQuery) component_->OnFormCloseQuery(this, canClose);
-    if (!canClose) {
-      event->ignore();
-      return;
-    }
-    component_->SetViewPageSize(0, 0);
-    TplCloseAction action = TplCloseAction::caHide;
-    if (component_->OnFormClose) component_->OnFormClose(this, action);
-    Shape1->hide();
-    Shape2->hide();
-    Image1->SetPicture(nullptr);
-    component_->SetWindowShown(false);
-    if (component_->OwnsWindow()) {
-      component_->SetOwnsWindow(false);
-      component_->SetFormName(QString());
-      component_->SetPreviewWindow(nullptr);
-      if (releaseOnClose_) deleteLater();
-    }
-  }
+  Shape1->hide();
+  Shape2->hide();
+  Image1->SetPicture(nullptr);
   closing_ = true;
   QDialog::closeEvent(event);
   closing_ = false;

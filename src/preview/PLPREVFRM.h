@@ -10,7 +10,10 @@
 #include <functional>
 #include <initializer_list>
 
-#include "preview/PageRecording.h"
+#include "pages/pagerecording.h"
+#include "pages/previewdocument.h"
+#include "print/pageprinter.h"
+#include "print/printersettings.h"
 
 class QAction;
 class QLabel;
@@ -23,7 +26,8 @@ class QToolButton;
 
 namespace kazenori {
 
-class TCustomplPrev;
+class PreviewDocument;
+class PrinterSelection;
 
 // What the user chose in the print dialog.
 struct PrintChoice {
@@ -61,8 +65,10 @@ class TplPrevImage : public QWidget {
 
 // The preview window: shows the pages of a preview document one at a time,
 // pages through them, zooms, drags the page, copies it and prints it. All
-// drawing of the page comes from the document (GetPageImage); the window only
-// scales it, frames it and reports where it stands.
+// drawing of the page comes from the document (ComposedPage); the window only
+// scales it, frames it and reports where it stands. Printing goes through its
+// page printer on the printer selection it is given; every page printed, or
+// saved as PDF, is announced by pagePrinted.
 class TplPrevForm : public QDialog {
   Q_OBJECT
 
@@ -73,18 +79,30 @@ class TplPrevForm : public QDialog {
       std::function<PrintChoice(QPrinter& printer, int from, int to, int minPage, int maxPage)>;
   // Asks where to save the PDF; an empty answer cancels.
   using SaveFileAsker = std::function<QString(const QString& suggestion)>;
+  // Runs the page-setup dialog on `printer`; true when confirmed.
+  using SetupDialogRunner = std::function<bool(QPrinter& printer)>;
 
   explicit TplPrevForm(QWidget* parent = nullptr);
   ~TplPrevForm() override;
 
-  // Links window and document both ways; applies the document's window
-  // settings when the window is not visible yet.
-  void Bind(TCustomplPrev* component);
+  // The document to show and the printers to print on (none: no printer),
+  // neither owned; applies the window settings when it is not visible yet.
+  void Bind(PreviewDocument* document, PrinterSelection* printers);
   // Shows the window modally. Showing lays out the page and lets pending
   // events through, which may already close the window: then this returns at
   // once instead of waiting in a modal loop that nothing would end.
   int exec() override;
-  TCustomplPrev* Component() const { return component_; }
+  PreviewDocument* Document() const { return component_; }
+  PrinterSelection* Printers() const { return printers_; }
+  // The page shown (1-based).
+  int CurrentPage() const { return currentPage_; }
+  bool ShowPage(int page);
+  enum class Zoom { WholePage, PageWidth, Free };
+  Zoom ZoomKind() const { return zoom_; }
+  bool NoPrinter() const;
+  // Why there is nothing to print on: no printer installed, or a print server
+  // that did not answer.
+  QString NoPrinterText() const;
   void ApplyWindowSettings();
 
   // Shows the document's current page and updates buttons and status bar.
@@ -110,13 +128,11 @@ class TplPrevForm : public QDialog {
 
   void SetPrintDialogRunner(PrintDialogRunner runner) { runPrintDialog_ = std::move(runner); }
   void SetSaveFileAsker(SaveFileAsker asker) { askSaveFile_ = std::move(asker); }
+  void SetSetupDialogRunner(SetupDialogRunner runner) { runSetupDialog_ = std::move(runner); }
 
   // The page image's bounds as the last zoom stored them.
   QRect StoredImageBounds() const { return stored_; }
   bool Dragging() const { return dragging_; }
-  // Whether a window its component created deletes itself when closed; a
-  // caller that shows it modally turns this off and deletes it afterwards.
-  void SetReleaseOnClose(bool release) { releaseOnClose_ = release; }
   bool Shown() const { return shown_; }
 
   QToolBar* IconBar;
@@ -147,6 +163,9 @@ class TplPrevForm : public QDialog {
   QAction* N3;
   QAction* N4;
 
+ signals:
+  void pagePrinted(int page);
+
  protected:
   void reject() override;
   void showEvent(QShowEvent* event) override;
@@ -175,15 +194,22 @@ class TplPrevForm : public QDialog {
   QImage CaptureWindow();
   void PrintHardCopy(QPrinter& printer, const QImage& capture);
   void RestoreAfterPrinting(int page);
+  void ReportPrintOutcome(const PrintOutcome& outcome, const QString& printer);
   PrintChoice RunPrintDialog(QPrinter& printer, int from, int to, int minPage, int maxPage);
 
-  QPointer<TCustomplPrev> component_;
+  QPointer<PreviewDocument> component_;
+  PrinterSelection* printers_ = nullptr;
+  PagePrinter pagePrinter_;
+  // The settings printing returns to: a print dialog's choice holds for its job only.
+  PrinterSettings saved_;
+  int currentPage_ = 1;
+  Zoom zoom_ = Zoom::WholePage;
   PrintDialogRunner runPrintDialog_;
   SaveFileAsker askSaveFile_;
+  SetupDialogRunner runSetupDialog_;
   PageRecording shownPage_;
   bool shown_ = false;
   bool closing_ = false;
-  bool releaseOnClose_ = true;
   bool dragging_ = false;
   QPoint pressPos_;
   QRect stored_;

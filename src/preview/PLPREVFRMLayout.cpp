@@ -30,10 +30,10 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
 #include "preview/PreviewWindowClipboard.h"
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "print/printerselection.h"
 
 namespace kazenori {
 
@@ -50,10 +50,8 @@ int Truncate(double value) {
 
 double TplPrevForm::Aspect() const {
   if (!component_) return 297.0 / 210.0;
-  if (component_->ViewPageWidth() > 0 && component_->ViewPageHeight() > 0)
-    return static_cast<double>(component_->ViewPageHeight()) / component_->ViewPageWidth();
-  if (component_->PaperWidth() > 0)
-    return static_cast<double>(component_->PaperHeight()) / component_->PaperWidth();
+  const Paper& paper = component_->PagePaper();
+  if (paper.width > 0) return static_cast<double>(paper.height) / paper.width;
   return 297.0 / 210.0;
 }
 
@@ -74,7 +72,6 @@ void TplPrevForm::PlaceFrameAndShadow() {
   Shape1->setGeometry(image.x() - 1, image.y() - 1, image.width() + 1, image.height() + 1);
   Shape2->lower();
   Shape1->raise();
-  if (component_ && component_->OnResize) component_->OnResize(this, component_->CurrentPage());
 }
 
 void TplPrevForm::ShowScrollBars(bool show) {
@@ -84,7 +81,7 @@ void TplPrevForm::ShowScrollBars(bool show) {
 }
 
 void TplPrevForm::PageWholeBtnClick() {
-  if (component_) component_->SetZoomType(TplPrevZoomType::ztWholePage);
+  zoom_ = Zoom::WholePage;
   ShowScrollBars(false);
   ScrollBox1->horizontalScrollBar()->setValue(0);
   ScrollBox1->verticalScrollBar()->setValue(0);
@@ -111,7 +108,7 @@ void TplPrevForm::PageWholeBtnClick() {
 }
 
 void TplPrevForm::PageWidthBtnClick() {
-  if (component_) component_->SetZoomType(TplPrevZoomType::ztPageWidth);
+  zoom_ = Zoom::PageWidth;
   ShowScrollBars(true);
   ScrollBox1->horizontalScrollBar()->setValue(0);
   ScrollBox1->verticalScrollBar()->setValue(0);
@@ -137,7 +134,7 @@ void TplPrevForm::PageWidthBtnClick() {
 }
 
 void TplPrevForm::ZoomDownBtnClick() {
-  if (component_) component_->SetZoomType(TplPrevZoomType::ztOther);
+  zoom_ = Zoom::Free;
   ShowScrollBars(true);
   if (stored_.width() > 100) {
     const int width = Truncate(stored_.width() * 90.0 / 100.0);
@@ -152,7 +149,7 @@ void TplPrevForm::ZoomDownBtnClick() {
 }
 
 void TplPrevForm::ZoomUpBtnClick() {
-  if (component_) component_->SetZoomType(TplPrevZoomType::ztOther);
+  zoom_ = Zoom::Free;
   ShowScrollBars(true);
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   const QSize screenSize = screen ? screen->size() : QSize(800, 600);
@@ -174,8 +171,8 @@ bool TplPrevForm::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == ScrollBox1 && event->type() == QEvent::Resize && shown_ && component_ &&
       !Image1->isHidden()) {
-    if (component_->ZoomType() == TplPrevZoomType::ztWholePage) PageWholeBtnClick();
-    if (component_->ZoomType() == TplPrevZoomType::ztPageWidth) PageWidthBtnClick();
+    if (zoom_ == Zoom::WholePage) PageWholeBtnClick();
+    if (zoom_ == Zoom::PageWidth) PageWidthBtnClick();
   }
   return QDialog::eventFilter(watched, event);
 }
@@ -190,13 +187,13 @@ bool TplPrevForm::WheelScroll(QWheelEvent* event) {
 void TplPrevForm::ImageMouseDown(QMouseEvent* event) {
   pressPos_ = event->position().toPoint();
   if (event->button() == Qt::RightButton) {
-    const bool noPrinter = !component_ || component_->NoPrinter();
+    const bool noPrinter = NoPrinter();
     N2->setEnabled(!noPrinter);
     N3->setEnabled(!noPrinter);
     PopupMenu1->popup(Image1->mapToGlobal(pressPos_));
     return;
   }
-  if (event->button() == Qt::LeftButton && component_ && component_->ImageDrag()) {
+  if (event->button() == Qt::LeftButton && component_) {
     ShowScrollBars(true);
     dragging_ = true;
   }

@@ -31,10 +31,11 @@
 #include <cmath>
 #include <exception>
 
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
 #include "preview/PreviewWindowClipboard.h"
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "print/pdfexport.h"
+#include "print/printerselection.h"
 
 namespace kazenori {
 
@@ -73,10 +74,8 @@ QString SaveFailureText(const QString& path) {
 }  // namespace
 
 void TplPrevForm::ActionPageCopyExecute() {
-  if (!component_ || !component_->DocumentRecorded()) return;
-  if (const PageRecording* page = component_->GetPageImage(component_->CurrentPage())) {
-    CopyPageToClipboard(*page);
-  }
+  if (!component_ || !component_->IsRecorded()) return;
+  CopyPageToClipboard(component_->ComposedPage(currentPage_, PageUse::Screen));
   ProcessPending();
 }
 
@@ -90,21 +89,21 @@ void TplPrevForm::ActionDispCopyExecute() {
 }
 
 void TplPrevForm::ActionHardCopyExecute() {
-  if (!component_ || !component_->plSetPrinter()) return;
+  if (!component_ || !printers_) return;
   const QImage capture = CaptureWindow();
   CopyImageToClipboard(capture);
   QPrinter printer(QPrinter::HighResolution);
-  component_->plSetPrinter()->ConfigurePrinter(printer);
+  printers_->ConfigurePrinter(printer);
   const PrintChoice choice = runPrintDialog_(printer, 0, 0, 0, 0);
-  const int page = component_->CurrentPage();
+  const int page = currentPage_;
   if (choice.accepted) {
     try {
-      component_->plSetPrinter()->SyncFromPrinter(printer);
+      printers_->TakeFromPrinter(printer);
       QPrinter job(QPrinter::HighResolution);
-      component_->plSetPrinter()->ConfigurePrinter(job);
+      printers_->ConfigurePrinter(job);
       PrintHardCopy(job, capture);
     } catch (const std::exception&) {
-      Messages::Current().Warning(PrintFailureText(component_->plSetPrinter()->PrinterName()),
+      Messages::Current().Warning(PrintFailureText(printers_->PrinterName()),
                                   QStringLiteral("　画面ハードコピー"));
     }
   }
@@ -160,52 +159,60 @@ PrintChoice TplPrevForm::RunPrintDialog(QPrinter& printer, int from, int to, int
 
 void TplPrevForm::PrintBtnClick() {
   if (!component_) return;
-  bool canPrint = !component_->NoPrinter();
-  if (component_->OnPrintButtonClick) {
-    component_->OnPrintButtonClick(this, canPrint);
-    if (!canPrint) return;
-  }
-  if (component_->NoPrinter()) {
-    Messages::Current().Information(component_->NoPrinterText(), QStringLiteral("　印刷"));
+  if (NoPrinter()) {
+    Messages::Current().Information(NoPrinterText(), QStringLiteral("　印刷"));
     return;
   }
-  const int page = component_->CurrentPage();
-  component_->SetPrintRange(0, 0);
+  const int page = currentPage_;
   QPrinter printer(QPrinter::HighResolution);
-  component_->plSetPrinter()->ConfigurePrinter(printer);
+  printers_->ConfigurePrinter(printer);
   const PrintChoice choice = runPrintDialog_(printer, page, page, 1, component_->PageCount());
   if (!choice.accepted) return;
   PrintBtn->setEnabled(false);
-  component_->plSetPrinter()->SyncFromPrinter(printer);
-  const QString printerName = component_->plSetPrinter()->PrinterName();
-  switch (choice.range) {
-    case PrintChoice::Range::All:
-      component_->SetPrintRange(1, component_->PageCount());
-      break;
-    case PrintChoice::Range::Pages:
-      component_->SetPrintRange(choice.from, choice.to);
-      break;
-    case PrintChoice::Range::Selection:
-      break;
+  printers_->TakeFromPrinter(printer);
+  int first = 0;
+  int last = 0;
+  if (choice.range == PrintChoice::Range::All) {
+    first = 1;
+    last = component_->PageCount();
+  } else if (choice.range == PrintChoice::Range::Pages) {
+    first = choice.from;
+    last = choice.to;
   }
-  try {
-    component_->Print();
-  } catch (const std::exception& e) {
-    // The window goes on as after a good print, but the user hears of it:
-    // a sheet that silently never came out would be taken for printed. What
-    // CUPS said follows, for whoever looks after the printer.
-    Messages::Current().Warning(PrintFailureText(printerName) + u'\n' + QString::fromUtf8(e.what()),
-                                QStringLiteral("　印刷"));
-  } catch (...) {
-    Messages::Current().Warning(PrintFailureText(printerName), QStringLiteral("　印刷"));
-  }
+  const QString printerName = printers_->PrinterName();
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  const PrintOutcome outcome = pagePrinter_.Print(*component_, printers_->Settings(), first, last);
+  QGuiApplication::restoreOverrideCursor();
+  ReportPrintOutcome(outcome, printerName);
   RestoreAfterPrinting(page);
+}
+
+void TplPrevForm::ReportPrintOutcome(const PrintOutcome& outcome, const QString& printer) {
+  switch (outcome.result) {
+    case PrintOutcome::Result::Printed:
+      return;
+    case PrintOutcome::Result::NothingRecorded:
+      Messages::Current().Warning(QStringLiteral("Canvasへの描画コードが見つかりません．　　"),
+                                  QStringLiteral("印刷プレビュー制御コンポーネント"));
+      return;
+    case PrintOutcome::Result::NoPrinter:
+      Messages::Current().Information(NoPrinterText(), QStringLiteral("　印刷"));
+      return;
+    default:
+      break;
+  }
+  // The window goes on as after a good print, but the user hears of it: a
+  // sheet that silently never came out would be taken for printed. What CUPS
+  // said follows, for whoever looks after the printer.
+  Messages::Current().Warning(
+      PrintFailureText(printer) + u'\n' + PrintFailureDetail(outcome, printer),
+      QStringLiteral("　印刷"));
 }
 
 void TplPrevForm::RestoreAfterPrinting(int page) {
   if (!component_) return;
-  component_->RestorePrinterSettings();
-  component_->SetCurrentPage(page);
+  if (printers_) printers_->SetSettings(saved_);
+  currentPage_ = page;
   RefreshPageView();
   unsetCursor();
   update();
@@ -213,21 +220,19 @@ void TplPrevForm::RestoreAfterPrinting(int page) {
 }
 
 void TplPrevForm::PdfBtnClick() {
-  if (!component_ || !component_->DocumentRecorded()) return;
+  if (!component_ || !component_->IsRecorded()) return;
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   QString path = askSaveFile_(QDir(folder).filePath(QStringLiteral("kazenori.pdf")));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-  if (!component_->WritePdf(path)) {
+  if (!PdfExport::Write(*component_, path)) {
     Messages::Current().Warning(SaveFailureText(path), QStringLiteral("　PDF保存"));
     return;
   }
   // A saved file is how a teacher prints later: every saved page counts as a
   // printed one, so the next sheet's number follows as after printing.
-  const QPointer<TCustomplPrev> component(component_);
-  for (int page = 1; component && page <= component->PageCount(); ++page) {
-    if (component->OnPrint) component->OnPrint(component, page);
-  }
+  const QPointer<PreviewDocument> document(component_);
+  for (int page = 1; document && page <= document->PageCount(); ++page) emit pagePrinted(page);
   StatusPanel3->setText(QStringLiteral("保存しました: %1")
                             .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
   StatusPanel3->setToolTip(StatusPanel3->text());
@@ -235,21 +240,21 @@ void TplPrevForm::PdfBtnClick() {
 
 void TplPrevForm::PrinterSetBtnClick() {
   if (!component_) return;
-  if (component_->NoPrinter()) {
+  if (NoPrinter()) {
     Messages::Current().Information(
         QStringLiteral("プリンタがインストールされていないので設定できません．　　"),
         QStringLiteral("　プリンタと用紙の設定"));
     return;
   }
-  TplSetPrinter* settings = component_->plSetPrinter();
-  if (!settings || !settings->ExecuteSetupDialog()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printers_->ConfigurePrinter(printer);
+  if (!runSetupDialog_(printer)) return;
   PrinterSetBtn->setEnabled(false);
   try {
-    // The dialog's choice stands: ExecuteSetupDialog took it over already.
-    component_->SaveCurrentPrinterSettings();
-    component_->ComputePageMetrics();
-    component_->SetViewPageSize(component_->PaperWidth(), component_->PaperHeight());
-    if (component_->OnPrinterSetupDialog) component_->OnPrinterSetupDialog(this);
+    // The dialog's choice stands, for this and every later print.
+    printers_->TakeFromPrinter(printer);
+    saved_ = printers_->Settings();
+    component_->SetPaper(printers_->PagePaper(component_->PagePaper()));
     RefreshPageView();
   } catch (...) {
     PageWholeBtnClick();

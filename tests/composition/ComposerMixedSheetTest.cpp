@@ -10,9 +10,10 @@
 #include "composition/DisplayForms.h"
 #include "composition/PrintNumber.h"
 #include "composition/WorksheetComposer.h"
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
 #include "preview/PrintTestSupport.h"
-#include "preview/plPrev.h"
+#include "print/pdfexport.h"
 #include "support/PageCapture.h"
 #include "support/QtApp.h"
 
@@ -93,7 +94,7 @@ class ComposerMixedSheet : public ::testing::Test {
     return n;
   }
 
-  TplPrev doc;
+  PreviewDocument doc;
   RecordingMessages messages;
   SeededRandom rnd{4242};
   WorksheetComposer composer{doc, rnd, messages, Area()};
@@ -190,7 +191,7 @@ TEST_F(ComposerMixedSheet, NoInkCarriesIntoTheNextDocument) {
                  (o.bonus ? "bonus" : "worksheet"));
     ASSERT_TRUE(composer.Compose(o.firstBonus ? Bonus(4, 20) : Worksheet({7})));
     ASSERT_TRUE(composer.Compose(o.bonus ? Bonus(4, 20) : Worksheet({7})));
-    ASSERT_TRUE(doc.WritePdf(pdf));
+    ASSERT_TRUE(PdfExport::Write(doc, pdf));
     // A bonus sheet's words keep their inks: there the header is what is black.
     const int bottom = qRound((o.bonus ? Area().top + 390 : 2970) * kScale);
     for (int page = 1; page <= doc.PageCount(); ++page) {
@@ -199,8 +200,8 @@ TEST_F(ComposerMixedSheet, NoInkCarriesIntoTheNextDocument) {
           EXPECT_EQ(t.colour, QColor(Qt::black)) << t.text.toStdString();
         }
       }
-      const QImage screen =
-          testing::RenderRegion(*doc.GetPageImage(page), QRectF(0, 0, 2100, 2970), kScale);
+      const QImage screen = testing::RenderRegion(doc.ComposedPage(page, PageUse::Screen),
+                                                  QRectF(0, 0, 2100, 2970), kScale);
       const QImage paper = testing::RenderPdfImage(pdf, page, 254 * kScale);
       ASSERT_FALSE(paper.isNull());
       EXPECT_EQ(ColouredPixels(screen, bottom), 0) << "page " << page;
@@ -244,7 +245,7 @@ TEST_F(ComposerMixedSheet, BonusSheetOfTwentyWordsPerBlock) {
 TEST_F(ComposerMixedSheet, BonusSheetStopsOnAPrintNumberThatIsNoInteger) {
   composer.PrintNumber().Set(std::int32_t{5});
   EXPECT_THROW(composer.Compose(Bonus(3, 30, "12a")), ConversionError);
-  EXPECT_FALSE(doc.DocumentRecorded());
+  EXPECT_FALSE(doc.IsRecorded());
   EXPECT_EQ(composer.PrintNumber().Value(), 5);
   EXPECT_TRUE(messages.shown.empty());
 }

@@ -10,8 +10,8 @@
 
 #include "composition/PrintNumber.h"
 #include "composition/WorksheetComposer.h"
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
-#include "preview/plPrev.h"
 #include "support/QtApp.h"
 #include "support/scriptedrandom.h"
 
@@ -72,7 +72,7 @@ class ComposerSheet : public ::testing::Test {
     }
   }
 
-  TplPrev doc;
+  PreviewDocument doc;
   RecordingMessages messages;
   SeededRandom rnd{20261208};
   WorksheetComposer composer{doc, rnd, messages, A2000x2870()};
@@ -136,10 +136,9 @@ TEST_F(ComposerSheet, PrintNumberCycle) {
   composer.OnPrintNumberChanged = [&](const QString& t) { shown.push_back(t); };
   ASSERT_TRUE(composer.Compose(Options({7})));
   EXPECT_EQ(composer.PrintNumber().Value(), 6) << "lowered after the answer page's header";
-  ASSERT_TRUE(doc.OnPrint);
-  doc.OnPrint(&doc, 1);
+  composer.plPrev1Print(&doc, 1);
   EXPECT_EQ(composer.PrintNumber().Value(), 7) << "one page printed";
-  doc.OnPrint(&doc, 2);
+  composer.plPrev1Print(&doc, 2);
   EXPECT_EQ(shown, (std::vector<QString>{"7", "8"}));
 
   // Three sheets in one document: 5, 6, 7; printing all six pages leaves 8.
@@ -151,7 +150,7 @@ TEST_F(ComposerSheet, PrintNumberCycle) {
   ASSERT_EQ(composer.Sheets().size(), 3u);
   EXPECT_EQ(composer.Sheets()[2].printNumber, 7);
   EXPECT_EQ(composer.Sheets()[2].firstPage, 5);
-  for (int page = 1; page <= 6; ++page) doc.OnPrint(&doc, page);
+  for (int page = 1; page <= 6; ++page) composer.plPrev1Print(&doc, page);
   EXPECT_EQ(composer.PrintNumber().Value(), 8);
 }
 
@@ -164,7 +163,7 @@ TEST_F(ComposerSheet, RefusesAnEmptySelection) {
   EXPECT_EQ(messages.shown[0].caption, "警告");
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
   EXPECT_TRUE(messages.shown[0].beep);
-  EXPECT_FALSE(doc.DocumentRecorded());
+  EXPECT_FALSE(doc.IsRecorded());
   EXPECT_EQ(composer.PrintNumber().Value(), 4);
   composer.PreviewCommand(o);  // refused as well: no preview window
   EXPECT_EQ(messages.shown.size(), 2u);
@@ -177,10 +176,10 @@ TEST_F(ComposerSheet, PrintNumberThatIsNoIntegerStopsBeforeTheDocument) {
   } catch (const ConversionError& e) {
     EXPECT_EQ(QString::fromUtf8(e.what()), "'七' は整数ではありません");
   }
-  EXPECT_FALSE(doc.DocumentRecorded());
+  EXPECT_FALSE(doc.IsRecorded());
   EXPECT_FALSE(composer.Problems().At(50).strA.empty()) << "the table was filled first";
   EXPECT_THROW(composer.Compose(Options({7}, "2147483647"), 2), std::invalid_argument);
-  EXPECT_FALSE(doc.DocumentRecorded());
+  EXPECT_FALSE(doc.IsRecorded());
   EXPECT_TRUE(composer.Compose(Options({7}, "2147483647")));
 }
 
@@ -203,7 +202,7 @@ TEST_F(ComposerSheet, AFailureAfterBeginDocStillEndsTheDocument) {
   // With no random flags the generation makes every draw; count them.
   SeededRandom counted(5);
   FailingRandom counter(counted, -1);
-  TplPrev first;
+  PreviewDocument first;
   WorksheetComposer plain(first, counter, messages, A2000x2870());
   ASSERT_TRUE(plain.Compose(Options({7})));
   const int generationDraws = counter.calls_;
@@ -214,7 +213,7 @@ TEST_F(ComposerSheet, AFailureAfterBeginDocStillEndsTheDocument) {
   SheetOptions o = Options({7});
   o.hideItem = kItemRandom;
   EXPECT_THROW(c.Compose(o), std::runtime_error);
-  EXPECT_TRUE(doc.DocumentRecorded());
+  EXPECT_TRUE(doc.IsRecorded());
   EXPECT_EQ(doc.Canvas(), nullptr) << "EndDoc ran";
   EXPECT_EQ(doc.PageCount(), 1);
   EXPECT_EQ(doc.TextOperations(1).size(), 4u) << "only the header was drawn";
@@ -278,7 +277,7 @@ TEST_F(ComposerSheet, DrawOrderOfFlagsBlankItemAndPosition) {
   };
   SeededRandom seeded(77);
   Recorder recorder(seeded);
-  TplPrev firstDoc;
+  PreviewDocument firstDoc;
   WorksheetComposer first(firstDoc, recorder, messages, A2000x2870());
   ASSERT_TRUE(first.Compose(Options({7})));  // 2-digit + 1-digit, 2-digit answers
   const ProblemTable table = first.Problems();

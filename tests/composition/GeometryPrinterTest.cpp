@@ -6,8 +6,7 @@
 
 #include "composition/PageGeometry.h"
 #include "preview/PrintTestSupport.h"
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "print/printerselection.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
@@ -17,27 +16,24 @@ TEST(GeometryPrinter, FormShowAgreesWithTheDocumentsPrintableArea) {
   testing::EnsureQtApp();
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  TplSetPrinter printer(nullptr, QStringLiteral("plSetPrinter1"));
-  printer.SetPrinterName(queue);
+  PrinterSelection printer;
+  printer.SelectPrinter(queue);
   ASSERT_EQ(printer.PrinterName(), queue);
-  ASSERT_TRUE(printer.SetPaperSize(9));
-  TplPrev doc;
-  doc.SetplSetPrinter(&printer);
-  doc.BeginDoc();
-  doc.EndDoc();
+  ASSERT_TRUE(printer.SetPaperCode(9));
+  const Paper paper = printer.PagePaper();
 
   PrinterMetrics metrics;
-  const PageGeometry g = FormShowGeometry(printer, doc, &metrics);
+  const PageGeometry g = FormShowGeometry(printer, &metrics);
   EXPECT_FALSE(g.fromDesignPaper);
   EXPECT_GT(metrics.logPixelsX, 0);
-  // The document converts the same capabilities: sizes truncated alike, the
-  // offsets rounded up where the geometry truncates.
-  EXPECT_EQ(g.width, doc.PrintableWidth());
-  EXPECT_EQ(g.height, doc.PrintableHeight());
-  EXPECT_LE(doc.PrintableLeft() - g.left, 1);
-  EXPECT_GE(doc.PrintableLeft() - g.left, 0);
-  EXPECT_LE(doc.PrintableTop() - g.top, 1);
-  EXPECT_GE(doc.PrintableTop() - g.top, 0);
+  // The document's paper converts the same capabilities: sizes truncated
+  // alike, the offsets rounded up where the geometry truncates.
+  EXPECT_EQ(g.width, paper.PrintableWidth());
+  EXPECT_EQ(g.height, paper.PrintableHeight());
+  EXPECT_LE(paper.printableLeft - g.left, 1);
+  EXPECT_GE(paper.printableLeft - g.left, 0);
+  EXPECT_LE(paper.printableTop - g.top, 1);
+  EXPECT_GE(paper.printableTop - g.top, 0);
   EXPECT_GT(g.width, 1800);  // an A4 sheet less its margins
   EXPECT_LE(g.left + g.width, 2100);
   EXPECT_LE(g.top + g.height, 2970);

@@ -10,7 +10,8 @@
 #include <QTemporaryDir>
 
 #include "PrintTestSupport.h"
-#include "preview/plPrev.h"
+#include "pages/previewdocument.h"
+#include "print/pdfexport.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
@@ -36,20 +37,17 @@ class PdfWriter : public QtTest {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
   QTemporaryDir dir_;
-  TplPrev prev_;
+  PreviewDocument prev_;
 };
 
 TEST_F(PdfWriter, PagesGoOutOnA4WithSearchableTextWhereTheyWereDrawn) {
+  Paper paper = DesignPaper();
+  paper.source = QStringLiteral("トラクタ");  // sprocket holes on the screen only
+  prev_.SetPaper(paper);
   Record();
-  prev_.SetPaperColor(QColor(255, 255, 0));  // display only
-  int views = 0, backgrounds = 0;
-  prev_.OnBeforeView = [&](QObject*, int) { ++views; };
-  prev_.OnNoPrintDraw = [&](QObject*, int) { ++backgrounds; };
   const QString path = dir_.filePath(QStringLiteral("sheet.pdf"));
   QString error;
-  ASSERT_TRUE(prev_.WritePdf(path, &error)) << error.toStdString();
-  EXPECT_EQ(views, 2);
-  EXPECT_EQ(backgrounds, 0);
+  ASSERT_TRUE(PdfExport::Write(prev_, path, &error)) << error.toStdString();
   EXPECT_EQ(PdfPageCount(path), 2);
   const QSizeF size = PdfPageSize(path);
   EXPECT_NEAR(size.width(), 595.3, 0.5);
@@ -63,7 +61,31 @@ TEST_F(PdfWriter, PagesGoOutOnA4WithSearchableTextWhereTheyWereDrawn) {
   EXPECT_NEAR(block.top(), 20, 1);
   EXPECT_NEAR(block.right(), 49, 1);
   EXPECT_NEAR(block.bottom(), 29, 1);
-  EXPECT_EQ(g.pixels[static_cast<size_t>(150 * g.width + 100)], 255) << "white paper, no yellow";
+  EXPECT_TRUE(g.Ink(QRect(0, 0, 13, g.height), 250).isEmpty()) << "no sprocket holes";
+}
+
+// A long run holds one document at a time: each appended after the last.
+TEST_F(PdfWriter, DocumentsAppendedOneByOneFollowEachOtherInOneFile) {
+  QFile file(dir_.filePath(QStringLiteral("run.pdf")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  PdfExport pdf(file);
+  QString error;
+  EXPECT_FALSE(pdf.Append(prev_, &error)) << "nothing recorded yet";
+  for (int sheet = 1; sheet <= 2; ++sheet) {
+    prev_.BeginDocument();
+    prev_.TextOutLeft(200, 500, QStringLiteral("SHEET-%1").arg(sheet));
+    prev_.NewPage();
+    prev_.TextOutLeft(200, 500, QStringLiteral("ANSWER-%1").arg(sheet));
+    prev_.EndDocument();
+    ASSERT_TRUE(pdf.Append(prev_, &error)) << error.toStdString();
+  }
+  ASSERT_TRUE(pdf.Close(&error)) << error.toStdString();
+  file.close();
+  ASSERT_EQ(PdfPageCount(file.fileName()), 4);
+  const QStringList want{"SHEET-1", "ANSWER-1", "SHEET-2", "ANSWER-2"};
+  for (int page = 1; page <= 4; ++page) {
+    EXPECT_TRUE(PdfText(file.fileName(), page).contains(want[page - 1])) << page;
+  }
 }
 
 TEST_F(PdfWriter, AFailedWriteLeavesTheOldFileAndNoTemporaryFiles) {
@@ -74,20 +96,21 @@ TEST_F(PdfWriter, AFailedWriteLeavesTheOldFileAndNoTemporaryFiles) {
     old.write("old contents");
   }
   QString error;
-  EXPECT_FALSE(prev_.WritePdf(path, &error)) << "nothing recorded yet";
+  EXPECT_FALSE(PdfExport::Write(prev_, path, &error)) << "nothing recorded yet";
   EXPECT_FALSE(error.isEmpty());
   EXPECT_EQ(Read(path), QByteArray("old contents"));
 
   Record();
   error.clear();
-  EXPECT_FALSE(prev_.WritePdf(dir_.filePath(QStringLiteral("missing/dir/sheet.pdf")), &error));
+  EXPECT_FALSE(
+      PdfExport::Write(prev_, dir_.filePath(QStringLiteral("missing/dir/sheet.pdf")), &error));
   EXPECT_FALSE(error.isEmpty());
-  EXPECT_FALSE(prev_.WritePdf(dir_.path(), &error)) << "a directory is no file";
+  EXPECT_FALSE(PdfExport::Write(prev_, dir_.path(), &error)) << "a directory is no file";
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList{QStringLiteral("sheet.pdf")});
   EXPECT_EQ(Read(path), QByteArray("old contents"));
 
-  ASSERT_TRUE(prev_.WritePdf(path, &error)) << error.toStdString();
+  ASSERT_TRUE(PdfExport::Write(prev_, path, &error)) << error.toStdString();
   EXPECT_TRUE(Read(path).startsWith("%PDF"));
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList{QStringLiteral("sheet.pdf")});
@@ -105,7 +128,7 @@ TEST_F(PdfWriter, RightAlignedTextEndsAtXInThePdf) {
   }
   prev_.EndDoc();
   const QString path = dir_.filePath(QStringLiteral("right.pdf"));
-  ASSERT_TRUE(prev_.WritePdf(path));
+  ASSERT_TRUE(PdfExport::Write(prev_, path));
   const QString box = QString::fromUtf8(
       RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")}));
   for (int height : {37, 45, 60}) {
@@ -132,7 +155,7 @@ TEST_F(PdfWriter, BoldWordsCarryTheSameInkInThePdfAsOnScreen) {
   }
   prev_.EndDoc();
   const QString path = dir_.filePath(QStringLiteral("bold.pdf"));
-  ASSERT_TRUE(prev_.WritePdf(path));
+  ASSERT_TRUE(PdfExport::Write(prev_, path));
   // Pixels per 0.1 mm: 254 dpi, towards a printer's resolution (poppler
   // thickens ink of less than a pixel or two, which a screen does not).
   constexpr double kScale = 1;
@@ -144,7 +167,7 @@ TEST_F(PdfWriter, BoldWordsCarryTheSameInkInThePdfAsOnScreen) {
     QPainter p(&screen);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    prev_.GetPageImage(1)->Play(p, QTransform::fromScale(kScale, kScale));
+    prev_.ComposedPage(1, PageUse::Screen).Play(p, QTransform::fromScale(kScale, kScale));
   }
   // The ink of the band of 10 mm from `top` (0.1 mm), in fully black pixels.
   auto ink = [&](const QImage& image, int top) {

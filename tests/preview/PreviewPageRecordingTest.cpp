@@ -6,7 +6,7 @@
 
 #include <QPainter>
 
-#include "preview/PageRecording.h"
+#include "pages/pagerecording.h"
 #include "support/PageCapture.h"
 #include "support/QtApp.h"
 

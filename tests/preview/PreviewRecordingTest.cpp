@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-#include "preview/plPrev.h"
+#include "pages/previewdocument.h"
 #include "support/PageCapture.h"
 #include "support/QtApp.h"
 
@@ -27,7 +27,7 @@ QFont Gothic(int height) {
 }
 
 TEST_F(PreviewRecording, CanvasExistsOnlyBetweenBeginDocAndEndDoc) {
-  TplPrev prev;
+  PreviewDocument prev;
   EXPECT_EQ(prev.Canvas(), nullptr);
   prev.BeginDoc();
   ASSERT_NE(prev.Canvas(), nullptr);
@@ -36,13 +36,32 @@ TEST_F(PreviewRecording, CanvasExistsOnlyBetweenBeginDocAndEndDoc) {
   prev.EndDoc();
   EXPECT_EQ(prev.Canvas(), nullptr);
   EXPECT_EQ(prev.PageCount(), 2);
-  EXPECT_EQ(prev.PrintRangeFirst(), 1);
-  EXPECT_EQ(prev.PrintRangeLast(), 2);
-  EXPECT_EQ(prev.CurrentPage(), 1);
+}
+
+// A bridge that records pages itself hands them over finished.
+TEST_F(PreviewRecording, FinishedPagesFollowTheRecordedOnes) {
+  PreviewDocument prev;
+  prev.BeginDocument();
+  prev.TextOutLeft(300, 400, QStringLiteral("first"));
+  PageRecording added(QSizeF(2100, 2970));
+  PageRecorder recorder(&added);
+  {
+    QPainter p(&recorder);
+    p.setFont(Gothic(50));
+    p.drawText(QPointF(500, 600), QStringLiteral("second"));
+  }
+  prev.AddPage(std::move(added), {TextOperation{}});
+  EXPECT_EQ(prev.Canvas(), nullptr);
+  ASSERT_EQ(prev.PageCount(), 2);
+  EXPECT_NE(FindText(CaptureText(*prev.Page(1)), QStringLiteral("first")), nullptr);
+  EXPECT_NE(FindText(CaptureText(*prev.Page(2)), QStringLiteral("second")), nullptr);
+  EXPECT_EQ(prev.TextOperations(2).size(), 1u);
+  EXPECT_NE(FindText(CaptureText(prev.ComposedPage(2, PageUse::Output)), QStringLiteral("second")),
+            nullptr);
 }
 
 TEST_F(PreviewRecording, TextLogKeepsCallArgumentsPerPage) {
-  TplPrev prev;
+  PreviewDocument prev;
   prev.BeginDoc();
   QPainter* c = prev.Canvas();
   QFont f = Gothic(50);

@@ -6,22 +6,21 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <vector>
 
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
 #include "preview/PLPREVFRM.h"
 #include "preview/PrintTestSupport.h"
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "print/printerselection.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
 namespace {
 
-void RecordPages(TplPrev& doc, int pages) {
+void RecordPages(PreviewDocument& doc, int pages) {
   doc.BeginDoc();
   for (int page = 1; page <= pages; ++page) {
     if (page > 1) doc.NewPage();
@@ -32,12 +31,16 @@ void RecordPages(TplPrev& doc, int pages) {
 
 class PreviewWindowDesignTest : public testing::QtTest {
  protected:
-  void TearDown() override {
-    doc.ClosePreview();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  TplPrevForm& Open() {
+    window_ = std::make_unique<TplPrevForm>();
+    window_->Bind(&doc, &printers);
+    window_->show();
+    return *window_;
   }
 
-  TplPrev doc{nullptr, QStringLiteral("plPrev1")};
+  PreviewDocument doc;
+  PrinterSelection printers;
+  std::unique_ptr<TplPrevForm> window_;
 };
 
 TEST_F(PreviewWindowDesignTest, ToolBarRunsLeftToRightWithItsSpacers) {
@@ -69,28 +72,9 @@ TEST_F(PreviewWindowDesignTest, ToolBarRunsLeftToRightWithItsSpacers) {
 TEST_F(PreviewWindowDesignTest, AnUntitledDocumentShowsThePreviewTitle) {
   doc.SetTitle(QString());
   RecordPages(doc, 1);
-  doc.ShowPreview();
-  ASSERT_NE(doc.PreviewWindow(), nullptr);
+  TplPrevForm& window = Open();
   EXPECT_EQ(doc.Title(), QStringLiteral("印刷プレビュー"));
-  EXPECT_EQ(doc.PreviewWindow()->windowTitle(), QStringLiteral("印刷プレビュー"));
-}
-
-TEST_F(PreviewWindowDesignTest, ASecondModalPreviewIsRefusedWithTheWarning) {
-  RecordPages(doc, 1);
-  RecordingMessages messages;
-  QTimer::singleShot(0, [&] {
-    ScopedMessages scope(messages);
-    doc.SetBusy(false);
-    doc.Preview();
-    doc.SetBusy(true);
-    if (TplPrevForm* window = doc.PreviewWindow()) window->CloseBtn->click();
-  });
-  doc.Preview();
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text,
-            QStringLiteral("表示中のフォームをモーダル表示で開くことはできません(矛盾)．　　"));
-  EXPECT_EQ(messages.shown[0].caption, QStringLiteral("印刷プレビュー制御コンポーネント"));
-  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("印刷プレビュー"));
 }
 
 // The print button through a real queue: which pages each dialog range
@@ -99,15 +83,15 @@ class PreviewWindowPrintTest : public PreviewWindowDesignTest {
  protected:
   std::vector<int> PrintWith(TplPrevForm& window, const QString& queue, PrintChoice choice) {
     std::vector<int> printed;
-    doc.OnPrint = [&](QObject*, int page) { printed.push_back(page); };
+    const QMetaObject::Connection c = QObject::connect(&window, &TplPrevForm::pagePrinted,
+                                                       [&](int page) { printed.push_back(page); });
     window.SetPrintDialogRunner([&](QPrinter& printer, int, int, int, int) {
       offered.push_back(printer.printerName());
       printer.setPrinterName(queue);
-      printer.setDocName(testing::JobTitle("window-range"));
       return choice;
     });
     window.PrintBtn->click();
-    doc.OnPrint = nullptr;
+    QObject::disconnect(c);
     return printed;
   }
 
@@ -119,16 +103,13 @@ TEST_F(PreviewWindowPrintTest, DialogRangesBecomePagesAndTheDialogPrinterIsForgo
   QString chosen;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_PDF_QUEUE", saved);
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", chosen);
-  TplSetPrinter settings;
-  settings.SetPrinterName(saved);
-  ASSERT_EQ(settings.PrinterName(), saved);
-  doc.SetplSetPrinter(&settings);
+  printers.SelectPrinter(saved);
+  ASSERT_EQ(printers.PrinterName(), saved);
   testing::RemoveOutputs(QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR")),
                          testing::JobTitle("window-range"));
+  doc.SetTitle(testing::JobTitle("window-range"));
   RecordPages(doc, 3);
-  doc.ShowPreview();
-  TplPrevForm* window = doc.PreviewWindow();
-  ASSERT_NE(window, nullptr);
+  TplPrevForm* window = &Open();
 
   using Range = PrintChoice::Range;
   EXPECT_EQ(PrintWith(*window, chosen, {true, Range::Selection, 0, 0}),
@@ -137,11 +118,9 @@ TEST_F(PreviewWindowPrintTest, DialogRangesBecomePagesAndTheDialogPrinterIsForgo
   EXPECT_EQ(PrintWith(*window, chosen, {true, Range::All, 0, 0}), (std::vector<int>{1, 2, 3}));
   ASSERT_EQ(offered.size(), 3u);
   for (const QString& name : offered) EXPECT_EQ(name, saved);
-  EXPECT_EQ(settings.PrinterName(), saved);
-  EXPECT_EQ(doc.CurrentPage(), 1);
+  EXPECT_EQ(printers.PrinterName(), saved);
+  EXPECT_EQ(window->CurrentPage(), 1);
   EXPECT_TRUE(window->PrintBtn->isEnabled());
-  doc.ClosePreview();
-  doc.SetplSetPrinter(nullptr);
 }
 
 }  // namespace

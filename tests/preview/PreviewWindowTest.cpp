@@ -24,18 +24,18 @@
 #include <QWheelEvent>
 #include <functional>
 
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
 #include "preview/PLPREVFRM.h"
 #include "preview/PrintTestSupport.h"
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "print/printerselection.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
 namespace {
 
 // A document of `pages` pages, each with its number written on it.
-void Record(TplPrev& doc, int pages) {
+void Record(PreviewDocument& doc, int pages) {
   doc.BeginDoc();
   QFont font(QStringLiteral("ＭＳ ゴシック"));
   font.setPixelSize(60);
@@ -54,20 +54,26 @@ struct PreviewWindowApp {
 
 class PreviewWindowTest : public PreviewWindowApp, public ::testing::Test {
  protected:
-  // A window closed here releases itself before the next test.
   void TearDown() override {
-    doc.ClosePreview();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (window_) window_->close();
   }
 
   // Opens the window without a modal loop.
   TplPrevForm& Open(int pages) {
     Record(doc, pages);
-    doc.ShowPreview();
-    TplPrevForm* window = doc.PreviewWindow();
-    EXPECT_NE(window, nullptr);
-    return *window;
+    doc.SetPaper(printers.PagePaper());
+    window_ = std::make_unique<TplPrevForm>();
+    window_->Bind(&doc, &printers);
+    window_->show();
+    return *window_;
   }
+  // The pages the window announces as printed.
+  std::vector<int>& Printed() {
+    QObject::connect(window_.get(), &TplPrevForm::pagePrinted,
+                     [this](int page) { printed_.push_back(page); });
+    return printed_;
+  }
+  QString PaperName() const { return doc.PagePaper().name; }
 
   static bool Enabled(QToolButton* b) { return b->isEnabled(); }
 
@@ -87,7 +93,10 @@ class PreviewWindowTest : public PreviewWindowApp, public ::testing::Test {
                         1,
                         3};
 
-  TplPrev doc{nullptr, QStringLiteral("plPrev1")};
+  PreviewDocument doc;
+  PrinterSelection printers;
+  std::unique_ptr<TplPrevForm> window_;
+  std::vector<int> printed_;
 };
 
 TEST_F(PreviewWindowTest, ToolBarCaptionsHintsAndWidths) {
@@ -129,10 +138,7 @@ TEST_F(PreviewWindowTest, ToolBarCaptionsHintsAndWidths) {
 
 TEST_F(PreviewWindowTest, OnePageDocumentDisablesEveryPageButton) {
   TplPrevForm& window = Open(1);
-  EXPECT_TRUE(doc.WindowShown());
-  EXPECT_TRUE(doc.OwnsWindow());
-  EXPECT_EQ(doc.FormName(), QStringLiteral("plPrev1__plPrevForm"));
-  EXPECT_EQ(window.windowTitle(), doc.Title());
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("印刷プレビュー")) << "an untitled document";
   for (QToolButton* b :
        {window.FirstPageBtn, window.PriorPageBtn, window.NextPageBtn, window.LastPageBtn})
     EXPECT_FALSE(b->isEnabled());
@@ -140,22 +146,22 @@ TEST_F(PreviewWindowTest, OnePageDocumentDisablesEveryPageButton) {
                          window.PageWholeBtn, window.PageWidthBtn})
     EXPECT_TRUE(b->isEnabled());
   EXPECT_FALSE(window.PrinterSetBtn->isVisible());
-  EXPECT_EQ(window.StatusPanel1->text(), QStringLiteral(" Page  1/1  ") + doc.PaperName());
+  EXPECT_EQ(window.StatusPanel1->text(), QStringLiteral(" Page  1/1  ") + PaperName());
   EXPECT_FALSE(window.Image1->isHidden());
   EXPECT_NE(window.Image1->Picture(), nullptr);
 }
 
 TEST_F(PreviewWindowTest, PageButtonsFollowTheCurrentPage) {
   TplPrevForm& window = Open(2);
-  EXPECT_EQ(window.StatusPanel1->text(), QStringLiteral(" Page  1/2  ") + doc.PaperName());
+  EXPECT_EQ(window.StatusPanel1->text(), QStringLiteral(" Page  1/2  ") + PaperName());
   EXPECT_FALSE(Enabled(window.FirstPageBtn));
   EXPECT_FALSE(Enabled(window.PriorPageBtn));
   EXPECT_TRUE(Enabled(window.NextPageBtn));
   EXPECT_TRUE(Enabled(window.LastPageBtn));
 
   window.NextPageBtn->click();
-  EXPECT_EQ(doc.CurrentPage(), 2);
-  EXPECT_EQ(window.StatusPanel1->text(), QStringLiteral(" Page  2/2  ") + doc.PaperName());
+  EXPECT_EQ(window.CurrentPage(), 2);
+  EXPECT_EQ(window.StatusPanel1->text(), QStringLiteral(" Page  2/2  ") + PaperName());
   EXPECT_TRUE(Enabled(window.FirstPageBtn));
   EXPECT_TRUE(Enabled(window.PriorPageBtn));
   EXPECT_FALSE(Enabled(window.NextPageBtn));
@@ -163,42 +169,28 @@ TEST_F(PreviewWindowTest, PageButtonsFollowTheCurrentPage) {
   // At the limit a page button does nothing.
   window.NextPageBtnClick();
   window.LastPageBtnClick();
-  EXPECT_EQ(doc.CurrentPage(), 2);
+  EXPECT_EQ(window.CurrentPage(), 2);
 
   window.FirstPageBtn->click();
-  EXPECT_EQ(doc.CurrentPage(), 1);
+  EXPECT_EQ(window.CurrentPage(), 1);
   window.LastPageBtn->click();
-  EXPECT_EQ(doc.CurrentPage(), 2);
+  EXPECT_EQ(window.CurrentPage(), 2);
   window.PriorPageBtn->click();
-  EXPECT_EQ(doc.CurrentPage(), 1);
+  EXPECT_EQ(window.CurrentPage(), 1);
   window.PriorPageBtnClick();
-  EXPECT_EQ(doc.CurrentPage(), 1);
-}
-
-TEST_F(PreviewWindowTest, StatusBarShowsTheComponentsTextInItsSecondPanel) {
-  doc.SetStatusBarText(QStringLiteral("確認"));
-  TplPrevForm& window = Open(1);
-  EXPECT_EQ(window.StatusPanel2->text(), QStringLiteral("確認"));
+  EXPECT_EQ(window.CurrentPage(), 1);
 }
 
 TEST_F(PreviewWindowTest, ShowPageRefusesWhatIsNotThere) {
-  Record(doc, 2);
-  EXPECT_FALSE(doc.ShowPage(1)) << "no window yet";
-  doc.ShowPreview();
-  ASSERT_NE(doc.PreviewWindow(), nullptr);
-  EXPECT_FALSE(doc.ShowPage(0));
-  EXPECT_FALSE(doc.ShowPage(3));
-  EXPECT_EQ(doc.CurrentPage(), 1);
-  EXPECT_TRUE(doc.ShowPage(2));
-  EXPECT_EQ(doc.CurrentPage(), 2);
-  EXPECT_FALSE(doc.Busy());
-  EXPECT_EQ(doc.PreviewWindow()->StatusPanel1->text().left(11), QStringLiteral(" Page  2/2 "));
-  doc.SetBusy(true);
-  EXPECT_FALSE(doc.ShowPage(1));
-  doc.SetBusy(false);
-  EXPECT_EQ(doc.CurrentPage(), 2);
-  doc.PreviewWindow()->hide();
-  EXPECT_FALSE(doc.ShowPage(1));
+  TplPrevForm& window = Open(2);
+  EXPECT_FALSE(window.ShowPage(0));
+  EXPECT_FALSE(window.ShowPage(3));
+  EXPECT_EQ(window.CurrentPage(), 1);
+  EXPECT_TRUE(window.ShowPage(2));
+  EXPECT_EQ(window.CurrentPage(), 2);
+  EXPECT_EQ(window.StatusPanel1->text().left(11), QStringLiteral(" Page  2/2 "));
+  window.hide();
+  EXPECT_FALSE(window.ShowPage(1));
 }
 
 TEST_F(PreviewWindowTest, WholePageIsCentredAndPageWidthFillsTheWidth) {
@@ -206,7 +198,7 @@ TEST_F(PreviewWindowTest, WholePageIsCentredAndPageWidthFillsTheWidth) {
   window.PageWholeBtn->click();
   const QRect box = window.ScrollBox1->rect();
   const QRect image = window.Image1->geometry();
-  EXPECT_EQ(doc.ZoomType(), TplPrevZoomType::ztWholePage);
+  EXPECT_EQ(window.ZoomKind(), TplPrevForm::Zoom::WholePage);
   EXPECT_LE(std::abs(image.center().x() - box.center().x()), 1);
   EXPECT_LE(std::abs(image.center().y() - box.center().y()), 1);
   EXPECT_TRUE(box.contains(image));
@@ -218,7 +210,7 @@ TEST_F(PreviewWindowTest, WholePageIsCentredAndPageWidthFillsTheWidth) {
             QRect(image.x() + 2, image.y() + 2, image.width() + 2, image.height() + 2));
 
   window.PageWidthBtn->click();
-  EXPECT_EQ(doc.ZoomType(), TplPrevZoomType::ztPageWidth);
+  EXPECT_EQ(window.ZoomKind(), TplPrevForm::Zoom::PageWidth);
   const QRect wide = window.Image1->geometry();
   EXPECT_EQ(wide.topLeft(), QPoint(15, 15));
   const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -230,7 +222,7 @@ TEST_F(PreviewWindowTest, ZoomStepsCompoundAndStopAtTheirLimits) {
   window.PageWholeBtn->click();
   int width = window.Image1->width();
   window.ZoomDownBtn->click();
-  EXPECT_EQ(doc.ZoomType(), TplPrevZoomType::ztOther);
+  EXPECT_EQ(window.ZoomKind(), TplPrevForm::Zoom::Free);
   EXPECT_EQ(window.Image1->width(), static_cast<int>(width * 90.0 / 100.0));
   width = window.Image1->width();
   window.ZoomDownBtn->click();
@@ -348,8 +340,7 @@ TEST_F(PreviewWindowTest, PdfButtonSavesTheDocumentWhereTheUserSays) {
     suggested = suggestion;
     return dir.filePath(QStringLiteral("sheet"));
   });
-  std::vector<int> printed;
-  doc.OnPrint = [&](QObject*, int page) { printed.push_back(page); };
+  std::vector<int>& printed = Printed();
   window.PdfBtn->click();
   // Saving is printing for later: each saved page raises the print event once,
   // and the status bar names the file.
@@ -396,7 +387,7 @@ TEST_F(PreviewWindowTest, KeysPageThroughTheDocument) {
                            Step{Qt::Key_Right, 3}, Step{Qt::Key_PageUp, 2}, Step{Qt::Key_Left, 1},
                            Step{Qt::Key_End, 3}, Step{Qt::Key_Home, 1}}) {
     QTest::keyClick(&window, step.key);
-    EXPECT_EQ(doc.CurrentPage(), step.page) << QKeySequence(step.key).toString().toStdString();
+    EXPECT_EQ(window.CurrentPage(), step.page) << QKeySequence(step.key).toString().toStdString();
   }
   QString asked;
   window.SetSaveFileAsker([&](const QString& suggestion) {
@@ -415,13 +406,13 @@ TEST_F(PreviewWindowTest, KeysPageThroughTheDocument) {
   QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
   EXPECT_EQ(dialogs + static_cast<int>(messages.shown.size()), 1);
   QTest::keyClick(&window, Qt::Key_Escape);
-  EXPECT_FALSE(doc.WindowShown());
+  EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(PreviewWindowTest, PrintButtonAsksForPagesAroundTheCurrentOne) {
   TplPrevForm& window = Open(2);
   window.NextPageBtn->click();
-  if (doc.NoPrinter()) {
+  if (window.NoPrinter()) {
     RecordingMessages messages;
     ScopedMessages scope(messages);
     window.PrintBtn->click();
@@ -440,17 +431,11 @@ TEST_F(PreviewWindowTest, PrintButtonAsksForPagesAroundTheCurrentOne) {
     EXPECT_EQ(maxPage, 2);
     return PrintChoice{};  // cancelled
   });
-  int printed = 0;
-  doc.OnPrint = [&](QObject*, int) { ++printed; };
+  const std::vector<int>& printed = Printed();
   window.PrintBtn->click();
   EXPECT_EQ(asked, 1);
-  EXPECT_EQ(printed, 0);
-  EXPECT_EQ(doc.CurrentPage(), 2);
-
-  // A handler may refuse printing before the dialog.
-  doc.OnPrintButtonClick = [](QObject*, bool& canPrint) { canPrint = false; };
-  window.PrintBtn->click();
-  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(printed.empty());
+  EXPECT_EQ(window.CurrentPage(), 2);
 }
 
 TEST_F(PreviewWindowTest, ContextMenuGreysScreenCopiesWithoutPrinter) {
@@ -458,125 +443,11 @@ TEST_F(PreviewWindowTest, ContextMenuGreysScreenCopiesWithoutPrinter) {
   const QPointF at(5, 5);
   Mouse(window.Image1, QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
   EXPECT_TRUE(window.PopupMenu1->isVisible());
-  EXPECT_EQ(window.N2->isEnabled(), !doc.NoPrinter());
-  EXPECT_EQ(window.N3->isEnabled(), !doc.NoPrinter());
+  EXPECT_EQ(window.N2->isEnabled(), !window.NoPrinter());
+  EXPECT_EQ(window.N3->isEnabled(), !window.NoPrinter());
   EXPECT_TRUE(window.N1->isEnabled());
   window.PopupMenu1->hide();
   EXPECT_FALSE(window.Dragging());
-}
-
-TEST_F(PreviewWindowTest, ModalPreviewReturnsWhenTheWindowCloses) {
-  Record(doc, 2);
-  bool seen = false;
-  QTimer::singleShot(0, [&] {
-    TplPrevForm* window = doc.PreviewWindow();
-    ASSERT_NE(window, nullptr);
-    seen = window->isVisible() && doc.WindowShown() && doc.Busy();
-    // A second modal preview while the first one shows is refused with a warning.
-    RecordingMessages messages;
-    {
-      ScopedMessages scope(messages);
-      doc.SetBusy(false);
-      doc.Preview();
-      doc.SetBusy(true);
-    }
-    EXPECT_EQ(messages.shown.size(), 1u);
-    window->CloseBtn->click();
-  });
-  doc.Preview();
-  EXPECT_TRUE(seen);
-  EXPECT_FALSE(doc.Busy());
-  EXPECT_FALSE(doc.WindowShown());
-  EXPECT_EQ(doc.PreviewWindow(), nullptr) << "the window it made released itself";
-  EXPECT_FALSE(doc.OwnsWindow());
-  EXPECT_TRUE(doc.FormName().isEmpty());
-  EXPECT_EQ(doc.ViewPageWidth(), 0);
-}
-
-TEST_F(PreviewWindowTest, CloseQueryMayKeepTheWindowOpen) {
-  TplPrevForm& window = Open(1);
-  bool allow = false;
-  int destroyed = 0;
-  doc.OnFormCloseQuery = [&](QObject*, bool& canClose) { canClose = allow; };
-  doc.OnFormDestroy = [&](QObject*) { ++destroyed; };
-  window.CloseBtn->click();
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_TRUE(doc.WindowShown());
-  allow = true;
-  window.CloseBtn->click();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_FALSE(doc.WindowShown());
-  EXPECT_EQ(doc.PreviewWindow(), nullptr);
-  EXPECT_EQ(destroyed, 1);
-}
-
-TEST_F(PreviewWindowTest, RaisesTheWindowEventsOnTheComponent) {
-  int shows = 0;
-  int resizes = 0;
-  std::vector<int> viewed;
-  doc.OnFormShow = [&](QObject*) { ++shows; };
-  doc.OnResize = [&](QObject*, int) { ++resizes; };
-  doc.OnAfterView = [&](QObject*, int page) { viewed.push_back(page); };
-  TplPrevForm& window = Open(2);
-  EXPECT_EQ(shows, 1);
-  EXPECT_GT(resizes, 0);
-  ASSERT_FALSE(viewed.empty());
-  EXPECT_EQ(viewed.back(), 1);
-  window.NextPageBtn->click();
-  EXPECT_EQ(viewed.back(), 2);
-  const int before = resizes;
-  window.ZoomDownBtn->click();
-  EXPECT_EQ(resizes, before + 1);
-}
-
-TEST_F(PreviewWindowTest, AWindowThatMayNotBeResizedHasNoSizeGrip) {
-  doc.SetFormCanResize(false);
-  TplPrevForm& window = Open(1);
-  EXPECT_FALSE(window.StatusBar->isSizeGripEnabled());
-  EXPECT_EQ(window.minimumSize(), window.maximumSize());
-}
-
-TEST_F(PreviewWindowTest, ButtonOptionsHideTheirButtons) {
-  TplPrevBtnOptions options = TplPrevBtnOptions::All();
-  options.Exclude(TplPrevBtnOption::boZoomUpBtn);
-  options.Exclude(TplPrevBtnOption::boFirstPageBtn);
-  doc.SetBtnOptions(options);
-  TplPrevForm& window = Open(2);
-  EXPECT_FALSE(window.ZoomUpBtn->isVisible());
-  EXPECT_FALSE(window.FirstPageBtn->isVisible());
-  EXPECT_TRUE(window.ZoomDownBtn->isVisible());
-  EXPECT_TRUE(window.LastPageBtn->isVisible());
-  EXPECT_FALSE(window.PrinterSetBtn->isVisible());
-}
-
-TEST_F(PreviewWindowTest, AnAcrobatPrinterPrintsAtOnceWithoutAWindow) {
-  QString queue;
-  KZ_REQUIRE_CUPS("KAZENORI_CUPS_ACROBAT_QUEUE", queue);
-  TplSetPrinter settings;
-  settings.SetPrinterName(queue);
-  ASSERT_EQ(settings.PrinterName(), queue);
-  doc.SetplSetPrinter(&settings);
-  ASSERT_TRUE(doc.IsAcrobatPrinter());
-  Record(doc, 2);
-  std::vector<int> printed;
-  doc.OnPrint = [&](QObject*, int page) { printed.push_back(page); };
-  doc.Preview();
-  EXPECT_EQ(printed, (std::vector<int>{1, 2}));
-  EXPECT_EQ(doc.PreviewWindow(), nullptr);
-  EXPECT_FALSE(doc.WindowShown());
-  EXPECT_FALSE(doc.Busy());
-  // A window opened before the printer was linked is left open.
-  doc.SetplSetPrinter(nullptr);
-  doc.ShowPreview();
-  TplPrevForm* window = doc.PreviewWindow();
-  ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(window->isVisible());
-  doc.SetplSetPrinter(&settings);
-  ASSERT_TRUE(doc.IsAcrobatPrinter());
-  doc.ClosePreview();
-  EXPECT_TRUE(window->isVisible());
-  EXPECT_TRUE(doc.WindowShown());
-  doc.SetplSetPrinter(nullptr);
 }
 
 // What the teacher chose in the printer and paper dialog is what prints.
@@ -585,73 +456,65 @@ TEST_F(PreviewWindowTest, ThePrinterSetupChoiceStands) {
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_TRAYS_QUEUE", trays);
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", other);
   const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
-  TplSetPrinter settings;
-  settings.SetPrinterName(other);
-  doc.SetplSetPrinter(&settings);
+  printers.SelectPrinter(other);
   TplPrevForm& window = Open(1);
-  settings.SetSetupDialogRunner([&](QPrinter& printer) {
+  window.SetSetupDialogRunner([&](QPrinter& printer) {
     printer.setPrinterName(trays);
     printer.setPageSize(QPageSize(QPageSize::A5));
     printer.setPageOrientation(QPageLayout::Landscape);
     return true;
   });
   window.PrinterSetBtnClick();
-  EXPECT_EQ(settings.PrinterName(), trays);
-  EXPECT_EQ(settings.GetPaperSize(), 11);  // A5
-  EXPECT_TRUE(settings.IsLandscape());
-  EXPECT_NEAR(doc.PaperWidth(), 2100, 2);  // A5 across
-  EXPECT_NEAR(doc.PaperHeight(), 1480, 2);
+  EXPECT_EQ(printers.PrinterName(), trays);
+  EXPECT_EQ(printers.PaperCode(), 11);  // A5
+  EXPECT_TRUE(printers.IsLandscape());
+  EXPECT_NEAR(doc.PagePaper().width, 2100, 2);  // A5 across
+  EXPECT_NEAR(doc.PagePaper().height, 1480, 2);
 
   const QString title = testing::JobTitle("setup");
   testing::RemoveOutputs(dir, title);
   doc.SetTitle(title);
-  doc.Print();
+  window.SetPrintDialogRunner([&](QPrinter&, int, int, int, int) {
+    return PrintChoice{true, PrintChoice::Range::All, 0, 0};
+  });
+  window.PrintBtn->click();
   const QString pdf = testing::WaitForOutput(dir, title);
   ASSERT_FALSE(pdf.isEmpty());
   const QSizeF size = testing::PdfPageSize(pdf);
   EXPECT_NEAR(size.width(), 595.3, 1.0);  // A5 across: 210 mm
   EXPECT_NEAR(size.height(), 419.5, 1.0);
-  doc.ClosePreview();
-  doc.SetplSetPrinter(nullptr);
 }
 
 // A job CUPS took and then aborted counts no page and says why.
 TEST_F(PreviewWindowTest, AJobCupsAbortsCountsNoPageAndSaysWhy) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_FAIL_QUEUE", queue);
+  printers.SelectPrinter(queue);
   TplPrevForm& window = Open(2);
-  TplSetPrinter settings;
-  settings.SetPrinterName(queue);
-  doc.SetplSetPrinter(&settings);
+  doc.SetTitle(testing::JobTitle("window-fail"));
   window.SetPrintDialogRunner([&](QPrinter& printer, int, int, int, int) {
     printer.setPrinterName(queue);
-    printer.setDocName(testing::JobTitle("window-fail"));
     return PrintChoice{true, PrintChoice::Range::All, 0, 0};
   });
-  int printed = 0;
-  doc.OnPrint = [&](QObject*, int) { ++printed; };
+  const std::vector<int>& printed = Printed();
   RecordingMessages messages;
   ScopedMessages scope(messages);
   window.PrintBtn->click();
-  EXPECT_EQ(printed, 0);
+  EXPECT_TRUE(printed.empty());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
   EXPECT_EQ(messages.shown[0].text,
             QStringLiteral("プリンタ「%1」で印刷できませんでした。\nthe printer \"%1\" did not "
                            "print the job: kazenori test: this printer fails every job")
                 .arg(queue));
-  doc.ClosePreview();
-  doc.SetplSetPrinter(nullptr);
 }
 
 TEST_F(PreviewWindowTest, HardCopyPrintsTheCapturedWindow) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  printers.SelectPrinter(queue);
   TplPrevForm& window = Open(1);
-  TplSetPrinter settings;
-  settings.SetPrinterName(queue);
-  doc.SetplSetPrinter(&settings);
   int asked = 0;
   window.SetPrintDialogRunner([&](QPrinter& printer, int, int, int, int) {
     ++asked;
@@ -664,8 +527,6 @@ TEST_F(PreviewWindowTest, HardCopyPrintsTheCapturedWindow) {
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(QGuiApplication::clipboard()->image().size(), window.grab().size());
   EXPECT_TRUE(window.PrintBtn->isEnabled()) << "the view is refreshed afterwards";
-  doc.ClosePreview();
-  doc.SetplSetPrinter(nullptr);
 }
 
 }  // namespace

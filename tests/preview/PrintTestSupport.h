@@ -22,8 +22,9 @@
 #include <optional>
 #include <vector>
 
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "pages/previewdocument.h"
+#include "print/pageprinter.h"
+#include "print/printerselection.h"
 #include "support/QtApp.h"
 
 namespace kazenori::testing {
@@ -45,18 +46,31 @@ inline std::optional<QString> CupsQueue(const char* variable) {
     out = *kz_q;                                                                                \
   } while (0)
 
-// A component printing to a queue through its own linked settings.
+// A document printed on a CUPS queue by a page printer, without any window:
+// the fixture of every printing test.
 class PrintToQueue : public QtTest {
  protected:
   void Use(const QString& queue) {
-    settings_ = std::make_unique<TplSetPrinter>(nullptr, QStringLiteral("plSetPrinter1"));
-    settings_->SetPrinterName(queue);
-    ASSERT_EQ(settings_->PrinterName(), queue);
-    prev_.SetplSetPrinter(settings_.get());
+    printers_ = std::make_unique<PrinterSelection>();
+    printers_->SelectPrinter(queue);
+    ASSERT_EQ(printers_->PrinterName(), queue);
+    prev_.SetPaper(printers_->PagePaper());
+    QObject::connect(&printer_, &PagePrinter::pagePrinted, [this](int page) {
+      EXPECT_TRUE(printer_.IsPrinting());
+      printed_.push_back(page);
+    });
+  }
+  // Prints first..last under `title`; printed_ holds the pages announced.
+  PrintOutcome Print(const QString& title, int first = 0, int last = 0) {
+    printed_.clear();
+    prev_.SetTitle(title);
+    return printer_.Print(prev_, printers_->Settings(), first, last);
   }
 
-  std::unique_ptr<TplSetPrinter> settings_;
-  TplPrev prev_;
+  std::unique_ptr<PrinterSelection> printers_;
+  PreviewDocument prev_;
+  PagePrinter printer_;
+  std::vector<int> printed_;
 };
 
 // Title of a print job unique to this test run.

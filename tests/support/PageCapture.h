@@ -15,7 +15,7 @@
 
 #include <vector>
 
-#include "preview/PageRecording.h"
+#include "pages/pagerecording.h"
 
 namespace kazenori::testing {
 

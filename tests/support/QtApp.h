@@ -11,7 +11,7 @@
 #include <QApplication>
 #include <QByteArray>
 
-#include "preview/Fonts.h"
+#include "pages/fonts.h"
 #include "preview/Messages.h"
 
 namespace kazenori::testing {

@@ -8,10 +8,11 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "preview/Messages.h"
+#include "pages/previewdocument.h"
 #include "preview/PrintTestSupport.h"
-#include "preview/plPrev.h"
-#include "preview/plSetPrinter.h"
+#include "print/pageprinter.h"
+#include "print/pdfexport.h"
+#include "print/printerselection.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
@@ -30,92 +31,54 @@ class PrintNoPrinter : public QtTest {
   }
 };
 
-TEST_F(PrintNoPrinter, SettingsAnswerZeroAndEmptyAndChangeNothing) {
-  TplSetPrinter p(nullptr, QStringLiteral("p"));
+TEST_F(PrintNoPrinter, TheSelectionAnswersZeroAndEmptyAndChangesNothing) {
+  PrinterSelection p;
   EXPECT_EQ(p.PrinterCount(), 0);
-  p.SetPrinterName(QStringLiteral("anything"));
+  EXPECT_EQ(p.Server().state, PrintServerState::Unreachable);
+  p.SelectPrinter(QStringLiteral("anything"));
   EXPECT_EQ(p.PrinterName(), QString());
-  for (int i = 1; i <= 10; ++i) EXPECT_EQ(p.GetPrinterCaps(i), 0) << i;
-  EXPECT_FALSE(p.SetPaperSize(9));
-  EXPECT_EQ(p.GetPaperSize(), 0);
-  EXPECT_EQ(p.GetPaperName(), QString());
-  EXPECT_EQ(p.GetBinName(), QString());
-  p.SetOrientation(true);
+  EXPECT_EQ(p.Capabilities(), PrinterCapabilities());
+  EXPECT_FALSE(p.SetPaperCode(9));
+  EXPECT_EQ(p.PaperCode(), 0);
+  EXPECT_EQ(p.PaperName(), QString());
+  EXPECT_EQ(p.InputSlotName(), QString());
+  p.SetLandscape(true);
   EXPECT_FALSE(p.IsLandscape());
-  bool ran = false;
-  p.SetSetupDialogRunner([&](QPrinter&) { return ran = true; });
-  EXPECT_FALSE(p.ExecuteSetupDialog());
-  EXPECT_FALSE(ran);
-  EXPECT_EQ(p.DevDataSize(), 0);
+  EXPECT_EQ(p.PagePaper(), DesignPaper());
 }
 
-TEST_F(PrintNoPrinter, TheDocumentUsesTheDesignPaperAndPrintingOnlySaysSo) {
-  TplPrev prev;
-  EXPECT_TRUE(prev.NoPrinter());
-  TplSetPrinter other(nullptr, QStringLiteral("plSetPrinter1"));
-  prev.SetplSetPrinter(&other);
-  EXPECT_EQ(prev.plSetPrinter(), prev.InternalPrinterSettings()) << "nothing else is linked";
-  prev.BeginDoc();
+TEST_F(PrintNoPrinter, TheDocumentIsOnTheDesignPaperAndPrintingSaysThereIsNoPrinter) {
+  PrinterSelection printers;
+  PreviewDocument prev;
+  prev.SetPaper(printers.PagePaper());
+  prev.BeginDocument();
   prev.TextOutLeft(100, 100, QStringLiteral("問題"));
   prev.NewPage();
-  prev.EndDoc();
-  EXPECT_EQ(prev.PaperWidth(), 2100);
-  EXPECT_EQ(prev.PaperHeight(), 2970);
-  EXPECT_EQ(prev.PrintableLeft(), 35);
-  EXPECT_EQ(prev.PrintableTop(), 31);
-  EXPECT_EQ(prev.PrintableRight(), 2067);
-  EXPECT_EQ(prev.PrintableBottom(), 2921);
-  EXPECT_EQ(prev.PaperName(), QStringLiteral("A4"));
-  ASSERT_NE(prev.GetPageImage(1), nullptr);
-  EXPECT_EQ(prev.GetPageImage(1)->Size(), QSizeF(2100, 2970));
+  prev.EndDocument();
+  const Paper& paper = prev.PagePaper();
+  EXPECT_EQ(paper.width, 2100);
+  EXPECT_EQ(paper.height, 2970);
+  EXPECT_EQ(paper.printableLeft, 35);
+  EXPECT_EQ(paper.printableTop, 31);
+  EXPECT_EQ(paper.printableRight, 2067);
+  EXPECT_EQ(paper.printableBottom, 2921);
+  EXPECT_EQ(paper.name, QStringLiteral("A4"));
+  EXPECT_EQ(prev.ComposedPage(1, PageUse::Screen).Size(), QSizeF(2100, 2970));
 
-  RecordingMessages messages;
-  ScopedMessages scope(messages);
-  int events = 0;
-  prev.OnPrint = [&](QObject*, int) { ++events; };
-  prev.Print();
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text,
-            QStringLiteral("プリンタがインストールされていないので印刷できません．　　"));
-  EXPECT_EQ(messages.shown[0].caption, QStringLiteral(" 印刷"));
-  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
-  EXPECT_EQ(events, 0);
-  EXPECT_FALSE(prev.Printing());
-}
-
-TEST_F(PrintNoPrinter, DesignPaperValueIsReadItemByItemUpToAFaultyOne) {
-  TplPrev prev;
-  prev.SetDesignPaperValue(
-      QStringLiteral("('Design printer' 'B5' 'ﾄﾗｸﾀｰ' 1820 2570 300 300 0 40 1780 50 2520 13)"));
-  EXPECT_EQ(prev.DesignPaper().printerName, QStringLiteral("Design printer"));
-  EXPECT_EQ(prev.DesignPaperName(), QStringLiteral("B5"));
-  prev.BeginDoc();
-  prev.EndDoc();
-  EXPECT_EQ(prev.PaperWidth(), 1820);
-  EXPECT_EQ(prev.PaperHeight(), 2570);
-  EXPECT_EQ(prev.PrintableLeft(), 40);
-  EXPECT_EQ(prev.PrintableBottom(), 2520);
-  EXPECT_EQ(prev.DesignPaper().paperCode, 13);
-
-  TplPrev broken;
-  broken.SetDesignPaperValue(QStringLiteral("('P' 'Letter' '' 2159 oops 600 600 0 1 2 3 4 1)"));
-  EXPECT_EQ(broken.DesignPaperName(), QStringLiteral("Letter"));
-  EXPECT_EQ(broken.DesignPaper().paperWidth, 2159);
-  EXPECT_EQ(broken.DesignPaper().paperHeight, 2970) << "kept from the faulty item on";
-  EXPECT_EQ(broken.DesignPaper().printableLeft, 35);
-  // What is written reads back the same.
-  TplPrev copy;
-  copy.SetDesignPaperValue(prev.DesignPaperValueText());
-  EXPECT_EQ(copy.DesignPaperValueText(), prev.DesignPaperValueText());
-  EXPECT_EQ(copy.DesignPaper().sourceName, QStringLiteral("ﾄﾗｸﾀｰ"));
+  PagePrinter printer;
+  int announced = 0;
+  QObject::connect(&printer, &PagePrinter::pagePrinted, [&] { ++announced; });
+  EXPECT_EQ(printer.Print(prev, printers.Settings()).result, PrintOutcome::Result::NoPrinter);
+  EXPECT_EQ(announced, 0);
 }
 
 TEST_F(PrintNoPrinter, ATractorSourceShowsSprocketHolesOnScreenOnly) {
-  TplPrev prev;
-  prev.SetDesignPaperValue(
-      QStringLiteral("('' 'A4' 'ﾄﾗｸﾀｰ' 2100 2970 600 600 0 35 2067 31 2921 9)"));
-  prev.BeginDoc();
-  prev.EndDoc();
+  PreviewDocument prev;
+  Paper paper = DesignPaper();
+  paper.source = QStringLiteral("ﾄﾗｸﾀｰ");
+  prev.SetPaper(paper);
+  prev.BeginDocument();
+  prev.EndDocument();
   auto holes = [](const PageRecording& page) {
     int n = 0;
     for (const PageItem& item : page.Items()) {
@@ -127,54 +90,36 @@ TEST_F(PrintNoPrinter, ATractorSourceShowsSprocketHolesOnScreenOnly) {
     return n;
   };
   // Rows at 40, 167, ... up to the first row at or below the paper's end (3088): 25 rows.
-  EXPECT_EQ(holes(*prev.GetPageImage(1)), 50);
+  EXPECT_EQ(holes(prev.ComposedPage(1, PageUse::Screen)), 50);
+  EXPECT_EQ(holes(prev.ComposedPage(1, PageUse::Output)), 0);
   EXPECT_EQ(holes(*prev.Page(1)), 0);
 
-  prev.SetDesignPaperValue(
-      QStringLiteral("('' 'A4' 'Upper' 2100 2970 600 600 0 35 2067 31 2921 9)"));
-  EXPECT_EQ(holes(*prev.GetPageImage(1)), 0);
+  paper.source = QStringLiteral("Upper");
+  prev.SetPaper(paper);
+  EXPECT_EQ(holes(prev.ComposedPage(1, PageUse::Screen)), 0);
 }
 
 TEST_F(PrintNoPrinter, PdfOutputNeedsNoPrinter) {
   QTemporaryDir dir;
-  TplPrev prev;
-  prev.BeginDoc();
+  PreviewDocument prev;
+  prev.BeginDocument();
   QFont f(QStringLiteral("ＭＳ ゴシック"));
   f.setPixelSize(60);
   prev.Canvas()->setFont(f);
   prev.TextOutLeft(300, 300, QStringLiteral("計算ドリル"));
-  prev.EndDoc();
+  prev.EndDocument();
   const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
   QString error;
-  ASSERT_TRUE(prev.WritePdf(path, &error)) << error.toStdString();
+  ASSERT_TRUE(PdfExport::Write(prev, path, &error)) << error.toStdString();
   EXPECT_EQ(PdfPageCount(path), 1);
   EXPECT_TRUE(PdfText(path, 1).contains(QStringLiteral("計算ドリル")));
 }
 
-}  // namespace
-}  // namespace kazenori
-
-namespace kazenori {
-namespace {
-
-using namespace kazenori::testing;
-
-class PrintNoPrinterOrder : public QtTest {};
-
 // A missing document is reported before a missing printer.
-TEST_F(PrintNoPrinterOrder, PrintBeforeAnyDocumentReportsTheMissingDrawingFirst) {
-  if (!qgetenv("CUPS_SERVER").endsWith("/no-cups-here.sock")) {
-    GTEST_SKIP() << "runs under ctest only, with CUPS_SERVER pointing at an empty socket";
-  }
-  TplPrev prev;
-  ASSERT_TRUE(prev.NoPrinter());
-  RecordingMessages messages;
-  ScopedMessages scope(messages);
-  prev.Print();
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, QStringLiteral("Canvasへの描画コードが見つかりません．　　"));
-  EXPECT_EQ(messages.shown[0].caption, QStringLiteral("印刷プレビュー制御コンポーネント"));
-  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+TEST_F(PrintNoPrinter, PrintBeforeAnyDocumentReportsTheMissingDrawingFirst) {
+  PreviewDocument prev;
+  PagePrinter printer;
+  EXPECT_EQ(printer.Print(prev, PrinterSettings()).result, PrintOutcome::Result::NothingRecorded);
 }
 
 }  // namespace

@@ -15,9 +15,10 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "pages/previewdocument.h"
 #include "preview/Messages.h"
 #include "preview/PLPREVFRM.h"
-#include "preview/plPrev.h"
+#include "print/printerselection.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
@@ -31,7 +32,8 @@ class PreviewWindowNoPrinter : public ::testing::Test {
       GTEST_SKIP() << "runs under ctest only, with CUPS_SERVER pointing at an empty socket";
     }
     ASSERT_TRUE(QPrinterInfo::availablePrinterNames().isEmpty());
-    doc = std::make_unique<TplPrev>(nullptr, QStringLiteral("plPrev1"));
+    doc = std::make_unique<PreviewDocument>();
+    printers = std::make_unique<PrinterSelection>();
     doc->BeginDoc();
     QFont font(QStringLiteral("ＭＳ ゴシック"));
     font.setPixelSize(60);
@@ -40,21 +42,21 @@ class PreviewWindowNoPrinter : public ::testing::Test {
     doc->NewPage();
     doc->TextOutLeft(200, 200, QStringLiteral("答え"));
     doc->EndDoc();
-    doc->ShowPreview();
-    window = doc->PreviewWindow();
-    ASSERT_NE(window, nullptr);
+    window = std::make_unique<TplPrevForm>();
+    window->Bind(doc.get(), printers.get());
+    window->show();
   }
   void TearDown() override {
-    if (doc) doc->ClosePreview();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (window) window->close();
   }
 
-  std::unique_ptr<TplPrev> doc;
-  TplPrevForm* window = nullptr;
+  std::unique_ptr<PreviewDocument> doc;
+  std::unique_ptr<PrinterSelection> printers;
+  std::unique_ptr<TplPrevForm> window;
 };
 
 TEST_F(PreviewWindowNoPrinter, ShowsTheDesignPaperAndSaysWhyItCannotPrint) {
-  ASSERT_TRUE(doc->NoPrinter());
+  ASSERT_TRUE(window->NoPrinter());
   EXPECT_EQ(window->StatusPanel1->text(), QStringLiteral(" Page  1/2  A4"));
   RecordingMessages messages;
   ScopedMessages scope(messages);
@@ -73,7 +75,7 @@ TEST_F(PreviewWindowNoPrinter, ShowsTheDesignPaperAndSaysWhyItCannotPrint) {
 }
 
 TEST_F(PreviewWindowNoPrinter, PrinterButtonSaysWhyItCannotSetUp) {
-  ASSERT_TRUE(doc->NoPrinter());
+  ASSERT_TRUE(window->NoPrinter());
   RecordingMessages messages;
   ScopedMessages scope(messages);
   window->PrinterSetBtnClick();

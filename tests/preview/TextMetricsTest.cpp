@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <utility>
 
-#include "preview/Fonts.h"
-#include "preview/TextUtils.h"
-#include "preview/plPrev.h"
+#include "pages/fonts.h"
+#include "pages/previewdocument.h"
+#include "pages/textmetrics.h"
 #include "support/PageCapture.h"
 #include "support/QtApp.h"
 
@@ -19,7 +19,7 @@ namespace {
 
 using namespace kazenori::testing;
 
-class TextUtils : public QtTest {
+class TextMetricsTest : public QtTest {
  protected:
   QPainter* Start(const QString& family, int height, bool italic = false) {
     prev_.BeginDoc();
@@ -34,10 +34,10 @@ class TextUtils : public QtTest {
     prev_.EndDoc();
     return *prev_.Page(1);
   }
-  TplPrev prev_;
+  PreviewDocument prev_;
 };
 
-TEST_F(TextUtils, RoundingTakesHalvesToEven) {
+TEST_F(TextMetricsTest, RoundingTakesHalvesToEven) {
   EXPECT_EQ(RoundHalfEven(2.5), 2);
   EXPECT_EQ(RoundHalfEven(3.5), 4);
   EXPECT_EQ(RoundHalfEven(-2.5), -2);
@@ -45,7 +45,7 @@ TEST_F(TextUtils, RoundingTakesHalvesToEven) {
   EXPECT_EQ(RoundHalfEven(0.49), 0);
 }
 
-TEST_F(TextUtils, LeftOperationsStartTheInkAtXEvenForGlyphsReachingLeft) {
+TEST_F(TextMetricsTest, LeftOperationsStartTheInkAtXEvenForGlyphsReachingLeft) {
   // "j" of DejaVu Sans reaches left of its origin.
   QPainter* c = Start(QStringLiteral("DejaVu Sans"), 200);
   const TextMetrics m(c->font(), c->device());
@@ -64,7 +64,7 @@ TEST_F(TextUtils, LeftOperationsStartTheInkAtXEvenForGlyphsReachingLeft) {
   EXPECT_DOUBLE_EQ(upright->origin.x(), 500);
 }
 
-TEST_F(TextUtils, RightOperationEndsTheInkAtXForAnOverhangingItalic) {
+TEST_F(TextMetricsTest, RightOperationEndsTheInkAtXForAnOverhangingItalic) {
   // A real oblique face: its glyph boxes are the ink (a slanted upright face's
   // boxes are the slanted cell, wider than the ink).
   QPainter* c = Start(QStringLiteral("DejaVu Sans"), 200, true);
@@ -76,7 +76,7 @@ TEST_F(TextUtils, RightOperationEndsTheInkAtXForAnOverhangingItalic) {
   EXPECT_NEAR(ink.right(), 1800, 1.5);
 }
 
-TEST_F(TextUtils, RightTextInTheSheetsFontEndsItsInkAtXUprightAndSlanted) {
+TEST_F(TextMetricsTest, RightTextInTheSheetsFontEndsItsInkAtXUprightAndSlanted) {
   // The sheet's font has no italic face: its italic is the upright outline slanted.
   const std::pair<int, bool> rows[] = {{60, false}, {200, false}, {60, true}, {200, true}};
   for (const auto& [height, italic] : rows) {
@@ -87,7 +87,7 @@ TEST_F(TextUtils, RightTextInTheSheetsFontEndsItsInkAtXUprightAndSlanted) {
   }
 }
 
-TEST_F(TextUtils, UprightRightTextEndsItsAdvanceAtX) {
+TEST_F(TextMetricsTest, UprightRightTextEndsItsAdvanceAtX) {
   Start(QStringLiteral("ＭＳ ゴシック"), 50);
   prev_.TextOutRight(1500, 300, QStringLiteral("123"));
   const auto texts = CaptureText(Finish());
@@ -95,7 +95,7 @@ TEST_F(TextUtils, UprightRightTextEndsItsAdvanceAtX) {
   EXPECT_NEAR(texts[0].origin.x() + texts[0].advance, 1500, 0.01);
 }
 
-TEST_F(TextUtils, MidAndCentreUseTheHeightOfHgSoLinesShareTheirTop) {
+TEST_F(TextMetricsTest, MidAndCentreUseTheHeightOfHgSoLinesShareTheirTop) {
   QPainter* c = Start(QStringLiteral("ＭＳ ゴシック"), 60);
   const TextMetrics m(c->font(), c->device());
   const QFontMetricsF fm(c->font());
@@ -116,7 +116,7 @@ TEST_F(TextUtils, MidAndCentreUseTheHeightOfHgSoLinesShareTheirTop) {
   EXPECT_NEAR(texts[2].origin.x(), 1500 - std::ceil(texts[2].advance / 2), 1e-6);
 }
 
-TEST_F(TextUtils, EmptyTextDrawsNothingButIsLogged) {
+TEST_F(TextMetricsTest, EmptyTextDrawsNothingButIsLogged) {
   Start(QStringLiteral("ＭＳ ゴシック"), 50);
   prev_.TextOutLeft(100, 100, QString());
   prev_.TextOutRight(100, 100, QString());
@@ -124,7 +124,7 @@ TEST_F(TextUtils, EmptyTextDrawsNothingButIsLogged) {
   EXPECT_EQ(prev_.TextOperations(1).size(), 2u);
 }
 
-TEST_F(TextUtils, PointSizesBecomePixelSizesInPageUnits) {
+TEST_F(TextMetricsTest, PointSizesBecomePixelSizesInPageUnits) {
   QPainter* c = Start(QStringLiteral("ＭＳ ゴシック"), 50);
   QFont f = c->font();
   f.setPointSizeF(10.5);  // 37.04 tenths of a millimetre
@@ -142,9 +142,9 @@ TEST_F(TextUtils, PointSizesBecomePixelSizesInPageUnits) {
 namespace kazenori {
 namespace {
 
-class TextUtilsFonts : public testing::QtTest {};
+class FontsTest : public testing::QtTest {};
 
-TEST_F(TextUtilsFonts, TheSheetAndWindowFontsResolveToTheIpaFonts) {
+TEST_F(FontsTest, TheSheetAndWindowFontsResolveToTheIpaFonts) {
   ASSERT_TRUE(RegisterFontSubstitutions()) << "install fonts-ipafont-gothic";
   EXPECT_EQ(QFontInfo(QFont(QStringLiteral("ＭＳ ゴシック"))).family(),
             QStringLiteral("IPAGothic"));

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "pages/paper.h"
+
 #include <QBrush>
 #include <QFont>
 #include <QImage>
@@ -98,7 +100,7 @@ class RecordingEngine;
 // the page units.
 class PageRecorder final : public QPaintDevice {
  public:
-  static constexpr int kDpi = 254;
+  static constexpr int kDpi = kPageUnitsPerInch;
   explicit PageRecorder(PageRecording* target);
   ~PageRecorder() override;
   PageRecorder(const PageRecorder&) = delete;

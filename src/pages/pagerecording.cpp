@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Kazenori developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "preview/PageRecording.h"
+#include "pages/pagerecording.h"
 
 #include <QPaintEngine>
 #include <QPainter>
 
-#include "preview/Fonts.h"
+#include "pages/fonts.h"
+#include "pages/paper.h"
 
 namespace kazenori {
 
@@ -193,9 +194,7 @@ class RecordingEngine final : public QPaintEngine {
     QFont font = textItem.font();
     // A point size would be read again at the replay device's resolution; the
     // page's own units keep the size whatever the device.
-    if (font.pixelSize() <= 0 && font.pointSizeF() > 0) {
-      font.setPixelSize(std::max(1, qRound(font.pointSizeF() * PageRecorder::kDpi / 72.0)));
-    }
+    font = WithPageUnitSize(font);
     // QPainter draws underline, overline and strike-out itself as separate
     // fills, which we record; replaying them with the font would draw them twice.
     font.setUnderline(false);

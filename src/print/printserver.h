@@ -11,11 +11,9 @@ class QPrinter;
 
 namespace kazenori {
 
-// A paper source (input slot) of a CUPS printer: the key CUPS knows it by and
-// the driver's name for it.
-// Whether a component asks CUPS for its printers at all. DesignPaper never
-// does: the component has no printers and lays pages out on the design paper,
-// as on a machine without printers.
+// Whether the printers are asked of CUPS at all. DesignPaper never does: there
+// are no printers and pages are laid out on the design paper, as on a machine
+// without printers.
 enum class PrinterAccess { Cups, DesignPaper };
 
 // What the print server said when it was first asked.
@@ -44,6 +42,8 @@ QString JobRefusal(const QString& printerName);
 // server did not answer. Empty when CUPS holds, processes or completed it.
 QString JobFailure(const QString& printerName, const QString& title, qint64 sentAt);
 
+// A paper source (input slot) of a CUPS printer: the key CUPS knows it by and
+// the driver's name for it.
 struct PrinterBin {
   QString key;
   QString name;

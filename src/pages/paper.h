@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+class QFont;
+
+namespace kazenori {
+
+// Pages are laid out in 0.1 mm: 254 units to the inch.
+constexpr int kPageUnitsPerInch = 254;
+
+// A measure of `dots` at `dotsPerInch` in 0.1 mm, truncated towards zero.
+int TenthsMmFromDots(int dots, int dotsPerInch);
+// The same, rounded up: a printable area's offset, so that nothing is drawn
+// in the dots the printer cannot reach.
+int TenthsMmFromDotsUp(int dots, int dotsPerInch);
+// A font with a point size gets the pixel size in 0.1 mm it has on paper, so
+// that replaying it on a device of another resolution keeps its size.
+QFont WithPageUnitSize(QFont font);
+
+// The sheet pages are laid out on, in 0.1 mm from its top-left corner, and the
+// resolution of the device it stands for. The defaults are the design paper:
+// A4 with the printable area the program uses when there is no printer.
+struct Paper {
+  QString name = QStringLiteral("A4");
+  QString source;  // the paper source's name, where the printer has one
+  int width = 2100;
+  int height = 2970;
+  int printableLeft = 35;
+  int printableTop = 31;
+  int printableRight = 2067;
+  int printableBottom = 2921;
+  int horizontalResolution = 600;
+  int verticalResolution = 600;
+
+  int PrintableWidth() const { return printableRight - printableLeft; }
+  int PrintableHeight() const { return printableBottom - printableTop; }
+  bool operator==(const Paper& o) const;
+  bool operator!=(const Paper& o) const { return !(*this == o); }
+};
+
+inline Paper DesignPaper() {
+  return Paper();
+}
+
+}  // namespace kazenori

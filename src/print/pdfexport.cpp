@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "print/pdfexport.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "pages/previewdocument.h"
+
+namespace kazenori {
+
+namespace {
+
+bool Fail(QString* error, const QString& why) {
+  if (error) *error = why;
+  return false;
+}
+
+QString NoDocumentText() {
+  return QStringLiteral("there is no document to write");
+}
+
+}  // namespace
+
+PdfExport::PdfExport(QIODevice& device) : device_(device) {}
+
+PdfExport::~PdfExport() {
+  if (painter_ && painter_->isActive()) painter_->end();
+}
+
+bool PdfExport::Start(const PreviewDocument& document, QString* error) {
+  const Paper& paper = document.PagePaper();
+  const QSizeF paperMm(paper.width / 10.0, paper.height / 10.0);
+  QPageSize pageSize(paperMm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+  writer_ = std::make_unique<QPdfWriter>(&device_);
+  writer_->setResolution(1200);
+  writer_->setTitle(document.Title());
+  writer_->setCreator(QStringLiteral("Kazenori"));
+  writer_->setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+  painter_ = std::make_unique<QPainter>();
+  if (!painter_->begin(writer_.get()))
+    return Fail(error, QStringLiteral("cannot start the PDF writer"));
+  const QRect full = writer_->pageLayout().fullRectPixels(writer_->resolution());
+  mapping_ = QTransform::fromScale(full.width() / double(paper.width),
+                                   full.height() / double(paper.height));
+  return true;
+}
+
+bool PdfExport::Append(const PreviewDocument& document, QString* error) {
+  auto fail = [this, error](const QString& why) {
+    if (painter_ && painter_->isActive()) painter_->end();
+    return Fail(error, why);
+  };
+  if (!document.IsRecorded() || !document.Page(1)) return fail(NoDocumentText());
+  if (!writer_ && !Start(document, error)) return fail(error ? *error : QString());
+  if (!painter_->isActive()) return fail(QStringLiteral("the PDF writer has stopped"));
+  for (int i = 1; i <= document.PageCount(); ++i) {
+    if (written_ > 0 && !writer_->newPage()) {
+      return fail(QStringLiteral("the PDF writer refused page %1").arg(written_ + 1));
+    }
+    document.ComposedPage(i, PageUse::Output).Play(*painter_, mapping_);
+    ++written_;
+  }
+  return true;
+}
+
+bool PdfExport::Close(QString* error) {
+  if (written_ == 0) return Fail(error, NoDocumentText());
+  if (painter_->isActive()) painter_->end();
+  painter_.reset();
+  writer_.reset();
+  return true;
+}
+
+bool PdfExport::Write(const PreviewDocument& document, QIODevice& device, QString* error) {
+  if (!document.IsRecorded() || !document.Page(1)) return Fail(error, NoDocumentText());
+  PdfExport output(device);
+  return output.Append(document, error) && output.Close(error);
+}
+
+bool PdfExport::Write(const PreviewDocument& document, const QString& path, QString* error) {
+  QSaveFile file(path);
+  auto cannot = [&] {
+    return Fail(error, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+  };
+  if (!file.open(QIODevice::WriteOnly)) return cannot();
+  if (!Write(document, file, error)) {
+    file.cancelWriting();
+    return false;
+  }
+  if (!file.commit()) return cannot();
+  return true;
+}
+
+}  // namespace kazenori

@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QPageSize>
+#include <QPrinterInfo>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+#include "print/printersettings.h"
+#include "print/printserver.h"
+
+class QPrinter;
+
+namespace kazenori {
+
+// The paper codes the program uses, and their Qt page sizes.
+struct PaperCode {
+  int code;
+  QPageSize::PageSizeId id;
+};
+const std::vector<PaperCode>& PaperCodes();
+// QPageSize::Custom when the code is unknown.
+QPageSize::PageSizeId PageSizeForCode(int code, bool* known = nullptr);
+// 256 (a user-defined size) when the size has no code of its own.
+int CodeForPageSize(const QPageSize& size);
+
+// The printers CUPS offers (asked once, at construction) and the one chosen,
+// with its settings. Without printers every question answers 0 or empty and
+// every change does nothing.
+class PrinterSelection {
+ public:
+  // With PrinterAccess::DesignPaper CUPS is never asked: there are no printers.
+  explicit PrinterSelection(PrinterAccess access = PrinterAccess::Cups);
+  ~PrinterSelection();
+  PrinterSelection(const PrinterSelection&) = delete;
+  PrinterSelection& operator=(const PrinterSelection&) = delete;
+
+  // The print server as it was found at construction.
+  const PrintServer& Server() const { return server_; }
+  int PrinterCount() const { return static_cast<int>(printers_.size()); }
+  QStringList PrinterNames() const;
+
+  // The chosen printer's own name; empty without printers.
+  QString PrinterName() const { return settings_.printer; }
+  // Chooses the first printer whose upper-cased name occurs in the
+  // upper-cased `name`, else the default printer, else the first, with the
+  // printer's default settings.
+  void SelectPrinter(const QString& name);
+
+  const PrinterSettings& Settings() const { return settings_; }
+  // Takes settings copied before (or made by a dialog): their printer is
+  // chosen, their paper matched to the driver's own entry, an input slot the
+  // driver does not offer dropped.
+  void SetSettings(const PrinterSettings& settings);
+  // Takes over the printer and settings of a QPrinter a dialog ran on.
+  void TakeFromPrinter(const QPrinter& printer);
+  void ConfigurePrinter(QPrinter& printer) const;
+
+  PrinterCapabilities Capabilities() const;
+  // The document's paper on this printer; `fallback` without printers.
+  Paper PagePaper(const Paper& fallback = DesignPaper()) const;
+
+  bool SetPaperCode(int code);
+  int PaperCode() const;
+  QString PaperName() const;
+  void SetPaperName(const QString& name);
+  bool IsLandscape() const;
+  void SetLandscape(bool landscape);
+  // Paper source, from the printer's input slots where CUPS offers them.
+  QString InputSlotName() const;
+  void SetInputSlotName(const QString& name);
+  QStringList InputSlotNames() const;
+
+ private:
+  int Match(const QString& name) const;
+  const QPrinterInfo* Selected() const;
+  void RefreshCapabilities();
+  // The chosen printer's input slots, asked of CUPS once per choice.
+  const std::vector<PrinterBin>& Bins() const;
+
+  PrintServer server_;
+  std::vector<QPrinterInfo> printers_;
+  int printerIndex_ = -1;
+  PrinterSettings settings_;
+  std::unique_ptr<QPrinter> caps_;  // the chosen printer, configured, for its metrics
+  mutable std::unique_ptr<std::vector<PrinterBin>> bins_;
+};
+
+}  // namespace kazenori
