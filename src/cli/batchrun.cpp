@@ -1,0 +1,272 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cli/batchrun.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/CommandLineJson.h"
+#include "cli/commandline.h"
+#include "cli/interruptguard.h"
+#include "cli/outputfiles.h"
+#include "composition/PageGeometry.h"
+#include "composition/WorksheetComposer.h"
+#include "preview/Fonts.h"
+#include "preview/Messages.h"
+#include "preview/plPrev.h"
+#include "preview/plSetPrinter.h"
+
+namespace kazenori {
+
+namespace {
+
+// Messages of the composer and the printing layer go to stderr.
+class StreamMessages final : public Messages {
+ public:
+  explicit StreamMessages(QTextStream& err) : err_(err) {}
+  void Show(const Message& m) override {
+    err_ << "kazenori: " << m.text << Qt::endl;
+    ++count;
+  }
+  int count = 0;
+
+ private:
+  QTextStream& err_;
+};
+
+// Every output checked before anything is composed or replaced.
+std::vector<OutputTarget> CheckOutputs(const CommandLineRequest& request) {
+  std::vector<OutputTarget> targets;
+  if (!request.pdfFile.isEmpty()) targets.push_back(CheckOutputTarget("pdf", request.pdfFile));
+  if (!request.jsonFile.isEmpty()) targets.push_back(CheckOutputTarget("json", request.jsonFile));
+  CheckDistinctTargets(targets);
+  return targets;
+}
+
+// One run of the command line: the outputs, the printer and the document,
+// and the composer that fills it. Throws UsageError, or std::runtime_error
+// for a failure.
+class BatchRun {
+ public:
+  BatchRun(const CommandLineRequest& request, QTextStream& err, InterruptGuard* interrupts);
+  int Run(QTextStream& out);
+
+ private:
+  void CheckPrintServer() const;
+  void SelectPrinter();
+  int WriteAsComposed();
+  int PrintComposed(QTextStream& out);
+  QString FinishOutputs(const QString& pdfError);
+  bool PrintWithoutComplaint();
+  int Fail(const QString& text);
+
+  const CommandLineRequest& request_;
+  QTextStream& err_;
+  OutputFiles outputs_;
+  StreamMessages messages_;
+  ScopedMessages scopedMessages_;
+  // Only --print needs a printer; a PDF or JSON on its own is laid out on the
+  // design paper, so that it is the same on every machine and never waits on a
+  // print server.
+  const PrinterAccess access_;
+  TplSetPrinter printer_;
+  std::unique_ptr<TplPrev> document_;
+  std::unique_ptr<Random> random_;
+  std::unique_ptr<WorksheetComposer> composer_;
+};
+
+BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, InterruptGuard* interrupts)
+    : request_(request),
+      err_(err),
+      outputs_(CheckOutputs(request), interrupts),
+      messages_(err),
+      scopedMessages_(messages_),
+      access_(request.printer.isEmpty() ? PrinterAccess::DesignPaper : PrinterAccess::Cups),
+      printer_(nullptr, QStringLiteral("printerSettings"), access_) {
+  // As the main window does: the printer on A4, the geometry from it.
+  CheckPrintServer();
+  document_ = std::make_unique<TplPrev>(nullptr, QString(), access_);
+  SelectPrinter();
+  printer_.SetPaperSize(9);
+  document_->SetplSetPrinter(&printer_);
+  document_->SetTitle(request.jobTitle);
+  random_ = std::make_unique<SeededRandom>(request.seed ? SeededRandom(*request.seed)
+                                                        : SeededRandom::FromClock());
+  composer_ = std::make_unique<WorksheetComposer>(*document_, *random_, messages_,
+                                                  FormShowGeometry(printer_, *document_));
+}
+
+void BatchRun::CheckPrintServer() const {
+  if (request_.printer.isEmpty() || printer_.Server().state == PrintServerState::Answered) return;
+  const PrintServer& server = printer_.Server();
+  throw std::runtime_error((server.state == PrintServerState::Silent
+                                ? Tr("--print: the print server %1 did not answer")
+                                : Tr("--print: the print server %1 cannot be reached"))
+                               .arg(server.name)
+                               .toStdString());
+}
+
+void BatchRun::SelectPrinter() {
+  if (request_.printer.isEmpty()) return;
+  const QStringList names = printer_.PrinterNames();
+  if (!names.contains(request_.printer)) {
+    throw UsageError(Tr("--print: no printer named '%1' (installed: %2)")
+                         .arg(request_.printer, names.isEmpty() ? Tr("none") : names.join(", ")));
+  }
+  printer_.SelectPrinter(request_.printer);
+}
+
+int BatchRun::Run(QTextStream& out) {
+  return request_.printer.isEmpty() ? WriteAsComposed() : PrintComposed(out);
+}
+
+int BatchRun::Fail(const QString& text) {
+  err_ << "kazenori: " << text << Qt::endl;
+  return 1;
+}
+
+// Every output finished, then all put in place together. The system's reason
+// comes first: a full disk also makes the PDF writer fail.
+QString BatchRun::FinishOutputs(const QString& pdfError) {
+  std::size_t next = 0;
+  if (!request_.pdfFile.isEmpty()) {
+    if (const QString e = outputs_.Finish(next++); !e.isEmpty()) return e;
+    if (!pdfError.isEmpty()) return QStringLiteral("--pdf: ") + pdfError;
+  }
+  if (!request_.jsonFile.isEmpty()) {
+    if (const QString e = outputs_.Finish(next++); !e.isEmpty()) return e;
+  }
+  return outputs_.Commit();
+}
+
+// Each sheet goes out as soon as it is composed, so that memory does not
+// grow with the number of sheets; the files are put in place only at the end.
+int BatchRun::WriteAsComposed() {
+  std::size_t next = 0;
+  QIODevice* pdfFile = request_.pdfFile.isEmpty() ? nullptr : &outputs_.Open(next++);
+  QIODevice* jsonFile = request_.jsonFile.isEmpty() ? nullptr : &outputs_.Open(next++);
+  std::unique_ptr<TCustomplPrev::PdfOutput> pdf;
+  if (pdfFile) pdf = std::make_unique<TCustomplPrev::PdfOutput>(*pdfFile);
+  SheetsJsonWriter json;
+  if (jsonFile) jsonFile->write(json.Head(composer_->Geometry()));
+  QString pdfError;
+  const bool composed =
+      composer_->ComposeEach(request_.sheet, request_.sheets, [&](const ComposedSheet& sheet) {
+        if (pdf && pdfError.isEmpty()) pdf->Append(*document_, &pdfError);
+        if (jsonFile) jsonFile->write(json.Sheet(sheet, *document_));
+      });
+  if (!composed) return 2;
+  if (pdf && pdfError.isEmpty()) pdf->Close(&pdfError);
+  pdf.reset();
+  if (jsonFile) jsonFile->write(json.Tail());
+  if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) return Fail(e);
+  return 0;
+}
+
+// Printing goes through the print loop over the whole document; the files
+// are put in place before the job is sent.
+int BatchRun::PrintComposed(QTextStream& out) {
+  if (!composer_->Compose(request_.sheet, request_.sheets)) return 2;
+  std::size_t next = 0;
+  QString pdfError;
+  // A failed write leaves its reason in pdfError.
+  if (!request_.pdfFile.isEmpty()) document_->WritePdf(outputs_.Open(next++), &pdfError);
+  if (!request_.jsonFile.isEmpty()) {
+    outputs_.Open(next++).write(
+        ComposedSheetsJson(composer_->Geometry(), composer_->Sheets(), *document_));
+  }
+  if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) return Fail(e);
+  if (!PrintWithoutComplaint()) return 1;
+  out << "kazenori: "
+      << Tr("printed %1 pages on %2; next print number %3")
+             .arg(document_->PageCount())
+             .arg(request_.printer, composer_->PrintNumber().Text())
+      << Qt::endl;
+  return 0;
+}
+
+// The printing layer reports a failed job only as a message (on stderr
+// through messages_), so until it returns an outcome, a message while
+// printing is the failure. The one place that counts them.
+bool BatchRun::PrintWithoutComplaint() {
+  const int before = messages_.count;
+  document_->Print();
+  return messages_.count == before;
+}
+
+int Report(QTextStream& err, const std::exception& e, int status) {
+  err << "kazenori: " << QString::fromUtf8(e.what()) << Qt::endl;
+  return status;
+}
+
+// What --help, --version and --list-patterns answer, without Qt.
+std::optional<QString> ImmediateAnswer(const CommandLineRequest& request) {
+  if (request.help) return HelpText();
+  if (request.version) return VersionText();
+  if (request.listPatterns) return PatternListText();
+  return std::nullopt;
+}
+
+// Qt's note that XDG_RUNTIME_DIR is unset (usual in a session without a
+// desktop) says nothing about the sheets; everything else passes through.
+void PassQtMessagesButTheRuntimeDirNote() {
+  qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+        std::fputs(qFormatLogMessage(type, context, message).toLocal8Bit().append('\n').constData(),
+                   stderr);
+      });
+}
+
+}  // namespace
+
+int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTextStream& err,
+                       InterruptGuard* interrupts) {
+  try {
+    return BatchRun(request, err, interrupts).Run(out);
+  } catch (const UsageError& e) {
+    return Report(err, e, 2);
+  } catch (const std::exception& e) {
+    return Report(err, e, 1);
+  }
+}
+
+int RunCommandLine(int argc, char** argv) {
+  QList<QByteArray> arguments;
+  for (int i = 1; i < argc; ++i) arguments << QByteArray(argv[i]);
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  CommandLineRequest request;
+  std::optional<QString> answer;
+  try {
+    request = ParseCommandLine(arguments);
+    answer = ImmediateAnswer(request);
+    // Paths are checked before Qt starts, so that such a mistake stays one line.
+    if (!answer) CheckOutputs(request);
+  } catch (const UsageError& e) {
+    return Report(err, e, 2);
+  }
+  if (answer) {
+    out << *answer;
+    return 0;
+  }
+  PassQtMessagesButTheRuntimeDirNote();
+  // Composing needs fonts and printers, never a screen: with no display, or a
+  // display that cannot be reached, the command line works all the same.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Before Qt starts any thread, so that every thread leaves the signals to the guard.
+  InterruptGuard interrupts;
+  QGuiApplication app(argc, argv);
+  QGuiApplication::setApplicationName(QStringLiteral("kazenori"));
+  RegisterFontSubstitutions();
+  return ExecuteCommandLine(request, out, err, &interrupts);
+}
+
+}  // namespace kazenori
