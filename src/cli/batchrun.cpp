@@ -50,6 +50,24 @@ std::vector<OutputTarget> CheckOutputs(const CommandLineRequest& request) {
   return targets;
 }
 
+// Free functions rather than members, so that the catalogue files their texts
+// under the command line's one context.
+QString PrintServerProblem(const PrintServer& server) {
+  return (server.state == PrintServerState::Silent
+              ? Tr("--print: the print server %1 did not answer")
+              : Tr("--print: the print server %1 cannot be reached"))
+      .arg(server.name);
+}
+
+QString NoSuchPrinter(const QString& printer, const QStringList& installed) {
+  return Tr("--print: no printer named '%1' (installed: %2)")
+      .arg(printer, installed.isEmpty() ? Tr("none") : installed.join(", "));
+}
+
+QString Printed(int pages, const QString& printer, const QString& nextNumber) {
+  return Tr("printed %1 pages on %2; next print number %3").arg(pages).arg(printer, nextNumber);
+}
+
 // One run of the command line: the outputs, the printer and the document,
 // and the composer that fills it. Throws UsageError, or std::runtime_error
 // for a failure.
@@ -105,20 +123,14 @@ BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, Interrup
 
 void BatchRun::CheckPrintServer() const {
   if (request_.printer.isEmpty() || printer_.Server().state == PrintServerState::Answered) return;
-  const PrintServer& server = printer_.Server();
-  throw std::runtime_error((server.state == PrintServerState::Silent
-                                ? Tr("--print: the print server %1 did not answer")
-                                : Tr("--print: the print server %1 cannot be reached"))
-                               .arg(server.name)
-                               .toStdString());
+  throw std::runtime_error(PrintServerProblem(printer_.Server()).toStdString());
 }
 
 void BatchRun::SelectPrinter() {
   if (request_.printer.isEmpty()) return;
   const QStringList names = printer_.PrinterNames();
   if (!names.contains(request_.printer)) {
-    throw UsageError(Tr("--print: no printer named '%1' (installed: %2)")
-                         .arg(request_.printer, names.isEmpty() ? Tr("none") : names.join(", ")));
+    throw UsageError(NoSuchPrinter(request_.printer, names));
   }
   printer_.SelectPrinter(request_.printer);
 }
@@ -185,9 +197,7 @@ int BatchRun::PrintComposed(QTextStream& out) {
   if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) return Fail(e);
   if (!PrintWithoutComplaint()) return 1;
   out << "kazenori: "
-      << Tr("printed %1 pages on %2; next print number %3")
-             .arg(document_->PageCount())
-             .arg(request_.printer, composer_->PrintNumber().Text())
+      << Printed(document_->PageCount(), request_.printer, composer_->PrintNumber().Text())
       << Qt::endl;
   return 0;
 }

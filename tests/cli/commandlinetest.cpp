@@ -111,7 +111,7 @@ TEST(CommandLineParse, MistakesAreUsageErrors) {
       {"unexpected argument 'extra'", {"extra", "--hide", "some"}},
       {"unrecognized option '--sheet'", {"--sheet", "2", "--hide", "some"}},
       {"--hide takes none, random or all, not 'some'", {"--hide", "some", "--sheet", "2"}},
-      {"--hide takes none, random or all, not 'some'", {"--hide", "some", "--hide", "all"}},
+      {"--hide takes none, random or all, not 'most'", {"--hide", "most", "--hide", "all"}},
       {"option '--zero' takes no argument", {"--zero=1"}},
       {"option '--pdf' needs an argument FILE", {"--patterns", "1", "--pdf"}},
       {"--hide takes none, random or all, not 'some'", {"--hide", "some"}},
