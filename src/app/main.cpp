@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "app/CommandLine.h"
 #include "app/GuiMain.h"
+#include "cli/batchrun.h"
 
 namespace {
 

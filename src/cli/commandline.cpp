@@ -1,18 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Kazenori developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/CommandLine.h"
+#include "cli/commandline.h"
 
+#include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTranslator>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 
-#include "app/CommandLineOutput.h"
 #include "composition/ColourWordSheet.h"
 #include "composition/PrintNumber.h"
 #include "composition/WorksheetComposer.h"
@@ -98,6 +100,38 @@ QString Utf8(const char* utf8) {
   return QString::fromUtf8(utf8);
 }
 
+// QCommandLineParser works on text. An argument whose bytes are no valid text
+// in the locale reaches it with each byte above 0x7f as a lone surrogate
+// (U+DC80..U+DCFF), which no decoded text holds, so that a file name comes
+// back byte for byte.
+QString ParserText(const QByteArray& argument) {
+  const QString text = QFile::decodeName(argument);
+  if (QFile::encodeName(text) == argument) return text;
+  QString escaped;
+  for (const char c : argument) {
+    const auto byte = static_cast<uchar>(c);
+    escaped += byte < 0x80 ? QChar(byte) : QChar(0xdc00 + byte);
+  }
+  return escaped;
+}
+
+bool IsEscapedByte(QChar c) {
+  return c.unicode() >= 0xdc80 && c.unicode() <= 0xdcff;
+}
+
+QByteArray ArgumentBytes(const QString& parserText) {
+  if (std::none_of(parserText.begin(), parserText.end(), IsEscapedByte))
+    return QFile::encodeName(parserText);
+  QByteArray bytes;
+  for (const QChar c : parserText) bytes += static_cast<char>(c.unicode() & 0xff);
+  return bytes;
+}
+
+// An argument as messages show it.
+QString Shown(const QString& parserText) {
+  return QFile::decodeName(ArgumentBytes(parserText));
+}
+
 int Item(const QString& option, const QString& value) {
   if (value == "none") return kItemNone;
   if (value == "random") return kItemRandom;
@@ -118,6 +152,15 @@ qint64 Number(const QString& option, const QString& value, qint64 low, qint64 hi
   return value.toLongLong();
 }
 
+void CheckPrintNumber(const QString& value) {
+  try {
+    StrToInt(value);
+  } catch (const ConversionError&) {
+    throw UsageError(QStringLiteral("--print-number: %1")
+                         .arg(QString::fromUtf8(ConversionError(Shortened(value)).what())));
+  }
+}
+
 const CommandLineOption* Find(const QString& name) {
   for (const CommandLineOption& o : CommandLineOptions()) {
     if (name == QLatin1String(o.name)) return &o;
@@ -125,9 +168,8 @@ const CommandLineOption* Find(const QString& name) {
   return nullptr;
 }
 
-void Apply(CommandLineRequest& r, const QString& name, const QString& value, QSet<QString>& seen) {
-  seen.insert(name);
-  SheetOptions& s = r.sheet;
+// The options that shape the sheets; false for any other name.
+bool ApplySheetOption(SheetOptions& s, const QString& name, const QString& value) {
   if (name == "patterns") {
     s.selection.Clear();
     for (int p : ParsePatternList(value)) s.selection.SetTicked(p, true);
@@ -139,20 +181,9 @@ void Apply(CommandLineRequest& r, const QString& name, const QString& value, QSe
     s.blankItem = Item(name, value);
   } else if (name == "message") {
     s.instruction = value;
-    r.messageGiven = true;
   } else if (name == "print-number") {
-    try {
-      StrToInt(value);
-    } catch (const ConversionError&) {
-      throw UsageError(QStringLiteral("--print-number: %1")
-                           .arg(QString::fromUtf8(ConversionError(Shortened(value)).what())));
-    }
+    CheckPrintNumber(value);
     s.printNumberText = value;
-  } else if (name == "sheets") {
-    r.sheets = static_cast<int>(Number(name, value, 1, 10000));
-  } else if (name == "seed") {
-    r.seed = static_cast<std::uint32_t>(
-        Number(name, value, 0, std::numeric_limits<std::uint32_t>::max()));
   } else if (name == "bonus") {
     s.bonus = true;
   } else if (name == "colours") {
@@ -161,9 +192,24 @@ void Apply(CommandLineRequest& r, const QString& name, const QString& value, QSe
     const auto words = Number(name, value, 20, 40);
     if (words % 10 != 0) throw UsageError(Tr("--words takes 20, 30 or 40, not '%1'").arg(value));
     s.colourWords.wordsPerBlock = static_cast<int>(words);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// The options of the run: how many sheets, where they go, what to answer instead.
+void ApplyRunOption(CommandLineRequest& r, const QString& name, const QString& parserValue) {
+  const QString value = Shown(parserValue);
+  if (name == "sheets") {
+    r.sheets = static_cast<int>(Number(name, value, 1, 10000));
+  } else if (name == "seed") {
+    r.seed = static_cast<std::uint32_t>(
+        Number(name, value, 0, std::numeric_limits<std::uint32_t>::max()));
   } else if (name == "pdf" || name == "json") {
     if (value.isEmpty()) throw UsageError(Tr("--%1 needs a file name").arg(name));
     (name == "pdf" ? r.pdfPath : r.jsonPath) = value;
+    (name == "pdf" ? r.pdfFile : r.jsonFile) = ArgumentBytes(parserValue);
   } else if (name == "print") {
     if (value.isEmpty()) throw UsageError(Tr("--print needs a printer name"));
     r.printer = value;
@@ -178,10 +224,102 @@ void Apply(CommandLineRequest& r, const QString& name, const QString& value, QSe
   }
 }
 
-// The parser proper: the arguments as text, and as the bytes of file names.
-CommandLineRequest Parse(const QStringList& arguments, const QList<QByteArray>& raw);
+// Each option as the parser found it, in the order given, the first `count`
+// only (all for -1): a later one given again wins.
+void ApplyInOrder(const QCommandLineParser& parser, int count, CommandLineRequest& r,
+                  QSet<QString>& seen) {
+  const QStringList names = parser.optionNames();
+  QHash<QString, int> occurrence;
+  for (int i = 0; i < names.size() && (count < 0 || i < count); ++i) {
+    const QString& name = names[i];
+    const QStringList values = parser.values(name);
+    const int k = occurrence[name]++;
+    const QString value = k < values.size() ? values[k] : QString();
+    seen.insert(name);
+    if (name == "message") r.messageGiven = true;
+    if (!ApplySheetOption(r.sheet, name, Shown(value))) ApplyRunOption(r, name, value);
+  }
+}
+
+// QCommandLineParser tells that the arguments went wrong, not where, and in
+// its own words: the first argument at fault, in ours, and how many options
+// came before it (their mistakes are reported first).
+struct ArgumentFault {
+  int optionsBefore;
+  QString message;
+};
+
+ArgumentFault FirstFault(const QStringList& arguments) {
+  int options = 0;
+  for (int i = 0; i < arguments.size(); ++i, ++options) {
+    const QString& arg = arguments[i];
+    const bool endOfOptions = arg == QLatin1String("--");
+    if (endOfOptions && i + 1 == arguments.size()) break;
+    if (endOfOptions || !arg.startsWith(QLatin1String("--"))) {
+      const QString unexpected = endOfOptions ? arguments[i + 1] : arg;
+      return {options, Tr("unexpected argument '%1'").arg(Shown(unexpected))};
+    }
+    const QString name = arg.mid(2).section(u'=', 0, 0);
+    const CommandLineOption* option = Find(name);
+    if (option == nullptr) return {options, Tr("unrecognized option '--%1'").arg(Shown(name))};
+    const bool attached = arg.contains(u'=');
+    if (option->argument == nullptr && attached)
+      return {options, Tr("option '--%1' takes no argument").arg(name)};
+    if (option->argument != nullptr && !attached && ++i == arguments.size()) {
+      return {options, Tr("option '--%1' needs an argument %2").arg(name, Utf8(option->argument))};
+    }
+  }
+  throw std::logic_error("QCommandLineParser refused arguments that have no fault");
+}
+
+QList<QCommandLineOption> ParserOptions() {
+  QList<QCommandLineOption> options;
+  for (const CommandLineOption& o : CommandLineOptions()) {
+    const QString value = o.argument != nullptr ? Utf8(o.argument) : QString();
+    options.append(QCommandLineOption(QString::fromLatin1(o.name), QString(), value));
+  }
+  return options;
+}
+
+// What the options mean together: the colour-word sheet's defaults, the
+// instruction line, and the mistakes only the whole request shows.
+void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
+  SheetOptions& s = r.sheet;
+  if (!s.bonus && (seen.contains("colours") || seen.contains("words"))) {
+    throw UsageError(Tr("--colours and --words belong to --bonus"));
+  }
+  if (s.bonus) {
+    // The colour dialog's own first choices.
+    if (!seen.contains("colours")) s.colourWords.colourCount = 4;
+    if (!seen.contains("words")) s.colourWords.wordsPerBlock = 40;
+  } else if (s.selection.Empty()) {
+    throw UsageError(WorksheetComposer::EmptySelectionText());
+  }
+  if (!WorksheetComposer::SheetNumbersFit(StrToInt(s.printNumberText), r.sheets)) {
+    throw UsageError(Tr("--sheets %1 from --print-number %2 runs past 2147483647")
+                         .arg(r.sheets)
+                         .arg(s.printNumberText));
+  }
+  if (!r.messageGiven) {
+    s.instruction = s.bonus
+                        ? Utf8(kColourInstruction)
+                        : WorksheetComposer::InstructionText(std::max(s.hideItem, s.blankItem), {});
+  }
+  if (r.pdfPath.isEmpty() && r.jsonPath.isEmpty() && r.printer.isEmpty()) {
+    throw UsageError(Tr("no output: give --pdf FILE, --json FILE or --print PRINTER"));
+  }
+  if (!r.pdfFile.isEmpty() && r.pdfFile == r.jsonFile) {
+    throw UsageError(Tr("--pdf and --json name the same file"));
+  }
+}
 
 }  // namespace
+
+QString Shortened(const QString& value) {
+  constexpr int kShown = 20;
+  if (value.size() <= kShown + 1) return value;
+  return value.left(kShown) + QStringLiteral("…");
+}
 
 std::vector<int> ParsePatternList(const QString& list) {
   static const QRegularExpression item(QStringLiteral("^([0-9]{1,4})(?:-([0-9]{1,4}))?$"));
@@ -212,85 +350,28 @@ std::vector<int> ParsePatternList(const QString& list) {
 }
 
 CommandLineRequest ParseCommandLine(const QStringList& arguments) {
-  QList<QByteArray> raw;
-  for (const QString& a : arguments) raw << QFile::encodeName(a);
-  return Parse(arguments, raw);
+  QList<QByteArray> bytes;
+  for (const QString& a : arguments) bytes << QFile::encodeName(a);
+  return ParseCommandLine(bytes);
 }
 
 CommandLineRequest ParseCommandLine(const QList<QByteArray>& arguments) {
-  QStringList decoded;
-  for (const QByteArray& a : arguments) decoded << QFile::decodeName(a);
-  return Parse(decoded, arguments);
-}
-
-namespace {
-
-CommandLineRequest Parse(const QStringList& arguments, const QList<QByteArray>& raw) {
+  QStringList texts;
+  for (const QByteArray& a : arguments) texts << ParserText(a);
+  QCommandLineParser parser;
+  parser.addOptions(ParserOptions());
+  const bool parsed = parser.parse(QStringList(QStringLiteral("kazenori")) + texts);
   CommandLineRequest r;
   QSet<QString> seen;
-  for (int i = 0; i < arguments.size(); ++i) {
-    const QString& arg = arguments[i];
-    if (arg == "--") {
-      if (i + 1 < arguments.size())
-        throw UsageError(Tr("unexpected argument '%1'").arg(arguments[i + 1]));
-      break;
-    }
-    if (!arg.startsWith("--") || arg.size() == 2)
-      throw UsageError(Tr("unexpected argument '%1'").arg(arg));
-    const int eq = arg.indexOf(u'=');
-    const QString name = arg.mid(2, eq < 0 ? -1 : eq - 2);
-    const CommandLineOption* option = Find(name);
-    if (option == nullptr) throw UsageError(Tr("unrecognized option '--%1'").arg(name));
-    QString value;
-    QByteArray rawValue;
-    if (option->argument == nullptr) {
-      if (eq >= 0) throw UsageError(Tr("option '--%1' takes no argument").arg(name));
-    } else if (eq >= 0) {
-      value = arg.mid(eq + 1);
-      rawValue = raw[i].mid(raw[i].indexOf('=') + 1);
-    } else if (i + 1 < arguments.size()) {
-      value = arguments[++i];
-      rawValue = raw[i];
-    } else {
-      throw UsageError(Tr("option '--%1' needs an argument %2").arg(name, Utf8(option->argument)));
-    }
-    Apply(r, name, value, seen);
-    if (name == "pdf") r.pdfFile = rawValue;
-    if (name == "json") r.jsonFile = rawValue;
+  if (!parsed || !parser.positionalArguments().isEmpty()) {
+    const ArgumentFault fault = FirstFault(texts);
+    ApplyInOrder(parser, fault.optionsBefore, r, seen);
+    throw UsageError(fault.message);
   }
-  if (r.help || r.version || r.listPatterns) return r;
-
-  SheetOptions& s = r.sheet;
-  if (!s.bonus && (seen.contains("colours") || seen.contains("words"))) {
-    throw UsageError(Tr("--colours and --words belong to --bonus"));
-  }
-  if (s.bonus) {
-    // The colour dialog's own first choices.
-    if (!seen.contains("colours")) s.colourWords.colourCount = 4;
-    if (!seen.contains("words")) s.colourWords.wordsPerBlock = 40;
-  } else if (s.selection.Empty()) {
-    throw UsageError(WorksheetComposer::EmptySelectionText());
-  }
-  if (!WorksheetComposer::SheetNumbersFit(StrToInt(s.printNumberText), r.sheets)) {
-    throw UsageError(Tr("--sheets %1 from --print-number %2 runs past 2147483647")
-                         .arg(r.sheets)
-                         .arg(s.printNumberText));
-  }
-  if (!r.messageGiven) {
-    s.instruction = s.bonus
-                        ? Utf8(kColourInstruction)
-                        : WorksheetComposer::InstructionText(std::max(s.hideItem, s.blankItem), {});
-  }
-  if (r.pdfPath.isEmpty() && r.jsonPath.isEmpty() && r.printer.isEmpty()) {
-    throw UsageError(Tr("no output: give --pdf FILE, --json FILE or --print PRINTER"));
-  }
-  if (!r.pdfFile.isEmpty() && r.pdfFile == r.jsonFile) {
-    throw UsageError(Tr("--pdf and --json name the same file"));
-  }
+  ApplyInOrder(parser, -1, r, seen);
+  if (!r.help && !r.version && !r.listPatterns) CompleteRequest(r, seen);
   return r;
 }
-
-}  // namespace
 
 QString HelpText() {
   QString text =

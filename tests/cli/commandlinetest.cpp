@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QString>
@@ -10,7 +11,7 @@
 #include <map>
 #include <string>
 
-#include "app/CommandLine.h"
+#include "cli/commandline.h"
 
 namespace kazenori {
 namespace {
@@ -72,6 +73,19 @@ TEST(CommandLineParse, DefaultsAndTheInstructionLine) {
   EXPECT_EQ(r.sheet.instruction, "がんばろう");
   r = Parse({"--patterns", "1", "--message=", "--json", "x"});
   EXPECT_EQ(r.sheet.instruction, "") << "an empty instruction line is the user's choice";
+  r = Parse({"--patterns", "1", "--message", "--pdf", "--json", "x", "--"});
+  EXPECT_EQ(r.sheet.instruction, "--pdf") << "an option's argument may start with dashes";
+  EXPECT_TRUE(r.pdfFile.isEmpty());
+}
+
+// Names that are no valid text in the locale keep their bytes, even where
+// they decode to the same text.
+TEST(CommandLineParse, FileNamesKeepTheirBytes) {
+  const auto r = ParseCommandLine(
+      QList<QByteArray>{"--patterns", "1", "--pdf", "v\xfe.pdf", "--json=\xe3\x81v\xff.pdf"});
+  EXPECT_EQ(r.pdfFile, "v\xfe.pdf");
+  EXPECT_EQ(r.jsonFile, "\xe3\x81v\xff.pdf");
+  EXPECT_EQ(r.pdfPath, QFile::decodeName("v\xfe.pdf"));
 }
 
 TEST(CommandLineParse, ColourWordSheet) {
@@ -94,6 +108,10 @@ TEST(CommandLineParse, MistakesAreUsageErrors) {
       {"unexpected argument 'extra'", {"--patterns", "1", "--pdf", "a", "extra"}},
       {"unexpected argument '-p'", {"-p"}},
       {"unexpected argument 'x'", {"--patterns", "1", "--pdf", "a", "--", "x"}},
+      {"unexpected argument 'extra'", {"extra", "--hide", "some"}},
+      {"unrecognized option '--sheet'", {"--sheet", "2", "--hide", "some"}},
+      {"--hide takes none, random or all, not 'some'", {"--hide", "some", "--sheet", "2"}},
+      {"--hide takes none, random or all, not 'most'", {"--hide", "most", "--hide", "all"}},
       {"option '--zero' takes no argument", {"--zero=1"}},
       {"option '--pdf' needs an argument FILE", {"--patterns", "1", "--pdf"}},
       {"--hide takes none, random or all, not 'some'", {"--hide", "some"}},

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,14 +15,7 @@
 
 #include "composition/SheetOptions.h"
 
-class QTextStream;
-
-#include <QByteArray>
-#include <QList>
-
 namespace kazenori {
-
-class InterruptGuard;
 
 // One option of the command line. The parser accepts exactly the options of
 // this table and --help is written from it.
@@ -69,20 +64,11 @@ std::vector<int> ParsePatternList(const QString& list);
 // catalogue, context "kazenori"), else as written.
 QString Tr(const char* source);
 
+// A value echoed in a message, cut short when it is long.
+QString Shortened(const QString& value);
+
 QString HelpText();
 QString VersionText();
 QString PatternListText();
-
-// Carries out a request in a running Qt application: composes and writes the
-// outputs, each either complete or not touched at all. Returns the exit
-// status: 0, 1 (a failure while printing or writing), 2 (a usage error).
-// With a guard, an interrupt leaves no temporary file behind.
-int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTextStream& err,
-                       InterruptGuard* interrupts = nullptr);
-
-// The whole command line from main(): parses, answers --help, --version and
-// --list-patterns without Qt, otherwise starts a QGuiApplication on the
-// offscreen platform (unless QT_QPA_PLATFORM names another) and executes.
-int RunCommandLine(int argc, char** argv);
 
 }  // namespace kazenori

@@ -1,0 +1,274 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cli/batchrun.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/CommandLineJson.h"
+#include "cli/commandline.h"
+#include "cli/interruptguard.h"
+#include "cli/outputfiles.h"
+#include "composition/PageGeometry.h"
+#include "composition/WorksheetComposer.h"
+#include "pages/fonts.h"
+#include "pages/previewdocument.h"
+#include "preview/Messages.h"
+#include "print/pageprinter.h"
+#include "print/pdfexport.h"
+#include "print/printerselection.h"
+
+namespace kazenori {
+
+namespace {
+
+// Messages of the composer go to stderr.
+class StreamMessages final : public Messages {
+ public:
+  explicit StreamMessages(QTextStream& err) : err_(err) {}
+  void Show(const Message& m) override { err_ << "kazenori: " << m.text << Qt::endl; }
+
+ private:
+  QTextStream& err_;
+};
+
+// Every output checked before anything is composed or replaced.
+std::vector<OutputTarget> CheckOutputs(const CommandLineRequest& request) {
+  std::vector<OutputTarget> targets;
+  if (!request.pdfFile.isEmpty()) targets.push_back(CheckOutputTarget("pdf", request.pdfFile));
+  if (!request.jsonFile.isEmpty()) targets.push_back(CheckOutputTarget("json", request.jsonFile));
+  CheckDistinctTargets(targets);
+  return targets;
+}
+
+// Free functions rather than members, so that the catalogue files their texts
+// under the command line's one context.
+QString PrintServerProblem(const PrintServer& server) {
+  return (server.state == PrintServerState::Silent
+              ? Tr("--print: the print server %1 did not answer")
+              : Tr("--print: the print server %1 cannot be reached"))
+      .arg(server.name);
+}
+
+QString NoSuchPrinter(const QString& printer, const QStringList& installed) {
+  return Tr("--print: no printer named '%1' (installed: %2)")
+      .arg(printer, installed.isEmpty() ? Tr("none") : installed.join(", "));
+}
+
+QString Printed(int pages, const QString& printer, const QString& nextNumber) {
+  return Tr("printed %1 pages on %2; next print number %3").arg(pages).arg(printer, nextNumber);
+}
+
+// One run of the command line: the outputs, the printer and the document,
+// and the composer that fills it. Throws UsageError, or std::runtime_error
+// for a failure.
+class BatchRun {
+ public:
+  BatchRun(const CommandLineRequest& request, QTextStream& err, InterruptGuard* interrupts);
+  int Run(QTextStream& out);
+
+ private:
+  void CheckPrintServer() const;
+  void SelectPrinter();
+  int WriteAsComposed();
+  int PrintComposed(QTextStream& out);
+  QString FinishOutputs(const QString& pdfError);
+  int Fail(const QString& text);
+
+  const CommandLineRequest& request_;
+  QTextStream& err_;
+  OutputFiles outputs_;
+  StreamMessages messages_;
+  ScopedMessages scopedMessages_;
+  // Only --print needs a printer; a PDF or JSON on its own is laid out on the
+  // design paper, so that it is the same on every machine and never waits on a
+  // print server.
+  const PrinterAccess access_;
+  PrinterSelection printer_;
+  std::unique_ptr<PreviewDocument> document_;
+  std::unique_ptr<Random> random_;
+  std::unique_ptr<WorksheetComposer> composer_;
+};
+
+BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, InterruptGuard* interrupts)
+    : request_(request),
+      err_(err),
+      outputs_(CheckOutputs(request), interrupts),
+      messages_(err),
+      scopedMessages_(messages_),
+      access_(request.printer.isEmpty() ? PrinterAccess::DesignPaper : PrinterAccess::Cups),
+      printer_(access_) {
+  // As the main window does: the printer on A4, the geometry from it.
+  CheckPrintServer();
+  document_ = std::make_unique<PreviewDocument>();
+  SelectPrinter();
+  printer_.SetPaperCode(9);
+  document_->SetPaper(printer_.PagePaper());
+  document_->SetTitle(request.jobTitle);
+  random_ = std::make_unique<SeededRandom>(request.seed ? SeededRandom(*request.seed)
+                                                        : SeededRandom::FromClock());
+  composer_ = std::make_unique<WorksheetComposer>(*document_, *random_, messages_,
+                                                  FormShowGeometry(printer_));
+}
+
+void BatchRun::CheckPrintServer() const {
+  if (request_.printer.isEmpty() || printer_.Server().state == PrintServerState::Answered) return;
+  throw std::runtime_error(PrintServerProblem(printer_.Server()).toStdString());
+}
+
+void BatchRun::SelectPrinter() {
+  if (request_.printer.isEmpty()) return;
+  const QStringList names = printer_.PrinterNames();
+  if (!names.contains(request_.printer)) {
+    throw UsageError(NoSuchPrinter(request_.printer, names));
+  }
+  printer_.SelectPrinter(request_.printer);
+}
+
+int BatchRun::Run(QTextStream& out) {
+  return request_.printer.isEmpty() ? WriteAsComposed() : PrintComposed(out);
+}
+
+int BatchRun::Fail(const QString& text) {
+  err_ << "kazenori: " << text << Qt::endl;
+  return 1;
+}
+
+// Every output finished, then all put in place together. The system's reason
+// comes first: a full disk also makes the PDF writer fail.
+QString BatchRun::FinishOutputs(const QString& pdfError) {
+  std::size_t next = 0;
+  if (!request_.pdfFile.isEmpty()) {
+    if (const QString e = outputs_.Finish(next++); !e.isEmpty()) return e;
+    if (!pdfError.isEmpty()) return QStringLiteral("--pdf: ") + pdfError;
+  }
+  if (!request_.jsonFile.isEmpty()) {
+    if (const QString e = outputs_.Finish(next++); !e.isEmpty()) return e;
+  }
+  return outputs_.Commit();
+}
+
+// Each sheet goes out as soon as it is composed, so that memory does not
+// grow with the number of sheets; the files are put in place only at the end.
+int BatchRun::WriteAsComposed() {
+  std::size_t next = 0;
+  QIODevice* pdfFile = request_.pdfFile.isEmpty() ? nullptr : &outputs_.Open(next++);
+  QIODevice* jsonFile = request_.jsonFile.isEmpty() ? nullptr : &outputs_.Open(next++);
+  std::unique_ptr<PdfExport> pdf;
+  if (pdfFile) pdf = std::make_unique<PdfExport>(*pdfFile);
+  SheetsJsonWriter json;
+  if (jsonFile) jsonFile->write(json.Head(composer_->Geometry()));
+  QString pdfError;
+  const bool composed =
+      composer_->ComposeEach(request_.sheet, request_.sheets, [&](const ComposedSheet& sheet) {
+        if (pdf && pdfError.isEmpty()) pdf->Append(*document_, &pdfError);
+        if (jsonFile) jsonFile->write(json.Sheet(sheet, *document_));
+      });
+  if (!composed) return 2;
+  if (pdf && pdfError.isEmpty()) pdf->Close(&pdfError);
+  pdf.reset();
+  if (jsonFile) jsonFile->write(json.Tail());
+  if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) return Fail(e);
+  return 0;
+}
+
+// Printing goes through the print loop over the whole document; the files
+// are put in place before the job is sent.
+int BatchRun::PrintComposed(QTextStream& out) {
+  if (!composer_->Compose(request_.sheet, request_.sheets)) return 2;
+  std::size_t next = 0;
+  QString pdfError;
+  // A failed write leaves its reason in pdfError.
+  if (!request_.pdfFile.isEmpty()) PdfExport::Write(*document_, outputs_.Open(next++), &pdfError);
+  if (!request_.jsonFile.isEmpty()) {
+    outputs_.Open(next++).write(
+        ComposedSheetsJson(composer_->Geometry(), composer_->Sheets(), *document_));
+  }
+  if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) return Fail(e);
+  PagePrinter pagePrinter;
+  QObject::connect(&pagePrinter, &PagePrinter::pagePrinted,
+                   [this](int page) { composer_->plPrev1Print(document_.get(), page); });
+  const PrintOutcome outcome = pagePrinter.Print(*document_, printer_.Settings());
+  if (!outcome.Ok()) return Fail(PrintFailureDetail(outcome, request_.printer));
+  out << "kazenori: "
+      << Printed(document_->PageCount(), request_.printer, composer_->PrintNumber().Text())
+      << Qt::endl;
+  return 0;
+}
+
+int Report(QTextStream& err, const std::exception& e, int status) {
+  err << "kazenori: " << QString::fromUtf8(e.what()) << Qt::endl;
+  return status;
+}
+
+// What --help, --version and --list-patterns answer, without Qt.
+std::optional<QString> ImmediateAnswer(const CommandLineRequest& request) {
+  if (request.help) return HelpText();
+  if (request.version) return VersionText();
+  if (request.listPatterns) return PatternListText();
+  return std::nullopt;
+}
+
+// Qt's note that XDG_RUNTIME_DIR is unset (usual in a session without a
+// desktop) says nothing about the sheets; everything else passes through.
+void PassQtMessagesButTheRuntimeDirNote() {
+  qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+        std::fputs(qFormatLogMessage(type, context, message).toLocal8Bit().append('\n').constData(),
+                   stderr);
+      });
+}
+
+}  // namespace
+
+int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTextStream& err,
+                       InterruptGuard* interrupts) {
+  try {
+    return BatchRun(request, err, interrupts).Run(out);
+  } catch (const UsageError& e) {
+    return Report(err, e, 2);
+  } catch (const std::exception& e) {
+    return Report(err, e, 1);
+  }
+}
+
+int RunCommandLine(int argc, char** argv) {
+  QList<QByteArray> arguments;
+  for (int i = 1; i < argc; ++i) arguments << QByteArray(argv[i]);
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  CommandLineRequest request;
+  std::optional<QString> answer;
+  try {
+    request = ParseCommandLine(arguments);
+    answer = ImmediateAnswer(request);
+    // Paths are checked before Qt starts, so that such a mistake stays one line.
+    if (!answer) CheckOutputs(request);
+  } catch (const UsageError& e) {
+    return Report(err, e, 2);
+  }
+  if (answer) {
+    out << *answer;
+    return 0;
+  }
+  PassQtMessagesButTheRuntimeDirNote();
+  // Composing needs fonts and printers, never a screen: with no display, or a
+  // display that cannot be reached, the command line works all the same.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Before Qt starts any thread, so that every thread leaves the signals to the guard.
+  InterruptGuard interrupts;
+  QGuiApplication app(argc, argv);
+  QGuiApplication::setApplicationName(QStringLiteral("kazenori"));
+  RegisterFontSubstitutions();
+  return ExecuteCommandLine(request, out, err, &interrupts);
+}
+
+}  // namespace kazenori

@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+class QTextStream;
+
+namespace kazenori {
+
+class InterruptGuard;
+struct CommandLineRequest;
+
+// Carries out a request in a running Qt application: composes and writes the
+// outputs, each either complete or not touched at all. Returns the exit
+// status: 0, 1 (a failure while printing or writing), 2 (a usage error).
+// With a guard, an interrupt leaves no temporary file behind.
+int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTextStream& err,
+                       InterruptGuard* interrupts = nullptr);
+
+// The whole command line from main(): parses, answers --help, --version and
+// --list-patterns without Qt, otherwise starts a QGuiApplication on the
+// offscreen platform (unless QT_QPA_PLATFORM names another) and executes.
+int RunCommandLine(int argc, char** argv);
+
+}  // namespace kazenori

@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cli/interruptguard.h"
+
+#include <pthread.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <ctime>
+
+namespace kazenori {
+
+InterruptGuard::InterruptGuard() {
+  sigemptyset(&signals_);
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction current {};
+    if (::sigaction(sig, nullptr, &current) == 0 && current.sa_handler != SIG_IGN) {
+      sigaddset(&signals_, sig);
+    }
+  }
+  ::pthread_sigmask(SIG_BLOCK, &signals_, &previousMask_);
+  watcher_ = std::thread(&InterruptGuard::Watch, this);
+}
+
+InterruptGuard::~InterruptGuard() {
+  stop_ = true;
+  watcher_.join();
+  // A signal that came while stopping is delivered here, as it would have been.
+  ::pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
+}
+
+void InterruptGuard::Track(const QByteArray& temporary, const std::unique_lock<std::mutex>& held) {
+  Q_ASSERT(held.mutex() == &mutex_ && held.owns_lock());
+  Q_UNUSED(held);
+  temporaries_.push_back(temporary);
+}
+
+void InterruptGuard::Forget(const QByteArray& temporary, const std::unique_lock<std::mutex>& held) {
+  Q_ASSERT(held.mutex() == &mutex_ && held.owns_lock());
+  Q_UNUSED(held);
+  temporaries_.erase(std::remove(temporaries_.begin(), temporaries_.end(), temporary),
+                     temporaries_.end());
+}
+
+void InterruptGuard::Watch() {
+  const timespec wait{0, 100 * 1000 * 1000};
+  while (!stop_) {
+    const int sig = ::sigtimedwait(&signals_, nullptr, &wait);
+    if (sig <= 0) continue;
+    const std::lock_guard<std::mutex> lock(mutex_);
+    for (const QByteArray& t : temporaries_) ::unlink(t.constData());
+    std::signal(sig, SIG_DFL);
+    sigset_t one;
+    sigemptyset(&one);
+    sigaddset(&one, sig);
+    ::pthread_sigmask(SIG_UNBLOCK, &one, nullptr);
+    ::raise(sig);
+  }
+}
+
+}  // namespace kazenori
