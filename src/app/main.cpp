@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "app/CommandLine.h"
-#include "app/GuiMain.h"
+#include "ui/gui.h"
 
 namespace {
 

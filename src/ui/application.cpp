@@ -1,13 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kazenori developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/KazenoriApplication.h"
+#include "ui/application.h"
 
 #include <QLibraryInfo>
-#include <QPainter>
-#include <QProxyStyle>
 #include <QStyleFactory>
-#include <QStyleOptionGroupBox>
 #include <exception>
 #include <stdexcept>
 
@@ -15,60 +12,10 @@
 
 namespace kazenori {
 
-namespace {
-
-// Fusion on every desktop, so that the fixed pixel layout of the windows
-// looks the same everywhere, with the check mark and radio mark as close to
-// their captions as on the desktop the layout was drawn for.
-class CompactStyle : public QProxyStyle {
- public:
-  CompactStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
-
-  int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                  const QWidget* widget) const override {
-    if (metric == PM_CheckBoxLabelSpacing || metric == PM_RadioButtonLabelSpacing) return 2;
-    return QProxyStyle::pixelMetric(metric, option, widget);
-  }
-
-  // Group boxes as the layout was drawn for: the frame runs through the
-  // middle of the caption, so the first row of boxes, a caption's height
-  // below the top, stands clear inside the frame.
-  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
-                       const QWidget* widget) const override {
-    QRect rect = QProxyStyle::subControlRect(control, option, sub, widget);
-    if (control != CC_GroupBox) return rect;
-    const int half = option->fontMetrics.height() / 2;
-    if (sub == SC_GroupBoxFrame) return rect.adjusted(0, -half, 0, 0);
-    if (sub == SC_GroupBoxLabel) return rect.translated(kCaptionIndent, 0);
-    return rect;
-  }
-
-  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                          QPainter* painter, const QWidget* widget) const override {
-    const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
-    if (control != CC_GroupBox || !box || box->text.isEmpty()) {
-      QProxyStyle::drawComplexControl(control, option, painter, widget);
-      return;
-    }
-    QStyleOptionGroupBox frame(*box);
-    frame.subControls = box->subControls & SC_GroupBoxFrame;
-    QProxyStyle::drawComplexControl(control, &frame, painter, widget);
-    const QRect label = subControlRect(control, option, SC_GroupBoxLabel, widget);
-    painter->fillRect(label.adjusted(-2, 0, 2, 0), box->palette.window());
-    QStyleOptionGroupBox caption(*box);
-    caption.subControls = box->subControls & ~SC_GroupBoxFrame;
-    QProxyStyle::drawComplexControl(control, &caption, painter, widget);
-  }
-
- private:
-  static constexpr int kCaptionIndent = 6;
-};
-
-}  // namespace
-
-KazenoriApplication::KazenoriApplication(int& argc, char** argv) : QApplication(argc, argv) {
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Kazenori"));
-  setStyle(new CompactStyle);
+  // Fusion on every desktop, so that the windows look the same everywhere.
+  setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   // The whole interface is Japanese, whatever the desktop's language: Qt's
   // print and file dialogs too.
   qtJapaneseLoaded_ = qtJapanese_.load(QStringLiteral("qtbase_ja"),
@@ -76,31 +23,31 @@ KazenoriApplication::KazenoriApplication(int& argc, char** argv) : QApplication(
   if (qtJapaneseLoaded_) installTranslator(&qtJapanese_);
 }
 
-bool KazenoriApplication::notify(QObject* receiver, QEvent* event) {
+bool Application::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (...) {
-    ReportCurrentException();
+    reportCurrentException();
   }
   return true;
 }
 
-void KazenoriApplication::ReportCurrentException() {
+void Application::reportCurrentException() {
   try {
     throw;
   } catch (const std::logic_error& error) {
     // A fault of the program, not of the teacher's input: its text is for a
     // bug report, so it comes after a Japanese word of what happened.
-    ReportError(
+    reportError(
         QStringLiteral("プログラムの内部エラーです（%1）。").arg(QString::fromUtf8(error.what())));
   } catch (const std::exception& error) {
-    ReportError(QString::fromUtf8(error.what()));
+    reportError(QString::fromUtf8(error.what()));
   } catch (...) {
-    ReportError(QStringLiteral("不明なエラーが発生しました。"));
+    reportError(QStringLiteral("不明なエラーが発生しました。"));
   }
 }
 
-void KazenoriApplication::ReportError(const QString& text) {
+void Application::reportError(const QString& text) {
   Messages::Current().Error(text, QStringLiteral("Kazenori"));
 }
 

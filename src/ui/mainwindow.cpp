@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Kazenori developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Fmain.h"
+#include "ui/mainwindow.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
-#include <QDialog>
 #include <QFrame>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,41 +15,54 @@
 #include <QShowEvent>
 #include <QStyle>
 
-#include "app/KazenoriApplication.h"
-#include "app/MainWindowLayout.h"
-#include "composition/Fcolor.h"
-#include "composition/RadioGroup.h"
+#include "composition/ColourWordSheet.h"
 #include "composition/SheetOptions.h"
 #include "composition/WorksheetComposer.h"
 #include "preview/plPrev.h"
 #include "preview/plSetPrinter.h"
+#include "ui/application.h"
+#include "ui/colourworddialog.h"
+#include "ui/patternboxgrid.h"
+#include "ui/radiogroup.h"
+#include "ui/windowfont.h"
 
 namespace kazenori {
 
 namespace {
 
-constexpr int kClientWidth = 995;
-constexpr int kClientHeight = 611;
+// The size the window was drawn at with its 12-pixel font; a larger font
+// makes it as much larger as its layouts need.
+constexpr QSize kDesignedSize{995, 611};
 
 const QString kNoneItem = QStringLiteral("なし");
+const QString kPresentItem = QStringLiteral("あり");
 const QString kRandomItem = QStringLiteral("ﾗﾝﾀﾞﾑ");
 const QString kAllItem = QStringLiteral("全て");
 
-bool IsBluePattern(int number) {
-  return number >= 88 && number <= 104;
+// Controls are at least as large as the window was drawn with, and as large
+// as their text needs.
+void SetDesignedSize(QWidget& widget, QSize designed) {
+  widget.setMinimumSize(designed.expandedTo(widget.sizeHint()));
 }
 
-QFont WindowFont(int pixelSize) {
-  QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-  font.setPixelSize(pixelSize);
-  return font;
-}
-
-QFrame* MakeBevel(QWidget* parent, const QRect& bounds) {
+QFrame* MakeBevel(QWidget* parent) {
   auto* bevel = new QFrame(parent);
   bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  bevel->setGeometry(bounds);
   return bevel;
+}
+
+QPushButton* MakeButton(const QString& caption, QSize designed, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  SetDesignedSize(*button, designed);
+  return button;
+}
+
+RadioGroup* MakeGroup(const QString& caption, const QStringList& items, QSize designed,
+                      QWidget* parent) {
+  auto* group = new RadioGroup(caption, items, static_cast<int>(items.size()), parent);
+  SetDesignedSize(*group, designed);
+  group->setItemIndex(0);
+  return group;
 }
 
 // The preview document as this window sets it up: its own title for the
@@ -71,227 +83,238 @@ void ApplyPreviewDesign(TplPrev& preview) {
 
 }  // namespace
 
-TForm1::TForm1(TFrmColor& frmColor, std::unique_ptr<Random> random, QWidget* parent)
+MainWindow::MainWindow(ColourWordDialog& colourWordDialog, std::unique_ptr<Random> random,
+                       QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      frmColor_(frmColor),
-      runModal_([](QDialog& dialog) { return dialog.exec(); }) {
+      colourWordDialog_(colourWordDialog),
+      random_(random ? std::move(random)
+                     : std::make_unique<SeededRandom>(SeededRandom::FromClock())) {
   setWindowTitle(QStringLiteral("Kazenori"));
   setFont(WindowFont(12));
-  setFixedSize(kClientWidth, kClientHeight);
-  CreateControls();
-  FormCreate(std::move(random));
+  createControls();
+  connectControls();
+  createDocument();
+  setFixedSize(minimumSizeHint().expandedTo(kDesignedSize));
 }
 
-// FormDestroy: the list goes with the window; the components are released
-// by their parent.
-TForm1::~TForm1() = default;
+// The composer goes with the window; the controls and the document are
+// released by their parents.
+MainWindow::~MainWindow() = default;
 
-int TForm1::PrintNumber() const {
+int MainWindow::printNumber() const {
   return composer_->PrintNumber().Value();
 }
 
-const PageGeometry& TForm1::Geometry() const {
+const PageGeometry& MainWindow::pageGeometry() const {
   return composer_->Geometry();
 }
 
-void TForm1::CreateControls() {
-  Label1 = new QLabel(QStringLiteral("Kazenori"), this);
-  Label1->move(8, 8);
-  QFont titleFont = font();
-  titleFont.setPixelSize(18);
+QCheckBox* MainWindow::patternBox(int number) const {
+  return patternGrid_->box(number);
+}
+
+// The title, an empty sunken strip, and a sunken frame around the patterns
+// and the options.
+void MainWindow::createControls() {
+  auto* window = new QVBoxLayout(this);
+  window->setContentsMargins(8, 8, 8, 7);
+  window->setSpacing(4);
+  window->addLayout(createTitle());
+  QFrame* strip = MakeBevel(this);
+  strip->setFixedHeight(29);
+  window->addWidget(strip);
+  QFrame* frame = MakeBevel(this);
+  window->addWidget(frame, 1);
+
+  auto* inside = new QVBoxLayout(frame);
+  inside->setContentsMargins(8, 8, 6, 6);
+  inside->setSpacing(4);
+  patternGrid_ = new PatternBoxGrid(frame);
+  inside->addWidget(patternGrid_, 1);
+  inside->addLayout(createOptionRow());
+  inside->addLayout(createInstructionRow());
+}
+
+QLayout* MainWindow::createTitle() {
+  auto* title = new QLabel(QStringLiteral("Kazenori"), this);
+  QFont titleFont = WindowFont(18);
   titleFont.setBold(true);
-  Label1->setFont(titleFont);
-  QPalette titlePalette = Label1->palette();
-  titlePalette.setColor(QPalette::WindowText, QColor(0, 0, 128));
-  Label1->setPalette(titlePalette);
-  Label1->adjustSize();
-
-  Bevel2 = MakeBevel(this, {8, 32, 977, 29});
-  Bevel1 = MakeBevel(this, {8, 67, 977, 536});
-
-  GroupBox1 = new QGroupBox(QStringLiteral("暗算パターンの選択"), this);
-  GroupBox1->setGeometry(21, 80, 956, 438);
-  CreatePatternBoxes();
-
-  rgZeroSetup = new RadioGroup(QStringLiteral("第２項のｾﾞﾛの設定"),
-                               {kNoneItem, QStringLiteral("あり")}, 2, this);
-  rgZeroSetup->SetBounds(QRect(21, 524, 110, 41));
-  rgOpeSetup = new RadioGroup(QStringLiteral("演算子のみを隠す設定"),
-                              {kNoneItem, kRandomItem, kAllItem}, 3, this);
-  rgOpeSetup->SetBounds(QRect(137, 524, 161, 41));
-  rgBlankSetup =
-      new RadioGroup(QStringLiteral("虫食いの設定"), {kNoneItem, kRandomItem, kAllItem}, 3, this);
-  rgBlankSetup->SetBounds(QRect(304, 524, 167, 41));
-  for (RadioGroup* group : {rgZeroSetup, rgOpeSetup, rgBlankSetup}) group->SetItemIndex(0);
-
-  Label4 = new QLabel(QStringLiteral("ﾌﾟﾘﾝﾄ番号"), this);
-  Label4->move(477, 524);
-  Label4->adjustSize();
-  edtPrintNum = new QLineEdit(QStringLiteral("1"), this);
-  edtPrintNum->setGeometry(487, 545, 33, 20);
-
-  rgBonus = new RadioGroup(QStringLiteral("おまけ"), {kNoneItem, QStringLiteral("あり")}, 2, this);
-  // Three pixels wider than the reference layout so that both items show
-  // whole beside each other.
-  rgBonus->SetBounds(QRect(536, 524, 96, 41));
-  rgBonus->SetItemIndex(0);
-
-  btnBonus = new QPushButton(QStringLiteral("おまけの設定"), this);
-  btnBonus->setGeometry(635, 532, 80, 33);
-  btnBonus->setEnabled(false);
-  btnAllPatClear = new QPushButton(QStringLiteral("選択を全てクリア"), this);
-  btnAllPatClear->setGeometry(728, 524, 98, 33);
-  btnPreview = new QPushButton(QStringLiteral("プレビュー"), this);
-  btnPreview->setGeometry(832, 524, 145, 33);
-  BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                            QStringLiteral("閉じる"), this);
-  BitBtn1->setGeometry(872, 563, 105, 31);
-
-  Label3 = new QLabel(QStringLiteral("問題文"), this);
-  Label3->move(21, 579);
-  Label3->adjustSize();
-  edtQuestMes = new QLineEdit(QStringLiteral("次の計算をしましょう。"), this);
-  edtQuestMes->setFont(WindowFont(15));
-  edtQuestMes->setGeometry(61, 571, 567, 23);
-
-  connect(rgZeroSetup, &RadioGroup::Clicked, this, Guarded([this] { rgZeroSetupClick(); }));
-  connect(rgOpeSetup, &RadioGroup::Clicked, this, Guarded([this] { rgOpeSetupClick(); }));
-  connect(rgBlankSetup, &RadioGroup::Clicked, this, Guarded([this] { rgBlankSetupClick(); }));
-  connect(rgBonus, &RadioGroup::Clicked, this, Guarded([this] { rgBonusClick(); }));
-  connect(btnBonus, &QPushButton::clicked, this, Guarded([this] { btnBonusClick(); }));
-  connect(btnAllPatClear, &QPushButton::clicked, this, Guarded([this] { btnAllPatClearClick(); }));
-  connect(btnPreview, &QPushButton::clicked, this, Guarded([this] { btnPreviewClick(); }));
-  connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+  title->setFont(titleFont);
+  QPalette navy = title->palette();
+  navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+  title->setPalette(navy);
+  auto* row = new QHBoxLayout;
+  row->addWidget(title);
+  row->addStretch(1);
+  return row;
 }
 
-void TForm1::CreatePatternBoxes() {
-  // Blue marks a box the teacher can tick; a disabled one greys out like the rest.
-  QPalette blue = GroupBox1->palette();
-  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-    blue.setColor(group, QPalette::WindowText, Qt::blue);
-    blue.setColor(group, QPalette::ButtonText, Qt::blue);
-  }
-  for (const PatternBoxPlace& place : PatternBoxPlaces()) {
-    auto* box = new QCheckBox(QString::fromUtf8(Pattern(place.number).caption), GroupBox1);
-    box->setProperty("Tag", place.number);
-    box->setObjectName(QStringLiteral("CheckBox%1").arg(place.number));
-    box->setGeometry(PatternBoxBounds(place));
-    if (IsBluePattern(place.number)) box->setPalette(blue);
-    // toggled fires once for every change of state, by the user or by code,
-    // which is exactly when the selection must hear of it.
-    connect(box, &QCheckBox::toggled, this,
-            [this, box](bool ticked) { Guarded([this, box, ticked] { QPClick(box, ticked); })(); });
-  }
+// The option groups, the print number and the buttons, left to right.
+QLayout* MainWindow::createOptionRow() {
+  QWidget* frame = patternGrid_->parentWidget();
+  zeroGroup_ =
+      MakeGroup(QStringLiteral("第２項のｾﾞﾛの設定"), {kNoneItem, kPresentItem}, {110, 41}, frame);
+  hideGroup_ = MakeGroup(QStringLiteral("演算子のみを隠す設定"), {kNoneItem, kRandomItem, kAllItem},
+                         {161, 41}, frame);
+  blankGroup_ = MakeGroup(QStringLiteral("虫食いの設定"), {kNoneItem, kRandomItem, kAllItem},
+                          {167, 41}, frame);
+  auto* printNumberLabel = new QLabel(QStringLiteral("ﾌﾟﾘﾝﾄ番号"), frame);
+  printNumberEdit_ = new QLineEdit(QStringLiteral("1"), frame);
+  printNumberEdit_->setFixedWidth(
+      std::max(33, printNumberEdit_->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 10));
+  bonusGroup_ = MakeGroup(QStringLiteral("おまけ"), {kNoneItem, kPresentItem}, {96, 41}, frame);
+  bonusSettingsButton_ = MakeButton(QStringLiteral("おまけの設定"), {80, 33}, frame);
+  bonusSettingsButton_->setEnabled(false);
+  clearButton_ = MakeButton(QStringLiteral("選択を全てクリア"), {98, 33}, frame);
+  previewButton_ = MakeButton(QStringLiteral("プレビュー"), {145, 33}, frame);
+
+  auto* printNumber = new QVBoxLayout;
+  printNumber->setSpacing(2);
+  printNumber->addWidget(printNumberLabel);
+  printNumber->addWidget(printNumberEdit_, 0, Qt::AlignRight);
+  auto* row = new QHBoxLayout;
+  row->setSpacing(4);
+  for (QWidget* group : {zeroGroup_, hideGroup_, blankGroup_}) row->addWidget(group);
+  row->addLayout(printNumber);
+  row->addSpacing(4);
+  row->addWidget(bonusGroup_);
+  row->addWidget(bonusSettingsButton_, 0, Qt::AlignBottom);
+  row->addStretch(1);
+  row->addWidget(clearButton_, 0, Qt::AlignTop);
+  row->addWidget(previewButton_, 0, Qt::AlignTop);
+  return row;
 }
 
-// Seed, zero flag, print number, paper, the box array, the empty list: in
-// that order, as the rest of the program expects them at start-up.
-void TForm1::FormCreate(std::unique_ptr<Random> random) {
-  random_ = random ? std::move(random) : std::make_unique<SeededRandom>(SeededRandom::FromClock());
-  zeroAllowed_ = 0;
-  plSetPrinter1 = new TplSetPrinter(this, QStringLiteral("plSetPrinter1"));
+// The instruction line printed above the questions, and the close button.
+QLayout* MainWindow::createInstructionRow() {
+  QWidget* frame = patternGrid_->parentWidget();
+  auto* label = new QLabel(QStringLiteral("問題文"), frame);
+  instructionEdit_ = new QLineEdit(QStringLiteral("次の計算をしましょう。"), frame);
+  instructionEdit_->setFont(WindowFont(15));
+  instructionEdit_->setMinimumWidth(567);
+  closeButton_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                                 QStringLiteral("閉じる"), frame);
+  SetDesignedSize(*closeButton_, {105, 31});
+  auto* row = new QHBoxLayout;
+  row->setSpacing(6);
+  row->addWidget(label, 0, Qt::AlignBottom);
+  row->addWidget(instructionEdit_, 0, Qt::AlignBottom);
+  row->addStretch(1);
+  row->addWidget(closeButton_);
+  return row;
+}
+
+void MainWindow::connectControls() {
+  connect(patternGrid_, &PatternBoxGrid::patternToggled, this, &MainWindow::onPatternToggled);
+  connect(zeroGroup_, &RadioGroup::itemChosen, this, &MainWindow::onZeroChosen);
+  connect(hideGroup_, &RadioGroup::itemChosen, this, &MainWindow::onInstructionItemChosen);
+  connect(blankGroup_, &RadioGroup::itemChosen, this, &MainWindow::onInstructionItemChosen);
+  connect(bonusGroup_, &RadioGroup::itemChosen, this, &MainWindow::onBonusChosen);
+  connect(bonusSettingsButton_, &QPushButton::clicked, this, &MainWindow::onBonusSettingsClicked);
+  connect(clearButton_, &QPushButton::clicked, patternGrid_, &PatternBoxGrid::clearAll);
+  connect(previewButton_, &QPushButton::clicked, this, &MainWindow::onPreviewClicked);
+  connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+// The printer settings, the preview document and the composer, in the order
+// the rest of the program expects them at start-up.
+void MainWindow::createDocument() {
+  printerSettings_ = new TplSetPrinter(this, QStringLiteral("printerSettings"));
   // The settings are meant to stand for a printer from the start: the one the
   // window was laid out with is not installed here, so the platform's default
   // printer takes its place (nothing happens without printers).
   // A print server that did not answer is not asked again (Qt would wait on it).
-  const bool answered = plSetPrinter1->Server().state == PrintServerState::Answered;
-  if (answered) plSetPrinter1->SetPrinterName(QPrinterInfo::defaultPrinterName());
-  plPrev1 = new TplPrev(this, QStringLiteral("plPrev1"),
-                        answered ? PrinterAccess::Cups : PrinterAccess::DesignPaper);
-  ApplyPreviewDesign(*plPrev1);
-  plPrev1->SetplSetPrinter(plSetPrinter1);
-  composer_ = std::make_unique<WorksheetComposer>(*plPrev1, *random_, messages_);
+  const bool answered = printerSettings_->Server().state == PrintServerState::Answered;
+  if (answered) printerSettings_->SetPrinterName(QPrinterInfo::defaultPrinterName());
+  preview_ = new TplPrev(this, QStringLiteral("preview"),
+                         answered ? PrinterAccess::Cups : PrinterAccess::DesignPaper);
+  ApplyPreviewDesign(*preview_);
+  preview_->SetplSetPrinter(printerSettings_);
+  composer_ = std::make_unique<WorksheetComposer>(*preview_, *random_, messages_);
   composer_->PrintNumber().Set(std::int32_t{1});
-  composer_->OnPrintNumberChanged = [this](const QString& text) { edtPrintNum->setText(text); };
-  plSetPrinter1->SetPaperSize(9);
-  for (QCheckBox* box : GroupBox1->findChildren<QCheckBox*>()) {
-    CheckBoxes[static_cast<std::size_t>(box->property("Tag").toInt())] = box;
-  }
-  selection_ = std::make_unique<PatternSelection>();
+  composer_->OnPrintNumberChanged = [this](const QString& text) {
+    printNumberEdit_->setText(text);
+  };
+  printerSettings_->SetPaperSize(9);
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+// The page geometry is fixed from the printer when the window first shows.
+void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!shown_ && !event->spontaneous()) {
-    shown_ = true;
-    FormShow();
-  }
+  if (shown_ || event->spontaneous()) return;
+  shown_ = true;
+  composer_->SetGeometry(FormShowGeometry(*printerSettings_, *preview_, &metrics_));
+  centreOnScreen();
 }
 
-void TForm1::FormShow() {
-  composer_->SetGeometry(FormShowGeometry(*plSetPrinter1, *plPrev1, &metrics_));
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    // move() places the frame, so it is the frame that is centred.
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+void MainWindow::centreOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  // move() places the frame, so it is the frame that is centred.
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
 }
 
-void TForm1::QPClick(QCheckBox* sender, bool ticked) {
-  selection_->QPClick(sender->property("Tag").toInt(), ticked);
+void MainWindow::onPatternToggled(int number, bool ticked) {
+  selection_.QPClick(number, ticked);
 }
 
-void TForm1::btnAllPatClearClick() {
-  for (int n = 1; n <= kPatternCount; ++n)
-    CheckBoxes[static_cast<std::size_t>(n)]->setChecked(false);
-}
-
-void TForm1::rgZeroSetupClick() {
-  const int index = rgZeroSetup->ItemIndex();
+void MainWindow::onZeroChosen(int index) {
   if (index == 0 || index == 1) zeroAllowed_ = index;
 }
 
-void TForm1::rgOpeSetupClick() {
-  edtQuestMes->setText(
-      WorksheetComposer::InstructionText(rgOpeSetup->ItemIndex(), edtQuestMes->text()));
+// Hiding operators and blanking terms each write the instruction line; the
+// group chosen last decides it.
+void MainWindow::onInstructionItemChosen(int index) {
+  instructionEdit_->setText(WorksheetComposer::InstructionText(index, instructionEdit_->text()));
 }
 
-void TForm1::rgBlankSetupClick() {
-  edtQuestMes->setText(
-      WorksheetComposer::InstructionText(rgBlankSetup->ItemIndex(), edtQuestMes->text()));
-}
-
-void TForm1::rgBonusClick() {
-  const int index = rgBonus->ItemIndex();
+// "あり" makes the next sheet the colour-word sheet: the patterns and the
+// zero setting do not apply to it, and its own settings are asked at once.
+void MainWindow::onBonusChosen(int index) {
   if (index != 0 && index != 1) return;
   const bool bonus = index == 1;
-  for (int n = 1; n <= kPatternCount; ++n)
-    CheckBoxes[static_cast<std::size_t>(n)]->setEnabled(!bonus);
-  rgZeroSetup->setEnabled(!bonus);
-  btnBonus->setEnabled(bonus);
-  edtQuestMes->setText(bonus ? QString::fromUtf8(kColourInstruction)
-                             : WorksheetComposer::InstructionText(kItemNone, {}));
-  if (bonus) ShowColourDialog();
+  patternGrid_->setBoxesEnabled(!bonus);
+  zeroGroup_->setEnabled(!bonus);
+  bonusSettingsButton_->setEnabled(bonus);
+  instructionEdit_->setText(bonus ? QString::fromUtf8(kColourInstruction)
+                                  : WorksheetComposer::InstructionText(kItemNone, {}));
+  if (bonus) onBonusSettingsClicked();
 }
 
-void TForm1::btnBonusClick() {
-  ShowColourDialog();
+// Application-modal without a nested event loop: nothing here waits for the
+// answer, which the preview command reads from the dialog.
+void MainWindow::onBonusSettingsClicked() {
+  colourWordDialog_.setWindowModality(Qt::ApplicationModal);
+  colourWordDialog_.show();
+  colourWordDialog_.raise();
+  colourWordDialog_.activateWindow();
 }
 
-void TForm1::ShowColourDialog() {
-  runModal_(frmColor_);
-}
-
-SheetOptions TForm1::Options() const {
+SheetOptions MainWindow::options() const {
   SheetOptions options;
-  options.selection = *selection_;
+  options.selection = selection_;
   options.zeroAllowed = zeroAllowed_;
-  options.hideItem = rgOpeSetup->ItemIndex();
-  options.blankItem = rgBlankSetup->ItemIndex();
-  options.printNumberText = edtPrintNum->text();
-  options.instruction = edtQuestMes->text();
-  options.bonus = rgBonus->ItemIndex() == 1;
-  options.colourWords = frmColor_.Settings();
+  options.hideItem = hideGroup_->itemIndex();
+  options.blankItem = blankGroup_->itemIndex();
+  options.printNumberText = printNumberEdit_->text();
+  options.instruction = instructionEdit_->text();
+  options.bonus = bonusGroup_->itemIndex() == 1;
+  options.colourWords = colourWordDialog_.settings();
   return options;
 }
 
 // The preview command itself is composition's; an error it raises (a print
-// number that is not an integer) goes on to the application's error handler.
-void TForm1::btnPreviewClick() {
-  composer_->PreviewCommand(Options());
+// number that is not an integer) is shown and the window goes on.
+void MainWindow::onPreviewClicked() {
+  try {
+    composer_->PreviewCommand(options());
+  } catch (...) {
+    Application::reportCurrentException();
+  }
 }
 
 }  // namespace kazenori

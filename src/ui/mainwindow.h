@@ -4,111 +4,91 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
-#include <functional>
 #include <memory>
 
 #include "composition/PageGeometry.h"
-#include "generation/PatternCatalogue.h"
 #include "generation/PatternSelection.h"
 #include "generation/Random.h"
 #include "preview/Messages.h"
 
 class QCheckBox;
-class QDialog;
-class QFrame;
-class QGroupBox;
-class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 
 namespace kazenori {
 
+class ColourWordDialog;
+class PatternBoxGrid;
 class RadioGroup;
-class TFrmColor;
 class TplPrev;
 class TplSetPrinter;
 class WorksheetComposer;
 struct SheetOptions;
 
-// Runs a modal dialog and returns its result; the program uses exec(), a
-// test answers the dialog without blocking.
-using ModalRunner = std::function<int(QDialog&)>;
-
 // The main window: the 150 pattern boxes, the option groups and the buttons.
-// It owns the state the other parts share (selection, zero flag, print
-// number, page geometry) and hands every real piece of work to the
-// generation and composition code.
-class TForm1 : public QWidget {
+// It keeps what the controls say (the patterns in the order they were ticked,
+// the zero flag) and turns it into the plain options value the composer
+// reads; the composer does every real piece of work.
+class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // `random` is the program's one source of draws; without one, FormCreate
-  // seeds a new one from the clock.
-  explicit TForm1(TFrmColor& frmColor, std::unique_ptr<Random> random = nullptr,
-                  QWidget* parent = nullptr);
-  ~TForm1() override;
+  // `random` is the program's one source of draws; without one, a new one is
+  // seeded from the clock.
+  explicit MainWindow(ColourWordDialog& colourWordDialog, std::unique_ptr<Random> random = nullptr,
+                      QWidget* parent = nullptr);
+  ~MainWindow() override;
 
-  void SetModalRunner(ModalRunner runner) { runModal_ = std::move(runner); }
-
-  const PatternSelection& Selection() const { return *selection_; }
-  int ZeroAllowed() const { return zeroAllowed_; }
-  int PrintNumber() const;
-  Random& Rnd() { return *random_; }
-  const PageGeometry& Geometry() const;
-  const PrinterMetrics& Metrics() const { return metrics_; }
-  WorksheetComposer& Composer() { return *composer_; }
+  const PatternSelection& selection() const { return selection_; }
+  int zeroAllowed() const { return zeroAllowed_; }
+  int printNumber() const;
+  Random& random() { return *random_; }
+  const PageGeometry& pageGeometry() const;
+  const PrinterMetrics& printerMetrics() const { return metrics_; }
+  WorksheetComposer& composer() { return *composer_; }
   // What the preview command would be given now, read from the controls.
-  SheetOptions Options() const;
+  SheetOptions options() const;
 
-  // Handlers, bound to their controls; public so that a test can name them.
-  void QPClick(QCheckBox* sender, bool ticked);
-  void btnAllPatClearClick();
-  void rgZeroSetupClick();
-  void rgOpeSetupClick();
-  void rgBlankSetupClick();
-  void rgBonusClick();
-  void btnBonusClick();
-  void btnPreviewClick();
-
-  // CheckBoxes[n] is pattern box n (1..150); entry 0 stays empty.
-  std::array<QCheckBox*, kPatternCount + 1> CheckBoxes{};
-
-  QLabel* Label1;
-  QFrame* Bevel2;
-  QFrame* Bevel1;
-  QGroupBox* GroupBox1;
-  RadioGroup* rgZeroSetup;
-  RadioGroup* rgOpeSetup;
-  RadioGroup* rgBlankSetup;
-  QLabel* Label4;
-  QLineEdit* edtPrintNum;
-  RadioGroup* rgBonus;
-  QPushButton* btnBonus;
-  QPushButton* btnAllPatClear;
-  QPushButton* btnPreview;
-  QPushButton* BitBtn1;
-  QLabel* Label3;
-  QLineEdit* edtQuestMes;
-
+  // The controls, for the tests that work them as a teacher would.
+  PatternBoxGrid* patternGrid() const { return patternGrid_; }
+  QCheckBox* patternBox(int number) const;
+  RadioGroup* zeroGroup() const { return zeroGroup_; }
+  RadioGroup* hideGroup() const { return hideGroup_; }
+  RadioGroup* blankGroup() const { return blankGroup_; }
+  RadioGroup* bonusGroup() const { return bonusGroup_; }
+  QLineEdit* printNumberEdit() const { return printNumberEdit_; }
+  QLineEdit* instructionEdit() const { return instructionEdit_; }
+  QPushButton* bonusSettingsButton() const { return bonusSettingsButton_; }
+  QPushButton* clearButton() const { return clearButton_; }
+  QPushButton* previewButton() const { return previewButton_; }
+  QPushButton* closeButton() const { return closeButton_; }
   // The printer settings and the preview document, linked to each other.
-  TplSetPrinter* plSetPrinter1;
-  TplPrev* plPrev1;
+  TplSetPrinter* printerSettings() const { return printerSettings_; }
+  TplPrev* preview() const { return preview_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  void CreateControls();
-  void CreatePatternBoxes();
-  void FormCreate(std::unique_ptr<Random> random);
-  void FormShow();
-  void ShowColourDialog();
+  void createControls();
+  QLayout* createTitle();
+  QLayout* createOptionRow();
+  QLayout* createInstructionRow();
+  void connectControls();
+  void createDocument();
+  void centreOnScreen();
 
-  TFrmColor& frmColor_;
-  ModalRunner runModal_;
+  void onPatternToggled(int number, bool ticked);
+  void onZeroChosen(int index);
+  void onInstructionItemChosen(int index);
+  void onBonusChosen(int index);
+  void onBonusSettingsClicked();
+  void onPreviewClicked();
+
+  ColourWordDialog& colourWordDialog_;
   std::unique_ptr<Random> random_;
-  std::unique_ptr<PatternSelection> selection_;
+  PatternSelection selection_;
   int zeroAllowed_ = 0;
   // Forwards to whichever message sink is installed when a message comes.
   struct CurrentMessages final : Messages {
@@ -117,6 +97,20 @@ class TForm1 : public QWidget {
   std::unique_ptr<WorksheetComposer> composer_;
   PrinterMetrics metrics_;
   bool shown_ = false;
+
+  PatternBoxGrid* patternGrid_ = nullptr;
+  RadioGroup* zeroGroup_ = nullptr;
+  RadioGroup* hideGroup_ = nullptr;
+  RadioGroup* blankGroup_ = nullptr;
+  RadioGroup* bonusGroup_ = nullptr;
+  QLineEdit* printNumberEdit_ = nullptr;
+  QLineEdit* instructionEdit_ = nullptr;
+  QPushButton* bonusSettingsButton_ = nullptr;
+  QPushButton* clearButton_ = nullptr;
+  QPushButton* previewButton_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
+  TplSetPrinter* printerSettings_ = nullptr;
+  TplPrev* preview_ = nullptr;
 };
 
 }  // namespace kazenori

@@ -1,64 +1,81 @@
 // SPDX-FileCopyrightText: 2026 The Kazenori developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/MainWindowLayout.h"
+#include "ui/patternboxgrid.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
 
 namespace kazenori {
 
 namespace {
 
-// Box number, column, y, and a shift from the column's edge (box 25 stands one
-// pixel right of its column).
-constexpr std::array<PatternBoxPlace, kPatternCount> kPlaces{{
-    {1, 0, 16, 0},    {2, 0, 32, 0},    {3, 0, 48, 0},    {4, 0, 64, 0},    {111, 0, 80, 0},
-    {112, 0, 96, 0},  {113, 0, 112, 0}, {114, 0, 128, 0}, {115, 0, 144, 0}, {137, 0, 160, 0},
-    {138, 0, 176, 0}, {139, 0, 192, 0}, {140, 0, 208, 0}, {141, 0, 224, 0}, {116, 0, 240, 0},
-    {117, 0, 256, 0}, {118, 0, 272, 0}, {119, 0, 288, 0}, {120, 0, 304, 0}, {142, 0, 320, 0},
-    {143, 0, 336, 0}, {144, 0, 352, 0}, {145, 0, 368, 0}, {146, 0, 384, 0}, {5, 0, 400, 0},
-    {86, 0, 416, 0},  {87, 1, 14, 0},   {6, 1, 30, 0},    {7, 1, 46, 0},    {8, 1, 62, 0},
-    {9, 1, 78, 0},    {10, 1, 94, 0},   {11, 1, 110, 0},  {12, 1, 126, 0},  {13, 1, 142, 0},
-    {76, 1, 158, 0},  {14, 1, 174, 0},  {77, 1, 190, 0},  {78, 1, 208, 0},  {79, 1, 224, 0},
-    {121, 1, 239, 0}, {122, 1, 256, 0}, {16, 1, 272, 0},  {15, 1, 288, 0},  {17, 1, 304, 0},
-    {18, 1, 320, 0},  {19, 1, 336, 0},  {20, 1, 352, 0},  {21, 1, 368, 0},  {22, 1, 384, 0},
-    {80, 1, 400, 0},  {81, 1, 416, 0},  {82, 2, 16, 0},   {23, 2, 32, 0},   {25, 2, 48, 1},
-    {24, 2, 64, 0},   {83, 2, 80, 0},   {84, 2, 96, 0},   {85, 2, 111, 0},  {123, 2, 127, 0},
-    {124, 2, 143, 0}, {125, 2, 159, 0}, {126, 2, 175, 0}, {147, 2, 191, 0}, {148, 2, 207, 0},
-    {149, 2, 223, 0}, {150, 2, 239, 0}, {127, 2, 256, 0}, {128, 2, 272, 0}, {129, 2, 288, 0},
-    {130, 2, 304, 0}, {131, 2, 320, 0}, {132, 2, 336, 0}, {133, 2, 352, 0}, {134, 2, 368, 0},
-    {26, 2, 384, 0},  {27, 2, 400, 0},  {28, 2, 416, 0},  {29, 3, 16, 0},   {30, 3, 32, 0},
-    {31, 3, 48, 0},   {32, 3, 64, 0},   {33, 3, 80, 0},   {34, 3, 96, 0},   {73, 3, 112, 0},
-    {74, 3, 128, 0},  {35, 3, 144, 0},  {36, 3, 160, 0},  {37, 3, 176, 0},  {38, 3, 192, 0},
-    {39, 3, 208, 0},  {40, 3, 224, 0},  {106, 3, 242, 0}, {41, 3, 258, 0},  {42, 3, 274, 0},
-    {105, 3, 290, 0}, {107, 3, 306, 0}, {43, 3, 322, 0},  {44, 3, 338, 0},  {45, 3, 354, 0},
-    {46, 3, 370, 0},  {47, 3, 386, 0},  {48, 3, 402, 0},  {49, 3, 418, 0},  {50, 4, 14, 0},
-    {75, 4, 30, 0},   {135, 4, 46, 0},  {136, 4, 62, 0},  {51, 4, 78, 0},   {52, 4, 94, 0},
-    {53, 4, 110, 0},  {54, 4, 126, 0},  {55, 4, 142, 0},  {56, 4, 158, 0},  {57, 4, 174, 0},
-    {58, 4, 190, 0},  {59, 4, 206, 0},  {64, 4, 224, 0},  {65, 4, 240, 0},  {60, 4, 256, 0},
-    {61, 4, 272, 0},  {66, 4, 288, 0},  {67, 4, 304, 0},  {62, 4, 320, 0},  {63, 4, 336, 0},
-    {68, 4, 352, 0},  {69, 4, 368, 0},  {70, 4, 384, 0},  {71, 4, 400, 0},  {72, 4, 416, 0},
-    {108, 5, 16, 0},  {109, 5, 32, 0},  {110, 5, 48, 0},  {88, 5, 64, 0},   {89, 5, 80, 0},
-    {90, 5, 96, 0},   {91, 5, 112, 0},  {92, 5, 128, 0},  {93, 5, 144, 0},  {94, 5, 160, 0},
-    {95, 5, 176, 0},  {96, 5, 192, 0},  {97, 5, 208, 0},  {98, 5, 224, 0},  {99, 5, 240, 0},
-    {100, 5, 256, 0}, {101, 5, 272, 0}, {102, 5, 288, 0}, {103, 5, 304, 0}, {104, 5, 320, 0},
-}};
+bool IsBluePattern(int number) {
+  return number >= 88 && number <= 104;
+}
 
-// Left edges of the six columns and the group box's inner right edge. The
-// reference layout has its columns at 8, 156, 310, 462, 614 and 783, sized for
-// a narrower check mark; here each column is moved left just enough that its
-// longest caption shows whole and the last one still ends inside the box.
-constexpr std::array<int, kPatternColumnCount + 1> kColumnEdges{8, 152, 298, 451, 601, 763, 953};
+// Blue marks a box the teacher can tick; a disabled one greys out like the rest.
+QPalette BluePalette(QPalette palette) {
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::WindowText, Qt::blue);
+    palette.setColor(group, QPalette::ButtonText, Qt::blue);
+  }
+  return palette;
+}
 
 }  // namespace
 
-const std::array<PatternBoxPlace, kPatternCount>& PatternBoxPlaces() {
-  return kPlaces;
+const std::vector<std::vector<int>>& PatternBoxGrid::Columns() {
+  static const std::vector<std::vector<int>> columns{
+      {1,   2,   3,   4,   111, 112, 113, 114, 115, 137, 138, 139, 140,
+       141, 116, 117, 118, 119, 120, 142, 143, 144, 145, 146, 5,   86},
+      {87, 6,   7,   8,  9,  10, 11, 12, 13, 76, 14, 77, 78,
+       79, 121, 122, 16, 15, 17, 18, 19, 20, 21, 22, 80, 81},
+      {82,  23,  25,  24,  83,  84,  85,  123, 124, 125, 126, 147, 148,
+       149, 150, 127, 128, 129, 130, 131, 132, 133, 134, 26,  27,  28},
+      {29, 30,  31, 32, 33,  34,  73, 74, 35, 36, 37, 38, 39,
+       40, 106, 41, 42, 105, 107, 43, 44, 45, 46, 47, 48, 49},
+      {50, 75, 135, 136, 51, 52, 53, 54, 55, 56, 57, 58, 59,
+       64, 65, 60,  61,  66, 67, 62, 63, 68, 69, 70, 71, 72},
+      {108, 109, 110, 88, 89, 90, 91, 92, 93, 94, 95, 96, 97, 98, 99, 100, 101, 102, 103, 104},
+  };
+  return columns;
 }
 
-QRect PatternBoxBounds(const PatternBoxPlace& place) {
-  if (place.column < 0 || place.column >= kPatternColumnCount) return {};
-  const auto column = static_cast<std::size_t>(place.column);
-  const int x = kColumnEdges[column] + place.xOffset;
-  return {x, place.y, kColumnEdges[column + 1] - x - 2, kPatternBoxHeight};
+PatternBoxGrid::PatternBoxGrid(QWidget* parent)
+    : QGroupBox(QStringLiteral("暗算パターンの選択"), parent) {
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(4, 0, 2, 2);
+  grid->setHorizontalSpacing(0);
+  grid->setVerticalSpacing(0);
+  const QPalette blue = BluePalette(palette());
+  const auto& columns = Columns();
+  for (std::size_t column = 0; column < columns.size(); ++column) {
+    for (std::size_t row = 0; row < columns[column].size(); ++row) {
+      const int number = columns[column][row];
+      auto* box = new QCheckBox(QString::fromUtf8(Pattern(number).caption), this);
+      if (IsBluePattern(number)) box->setPalette(blue);
+      // The rows may close up to the height of the text, as they were drawn,
+      // but never clip it; the style's padding above and below is given
+      // where there is room.
+      box->setMinimumHeight(box->fontMetrics().height() + 3);
+      box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+      boxes_.at(static_cast<std::size_t>(number)) = box;
+      grid->addWidget(box, static_cast<int>(row), static_cast<int>(column));
+      connect(box, &QCheckBox::toggled, this,
+              [this, number](bool ticked) { emit patternToggled(number, ticked); });
+    }
+  }
+  // Short columns keep their boxes at the top.
+  grid->setRowStretch(static_cast<int>(columns.front().size()), 1);
+}
+
+void PatternBoxGrid::clearAll() {
+  for (int n = 1; n <= kPatternCount; ++n) box(n)->setChecked(false);
+}
+
+void PatternBoxGrid::setBoxesEnabled(bool enabled) {
+  for (int n = 1; n <= kPatternCount; ++n) box(n)->setEnabled(enabled);
 }
 
 }  // namespace kazenori

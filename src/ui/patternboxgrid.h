@@ -3,30 +3,40 @@
 
 #pragma once
 
-#include <QRect>
+#include <QGroupBox>
 #include <array>
+#include <vector>
 
 #include "generation/PatternCatalogue.h"
 
+class QCheckBox;
+
 namespace kazenori {
 
-// Where pattern box `number` stands inside the group box "暗算パターンの選択":
-// its column of boxes (0..5, left to right) and its y in pixels.
-struct PatternBoxPlace {
-  int number;
-  int column;
-  int y;
-  int xOffset;
+// The group "暗算パターンの選択": one check box per pattern, captioned with the
+// pattern's caption, in six columns in the order teachers know them (related
+// patterns one below the other, not by number). Boxes 88 to 104 have blue
+// captions.
+class PatternBoxGrid : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  explicit PatternBoxGrid(QWidget* parent);
+
+  // The pattern numbers of each column, top to bottom, columns left to right.
+  static const std::vector<std::vector<int>>& Columns();
+
+  // Box `number` (1..kPatternCount).
+  QCheckBox* box(int number) const { return boxes_.at(static_cast<std::size_t>(number)); }
+  void clearAll();
+  void setBoxesEnabled(bool enabled);
+
+ signals:
+  // Every change of a box's state, by the user or by code.
+  void patternToggled(int number, bool ticked);
+
+ private:
+  std::array<QCheckBox*, kPatternCount + 1> boxes_{};
 };
-
-inline constexpr int kPatternBoxHeight = 17;
-inline constexpr int kPatternColumnCount = 6;
-
-// The boxes column by column, top to bottom.
-const std::array<PatternBoxPlace, kPatternCount>& PatternBoxPlaces();
-
-// The box's bounds in the group box: from its column's edge to the next
-// column (or the box's inner edge for the last column), kPatternBoxHeight high.
-QRect PatternBoxBounds(const PatternBoxPlace& place);
 
 }  // namespace kazenori

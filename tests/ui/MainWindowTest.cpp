@@ -13,11 +13,12 @@
 #include <vector>
 
 #include "MainWindowTestSupport.h"
-#include "app/Fmain.h"
-#include "composition/Fcolor.h"
-#include "composition/RadioGroup.h"
 #include "preview/Messages.h"
 #include "preview/plPrev.h"
+#include "ui/colourworddialog.h"
+#include "ui/mainwindow.h"
+#include "ui/patternboxgrid.h"
+#include "ui/radiogroup.h"
 
 namespace kazenori {
 namespace {
@@ -32,177 +33,164 @@ const QString kBonusText = QStringLiteral("書かれている文字の色を声�
 
 class MainWindowTest : public testing::WithTestApp, public ::testing::Test {
  protected:
-  MainWindowTest() {
-    form.SetModalRunner([this](QDialog& dialog) {
-      ++dialogsShown;
-      EXPECT_EQ(&dialog, &frmColor);
-      return static_cast<int>(QDialog::Rejected);
-    });
+  // Whether the colour-word dialog is up, modal; it is closed again.
+  bool CloseColourDialog() {
+    const bool shown = colourWordDialog.isVisible() && colourWordDialog.isModal();
+    colourWordDialog.reject();
+    return shown;
   }
 
-  QCheckBox& Box(int n) { return *form.CheckBoxes.at(static_cast<std::size_t>(n)); }
-  static void Choose(RadioGroup& group, int item) { group.Button(item)->click(); }
+  QCheckBox& Box(int n) { return *window.patternBox(n); }
+  static void Choose(RadioGroup& group, int item) { group.button(item)->click(); }
 
-  TFrmColor frmColor;
-  TForm1 form{frmColor};
-  int dialogsShown = 0;
+  ColourWordDialog colourWordDialog;
+  MainWindow window{colourWordDialog};
 };
 
 TEST_F(MainWindowTest, StartsWithEverythingAtItsInitialState) {
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("Kazenori"));
-  EXPECT_EQ(form.size(), QSize(995, 611));
-  EXPECT_EQ(form.minimumSize(), form.maximumSize());
-  EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
-  EXPECT_EQ(form.font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
-  EXPECT_EQ(form.font().pixelSize(), 12);
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Kazenori"));
+  EXPECT_EQ(window.size(), QSize(995, 611));
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_EQ(window.font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(window.font().pixelSize(), 12);
 
-  EXPECT_EQ(form.ZeroAllowed(), 0);
-  EXPECT_EQ(form.PrintNumber(), 1);
-  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("1"));
-  EXPECT_EQ(form.edtQuestMes->text(), kPlainText);
-  EXPECT_EQ(form.edtQuestMes->font().pixelSize(), 15);
-  EXPECT_TRUE(form.Selection().Empty());
-  for (RadioGroup* group : {form.rgZeroSetup, form.rgOpeSetup, form.rgBlankSetup, form.rgBonus})
-    EXPECT_EQ(group->ItemIndex(), 0) << group->title().toStdString();
-  EXPECT_FALSE(form.btnBonus->isEnabled());
-  EXPECT_EQ(form.GroupBox1->title(), QStringLiteral("暗算パターンの選択"));
-  EXPECT_EQ(form.btnPreview->text(), QStringLiteral("プレビュー"));
-  EXPECT_EQ(form.btnAllPatClear->text(), QStringLiteral("選択を全てクリア"));
+  EXPECT_EQ(window.zeroAllowed(), 0);
+  EXPECT_EQ(window.printNumber(), 1);
+  EXPECT_EQ(window.printNumberEdit()->text(), QStringLiteral("1"));
+  EXPECT_EQ(window.instructionEdit()->text(), kPlainText);
+  EXPECT_EQ(window.instructionEdit()->font().pixelSize(), 15);
+  EXPECT_TRUE(window.selection().Empty());
+  for (RadioGroup* group :
+       {window.zeroGroup(), window.hideGroup(), window.blankGroup(), window.bonusGroup()})
+    EXPECT_EQ(group->itemIndex(), 0) << group->title().toStdString();
+  EXPECT_FALSE(window.bonusSettingsButton()->isEnabled());
+  EXPECT_EQ(window.patternGrid()->title(), QStringLiteral("暗算パターンの選択"));
+  EXPECT_EQ(window.previewButton()->text(), QStringLiteral("プレビュー"));
+  EXPECT_EQ(window.clearButton()->text(), QStringLiteral("選択を全てクリア"));
 }
 
 TEST_F(MainWindowTest, BoxArrayReachesEveryBoxByItsNumber) {
-  EXPECT_EQ(form.CheckBoxes[0], nullptr);
   for (int n = 1; n <= kPatternCount; ++n) {
     QCheckBox& box = Box(n);
-    EXPECT_EQ(box.property("Tag").toInt(), n);
     EXPECT_EQ(box.text(), QString::fromUtf8(Pattern(n).caption)) << n;
-    EXPECT_EQ(box.parentWidget(), form.GroupBox1);
+    EXPECT_EQ(box.parentWidget(), window.patternGrid());
     EXPECT_FALSE(box.isChecked());
     EXPECT_TRUE(box.isEnabled());
-    EXPECT_EQ(box.height(), 17);
     const bool blue = box.palette().color(QPalette::WindowText) == QColor(Qt::blue);
     EXPECT_EQ(blue, n >= 88 && n <= 104) << n;
   }
-  // Rows as designed; columns a few pixels left of the design, to fit the
-  // captions (box 25 one pixel right of its column).
-  EXPECT_EQ(Box(1).pos(), QPoint(8, 16));
-  EXPECT_EQ(Box(87).pos(), QPoint(152, 14));
-  EXPECT_EQ(Box(23).pos(), QPoint(298, 32));
-  EXPECT_EQ(Box(25).pos(), QPoint(299, 48));
-  EXPECT_EQ(Box(106).pos(), QPoint(451, 242));
-  EXPECT_EQ(Box(72).pos(), QPoint(601, 416));
-  EXPECT_EQ(Box(104).pos(), QPoint(763, 320));
 }
 
 TEST_F(MainWindowTest, ListFollowsTheOrderOfTicking) {
   Box(5).setChecked(true);
   Box(3).setChecked(true);
   Box(12).setChecked(true);
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"5", "3", "12"}));
+  EXPECT_EQ(window.selection().Entries(), (Entries{"5", "3", "12"}));
   Box(3).setChecked(false);
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"5", "12"}));
+  EXPECT_EQ(window.selection().Entries(), (Entries{"5", "12"}));
   Box(3).click();
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"5", "12", "3"}));
+  EXPECT_EQ(window.selection().Entries(), (Entries{"5", "12", "3"}));
   // Setting a box to the state it already has is no change and adds nothing.
   Box(3).setChecked(true);
-  EXPECT_EQ(form.Selection().Count(), 3);
+  EXPECT_EQ(window.selection().Count(), 3);
 }
 
 TEST_F(MainWindowTest, SharedHandlerBoxesAddTheirOwnNumbers) {
   for (int n : {111, 109, 64, 60, 150, 100, 103}) Box(n).click();
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"111", "109", "64", "60", "150", "100", "103"}));
+  EXPECT_EQ(window.selection().Entries(), (Entries{"111", "109", "64", "60", "150", "100", "103"}));
 }
 
 TEST_F(MainWindowTest, ClearAllEmptiesTheListAfterAnyHistory) {
   for (int round = 0; round < 3; ++round)
     for (int n : {1, 50, 88, 150, 50}) Box(n).click();
-  ASSERT_FALSE(form.Selection().Empty());
-  form.btnAllPatClear->click();
-  EXPECT_TRUE(form.Selection().Empty());
+  ASSERT_FALSE(window.selection().Empty());
+  window.clearButton()->click();
+  EXPECT_TRUE(window.selection().Empty());
   for (int n = 1; n <= kPatternCount; ++n) EXPECT_FALSE(Box(n).isChecked()) << n;
   Box(7).click();
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"7"}));
+  EXPECT_EQ(window.selection().Entries(), (Entries{"7"}));
 }
 
 TEST_F(MainWindowTest, ZeroSetupCopiesItsItem) {
-  Choose(*form.rgZeroSetup, 1);
-  EXPECT_EQ(form.ZeroAllowed(), 1);
-  Choose(*form.rgZeroSetup, 0);
-  EXPECT_EQ(form.ZeroAllowed(), 0);
+  Choose(*window.zeroGroup(), 1);
+  EXPECT_EQ(window.zeroAllowed(), 1);
+  Choose(*window.zeroGroup(), 0);
+  EXPECT_EQ(window.zeroAllowed(), 0);
 }
 
 TEST_F(MainWindowTest, HidingAndBlankingGroupsWriteTheInstructionLine) {
-  Choose(*form.rgOpeSetup, 1);
-  EXPECT_EQ(form.edtQuestMes->text(), kRandomText);
-  Choose(*form.rgOpeSetup, 2);
-  EXPECT_EQ(form.edtQuestMes->text(), kAllText);
-  form.edtQuestMes->setText(QStringLiteral("自由な問題文"));
-  Choose(*form.rgBlankSetup, 1);
-  EXPECT_EQ(form.edtQuestMes->text(), kRandomText);
-  Choose(*form.rgOpeSetup, 0);
-  EXPECT_EQ(form.edtQuestMes->text(), kPlainText);
+  Choose(*window.hideGroup(), 1);
+  EXPECT_EQ(window.instructionEdit()->text(), kRandomText);
+  Choose(*window.hideGroup(), 2);
+  EXPECT_EQ(window.instructionEdit()->text(), kAllText);
+  window.instructionEdit()->setText(QStringLiteral("自由な問題文"));
+  Choose(*window.blankGroup(), 1);
+  EXPECT_EQ(window.instructionEdit()->text(), kRandomText);
+  Choose(*window.hideGroup(), 0);
+  EXPECT_EQ(window.instructionEdit()->text(), kPlainText);
   // The last group clicked decides, even when the other one says otherwise.
-  Choose(*form.rgBlankSetup, 2);
-  EXPECT_EQ(form.edtQuestMes->text(), kAllText);
+  Choose(*window.blankGroup(), 2);
+  EXPECT_EQ(window.instructionEdit()->text(), kAllText);
 }
 
 TEST_F(MainWindowTest, BonusOnGreysTheBoxesAndOpensTheDialogKeepingTicks) {
   Box(7).click();
   Box(88).click();
-  Choose(*form.rgOpeSetup, 2);
-  Choose(*form.rgBonus, 1);
-  EXPECT_EQ(dialogsShown, 1);
+  Choose(*window.hideGroup(), 2);
+  Choose(*window.bonusGroup(), 1);
+  EXPECT_TRUE(CloseColourDialog());
   for (int n = 1; n <= kPatternCount; ++n) EXPECT_FALSE(Box(n).isEnabled()) << n;
   // The blue boxes grey out with the rest: the text colour they paint with now.
   const QColor grey = Box(1).palette().color(QPalette::WindowText);
   for (int n : {88, 104}) EXPECT_EQ(Box(n).palette().color(QPalette::WindowText), grey) << n;
-  EXPECT_FALSE(form.rgZeroSetup->isEnabled());
-  EXPECT_TRUE(form.btnBonus->isEnabled());
-  EXPECT_EQ(form.edtQuestMes->text(), kBonusText);
+  EXPECT_FALSE(window.zeroGroup()->isEnabled());
+  EXPECT_TRUE(window.bonusSettingsButton()->isEnabled());
+  EXPECT_EQ(window.instructionEdit()->text(), kBonusText);
   EXPECT_TRUE(Box(7).isChecked());
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"7", "88"}));
+  EXPECT_EQ(window.selection().Entries(), (Entries{"7", "88"}));
 
-  form.btnBonus->click();
-  EXPECT_EQ(dialogsShown, 2);
+  window.bonusSettingsButton()->click();
+  EXPECT_TRUE(CloseColourDialog());
 
-  Choose(*form.rgBonus, 0);
-  EXPECT_EQ(dialogsShown, 2);
+  Choose(*window.bonusGroup(), 0);
+  EXPECT_FALSE(CloseColourDialog());
   for (int n = 1; n <= kPatternCount; ++n) EXPECT_TRUE(Box(n).isEnabled()) << n;
   EXPECT_EQ(Box(88).palette().color(QPalette::WindowText), QColor(Qt::blue));
-  EXPECT_TRUE(form.rgZeroSetup->isEnabled());
-  EXPECT_FALSE(form.btnBonus->isEnabled());
-  EXPECT_EQ(form.edtQuestMes->text(), kPlainText);
+  EXPECT_TRUE(window.zeroGroup()->isEnabled());
+  EXPECT_FALSE(window.bonusSettingsButton()->isEnabled());
+  EXPECT_EQ(window.instructionEdit()->text(), kPlainText);
   EXPECT_TRUE(Box(7).isChecked() && Box(88).isChecked());
-  EXPECT_EQ(form.Selection().Entries(), (Entries{"7", "88"}));
-  EXPECT_EQ(form.rgOpeSetup->ItemIndex(), 2);
+  EXPECT_EQ(window.selection().Entries(), (Entries{"7", "88"}));
+  EXPECT_EQ(window.hideGroup()->itemIndex(), 2);
 
-  Choose(*form.rgOpeSetup, 1);
-  EXPECT_EQ(form.edtQuestMes->text(), kRandomText);
+  Choose(*window.hideGroup(), 1);
+  EXPECT_EQ(window.instructionEdit()->text(), kRandomText);
 }
 
 TEST_F(MainWindowTest, PreviewWithNothingTickedWarnsAndOpensNothing) {
   RecordingMessages messages;
   ScopedMessages scope(messages);
-  form.btnPreview->click();
+  window.previewButton()->click();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, QStringLiteral("少なくとも１つは問題を指定して下さい。"));
   EXPECT_EQ(messages.shown[0].caption, QStringLiteral("警告"));
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
   EXPECT_TRUE(messages.shown[0].beep);
-  EXPECT_FALSE(form.plPrev1->DocumentRecorded());
-  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("1"));
+  EXPECT_FALSE(window.preview()->DocumentRecorded());
+  EXPECT_EQ(window.printNumberEdit()->text(), QStringLiteral("1"));
 }
 
 TEST_F(MainWindowTest, OptionsCarryTheControlsToTheComposer) {
   Box(12).click();
   Box(3).click();
-  Choose(*form.rgZeroSetup, 1);
-  Choose(*form.rgOpeSetup, 1);
-  Choose(*form.rgBlankSetup, 2);
-  form.edtPrintNum->setText(QStringLiteral("42"));
-  form.edtQuestMes->setText(QStringLiteral("よく見て解こう"));
-  SheetOptions options = form.Options();
+  Choose(*window.zeroGroup(), 1);
+  Choose(*window.hideGroup(), 1);
+  Choose(*window.blankGroup(), 2);
+  window.printNumberEdit()->setText(QStringLiteral("42"));
+  window.instructionEdit()->setText(QStringLiteral("よく見て解こう"));
+  SheetOptions options = window.options();
   EXPECT_EQ(options.selection.Entries(), (Entries{"12", "3"}));
   EXPECT_EQ(options.zeroAllowed, 1);
   EXPECT_EQ(options.hideItem, 1);
@@ -212,24 +200,21 @@ TEST_F(MainWindowTest, OptionsCarryTheControlsToTheComposer) {
   EXPECT_FALSE(options.bonus);
   EXPECT_EQ(options.colourWords.colourCount, 0);
 
-  form.SetModalRunner([this](QDialog&) {
-    frmColor.rgColorNum->Button(1)->click();
-    frmColor.rgQuestNum->Button(0)->click();
-    frmColor.BitBtn1->click();
-    return static_cast<int>(QDialog::Accepted);
-  });
-  Choose(*form.rgBonus, 1);
-  options = form.Options();
+  Choose(*window.bonusGroup(), 1);
+  colourWordDialog.colourCountGroup()->button(1)->click();
+  colourWordDialog.wordCountGroup()->button(0)->click();
+  colourWordDialog.okButton()->click();
+  options = window.options();
   EXPECT_TRUE(options.bonus);
   EXPECT_EQ(options.colourWords.colourCount, 3);
   EXPECT_EQ(options.colourWords.wordsPerBlock, 20);
 }
 
 TEST_F(MainWindowTest, CloseButtonClosesTheWindow) {
-  form.show();
-  ASSERT_TRUE(form.isVisible());
-  form.BitBtn1->click();
-  EXPECT_FALSE(form.isVisible());
+  window.show();
+  ASSERT_TRUE(window.isVisible());
+  window.closeButton()->click();
+  EXPECT_FALSE(window.isVisible());
 }
 
 }  // namespace
