@@ -45,7 +45,7 @@ void SetDesignedSize(QWidget& widget, QSize designed) {
   widget.setMinimumSize(designed.expandedTo(widget.sizeHint()));
 }
 
-QFrame* MakeBevel(QWidget* parent) {
+QFrame* MakeSunkenFrame(QWidget* parent) {
   auto* bevel = new QFrame(parent);
   bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
   return bevel;
@@ -122,10 +122,10 @@ void MainWindow::createControls() {
   window->setContentsMargins(8, 8, 8, 7);
   window->setSpacing(4);
   window->addLayout(createTitle());
-  QFrame* strip = MakeBevel(this);
+  QFrame* strip = MakeSunkenFrame(this);
   strip->setFixedHeight(29);
   window->addWidget(strip);
-  QFrame* frame = MakeBevel(this);
+  QFrame* frame = MakeSunkenFrame(this);
   window->addWidget(frame, 1);
 
   auto* inside = new QVBoxLayout(frame);
