@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "app/GuiMain.h"
 #include "cli/batchrun.h"
+#include "ui/gui.h"
 
 namespace {
 

@@ -16,22 +16,25 @@ class RadioGroup;
 // The bonus sheet's settings dialog "色問題の設定". It is created once and kept
 // for the whole run, so its groups stay as the user left them; only OK copies
 // their choice into the settings.
-class TFrmColor : public QDialog {
+class ColourWordDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFrmColor(QWidget* parent = nullptr);
+  explicit ColourWordDialog(QWidget* parent = nullptr);
 
   // Zero until the dialog is first confirmed with OK.
-  const ColourWordSettings& Settings() const { return settings_; }
+  const ColourWordSettings& settings() const { return settings_; }
 
-  RadioGroup* rgColorNum;
-  RadioGroup* rgQuestNum;
-  QPushButton* BitBtn1;
+  RadioGroup* colourCountGroup() const { return colourCountGroup_; }
+  RadioGroup* wordCountGroup() const { return wordCountGroup_; }
+  QPushButton* okButton() const { return okButton_; }
 
  private:
-  void BitBtn1Click();
+  void onOkClicked();
 
+  RadioGroup* colourCountGroup_;
+  RadioGroup* wordCountGroup_;
+  QPushButton* okButton_;
   ColourWordSettings settings_;
 };
 

@@ -5,8 +5,8 @@
 
 #include <QCoreApplication>
 
-#include "app/KazenoriApplication.h"
 #include "support/QtApp.h"
+#include "ui/application.h"
 
 namespace kazenori::testing {
 
@@ -14,15 +14,15 @@ namespace kazenori::testing {
 // with its error handler, unless another test made a plain one first (then
 // nullptr is returned and the handler's tests skip). Message boxes nobody
 // expects fail the test instead of blocking it.
-inline KazenoriApplication* TestApp() {
-  static KazenoriApplication* app = [] {
+inline Application* TestApp() {
+  static Application* app = [] {
     if (QCoreApplication::instance()) {
-      return qobject_cast<KazenoriApplication*>(QCoreApplication::instance());
+      return qobject_cast<Application*>(QCoreApplication::instance());
     }
     static int argc = 1;
     static char name[] = "test_app";
     static char* argv[] = {name, nullptr};
-    auto* made = new KazenoriApplication(argc, argv);
+    auto* made = new Application(argc, argv);
     static UnexpectedMessages unexpected;
     Messages::Install(&unexpected);
     RegisterFontSubstitutions();

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QString>
 #include <QTranslator>
-#include <utility>
 
 namespace kazenori {
 
@@ -15,41 +14,29 @@ namespace kazenori {
 // Messages seam) and the event loop goes on, so the window stays usable.
 //
 // Qt's own frames are not exception safe (an exception unwinding through a
-// signal emission leaks its bookkeeping), so handlers are connected through
-// Guarded(), which stops the error at the handler and hands it to the same
-// report; notify() is the net for anything thrown elsewhere.
-class KazenoriApplication : public QApplication {
+// signal emission leaks its bookkeeping), so a handler that can fail catches
+// its error itself and hands it to reportCurrentException(); notify() is the
+// net for anything thrown elsewhere.
+class Application : public QApplication {
   Q_OBJECT
 
  public:
-  KazenoriApplication(int& argc, char** argv);
+  Application(int& argc, char** argv);
 
   bool notify(QObject* receiver, QEvent* event) override;
 
   // Whether Qt's own Japanese catalogue (its dialogs' buttons and labels) is
   // installed; false only where Qt's translations are missing.
-  bool QtJapaneseLoaded() const { return qtJapaneseLoaded_; }
+  bool qtJapaneseLoaded() const { return qtJapaneseLoaded_; }
 
   // Shows an escaped error as the program's error box.
-  static void ReportError(const QString& text);
+  static void reportError(const QString& text);
   // Reports the exception being handled (call inside a catch block).
-  static void ReportCurrentException();
+  static void reportCurrentException();
 
  private:
   QTranslator qtJapanese_;
   bool qtJapaneseLoaded_ = false;
 };
-
-// A slot that runs `handler` and reports any error it raises.
-template <typename Handler>
-auto Guarded(Handler handler) {
-  return [handler = std::move(handler)]() {
-    try {
-      handler();
-    } catch (...) {
-      KazenoriApplication::ReportCurrentException();
-    }
-  };
-}
 
 }  // namespace kazenori

@@ -17,15 +17,15 @@
 #include <cups/cups.h>
 
 #include "MainWindowTestSupport.h"
-#include "app/Fmain.h"
-#include "composition/Fcolor.h"
-#include "composition/RadioGroup.h"
 #include "pages/previewdocument.h"
 #include "preview/Messages.h"
 #include "preview/PLPREVFRM.h"
 #include "preview/PrintTestSupport.h"
 #include "print/printerselection.h"
 #include "support/SilentPrintServer.h"
+#include "ui/colourworddialog.h"
+#include "ui/mainwindow.h"
+#include "ui/radiogroup.h"
 
 namespace kazenori {
 namespace {
@@ -43,17 +43,17 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
     // ready: the step waits until the page is shown (its buttons enabled).
     std::function<void()> step = [&] {
       if (returned) return;
-      TplPrevForm* window = form.PreviewWindow();
+      TplPrevForm* window = mainWindow.previewWindow();
       if (!window || !window->isVisible() || !window->PrintBtn->isEnabled()) {
-        QTimer::singleShot(0, &form, step);
+        QTimer::singleShot(0, &mainWindow, step);
         return;
       }
       ran = true;
       inWindow(*window);
       window->CloseBtn->click();
     };
-    QTimer::singleShot(0, &form, step);
-    form.btnPreview->click();
+    QTimer::singleShot(0, &mainWindow, step);
+    mainWindow.previewButton()->click();
     returned = true;
     EXPECT_TRUE(ran) << "the preview window did not open";
   }
@@ -69,13 +69,13 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
   }
 
   void SetUp() override {
-    form.show();
-    form.CheckBoxes[7]->setChecked(true);
-    form.edtPrintNum->setText(QStringLiteral("7"));
+    mainWindow.show();
+    mainWindow.patternBox(7)->setChecked(true);
+    mainWindow.printNumberEdit()->setText(QStringLiteral("7"));
   }
 
-  TFrmColor frmColor;
-  TForm1 form{frmColor};
+  ColourWordDialog colourWordDialog;
+  MainWindow mainWindow{colourWordDialog};
 };
 
 // This thread's CUPS client uses a print server that never answers, from before
@@ -90,7 +90,7 @@ class MainWindowSilentServerTest : public SilentPrintServerInUse, public MainWin
 
 TEST_F(MainWindowSilentServerTest, PrintingSaysThePrintServerDidNotAnswerAndLeavesTheNumber) {
   ASSERT_TRUE(server.Listening());
-  EXPECT_EQ(form.plSetPrinter1->PrinterCount(), 0);
+  EXPECT_EQ(mainWindow.printerSettings()->PrinterCount(), 0);
   RecordingMessages messages;
   ScopedMessages scope(messages);
   PreviewAnd([](TplPrevForm& window) { window.PrintBtn->click(); });
@@ -98,21 +98,21 @@ TEST_F(MainWindowSilentServerTest, PrintingSaysThePrintServerDidNotAnswerAndLeav
   EXPECT_EQ(messages.shown[0].text,
             QStringLiteral("印刷サーバー %1 が応答しないので印刷できません．　　")
                 .arg(QString::fromStdString(server.Address())));
-  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("7"));
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
 }
 
 TEST_F(MainWindowPrintTest, PreviewAloneLeavesTheNumber) {
   int pages = 0;
   PreviewAnd([&](TplPrevForm& window) {
-    pages = form.plPrev1->PageCount();
-    EXPECT_FALSE(form.plPrev1->PagePaper().name.isEmpty());
+    pages = mainWindow.preview()->PageCount();
+    EXPECT_FALSE(mainWindow.preview()->PagePaper().name.isEmpty());
     EXPECT_EQ(window.StatusPanel1->text(),
-              QStringLiteral(" Page  1/2  ") + form.plPrev1->PagePaper().name);
+              QStringLiteral(" Page  1/2  ") + mainWindow.preview()->PagePaper().name);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("印刷プレビュー"));
   });
   EXPECT_EQ(pages, 2);
-  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("7"));
-  EXPECT_EQ(form.PreviewWindow(), nullptr);
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
+  EXPECT_EQ(mainWindow.previewWindow(), nullptr);
 }
 
 TEST_F(MainWindowPrintTest, PrintingBothPagesAdvancesTheNumber) {
@@ -121,15 +121,15 @@ TEST_F(MainWindowPrintTest, PrintingBothPagesAdvancesTheNumber) {
   const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
   const QString title = testing::JobTitle("mainwindow-both");
   testing::RemoveOutputs(dir, title);
-  form.plPrev1->SetTitle(title);
+  mainWindow.preview()->SetTitle(title);
   PreviewAnd([&](TplPrevForm& window) {
     Print(window, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
-    EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("8"));
+    EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
     // Printing keeps the page the user was on and restores the saved printer.
     EXPECT_EQ(window.CurrentPage(), 1);
     EXPECT_TRUE(window.PrintBtn->isEnabled());
   });
-  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("8"));
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
   const QString pdf = testing::WaitForOutput(dir, title);
   ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir.toStdString();
   EXPECT_EQ(testing::PdfPageCount(pdf), 2);
@@ -146,11 +146,11 @@ TEST_F(MainWindowPrintTest, SavingThePdfAdvancesTheNumberAsPrintingBothPages) {
   PreviewAnd([&](TplPrevForm& window) {
     window.SetSaveFileAsker([&](const QString&) { return dir.filePath(QStringLiteral("a.pdf")); });
     window.PdfBtn->click();
-    EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("8"));
+    EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
     window.SetSaveFileAsker(
         [&](const QString&) { return dir.filePath(QStringLiteral("no/a.pdf")); });
     window.PdfBtn->click();
-    EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("8"));
+    EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
   });
   EXPECT_EQ(messages.shown.size(), 1u);
 }
@@ -158,41 +158,38 @@ TEST_F(MainWindowPrintTest, SavingThePdfAdvancesTheNumberAsPrintingBothPages) {
 TEST_F(MainWindowPrintTest, PrintingOnePageLeavesTheNumber) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  form.plPrev1->SetTitle(testing::JobTitle("mainwindow-one"));
+  mainWindow.preview()->SetTitle(testing::JobTitle("mainwindow-one"));
   PreviewAnd([&](TplPrevForm& window) {
     window.NextPageBtn->click();
     Print(window, queue, PrintChoice{true, PrintChoice::Range::Pages, 2, 2});
     EXPECT_EQ(window.CurrentPage(), 2);
   });
-  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("7"));
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
 }
 
 TEST_F(MainWindowPrintTest, ACancelledPrintDialogPrintsNothing) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   PreviewAnd([&](TplPrevForm& window) { Print(window, queue, PrintChoice{}); });
-  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("7"));
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
 }
 
 TEST_F(MainWindowPrintTest, TheBonusSheetIsOnePageAndItsPrintAdvancesTheNumber) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  form.btnAllPatClear->click();
-  form.SetModalRunner([this](QDialog&) {
-    frmColor.rgColorNum->Button(3)->click();
-    frmColor.rgQuestNum->Button(1)->click();
-    frmColor.BitBtn1->click();
-    return static_cast<int>(QDialog::Accepted);
-  });
-  form.rgBonus->Button(1)->click();
-  form.plPrev1->SetTitle(testing::JobTitle("mainwindow-bonus"));
+  mainWindow.clearButton()->click();
+  mainWindow.bonusGroup()->button(1)->click();
+  colourWordDialog.colourCountGroup()->button(3)->click();
+  colourWordDialog.wordCountGroup()->button(1)->click();
+  colourWordDialog.okButton()->click();
+  mainWindow.preview()->SetTitle(testing::JobTitle("mainwindow-bonus"));
   int pages = 0;
   PreviewAnd([&](TplPrevForm& window) {
-    pages = form.plPrev1->PageCount();
+    pages = mainWindow.preview()->PageCount();
     Print(window, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
   });
   EXPECT_EQ(pages, 1);
-  EXPECT_EQ(form.edtPrintNum->text(), QStringLiteral("8"));
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
 }
 
 }  // namespace

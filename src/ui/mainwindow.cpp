@@ -1,0 +1,316 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/mainwindow.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+
+#include "composition/ColourWordSheet.h"
+#include "composition/SheetOptions.h"
+#include "composition/WorksheetComposer.h"
+#include "pages/previewdocument.h"
+#include "preview/PLPREVFRM.h"
+#include "print/printerselection.h"
+#include "ui/application.h"
+#include "ui/colourworddialog.h"
+#include "ui/patternboxgrid.h"
+#include "ui/radiogroup.h"
+#include "ui/windowfont.h"
+
+namespace kazenori {
+
+namespace {
+
+// The size the window was drawn at with its 12-pixel font; a larger font
+// makes it as much larger as its layouts need.
+constexpr QSize kDesignedSize{995, 611};
+
+const QString kNoneItem = QStringLiteral("なし");
+const QString kPresentItem = QStringLiteral("あり");
+const QString kRandomItem = QStringLiteral("ﾗﾝﾀﾞﾑ");
+const QString kAllItem = QStringLiteral("全て");
+
+// Controls are at least as large as the window was drawn with, and as large
+// as their text needs.
+void SetDesignedSize(QWidget& widget, QSize designed) {
+  widget.setMinimumSize(designed.expandedTo(widget.sizeHint()));
+}
+
+QFrame* MakeSunkenFrame(QWidget* parent) {
+  auto* bevel = new QFrame(parent);
+  bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  return bevel;
+}
+
+QPushButton* MakeButton(const QString& caption, QSize designed, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  SetDesignedSize(*button, designed);
+  return button;
+}
+
+RadioGroup* MakeGroup(const QString& caption, const QStringList& items, QSize designed,
+                      QWidget* parent) {
+  auto* group = new RadioGroup(caption, items, static_cast<int>(items.size()), parent);
+  SetDesignedSize(*group, designed);
+  group->setItemIndex(0);
+  return group;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ColourWordDialog& colourWordDialog, std::unique_ptr<Random> random,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      colourWordDialog_(colourWordDialog),
+      random_(random ? std::move(random)
+                     : std::make_unique<SeededRandom>(SeededRandom::FromClock())) {
+  setWindowTitle(QStringLiteral("Kazenori"));
+  setFont(WindowFont(12));
+  createControls();
+  connectControls();
+  createDocument();
+  setFixedSize(minimumSizeHint().expandedTo(kDesignedSize));
+}
+
+// The composer goes with the window; the controls and the document are
+// released by their parents.
+MainWindow::~MainWindow() = default;
+
+int MainWindow::printNumber() const {
+  return composer_->PrintNumber().Value();
+}
+
+const PageGeometry& MainWindow::pageGeometry() const {
+  return composer_->Geometry();
+}
+
+QCheckBox* MainWindow::patternBox(int number) const {
+  return patternGrid_->box(number);
+}
+
+// The title, an empty sunken strip, and a sunken frame around the patterns
+// and the options.
+void MainWindow::createControls() {
+  auto* window = new QVBoxLayout(this);
+  window->setContentsMargins(8, 8, 8, 7);
+  window->setSpacing(4);
+  window->addLayout(createTitle());
+  QFrame* strip = MakeSunkenFrame(this);
+  strip->setFixedHeight(29);
+  window->addWidget(strip);
+  QFrame* frame = MakeSunkenFrame(this);
+  window->addWidget(frame, 1);
+
+  auto* inside = new QVBoxLayout(frame);
+  inside->setContentsMargins(8, 8, 6, 6);
+  inside->setSpacing(4);
+  patternGrid_ = new PatternBoxGrid(frame);
+  inside->addWidget(patternGrid_, 1);
+  inside->addLayout(createOptionRow());
+  inside->addLayout(createInstructionRow());
+}
+
+QLayout* MainWindow::createTitle() {
+  auto* title = new QLabel(QStringLiteral("Kazenori"), this);
+  QFont titleFont = WindowFont(18);
+  titleFont.setBold(true);
+  title->setFont(titleFont);
+  QPalette navy = title->palette();
+  navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+  title->setPalette(navy);
+  auto* row = new QHBoxLayout;
+  row->addWidget(title);
+  row->addStretch(1);
+  return row;
+}
+
+// The option groups, the print number and the buttons, left to right.
+QLayout* MainWindow::createOptionRow() {
+  QWidget* frame = patternGrid_->parentWidget();
+  zeroGroup_ =
+      MakeGroup(QStringLiteral("第２項のｾﾞﾛの設定"), {kNoneItem, kPresentItem}, {110, 41}, frame);
+  hideGroup_ = MakeGroup(QStringLiteral("演算子のみを隠す設定"), {kNoneItem, kRandomItem, kAllItem},
+                         {161, 41}, frame);
+  blankGroup_ = MakeGroup(QStringLiteral("虫食いの設定"), {kNoneItem, kRandomItem, kAllItem},
+                          {167, 41}, frame);
+  auto* printNumberLabel = new QLabel(QStringLiteral("ﾌﾟﾘﾝﾄ番号"), frame);
+  printNumberEdit_ = new QLineEdit(QStringLiteral("1"), frame);
+  printNumberEdit_->setFixedWidth(
+      std::max(33, printNumberEdit_->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 10));
+  bonusGroup_ = MakeGroup(QStringLiteral("おまけ"), {kNoneItem, kPresentItem}, {96, 41}, frame);
+  bonusSettingsButton_ = MakeButton(QStringLiteral("おまけの設定"), {80, 33}, frame);
+  bonusSettingsButton_->setEnabled(false);
+  clearButton_ = MakeButton(QStringLiteral("選択を全てクリア"), {98, 33}, frame);
+  previewButton_ = MakeButton(QStringLiteral("プレビュー"), {145, 33}, frame);
+
+  auto* printNumber = new QVBoxLayout;
+  printNumber->setSpacing(2);
+  printNumber->addWidget(printNumberLabel);
+  printNumber->addWidget(printNumberEdit_, 0, Qt::AlignRight);
+  auto* row = new QHBoxLayout;
+  row->setSpacing(4);
+  for (QWidget* group : {zeroGroup_, hideGroup_, blankGroup_}) row->addWidget(group);
+  row->addLayout(printNumber);
+  row->addSpacing(4);
+  row->addWidget(bonusGroup_);
+  row->addWidget(bonusSettingsButton_, 0, Qt::AlignBottom);
+  row->addStretch(1);
+  row->addWidget(clearButton_, 0, Qt::AlignTop);
+  row->addWidget(previewButton_, 0, Qt::AlignTop);
+  return row;
+}
+
+// The instruction line printed above the questions, and the close button.
+QLayout* MainWindow::createInstructionRow() {
+  QWidget* frame = patternGrid_->parentWidget();
+  auto* label = new QLabel(QStringLiteral("問題文"), frame);
+  instructionEdit_ = new QLineEdit(QStringLiteral("次の計算をしましょう。"), frame);
+  instructionEdit_->setFont(WindowFont(15));
+  instructionEdit_->setMinimumWidth(567);
+  closeButton_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                                 QStringLiteral("閉じる"), frame);
+  SetDesignedSize(*closeButton_, {105, 31});
+  auto* row = new QHBoxLayout;
+  row->setSpacing(6);
+  row->addWidget(label, 0, Qt::AlignBottom);
+  row->addWidget(instructionEdit_, 0, Qt::AlignBottom);
+  row->addStretch(1);
+  row->addWidget(closeButton_);
+  return row;
+}
+
+void MainWindow::connectControls() {
+  connect(patternGrid_, &PatternBoxGrid::patternToggled, this, &MainWindow::onPatternToggled);
+  connect(zeroGroup_, &RadioGroup::itemChosen, this, &MainWindow::onZeroChosen);
+  connect(hideGroup_, &RadioGroup::itemChosen, this, &MainWindow::onInstructionItemChosen);
+  connect(blankGroup_, &RadioGroup::itemChosen, this, &MainWindow::onInstructionItemChosen);
+  connect(bonusGroup_, &RadioGroup::itemChosen, this, &MainWindow::onBonusChosen);
+  connect(bonusSettingsButton_, &QPushButton::clicked, this, &MainWindow::onBonusSettingsClicked);
+  connect(clearButton_, &QPushButton::clicked, patternGrid_, &PatternBoxGrid::clearAll);
+  connect(previewButton_, &QPushButton::clicked, this, &MainWindow::onPreviewClicked);
+  connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+// The printer settings, the preview document and the composer, in the order
+// the rest of the program expects them at start-up.
+void MainWindow::createDocument() {
+  printerSettings_ = std::make_unique<PrinterSelection>();
+  // The settings are meant to stand for a printer from the start: the one the
+  // window was laid out with is not installed here, so the platform's default
+  // printer takes its place (nothing happens without printers).
+  // A print server that did not answer is not asked again (Qt would wait on it).
+  const bool answered = printerSettings_->Server().state == PrintServerState::Answered;
+  if (answered) printerSettings_->SelectPrinter(QPrinterInfo::defaultPrinterName());
+  preview_ = new PreviewDocument(this);
+  preview_->setObjectName(QStringLiteral("preview"));
+  preview_->SetTitle(QStringLiteral("印刷プレビュー"));
+  composer_ = std::make_unique<WorksheetComposer>(*preview_, *random_, messages_);
+  composer_->PrintNumber().Set(std::int32_t{1});
+  composer_->OnPrintNumberChanged = [this](const QString& text) {
+    printNumberEdit_->setText(text);
+  };
+  printerSettings_->SetPaperCode(9);
+  preview_->SetPaper(printerSettings_->PagePaper());
+}
+
+// The page geometry is fixed from the printer when the window first shows.
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shown_ || event->spontaneous()) return;
+  shown_ = true;
+  composer_->SetGeometry(FormShowGeometry(*printerSettings_, &metrics_));
+  centreOnScreen();
+}
+
+void MainWindow::centreOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  // move() places the frame, so it is the frame that is centred.
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
+}
+
+void MainWindow::onPatternToggled(int number, bool ticked) {
+  selection_.SetTicked(number, ticked);
+}
+
+void MainWindow::onZeroChosen(int index) {
+  if (index == 0 || index == 1) zeroAllowed_ = index;
+}
+
+// Hiding operators and blanking terms each write the instruction line; the
+// group chosen last decides it.
+void MainWindow::onInstructionItemChosen(int index) {
+  instructionEdit_->setText(WorksheetComposer::InstructionText(index, instructionEdit_->text()));
+}
+
+// "あり" makes the next sheet the colour-word sheet: the patterns and the
+// zero setting do not apply to it, and its own settings are asked at once.
+void MainWindow::onBonusChosen(int index) {
+  if (index != 0 && index != 1) return;
+  const bool bonus = index == 1;
+  patternGrid_->setBoxesEnabled(!bonus);
+  zeroGroup_->setEnabled(!bonus);
+  bonusSettingsButton_->setEnabled(bonus);
+  instructionEdit_->setText(bonus ? QString::fromUtf8(kColourInstruction)
+                                  : WorksheetComposer::InstructionText(kItemNone, {}));
+  if (bonus) onBonusSettingsClicked();
+}
+
+// Application-modal without a nested event loop: nothing here waits for the
+// answer, which the preview command reads from the dialog.
+void MainWindow::onBonusSettingsClicked() {
+  colourWordDialog_.setWindowModality(Qt::ApplicationModal);
+  colourWordDialog_.show();
+  colourWordDialog_.raise();
+  colourWordDialog_.activateWindow();
+}
+
+SheetOptions MainWindow::options() const {
+  SheetOptions options;
+  options.selection = selection_;
+  options.zeroAllowed = zeroAllowed_;
+  options.hideItem = hideGroup_->itemIndex();
+  options.blankItem = blankGroup_->itemIndex();
+  options.printNumberText = printNumberEdit_->text();
+  options.instruction = instructionEdit_->text();
+  options.bonus = bonusGroup_->itemIndex() == 1;
+  options.colourWords = colourWordDialog_.settings();
+  return options;
+}
+
+// The preview command itself is composition's; an error it raises (a print
+// number that is not an integer) is shown and the window goes on.
+void MainWindow::onPreviewClicked() {
+  try {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    if (!composer_->PreviewCommand(options())) return;
+  } catch (...) {
+    Application::reportCurrentException();
+    return;
+  }
+  TplPrevForm window(this);
+  window.Bind(preview_, printerSettings_.get());
+  connect(&window, &TplPrevForm::pagePrinted, this,
+          [this](int page) { composer_->plPrev1Print(preview_, page); });
+  previewWindow_ = &window;
+  const auto forget = qScopeGuard([this] { previewWindow_ = nullptr; });
+  window.exec();
+}
+
+}  // namespace kazenori

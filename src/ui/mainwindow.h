@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "composition/PageGeometry.h"
+#include "generation/patternselection.h"
+#include "generation/random.h"
+#include "preview/Messages.h"
+
+class QCheckBox;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+
+namespace kazenori {
+
+class ColourWordDialog;
+class PatternBoxGrid;
+class RadioGroup;
+class PreviewDocument;
+class PrinterSelection;
+class TplPrevForm;
+class WorksheetComposer;
+struct SheetOptions;
+
+// The main window: the 150 pattern boxes, the option groups and the buttons.
+// It keeps what the controls say (the patterns in the order they were ticked,
+// the zero flag) and turns it into the plain options value the composer
+// reads; the composer does every real piece of work.
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `random` is the program's one source of draws; without one, a new one is
+  // seeded from the clock.
+  explicit MainWindow(ColourWordDialog& colourWordDialog, std::unique_ptr<Random> random = nullptr,
+                      QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  const PatternSelection& selection() const { return selection_; }
+  int zeroAllowed() const { return zeroAllowed_; }
+  int printNumber() const;
+  Random& random() { return *random_; }
+  const PageGeometry& pageGeometry() const;
+  const PrinterMetrics& printerMetrics() const { return metrics_; }
+  WorksheetComposer& composer() { return *composer_; }
+  // What the preview command would be given now, read from the controls.
+  SheetOptions options() const;
+
+  // The controls, for the tests that work them as a teacher would.
+  PatternBoxGrid* patternGrid() const { return patternGrid_; }
+  QCheckBox* patternBox(int number) const;
+  RadioGroup* zeroGroup() const { return zeroGroup_; }
+  RadioGroup* hideGroup() const { return hideGroup_; }
+  RadioGroup* blankGroup() const { return blankGroup_; }
+  RadioGroup* bonusGroup() const { return bonusGroup_; }
+  QLineEdit* printNumberEdit() const { return printNumberEdit_; }
+  QLineEdit* instructionEdit() const { return instructionEdit_; }
+  QPushButton* bonusSettingsButton() const { return bonusSettingsButton_; }
+  QPushButton* clearButton() const { return clearButton_; }
+  QPushButton* previewButton() const { return previewButton_; }
+  QPushButton* closeButton() const { return closeButton_; }
+  // The printers and the preview document; the preview window shows the one
+  // and prints on the other while it is open.
+  PrinterSelection* printerSettings() const { return printerSettings_.get(); }
+  PreviewDocument* preview() const { return preview_; }
+  // The preview window while it is open, else nullptr.
+  TplPrevForm* previewWindow() const { return previewWindow_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void createControls();
+  QLayout* createTitle();
+  QLayout* createOptionRow();
+  QLayout* createInstructionRow();
+  void connectControls();
+  void createDocument();
+  void centreOnScreen();
+
+  void onPatternToggled(int number, bool ticked);
+  void onZeroChosen(int index);
+  void onInstructionItemChosen(int index);
+  void onBonusChosen(int index);
+  void onBonusSettingsClicked();
+  void onPreviewClicked();
+
+  ColourWordDialog& colourWordDialog_;
+  std::unique_ptr<Random> random_;
+  PatternSelection selection_;
+  int zeroAllowed_ = 0;
+  // Forwards to whichever message sink is installed when a message comes.
+  struct CurrentMessages final : Messages {
+    void Show(const Message& message) override { Messages::Current().Show(message); }
+  } messages_;
+  std::unique_ptr<WorksheetComposer> composer_;
+  PrinterMetrics metrics_;
+  bool shown_ = false;
+
+  PatternBoxGrid* patternGrid_ = nullptr;
+  RadioGroup* zeroGroup_ = nullptr;
+  RadioGroup* hideGroup_ = nullptr;
+  RadioGroup* blankGroup_ = nullptr;
+  RadioGroup* bonusGroup_ = nullptr;
+  QLineEdit* printNumberEdit_ = nullptr;
+  QLineEdit* instructionEdit_ = nullptr;
+  QPushButton* bonusSettingsButton_ = nullptr;
+  QPushButton* clearButton_ = nullptr;
+  QPushButton* previewButton_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
+  std::unique_ptr<PrinterSelection> printerSettings_;
+  PreviewDocument* preview_ = nullptr;
+  TplPrevForm* previewWindow_ = nullptr;
+};
+
+}  // namespace kazenori

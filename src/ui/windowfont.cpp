@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/windowfont.h"
+
+#include <QGuiApplication>
+#include <algorithm>
+
+namespace kazenori {
+
+namespace {
+
+double DesktopFontScale() {
+  const QFont desktop = QGuiApplication::font();
+  if (desktop.pointSizeF() > 0) return std::max(1.0, desktop.pointSizeF() / 9.0);
+  if (desktop.pixelSize() > 0) return std::max(1.0, desktop.pixelSize() / 12.0);
+  return 1.0;
+}
+
+}  // namespace
+
+QFont WindowFont(int designedPixelSize) {
+  QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+  font.setPixelSize(qRound(designedPixelSize * DesktopFontScale()));
+  return font;
+}
+
+}  // namespace kazenori

@@ -1,0 +1,221 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "MainWindowTestSupport.h"
+#include "preview/Messages.h"
+#include "pages/previewdocument.h"
+#include "ui/colourworddialog.h"
+#include "ui/mainwindow.h"
+#include "ui/patternboxgrid.h"
+#include "ui/radiogroup.h"
+
+namespace kazenori {
+namespace {
+
+using Entries = std::vector<int>;
+
+const QString kPlainText = QStringLiteral("次の計算をしましょう。");
+const QString kRandomText =
+    QStringLiteral("次の計算、又は記号か数字を□の上か中に書いて正しい式にしましょう。");
+const QString kAllText = QStringLiteral("記号か数字を□の上か中に書いて正しい式にしましょう。");
+const QString kBonusText = QStringLiteral("書かれている文字の色を声に出して読みましょう。");
+
+class MainWindowTest : public testing::WithTestApp, public ::testing::Test {
+ protected:
+  // Whether the colour-word dialog is up, modal; it is closed again.
+  bool CloseColourDialog() {
+    const bool shown = colourWordDialog.isVisible() && colourWordDialog.isModal();
+    colourWordDialog.reject();
+    return shown;
+  }
+
+  QCheckBox& Box(int n) { return *window.patternBox(n); }
+  static void Choose(RadioGroup& group, int item) { group.button(item)->click(); }
+
+  ColourWordDialog colourWordDialog;
+  MainWindow window{colourWordDialog};
+};
+
+TEST_F(MainWindowTest, StartsWithEverythingAtItsInitialState) {
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Kazenori"));
+  EXPECT_EQ(window.size(), QSize(995, 611));
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_EQ(window.font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(window.font().pixelSize(), 12);
+
+  EXPECT_EQ(window.zeroAllowed(), 0);
+  EXPECT_EQ(window.printNumber(), 1);
+  EXPECT_EQ(window.printNumberEdit()->text(), QStringLiteral("1"));
+  EXPECT_EQ(window.instructionEdit()->text(), kPlainText);
+  EXPECT_EQ(window.instructionEdit()->font().pixelSize(), 15);
+  EXPECT_TRUE(window.selection().Empty());
+  for (RadioGroup* group :
+       {window.zeroGroup(), window.hideGroup(), window.blankGroup(), window.bonusGroup()})
+    EXPECT_EQ(group->itemIndex(), 0) << group->title().toStdString();
+  EXPECT_FALSE(window.bonusSettingsButton()->isEnabled());
+  EXPECT_EQ(window.patternGrid()->title(), QStringLiteral("暗算パターンの選択"));
+  EXPECT_EQ(window.previewButton()->text(), QStringLiteral("プレビュー"));
+  EXPECT_EQ(window.clearButton()->text(), QStringLiteral("選択を全てクリア"));
+}
+
+TEST_F(MainWindowTest, BoxArrayReachesEveryBoxByItsNumber) {
+  for (int n = 1; n <= kPatternCount; ++n) {
+    QCheckBox& box = Box(n);
+    EXPECT_EQ(box.text(), QString::fromUtf8(Pattern(n).caption)) << n;
+    EXPECT_EQ(box.parentWidget(), window.patternGrid());
+    EXPECT_FALSE(box.isChecked());
+    EXPECT_TRUE(box.isEnabled());
+    const bool blue = box.palette().color(QPalette::WindowText) == QColor(Qt::blue);
+    EXPECT_EQ(blue, n >= 88 && n <= 104) << n;
+  }
+}
+
+TEST_F(MainWindowTest, ListFollowsTheOrderOfTicking) {
+  Box(5).setChecked(true);
+  Box(3).setChecked(true);
+  Box(12).setChecked(true);
+  EXPECT_EQ(window.selection().Patterns(), (Entries{5, 3, 12}));
+  Box(3).setChecked(false);
+  EXPECT_EQ(window.selection().Patterns(), (Entries{5, 12}));
+  Box(3).click();
+  EXPECT_EQ(window.selection().Patterns(), (Entries{5, 12, 3}));
+  // Setting a box to the state it already has is no change and adds nothing.
+  Box(3).setChecked(true);
+  EXPECT_EQ(window.selection().Count(), 3);
+}
+
+TEST_F(MainWindowTest, SharedHandlerBoxesAddTheirOwnNumbers) {
+  for (int n : {111, 109, 64, 60, 150, 100, 103}) Box(n).click();
+  EXPECT_EQ(window.selection().Patterns(), (Entries{111, 109, 64, 60, 150, 100, 103}));
+}
+
+TEST_F(MainWindowTest, ClearAllEmptiesTheListAfterAnyHistory) {
+  for (int round = 0; round < 3; ++round)
+    for (int n : {1, 50, 88, 150, 50}) Box(n).click();
+  ASSERT_FALSE(window.selection().Empty());
+  window.clearButton()->click();
+  EXPECT_TRUE(window.selection().Empty());
+  for (int n = 1; n <= kPatternCount; ++n) EXPECT_FALSE(Box(n).isChecked()) << n;
+  Box(7).click();
+  EXPECT_EQ(window.selection().Patterns(), (Entries{7}));
+}
+
+TEST_F(MainWindowTest, ZeroSetupCopiesItsItem) {
+  Choose(*window.zeroGroup(), 1);
+  EXPECT_EQ(window.zeroAllowed(), 1);
+  Choose(*window.zeroGroup(), 0);
+  EXPECT_EQ(window.zeroAllowed(), 0);
+}
+
+TEST_F(MainWindowTest, HidingAndBlankingGroupsWriteTheInstructionLine) {
+  Choose(*window.hideGroup(), 1);
+  EXPECT_EQ(window.instructionEdit()->text(), kRandomText);
+  Choose(*window.hideGroup(), 2);
+  EXPECT_EQ(window.instructionEdit()->text(), kAllText);
+  window.instructionEdit()->setText(QStringLiteral("自由な問題文"));
+  Choose(*window.blankGroup(), 1);
+  EXPECT_EQ(window.instructionEdit()->text(), kRandomText);
+  Choose(*window.hideGroup(), 0);
+  EXPECT_EQ(window.instructionEdit()->text(), kPlainText);
+  // The last group clicked decides, even when the other one says otherwise.
+  Choose(*window.blankGroup(), 2);
+  EXPECT_EQ(window.instructionEdit()->text(), kAllText);
+}
+
+TEST_F(MainWindowTest, BonusOnGreysTheBoxesAndOpensTheDialogKeepingTicks) {
+  Box(7).click();
+  Box(88).click();
+  Choose(*window.hideGroup(), 2);
+  Choose(*window.bonusGroup(), 1);
+  EXPECT_TRUE(CloseColourDialog());
+  for (int n = 1; n <= kPatternCount; ++n) EXPECT_FALSE(Box(n).isEnabled()) << n;
+  // The blue boxes grey out with the rest: the text colour they paint with now.
+  const QColor grey = Box(1).palette().color(QPalette::WindowText);
+  for (int n : {88, 104}) EXPECT_EQ(Box(n).palette().color(QPalette::WindowText), grey) << n;
+  EXPECT_FALSE(window.zeroGroup()->isEnabled());
+  EXPECT_TRUE(window.bonusSettingsButton()->isEnabled());
+  EXPECT_EQ(window.instructionEdit()->text(), kBonusText);
+  EXPECT_TRUE(Box(7).isChecked());
+  EXPECT_EQ(window.selection().Patterns(), (Entries{7, 88}));
+
+  window.bonusSettingsButton()->click();
+  EXPECT_TRUE(CloseColourDialog());
+
+  Choose(*window.bonusGroup(), 0);
+  EXPECT_FALSE(CloseColourDialog());
+  for (int n = 1; n <= kPatternCount; ++n) EXPECT_TRUE(Box(n).isEnabled()) << n;
+  EXPECT_EQ(Box(88).palette().color(QPalette::WindowText), QColor(Qt::blue));
+  EXPECT_TRUE(window.zeroGroup()->isEnabled());
+  EXPECT_FALSE(window.bonusSettingsButton()->isEnabled());
+  EXPECT_EQ(window.instructionEdit()->text(), kPlainText);
+  EXPECT_TRUE(Box(7).isChecked() && Box(88).isChecked());
+  EXPECT_EQ(window.selection().Patterns(), (Entries{7, 88}));
+  EXPECT_EQ(window.hideGroup()->itemIndex(), 2);
+
+  Choose(*window.hideGroup(), 1);
+  EXPECT_EQ(window.instructionEdit()->text(), kRandomText);
+}
+
+TEST_F(MainWindowTest, PreviewWithNothingTickedWarnsAndOpensNothing) {
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  window.previewButton()->click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, QStringLiteral("少なくとも１つは問題を指定して下さい。"));
+  EXPECT_EQ(messages.shown[0].caption, QStringLiteral("警告"));
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+  EXPECT_TRUE(messages.shown[0].beep);
+  EXPECT_FALSE(window.preview()->IsRecorded());
+  EXPECT_EQ(window.printNumberEdit()->text(), QStringLiteral("1"));
+}
+
+TEST_F(MainWindowTest, OptionsCarryTheControlsToTheComposer) {
+  Box(12).click();
+  Box(3).click();
+  Choose(*window.zeroGroup(), 1);
+  Choose(*window.hideGroup(), 1);
+  Choose(*window.blankGroup(), 2);
+  window.printNumberEdit()->setText(QStringLiteral("42"));
+  window.instructionEdit()->setText(QStringLiteral("よく見て解こう"));
+  SheetOptions options = window.options();
+  EXPECT_EQ(options.selection.Patterns(), (Entries{12, 3}));
+  EXPECT_EQ(options.zeroAllowed, 1);
+  EXPECT_EQ(options.hideItem, 1);
+  EXPECT_EQ(options.blankItem, 2);
+  EXPECT_EQ(options.printNumberText, QStringLiteral("42"));
+  EXPECT_EQ(options.instruction, QStringLiteral("よく見て解こう"));
+  EXPECT_FALSE(options.bonus);
+  EXPECT_EQ(options.colourWords.colourCount, 0);
+
+  Choose(*window.bonusGroup(), 1);
+  colourWordDialog.colourCountGroup()->button(1)->click();
+  colourWordDialog.wordCountGroup()->button(0)->click();
+  colourWordDialog.okButton()->click();
+  options = window.options();
+  EXPECT_TRUE(options.bonus);
+  EXPECT_EQ(options.colourWords.colourCount, 3);
+  EXPECT_EQ(options.colourWords.wordsPerBlock, 20);
+}
+
+TEST_F(MainWindowTest, CloseButtonClosesTheWindow) {
+  window.show();
+  ASSERT_TRUE(window.isVisible());
+  window.closeButton()->click();
+  EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace kazenori
