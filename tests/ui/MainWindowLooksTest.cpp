@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "MainWindowTestSupport.h"
-#include "preview/PLPREVFRM.h"
 #include "pages/previewdocument.h"
+#include "preview/PLPREVFRM.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
 #include "ui/patternboxgrid.h"

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "MainWindowTestSupport.h"
-#include "preview/Messages.h"
 #include "pages/previewdocument.h"
+#include "preview/Messages.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
 #include "ui/patternboxgrid.h"
