@@ -13,9 +13,9 @@
 #include <memory>
 
 #include "app/CommandLineOutput.h"
-#include "composition/ColourWordSheet.h"
-#include "composition/PrintNumber.h"
-#include "composition/WorksheetComposer.h"
+#include "composition/colourwordsheet.h"
+#include "composition/printnumber.h"
+#include "composition/composer.h"
 #include "generation/PatternCatalogue.h"
 
 namespace kazenori {

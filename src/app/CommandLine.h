@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "composition/SheetOptions.h"
+#include "composition/sheetoptions.h"
 
 class QTextStream;
 

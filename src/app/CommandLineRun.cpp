@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "app/CommandLineJson.h"
+#include "cli/jsonexport.h"
 #include "app/CommandLineOutput.h"
-#include "composition/PageGeometry.h"
-#include "composition/WorksheetComposer.h"
+#include "composition/pagegeometry.h"
+#include "composition/composer.h"
 #include "preview/Fonts.h"
 #include "preview/Messages.h"
 #include "preview/plPrev.h"

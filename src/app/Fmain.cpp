@@ -20,8 +20,8 @@
 #include "app/MainWindowLayout.h"
 #include "composition/Fcolor.h"
 #include "composition/RadioGroup.h"
-#include "composition/SheetOptions.h"
-#include "composition/WorksheetComposer.h"
+#include "composition/sheetoptions.h"
+#include "composition/composer.h"
 #include "preview/plPrev.h"
 #include "preview/plSetPrinter.h"
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "composition/PageGeometry.h"
+#include "composition/pagegeometry.h"
 #include "generation/PatternCatalogue.h"
 #include "generation/PatternSelection.h"
 #include "generation/Random.h"

@@ -15,7 +15,7 @@
 #include "MainWindowTestSupport.h"
 #include "app/Fmain.h"
 #include "composition/Fcolor.h"
-#include "composition/WorksheetComposer.h"
+#include "composition/composer.h"
 #include "preview/Messages.h"
 #include "preview/plPrev.h"
 #include "preview/plSetPrinter.h"
