@@ -14,8 +14,8 @@
 
 #include "app/CommandLineOutput.h"
 #include "composition/colourwordsheet.h"
-#include "composition/printnumber.h"
 #include "composition/composer.h"
+#include "composition/printnumber.h"
 #include "generation/PatternCatalogue.h"
 
 namespace kazenori {
@@ -98,10 +98,10 @@ QString Utf8(const char* utf8) {
   return QString::fromUtf8(utf8);
 }
 
-int Item(const QString& option, const QString& value) {
-  if (value == "none") return kItemNone;
-  if (value == "random") return kItemRandom;
-  if (value == "all") return kItemAll;
+LayerSetting Item(const QString& option, const QString& value) {
+  if (value == "none") return LayerSetting::None;
+  if (value == "random") return LayerSetting::Random;
+  if (value == "all") return LayerSetting::All;
   throw UsageError(Tr("--%1 takes none, random or all, not '%2'").arg(option, value));
 }
 
@@ -129,25 +129,24 @@ void Apply(CommandLineRequest& r, const QString& name, const QString& value, QSe
   seen.insert(name);
   SheetOptions& s = r.sheet;
   if (name == "patterns") {
-    s.selection.Clear();
-    for (int p : ParsePatternList(value)) s.selection.QPClick(p, true);
+    s.patterns = ParsePatternList(value);
   } else if (name == "zero") {
-    s.zeroAllowed = 1;
+    s.zero = ZeroSetting::Allowed;
   } else if (name == "hide") {
-    s.hideItem = Item(name, value);
+    s.hide = Item(name, value);
   } else if (name == "blank") {
-    s.blankItem = Item(name, value);
+    s.blank = Item(name, value);
   } else if (name == "message") {
     s.instruction = value;
     r.messageGiven = true;
   } else if (name == "print-number") {
     try {
-      StrToInt(value);
+      s.printNumber = StrToInt(value);
     } catch (const ConversionError&) {
       throw UsageError(QStringLiteral("--print-number: %1")
                            .arg(QString::fromUtf8(ConversionError(Shortened(value)).what())));
     }
-    s.printNumberText = value;
+    r.printNumberText = value;
   } else if (name == "sheets") {
     r.sheets = static_cast<int>(Number(name, value, 1, 10000));
   } else if (name == "seed") {
@@ -268,18 +267,16 @@ CommandLineRequest Parse(const QStringList& arguments, const QList<QByteArray>& 
     // The colour dialog's own first choices.
     if (!seen.contains("colours")) s.colourWords.colourCount = 4;
     if (!seen.contains("words")) s.colourWords.wordsPerBlock = 40;
-  } else if (s.selection.Empty()) {
-    throw UsageError(WorksheetComposer::EmptySelectionText());
+  } else if (s.patterns.empty()) {
+    throw UsageError(EmptySelectionText());
   }
-  if (!WorksheetComposer::SheetNumbersFit(StrToInt(s.printNumberText), r.sheets)) {
+  if (!SheetNumbersFit(s.printNumber, r.sheets)) {
     throw UsageError(Tr("--sheets %1 from --print-number %2 runs past 2147483647")
                          .arg(r.sheets)
-                         .arg(s.printNumberText));
+                         .arg(r.printNumberText));
   }
   if (!r.messageGiven) {
-    s.instruction = s.bonus
-                        ? Utf8(kColourInstruction)
-                        : WorksheetComposer::InstructionText(std::max(s.hideItem, s.blankItem), {});
+    s.instruction = s.bonus ? Utf8(kColourInstruction) : InstructionText(std::max(s.hide, s.blank));
   }
   if (r.pdfPath.isEmpty() && r.jsonPath.isEmpty() && r.printer.isEmpty()) {
     throw UsageError(Tr("no output: give --pdf FILE, --json FILE or --print PRINTER"));

@@ -11,10 +11,11 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "cli/jsonexport.h"
 #include "app/CommandLineOutput.h"
-#include "composition/pagegeometry.h"
+#include "app/worksheetpreview.h"
+#include "cli/jsonexport.h"
 #include "composition/composer.h"
+#include "composition/pagegeometry.h"
 #include "preview/Fonts.h"
 #include "preview/Messages.h"
 #include "preview/plPrev.h"
@@ -24,7 +25,7 @@ namespace kazenori {
 
 namespace {
 
-// Messages of the composer and the printing layer go to stderr.
+// Messages of the printing layer go to stderr.
 class StreamMessages final : public Messages {
  public:
   explicit StreamMessages(QTextStream& err) : err_(err) {}
@@ -88,7 +89,8 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   } else {
     rnd = std::make_unique<SeededRandom>(SeededRandom::FromClock());
   }
-  WorksheetComposer composer(document, *rnd, messages, FormShowGeometry(printer, document));
+  Composer composer(*rnd, FormShowGeometry(printer, document));
+  WorksheetPreview preview(document);
 
   auto fail = [&err](const QString& text) {
     err << "kazenori: " << text << Qt::endl;
@@ -115,15 +117,16 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
     QIODevice* jsonFile = request.jsonFile.isEmpty() ? nullptr : &outputs.Open(next++);
     std::unique_ptr<TCustomplPrev::PdfOutput> pdf;
     if (pdfFile) pdf = std::make_unique<TCustomplPrev::PdfOutput>(*pdfFile);
-    SheetsJsonWriter json;
+    WorksheetJsonWriter json;
     if (jsonFile) jsonFile->write(json.Head(composer.Geometry()));
     QString pdfError;
-    const bool composed =
-        composer.ComposeEach(request.sheet, request.sheets, [&](const ComposedSheet& sheet) {
-          if (pdf && pdfError.isEmpty()) pdf->Append(document, &pdfError);
-          if (jsonFile) jsonFile->write(json.Sheet(sheet, document));
-        });
-    if (!composed) return 2;
+    composer.ComposeEach(request.sheet, request.sheets, [&](const Worksheet& sheet) {
+      if (pdf && pdfError.isEmpty()) {
+        preview.RecordNext(sheet);
+        pdf->Append(document, &pdfError);
+      }
+      if (jsonFile) jsonFile->write(json.Sheets(sheet));
+    });
     if (pdf && pdfError.isEmpty()) pdf->Close(&pdfError);
     pdf.reset();
     if (jsonFile) jsonFile->write(json.Tail());
@@ -132,14 +135,14 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   }
 
   // Printing goes through the print loop over the whole document.
-  if (!composer.Compose(request.sheet, request.sheets)) return 2;
+  const Worksheet worksheet = composer.Compose(request.sheet, request.sheets);
+  preview.Record(worksheet);
   std::size_t next = 0;
   QString pdfError;
   // A failed write leaves its reason in pdfError.
   if (!request.pdfFile.isEmpty()) document.WritePdf(outputs.Open(next++), &pdfError);
   if (!request.jsonFile.isEmpty()) {
-    outputs.Open(next++).write(
-        ComposedSheetsJson(composer.Geometry(), composer.Sheets(), document));
+    outputs.Open(next++).write(WorksheetJson(worksheet));
   }
   if (const QString e = finish(pdfError); !e.isEmpty()) return fail(e);
 
@@ -149,7 +152,7 @@ int Execute(const CommandLineRequest& request, QTextStream& out, QTextStream& er
   out << "kazenori: "
       << Tr("printed %1 pages on %2; next print number %3")
              .arg(document.PageCount())
-             .arg(request.printer, composer.PrintNumber().Text())
+             .arg(request.printer, preview.PrintNumber().Text())
       << Qt::endl;
   return 0;
 }

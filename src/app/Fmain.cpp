@@ -18,10 +18,12 @@
 
 #include "app/KazenoriApplication.h"
 #include "app/MainWindowLayout.h"
+#include "app/worksheetpreview.h"
 #include "composition/Fcolor.h"
 #include "composition/RadioGroup.h"
-#include "composition/sheetoptions.h"
 #include "composition/composer.h"
+#include "composition/printnumber.h"
+#include "composition/sheetoptions.h"
 #include "preview/plPrev.h"
 #include "preview/plSetPrinter.h"
 
@@ -89,7 +91,7 @@ TForm1::TForm1(TFrmColor& frmColor, std::unique_ptr<Random> random, QWidget* par
 TForm1::~TForm1() = default;
 
 int TForm1::PrintNumber() const {
-  return composer_->PrintNumber().Value();
+  return preview_->PrintNumber().Value();
 }
 
 const PageGeometry& TForm1::Geometry() const {
@@ -202,9 +204,10 @@ void TForm1::FormCreate(std::unique_ptr<Random> random) {
                         answered ? PrinterAccess::Cups : PrinterAccess::DesignPaper);
   ApplyPreviewDesign(*plPrev1);
   plPrev1->SetplSetPrinter(plSetPrinter1);
-  composer_ = std::make_unique<WorksheetComposer>(*plPrev1, *random_, messages_);
-  composer_->PrintNumber().Set(std::int32_t{1});
-  composer_->OnPrintNumberChanged = [this](const QString& text) { edtPrintNum->setText(text); };
+  composer_ = std::make_unique<Composer>(*random_);
+  preview_ = new WorksheetPreview(*plPrev1, this);
+  preview_->PrintNumber().Set(std::int32_t{1});
+  connect(preview_, &WorksheetPreview::printNumberChanged, edtPrintNum, &QLineEdit::setText);
   plSetPrinter1->SetPaperSize(9);
   for (QCheckBox* box : GroupBox1->findChildren<QCheckBox*>()) {
     CheckBoxes[static_cast<std::size_t>(box->property("Tag").toInt())] = box;
@@ -244,14 +247,23 @@ void TForm1::rgZeroSetupClick() {
   if (index == 0 || index == 1) zeroAllowed_ = index;
 }
 
+namespace {
+
+// The setting of a hide or blank group's item index ("なし" for none chosen).
+LayerSetting LayerOf(int index) {
+  return index == 1 ? LayerSetting::Random : index == 2 ? LayerSetting::All : LayerSetting::None;
+}
+
+}  // namespace
+
 void TForm1::rgOpeSetupClick() {
-  edtQuestMes->setText(
-      WorksheetComposer::InstructionText(rgOpeSetup->ItemIndex(), edtQuestMes->text()));
+  const int index = rgOpeSetup->ItemIndex();
+  if (index >= 0 && index <= 2) edtQuestMes->setText(InstructionText(LayerOf(index)));
 }
 
 void TForm1::rgBlankSetupClick() {
-  edtQuestMes->setText(
-      WorksheetComposer::InstructionText(rgBlankSetup->ItemIndex(), edtQuestMes->text()));
+  const int index = rgBlankSetup->ItemIndex();
+  if (index >= 0 && index <= 2) edtQuestMes->setText(InstructionText(LayerOf(index)));
 }
 
 void TForm1::rgBonusClick() {
@@ -263,7 +275,7 @@ void TForm1::rgBonusClick() {
   rgZeroSetup->setEnabled(!bonus);
   btnBonus->setEnabled(bonus);
   edtQuestMes->setText(bonus ? QString::fromUtf8(kColourInstruction)
-                             : WorksheetComposer::InstructionText(kItemNone, {}));
+                             : InstructionText(LayerSetting::None));
   if (bonus) ShowColourDialog();
 }
 
@@ -277,21 +289,34 @@ void TForm1::ShowColourDialog() {
 
 SheetOptions TForm1::Options() const {
   SheetOptions options;
-  options.selection = *selection_;
-  options.zeroAllowed = zeroAllowed_;
-  options.hideItem = rgOpeSetup->ItemIndex();
-  options.blankItem = rgBlankSetup->ItemIndex();
-  options.printNumberText = edtPrintNum->text();
+  // The selection keeps its entries as decimal texts.
+  for (const auto& entry : selection_->Entries()) options.patterns.push_back(std::stoi(entry));
+  options.zero = zeroAllowed_ == 1 ? ZeroSetting::Allowed : ZeroSetting::Refused;
+  options.hide = LayerOf(rgOpeSetup->ItemIndex());
+  options.blank = LayerOf(rgBlankSetup->ItemIndex());
   options.instruction = edtQuestMes->text();
   options.bonus = rgBonus->ItemIndex() == 1;
   options.colourWords = frmColor_.Settings();
+  // The composer refuses an empty selection before the number is looked at.
+  if (options.bonus || !options.patterns.empty()) {
+    options.printNumber = StrToInt(edtPrintNum->text());
+  }
   return options;
 }
 
-// The preview command itself is composition's; an error it raises (a print
-// number that is not an integer) goes on to the application's error handler.
+// An error of the preview command (a print number that is not an integer)
+// goes on to the application's error handler.
 void TForm1::btnPreviewClick() {
-  composer_->PreviewCommand(Options());
+  const SheetOptions options = Options();
+  Worksheet worksheet;
+  try {
+    worksheet = composer_->Compose(options);
+  } catch (const EmptySelectionError&) {
+    messages_.Warning(EmptySelectionText(), QStringLiteral("警告"), true);
+    return;
+  }
+  preview_->Record(worksheet);
+  plPrev1->Preview();
 }
 
 }  // namespace kazenori

@@ -28,7 +28,8 @@ class RadioGroup;
 class TFrmColor;
 class TplPrev;
 class TplSetPrinter;
-class WorksheetComposer;
+class Composer;
+class WorksheetPreview;
 struct SheetOptions;
 
 // Runs a modal dialog and returns its result; the program uses exec(), a
@@ -57,8 +58,11 @@ class TForm1 : public QWidget {
   Random& Rnd() { return *random_; }
   const PageGeometry& Geometry() const;
   const PrinterMetrics& Metrics() const { return metrics_; }
-  WorksheetComposer& Composer() { return *composer_; }
-  // What the preview command would be given now, read from the controls.
+  Composer& SheetComposer() { return *composer_; }
+  WorksheetPreview& Preview() { return *preview_; }
+  // What the preview command would be given now, read from the controls;
+  // throws ConversionError when there is something to compose and the print
+  // number is no 32-bit integer.
   SheetOptions Options() const;
 
   // Handlers, bound to their controls; public so that a test can name them.
@@ -114,7 +118,8 @@ class TForm1 : public QWidget {
   struct CurrentMessages final : Messages {
     void Show(const Message& message) override { Messages::Current().Show(message); }
   } messages_;
-  std::unique_ptr<WorksheetComposer> composer_;
+  std::unique_ptr<Composer> composer_;
+  WorksheetPreview* preview_ = nullptr;
   PrinterMetrics metrics_;
   bool shown_ = false;
 };

@@ -3,252 +3,112 @@
 
 #include "cli/jsonexport.h"
 
+#include <QColor>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
 
 #include <string>
-#include <utility>
-
-#include "preview/plPrev.h"
 
 namespace kazenori {
 
 namespace {
 
-class Writer {
- public:
-  QByteArray out;
-
-  QByteArray Take() { return std::exchange(out, QByteArray()); }
-
-  void Raw(const char* s) { out += s; }
-  void Key(const char* key) {
-    Separate();
-    String(key);
-    out += ": ";
-    fresh_ = true;
-  }
-  void Int(long long v) { Value(QByteArray::number(v)); }
-  void Bool(bool v) { Value(v ? "true" : "false"); }
-  void Text(const std::string& s) { Text(QByteArray::fromStdString(s)); }
-  void Text(const QString& s) { Text(s.toUtf8()); }
-  void Text(const QByteArray& utf8) {
-    SeparateValue();
-    String(utf8);
-  }
-  void Open(char bracket) {
-    SeparateValue();
-    out += bracket;
-    fresh_ = true;
-  }
-  void Close(char bracket) {
-    out += bracket;
-    fresh_ = false;
-  }
-  // The next element starts on a line of its own.
-  void Break(int indent) {
-    if (!fresh_) out += ",";
-    out += "\n" + QByteArray(indent, ' ');
-    fresh_ = true;
-  }
-
- private:
-  void Separate() {
-    if (!fresh_) out += ", ";
-  }
-  void SeparateValue() {
-    if (!fresh_) out += ", ";
-    fresh_ = false;
-  }
-  void Value(const QByteArray& v) {
-    SeparateValue();
-    out += v;
-  }
-  void String(const QByteArray& s) {
-    out += '"';
-    for (const char c : s) {
-      switch (c) {
-        case '"':
-          out += "\\\"";
-          break;
-        case '\\':
-          out += "\\\\";
-          break;
-        case '\n':
-          out += "\\n";
-          break;
-        case '\r':
-          out += "\\r";
-          break;
-        case '\t':
-          out += "\\t";
-          break;
-        default:
-          if (static_cast<unsigned char>(c) < 0x20) {
-            out += QByteArray("\\u") +
-                   QByteArray::number(static_cast<int>(c), 16).rightJustified(4, '0');
-          } else {
-            out += c;
-          }
-      }
-    }
-    out += '"';
-  }
-  bool fresh_ = true;
-};
-
-const char* OpName(TextOperation::Kind kind) {
-  switch (kind) {
-    case TextOperation::Kind::Left:
-      return "left";
-    case TextOperation::Kind::LeftMid:
-      return "leftmid";
-    case TextOperation::Kind::Center:
-      return "center";
-    case TextOperation::Kind::Right:
-      return "right";
-  }
-  return "left";
+QString Text(const std::string& utf8) {
+  return QString::fromStdString(utf8);
 }
 
-void Problem(Writer& w, const ComposedSheet& sheet, int i) {
+QString AlignName(TextAlign align) {
+  switch (align) {
+    case TextAlign::Left:
+      break;
+    case TextAlign::LeftMid:
+      return QStringLiteral("leftmid");
+    case TextAlign::Center:
+      return QStringLiteral("center");
+    case TextAlign::Right:
+      return QStringLiteral("right");
+  }
+  return QStringLiteral("left");
+}
+
+QJsonObject Problem(const ComposedSheet& sheet, int i) {
   const ProblemRecord& r = sheet.problems.At(i);
   const auto at = static_cast<std::size_t>(i - 1);
-  w.Open('{');
-  w.Key("index");
-  w.Int(i);
-  w.Key("pattern");
-  w.Int(sheet.patterns[at]);
-  w.Key("op");
-  w.Int(r.op);
-  w.Key("termMode");
-  w.Int(r.termMode);
-  w.Key("form");
-  w.Int(r.form);
-  w.Key("valA");
-  w.Int(r.valA);
-  w.Key("valB");
-  w.Int(r.valB);
-  w.Key("valC");
-  w.Int(r.valC);
-  w.Key("valD");
-  w.Int(r.valD);
-  w.Key("strA");
-  w.Text(r.strA);
-  w.Key("strB");
-  w.Text(r.strB);
-  w.Key("strC");
-  w.Text(r.strC);
-  w.Key("strD");
-  w.Text(r.strD);
-  w.Key("strE");
-  w.Text(r.strE);
-  w.Key("strAnswer");
-  w.Text(r.strAnswer);
-  w.Key("strRemainder");
-  w.Text(r.strRemainder);
-  w.Key("question");
-  w.Text(sheet.questions[at]);
-  w.Close('}');
+  return {{"index", i},
+          {"pattern", sheet.patterns[at]},
+          {"op", r.op},
+          {"termMode", r.termMode},
+          {"form", r.form},
+          {"valA", r.valA},
+          {"valB", r.valB},
+          {"valC", r.valC},
+          {"valD", r.valD},
+          {"strA", Text(r.strA)},
+          {"strB", Text(r.strB)},
+          {"strC", Text(r.strC)},
+          {"strD", Text(r.strD)},
+          {"strE", Text(r.strE)},
+          {"strAnswer", Text(r.strAnswer)},
+          {"strRemainder", Text(r.strRemainder)},
+          {"question", Text(sheet.questions[at])}};
 }
 
-void Item(Writer& w, const TextOperation& op) {
-  w.Open('{');
-  w.Key("op");
-  w.Text(QByteArray(OpName(op.kind)));
-  w.Key("x");
-  w.Int(op.x);
-  w.Key("y");
-  w.Int(op.y);
-  w.Key("height");
-  w.Int(op.fontHeight);
-  w.Key("bold");
-  w.Bool(op.bold);
-  w.Key("color");
-  w.Text(op.colour.name());
-  w.Key("text");
-  w.Text(op.text);
-  w.Close('}');
+QJsonObject Item(const TextItem& item) {
+  return {{"op", AlignName(item.align)},
+          {"x", item.x},
+          {"y", item.y},
+          {"height", item.height},
+          {"bold", item.bold},
+          {"color", QColor(item.colour).name()},
+          {"text", item.text}};
+}
+
+QJsonObject Sheet(const ComposedSheet& sheet, const Worksheet& worksheet) {
+  QJsonArray problems;
+  // A colour-word sheet keeps its problem table empty.
+  if (sheet.pageCount == 2) {
+    for (int i = 1; i <= kProblemCount; ++i) problems.append(Problem(sheet, i));
+  }
+  QJsonArray pages;
+  for (int p = sheet.firstPage; p < sheet.firstPage + sheet.pageCount; ++p) {
+    QJsonArray items;
+    for (const TextItem& item : worksheet.pages.at(static_cast<std::size_t>(p - 1)).items) {
+      items.append(Item(item));
+    }
+    pages.append(QJsonObject{{"items", items}});
+  }
+  return {{"printNumber", sheet.printNumber}, {"problems", problems}, {"pages", pages}};
 }
 
 }  // namespace
 
-struct SheetsJsonWriter::State {
-  Writer w;
-};
-
-SheetsJsonWriter::SheetsJsonWriter() : state_(std::make_unique<State>()) {}
-SheetsJsonWriter::~SheetsJsonWriter() = default;
-
-QByteArray SheetsJsonWriter::Head(const PageGeometry& g) {
-  Writer& w = state_->w;
-  w.Open('{');
-  w.Key("geometry");
-  w.Open('{');
-  w.Key("left");
-  w.Int(g.left);
-  w.Key("top");
-  w.Int(g.top);
-  w.Key("width");
-  w.Int(g.width);
-  w.Key("height");
-  w.Int(g.height);
-  w.Close('}');
-  w.Break(1);
-  w.Key("sheets");
-  w.Open('[');
-  return w.Take();
+QByteArray WorksheetJsonWriter::Head(const PageGeometry& g) {
+  first_ = true;
+  const QJsonObject geometry{
+      {"left", g.left}, {"top", g.top}, {"width", g.width}, {"height", g.height}};
+  return "{\"geometry\":" + QJsonDocument(geometry).toJson(QJsonDocument::Compact) +
+         ",\n\"sheets\":[";
 }
 
-QByteArray SheetsJsonWriter::Sheet(const ComposedSheet& sheet, const TCustomplPrev& document) {
-  Writer& w = state_->w;
-  w.Break(2);
-  w.Open('{');
-  w.Key("printNumber"), w.Int(sheet.printNumber);
-  w.Break(3);
-  w.Key("problems");
-  w.Open('[');
-  // A colour-word sheet keeps its problem table empty.
-  if (sheet.pageCount == 2) {
-    for (int i = 1; i <= kProblemCount; ++i) {
-      w.Break(4);
-      Problem(w, sheet, i);
-    }
+QByteArray WorksheetJsonWriter::Sheets(const Worksheet& worksheet) {
+  QByteArray out;
+  for (const ComposedSheet& sheet : worksheet.sheets) {
+    out += first_ ? "\n" : ",\n";
+    first_ = false;
+    out += QJsonDocument(Sheet(sheet, worksheet)).toJson(QJsonDocument::Compact);
   }
-  w.Close(']');
-  w.Break(3);
-  w.Key("pages");
-  w.Open('[');
-  for (int p = sheet.firstPage; p < sheet.firstPage + sheet.pageCount; ++p) {
-    w.Break(4);
-    w.Open('{');
-    w.Key("items");
-    w.Open('[');
-    for (const TextOperation& op : document.TextOperations(p)) {
-      w.Break(5);
-      Item(w, op);
-    }
-    w.Close(']');
-    w.Close('}');
-  }
-  w.Close(']');
-  w.Close('}');
-  return w.Take();
+  return out;
 }
 
-QByteArray SheetsJsonWriter::Tail() {
-  Writer& w = state_->w;
-  w.Close(']');
-  w.Close('}');
-  w.Raw("\n");
-  return w.Take();
+QByteArray WorksheetJsonWriter::Tail() {
+  return "]}\n";
 }
 
-QByteArray ComposedSheetsJson(const PageGeometry& g, const std::vector<ComposedSheet>& sheets,
-                              const TCustomplPrev& document) {
-  SheetsJsonWriter writer;
-  QByteArray out = writer.Head(g);
-  for (const ComposedSheet& sheet : sheets) out += writer.Sheet(sheet, document);
-  return out + writer.Tail();
+QByteArray WorksheetJson(const Worksheet& worksheet) {
+  WorksheetJsonWriter writer;
+  return writer.Head(worksheet.geometry) + writer.Sheets(worksheet) + writer.Tail();
 }
 
 }  // namespace kazenori

@@ -3,14 +3,12 @@
 
 #include "composition/answersheet.h"
 
-#include <QPainter>
 #include <QString>
 
 #include "composition/displayforms.h"
 #include "composition/pageheader.h"
 #include "composition/questionlines.h"
 #include "composition/questiontext.h"
-#include "preview/plPrev.h"
 
 namespace kazenori {
 
@@ -40,24 +38,23 @@ std::string AnswerLine(const ProblemRecord& rec) {
   }
 }
 
-void DrawProblemLine(TCustomplPrev& doc, const QPoint& at, int form, const std::string& line) {
+void WriteProblemLine(PageWriter& page, const QPoint& at, int form, const std::string& line) {
   const bool small = HasAnswerValueLine(form);
-  if (small) SetFontHeight(*doc.Canvas(), 55);
-  doc.TextOutLeft(at.x(), at.y(), QString::fromStdString(line));
-  if (small) SetFontHeight(*doc.Canvas(), 60);
+  if (small) page.SetHeight(55);
+  page.Text(TextAlign::Left, at.x(), at.y(), QString::fromStdString(line));
+  if (small) page.SetHeight(60);
 }
 
-void DrawAnswerLines(TCustomplPrev& doc, const ProblemTable& table, const PageGeometry& g,
-                     int rowPitch, int columnPitch) {
-  QPainter& canvas = *doc.Canvas();
+void WriteAnswerLines(PageWriter& page, const ProblemTable& table, const PageGeometry& g,
+                      int rowPitch, int columnPitch) {
   for (int i = 1; i <= kProblemCount; ++i) {
     const ProblemRecord& rec = table.At(i);
     const QPoint at = ProblemPlace(i, g, rowPitch, columnPitch);
-    DrawProblemLine(doc, at, rec.form, AnswerLine(rec));
+    WriteProblemLine(page, at, rec.form, AnswerLine(rec));
     if (HasAnswerValueLine(rec.form)) {
-      SetFontHeight(canvas, rec.form == 52 ? 36 : 50);
-      doc.TextOutLeft(at.x(), at.y() + 70, QString::fromStdString(rec.strAnswer));
-      SetFontHeight(canvas, 60);
+      page.SetHeight(rec.form == 52 ? 36 : 50);
+      page.Text(TextAlign::Left, at.x(), at.y() + 70, QString::fromStdString(rec.strAnswer));
+      page.SetHeight(60);
     }
   }
 }

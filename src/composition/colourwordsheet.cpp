@@ -3,11 +3,9 @@
 
 #include "composition/colourwordsheet.h"
 
-#include <QPainter>
 #include <QString>
 
 #include "composition/pageheader.h"
-#include "preview/plPrev.h"
 
 namespace kazenori {
 
@@ -51,32 +49,31 @@ void FillColourWords(ColourWordTable& table, const ColourWordSettings& settings,
   }
 }
 
-void DrawColourWords(TCustomplPrev& doc, const PageGeometry& g, const ColourWordTable& table,
-                     const ColourWordSettings& settings) {
+void WriteColourWords(PageWriter& page, const PageGeometry& g, const ColourWordTable& table,
+                      const ColourWordSettings& settings) {
   const ColourWordLayout layout = LayoutFor(settings);
   const int rowPitch = (g.height - 1370) / 20;
   const int columnPitch = (g.width - 1510) / 6;
   const int rows = layout.rowsPerBlock;
-  QPainter& canvas = *doc.Canvas();
 
-  SetFontHeight(canvas, 40);
+  page.SetHeight(40);
   for (int k = 1; k < layout.blocks; ++k) {
-    doc.TextOutLeftMid(g.left + 100, g.top + 300 + 250 * k + k * rows * (rowPitch + 60),
-                       QString::fromUtf8(kDateLine));
+    page.Text(TextAlign::LeftMid, g.left + 100, g.top + 300 + 250 * k + k * rows * (rowPitch + 60),
+              QString::fromUtf8(kDateLine));
   }
-  SetFontHeight(canvas, 60);
-  SetFontBold(canvas, true);
+  page.SetHeight(60);
+  page.SetBold(true);
   const int perBlock = settings.wordsPerBlock;
   for (int j = 0; j < layout.total; ++j) {
     const ColourWord& w = table[static_cast<std::size_t>(j)];
-    canvas.setPen(QColor(ColourTable()[static_cast<std::size_t>(w.ink)].ink));
+    page.SetColour(ColourTable()[static_cast<std::size_t>(w.ink)].ink);
     const int k = j / perBlock;
     const int m = j - k * perBlock;
     const int p = m % 7;
     const int q = m / 7;
-    doc.TextOutCenter(g.left + 150 + p * (columnPitch + 180),
-                      g.top + 450 + 250 * k + (k * rows + q) * (rowPitch + 60),
-                      QString::fromStdString(w.word));
+    page.Text(TextAlign::Center, g.left + 150 + p * (columnPitch + 180),
+              g.top + 450 + 250 * k + (k * rows + q) * (rowPitch + 60),
+              QString::fromStdString(w.word));
   }
 }
 

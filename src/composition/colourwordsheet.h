@@ -10,11 +10,10 @@
 
 #include "composition/pagegeometry.h"
 #include "composition/sheetoptions.h"
+#include "composition/worksheet.h"
 #include "generation/Random.h"
 
 namespace kazenori {
-
-class TCustomplPrev;
 
 // One colour of the sheet: its name in hiragana and its ink.
 struct ColourEntry {
@@ -48,10 +47,10 @@ using ColourWordTable = std::array<ColourWord, kColourWordCapacity>;
 // previous word's ink when three colours or more are used.
 void FillColourWords(ColourWordTable& table, const ColourWordSettings& settings, Random& rnd);
 
-// Steps 4 to 7 of the colour-word sheet on the current page, after its page
+// Steps 4 to 7 of the colour-word sheet on its page, after the page
 // header: the further date lines and the words in bold 60, each centred in its ink.
-void DrawColourWords(TCustomplPrev& doc, const PageGeometry& g, const ColourWordTable& table,
-                     const ColourWordSettings& settings);
+void WriteColourWords(PageWriter& page, const PageGeometry& g, const ColourWordTable& table,
+                      const ColourWordSettings& settings);
 
 // The instruction line of the bonus sheet.
 inline constexpr const char* kColourInstruction = "書かれている文字の色を声に出して読みましょう。";

@@ -3,19 +3,16 @@
 
 #include "composition/composer.h"
 
-#include <stdexcept>
 #include <utility>
 
 #include "composition/answersheet.h"
 #include "composition/displayforms.h"
 #include "composition/pageheader.h"
 #include "composition/questionlines.h"
-#include "preview/Messages.h"
-#include "preview/plPrev.h"
 
 namespace kazenori {
 
-int WorksheetComposer::PatternTap::Rnd(int n) {
+int Composer::PatternTap::Rnd(int n) {
   const int value = inner_.Rnd(n);
   if (armed_) {
     taken_ = value;
@@ -24,144 +21,104 @@ int WorksheetComposer::PatternTap::Rnd(int n) {
   return value;
 }
 
-WorksheetComposer::WorksheetComposer(TCustomplPrev& document, Random& rnd, Messages& messages,
-                                     PageGeometry geometry)
-    : doc_(document),
-      rnd_(rnd),
-      messages_(messages),
-      geometry_(geometry),
-      tap_(rnd),
-      generator_(tap_, table_, selection_) {
-  doc_.OnPrint = [this](QObject* sender, int page) { plPrev1Print(sender, page); };
-}
+Composer::Composer(Random& rnd, PageGeometry geometry)
+    : rnd_(rnd), geometry_(geometry), tap_(rnd), generator_(tap_, table_, selection_) {}
 
-QString WorksheetComposer::InstructionText(int item, const QString& unchanged) {
-  switch (item) {
-    case kItemNone:
-      return QStringLiteral("次の計算をしましょう。");
-    case kItemRandom:
+QString InstructionText(LayerSetting setting) {
+  switch (setting) {
+    case LayerSetting::None:
+      break;
+    case LayerSetting::Random:
       return QStringLiteral("次の計算、又は記号か数字を□の上か中に書いて正しい式にしましょう。");
-    case kItemAll:
+    case LayerSetting::All:
       return QStringLiteral("記号か数字を□の上か中に書いて正しい式にしましょう。");
-    default:
-      return unchanged;
   }
+  return QStringLiteral("次の計算をしましょう。");
 }
 
-void WorksheetComposer::plPrev1Print(QObject*, int) {
-  printNumber_.Advance();
-  if (OnPrintNumberChanged) OnPrintNumberChanged(printNumber_.Text());
-}
-
-void WorksheetComposer::PreviewCommand(const SheetOptions& options) {
-  if (Compose(options)) doc_.Preview();
-}
-
-void WorksheetComposer::Generate(ComposedSheet& sheet) {
+void Composer::Generate(const SheetOptions& options, ComposedSheet& sheet) {
+  const int count = static_cast<int>(options.patterns.size());
   for (int i = 1; i <= kProblemCount; ++i) {
     // MakeQData opens with the draw of the list position; note which one it was.
     tap_.Arm();
     generator_.MakeQData(i);
     const int position = tap_.Taken();
     sheet.patterns[static_cast<std::size_t>(i - 1)] =
-        position >= 0 && position < selection_.Count() ? std::stoi(selection_.Entry(position)) : 0;
+        position >= 0 && position < count ? options.patterns[static_cast<std::size_t>(position)]
+                                          : 0;
   }
 }
 
-void WorksheetComposer::DrawWorksheet(ComposedSheet& sheet, const SheetOptions& options) {
-  DrawPageHeader(doc_, geometry_, sheet.printNumber, options.instruction, true);
+void Composer::WriteWorksheet(const SheetOptions& options, ComposedSheet& sheet, Worksheet& into) {
   const int rowPitch = RowPitch(geometry_);
   const int columnPitch = ColumnPitch(geometry_);
+  WorksheetPage& questions = into.pages.emplace_back();
+  PageWriter page(questions);
+  WritePageHeader(page, geometry_, sheet.printNumber, options.instruction);
   for (int i = 1; i <= kProblemCount; ++i) {
     ProblemRecord& rec = table_.At(i);
-    const int hide = DecideFlag(options.hideItem, rnd_);
-    const int blank = DecideFlag(options.blankItem, rnd_);
+    const int hide = DecideFlag(options.hide, rnd_);
+    const int blank = DecideFlag(options.blank, rnd_);
     std::string line = QuestionLine(rec, hide, blank, rnd_);
-    DrawProblemLine(doc_, ProblemPlace(i, geometry_, rowPitch, columnPitch), rec.form, line);
+    WriteProblemLine(page, ProblemPlace(i, geometry_, rowPitch, columnPitch), rec.form, line);
     sheet.questions[static_cast<std::size_t>(i - 1)] = std::move(line);
   }
-  doc_.NewPage();
-  DrawPageHeader(doc_, geometry_, sheet.printNumber, options.instruction, false);
-  printNumber_.Lower();
-  DrawAnswerLines(doc_, table_, geometry_, rowPitch, columnPitch);
+  PageWriter answers(into.pages.emplace_back());
+  WritePageHeader(answers, geometry_, sheet.printNumber, options.instruction);
+  WriteAnswerLines(answers, table_, geometry_, rowPitch, columnPitch);
   sheet.problems = table_;
 }
 
-bool WorksheetComposer::Compose(const SheetOptions& options, int sheets) {
-  return ComposeSheets(options, sheets, nullptr);
+void Composer::WriteColourSheet(const SheetOptions& options, std::int32_t number, Worksheet& into) {
+  PageWriter page(into.pages.emplace_back());
+  WritePageHeader(page, geometry_, number, options.instruction);
+  WriteColourWords(page, geometry_, colourWords_, options.colourWords);
 }
 
-bool WorksheetComposer::ComposeEach(const SheetOptions& options, int sheets,
-                                    const SheetSink& composed) {
-  return ComposeSheets(options, sheets, &composed);
-}
-
-bool WorksheetComposer::ComposeSheets(const SheetOptions& options, int sheets,
-                                      const SheetSink* each) {
+void Composer::Start(const SheetOptions& options, int sheets) {
   if (sheets < 1) throw std::invalid_argument("at least one sheet is composed");
-  if (options.selection.Empty() && !options.bonus) {
-    messages_.Warning(EmptySelectionText(), QStringLiteral("警告"), true);
-    return false;
-  }
-  table_.Reset();
-
-  // Streamed, one sheet's record is reused: every field is written anew.
-  std::vector<ComposedSheet> composed(static_cast<std::size_t>(each ? 1 : sheets));
-  if (options.bonus) {
-    FillColourWords(colourWords_, options.colourWords, rnd_);
-  } else {
-    selection_ = options.selection;
-    generator_.State().zeroAllowed = options.zeroAllowed;
-    Generate(composed[0]);
-  }
-
-  const std::int32_t first = StrToInt(options.printNumberText);
-  if (!SheetNumbersFit(first, sheets)) {
+  if (options.patterns.empty() && !options.bonus) throw EmptySelectionError();
+  if (!SheetNumbersFit(options.printNumber, sheets)) {
     throw std::invalid_argument("the sheet numbers would run past 2147483647");
   }
-  const int pagesPerSheet = options.bonus ? 1 : 2;
+  selection_.Clear();
+  for (const int pattern : options.patterns) selection_.QPClick(pattern, true);
+  generator_.State().zeroAllowed = options.zero == ZeroSetting::Allowed ? 1 : 0;
+}
 
-  doc_.BeginDoc();
-  try {
-    for (int k = 0; k < sheets; ++k) {
-      ComposedSheet& sheet = composed[static_cast<std::size_t>(each ? 0 : k)];
-      sheet.printNumber = first + k;
-      sheet.firstPage = each ? 1 : 1 + k * pagesPerSheet;
-      sheet.pageCount = pagesPerSheet;
-      // The number stands at N + k less the pages composed before this sheet,
-      // so that printing all of them brings it to this sheet's number.
-      printNumber_.Set(static_cast<std::int64_t>(first) + k - k * pagesPerSheet);
-      if (k > 0) {
-        if (each) {
-          doc_.BeginNextDoc();
-        } else {
-          doc_.NewPage();
-        }
-        table_.Reset();
-        if (options.bonus) {
-          FillColourWords(colourWords_, options.colourWords, rnd_);
-        } else {
-          Generate(sheet);
-        }
-      }
-      if (options.bonus) {
-        DrawPageHeader(doc_, geometry_, sheet.printNumber, options.instruction, true);
-        DrawColourWords(doc_, geometry_, colourWords_, options.colourWords);
-      } else {
-        DrawWorksheet(sheet, options);
-      }
-      if (each) {
-        doc_.EndDoc();
-        (*each)(sheet);
-      }
-    }
-  } catch (...) {
-    doc_.EndDoc();
-    throw;
+// Sheet k of a run, appended to `into` with its pages.
+void Composer::ComposeSheet(const SheetOptions& options, int k, Worksheet& into) {
+  ComposedSheet& sheet = into.sheets.emplace_back();
+  sheet.printNumber = options.printNumber + k;
+  sheet.firstPage = static_cast<int>(into.pages.size()) + 1;
+  sheet.pageCount = options.bonus ? 1 : 2;
+  table_.Reset();
+  if (options.bonus) {
+    FillColourWords(colourWords_, options.colourWords, rnd_);
+    WriteColourSheet(options, sheet.printNumber, into);
+  } else {
+    Generate(options, sheet);
+    WriteWorksheet(options, sheet, into);
   }
-  if (!each) doc_.EndDoc();
-  sheets_ = std::move(composed);
-  return true;
+}
+
+Worksheet Composer::Compose(const SheetOptions& options, int sheets) {
+  Start(options, sheets);
+  Worksheet worksheet{geometry_, {}, {}};
+  worksheet.sheets.reserve(static_cast<std::size_t>(sheets));
+  for (int k = 0; k < sheets; ++k) ComposeSheet(options, k, worksheet);
+  return worksheet;
+}
+
+void Composer::ComposeEach(const SheetOptions& options, int sheets, const SheetSink& composed) {
+  Start(options, sheets);
+  Worksheet one{geometry_, {}, {}};
+  for (int k = 0; k < sheets; ++k) {
+    one.sheets.clear();
+    one.pages.clear();
+    ComposeSheet(options, k, one);
+    composed(one);
+  }
 }
 
 }  // namespace kazenori

@@ -26,21 +26,27 @@ class ConversionError : public std::runtime_error {
 // else throws ConversionError ("'%s' は整数ではありません").
 std::int32_t StrToInt(const QString& text);
 
-// The print number of the main window (edtPrintNum). Composing reads it from
-// the edit and lowers it by one after the answer page's header; each printed
-// page advances it. The number shown stops at the ends of the 32-bit range
-// instead of wrapping round, so a sheet never gets a negative number by
-// overflow; the count behind it runs on, so that a step past an end and the
-// step back agree (printing N = -2147483648 leaves N + 1, not N + 2).
+// The print number of the main window. Composing numbers the sheets from it;
+// the caller then sets it to the first number + sheets - pages, so that each
+// printed page, advancing it by one, leaves it at the next sheet's number once
+// every page is printed (N + 1 for one worksheet, N after only one of its
+// pages). The number shown stops at the ends of the 32-bit range instead of
+// wrapping round, so a sheet never gets a negative number by overflow; the
+// count behind it runs on, so that a step past an end and the step back agree
+// (printing N = -2147483648 leaves N + 1, not N + 2).
 class PrintNumberCycle {
  public:
   std::int32_t Value() const;
   void Set(std::int32_t value) { value_ = value; }
   void Set(std::int64_t value) { value_ = value; }
-  // Step 5 of the preview command: throws ConversionError and keeps the value.
+  // Throws ConversionError and keeps the value.
   void ReadFrom(const QString& text) { value_ = StrToInt(text); }
-  void Lower();    // step 12
-  void Advance();  // plPrev1Print, once per printed page
+  // After composing `sheets` sheets of `pages` pages in all from `first`.
+  void SetForPrinting(std::int32_t first, int sheets, int pages) {
+    value_ = static_cast<std::int64_t>(first) + sheets - pages;
+  }
+  void Lower();
+  void Advance();  // once per printed page
   QString Text() const { return QString::number(Value()); }
 
  private:

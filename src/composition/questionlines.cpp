@@ -11,15 +11,16 @@
 
 namespace kazenori {
 
-int DecideFlag(int item, Random& rnd) {
-  switch (item) {
-    case 1:
+int DecideFlag(LayerSetting setting, Random& rnd) {
+  switch (setting) {
+    case LayerSetting::Random:
       return rnd.Rnd(2);
-    case 2:
+    case LayerSetting::All:
       return 1;
-    default:
-      return 0;
+    case LayerSetting::None:
+      break;
   }
+  return 0;
 }
 
 bool HasRemainder(const ProblemRecord& rec) {

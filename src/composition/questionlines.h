@@ -5,14 +5,15 @@
 
 #include <string>
 
+#include "composition/sheetoptions.h"
 #include "generation/ProblemRecord.h"
 #include "generation/Random.h"
 
 namespace kazenori {
 
-// The hide-operator or blank flag of one problem from its group's item:
-// "なし" 0, "ﾗﾝﾀﾞﾑ" Rnd(2), "全て" 1; any other item 0 without a draw.
-int DecideFlag(int item, Random& rnd);
+// The hide-operator or blank flag of one problem from its setting:
+// "なし" 0, "ﾗﾝﾀﾞﾑ" Rnd(2), "全て" 1.
+int DecideFlag(LayerSetting setting, Random& rnd);
 
 // Whether a two-term division leaves a remainder (a divisor of 0, which no
 // generator produces, counts as none rather than failing).

@@ -5,15 +5,17 @@
 
 #include <QString>
 
-#include "generation/PatternSelection.h"
+#include <cstdint>
+#include <vector>
 
 namespace kazenori {
 
-// Item indexes of the option groups "演算子のみを隠す設定" (rgOpeSetup) and
-// "虫食いの設定" (rgBlankSetup).
-inline constexpr int kItemNone = 0;    // "なし"
-inline constexpr int kItemRandom = 1;  // "ﾗﾝﾀﾞﾑ"
-inline constexpr int kItemAll = 2;     // "全て"
+// The settings "演算子のみを隠す設定" and "虫食いの設定", in the order of their
+// items: "なし", "ﾗﾝﾀﾞﾑ", "全て".
+enum class LayerSetting { None, Random, All };
+
+// "第２項のｾﾞﾛの設定": whether the second term may be 0 ("なし", "あり").
+enum class ZeroSetting { Refused, Allowed };
 
 // What the colour dialog confirmed: 0 until its OK button was pressed.
 struct ColourWordSettings {
@@ -21,17 +23,20 @@ struct ColourWordSettings {
   int wordsPerBlock = 0;  // 20, 30 or 40
 };
 
-// Everything the preview command reads from the main window, as a plain value:
-// the window fills it from its controls, the command line from its arguments.
+// Everything a composition reads, as a plain value: the main window fills it
+// from its controls, the command line from its arguments.
 struct SheetOptions {
-  PatternSelection selection;                     // ticked patterns in tick order
-  int zeroAllowed = 0;                            // item index of "第２項のｾﾞﾛの設定"
-  int hideItem = kItemNone;                       // rgOpeSetup
-  int blankItem = kItemNone;                      // rgBlankSetup
-  QString printNumberText = QStringLiteral("1");  // edtPrintNum, converted when composing
-  QString instruction;                            // edtQuestMes, printed unchanged
-  bool bonus = false;  // rgBonus at "あり": the colour-word sheet instead
+  std::vector<int> patterns;  // ticked pattern numbers in tick order
+  ZeroSetting zero = ZeroSetting::Refused;
+  LayerSetting hide = LayerSetting::None;
+  LayerSetting blank = LayerSetting::None;
+  std::int32_t printNumber = 1;  // of the first sheet
+  QString instruction;           // printed unchanged
+  bool bonus = false;            // the colour-word sheet instead
   ColourWordSettings colourWords;
 };
+
+// The instruction text that choosing a hide or blank setting writes.
+QString InstructionText(LayerSetting setting);
 
 }  // namespace kazenori

@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "preview/PagePainter.h"
 #include "preview/TextUtils.h"
 #include "preview/plPrev.h"
 #include "preview/plSetPrinter.h"
@@ -29,7 +30,7 @@ QFont PageFont(QFont font) {
 constexpr int kDefaultFontHeight = 37;
 
 QFont DefaultPageFont() {
-  QFont font(QStringLiteral("ＭＳ ゴシック"));
+  QFont font(SheetFontFamily());
   font.setPixelSize(kDefaultFontHeight);
   return font;
 }
@@ -225,27 +226,8 @@ void TCustomplPrev::TextOut(TextOperation::Kind kind, int x, int y, const QStrin
     currentOps_.push_back(std::move(op));
   }
   if (text.isEmpty()) return;
-  const TextMetrics m(font, c->device());
-  double left = x;
-  double top = y;
-  switch (kind) {
-    case TextOperation::Kind::Left:
-      left = x + m.LeftOverhang(text);
-      break;
-    case TextOperation::Kind::LeftMid:
-      left = x + m.LeftOverhang(text);
-      top = y - m.HalfHeight();
-      break;
-    case TextOperation::Kind::Center:
-      left = x - std::ceil(m.Width(text) / 2);
-      top = y - m.HalfHeight();
-      break;
-    case TextOperation::Kind::Right:
-      left = x - m.RightOverhang(text) - m.Width(text);
-      break;
-  }
-  // The operations place the top of the text cell; QPainter draws at the baseline.
-  c->drawText(QPointF(left, top + m.Ascent()), text);
+  // TextOperation::Kind lists the alignments in the order of TextAlign.
+  c->drawText(TextItemOrigin(static_cast<TextAlign>(kind), x, y, text, font, c->device()), text);
 }
 
 const PageRecording* TCustomplPrev::GetPageImage(int page) {
