@@ -1,24 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The Kazenori developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// 100 worksheets to one PDF: the composer with the preview document's PDF
-// output (what `kazenori --sheets 100 --pdf` does), against writing the very
-// same text runs straight to a QPdfWriter with QPainter.
+// 100 worksheets of all 150 patterns to one PDF (what `kazenori --patterns
+// 1-150 --sheets 100 --pdf` does): the composer's worksheet recorded into the
+// preview document and written by its PDF output; the same worksheet painted
+// straight onto a QPdfWriter by the page painter; and, as the baseline, the
+// very same text items drawn with QPainter and plain font metrics.
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
-#include <vector>
-
 #include "composition/composer.h"
 #include "preview/Fonts.h"
-#include "preview/Messages.h"
+#include "preview/PagePainter.h"
 #include "preview/plPrev.h"
 
 namespace kazenori {
@@ -39,74 +39,100 @@ QGuiApplication& App() {
 
 SheetOptions Options() {
   SheetOptions o;
-  for (int p : {7, 18, 33, 51, 136}) o.selection.QPClick(p, true);
-  o.hideItem = kItemRandom;
-  o.blankItem = kItemRandom;
-  o.instruction = WorksheetComposer::InstructionText(kItemRandom, {});
+  for (int p = 1; p <= 150; ++p) o.patterns.push_back(p);
+  o.hide = LayerSetting::Random;
+  o.blank = LayerSetting::Random;
+  o.instruction = InstructionText(LayerSetting::Random);
   return o;
 }
 
-void BM_ComposerToPdf(benchmark::State& state) {
+Worksheet Compose() {
+  SeededRandom rnd(1);
+  Composer composer(rnd);
+  return composer.Compose(Options(), kSheets);
+}
+
+// A4 at one device unit per 0.1 mm.
+void SetUpPdf(QPdfWriter& writer) {
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageMargins(QMarginsF());
+  writer.setResolution(254);
+}
+
+void BM_ComposerThroughPreviewDocument(benchmark::State& state) {
   App();
   QTemporaryDir dir;
   const QString path = dir.filePath("sheets.pdf");
-  RecordingMessages messages;
   for (auto _ : state) {
+    const Worksheet worksheet = Compose();
     TplPrev doc;
-    SeededRandom rnd(1);
-    WorksheetComposer composer(doc, rnd, messages);
-    composer.Compose(Options(), kSheets);
+    doc.BeginDoc();
+    for (std::size_t p = 0; p < worksheet.pages.size(); ++p) {
+      if (p > 0) doc.NewPage();
+      PaintPage(*doc.Canvas(), worksheet.pages[p]);
+    }
+    doc.EndDoc();
     if (!doc.WritePdf(path)) state.SkipWithError("WritePdf failed");
   }
   state.counters["pages"] = 2 * kSheets;
 }
 
-// The text runs of the same 200 pages, taken once, drawn directly.
+void BM_ComposerPaintedStraightToPdf(benchmark::State& state) {
+  App();
+  QTemporaryDir dir;
+  const QString path = dir.filePath("painted.pdf");
+  for (auto _ : state) {
+    const Worksheet worksheet = Compose();
+    QPdfWriter writer(path);
+    SetUpPdf(writer);
+    QPainter painter(&writer);
+    for (std::size_t p = 0; p < worksheet.pages.size(); ++p) {
+      if (p > 0) writer.newPage();
+      PaintPage(painter, worksheet.pages[p]);
+    }
+    painter.end();
+  }
+  state.counters["pages"] = 2 * kSheets;
+}
+
+// The text items of the same 200 pages, composed once, drawn directly.
 void BM_DirectQPainterPdf(benchmark::State& state) {
   App();
   QTemporaryDir dir;
   const QString path = dir.filePath("direct.pdf");
-  RecordingMessages messages;
-  TplPrev doc;
-  SeededRandom rnd(1);
-  WorksheetComposer composer(doc, rnd, messages);
-  composer.Compose(Options(), kSheets);
-  std::vector<std::vector<TextOperation>> pages;
-  for (int p = 1; p <= doc.PageCount(); ++p) pages.push_back(doc.TextOperations(p));
-
+  const Worksheet worksheet = Compose();
   for (auto _ : state) {
     QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF());
-    writer.setResolution(254);  // one device unit = 0.1 mm
+    SetUpPdf(writer);
     QPainter painter(&writer);
     bool first = true;
-    for (const auto& ops : pages) {
+    for (const WorksheetPage& page : worksheet.pages) {
       if (!first) writer.newPage();
       first = false;
-      for (const TextOperation& op : ops) {
-        QFont font(op.family);
-        font.setPixelSize(op.fontHeight);
-        font.setBold(op.bold);
+      for (const TextItem& item : page.items) {
+        QFont font(SheetFontFamily());
+        font.setPixelSize(item.height);
+        font.setBold(item.bold);
         painter.setFont(font);
-        painter.setPen(op.colour);
+        painter.setPen(QColor(item.colour));
         const QFontMetrics fm(font);
-        int x = op.x;
-        int y = op.y + fm.ascent();
-        if (op.kind == TextOperation::Kind::Right) x -= fm.horizontalAdvance(op.text);
-        if (op.kind == TextOperation::Kind::Center) x -= fm.horizontalAdvance(op.text) / 2;
-        if (op.kind == TextOperation::Kind::LeftMid || op.kind == TextOperation::Kind::Center) {
+        int x = item.x;
+        int y = item.y + fm.ascent();
+        if (item.align == TextAlign::Right) x -= fm.horizontalAdvance(item.text);
+        if (item.align == TextAlign::Center) x -= fm.horizontalAdvance(item.text) / 2;
+        if (item.align == TextAlign::LeftMid || item.align == TextAlign::Center) {
           y -= fm.height() / 2;
         }
-        painter.drawText(x, y, op.text);
+        painter.drawText(x, y, item.text);
       }
     }
     painter.end();
   }
-  state.counters["pages"] = static_cast<double>(pages.size());
+  state.counters["pages"] = static_cast<double>(worksheet.pages.size());
 }
 
-BENCHMARK(BM_ComposerToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ComposerThroughPreviewDocument)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ComposerPaintedStraightToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_DirectQPainterPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST_F(StartupTest, FormCreateLinksTheComponentsAndStartsTheCycleAtOne) {
   EXPECT_EQ(form.PrintNumber(), 1);
   EXPECT_EQ(form.ZeroAllowed(), 0);
   EXPECT_TRUE(form.Selection().Empty());
-  // Printing a page goes through the composer's print handler to the edit.
+  // Printing a page goes through the worksheet preview's print handler to the edit.
   ASSERT_TRUE(form.plPrev1->OnPrint);
   form.plPrev1->OnPrint(form.plPrev1, 1);
   EXPECT_EQ(form.PrintNumber(), 2);

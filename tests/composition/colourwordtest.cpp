@@ -9,15 +9,12 @@
 
 #include "composition/colourwordsheet.h"
 #include "composition/composer.h"
-#include "preview/Messages.h"
-#include "preview/plPrev.h"
-#include "support/QtApp.h"
 #include "support/ScriptedRandom.h"
 
 namespace kazenori {
 namespace {
 
-using Kind = TextOperation::Kind;
+using Kind = TextAlign;
 using testing::ScriptedRandom;
 
 TEST(ColourWord, LayoutByWordsPerBlock) {
@@ -62,10 +59,6 @@ TEST(ColourWord, TwoColoursMayRepeatAnInk) {
 
 class ColourWordSheetPage : public ::testing::Test {
  protected:
-  // The application must exist before the document is constructed.
-  struct App {
-    App() { testing::EnsureQtApp(); }
-  } app_;
   PageGeometry Area() {
     PageGeometry g;
     g.left = 35;
@@ -74,58 +67,54 @@ class ColourWordSheetPage : public ::testing::Test {
     g.height = 2870;
     return g;
   }
-  TplPrev doc;
-  RecordingMessages messages;
   SeededRandom rnd{99};
 };
 
 TEST_F(ColourWordSheetPage, FortyWordsInTwoBlocksWithoutRepeatedInks) {
-  WorksheetComposer composer(doc, rnd, messages, Area());
+  Composer composer(rnd, Area());
   SheetOptions o;  // no pattern ticked: allowed with the bonus
   o.bonus = true;
   o.colourWords = {5, 40};
-  o.printNumberText = "12";
+  o.printNumber = 12;
   o.instruction = QString::fromUtf8(kColourInstruction);
-  ASSERT_TRUE(composer.Compose(o));
-  EXPECT_TRUE(messages.shown.empty());
-  ASSERT_EQ(doc.PageCount(), 1);
-  const auto& ops = doc.TextOperations(1);
+  const Worksheet sheet = composer.Compose(o);
+  ASSERT_EQ(sheet.pages.size(), 1u);
+  const auto& ops = sheet.pages[0].items;
   ASSERT_EQ(ops.size(), 4u + 1 + 80);
   EXPECT_EQ(ops[0].text, "問題No.12");
   EXPECT_EQ(ops[2].text, "書かれている文字の色を声に出して読みましょう。");
   // R = 75, K = 81: the second block's date line at top + 1360.
-  EXPECT_EQ(ops[4].kind, Kind::LeftMid);
+  EXPECT_EQ(ops[4].align, Kind::LeftMid);
   EXPECT_EQ(QPoint(ops[4].x, ops[4].y), QPoint(35 + 100, 31 + 1360));
-  EXPECT_EQ(ops[4].fontHeight, 40);
+  EXPECT_EQ(ops[4].height, 40);
   std::set<QString> words;
   for (int j = 0; j < 80; ++j) {
-    const TextOperation& w = ops[static_cast<std::size_t>(5 + j)];
+    const TextItem& w = ops[static_cast<std::size_t>(5 + j)];
     const ColourWord& entry = composer.ColourWords()[static_cast<std::size_t>(j)];
-    EXPECT_EQ(w.kind, Kind::Center);
+    EXPECT_EQ(w.align, Kind::Center);
     EXPECT_TRUE(w.bold);
-    EXPECT_EQ(w.fontHeight, 60);
+    EXPECT_EQ(w.height, 60);
     EXPECT_EQ(w.text.toStdString(), entry.word);
-    EXPECT_EQ(w.colour, QColor(ColourTable()[static_cast<std::size_t>(entry.ink)].ink));
-    if (j > 0) EXPECT_NE(w.colour, ops[static_cast<std::size_t>(4 + j)].colour) << j;
+    EXPECT_EQ(w.colour, ColourTable()[static_cast<std::size_t>(entry.ink)].ink);
+    if (j > 0) {
+      EXPECT_NE(w.colour, ops[static_cast<std::size_t>(4 + j)].colour) << j;
+    }
     const int k = j / 40, m = j % 40;
     EXPECT_EQ(w.x, 35 + 150 + (m % 7) * 261);
     EXPECT_EQ(w.y, 31 + 450 + 250 * k + (k * 6 + m / 7) * 135);
     words.insert(w.text);
   }
   EXPECT_EQ(words.size(), 5u);
-  EXPECT_EQ(composer.PrintNumber().Value(), 12) << "not lowered";
-  doc.OnPrint(&doc, 1);
-  EXPECT_EQ(composer.PrintNumber().Value(), 13);
   EXPECT_EQ(composer.Problems().At(1).op, 0) << "the problem table stays empty";
 }
 
 TEST_F(ColourWordSheetPage, ThirtyWordsPerBlockAndUnconfirmedSettings) {
-  WorksheetComposer composer(doc, rnd, messages, Area());
+  Composer composer(rnd, Area());
   SheetOptions o;
   o.bonus = true;
   o.colourWords = {2, 30};
-  ASSERT_TRUE(composer.Compose(o));
-  const auto& ops = doc.TextOperations(1);
+  const Worksheet sheet = composer.Compose(o);
+  const auto& ops = sheet.pages[0].items;
   ASSERT_EQ(ops.size(), 4u + 2 + 90);
   EXPECT_EQ(ops[4].y, 31 + 850 + 5 * 75);
   EXPECT_EQ(ops[5].y, 31 + 1400 + 10 * 75);
@@ -134,8 +123,7 @@ TEST_F(ColourWordSheetPage, ThirtyWordsPerBlockAndUnconfirmedSettings) {
   }
   EXPECT_EQ(ops.back().y, 31 + 450 + 500 + (10 + 4) * 135) << "last row of block 3";
   o.colourWords = {};
-  ASSERT_TRUE(composer.Compose(o));
-  EXPECT_EQ(doc.TextOperations(1).size(), 4u) << "never confirmed: the header alone";
+  EXPECT_EQ(composer.Compose(o).pages[0].items.size(), 4u) << "never confirmed: the header alone";
 }
 
 }  // namespace

@@ -38,14 +38,13 @@ ProblemRecord ThreeTerm(int op, int a, int b, int c, const std::string& answer) 
 
 TEST(ComposerLines, FlagsByItemDrawOnlyForRandom) {
   ScriptedRandom none;
-  EXPECT_EQ(DecideFlag(0, none), 0);
-  EXPECT_EQ(DecideFlag(2, none), 1);
-  EXPECT_EQ(DecideFlag(3, none), 0);
+  EXPECT_EQ(DecideFlag(LayerSetting::None, none), 0);
+  EXPECT_EQ(DecideFlag(LayerSetting::All, none), 1);
   EXPECT_EQ(none.Calls(), 0);
   ScriptedRandom r;
   r.Expect(2, 1).Expect(2, 0);
-  EXPECT_EQ(DecideFlag(1, r), 1);
-  EXPECT_EQ(DecideFlag(1, r), 0);
+  EXPECT_EQ(DecideFlag(LayerSetting::Random, r), 1);
+  EXPECT_EQ(DecideFlag(LayerSetting::Random, r), 0);
   EXPECT_TRUE(r.Exhausted());
 }
 

@@ -8,17 +8,14 @@
 #include <stdexcept>
 #include <vector>
 
-#include "composition/printnumber.h"
 #include "composition/composer.h"
-#include "preview/Messages.h"
-#include "preview/plPrev.h"
-#include "support/QtApp.h"
+#include "composition/printnumber.h"
 #include "support/ScriptedRandom.h"
 
 namespace kazenori {
 namespace {
 
-using Kind = TextOperation::Kind;
+using Kind = TextAlign;
 
 PageGeometry A2000x2870() {
   PageGeometry g;
@@ -29,62 +26,55 @@ PageGeometry A2000x2870() {
   return g;
 }
 
-SheetOptions Options(std::initializer_list<int> patterns, const char* number = "7") {
+SheetOptions Options(std::initializer_list<int> patterns, std::int32_t number = 7) {
   SheetOptions o;
-  for (int p : patterns) o.selection.QPClick(p, true);
-  o.printNumberText = QString::fromUtf8(number);
+  o.patterns = patterns;
+  o.printNumber = number;
   o.instruction = QStringLiteral("次の計算をしましょう。");
   return o;
 }
 
+// Composition without any paint device: the worksheet value is checked directly.
 class ComposerSheet : public ::testing::Test {
  protected:
-  // The application must exist before the document is constructed.
-  struct App {
-    App() { testing::EnsureQtApp(); }
-  } app_;
-
-  // The page header: four operations at the top of each page.
-  void ExpectHeader(int page, int number) {
-    const auto& ops = doc.TextOperations(page);
+  // The page header: four items at the top of each page.
+  static void ExpectHeader(const WorksheetPage& page, int number) {
+    const auto& ops = page.items;
     ASSERT_GE(ops.size(), 4u);
     const PageGeometry g = A2000x2870();
-    EXPECT_EQ(ops[0].kind, Kind::Left);
+    EXPECT_EQ(ops[0].align, Kind::Left);
     EXPECT_EQ(ops[0].text, "問題No." + QString::number(number));
     EXPECT_EQ(QPoint(ops[0].x, ops[0].y), QPoint(g.left + 50, g.top + 50));
-    EXPECT_EQ(ops[0].fontHeight, 30);
-    EXPECT_EQ(ops[1].kind, Kind::Right);
+    EXPECT_EQ(ops[0].height, 30);
+    EXPECT_EQ(ops[1].align, Kind::Right);
     EXPECT_EQ(ops[1].text, "（　　　　　　　　　　　）");
     EXPECT_EQ(QPoint(ops[1].x, ops[1].y), QPoint(g.left + 2000 - 50, g.top + 70));
-    EXPECT_EQ(ops[1].fontHeight, 80);
-    EXPECT_EQ(ops[2].kind, Kind::Left);
+    EXPECT_EQ(ops[1].height, 80);
+    EXPECT_EQ(ops[2].align, Kind::Left);
     EXPECT_EQ(ops[2].text, "次の計算をしましょう。");
     EXPECT_EQ(QPoint(ops[2].x, ops[2].y), QPoint(g.left + 50, g.top + 170));
-    EXPECT_EQ(ops[2].fontHeight, 60);
-    EXPECT_EQ(ops[3].kind, Kind::LeftMid);
+    EXPECT_EQ(ops[2].height, 60);
+    EXPECT_EQ(ops[3].align, Kind::LeftMid);
     EXPECT_EQ(ops[3].text, "月　　日　（　　）　　分　　秒");
     EXPECT_EQ(QPoint(ops[3].x, ops[3].y), QPoint(g.left + 100, g.top + 300));
-    EXPECT_EQ(ops[3].fontHeight, 40);
-    for (const TextOperation& op : ops) {
+    EXPECT_EQ(ops[3].height, 40);
+    for (const TextItem& op : ops) {
       EXPECT_FALSE(op.bold);
-      EXPECT_EQ(op.colour, QColor(Qt::black));
-      EXPECT_EQ(op.family, QStringLiteral("ＭＳ ゴシック"));
+      EXPECT_EQ(op.colour, qRgb(0, 0, 0));
     }
   }
 
-  TplPrev doc;
-  RecordingMessages messages;
   SeededRandom rnd{20261208};
-  WorksheetComposer composer{doc, rnd, messages, A2000x2870()};
+  Composer composer{rnd, A2000x2870()};
 };
 
 TEST_F(ComposerSheet, QuestionAndAnswerPagesOfDivisionsWithRemainders) {
-  ASSERT_TRUE(composer.Compose(Options({18})));
-  ASSERT_EQ(doc.PageCount(), 2);
-  ExpectHeader(1, 7);
-  ExpectHeader(2, 7);
-  const auto& q = doc.TextOperations(1);
-  const auto& a = doc.TextOperations(2);
+  const Worksheet ws = composer.Compose(Options({18}));
+  ASSERT_EQ(ws.pages.size(), 2u);
+  ExpectHeader(ws.pages[0], 7);
+  ExpectHeader(ws.pages[1], 7);
+  const auto& q = ws.pages[0].items;
+  const auto& a = ws.pages[1].items;
   ASSERT_EQ(q.size(), 4u + 50);
   ASSERT_EQ(a.size(), 4u + 50);
   const PageGeometry g = A2000x2870();
@@ -95,16 +85,17 @@ TEST_F(ComposerSheet, QuestionAndAnswerPagesOfDivisionsWithRemainders) {
       {1, {g.left + 150, g.top + 350 + 148}}, {16, {g.left + 150, g.top + 350 + 16 * 148}},
       {17, {g.left + 760, g.top + 350}},      {33, {g.left + 760, g.top + 350 + 16 * 148}},
       {34, {g.left + 1370, g.top + 350}},     {50, {g.left + 1370, g.top + 350 + 16 * 148}}};
-  ASSERT_EQ(composer.Sheets().size(), 1u);
-  const ComposedSheet& sheet = composer.Sheets()[0];
+  ASSERT_EQ(ws.sheets.size(), 1u);
+  const ComposedSheet& sheet = ws.sheets[0];
+  EXPECT_EQ(ws.geometry, A2000x2870());
   for (const auto& p : places) {
-    const TextOperation& question = q[static_cast<std::size_t>(3 + p.i)];
-    const TextOperation& answer = a[static_cast<std::size_t>(3 + p.i)];
+    const TextItem& question = q[static_cast<std::size_t>(3 + p.i)];
+    const TextItem& answer = a[static_cast<std::size_t>(3 + p.i)];
     EXPECT_EQ(QPoint(question.x, question.y), p.at) << p.i;
     EXPECT_EQ(QPoint(answer.x, answer.y), p.at) << p.i;
-    EXPECT_EQ(question.kind, Kind::Left);
-    EXPECT_EQ(question.fontHeight, 60);
-    EXPECT_EQ(answer.fontHeight, 60);
+    EXPECT_EQ(question.align, Kind::Left);
+    EXPECT_EQ(question.height, 60);
+    EXPECT_EQ(answer.height, 60);
   }
   int remainders = 0;
   for (int i = 1; i <= 50; ++i) {
@@ -131,103 +122,80 @@ TEST_F(ComposerSheet, QuestionAndAnswerPagesOfDivisionsWithRemainders) {
   EXPECT_GT(remainders, 0);
 }
 
-TEST_F(ComposerSheet, PrintNumberCycle) {
-  std::vector<QString> shown;
-  composer.OnPrintNumberChanged = [&](const QString& t) { shown.push_back(t); };
-  ASSERT_TRUE(composer.Compose(Options({7})));
-  EXPECT_EQ(composer.PrintNumber().Value(), 6) << "lowered after the answer page's header";
-  ASSERT_TRUE(doc.OnPrint);
-  doc.OnPrint(&doc, 1);
-  EXPECT_EQ(composer.PrintNumber().Value(), 7) << "one page printed";
-  doc.OnPrint(&doc, 2);
-  EXPECT_EQ(shown, (std::vector<QString>{"7", "8"}));
+TEST_F(ComposerSheet, SheetsNumberedFromThePrintNumberAndTheCycleAfterThem) {
+  // One worksheet: the number awaits its two pages; printing both leaves N + 1.
+  Worksheet ws = composer.Compose(Options({7}));
+  PrintNumberCycle cycle;
+  cycle.SetForPrinting(7, 1, static_cast<int>(ws.pages.size()));
+  EXPECT_EQ(cycle.Value(), 6);
+  cycle.Advance();
+  cycle.Advance();
+  EXPECT_EQ(cycle.Value(), 8);
 
-  // Three sheets in one document: 5, 6, 7; printing all six pages leaves 8.
-  ASSERT_TRUE(composer.Compose(Options({7}, "5"), 3));
-  ASSERT_EQ(doc.PageCount(), 6);
-  for (int page = 1; page <= 6; ++page) {
-    EXPECT_EQ(doc.TextOperations(page)[0].text, "問題No." + QString::number(5 + (page - 1) / 2));
+  // Three sheets in one worksheet: 5, 6, 7; printing all six pages leaves 8.
+  ws = composer.Compose(Options({7}, 5), 3);
+  ASSERT_EQ(ws.pages.size(), 6u);
+  for (std::size_t page = 0; page < 6; ++page) {
+    EXPECT_EQ(ws.pages[page].items[0].text, "問題No." + QString::number(5 + page / 2));
   }
-  ASSERT_EQ(composer.Sheets().size(), 3u);
-  EXPECT_EQ(composer.Sheets()[2].printNumber, 7);
-  EXPECT_EQ(composer.Sheets()[2].firstPage, 5);
-  for (int page = 1; page <= 6; ++page) doc.OnPrint(&doc, page);
-  EXPECT_EQ(composer.PrintNumber().Value(), 8);
+  ASSERT_EQ(ws.sheets.size(), 3u);
+  EXPECT_EQ(ws.sheets[2].printNumber, 7);
+  EXPECT_EQ(ws.sheets[2].firstPage, 5);
+  cycle.SetForPrinting(5, 3, 6);
+  for (int page = 1; page <= 6; ++page) cycle.Advance();
+  EXPECT_EQ(cycle.Value(), 8);
 }
 
-TEST_F(ComposerSheet, RefusesAnEmptySelection) {
-  composer.PrintNumber().Set(std::int32_t{4});
-  SheetOptions o = Options({});
-  EXPECT_FALSE(composer.Compose(o));
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "少なくとも１つは問題を指定して下さい。");
-  EXPECT_EQ(messages.shown[0].caption, "警告");
-  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
-  EXPECT_TRUE(messages.shown[0].beep);
-  EXPECT_FALSE(doc.DocumentRecorded());
-  EXPECT_EQ(composer.PrintNumber().Value(), 4);
-  composer.PreviewCommand(o);  // refused as well: no preview window
-  EXPECT_EQ(messages.shown.size(), 2u);
+// Streamed, the same draws give the same sheets, each a worksheet of its own.
+TEST_F(ComposerSheet, ComposeEachHandsOverOneSheetAtATime) {
+  SeededRandom again{20261208};
+  Composer whole{again, A2000x2870()};
+  const Worksheet all = whole.Compose(Options({7, 18, 136}, 3), 3);
+  int k = 0;
+  composer.ComposeEach(Options({7, 18, 136}, 3), 3, [&](const Worksheet& one) {
+    ASSERT_EQ(one.sheets.size(), 1u);
+    ASSERT_EQ(one.pages.size(), 2u);
+    EXPECT_EQ(one.sheets[0].firstPage, 1);
+    EXPECT_EQ(one.sheets[0].printNumber, 3 + k);
+    EXPECT_EQ(one.sheets[0].questions, all.sheets[static_cast<std::size_t>(k)].questions);
+    for (std::size_t p = 0; p < 2; ++p) {
+      const auto& expected = all.pages[static_cast<std::size_t>(2 * k) + p].items;
+      ASSERT_EQ(one.pages[p].items.size(), expected.size());
+      for (std::size_t n = 0; n < expected.size(); ++n) {
+        EXPECT_EQ(one.pages[p].items[n].text, expected[n].text);
+      }
+    }
+    ++k;
+  });
+  EXPECT_EQ(k, 3);
 }
 
-TEST_F(ComposerSheet, PrintNumberThatIsNoIntegerStopsBeforeTheDocument) {
+TEST_F(ComposerSheet, RefusesAnEmptySelectionBeforeAnyDraw) {
+  testing::ScriptedRandom none;
+  Composer c(none, A2000x2870());
   try {
-    composer.Compose(Options({7}, "七"));
-    ADD_FAILURE() << "no conversion error";
-  } catch (const ConversionError& e) {
-    EXPECT_EQ(QString::fromUtf8(e.what()), "'七' は整数ではありません");
+    c.Compose(Options({}));
+    ADD_FAILURE() << "no refusal";
+  } catch (const EmptySelectionError& e) {
+    EXPECT_EQ(QString::fromUtf8(e.what()), "少なくとも１つは問題を指定して下さい。");
   }
-  EXPECT_FALSE(doc.DocumentRecorded());
-  EXPECT_FALSE(composer.Problems().At(50).strA.empty()) << "the table was filled first";
-  EXPECT_THROW(composer.Compose(Options({7}, "2147483647"), 2), std::invalid_argument);
-  EXPECT_FALSE(doc.DocumentRecorded());
-  EXPECT_TRUE(composer.Compose(Options({7}, "2147483647")));
+  EXPECT_EQ(none.Calls(), 0);
 }
 
-// A source that fails at one draw, for the failure guard.
-class FailingRandom final : public Random {
- public:
-  FailingRandom(Random& inner, int failAt) : inner_(inner), failAt_(failAt) {}
-  int Rnd(int n) override {
-    if (++calls_ == failAt_) throw std::runtime_error("draw failed");
-    return inner_.Rnd(n);
-  }
-  int calls_ = 0;
-
- private:
-  Random& inner_;
-  int failAt_;
-};
-
-TEST_F(ComposerSheet, AFailureAfterBeginDocStillEndsTheDocument) {
-  // With no random flags the generation makes every draw; count them.
-  SeededRandom counted(5);
-  FailingRandom counter(counted, -1);
-  TplPrev first;
-  WorksheetComposer plain(first, counter, messages, A2000x2870());
-  ASSERT_TRUE(plain.Compose(Options({7})));
-  const int generationDraws = counter.calls_;
-
-  SeededRandom again(5);
-  FailingRandom failing(again, generationDraws + 1);  // the first hide flag
-  WorksheetComposer c(doc, failing, messages, A2000x2870());
-  SheetOptions o = Options({7});
-  o.hideItem = kItemRandom;
-  EXPECT_THROW(c.Compose(o), std::runtime_error);
-  EXPECT_TRUE(doc.DocumentRecorded());
-  EXPECT_EQ(doc.Canvas(), nullptr) << "EndDoc ran";
-  EXPECT_EQ(doc.PageCount(), 1);
-  EXPECT_EQ(doc.TextOperations(1).size(), 4u) << "only the header was drawn";
+TEST_F(ComposerSheet, SheetNumbersPast32BitsAreRefused) {
+  EXPECT_THROW(composer.Compose(Options({7}, 2147483647), 2), std::invalid_argument);
+  EXPECT_THROW(composer.Compose(Options({7}), 0), std::invalid_argument);
+  EXPECT_EQ(composer.Compose(Options({7}, 2147483647)).sheets[0].printNumber, 2147483647);
 }
 
 TEST_F(ComposerSheet, HideAllShowsEveryOperatorAsABoxOnlyOnPage1) {
   SheetOptions o = Options({5, 13});  // three- and two-term additions
-  o.hideItem = kItemAll;
-  ASSERT_TRUE(composer.Compose(o));
+  o.hide = LayerSetting::All;
+  const Worksheet ws = composer.Compose(o);
   for (int i = 1; i <= 50; ++i) {
     const ProblemRecord& rec = composer.Problems().At(i);
-    const QString q = doc.TextOperations(1)[static_cast<std::size_t>(3 + i)].text;
-    const QString a = doc.TextOperations(2)[static_cast<std::size_t>(3 + i)].text;
+    const QString q = ws.pages[0].items[static_cast<std::size_t>(3 + i)].text;
+    const QString a = ws.pages[1].items[static_cast<std::size_t>(3 + i)].text;
     EXPECT_FALSE(q.contains("＋")) << q.toStdString();
     EXPECT_EQ(q.count("□"), rec.termMode == kThreeTerms ? 2 : 1) << q.toStdString();
     EXPECT_TRUE(q.endsWith("＝" + QString::fromStdString(rec.strAnswer)));
@@ -237,21 +205,21 @@ TEST_F(ComposerSheet, HideAllShowsEveryOperatorAsABoxOnlyOnPage1) {
 }
 
 TEST_F(ComposerSheet, SmallFormsAndTheirAnswerValueLines) {
-  ASSERT_TRUE(composer.Compose(Options({135, 136})));
-  const auto& q = doc.TextOperations(1);
-  const auto& a = doc.TextOperations(2);
+  const Worksheet ws = composer.Compose(Options({135, 136}));
+  const auto& q = ws.pages[0].items;
+  const auto& a = ws.pages[1].items;
   // Each small problem has its answer value line right after its answer line.
   std::size_t k = 4;
   for (int i = 1; i <= 50; ++i) {
     const ProblemRecord& rec = composer.Problems().At(i);
     ASSERT_TRUE(rec.form == 51 || rec.form == 52);
-    EXPECT_EQ(q[static_cast<std::size_t>(3 + i)].fontHeight, 55);
+    EXPECT_EQ(q[static_cast<std::size_t>(3 + i)].height, 55);
     ASSERT_LT(k + 1, a.size());
-    EXPECT_EQ(a[k].fontHeight, 55);
+    EXPECT_EQ(a[k].height, 55);
     EXPECT_EQ(a[k].text.toStdString(), rec.strE);
     EXPECT_EQ(a[k + 1].text.toStdString(), rec.strAnswer);
     EXPECT_TRUE(a[k + 1].text.startsWith("答え "));
-    EXPECT_EQ(a[k + 1].fontHeight, rec.form == 52 ? 36 : 50);
+    EXPECT_EQ(a[k + 1].height, rec.form == 52 ? 36 : 50);
     EXPECT_EQ(a[k + 1].x, a[k].x);
     EXPECT_EQ(a[k + 1].y, a[k].y + 70);
     k += 2;
@@ -278,9 +246,8 @@ TEST_F(ComposerSheet, DrawOrderOfFlagsBlankItemAndPosition) {
   };
   SeededRandom seeded(77);
   Recorder recorder(seeded);
-  TplPrev firstDoc;
-  WorksheetComposer first(firstDoc, recorder, messages, A2000x2870());
-  ASSERT_TRUE(first.Compose(Options({7})));  // 2-digit + 1-digit, 2-digit answers
+  Composer first(recorder, A2000x2870());
+  first.Compose(Options({7}));  // 2-digit + 1-digit, 2-digit answers
   const ProblemTable table = first.Problems();
 
   testing::ScriptedRandom script;
@@ -305,14 +272,14 @@ TEST_F(ComposerSheet, DrawOrderOfFlagsBlankItemAndPosition) {
     expected.push_back((item == 0 ? marked : a) + "＋" + (item == 1 ? marked : b) + "＝" +
                        (item == 2 ? marked : ans));
   }
-  WorksheetComposer scripted(doc, script, messages, A2000x2870());
+  Composer scripted(script, A2000x2870());
   SheetOptions o = Options({7});
-  o.hideItem = kItemRandom;
-  o.blankItem = kItemRandom;
-  ASSERT_TRUE(scripted.Compose(o));
+  o.hide = LayerSetting::Random;
+  o.blank = LayerSetting::Random;
+  const Worksheet ws = scripted.Compose(o);
   EXPECT_TRUE(script.Exhausted());
   for (int i = 1; i <= 50; ++i) {
-    EXPECT_EQ(doc.TextOperations(1)[static_cast<std::size_t>(3 + i)].text, expected[i - 1]) << i;
+    EXPECT_EQ(ws.pages[0].items[static_cast<std::size_t>(3 + i)].text, expected[i - 1]) << i;
   }
 }
 
