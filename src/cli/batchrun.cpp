@@ -12,32 +12,23 @@
 #include <optional>
 #include <vector>
 
-#include "app/CommandLineJson.h"
 #include "cli/commandline.h"
 #include "cli/interruptguard.h"
+#include "cli/jsonexport.h"
 #include "cli/outputfiles.h"
-#include "composition/PageGeometry.h"
-#include "composition/WorksheetComposer.h"
+#include "composition/composer.h"
+#include "composition/pagegeometry.h"
 #include "pages/fonts.h"
 #include "pages/previewdocument.h"
-#include "preview/Messages.h"
+#include "pages/worksheetpreview.h"
 #include "print/pageprinter.h"
 #include "print/pdfexport.h"
+#include "print/printergeometry.h"
 #include "print/printerselection.h"
 
 namespace kazenori {
 
 namespace {
-
-// Messages of the composer go to stderr.
-class StreamMessages final : public Messages {
- public:
-  explicit StreamMessages(QTextStream& err) : err_(err) {}
-  void Show(const Message& m) override { err_ << "kazenori: " << m.text << Qt::endl; }
-
- private:
-  QTextStream& err_;
-};
 
 // Every output checked before anything is composed or replaced.
 std::vector<OutputTarget> CheckOutputs(const CommandLineRequest& request) {
@@ -67,7 +58,7 @@ QString Printed(int pages, const QString& printer, const QString& nextNumber) {
 }
 
 // One run of the command line: the outputs, the printer and the document,
-// and the composer that fills it. Throws UsageError, or std::runtime_error
+// and the composer whose worksheets fill it. Throws UsageError, or std::runtime_error
 // for a failure.
 class BatchRun {
  public:
@@ -85,8 +76,6 @@ class BatchRun {
   const CommandLineRequest& request_;
   QTextStream& err_;
   OutputFiles outputs_;
-  StreamMessages messages_;
-  ScopedMessages scopedMessages_;
   // Only --print needs a printer; a PDF or JSON on its own is laid out on the
   // design paper, so that it is the same on every machine and never waits on a
   // print server.
@@ -94,15 +83,14 @@ class BatchRun {
   PrinterSelection printer_;
   std::unique_ptr<PreviewDocument> document_;
   std::unique_ptr<Random> random_;
-  std::unique_ptr<WorksheetComposer> composer_;
+  std::unique_ptr<Composer> composer_;
+  std::unique_ptr<WorksheetPreview> preview_;
 };
 
 BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, InterruptGuard* interrupts)
     : request_(request),
       err_(err),
       outputs_(CheckOutputs(request), interrupts),
-      messages_(err),
-      scopedMessages_(messages_),
       access_(request.printer.isEmpty() ? PrinterAccess::DesignPaper : PrinterAccess::Cups),
       printer_(access_) {
   // As the main window does: the printer on A4, the geometry from it.
@@ -114,8 +102,8 @@ BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, Interrup
   document_->SetTitle(request.jobTitle);
   random_ = std::make_unique<SeededRandom>(request.seed ? SeededRandom(*request.seed)
                                                         : SeededRandom::FromClock());
-  composer_ = std::make_unique<WorksheetComposer>(*document_, *random_, messages_,
-                                                  FormShowGeometry(printer_));
+  composer_ = std::make_unique<Composer>(*random_, PrinterPageGeometry(printer_));
+  preview_ = std::make_unique<WorksheetPreview>(*document_);
 }
 
 void BatchRun::CheckPrintServer() const {
@@ -163,15 +151,16 @@ int BatchRun::WriteAsComposed() {
   QIODevice* jsonFile = request_.jsonFile.isEmpty() ? nullptr : &outputs_.Open(next++);
   std::unique_ptr<PdfExport> pdf;
   if (pdfFile) pdf = std::make_unique<PdfExport>(*pdfFile);
-  SheetsJsonWriter json;
+  WorksheetJsonWriter json;
   if (jsonFile) jsonFile->write(json.Head(composer_->Geometry()));
   QString pdfError;
-  const bool composed =
-      composer_->ComposeEach(request_.sheet, request_.sheets, [&](const ComposedSheet& sheet) {
-        if (pdf && pdfError.isEmpty()) pdf->Append(*document_, &pdfError);
-        if (jsonFile) jsonFile->write(json.Sheet(sheet, *document_));
-      });
-  if (!composed) return 2;
+  composer_->ComposeEach(request_.sheet, request_.sheets, [&](const Worksheet& sheet) {
+    if (pdf && pdfError.isEmpty()) {
+      preview_->RecordNext(sheet);
+      pdf->Append(*document_, &pdfError);
+    }
+    if (jsonFile) jsonFile->write(json.Sheets(sheet));
+  });
   if (pdf && pdfError.isEmpty()) pdf->Close(&pdfError);
   pdf.reset();
   if (jsonFile) jsonFile->write(json.Tail());
@@ -182,23 +171,23 @@ int BatchRun::WriteAsComposed() {
 // Printing goes through the print loop over the whole document; the files
 // are put in place before the job is sent.
 int BatchRun::PrintComposed(QTextStream& out) {
-  if (!composer_->Compose(request_.sheet, request_.sheets)) return 2;
+  const Worksheet worksheet = composer_->Compose(request_.sheet, request_.sheets);
+  preview_->Record(worksheet);
   std::size_t next = 0;
   QString pdfError;
   // A failed write leaves its reason in pdfError.
   if (!request_.pdfFile.isEmpty()) PdfExport::Write(*document_, outputs_.Open(next++), &pdfError);
   if (!request_.jsonFile.isEmpty()) {
-    outputs_.Open(next++).write(
-        ComposedSheetsJson(composer_->Geometry(), composer_->Sheets(), *document_));
+    outputs_.Open(next++).write(WorksheetJson(worksheet));
   }
   if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) return Fail(e);
   PagePrinter pagePrinter;
-  QObject::connect(&pagePrinter, &PagePrinter::pagePrinted,
-                   [this](int page) { composer_->plPrev1Print(document_.get(), page); });
+  QObject::connect(&pagePrinter, &PagePrinter::pagePrinted, preview_.get(),
+                   &WorksheetPreview::onPagePrinted);
   const PrintOutcome outcome = pagePrinter.Print(*document_, printer_.Settings());
   if (!outcome.Ok()) return Fail(PrintFailureDetail(outcome, request_.printer));
   out << "kazenori: "
-      << Printed(document_->PageCount(), request_.printer, composer_->PrintNumber().Text())
+      << Printed(document_->PageCount(), request_.printer, preview_->PrintNumber().Text())
       << Qt::endl;
   return 0;
 }

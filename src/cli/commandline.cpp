@@ -15,9 +15,9 @@
 #include <limits>
 #include <memory>
 
-#include "composition/ColourWordSheet.h"
-#include "composition/PrintNumber.h"
-#include "composition/WorksheetComposer.h"
+#include "composition/colourwordsheet.h"
+#include "composition/composer.h"
+#include "composition/printnumber.h"
 #include "generation/patterncatalogue.h"
 
 namespace kazenori {
@@ -132,10 +132,10 @@ QString Shown(const QString& parserText) {
   return QFile::decodeName(ArgumentBytes(parserText));
 }
 
-int Item(const QString& option, const QString& value) {
-  if (value == "none") return kItemNone;
-  if (value == "random") return kItemRandom;
-  if (value == "all") return kItemAll;
+LayerSetting Item(const QString& option, const QString& value) {
+  if (value == "none") return LayerSetting::None;
+  if (value == "random") return LayerSetting::Random;
+  if (value == "all") return LayerSetting::All;
   throw UsageError(Tr("--%1 takes none, random or all, not '%2'").arg(option, value));
 }
 
@@ -152,9 +152,9 @@ qint64 Number(const QString& option, const QString& value, qint64 low, qint64 hi
   return value.toLongLong();
 }
 
-void CheckPrintNumber(const QString& value) {
+std::int32_t PrintNumber(const QString& value) {
   try {
-    StrToInt(value);
+    return StrToInt(value);
   } catch (const ConversionError&) {
     throw UsageError(QStringLiteral("--print-number: %1")
                          .arg(QString::fromUtf8(ConversionError(Shortened(value)).what())));
@@ -169,21 +169,21 @@ const CommandLineOption* Find(const QString& name) {
 }
 
 // The options that shape the sheets; false for any other name.
-bool ApplySheetOption(SheetOptions& s, const QString& name, const QString& value) {
+bool ApplySheetOption(CommandLineRequest& r, const QString& name, const QString& value) {
+  SheetOptions& s = r.sheet;
   if (name == "patterns") {
-    s.selection.Clear();
-    for (int p : ParsePatternList(value)) s.selection.SetTicked(p, true);
+    s.patterns = ParsePatternList(value);
   } else if (name == "zero") {
-    s.zeroAllowed = 1;
+    s.zero = ZeroSetting::Allowed;
   } else if (name == "hide") {
-    s.hideItem = Item(name, value);
+    s.hide = Item(name, value);
   } else if (name == "blank") {
-    s.blankItem = Item(name, value);
+    s.blank = Item(name, value);
   } else if (name == "message") {
     s.instruction = value;
   } else if (name == "print-number") {
-    CheckPrintNumber(value);
-    s.printNumberText = value;
+    s.printNumber = PrintNumber(value);
+    r.printNumberText = value;
   } else if (name == "bonus") {
     s.bonus = true;
   } else if (name == "colours") {
@@ -237,7 +237,7 @@ void ApplyInOrder(const QCommandLineParser& parser, int count, CommandLineReques
     const QString value = k < values.size() ? values[k] : QString();
     seen.insert(name);
     if (name == "message") r.messageGiven = true;
-    if (!ApplySheetOption(r.sheet, name, Shown(value))) ApplyRunOption(r, name, value);
+    if (!ApplySheetOption(r, name, Shown(value))) ApplyRunOption(r, name, value);
   }
 }
 
@@ -292,18 +292,16 @@ void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
     // The colour dialog's own first choices.
     if (!seen.contains("colours")) s.colourWords.colourCount = 4;
     if (!seen.contains("words")) s.colourWords.wordsPerBlock = 40;
-  } else if (s.selection.Empty()) {
-    throw UsageError(WorksheetComposer::EmptySelectionText());
+  } else if (s.patterns.empty()) {
+    throw UsageError(EmptySelectionText());
   }
-  if (!WorksheetComposer::SheetNumbersFit(StrToInt(s.printNumberText), r.sheets)) {
+  if (!SheetNumbersFit(s.printNumber, r.sheets)) {
     throw UsageError(Tr("--sheets %1 from --print-number %2 runs past 2147483647")
                          .arg(r.sheets)
-                         .arg(s.printNumberText));
+                         .arg(r.printNumberText));
   }
   if (!r.messageGiven) {
-    s.instruction = s.bonus
-                        ? Utf8(kColourInstruction)
-                        : WorksheetComposer::InstructionText(std::max(s.hideItem, s.blankItem), {});
+    s.instruction = s.bonus ? Utf8(kColourInstruction) : InstructionText(std::max(s.hide, s.blank));
   }
   if (r.pdfPath.isEmpty() && r.jsonPath.isEmpty() && r.printer.isEmpty()) {
     throw UsageError(Tr("no output: give --pdf FILE, --json FILE or --print PRINTER"));

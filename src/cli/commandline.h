@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "composition/SheetOptions.h"
+#include "composition/sheetoptions.h"
 
 namespace kazenori {
 
@@ -37,7 +37,8 @@ struct CommandLineRequest {
   bool help = false;
   bool version = false;
   bool listPatterns = false;
-  SheetOptions sheet;         // selection, zero, hide, blank, number, instruction, bonus
+  SheetOptions sheet;  // selection, zero, hide, blank, number, instruction, bonus
+  QString printNumberText = QStringLiteral("1");  // --print-number as given, for messages
   bool messageGiven = false;  // --message given; else the options' own instruction
   int sheets = 1;
   std::optional<std::uint32_t> seed;

@@ -11,6 +11,8 @@
 
 #include <cstdio>
 
+#include "composition/worksheet.h"
+
 namespace kazenori {
 
 bool RegisterFontSubstitutions() {
@@ -19,7 +21,7 @@ bool RegisterFontSubstitutions() {
     const char* substitute;
   };
   static const Substitution kSubstitutions[] = {
-      {u"ＭＳ ゴシック", "IPAGothic"},
+      {kSheetFontFamily, "IPAGothic"},
       {u"ＭＳ Ｐゴシック", "IPAPGothic"},
   };
   const QStringList families = QFontDatabase::families();

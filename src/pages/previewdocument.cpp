@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "pages/textmetrics.h"
+#include "pages/pagepainter.h"
 
 namespace kazenori {
 
@@ -20,7 +20,7 @@ namespace {
 constexpr int kDefaultFontHeight = 37;
 
 QFont DefaultPageFont() {
-  QFont font(QStringLiteral("ＭＳ ゴシック"));
+  QFont font(SheetFontFamily());
   font.setPixelSize(kDefaultFontHeight);
   return font;
 }
@@ -147,27 +147,8 @@ void PreviewDocument::TextOut(TextOperation::Kind kind, int x, int y, const QStr
   currentOps_.push_back({kind, x, y, font.pixelSize(), font.bold(), font.italic(), font.underline(),
                          c->pen().color(), font.family(), text});
   if (text.isEmpty()) return;
-  const TextMetrics m(font, c->device());
-  double left = x;
-  double top = y;
-  switch (kind) {
-    case TextOperation::Kind::Left:
-      left = x + m.LeftOverhang(text);
-      break;
-    case TextOperation::Kind::LeftMid:
-      left = x + m.LeftOverhang(text);
-      top = y - m.HalfHeight();
-      break;
-    case TextOperation::Kind::Center:
-      left = x - std::ceil(m.Width(text) / 2);
-      top = y - m.HalfHeight();
-      break;
-    case TextOperation::Kind::Right:
-      left = x - m.RightOverhang(text) - m.Width(text);
-      break;
-  }
-  // The operations place the top of the text cell; QPainter draws at the baseline.
-  c->drawText(QPointF(left, top + m.Ascent()), text);
+  // The kinds list the alignments in the order of TextAlign.
+  c->drawText(TextItemOrigin(static_cast<TextAlign>(kind), x, y, text, font, c->device()), text);
 }
 
 // A tractor-feed source is drawn as continuous paper with its sprocket holes.

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "composition/SheetOptions.h"
+#include "composition/sheetoptions.h"
 
 class QPushButton;
 

@@ -16,10 +16,12 @@
 #include <QShowEvent>
 #include <QStyle>
 
-#include "composition/ColourWordSheet.h"
-#include "composition/SheetOptions.h"
-#include "composition/WorksheetComposer.h"
+#include "composition/colourwordsheet.h"
+#include "composition/composer.h"
+#include "composition/printnumber.h"
+#include "composition/sheetoptions.h"
 #include "pages/previewdocument.h"
+#include "pages/worksheetpreview.h"
 #include "preview/PLPREVFRM.h"
 #include "print/printerselection.h"
 #include "ui/application.h"
@@ -90,7 +92,7 @@ MainWindow::MainWindow(ColourWordDialog& colourWordDialog, std::unique_ptr<Rando
 MainWindow::~MainWindow() = default;
 
 int MainWindow::printNumber() const {
-  return composer_->PrintNumber().Value();
+  return worksheets_->PrintNumber().Value();
 }
 
 const PageGeometry& MainWindow::pageGeometry() const {
@@ -217,11 +219,11 @@ void MainWindow::createDocument() {
   preview_ = new PreviewDocument(this);
   preview_->setObjectName(QStringLiteral("preview"));
   preview_->SetTitle(QStringLiteral("印刷プレビュー"));
-  composer_ = std::make_unique<WorksheetComposer>(*preview_, *random_, messages_);
-  composer_->PrintNumber().Set(std::int32_t{1});
-  composer_->OnPrintNumberChanged = [this](const QString& text) {
-    printNumberEdit_->setText(text);
-  };
+  composer_ = std::make_unique<Composer>(*random_);
+  worksheets_ = new WorksheetPreview(*preview_, this);
+  worksheets_->PrintNumber().Set(std::int32_t{1});
+  connect(worksheets_, &WorksheetPreview::printNumberChanged, printNumberEdit_,
+          &QLineEdit::setText);
   printerSettings_->SetPaperCode(9);
   preview_->SetPaper(printerSettings_->PagePaper());
 }
@@ -231,7 +233,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_ || event->spontaneous()) return;
   shown_ = true;
-  composer_->SetGeometry(FormShowGeometry(*printerSettings_, &metrics_));
+  composer_->SetGeometry(PrinterPageGeometry(*printerSettings_, &metrics_));
   centreOnScreen();
 }
 
@@ -252,10 +254,19 @@ void MainWindow::onZeroChosen(int index) {
   if (index == 0 || index == 1) zeroAllowed_ = index;
 }
 
+namespace {
+
+// The setting of a hide or blank group's item ("なし" when none is chosen).
+LayerSetting LayerOf(int index) {
+  return index == 1 ? LayerSetting::Random : index == 2 ? LayerSetting::All : LayerSetting::None;
+}
+
+}  // namespace
+
 // Hiding operators and blanking terms each write the instruction line; the
 // group chosen last decides it.
 void MainWindow::onInstructionItemChosen(int index) {
-  instructionEdit_->setText(WorksheetComposer::InstructionText(index, instructionEdit_->text()));
+  if (index >= 0 && index <= 2) instructionEdit_->setText(InstructionText(LayerOf(index)));
 }
 
 // "あり" makes the next sheet the colour-word sheet: the patterns and the
@@ -267,7 +278,7 @@ void MainWindow::onBonusChosen(int index) {
   zeroGroup_->setEnabled(!bonus);
   bonusSettingsButton_->setEnabled(bonus);
   instructionEdit_->setText(bonus ? QString::fromUtf8(kColourInstruction)
-                                  : WorksheetComposer::InstructionText(kItemNone, {}));
+                                  : InstructionText(LayerSetting::None));
   if (bonus) onBonusSettingsClicked();
 }
 
@@ -282,32 +293,37 @@ void MainWindow::onBonusSettingsClicked() {
 
 SheetOptions MainWindow::options() const {
   SheetOptions options;
-  options.selection = selection_;
-  options.zeroAllowed = zeroAllowed_;
-  options.hideItem = hideGroup_->itemIndex();
-  options.blankItem = blankGroup_->itemIndex();
-  options.printNumberText = printNumberEdit_->text();
+  options.patterns = selection_.Patterns();
+  options.zero = zeroAllowed_ == 1 ? ZeroSetting::Allowed : ZeroSetting::Refused;
+  options.hide = LayerOf(hideGroup_->itemIndex());
+  options.blank = LayerOf(blankGroup_->itemIndex());
   options.instruction = instructionEdit_->text();
   options.bonus = bonusGroup_->itemIndex() == 1;
   options.colourWords = colourWordDialog_.settings();
+  // An empty selection is refused before the number is looked at.
+  if (options.bonus || !options.patterns.empty()) {
+    options.printNumber = StrToInt(printNumberEdit_->text());
+  }
   return options;
 }
 
-// The preview command itself is composition's; an error it raises (a print
-// number that is not an integer) is shown and the window goes on.
+// An error while composing (a print number that is not an integer) is shown
+// and the window goes on.
 void MainWindow::onPreviewClicked() {
   try {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    if (!composer_->PreviewCommand(options())) return;
+    worksheets_->Record(composer_->Compose(options()));
+  } catch (const EmptySelectionError&) {
+    messages_.Warning(EmptySelectionText(), QStringLiteral("警告"), true);
+    return;
   } catch (...) {
     Application::reportCurrentException();
     return;
   }
   TplPrevForm window(this);
   window.Bind(preview_, printerSettings_.get());
-  connect(&window, &TplPrevForm::pagePrinted, this,
-          [this](int page) { composer_->plPrev1Print(preview_, page); });
+  connect(&window, &TplPrevForm::pagePrinted, worksheets_, &WorksheetPreview::onPagePrinted);
   previewWindow_ = &window;
   const auto forget = qScopeGuard([this] { previewWindow_ = nullptr; });
   window.exec();

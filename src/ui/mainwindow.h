@@ -6,10 +6,11 @@
 #include <QWidget>
 #include <memory>
 
-#include "composition/PageGeometry.h"
+#include "composition/pagegeometry.h"
 #include "generation/patternselection.h"
 #include "generation/random.h"
 #include "preview/Messages.h"
+#include "print/printergeometry.h"
 
 class QCheckBox;
 class QLayout;
@@ -24,7 +25,8 @@ class RadioGroup;
 class PreviewDocument;
 class PrinterSelection;
 class TplPrevForm;
-class WorksheetComposer;
+class Composer;
+class WorksheetPreview;
 struct SheetOptions;
 
 // The main window: the 150 pattern boxes, the option groups and the buttons.
@@ -47,8 +49,11 @@ class MainWindow : public QWidget {
   Random& random() { return *random_; }
   const PageGeometry& pageGeometry() const;
   const PrinterMetrics& printerMetrics() const { return metrics_; }
-  WorksheetComposer& composer() { return *composer_; }
-  // What the preview command would be given now, read from the controls.
+  Composer& composer() { return *composer_; }
+  WorksheetPreview& worksheets() { return *worksheets_; }
+  // What the preview command would be given now, read from the controls;
+  // throws ConversionError when there is something to compose and the print
+  // number is no 32-bit integer.
   SheetOptions options() const;
 
   // The controls, for the tests that work them as a teacher would.
@@ -98,7 +103,8 @@ class MainWindow : public QWidget {
   struct CurrentMessages final : Messages {
     void Show(const Message& message) override { Messages::Current().Show(message); }
   } messages_;
-  std::unique_ptr<WorksheetComposer> composer_;
+  std::unique_ptr<Composer> composer_;
+  WorksheetPreview* worksheets_ = nullptr;
   PrinterMetrics metrics_;
   bool shown_ = false;
 

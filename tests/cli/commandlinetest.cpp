@@ -43,11 +43,11 @@ TEST(CommandLineParse, WorksheetOptions) {
   const auto r =
       Parse({"--patterns", "18,7", "--zero", "--hide=random", "--blank", "all", "--print-number",
              "12", "--sheets=3", "--seed", "4294967295", "--pdf", "a.pdf", "--json=b.json"});
-  EXPECT_EQ(r.sheet.selection.Patterns(), (std::vector<int>{18, 7}));
-  EXPECT_EQ(r.sheet.zeroAllowed, 1);
-  EXPECT_EQ(r.sheet.hideItem, 1);
-  EXPECT_EQ(r.sheet.blankItem, 2);
-  EXPECT_EQ(r.sheet.printNumberText, "12");
+  EXPECT_EQ(r.sheet.patterns, (std::vector<int>{18, 7}));
+  EXPECT_EQ(r.sheet.zero, ZeroSetting::Allowed);
+  EXPECT_EQ(r.sheet.hide, LayerSetting::Random);
+  EXPECT_EQ(r.sheet.blank, LayerSetting::All);
+  EXPECT_EQ(r.sheet.printNumber, 12);
   EXPECT_EQ(r.sheets, 3);
   ASSERT_TRUE(r.seed.has_value());
   EXPECT_EQ(*r.seed, 4294967295u);
@@ -60,10 +60,10 @@ TEST(CommandLineParse, WorksheetOptions) {
 
 TEST(CommandLineParse, DefaultsAndTheInstructionLine) {
   auto r = Parse({"--patterns", "1", "--print", "kz-pdf"});
-  EXPECT_EQ(r.sheet.printNumberText, "1");
+  EXPECT_EQ(r.sheet.printNumber, 1);
   EXPECT_EQ(r.sheets, 1);
   EXPECT_FALSE(r.seed.has_value());
-  EXPECT_EQ(r.sheet.hideItem, 0);
+  EXPECT_EQ(r.sheet.hide, LayerSetting::None);
   EXPECT_EQ(r.printer, "kz-pdf");
   EXPECT_EQ(r.sheet.instruction, "次の計算をしましょう。");
   r = Parse({"--patterns", "1", "--hide", "random", "--json", "x"});

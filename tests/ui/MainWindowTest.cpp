@@ -191,11 +191,11 @@ TEST_F(MainWindowTest, OptionsCarryTheControlsToTheComposer) {
   window.printNumberEdit()->setText(QStringLiteral("42"));
   window.instructionEdit()->setText(QStringLiteral("よく見て解こう"));
   SheetOptions options = window.options();
-  EXPECT_EQ(options.selection.Patterns(), (Entries{12, 3}));
-  EXPECT_EQ(options.zeroAllowed, 1);
-  EXPECT_EQ(options.hideItem, 1);
-  EXPECT_EQ(options.blankItem, 2);
-  EXPECT_EQ(options.printNumberText, QStringLiteral("42"));
+  EXPECT_EQ(options.patterns, (Entries{12, 3}));
+  EXPECT_EQ(options.zero, ZeroSetting::Allowed);
+  EXPECT_EQ(options.hide, LayerSetting::Random);
+  EXPECT_EQ(options.blank, LayerSetting::All);
+  EXPECT_EQ(options.printNumber, 42);
   EXPECT_EQ(options.instruction, QStringLiteral("よく見て解こう"));
   EXPECT_FALSE(options.bonus);
   EXPECT_EQ(options.colourWords.colourCount, 0);

@@ -13,9 +13,10 @@
 #include <stdexcept>
 
 #include "MainWindowTestSupport.h"
-#include "composition/WorksheetComposer.h"
+#include "composition/composer.h"
 #include "pages/previewdocument.h"
 #include "preview/Messages.h"
+#include "print/printergeometry.h"
 #include "print/printerselection.h"
 #include "support/scriptedrandom.h"
 #include "ui/colourworddialog.h"
@@ -68,7 +69,7 @@ TEST_F(StartupTest, FirstShowFixesTheGeometryOnceAndCentresTheWindow) {
   const PageGeometry first = window.pageGeometry();
   EXPECT_GT(first.width, 0);
   EXPECT_GT(first.height, 0);
-  EXPECT_EQ(first, FormShowGeometry(*window.printerSettings()));
+  EXPECT_EQ(first, PrinterPageGeometry(*window.printerSettings()));
   const QRect area = window.screen()->availableGeometry();
   EXPECT_EQ(window.frameGeometry().center(), area.center());
   window.hide();

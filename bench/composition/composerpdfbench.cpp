@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// 100 worksheets of all 150 patterns to one PDF (what `kazenori --patterns
+// 1-150 --sheets 100 --pdf` does): the composer's worksheet recorded into the
+// preview document and written by its PDF output; the same worksheet painted
+// straight onto a QPdfWriter by the page painter; and, as the baseline, the
+// very same text items drawn with QPainter and plain font metrics.
+#include <benchmark/benchmark.h>
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include "composition/composer.h"
+#include "pages/fonts.h"
+#include "pages/pagepainter.h"
+#include "pages/previewdocument.h"
+
+namespace kazenori {
+namespace {
+
+constexpr int kSheets = 100;
+
+QGuiApplication& App() {
+  static int argc = 1;
+  static char name[] = "bench";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QGuiApplication app(argc, argv);
+  static const bool fonts = RegisterFontSubstitutions();
+  (void)fonts;
+  return app;
+}
+
+SheetOptions Options() {
+  SheetOptions o;
+  for (int p = 1; p <= 150; ++p) o.patterns.push_back(p);
+  o.hide = LayerSetting::Random;
+  o.blank = LayerSetting::Random;
+  o.instruction = InstructionText(LayerSetting::Random);
+  return o;
+}
+
+Worksheet Compose() {
+  SeededRandom rnd(1);
+  Composer composer(rnd);
+  return composer.Compose(Options(), kSheets);
+}
+
+// A4 at one device unit per 0.1 mm.
+void SetUpPdf(QPdfWriter& writer) {
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageMargins(QMarginsF());
+  writer.setResolution(254);
+}
+
+void BM_ComposerThroughPreviewDocument(benchmark::State& state) {
+  App();
+  QTemporaryDir dir;
+  const QString path = dir.filePath("sheets.pdf");
+  for (auto _ : state) {
+    const Worksheet worksheet = Compose();
+    PreviewDocument doc;
+    doc.BeginDoc();
+    for (std::size_t p = 0; p < worksheet.pages.size(); ++p) {
+      if (p > 0) doc.NewPage();
+      PaintPage(*doc.Canvas(), worksheet.pages[p]);
+    }
+    doc.EndDoc();
+    if (!doc.WritePdf(path)) state.SkipWithError("WritePdf failed");
+  }
+  state.counters["pages"] = 2 * kSheets;
+}
+
+void BM_ComposerPaintedStraightToPdf(benchmark::State& state) {
+  App();
+  QTemporaryDir dir;
+  const QString path = dir.filePath("painted.pdf");
+  for (auto _ : state) {
+    const Worksheet worksheet = Compose();
+    QPdfWriter writer(path);
+    SetUpPdf(writer);
+    QPainter painter(&writer);
+    for (std::size_t p = 0; p < worksheet.pages.size(); ++p) {
+      if (p > 0) writer.newPage();
+      PaintPage(painter, worksheet.pages[p]);
+    }
+    painter.end();
+  }
+  state.counters["pages"] = 2 * kSheets;
+}
+
+// The text items of the same 200 pages, composed once, drawn directly.
+void BM_DirectQPainterPdf(benchmark::State& state) {
+  App();
+  QTemporaryDir dir;
+  const QString path = dir.filePath("direct.pdf");
+  const Worksheet worksheet = Compose();
+  for (auto _ : state) {
+    QPdfWriter writer(path);
+    SetUpPdf(writer);
+    QPainter painter(&writer);
+    bool first = true;
+    for (const WorksheetPage& page : worksheet.pages) {
+      if (!first) writer.newPage();
+      first = false;
+      for (const TextItem& item : page.items) {
+        QFont font(SheetFontFamily());
+        font.setPixelSize(item.height);
+        font.setBold(item.bold);
+        painter.setFont(font);
+        painter.setPen(QColor(item.colour));
+        const QFontMetrics fm(font);
+        int x = item.x;
+        int y = item.y + fm.ascent();
+        if (item.align == TextAlign::Right) x -= fm.horizontalAdvance(item.text);
+        if (item.align == TextAlign::Center) x -= fm.horizontalAdvance(item.text) / 2;
+        if (item.align == TextAlign::LeftMid || item.align == TextAlign::Center) {
+          y -= fm.height() / 2;
+        }
+        painter.drawText(x, y, item.text);
+      }
+    }
+    painter.end();
+  }
+  state.counters["pages"] = static_cast<double>(worksheet.pages.size());
+}
+
+BENCHMARK(BM_ComposerThroughPreviewDocument)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ComposerPaintedStraightToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_DirectQPainterPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+}  // namespace kazenori

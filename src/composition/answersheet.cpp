@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "composition/answersheet.h"
+
+#include <QString>
+
+#include "composition/displayforms.h"
+#include "composition/pageheader.h"
+#include "composition/questionlines.h"
+#include "composition/questiontext.h"
+
+namespace kazenori {
+
+std::string AnswerLine(const ProblemRecord& rec) {
+  const bool validOp = rec.op >= Operation::kAdd && rec.op <= Operation::kDiv;
+  switch (rec.termMode) {
+    case TermMode::kTwoTerms: {
+      if (!validOp) return rec.strA;
+      std::string line = rec.strA + OperatorSign(rec.op) + rec.strB + kEquals + rec.strAnswer;
+      if (HasRemainder(rec)) line += std::string(kEllipsis) + rec.strRemainder;
+      return line;
+    }
+    case TermMode::kThreeTerms: {
+      if (!validOp) return rec.strA;
+      const std::string sign = OperatorSign(rec.op);
+      return rec.strA + sign + rec.strB + sign + rec.strC + kEquals + rec.strAnswer;
+    }
+    case TermMode::kSpecial:
+      if (HasAnswerValueLine(rec.form)) return rec.strE;
+      if (rec.form == 26) return rec.strAnswer;
+      if ((rec.form >= 1 && rec.form <= 19) || (rec.form >= 27 && rec.form <= 50)) {
+        return rec.strE + rec.strAnswer;
+      }
+      return rec.strA;
+    default:
+      return rec.strA;
+  }
+}
+
+void WriteProblemLine(PageWriter& page, const QPoint& at, int form, const std::string& line) {
+  const bool small = HasAnswerValueLine(form);
+  if (small) page.SetHeight(55);
+  page.Text(TextAlign::Left, at.x(), at.y(), QString::fromStdString(line));
+  if (small) page.SetHeight(60);
+}
+
+void WriteAnswerLines(PageWriter& page, const ProblemTable& table, const PageGeometry& g,
+                      int rowPitch, int columnPitch) {
+  for (int i = 1; i <= kProblemCount; ++i) {
+    const ProblemRecord& rec = table.At(i);
+    const QPoint at = ProblemPlace(i, g, rowPitch, columnPitch);
+    WriteProblemLine(page, at, rec.form, AnswerLine(rec));
+    if (HasAnswerValueLine(rec.form)) {
+      page.SetHeight(rec.form == 52 ? 36 : 50);
+      page.Text(TextAlign::Left, at.x(), at.y() + 70, QString::fromStdString(rec.strAnswer));
+      page.SetHeight(60);
+    }
+  }
+}
+
+}  // namespace kazenori

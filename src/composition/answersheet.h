@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QPoint>
+
+#include <string>
+
+#include "composition/pagegeometry.h"
+#include "composition/worksheet.h"
+#include "generation/problemrecord.h"
+
+namespace kazenori {
+
+// The answer line of a problem, rebuilt from its record (never from the
+// question line, so hidden operators and blanks do not carry over).
+std::string AnswerLine(const ProblemRecord& rec);
+
+// One problem's line on either page, its top-left corner at `at`: height 55
+// for the forms that have an answer value line, else 60; the height is 60
+// afterwards.
+void WriteProblemLine(PageWriter& page, const QPoint& at, int form, const std::string& line);
+
+// The 50 answer lines on the answer page, after its header, each at its problem's place; forms 20
+// to 25, 51 and 52 at height 55 with the answer 70 lower at 50 (form 52: 36).
+void WriteAnswerLines(PageWriter& page, const ProblemTable& table, const PageGeometry& g,
+                      int rowPitch, int columnPitch);
+
+}  // namespace kazenori

@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "composition/composer.h"
+
+#include <utility>
+
+#include "composition/answersheet.h"
+#include "composition/displayforms.h"
+#include "composition/pageheader.h"
+#include "composition/questionlines.h"
+
+namespace kazenori {
+
+Composer::Composer(Random& rnd, PageGeometry geometry)
+    : rnd_(rnd), geometry_(geometry), generator_(rnd, table_, selection_) {}
+
+QString InstructionText(LayerSetting setting) {
+  switch (setting) {
+    case LayerSetting::None:
+      break;
+    case LayerSetting::Random:
+      return QStringLiteral("次の計算、又は記号か数字を□の上か中に書いて正しい式にしましょう。");
+    case LayerSetting::All:
+      return QStringLiteral("記号か数字を□の上か中に書いて正しい式にしましょう。");
+  }
+  return QStringLiteral("次の計算をしましょう。");
+}
+
+void Composer::Generate(ComposedSheet& sheet) {
+  for (int i = 1; i <= kProblemCount; ++i) {
+    sheet.patterns[static_cast<std::size_t>(i - 1)] = generator_.MakeProblem(i);
+  }
+}
+
+void Composer::WriteWorksheet(const SheetOptions& options, ComposedSheet& sheet, Worksheet& into) {
+  const int rowPitch = RowPitch(geometry_);
+  const int columnPitch = ColumnPitch(geometry_);
+  WorksheetPage& questions = into.pages.emplace_back();
+  PageWriter page(questions);
+  WritePageHeader(page, geometry_, sheet.printNumber, options.instruction);
+  for (int i = 1; i <= kProblemCount; ++i) {
+    ProblemRecord& rec = table_.At(i);
+    const int hide = DecideFlag(options.hide, rnd_);
+    const int blank = DecideFlag(options.blank, rnd_);
+    std::string line = QuestionLine(rec, hide, blank, rnd_);
+    WriteProblemLine(page, ProblemPlace(i, geometry_, rowPitch, columnPitch), rec.form, line);
+    sheet.questions[static_cast<std::size_t>(i - 1)] = std::move(line);
+  }
+  PageWriter answers(into.pages.emplace_back());
+  WritePageHeader(answers, geometry_, sheet.printNumber, options.instruction);
+  WriteAnswerLines(answers, table_, geometry_, rowPitch, columnPitch);
+  sheet.problems = table_;
+}
+
+void Composer::WriteColourSheet(const SheetOptions& options, std::int32_t number, Worksheet& into) {
+  PageWriter page(into.pages.emplace_back());
+  WritePageHeader(page, geometry_, number, options.instruction);
+  WriteColourWords(page, geometry_, colourWords_, options.colourWords);
+}
+
+void Composer::Start(const SheetOptions& options, int sheets) {
+  if (sheets < 1) throw std::invalid_argument("at least one sheet is composed");
+  if (options.patterns.empty() && !options.bonus) throw EmptySelectionError();
+  if (!SheetNumbersFit(options.printNumber, sheets)) {
+    throw std::invalid_argument("the sheet numbers would run past 2147483647");
+  }
+  selection_.Clear();
+  for (const int pattern : options.patterns) selection_.SetTicked(pattern, true);
+  generator_.State().zeroAllowed = options.zero == ZeroSetting::Allowed ? 1 : 0;
+}
+
+// Sheet k of a run, appended to `into` with its pages.
+void Composer::ComposeSheet(const SheetOptions& options, int k, Worksheet& into) {
+  ComposedSheet& sheet = into.sheets.emplace_back();
+  sheet.printNumber = options.printNumber + k;
+  sheet.firstPage = static_cast<int>(into.pages.size()) + 1;
+  sheet.pageCount = options.bonus ? 1 : 2;
+  table_.Reset();
+  if (options.bonus) {
+    FillColourWords(colourWords_, options.colourWords, rnd_);
+    WriteColourSheet(options, sheet.printNumber, into);
+  } else {
+    Generate(sheet);
+    WriteWorksheet(options, sheet, into);
+  }
+}
+
+Worksheet Composer::Compose(const SheetOptions& options, int sheets) {
+  Start(options, sheets);
+  Worksheet worksheet{geometry_, {}, {}};
+  worksheet.sheets.reserve(static_cast<std::size_t>(sheets));
+  for (int k = 0; k < sheets; ++k) ComposeSheet(options, k, worksheet);
+  return worksheet;
+}
+
+void Composer::ComposeEach(const SheetOptions& options, int sheets, const SheetSink& composed) {
+  Start(options, sheets);
+  Worksheet one{geometry_, {}, {}};
+  for (int k = 0; k < sheets; ++k) {
+    one.sheets.clear();
+    one.pages.clear();
+    ComposeSheet(options, k, one);
+    composed(one);
+  }
+}
+
+}  // namespace kazenori

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace kazenori {
+
+// The settings "演算子のみを隠す設定" and "虫食いの設定", in the order of their
+// items: "なし", "ﾗﾝﾀﾞﾑ", "全て".
+enum class LayerSetting { None, Random, All };
+
+// "第２項のｾﾞﾛの設定": whether the second term may be 0 ("なし", "あり").
+enum class ZeroSetting { Refused, Allowed };
+
+// What the colour dialog confirmed: 0 until its OK button was pressed.
+struct ColourWordSettings {
+  int colourCount = 0;    // 2..5
+  int wordsPerBlock = 0;  // 20, 30 or 40
+};
+
+// Everything a composition reads, as a plain value: the main window fills it
+// from its controls, the command line from its arguments.
+struct SheetOptions {
+  std::vector<int> patterns;  // ticked pattern numbers in tick order
+  ZeroSetting zero = ZeroSetting::Refused;
+  LayerSetting hide = LayerSetting::None;
+  LayerSetting blank = LayerSetting::None;
+  std::int32_t printNumber = 1;  // of the first sheet
+  QString instruction;           // printed unchanged
+  bool bonus = false;            // the colour-word sheet instead
+  ColourWordSettings colourWords;
+};
+
+// The instruction text that choosing a hide or blank setting writes.
+QString InstructionText(LayerSetting setting);
+
+}  // namespace kazenori

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "pages/pagepainter.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+#include "pages/textmetrics.h"
+
+namespace kazenori {
+
+QFont TextItemFont(const TextItem& item) {
+  QFont font(SheetFontFamily());
+  font.setBold(item.bold);
+  font.setItalic(false);
+  font.setUnderline(false);
+  font.setPixelSize(item.height);
+  return font;
+}
+
+QPointF TextItemOrigin(TextAlign align, int x, int y, const QString& text, const QFont& font,
+                       QPaintDevice* device) {
+  const TextMetrics m(font, device);
+  double left = x;
+  double top = y;
+  switch (align) {
+    case TextAlign::Left:
+      left = x + m.LeftOverhang(text);
+      break;
+    case TextAlign::LeftMid:
+      left = x + m.LeftOverhang(text);
+      top = y - m.HalfHeight();
+      break;
+    case TextAlign::Center:
+      left = x - std::ceil(m.Width(text) / 2);
+      top = y - m.HalfHeight();
+      break;
+    case TextAlign::Right:
+      left = x - m.RightOverhang(text) - m.Width(text);
+      break;
+  }
+  // Items place the top of the text cell; QPainter draws at the baseline.
+  return {left, top + m.Ascent()};
+}
+
+void PaintPage(QPainter& painter, const WorksheetPage& page) {
+  painter.setBrush(Qt::NoBrush);
+  const TextItem* last = nullptr;
+  for (const TextItem& item : page.items) {
+    if (!last || item.height != last->height || item.bold != last->bold) {
+      painter.setFont(TextItemFont(item));
+    }
+    if (!last || item.colour != last->colour) painter.setPen(QColor(item.colour));
+    last = &item;
+    if (item.text.isEmpty()) continue;
+    painter.drawText(
+        TextItemOrigin(item.align, item.x, item.y, item.text, painter.font(), painter.device()),
+        item.text);
+  }
+}
+
+}  // namespace kazenori

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "composition/printnumber.h"
+#include "composition/worksheet.h"
+
+namespace kazenori {
+
+class PreviewDocument;
+
+// Puts composed worksheets into the preview document, whose window, printing
+// and PDF then show them, and keeps the print number that every printed page
+// advances.
+class WorksheetPreview : public QObject {
+  Q_OBJECT
+ public:
+  explicit WorksheetPreview(PreviewDocument& document, QObject* parent = nullptr);
+
+  // The worksheet's pages become the document, and the print number awaits
+  // their printing.
+  void Record(const Worksheet& worksheet);
+  // One streamed sheet as the next document: its pages replace the last ones,
+  // the print number stays.
+  void RecordNext(const Worksheet& worksheet);
+
+  PrintNumberCycle& PrintNumber() { return printNumber_; }
+  const PrintNumberCycle& PrintNumber() const { return printNumber_; }
+
+  // Connected to whatever prints or saves the document's pages.
+  void onPagePrinted(int page);
+
+ signals:
+  void printNumberChanged(const QString& text);
+
+ private:
+  void RecordPages(const Worksheet& worksheet);
+
+  PreviewDocument& document_;
+  PrintNumberCycle printNumber_;
+};
+
+}  // namespace kazenori

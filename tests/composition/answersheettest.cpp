@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "composition/answersheet.h"
+#include "generation/problemrecord.h"
+
+namespace kazenori {
+namespace {
+
+ProblemRecord Rec(TermMode termMode, Operation op, int a, int b, const std::string& answer) {
+  ProblemRecord r;
+  r.termMode = termMode;
+  r.op = op;
+  r.valA = a;
+  r.valB = b;
+  r.strA = std::to_string(a);
+  r.strB = std::to_string(b);
+  r.strAnswer = answer;
+  return r;
+}
+
+TEST(AnswerSheet, TwoAndThreeTermLinesUseTheRealOperators) {
+  ProblemRecord d = Rec(TermMode::kTwoTerms, Operation::kDiv, 17, 5, "3");
+  d.strRemainder = "2";
+  EXPECT_EQ(AnswerLine(d), "17÷5＝3 … 2");
+  EXPECT_EQ(AnswerLine(Rec(TermMode::kTwoTerms, Operation::kDiv, 15, 5, "3")), "15÷5＝3");
+  EXPECT_EQ(AnswerLine(Rec(TermMode::kTwoTerms, Operation::kMul, 6, 7, "42")), "6×7＝42");
+  EXPECT_EQ(AnswerLine(Rec(TermMode::kTwoTerms, static_cast<Operation>(7), 6, 7, "42")), "6");
+  ProblemRecord t = Rec(TermMode::kThreeTerms, Operation::kSub, 9, 3, "4");
+  t.strC = "2";
+  EXPECT_EQ(AnswerLine(t), "9－3－2＝4");
+  t.op = Operation::kDiv;
+  EXPECT_EQ(AnswerLine(t), "9÷3÷2＝4") << "no remainder for three terms";
+}
+
+TEST(AnswerSheet, SpecialLinesByForm) {
+  ProblemRecord s = Rec(TermMode::kSpecial, Operation::kMul, 12, 0, "答え 1,2,3,4,6,12");
+  s.strE = "12の約数";
+  s.form = 52;
+  EXPECT_EQ(AnswerLine(s), "12の約数");
+  s.form = 26;
+  s.strAnswer = "6";
+  EXPECT_EQ(AnswerLine(s), "6");
+  for (int form : {1, 19, 27, 50}) {
+    s.form = form;
+    s.strE = "80＋(60－20)＝";
+    s.strAnswer = "120";
+    EXPECT_EQ(AnswerLine(s), "80＋(60－20)＝120") << form;
+  }
+  for (int form : {0, 53, 60}) {
+    s.form = form;
+    EXPECT_EQ(AnswerLine(s), "12") << form;
+  }
+  s.termMode = static_cast<TermMode>(4);
+  EXPECT_EQ(AnswerLine(s), "12");
+}
+
+}  // namespace
+}  // namespace kazenori

@@ -1,0 +1,149 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "composition/answersheet.h"
+#include "composition/questionlines.h"
+#include "generation/problemrecord.h"
+#include "support/scriptedrandom.h"
+
+namespace kazenori {
+namespace {
+
+using testing::ScriptedRandom;
+
+ProblemRecord TwoTerm(Operation op, int a, int b, const std::string& answer,
+                      const std::string& remainder = {}) {
+  ProblemRecord r;
+  r.op = op;
+  r.valA = a;
+  r.valB = b;
+  r.strA = std::to_string(a);
+  r.strB = std::to_string(b);
+  r.strAnswer = answer;
+  r.strRemainder = remainder;
+  return r;
+}
+
+ProblemRecord ThreeTerm(Operation op, int a, int b, int c, const std::string& answer) {
+  ProblemRecord r = TwoTerm(op, a, b, answer);
+  r.termMode = TermMode::kThreeTerms;
+  r.valC = c;
+  r.strC = std::to_string(c);
+  return r;
+}
+
+TEST(ComposerLines, FlagsByItemDrawOnlyForRandom) {
+  ScriptedRandom none;
+  EXPECT_EQ(DecideFlag(LayerSetting::None, none), 0);
+  EXPECT_EQ(DecideFlag(LayerSetting::All, none), 1);
+  EXPECT_EQ(none.Calls(), 0);
+  ScriptedRandom r;
+  r.Expect(2, 1).Expect(2, 0);
+  EXPECT_EQ(DecideFlag(LayerSetting::Random, r), 1);
+  EXPECT_EQ(DecideFlag(LayerSetting::Random, r), 0);
+  EXPECT_TRUE(r.Exhausted());
+}
+
+TEST(ComposerLines, TwoTermLayers) {
+  ScriptedRandom none;
+  const ProblemRecord add = TwoTerm(Operation::kAdd, 23, 5, "28");
+  EXPECT_EQ(TwoTermQuestion(add, 0, 0, none), "23＋5＝");
+  EXPECT_EQ(TwoTermQuestion(add, 1, 0, none), "23□5＝28");
+  EXPECT_EQ(TwoTermQuestion(TwoTerm(Operation::kSub, 9, 4, "5"), 0, 0, none), "9－4＝");
+  EXPECT_EQ(TwoTermQuestion(TwoTerm(Operation::kMul, 6, 7, "42"), 0, 0, none), "6×7＝");
+  EXPECT_EQ(TwoTermQuestion(TwoTerm(Operation::kDiv, 15, 5, "3"), 1, 0, none), "15□5＝3");
+
+  ScriptedRandom r;
+  r.Expect(3, 0).Expect(2, 1);  // blank strA, its second digit
+  EXPECT_EQ(TwoTermQuestion(add, 0, 1, r), "2□＋5＝28");
+  r.Expect(3, 2).Expect(2, 0);  // the answer, its first digit; beats the hidden layer
+  EXPECT_EQ(TwoTermQuestion(add, 1, 1, r), "23＋5＝□8");
+  r.Expect(3, 1).Expect(1, 0);
+  EXPECT_EQ(TwoTermQuestion(add, 1, 1, r), "23＋□＝28");
+  EXPECT_TRUE(r.Exhausted());
+  EXPECT_EQ(TwoTermQuestion(TwoTerm(Operation::kNone, 1, 2, "3"), 1, 1, none), "1") << "unknown op";
+  EXPECT_EQ(none.Calls(), 0);
+}
+
+TEST(ComposerLines, DivisionWithRemainder) {
+  ScriptedRandom none;
+  const ProblemRecord d = TwoTerm(Operation::kDiv, 17, 5, "3", "2");
+  EXPECT_EQ(TwoTermQuestion(d, 0, 0, none), "17÷5＝   … ");
+  EXPECT_EQ(TwoTermQuestion(d, 1, 0, none), "17□5＝3 … 2");
+  ScriptedRandom r;
+  r.Expect(3, 0).Expect(2, 0);
+  EXPECT_EQ(TwoTermQuestion(d, 0, 1, r), "□7÷5＝3 … 2") << "the remainder is never blanked";
+  EXPECT_TRUE(HasRemainder(d));
+  EXPECT_FALSE(HasRemainder(TwoTerm(Operation::kDiv, 15, 5, "3")));
+  EXPECT_FALSE(HasRemainder(TwoTerm(Operation::kDiv, 15, 0, "")));
+  EXPECT_FALSE(HasRemainder(TwoTerm(Operation::kDiv, INT32_MIN, -1, "")));
+  EXPECT_FALSE(HasRemainder(TwoTerm(Operation::kAdd, 17, 5, "22")));
+}
+
+TEST(ComposerLines, BlankingAOneCharacterAnswerIsRefused) {
+  const ProblemRecord small = TwoTerm(Operation::kAdd, 3, 4, "7");
+  ScriptedRandom r;
+  r.Expect(3, 2);  // the answer: refused, no position is drawn
+  EXPECT_EQ(TwoTermQuestion(small, 0, 1, r), "3＋4＝");
+  r.Expect(3, 2);
+  EXPECT_EQ(TwoTermQuestion(small, 1, 1, r), "3□4＝7") << "keeps the hidden layer";
+  r.Expect(3, 1).Expect(1, 0);  // a one-digit term is blanked all the same
+  EXPECT_EQ(TwoTermQuestion(small, 0, 1, r), "3＋□＝7");
+  EXPECT_TRUE(r.Exhausted());
+  const ProblemRecord three = ThreeTerm(Operation::kAdd, 1, 2, 3, "6");
+  r.Expect(4, 3);
+  EXPECT_EQ(ThreeTermQuestion(three, 0, 1, r), "1＋2＋3＝");
+}
+
+TEST(ComposerLines, ThreeTermLayers) {
+  const ProblemRecord t = ThreeTerm(Operation::kAdd, 12, 5, 3, "20");
+  ScriptedRandom none;
+  EXPECT_EQ(ThreeTermQuestion(t, 0, 0, none), "12＋5＋3＝");
+  EXPECT_EQ(ThreeTermQuestion(t, 1, 0, none), "12□5□3＝20");
+  ScriptedRandom r;
+  r.Expect(4, 1).Expect(1, 0);
+  EXPECT_EQ(ThreeTermQuestion(t, 1, 1, r), "12＋□＋3＝20");
+  r.Expect(4, 2).Expect(1, 0);
+  EXPECT_EQ(ThreeTermQuestion(t, 0, 1, r), "12＋5＋□＝20");
+  r.Expect(4, 3).Expect(2, 1);
+  EXPECT_EQ(ThreeTermQuestion(t, 0, 1, r), "12＋5＋3＝2□");
+  EXPECT_EQ(ThreeTermQuestion(ThreeTerm(Operation::kDiv, 40, 2, 5, "4"), 0, 0, none), "40÷2÷5＝");
+  EXPECT_TRUE(r.Exhausted());
+}
+
+TEST(ComposerLines, DispatchByTermMode) {
+  ScriptedRandom none;
+  ProblemRecord two = TwoTerm(Operation::kSub, 9, 3, "6");
+  EXPECT_EQ(QuestionLine(two, 0, 0, none), "9－3＝");
+  ProblemRecord three = ThreeTerm(Operation::kSub, 9, 3, 2, "4");
+  EXPECT_EQ(QuestionLine(three, 0, 0, none), "9－3－2＝");
+  ProblemRecord odd = TwoTerm(Operation::kAdd, 9, 3, "12");
+  odd.termMode = static_cast<TermMode>(5);
+  EXPECT_EQ(QuestionLine(odd, 1, 0, none), "9");
+  ProblemRecord special = TwoTerm(Operation::kAdd, 9, 3, "12");
+  special.termMode = TermMode::kSpecial;
+  special.form = 9;  // no composition: strA
+  EXPECT_EQ(QuestionLine(special, 1, 0, none), "9");
+}
+
+TEST(ComposerLines, PlainProblemsIgnoreTheirFormField) {
+  ScriptedRandom none;
+  for (int form : {1, 9, 20, 26, 27, 52}) {
+    ProblemRecord two = TwoTerm(Operation::kSub, 9, 3, "6");
+    ProblemRecord three = ThreeTerm(Operation::kSub, 9, 3, 2, "4");
+    two.form = three.form = form;
+    EXPECT_EQ(QuestionLine(two, 0, 0, none), "9－3＝") << form;
+    EXPECT_EQ(QuestionLine(three, 0, 0, none), "9－3－2＝") << form;
+    EXPECT_EQ(AnswerLine(two), "9－3＝6") << form;
+    EXPECT_EQ(AnswerLine(three), "9－3－2＝4") << form;
+    EXPECT_TRUE(two.strE.empty() && three.strE.empty()) << form;
+  }
+  EXPECT_EQ(none.Calls(), 0);
+}
+
+}  // namespace
+}  // namespace kazenori

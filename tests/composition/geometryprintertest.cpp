@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page geometry read through the printer settings of a real CUPS queue.
+#include <gtest/gtest.h>
+
+#include "composition/pagegeometry.h"
+#include "preview/PrintTestSupport.h"
+#include "print/printergeometry.h"
+#include "print/printerselection.h"
+#include "support/QtApp.h"
+
+namespace kazenori {
+namespace {
+
+TEST(GeometryPrinter, FormShowAgreesWithTheDocumentsPrintableArea) {
+  testing::EnsureQtApp();
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  PrinterSelection printer;
+  printer.SelectPrinter(queue);
+  ASSERT_EQ(printer.PrinterName(), queue);
+  ASSERT_TRUE(printer.SetPaperCode(9));
+  const Paper paper = printer.PagePaper();
+
+  PrinterMetrics metrics;
+  const PageGeometry g = PrinterPageGeometry(printer, &metrics);
+  EXPECT_FALSE(g.fromDesignPaper);
+  EXPECT_GT(metrics.logPixelsX, 0);
+  // The document's paper converts the same capabilities: sizes truncated
+  // alike, the offsets rounded up where the geometry truncates.
+  EXPECT_EQ(g.width, paper.PrintableWidth());
+  EXPECT_EQ(g.height, paper.PrintableHeight());
+  EXPECT_LE(paper.printableLeft - g.left, 1);
+  EXPECT_GE(paper.printableLeft - g.left, 0);
+  EXPECT_LE(paper.printableTop - g.top, 1);
+  EXPECT_GE(paper.printableTop - g.top, 0);
+  EXPECT_GT(g.width, 1800);  // an A4 sheet less its margins
+  EXPECT_LE(g.left + g.width, 2100);
+  EXPECT_LE(g.top + g.height, 2970);
+}
+
+}  // namespace
+}  // namespace kazenori

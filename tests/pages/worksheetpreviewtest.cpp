@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "composition/colourwordsheet.h"
+#include "composition/composer.h"
+#include "pages/previewdocument.h"
+#include "pages/worksheetpreview.h"
+#include "preview/PrintTestSupport.h"
+#include "print/pdfexport.h"
+#include "support/PageCapture.h"
+#include "support/QtApp.h"
+
+namespace kazenori {
+namespace {
+
+SheetOptions Arithmetic() {
+  SheetOptions o;
+  o.patterns = {7, 136};
+  o.printNumber = 3;
+  return o;
+}
+
+SheetOptions Bonus() {
+  SheetOptions o;
+  o.bonus = true;
+  o.colourWords = {4, 20};  // four colours: the last word is never black itself
+  o.printNumber = 9;
+  o.instruction = QString::fromUtf8(kColourInstruction);
+  return o;
+}
+
+// Pixels of `image` above row `bottom` that are neither black, grey nor white.
+int ColouredPixels(const QImage& image, int bottom) {
+  int n = 0;
+  for (int y = 0; y < std::min(bottom, image.height()); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      n += std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 24;
+    }
+  }
+  return n;
+}
+
+class WorksheetPreviewTest : public testing::QtTest {
+ protected:
+  PreviewDocument doc;
+  WorksheetPreview preview{doc};
+  SeededRandom rnd{4242};
+  Composer composer{rnd};
+};
+
+// Each printed page advances the number from where the worksheet left it.
+TEST_F(WorksheetPreviewTest, PrintedPagesAdvanceThePrintNumber) {
+  QStringList shown;
+  QObject::connect(&preview, &WorksheetPreview::printNumberChanged,
+                   [&shown](const QString& text) { shown << text; });
+  preview.Record(composer.Compose(Arithmetic(), 2));
+  ASSERT_EQ(doc.PageCount(), 4);
+  EXPECT_EQ(preview.PrintNumber().Value(), 1) << "3 + 2 sheets - 4 pages";
+  for (int page = 1; page <= 4; ++page) preview.onPagePrinted(page);
+  EXPECT_EQ(preview.PrintNumber().Value(), 5);
+  EXPECT_EQ(shown, (QStringList{"2", "3", "4", "5"}));
+}
+
+// Each document starts from black whatever the one before drew last: the runs
+// that ask for black are black as recorded, as replayed and in the PDF.
+TEST_F(WorksheetPreviewTest, NoInkCarriesIntoTheNextDocument) {
+  const struct {
+    bool firstBonus;
+    bool bonus;
+  } orders[] = {{true, false}, {false, true}, {true, true}};
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("second.pdf"));
+  constexpr double kScale = 0.25;  // pixels per 0.1 mm
+  for (const auto& o : orders) {
+    SCOPED_TRACE(std::string(o.firstBonus ? "bonus" : "worksheet") + " then " +
+                 (o.bonus ? "bonus" : "worksheet"));
+    preview.Record(composer.Compose(o.firstBonus ? Bonus() : Arithmetic()));
+    preview.Record(composer.Compose(o.bonus ? Bonus() : Arithmetic()));
+    ASSERT_TRUE(PdfExport::Write(doc, pdf));
+    // A bonus sheet's words keep their inks: there the header is what is black.
+    const int bottom = qRound((o.bonus ? composer.Geometry().top + 390 : 2970) * kScale);
+    for (int page = 1; page <= doc.PageCount(); ++page) {
+      for (const testing::CapturedText& t : testing::CaptureText(*doc.Page(page))) {
+        if (!t.bold) {
+          EXPECT_EQ(t.colour, QColor(Qt::black)) << t.text.toStdString();
+        }
+      }
+      const QImage screen = testing::RenderRegion(doc.ComposedPage(page, PageUse::Screen),
+                                                  QRectF(0, 0, 2100, 2970), kScale);
+      const QImage paper = testing::RenderPdfImage(pdf, page, 254 * kScale);
+      ASSERT_FALSE(paper.isNull());
+      EXPECT_EQ(ColouredPixels(screen, bottom), 0) << "page " << page;
+      EXPECT_EQ(ColouredPixels(paper, bottom), 0) << "page " << page;
+      if (o.bonus) {
+        EXPECT_GT(ColouredPixels(screen, screen.height()), 0) << "the words keep their inks";
+        EXPECT_GT(ColouredPixels(paper, paper.height()), 0) << "the words keep their inks";
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kazenori
