@@ -66,12 +66,12 @@ void BM_ComposerThroughPreviewDocument(benchmark::State& state) {
   for (auto _ : state) {
     const Worksheet worksheet = Compose();
     PreviewDocument doc;
-    doc.BeginDoc();
+    doc.BeginDocument();
     for (std::size_t p = 0; p < worksheet.pages.size(); ++p) {
       if (p > 0) doc.NewPage();
       PaintPage(*doc.Canvas(), worksheet.pages[p]);
     }
-    doc.EndDoc();
+    doc.EndDocument();
     if (!doc.WritePdf(path)) state.SkipWithError("WritePdf failed");
   }
   state.counters["pages"] = 2 * kSheets;

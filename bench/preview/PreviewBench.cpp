@@ -14,6 +14,7 @@
 #include "pages/fonts.h"
 #include "pages/previewdocument.h"
 #include "print/pdfexport.h"
+#include "support/PageCapture.h"
 
 namespace {
 
@@ -46,19 +47,20 @@ QPoint RunPlace(int i) {
 }
 
 void RecordRuns(PreviewDocument& prev) {
-  for (int i = 0; i < 60; ++i) prev.TextOutLeft(RunPlace(i).x(), RunPlace(i).y(), RunText(i));
+  for (int i = 0; i < 60; ++i)
+    testing::PlaceText(prev, TextAlign::Left, RunPlace(i).x(), RunPlace(i).y(), RunText(i));
 }
 
 void BM_RecordPage60Runs(benchmark::State& state) {
   EnsureApp();
   PreviewDocument prev;
-  prev.BeginDoc();
+  prev.BeginDocument();
   prev.Canvas()->setFont(SheetFont());
   for (auto _ : state) {
     prev.NewPage();
     RecordRuns(prev);
   }
-  prev.EndDoc();
+  prev.EndDocument();
 }
 BENCHMARK(BM_RecordPage60Runs)->Unit(benchmark::kMicrosecond);
 
@@ -87,10 +89,10 @@ QImage ScreenImage() {
 void BM_ComposeAndShowAtScreenSize(benchmark::State& state) {
   EnsureApp();
   PreviewDocument prev;
-  prev.BeginDoc();
+  prev.BeginDocument();
   prev.Canvas()->setFont(SheetFont());
   RecordRuns(prev);
-  prev.EndDoc();
+  prev.EndDocument();
   QImage image = ScreenImage();
   for (auto _ : state) {
     const PageRecording page = prev.ComposedPage(1, kazenori::PageUse::Screen);
@@ -104,10 +106,10 @@ BENCHMARK(BM_ComposeAndShowAtScreenSize)->Unit(benchmark::kMicrosecond);
 void BM_PlayStoredPageAtScreenSize(benchmark::State& state) {
   EnsureApp();
   PreviewDocument prev;
-  prev.BeginDoc();
+  prev.BeginDocument();
   prev.Canvas()->setFont(SheetFont());
   RecordRuns(prev);
-  prev.EndDoc();
+  prev.EndDocument();
   QImage image = ScreenImage();
   for (auto _ : state) {
     image.fill(Qt::white);
@@ -134,13 +136,13 @@ BENCHMARK(BM_DirectDrawAtScreenSize)->Unit(benchmark::kMicrosecond);
 void BM_WritePdf100Pages(benchmark::State& state) {
   EnsureApp();
   PreviewDocument prev;
-  prev.BeginDoc();
+  prev.BeginDocument();
   prev.Canvas()->setFont(SheetFont());
   for (int page = 0; page < 100; ++page) {
     if (page > 0) prev.NewPage();
     RecordRuns(prev);
   }
-  prev.EndDoc();
+  prev.EndDocument();
   const QString path = QDir::temp().filePath(QStringLiteral("kazenori-bench.pdf"));
   for (auto _ : state) {
     QString error;

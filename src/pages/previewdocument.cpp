@@ -8,7 +8,6 @@
 #include <QPalette>
 
 #include <algorithm>
-#include <cmath>
 
 #include "pages/pagepainter.h"
 
@@ -24,8 +23,6 @@ QFont DefaultPageFont() {
   font.setPixelSize(kDefaultFontHeight);
   return font;
 }
-
-const std::vector<TextOperation> kNoOperations;
 
 }  // namespace
 
@@ -52,8 +49,6 @@ QPainter* PreviewDocument::Canvas() const {
 void PreviewDocument::BeginDocument() {
   if (canvas_ && canvas_->isActive()) canvas_->end();
   pages_.clear();
-  textOps_.clear();
-  currentOps_.clear();
   recorded_ = true;
   pageCount_ = 1;
   StartPageRecording();
@@ -76,9 +71,7 @@ void PreviewDocument::ClipToPrintableArea(QPainter& painter) const {
 
 void PreviewDocument::StorePage() {
   pages_.push_back(std::move(recording_));
-  textOps_.push_back(std::move(currentOps_));
   recording_ = PageRecording();
-  currentOps_.clear();
 }
 
 void PreviewDocument::NewPage() {
@@ -106,49 +99,17 @@ void PreviewDocument::EndDocument() {
   pageCount_ = static_cast<int>(pages_.size());
 }
 
-void PreviewDocument::AddPage(PageRecording page, std::vector<TextOperation> operations) {
+void PreviewDocument::AddPage(PageRecording page) {
   EndDocument();
   if (!recorded_) pages_.clear();
   recorded_ = true;
   pages_.push_back(std::move(page));
-  textOps_.push_back(std::move(operations));
   pageCount_ = static_cast<int>(pages_.size());
-}
-
-const std::vector<TextOperation>& PreviewDocument::TextOperations(int page) const {
-  if (page < 1 || static_cast<size_t>(page) > textOps_.size()) return kNoOperations;
-  return textOps_[static_cast<size_t>(page - 1)];
 }
 
 const PageRecording* PreviewDocument::Page(int page) const {
   if (page < 1 || static_cast<size_t>(page) > pages_.size()) return nullptr;
   return &pages_[static_cast<size_t>(page - 1)];
-}
-
-void PreviewDocument::TextOutLeft(int x, int y, const QString& text) {
-  TextOut(TextOperation::Kind::Left, x, y, text);
-}
-void PreviewDocument::TextOutLeftMid(int x, int y, const QString& text) {
-  TextOut(TextOperation::Kind::LeftMid, x, y, text);
-}
-void PreviewDocument::TextOutCenter(int x, int y, const QString& text) {
-  TextOut(TextOperation::Kind::Center, x, y, text);
-}
-void PreviewDocument::TextOutRight(int x, int y, const QString& text) {
-  TextOut(TextOperation::Kind::Right, x, y, text);
-}
-
-void PreviewDocument::TextOut(TextOperation::Kind kind, int x, int y, const QString& text) {
-  QPainter* c = Canvas();
-  if (!c) return;
-  c->setBrush(Qt::NoBrush);
-  const QFont font = WithPageUnitSize(c->font());
-  if (font != c->font()) c->setFont(font);
-  currentOps_.push_back({kind, x, y, font.pixelSize(), font.bold(), font.italic(), font.underline(),
-                         c->pen().color(), font.family(), text});
-  if (text.isEmpty()) return;
-  // The kinds list the alignments in the order of TextAlign.
-  c->drawText(TextItemOrigin(static_cast<TextAlign>(kind), x, y, text, font, c->device()), text);
 }
 
 // A tractor-feed source is drawn as continuous paper with its sprocket holes.

@@ -17,22 +17,6 @@ class QPainter;
 
 namespace kazenori {
 
-// One text operation as the caller issued it, before any side-bearing
-// correction: what the composition tests and the JSON output read.
-struct TextOperation {
-  enum class Kind { Left, LeftMid, Center, Right };
-  Kind kind = Kind::Left;
-  int x = 0;
-  int y = 0;
-  int fontHeight = 0;  // pixel size of the font, 0.1 mm
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  QColor colour;
-  QString family;
-  QString text;
-};
-
 // What a composed page is for: the screen shows it on its paper colour (with
 // the sprocket holes of a tractor-feed source); a printer or a PDF gets the
 // page alone.
@@ -65,16 +49,7 @@ class PreviewDocument : public QObject {
   // Valid from BeginDocument to EndDocument, nullptr otherwise.
   QPainter* Canvas() const;
   // Adds a finished page after the last (ends a recording in progress first).
-  void AddPage(PageRecording page, std::vector<TextOperation> operations = {});
-
-  // Text placed by its ink: Left and LeftMid start it at x, Right ends it at
-  // x, Center centres its advance; LeftMid and Center take y as its middle.
-  void TextOutLeft(int x, int y, const QString& text);
-  void TextOutLeftMid(int x, int y, const QString& text);
-  void TextOutCenter(int x, int y, const QString& text);
-  void TextOutRight(int x, int y, const QString& text);
-  // Text operations of a finished page (1-based), in drawing order.
-  const std::vector<TextOperation>& TextOperations(int page) const;
+  void AddPage(PageRecording page);
 
   // Whether a document was begun (it stays until the next one).
   bool IsRecorded() const { return recorded_; }
@@ -86,26 +61,18 @@ class PreviewDocument : public QObject {
   // printable area, for `use`. Empty when nothing was recorded.
   PageRecording ComposedPage(int page, PageUse use) const;
 
-  // The names the composition still calls (to be replaced by the page painter).
-  void BeginDoc() { BeginDocument(); }
-  void BeginNextDoc() { BeginDocument(); }
-  void EndDoc() { EndDocument(); }
-
  private:
   void StartPageRecording();
   void ClipToPrintableArea(QPainter& painter) const;
   void DrawTractorFeed(QPainter& painter) const;
   void StorePage();
-  void TextOut(TextOperation::Kind kind, int x, int y, const QString& text);
 
   Paper paper_;
   QString title_;
   bool recorded_ = false;
   int pageCount_ = 1;
   PageRecording recording_;  // the page being recorded
-  std::vector<TextOperation> currentOps_;
   std::vector<PageRecording> pages_;
-  std::vector<std::vector<TextOperation>> textOps_;
   PageRecorder recorder_{&recording_};
   std::unique_ptr<QPainter> canvas_;
 };

@@ -12,6 +12,7 @@
 #include "PrintTestSupport.h"
 #include "pages/previewdocument.h"
 #include "print/pdfexport.h"
+#include "support/PageCapture.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
@@ -22,15 +23,15 @@ using namespace kazenori::testing;
 class PdfWriter : public QtTest {
  protected:
   void Record() {
-    prev_.BeginDoc();
+    prev_.BeginDocument();
     QFont f(QStringLiteral("ＭＳ ゴシック"));
     f.setPixelSize(70);
     prev_.Canvas()->setFont(f);
     prev_.Canvas()->fillRect(QRect(200, 200, 300, 100), Qt::black);
-    prev_.TextOutLeft(200, 500, QStringLiteral("問題No.7"));
+    testing::PlaceText(prev_, TextAlign::Left, 200, 500, QStringLiteral("問題No.7"));
     prev_.NewPage();
-    prev_.TextOutLeft(200, 500, QStringLiteral("こたえ 12"));
-    prev_.EndDoc();
+    testing::PlaceText(prev_, TextAlign::Left, 200, 500, QStringLiteral("こたえ 12"));
+    prev_.EndDocument();
   }
   static QByteArray Read(const QString& path) {
     QFile f(path);
@@ -73,9 +74,9 @@ TEST_F(PdfWriter, DocumentsAppendedOneByOneFollowEachOtherInOneFile) {
   EXPECT_FALSE(pdf.Append(prev_, &error)) << "nothing recorded yet";
   for (int sheet = 1; sheet <= 2; ++sheet) {
     prev_.BeginDocument();
-    prev_.TextOutLeft(200, 500, QStringLiteral("SHEET-%1").arg(sheet));
+    testing::PlaceText(prev_, TextAlign::Left, 200, 500, QStringLiteral("SHEET-%1").arg(sheet));
     prev_.NewPage();
-    prev_.TextOutLeft(200, 500, QStringLiteral("ANSWER-%1").arg(sheet));
+    testing::PlaceText(prev_, TextAlign::Left, 200, 500, QStringLiteral("ANSWER-%1").arg(sheet));
     prev_.EndDocument();
     ASSERT_TRUE(pdf.Append(prev_, &error)) << error.toStdString();
   }
@@ -119,14 +120,15 @@ TEST_F(PdfWriter, AFailedWriteLeavesTheOldFileAndNoTemporaryFiles) {
 // The advance measured while recording is the advance in the PDF: text laid out
 // again at the PDF's resolution ends where it ended on the page.
 TEST_F(PdfWriter, RightAlignedTextEndsAtXInThePdf) {
-  prev_.BeginDoc();
+  prev_.BeginDocument();
   for (int height : {37, 45, 60}) {
     QFont f(QStringLiteral("ＭＳ ゴシック"));
     f.setPixelSize(height);
     prev_.Canvas()->setFont(f);
-    prev_.TextOutRight(1500, height * 20, QStringLiteral("W%1＝123").arg(height));
+    testing::PlaceText(prev_, TextAlign::Right, 1500, height * 20,
+                       QStringLiteral("W%1＝123").arg(height));
   }
-  prev_.EndDoc();
+  prev_.EndDocument();
   const QString path = dir_.filePath(QStringLiteral("right.pdf"));
   ASSERT_TRUE(PdfExport::Write(prev_, path));
   const QString box = QString::fromUtf8(
@@ -145,15 +147,15 @@ TEST_F(PdfWriter, RightAlignedTextEndsAtXInThePdf) {
 // Bold is drawn into the page once, so the PDF (and the paper, which gets the
 // same drawing) carries the ink the screen shows, clearly more than regular.
 TEST_F(PdfWriter, BoldWordsCarryTheSameInkInThePdfAsOnScreen) {
-  prev_.BeginDoc();
+  prev_.BeginDocument();
   QFont f(QStringLiteral("ＭＳ ゴシック"));
   f.setPixelSize(60);
   for (bool bold : {false, true}) {
     f.setBold(bold);
     prev_.Canvas()->setFont(f);
-    prev_.TextOutCenter(1050, bold ? 800 : 400, QStringLiteral("みどり"));
+    testing::PlaceText(prev_, TextAlign::Center, 1050, bold ? 800 : 400, QStringLiteral("みどり"));
   }
-  prev_.EndDoc();
+  prev_.EndDocument();
   const QString path = dir_.filePath(QStringLiteral("bold.pdf"));
   ASSERT_TRUE(PdfExport::Write(prev_, path));
   // Pixels per 0.1 mm: 254 dpi, towards a printer's resolution (poppler

@@ -47,19 +47,17 @@ TEST_F(PreviewDocumentTest, ThePrintersPaperIsInTenthsOfAMillimetre) {
 
 TEST_F(PreviewDocumentTest, ASecondDocumentDiscardsTheFirst) {
   prev_.BeginDocument();
-  prev_.TextOutLeft(100, 100, QStringLiteral("old"));
+  testing::PlaceText(prev_, TextAlign::Left, 100, 100, QStringLiteral("old"));
   prev_.NewPage();
   prev_.NewPage();
   prev_.EndDocument();
   ASSERT_EQ(prev_.PageCount(), 3);
   prev_.BeginDocument();
   EXPECT_EQ(prev_.PageCount(), 1);
-  prev_.TextOutLeft(100, 100, QStringLiteral("new"));
+  testing::PlaceText(prev_, TextAlign::Left, 100, 100, QStringLiteral("new"));
   prev_.EndDocument();
   EXPECT_EQ(prev_.PageCount(), 1);
   EXPECT_EQ(prev_.Page(2), nullptr);
-  ASSERT_EQ(prev_.TextOperations(1).size(), 1u);
-  EXPECT_EQ(prev_.TextOperations(1)[0].text, QStringLiteral("new"));
   const auto texts = CaptureText(*prev_.Page(1));
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].text, QStringLiteral("new"));
@@ -126,9 +124,9 @@ TEST_F(PreviewDocumentTest, OnlyTheScreenGetsThePaperAndTheStoredPageNeither) {
 TEST_F(PreviewDocumentTest, ComposedPagesAreClampedAndNeedADocument) {
   EXPECT_TRUE(prev_.ComposedPage(1, PageUse::Screen).Items().empty());
   prev_.BeginDocument();
-  prev_.TextOutLeft(100, 100, QStringLiteral("one"));
+  testing::PlaceText(prev_, TextAlign::Left, 100, 100, QStringLiteral("one"));
   prev_.NewPage();
-  prev_.TextOutLeft(100, 100, QStringLiteral("two"));
+  testing::PlaceText(prev_, TextAlign::Left, 100, 100, QStringLiteral("two"));
   prev_.EndDocument();
   const auto page = [this](int n) { return CaptureText(prev_.ComposedPage(n, PageUse::Output)); };
   EXPECT_NE(FindText(page(0), QStringLiteral("one")), nullptr);

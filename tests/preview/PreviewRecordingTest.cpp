@@ -29,11 +29,11 @@ QFont Gothic(int height) {
 TEST_F(PreviewRecording, CanvasExistsOnlyBetweenBeginDocAndEndDoc) {
   PreviewDocument prev;
   EXPECT_EQ(prev.Canvas(), nullptr);
-  prev.BeginDoc();
+  prev.BeginDocument();
   ASSERT_NE(prev.Canvas(), nullptr);
   prev.NewPage();
   EXPECT_NE(prev.Canvas(), nullptr);
-  prev.EndDoc();
+  prev.EndDocument();
   EXPECT_EQ(prev.Canvas(), nullptr);
   EXPECT_EQ(prev.PageCount(), 2);
 }
@@ -42,7 +42,7 @@ TEST_F(PreviewRecording, CanvasExistsOnlyBetweenBeginDocAndEndDoc) {
 TEST_F(PreviewRecording, FinishedPagesFollowTheRecordedOnes) {
   PreviewDocument prev;
   prev.BeginDocument();
-  prev.TextOutLeft(300, 400, QStringLiteral("first"));
+  testing::PlaceText(prev, TextAlign::Left, 300, 400, QStringLiteral("first"));
   PageRecording added(QSizeF(2100, 2970));
   PageRecorder recorder(&added);
   {
@@ -50,46 +50,38 @@ TEST_F(PreviewRecording, FinishedPagesFollowTheRecordedOnes) {
     p.setFont(Gothic(50));
     p.drawText(QPointF(500, 600), QStringLiteral("second"));
   }
-  prev.AddPage(std::move(added), {TextOperation{}});
+  prev.AddPage(std::move(added));
   EXPECT_EQ(prev.Canvas(), nullptr);
   ASSERT_EQ(prev.PageCount(), 2);
   EXPECT_NE(FindText(CaptureText(*prev.Page(1)), QStringLiteral("first")), nullptr);
   EXPECT_NE(FindText(CaptureText(*prev.Page(2)), QStringLiteral("second")), nullptr);
-  EXPECT_EQ(prev.TextOperations(2).size(), 1u);
   EXPECT_NE(FindText(CaptureText(prev.ComposedPage(2, PageUse::Output)), QStringLiteral("second")),
             nullptr);
 }
 
-TEST_F(PreviewRecording, TextLogKeepsCallArgumentsPerPage) {
+TEST_F(PreviewRecording, TextIsPlacedByItsInkOnEveryPage) {
   PreviewDocument prev;
-  prev.BeginDoc();
+  prev.BeginDocument();
   QPainter* c = prev.Canvas();
   QFont f = Gothic(50);
   f.setBold(true);
   c->setFont(f);
   c->setPen(QColor(Qt::red));
-  prev.TextOutLeft(300, 400, QStringLiteral("問題No.7"));
+  testing::PlaceText(prev, TextAlign::Left, 300, 400, QStringLiteral("問題No.7"));
   prev.NewPage();
-  prev.TextOutRight(1900, 500, QStringLiteral("12"));
-  prev.EndDoc();
-  ASSERT_EQ(prev.TextOperations(1).size(), 1u);
-  const TextOperation& op = prev.TextOperations(1)[0];
-  EXPECT_EQ(op.kind, TextOperation::Kind::Left);
-  EXPECT_EQ(op.x, 300);
-  EXPECT_EQ(op.y, 400);
-  EXPECT_EQ(op.fontHeight, 50);
-  EXPECT_TRUE(op.bold);
-  EXPECT_EQ(op.colour, QColor(Qt::red));
-  EXPECT_EQ(op.text, QStringLiteral("問題No.7"));
+  testing::PlaceText(prev, TextAlign::Right, 1900, 500, QStringLiteral("12"));
+  prev.EndDocument();
   // Font and pen carried to page 2.
-  ASSERT_EQ(prev.TextOperations(2).size(), 1u);
-  EXPECT_EQ(prev.TextOperations(2)[0].fontHeight, 50);
-  EXPECT_EQ(prev.TextOperations(2)[0].colour, QColor(Qt::red));
-  EXPECT_EQ(prev.TextOperations(2)[0].kind, TextOperation::Kind::Right);
+  const auto second = CaptureText(*prev.Page(2));
+  ASSERT_EQ(second.size(), 1u);
+  EXPECT_EQ(second[0].pixelSize, 50);
+  EXPECT_EQ(second[0].colour, QColor(Qt::red));
+  EXPECT_LE(second[0].ink.right(), 1900 + 0.5);
 
   const auto texts = CaptureText(*prev.Page(1));
   const auto* t = FindText(texts, QStringLiteral("問題"));
   ASSERT_NE(t, nullptr);
+  EXPECT_TRUE(t->bold);
   EXPECT_GE(t->ink.left(), 300 - 0.5);
   EXPECT_NEAR(t->ink.left(), 300, 8);
   EXPECT_GE(t->ink.top(), 400 - 0.5);

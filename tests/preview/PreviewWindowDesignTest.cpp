@@ -15,18 +15,19 @@
 #include "preview/PLPREVFRM.h"
 #include "preview/PrintTestSupport.h"
 #include "print/printerselection.h"
+#include "support/PageCapture.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
 namespace {
 
 void RecordPages(PreviewDocument& doc, int pages) {
-  doc.BeginDoc();
+  doc.BeginDocument();
   for (int page = 1; page <= pages; ++page) {
     if (page > 1) doc.NewPage();
-    doc.TextOutLeft(200, 200, QStringLiteral("頁%1").arg(page));
+    testing::PlaceText(doc, TextAlign::Left, 200, 200, QStringLiteral("頁%1").arg(page));
   }
-  doc.EndDoc();
+  doc.EndDocument();
 }
 
 class PreviewWindowDesignTest : public testing::QtTest {

@@ -29,6 +29,7 @@
 #include "preview/PLPREVFRM.h"
 #include "preview/PrintTestSupport.h"
 #include "print/printerselection.h"
+#include "support/PageCapture.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
@@ -36,15 +37,15 @@ namespace {
 
 // A document of `pages` pages, each with its number written on it.
 void Record(PreviewDocument& doc, int pages) {
-  doc.BeginDoc();
+  doc.BeginDocument();
   QFont font(QStringLiteral("ＭＳ ゴシック"));
   font.setPixelSize(60);
   doc.Canvas()->setFont(font);
   for (int page = 1; page <= pages; ++page) {
     if (page > 1) doc.NewPage();
-    doc.TextOutLeft(200, 200, QStringLiteral("頁%1").arg(page));
+    testing::PlaceText(doc, TextAlign::Left, 200, 200, QStringLiteral("頁%1").arg(page));
   }
-  doc.EndDoc();
+  doc.EndDocument();
 }
 
 // The application must exist before the fixture's document is built.

@@ -11,6 +11,7 @@
 #include "pages/previewdocument.h"
 #include "print/pageprinter.h"
 #include "print/printerselection.h"
+#include "support/PageCapture.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
@@ -30,7 +31,7 @@ void RecordPages(PreviewDocument& prev, int count) {
     f.setPixelSize(80);
     c->setFont(f);
     c->setPen(Qt::black);
-    prev.TextOutLeft(200, 500, QStringLiteral("PAGE-%1").arg(i));
+    testing::PlaceText(prev, TextAlign::Left, 200, 500, QStringLiteral("PAGE-%1").arg(i));
   }
   prev.EndDocument();
 }

@@ -15,7 +15,10 @@
 
 #include <vector>
 
+#include "pages/pagepainter.h"
 #include "pages/pagerecording.h"
+#include "pages/paper.h"
+#include "pages/previewdocument.h"
 
 namespace kazenori::testing {
 
@@ -83,6 +86,16 @@ inline QRectF InkOnPage(const PageRecording& page, const QRectF& region, double 
   if (box.isEmpty()) return QRectF();
   return QRectF(region.left() + box.left() / scale, region.top() + box.top() / scale,
                 box.width() / scale, box.height() / scale);
+}
+
+// Text on the page being recorded, placed by its ink as a worksheet's text
+// items are, in the canvas's font (a point size taken as on paper) and pen.
+inline void PlaceText(PreviewDocument& doc, TextAlign align, int x, int y, const QString& text) {
+  QPainter* canvas = doc.Canvas();
+  if (canvas == nullptr) return;
+  canvas->setFont(WithPageUnitSize(canvas->font()));
+  if (text.isEmpty()) return;
+  canvas->drawText(TextItemOrigin(align, x, y, text, canvas->font(), canvas->device()), text);
 }
 
 }  // namespace kazenori::testing

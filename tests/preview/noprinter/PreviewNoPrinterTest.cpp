@@ -13,6 +13,7 @@
 #include "print/pageprinter.h"
 #include "print/pdfexport.h"
 #include "print/printerselection.h"
+#include "support/PageCapture.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
@@ -52,7 +53,7 @@ TEST_F(PrintNoPrinter, TheDocumentIsOnTheDesignPaperAndPrintingSaysThereIsNoPrin
   PreviewDocument prev;
   prev.SetPaper(printers.PagePaper());
   prev.BeginDocument();
-  prev.TextOutLeft(100, 100, QStringLiteral("問題"));
+  testing::PlaceText(prev, TextAlign::Left, 100, 100, QStringLiteral("問題"));
   prev.NewPage();
   prev.EndDocument();
   const Paper& paper = prev.PagePaper();
@@ -106,7 +107,7 @@ TEST_F(PrintNoPrinter, PdfOutputNeedsNoPrinter) {
   QFont f(QStringLiteral("ＭＳ ゴシック"));
   f.setPixelSize(60);
   prev.Canvas()->setFont(f);
-  prev.TextOutLeft(300, 300, QStringLiteral("計算ドリル"));
+  testing::PlaceText(prev, TextAlign::Left, 300, 300, QStringLiteral("計算ドリル"));
   prev.EndDocument();
   const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
   QString error;

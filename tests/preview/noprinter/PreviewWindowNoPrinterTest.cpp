@@ -19,6 +19,7 @@
 #include "preview/Messages.h"
 #include "preview/PLPREVFRM.h"
 #include "print/printerselection.h"
+#include "support/PageCapture.h"
 #include "support/QtApp.h"
 
 namespace kazenori {
@@ -34,14 +35,14 @@ class PreviewWindowNoPrinter : public ::testing::Test {
     ASSERT_TRUE(QPrinterInfo::availablePrinterNames().isEmpty());
     doc = std::make_unique<PreviewDocument>();
     printers = std::make_unique<PrinterSelection>();
-    doc->BeginDoc();
+    doc->BeginDocument();
     QFont font(QStringLiteral("ＭＳ ゴシック"));
     font.setPixelSize(60);
     doc->Canvas()->setFont(font);
-    doc->TextOutLeft(200, 200, QStringLiteral("問題No.7"));
+    testing::PlaceText(*doc, TextAlign::Left, 200, 200, QStringLiteral("問題No.7"));
     doc->NewPage();
-    doc->TextOutLeft(200, 200, QStringLiteral("答え"));
-    doc->EndDoc();
+    testing::PlaceText(*doc, TextAlign::Left, 200, 200, QStringLiteral("答え"));
+    doc->EndDocument();
     window = std::make_unique<TplPrevForm>();
     window->Bind(doc.get(), printers.get());
     window->show();
