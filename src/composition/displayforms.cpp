@@ -13,7 +13,7 @@ namespace kazenori {
 
 namespace forms {
 
-std::string I(std::int64_t v) {
+std::string Decimal(std::int64_t v) {
   return std::to_string(v);
 }
 
@@ -36,7 +36,7 @@ std::string DivisorList(std::int64_t g) {
   std::string out;
   for (const std::int64_t d : low) {
     if (!out.empty()) out += ',';
-    out += I(d);
+    out += Decimal(d);
   }
   return out;
 }
@@ -76,7 +76,7 @@ std::string Term(const OperatorForm& f, const ProblemRecord& rec, char letter,
   const std::int32_t values[] = {rec.valA, rec.valB, rec.valC, rec.valD};
   const auto i = static_cast<std::size_t>(letter - 'A');
   if (how.style == Style::kBlanked && how.blanked == kItems[i]) return how.mark;
-  if (how.style == Style::kHidden && f.hiddenFromValues) return I(values[i]);
+  if (how.style == Style::kHidden && f.hiddenFromValues) return Decimal(values[i]);
   return *texts[i];
 }
 
@@ -139,7 +139,7 @@ std::string ComposeOperatorForm(const OperatorForm& f, ProblemRecord& rec, Layer
   if (f.writings[1] != nullptr && rnd.Rnd(2) == 1) writing = f.writings[1];
 
   const Answer answer = f.answer(rec);
-  rec.strAnswer = answer ? I(*answer) : std::string();
+  rec.strAnswer = answer ? Decimal(*answer) : std::string();
 
   std::string line = Render(f, rec, writing, Rendering{});
   rec.strE = line;

@@ -14,25 +14,25 @@ namespace kazenori::forms {
 
 namespace {
 
-using R = const ProblemRecord&;
-using W = std::int64_t;  // values widened before any arithmetic
+using Rec = const ProblemRecord&;
+using Wide = std::int64_t;  // values widened before any arithmetic
 
-Answer APlusBMinusC(R r) {
-  return W{r.valA} + r.valB - r.valC;
+Answer APlusBMinusC(Rec r) {
+  return Wide{r.valA} + r.valB - r.valC;
 }
-Answer AMinusBPlusC(R r) {
-  return W{r.valA} - (W{r.valB} + r.valC);
+Answer AMinusBPlusC(Rec r) {
+  return Wide{r.valA} - (Wide{r.valB} + r.valC);
 }
-Answer AMinusBTimesC(R r) {
-  return W{r.valA} - W{r.valB} * r.valC;
+Answer AMinusBTimesC(Rec r) {
+  return Wide{r.valA} - Wide{r.valB} * r.valC;
 }
-Answer AMinusBDivC(R r) {
+Answer AMinusBDivC(Rec r) {
   const Answer q = Div(r.valB, r.valC);
   if (!q) return q;
-  return W{r.valA} - *q;
+  return Wide{r.valA} - *q;
 }
-Answer ABMinusDivC(R r) {
-  return Div(W{r.valA} - r.valB, r.valC);
+Answer ABMinusDivC(Rec r) {
+  return Div(Wide{r.valA} - r.valB, r.valC);
 }
 
 // Forms 1, 2 and 6 (and 3 and 4, 10 and 16, 13 and 19) differ only in how
@@ -50,53 +50,57 @@ const OperatorForm kOperatorForms[] = {
      {"A-(B-C)", nullptr},
      4,
      false,
-     [](R r) -> Answer { return W{r.valA} - (W{r.valB} - r.valC); }},
+     [](Rec r) -> Answer { return Wide{r.valA} - (Wide{r.valB} - r.valC); }},
     {8,
      {"(A+B)*C", "C*(A+B)"},
      4,
      false,
-     [](R r) -> Answer { return (W{r.valA} + r.valB) * r.valC; }},
+     [](Rec r) -> Answer { return (Wide{r.valA} + r.valB) * r.valC; }},
     {10, {"A-B/C", nullptr}, 4, false, AMinusBDivC},
     {11,
      {"A*B+C*D", nullptr},
      5,
      false,
-     [](R r) -> Answer { return W{r.valA} * r.valB + W{r.valC} * r.valD; }},
+     [](Rec r) -> Answer { return Wide{r.valA} * r.valB + Wide{r.valC} * r.valD; }},
     {12,
      {"A*B-C*D", nullptr},
      5,
      false,
-     [](R r) -> Answer { return W{r.valA} * r.valB - W{r.valC} * r.valD; }},
+     [](Rec r) -> Answer { return Wide{r.valA} * r.valB - Wide{r.valC} * r.valD; }},
     {13, {"(A-B)/C", nullptr}, 4, false, ABMinusDivC},
     {14,
      {"A*(B+C)", "(B+C)*A"},
      4,
      false,
-     [](R r) -> Answer { return (W{r.valB} + r.valC) * r.valA; }},
-    {15, {"A+B*C", "B*C+A"}, 4, false, [](R r) -> Answer { return W{r.valB} * r.valC + r.valA; }},
+     [](Rec r) -> Answer { return (Wide{r.valB} + r.valC) * r.valA; }},
+    {15,
+     {"A+B*C", "B*C+A"},
+     4,
+     false,
+     [](Rec r) -> Answer { return Wide{r.valB} * r.valC + r.valA; }},
     {16, {"A-B/C", nullptr}, 4, false, AMinusBDivC},
     {17,
      {"A/(B+C)", nullptr},
      4,
      false,
-     [](R r) -> Answer { return Div(r.valA, W{r.valB} + r.valC); }},
+     [](Rec r) -> Answer { return Div(r.valA, Wide{r.valB} + r.valC); }},
     {18,
      {"A/B+C*D", "C*D+A/B"},
      5,
      false,
-     [](R r) -> Answer {
+     [](Rec r) -> Answer {
        const Answer q = Div(r.valA, r.valB);
        if (!q) return q;
-       return *q + W{r.valC} * r.valD;
+       return *q + Wide{r.valC} * r.valD;
      }},
     {19, {"(A-B)/C", nullptr}, 4, false, ABMinusDivC},
 };
 
-std::string Pair(R r) {
-  return I(r.valA) + "," + I(r.valB);
+std::string Pair(Rec r) {
+  return Decimal(r.valA) + "," + Decimal(r.valB);
 }
-std::string Triple(R r) {
-  return Pair(r) + "," + I(r.valC);
+std::string Triple(Rec r) {
+  return Pair(r) + "," + Decimal(r.valC);
 }
 
 // Forms 20 to 25 ignore both layers; the question goes into strE as well.
@@ -107,13 +111,13 @@ std::string NumberTheory(ProblemRecord& rec, std::string question, std::string a
 }
 
 std::string Ratio(ProblemRecord& rec, Random& rnd) {
-  const std::string left = I(rec.valA) + ":" + I(rec.valB) + kEquals;
+  const std::string left = Decimal(rec.valA) + ":" + Decimal(rec.valB) + kEquals;
   if (rnd.Rnd(2) == 0) {
-    rec.strAnswer = left + I(rec.valC) + ":(" + I(rec.valD) + ")";
-    return left + I(rec.valC) + ":(    )";
+    rec.strAnswer = left + Decimal(rec.valC) + ":(" + Decimal(rec.valD) + ")";
+    return left + Decimal(rec.valC) + ":(    )";
   }
-  rec.strAnswer = left + "(" + I(rec.valC) + "):" + I(rec.valD);
-  return left + "(    ):" + I(rec.valD);
+  rec.strAnswer = left + "(" + Decimal(rec.valC) + "):" + Decimal(rec.valD);
+  return left + "(    ):" + Decimal(rec.valD);
 }
 
 }  // namespace
@@ -122,22 +126,23 @@ std::optional<std::string> ComposeForms1to26(ProblemRecord& rec, Layers layers, 
   for (const OperatorForm& f : kOperatorForms) {
     if (f.form == rec.form) return ComposeOperatorForm(f, rec, layers, rnd);
   }
-  const W a = rec.valA, b = rec.valB, c = rec.valC;
+  const Wide a = rec.valA, b = rec.valB, c = rec.valC;
   switch (rec.form) {
     case 20: {
-      const W l = lcm(a, b);
-      return NumberTheory(rec, Pair(rec) + "の公倍数(3つ)", I(l) + "," + I(2 * l) + "," + I(3 * l));
+      const Wide l = lcm(a, b);
+      return NumberTheory(rec, Pair(rec) + "の公倍数(3つ)",
+                          Decimal(l) + "," + Decimal(2 * l) + "," + Decimal(3 * l));
     }
     case 21:
-      return NumberTheory(rec, Pair(rec) + "の最小公倍数", I(lcm(a, b)));
+      return NumberTheory(rec, Pair(rec) + "の最小公倍数", Decimal(lcm(a, b)));
     case 22:
-      return NumberTheory(rec, Triple(rec) + "の最小公倍数", I(lcm(lcm(a, b), c)));
+      return NumberTheory(rec, Triple(rec) + "の最小公倍数", Decimal(lcm(lcm(a, b), c)));
     case 23:
       return NumberTheory(rec, Pair(rec) + "の公約数", DivisorList(gcd(a, b)));
     case 24:
-      return NumberTheory(rec, Pair(rec) + "の最大公約数", I(gcd(a, b)));
+      return NumberTheory(rec, Pair(rec) + "の最大公約数", Decimal(gcd(a, b)));
     case 25:
-      return NumberTheory(rec, Triple(rec) + "の最大公約数", I(gcd(gcd(a, b), c)));
+      return NumberTheory(rec, Triple(rec) + "の最大公約数", Decimal(gcd(gcd(a, b), c)));
     case 26:
       return Ratio(rec, rnd);
     default:

@@ -35,7 +35,7 @@ struct OperatorForm {
   int form;
   std::array<const char*, 2> writings;  // the second is nullptr for one writing
   int blankChoices;                     // 4: A, B, C, answer; 5: A, B, C, D, answer
-  bool hiddenFromValues;                // hidden text writes I(valX) rather than strX
+  bool hiddenFromValues;                // hidden text writes Decimal(valX) rather than strX
   AnswerRule answer;
 };
 
@@ -48,8 +48,8 @@ std::string ComposeOperatorForm(const OperatorForm& f, ProblemRecord& rec, Layer
 std::optional<std::string> ComposeForms1to26(ProblemRecord& rec, Layers layers, Random& rnd);
 std::optional<std::string> ComposeForms27to52(ProblemRecord& rec, Layers layers, Random& rnd);
 
-// The decimal text I(v).
-std::string I(std::int64_t v);
+// The decimal text of v.
+std::string Decimal(std::int64_t v);
 // Truncating integer division; empty for a divisor of 0.
 Answer Div(std::int64_t a, std::int64_t b);
 // Every divisor of g in ascending order joined by ","; "" when g < 1.

@@ -13,7 +13,7 @@
 namespace kazenori {
 namespace {
 
-TEST(GeometryPrinter, FormShowAgreesWithTheDocumentsPrintableArea) {
+TEST(GeometryPrinter, PrinterPageGeometryAgreesWithTheDocumentsPrintableArea) {
   testing::EnsureQtApp();
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
