@@ -156,8 +156,7 @@ int BatchRun::WriteAsComposed() {
   QString pdfError;
   composer_->ComposeEach(request_.sheet, request_.sheets, [&](const Worksheet& sheet) {
     if (pdf && pdfError.isEmpty()) {
-      preview_->RecordNext(sheet);
-      pdf->Append(*document_, &pdfError);
+      pdf->Append(sheet, document_->PagePaper(), document_->Title(), &pdfError);
     }
     if (jsonFile) jsonFile->write(json.Sheets(sheet));
   });

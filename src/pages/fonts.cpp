@@ -48,4 +48,8 @@ bool HasOwnBoldFace(const QFont& font) {
   return QFontDatabase::weight(info.family(), info.styleName()) >= QFont::DemiBold;
 }
 
+QPen EmboldeningPen(const QBrush& ink, double width) {
+  return QPen(ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
 }  // namespace kazenori

@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include <QBrush>
+#include <QPen>
+
 class QFont;
 
 namespace kazenori {
@@ -26,5 +29,8 @@ bool HasOwnBoldFace(const QFont& font);
 inline double EmboldeningWidth(int pixelSize) {
   return pixelSize / 20.0;
 }
+
+// The pen that strokes those outlines in the run's ink.
+QPen EmboldeningPen(const QBrush& ink, double width);
 
 }  // namespace kazenori

@@ -4,9 +4,12 @@
 #include "pages/pagepainter.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 
+#include "pages/fonts.h"
+#include "pages/pagerecording.h"
 #include "pages/textmetrics.h"
 
 namespace kazenori {
@@ -45,7 +48,28 @@ QPointF TextItemOrigin(TextAlign align, int x, int y, const QString& text, const
   return {left, top + m.Ascent()};
 }
 
+namespace {
+
+// A bold run of a face without a bold one, as the recording replays it: the
+// regular glyphs, their outlines stroked in the same ink.
+void DrawEmboldened(QPainter& painter, const QPointF& origin, const QString& text) {
+  QFont regular = painter.font();
+  regular.setWeight(QFont::Normal);
+  QPainterPath outline;
+  outline.addText(origin, regular, text);
+  painter.save();
+  painter.setFont(regular);
+  painter.drawText(origin, text);
+  painter.strokePath(outline,
+                     EmboldeningPen(painter.pen().brush(), EmboldeningWidth(regular.pixelSize())));
+  painter.restore();
+}
+
+}  // namespace
+
 void PaintPage(QPainter& painter, const WorksheetPage& page) {
+  // A recording emboldens such runs itself, so that every replay does alike.
+  const bool recording = dynamic_cast<PageRecorder*>(painter.device()) != nullptr;
   painter.setBrush(Qt::NoBrush);
   const TextItem* last = nullptr;
   for (const TextItem& item : page.items) {
@@ -55,9 +79,13 @@ void PaintPage(QPainter& painter, const WorksheetPage& page) {
     if (!last || item.colour != last->colour) painter.setPen(QColor(item.colour));
     last = &item;
     if (item.text.isEmpty()) continue;
-    painter.drawText(
-        TextItemOrigin(item.align, item.x, item.y, item.text, painter.font(), painter.device()),
-        item.text);
+    const QPointF origin =
+        TextItemOrigin(item.align, item.x, item.y, item.text, painter.font(), painter.device());
+    if (item.bold && !recording && !HasOwnBoldFace(painter.font())) {
+      DrawEmboldened(painter, origin, item.text);
+    } else {
+      painter.drawText(origin, item.text);
+    }
   }
 }
 

@@ -92,8 +92,7 @@ void PageRecording::Play(QPainter& painter, const QTransform& pageToDevice) cons
         }
         painter.drawText(item.origin, item.text);
         if (item.emboldening > 0 && item.pen.style() != Qt::NoPen) {
-          painter.strokePath(item.path, QPen(item.pen.brush(), item.emboldening, Qt::SolidLine,
-                                             Qt::RoundCap, Qt::RoundJoin));
+          painter.strokePath(item.path, EmboldeningPen(item.pen.brush(), item.emboldening));
         }
         break;
       case PageItem::Kind::Path:

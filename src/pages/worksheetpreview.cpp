@@ -14,24 +14,6 @@ WorksheetPreview::WorksheetPreview(PreviewDocument& document, QObject* parent)
     : QObject(parent), document_(document) {}
 
 void WorksheetPreview::Record(const Worksheet& worksheet) {
-  RecordPages(worksheet);
-  if (!worksheet.sheets.empty()) {
-    printNumber_.SetForPrinting(worksheet.sheets.front().printNumber,
-                                static_cast<int>(worksheet.sheets.size()),
-                                static_cast<int>(worksheet.pages.size()));
-  }
-}
-
-void WorksheetPreview::RecordNext(const Worksheet& worksheet) {
-  RecordPages(worksheet);
-}
-
-void WorksheetPreview::onPagePrinted(int /*page*/) {
-  printNumber_.Advance();
-  emit printNumberChanged(printNumber_.Text());
-}
-
-void WorksheetPreview::RecordPages(const Worksheet& worksheet) {
   document_.BeginDocument();
   for (std::size_t p = 0; p < worksheet.pages.size(); ++p) {
     if (p > 0) document_.NewPage();
@@ -40,6 +22,16 @@ void WorksheetPreview::RecordPages(const Worksheet& worksheet) {
     PaintPage(*canvas, worksheet.pages[p]);
   }
   document_.EndDocument();
+  if (!worksheet.sheets.empty()) {
+    printNumber_.SetForPrinting(worksheet.sheets.front().printNumber,
+                                static_cast<int>(worksheet.sheets.size()),
+                                static_cast<int>(worksheet.pages.size()));
+  }
+}
+
+void WorksheetPreview::onPagePrinted(int /*page*/) {
+  printNumber_.Advance();
+  emit printNumberChanged(printNumber_.Text());
 }
 
 }  // namespace kazenori

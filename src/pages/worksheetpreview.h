@@ -24,9 +24,6 @@ class WorksheetPreview : public QObject {
   // The worksheet's pages become the document, and the print number awaits
   // their printing.
   void Record(const Worksheet& worksheet);
-  // One streamed sheet as the next document: its pages replace the last ones,
-  // the print number stays.
-  void RecordNext(const Worksheet& worksheet);
 
   PrintNumberCycle& PrintNumber() { return printNumber_; }
   const PrintNumberCycle& PrintNumber() const { return printNumber_; }
@@ -38,8 +35,6 @@ class WorksheetPreview : public QObject {
   void printNumberChanged(const QString& text);
 
  private:
-  void RecordPages(const Worksheet& worksheet);
-
   PreviewDocument& document_;
   PrintNumberCycle printNumber_;
 };

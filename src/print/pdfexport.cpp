@@ -8,6 +8,9 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include "composition/worksheet.h"
+#include "pages/pagepainter.h"
+#include "pages/paper.h"
 #include "pages/previewdocument.h"
 
 namespace kazenori {
@@ -31,13 +34,12 @@ PdfExport::~PdfExport() {
   if (painter_ && painter_->isActive()) painter_->end();
 }
 
-bool PdfExport::Start(const PreviewDocument& document, QString* error) {
-  const Paper& paper = document.PagePaper();
+bool PdfExport::Start(const Paper& paper, const QString& title, QString* error) {
   const QSizeF paperMm(paper.width / 10.0, paper.height / 10.0);
   QPageSize pageSize(paperMm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
   writer_ = std::make_unique<QPdfWriter>(&device_);
   writer_->setResolution(1200);
-  writer_->setTitle(document.Title());
+  writer_->setTitle(title);
   writer_->setCreator(QStringLiteral("Kazenori"));
   writer_->setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
   painter_ = std::make_unique<QPainter>();
@@ -49,20 +51,45 @@ bool PdfExport::Start(const PreviewDocument& document, QString* error) {
   return true;
 }
 
+bool PdfExport::Stop(QString* error, const QString& why) {
+  if (painter_ && painter_->isActive()) painter_->end();
+  return Fail(error, why);
+}
+
+bool PdfExport::NextPage(QString* error) {
+  if (!painter_->isActive()) return Stop(error, QStringLiteral("the PDF writer has stopped"));
+  if (written_ > 0 && !writer_->newPage()) {
+    return Stop(error, QStringLiteral("the PDF writer refused page %1").arg(written_ + 1));
+  }
+  ++written_;
+  return true;
+}
+
 bool PdfExport::Append(const PreviewDocument& document, QString* error) {
-  auto fail = [this, error](const QString& why) {
-    if (painter_ && painter_->isActive()) painter_->end();
-    return Fail(error, why);
-  };
-  if (!document.IsRecorded() || !document.Page(1)) return fail(NoDocumentText());
-  if (!writer_ && !Start(document, error)) return fail(error ? *error : QString());
-  if (!painter_->isActive()) return fail(QStringLiteral("the PDF writer has stopped"));
+  if (!document.IsRecorded() || !document.Page(1)) return Stop(error, NoDocumentText());
+  if (!writer_ && !Start(document.PagePaper(), document.Title(), error)) {
+    return Stop(error, error ? *error : QString());
+  }
   for (int i = 1; i <= document.PageCount(); ++i) {
-    if (written_ > 0 && !writer_->newPage()) {
-      return fail(QStringLiteral("the PDF writer refused page %1").arg(written_ + 1));
-    }
+    if (!NextPage(error)) return false;
     document.ComposedPage(i, PageUse::Output).Play(*painter_, mapping_);
-    ++written_;
+  }
+  return true;
+}
+
+bool PdfExport::Append(const Worksheet& worksheet, const Paper& paper, const QString& title,
+                       QString* error) {
+  if (worksheet.pages.empty()) return Stop(error, NoDocumentText());
+  if (!writer_ && !Start(paper, title, error)) return Stop(error, error ? *error : QString());
+  for (const WorksheetPage& page : worksheet.pages) {
+    if (!NextPage(error)) return false;
+    painter_->save();
+    painter_->setTransform(mapping_);
+    // The document's pages are clipped to the printable area the same way.
+    painter_->setClipRect(QRect(paper.printableLeft, paper.printableTop, paper.PrintableWidth(),
+                                paper.PrintableHeight()));
+    PaintPage(*painter_, page);
+    painter_->restore();
   }
   return true;
 }

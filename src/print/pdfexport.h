@@ -15,6 +15,8 @@ class QPdfWriter;
 namespace kazenori {
 
 class PreviewDocument;
+struct Paper;
+struct Worksheet;
 
 // A PDF kept open on a device while documents are recorded one after another:
 // each Append paints the pages of the document as it now stands after the
@@ -29,6 +31,10 @@ class PdfExport {
   PdfExport& operator=(const PdfExport&) = delete;
 
   bool Append(const PreviewDocument& document, QString* error = nullptr);
+  // The worksheet's pages painted straight from their text items on `paper`,
+  // as they would look recorded into a document on that paper.
+  bool Append(const Worksheet& worksheet, const Paper& paper, const QString& title,
+              QString* error = nullptr);
   // Ends the file; false, with `error` set, when nothing was appended.
   bool Close(QString* error = nullptr);
 
@@ -39,7 +45,9 @@ class PdfExport {
   static bool Write(const PreviewDocument& document, const QString& path, QString* error = nullptr);
 
  private:
-  bool Start(const PreviewDocument& document, QString* error);
+  bool Start(const Paper& paper, const QString& title, QString* error);
+  bool NextPage(QString* error);
+  bool Stop(QString* error, const QString& why);
 
   QIODevice& device_;
   std::unique_ptr<QPdfWriter> writer_;

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <cstdlib>
 
 #include "composition/colourwordsheet.h"
 #include "composition/composer.h"
@@ -100,6 +103,40 @@ TEST_F(WorksheetPreviewTest, NoInkCarriesIntoTheNextDocument) {
         EXPECT_GT(ColouredPixels(screen, screen.height()), 0) << "the words keep their inks";
         EXPECT_GT(ColouredPixels(paper, paper.height()), 0) << "the words keep their inks";
       }
+    }
+  }
+}
+
+// The command line paints its PDF straight from the worksheet; the window's
+// PDF comes from the recorded document. Both must carry the same ink: the same
+// places, the printable area's clip, the bold words' emboldening.
+TEST_F(WorksheetPreviewTest, PdfPaintedFromTheWorksheetMatchesTheRecordedDocument) {
+  QTemporaryDir dir;
+  for (const SheetOptions& options : {Arithmetic(), Bonus()}) {
+    const Worksheet worksheet = composer.Compose(options);
+    preview.Record(worksheet);
+    const QString recorded = dir.filePath(QStringLiteral("recorded.pdf"));
+    const QString painted = dir.filePath(QStringLiteral("painted.pdf"));
+    ASSERT_TRUE(PdfExport::Write(doc, recorded));
+    QFile file(painted);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    PdfExport pdf(file);
+    ASSERT_TRUE(pdf.Append(worksheet, doc.PagePaper(), doc.Title()) && pdf.Close());
+    file.close();
+    for (int page = 1; page <= doc.PageCount(); ++page) {
+      const QImage a = testing::RenderPdfImage(recorded, page, 50, true);
+      const QImage b = testing::RenderPdfImage(painted, page, 50, true);
+      ASSERT_EQ(a.size(), b.size());
+      long ink = 0, differing = 0;
+      for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+          const int ga = qGray(a.pixel(x, y)), gb = qGray(b.pixel(x, y));
+          ink += 255 - ga;
+          differing += std::abs(ga - gb);
+        }
+      }
+      EXPECT_GT(ink, 0) << "page " << page;
+      EXPECT_LT(differing, ink / 50) << "page " << page << ": the two PDFs differ";
     }
   }
 }
