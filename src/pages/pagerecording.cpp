@@ -53,8 +53,7 @@ void PageRecording::PlayInto(QPainter& painter, const QPointF& topLeft,
 
 void PageRecording::Play(QPainter& painter, const QTransform& pageToDevice) const {
   painter.save();
-  const QTransform outer = painter.worldTransform();
-  const QTransform base = pageToDevice * outer;
+  const QTransform base = pageToDevice * painter.worldTransform();
   painter.save();  // the state without any of our clips, restored at each clip change
   int clip = -1;
   // Painter state is set only where it changes from one item to the next.
@@ -65,48 +64,50 @@ void PageRecording::Play(QPainter& painter, const QTransform& pageToDevice) cons
       painter.save();
       clip = item.clip;
       last = nullptr;
-      if (clip >= 0) {
-        painter.setWorldTransform(base);
-        const QPainterPath& path = clips_[static_cast<size_t>(clip)];
-        QRectF rect;
-        // Rectangles clip much faster than general paths.
-        if (IsRectangle(path, &rect)) {
-          painter.setClipRect(rect, Qt::IntersectClip);
-        } else {
-          painter.setClipPath(path, Qt::IntersectClip);
-        }
-      }
+      if (clip >= 0) ApplyClip(painter, clips_[static_cast<size_t>(clip)], base);
     }
-    if (!last || last->transform != item.transform) {
-      painter.setWorldTransform(item.transform * base);
-    }
-    if (!last || last->opacity != item.opacity) painter.setOpacity(item.opacity);
-    if (!last || last->composition != item.composition) {
-      painter.setCompositionMode(item.composition);
-    }
-    if (!last || last->pen != item.pen) painter.setPen(item.pen);
-    switch (item.kind) {
-      case PageItem::Kind::Text:
-        if (!last || last->kind != PageItem::Kind::Text || last->font != item.font) {
-          painter.setFont(item.font);
-        }
-        painter.drawText(item.origin, item.text);
-        if (item.emboldening > 0 && item.pen.style() != Qt::NoPen) {
-          painter.strokePath(item.path, EmboldeningPen(item.pen.brush(), item.emboldening));
-        }
-        break;
-      case PageItem::Kind::Path:
-        painter.setBrush(item.brush);
-        painter.drawPath(item.path);
-        break;
-      case PageItem::Kind::Image:
-        painter.drawImage(item.target, item.image, item.source);
-        break;
-    }
+    PlayItem(painter, item, last, base);
     last = &item;
   }
   painter.restore();
   painter.restore();
+}
+
+void PageRecording::ApplyClip(QPainter& painter, const QPainterPath& path, const QTransform& base) {
+  painter.setWorldTransform(base);
+  QRectF rect;
+  // Rectangles clip much faster than general paths.
+  if (IsRectangle(path, &rect)) {
+    painter.setClipRect(rect, Qt::IntersectClip);
+  } else {
+    painter.setClipPath(path, Qt::IntersectClip);
+  }
+}
+
+void PageRecording::PlayItem(QPainter& painter, const PageItem& item, const PageItem* last,
+                             const QTransform& base) {
+  if (!last || last->transform != item.transform) painter.setWorldTransform(item.transform * base);
+  if (!last || last->opacity != item.opacity) painter.setOpacity(item.opacity);
+  if (!last || last->composition != item.composition) painter.setCompositionMode(item.composition);
+  if (!last || last->pen != item.pen) painter.setPen(item.pen);
+  switch (item.kind) {
+    case PageItem::Kind::Text:
+      if (!last || last->kind != PageItem::Kind::Text || last->font != item.font) {
+        painter.setFont(item.font);
+      }
+      painter.drawText(item.origin, item.text);
+      if (item.emboldening > 0 && item.pen.style() != Qt::NoPen) {
+        painter.strokePath(item.path, EmboldeningPen(item.pen.brush(), item.emboldening));
+      }
+      break;
+    case PageItem::Kind::Path:
+      painter.setBrush(item.brush);
+      painter.drawPath(item.path);
+      break;
+    case PageItem::Kind::Image:
+      painter.drawImage(item.target, item.image, item.source);
+      break;
+  }
 }
 
 void PageRecording::Append(const PageRecording& other, const QTransform& transform,

@@ -85,6 +85,10 @@ class PageRecording {
   int AddClip(const QPainterPath& clip);
 
  private:
+  static void ApplyClip(QPainter& painter, const QPainterPath& path, const QTransform& base);
+  static void PlayItem(QPainter& painter, const PageItem& item, const PageItem* last,
+                       const QTransform& base);
+
   QSizeF size_;
   std::vector<PageItem> items_;
   std::vector<QPainterPath> clips_;
