@@ -59,14 +59,7 @@ TEST(ColourWord, TwoColoursMayRepeatAnInk) {
 
 class ColourWordSheetPage : public ::testing::Test {
  protected:
-  PageGeometry Area() {
-    PageGeometry g;
-    g.left = 35;
-    g.top = 31;
-    g.width = 2000;
-    g.height = 2870;
-    return g;
-  }
+  PageGeometry Area() { return {35, 31, 2000, 2870}; }
   SeededRandom rnd{99};
 };
 

@@ -15,12 +15,7 @@ namespace {
 using Kind = TextAlign;
 
 PageGeometry Area() {
-  PageGeometry g;
-  g.left = 35;
-  g.top = 31;
-  g.width = 2000;
-  g.height = 2870;
-  return g;
+  return {35, 31, 2000, 2870};
 }
 
 class ComposerMixedSheet : public ::testing::Test {

@@ -18,12 +18,7 @@ namespace {
 using Kind = TextAlign;
 
 PageGeometry A2000x2870() {
-  PageGeometry g;
-  g.left = 40;
-  g.top = 30;
-  g.width = 2000;
-  g.height = 2870;
-  return g;
+  return {40, 30, 2000, 2870};
 }
 
 SheetOptions Options(std::initializer_list<int> patterns, std::int32_t number = 7) {
