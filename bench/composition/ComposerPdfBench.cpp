@@ -19,7 +19,7 @@
 #include "composition/WorksheetComposer.h"
 #include "pages/fonts.h"
 #include "pages/previewdocument.h"
-#include "preview/Messages.h"
+#include "ui/messages.h"
 #include "print/pdfexport.h"
 
 namespace kazenori {

@@ -20,10 +20,10 @@
 #include "composition/WorksheetComposer.h"
 #include "pages/fonts.h"
 #include "pages/previewdocument.h"
-#include "preview/Messages.h"
 #include "print/pageprinter.h"
 #include "print/pdfexport.h"
 #include "print/printerselection.h"
+#include "ui/messages.h"
 
 namespace kazenori {
 
@@ -86,7 +86,6 @@ class BatchRun {
   QTextStream& err_;
   OutputFiles outputs_;
   StreamMessages messages_;
-  ScopedMessages scopedMessages_;
   // Only --print needs a printer; a PDF or JSON on its own is laid out on the
   // design paper, so that it is the same on every machine and never waits on a
   // print server.
@@ -102,7 +101,6 @@ BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, Interrup
       err_(err),
       outputs_(CheckOutputs(request), interrupts),
       messages_(err),
-      scopedMessages_(messages_),
       access_(request.printer.isEmpty() ? PrinterAccess::DesignPaper : PrinterAccess::Cups),
       printer_(access_) {
   // As the main window does: the printer on A4, the geometry from it.

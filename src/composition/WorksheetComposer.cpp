@@ -11,7 +11,7 @@
 #include "composition/PageHeader.h"
 #include "composition/QuestionLines.h"
 #include "pages/previewdocument.h"
-#include "preview/Messages.h"
+#include "ui/messages.h"
 
 namespace kazenori {
 

@@ -20,11 +20,11 @@
 #include "composition/SheetOptions.h"
 #include "composition/WorksheetComposer.h"
 #include "pages/previewdocument.h"
-#include "preview/PLPREVFRM.h"
 #include "print/printerselection.h"
 #include "ui/application.h"
 #include "ui/colourworddialog.h"
 #include "ui/patternboxgrid.h"
+#include "ui/previewdialog.h"
 #include "ui/radiogroup.h"
 #include "ui/windowfont.h"
 
@@ -304,13 +304,12 @@ void MainWindow::onPreviewClicked() {
     Application::reportCurrentException();
     return;
   }
-  TplPrevForm window(this);
-  window.Bind(preview_, printerSettings_.get());
-  connect(&window, &TplPrevForm::pagePrinted, this,
+  PreviewDialog dialog(*preview_, *printerSettings_, this);
+  connect(&dialog, &PreviewDialog::pagePrinted, this,
           [this](int page) { composer_->plPrev1Print(preview_, page); });
-  previewWindow_ = &window;
-  const auto forget = qScopeGuard([this] { previewWindow_ = nullptr; });
-  window.exec();
+  previewDialog_ = &dialog;
+  const auto forget = qScopeGuard([this] { previewDialog_ = nullptr; });
+  dialog.exec();
 }
 
 }  // namespace kazenori

@@ -10,9 +10,9 @@
 #include "composition/ColourWordSheet.h"
 #include "composition/WorksheetComposer.h"
 #include "pages/previewdocument.h"
-#include "preview/Messages.h"
 #include "support/QtApp.h"
 #include "support/scriptedrandom.h"
+#include "ui/messages.h"
 
 namespace kazenori {
 namespace {

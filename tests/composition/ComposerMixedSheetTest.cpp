@@ -11,11 +11,11 @@
 #include "composition/PrintNumber.h"
 #include "composition/WorksheetComposer.h"
 #include "pages/previewdocument.h"
-#include "preview/Messages.h"
 #include "preview/PrintTestSupport.h"
 #include "print/pdfexport.h"
 #include "support/PageCapture.h"
 #include "support/QtApp.h"
+#include "ui/messages.h"
 
 namespace kazenori {
 namespace {

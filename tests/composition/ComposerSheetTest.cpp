@@ -11,9 +11,9 @@
 #include "composition/PrintNumber.h"
 #include "composition/WorksheetComposer.h"
 #include "pages/previewdocument.h"
-#include "preview/Messages.h"
 #include "support/QtApp.h"
 #include "support/scriptedrandom.h"
+#include "ui/messages.h"
 
 namespace kazenori {
 namespace {
