@@ -8,7 +8,7 @@
 #include <exception>
 #include <stdexcept>
 
-#include "preview/Messages.h"
+#include "ui/messages.h"
 
 namespace kazenori {
 

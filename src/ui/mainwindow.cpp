@@ -22,11 +22,11 @@
 #include "composition/sheetoptions.h"
 #include "pages/previewdocument.h"
 #include "pages/worksheetpreview.h"
-#include "preview/PLPREVFRM.h"
 #include "print/printerselection.h"
 #include "ui/application.h"
 #include "ui/colourworddialog.h"
 #include "ui/patternboxgrid.h"
+#include "ui/previewdialog.h"
 #include "ui/radiogroup.h"
 #include "ui/windowfont.h"
 
@@ -321,12 +321,11 @@ void MainWindow::onPreviewClicked() {
     Application::reportCurrentException();
     return;
   }
-  TplPrevForm window(this);
-  window.Bind(preview_, printerSettings_.get());
-  connect(&window, &TplPrevForm::pagePrinted, worksheets_, &WorksheetPreview::onPagePrinted);
-  previewWindow_ = &window;
-  const auto forget = qScopeGuard([this] { previewWindow_ = nullptr; });
-  window.exec();
+  PreviewDialog dialog(*preview_, *printerSettings_, this);
+  connect(&dialog, &PreviewDialog::pagePrinted, worksheets_, &WorksheetPreview::onPagePrinted);
+  previewDialog_ = &dialog;
+  const auto forget = qScopeGuard([this] { previewDialog_ = nullptr; });
+  dialog.exec();
 }
 
 }  // namespace kazenori

@@ -9,8 +9,8 @@
 #include "composition/pagegeometry.h"
 #include "generation/patternselection.h"
 #include "generation/random.h"
-#include "preview/Messages.h"
 #include "print/printergeometry.h"
+#include "ui/messages.h"
 
 class QCheckBox;
 class QLayout;
@@ -23,8 +23,8 @@ class ColourWordDialog;
 class PatternBoxGrid;
 class RadioGroup;
 class PreviewDocument;
+class PreviewDialog;
 class PrinterSelection;
-class TplPrevForm;
 class Composer;
 class WorksheetPreview;
 struct SheetOptions;
@@ -73,8 +73,8 @@ class MainWindow : public QWidget {
   // and prints on the other while it is open.
   PrinterSelection* printerSettings() const { return printerSettings_.get(); }
   PreviewDocument* preview() const { return preview_; }
-  // The preview window while it is open, else nullptr.
-  TplPrevForm* previewWindow() const { return previewWindow_; }
+  // The preview dialog while it is open, else nullptr.
+  PreviewDialog* previewDialog() const { return previewDialog_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -121,7 +121,7 @@ class MainWindow : public QWidget {
   QPushButton* closeButton_ = nullptr;
   std::unique_ptr<PrinterSelection> printerSettings_;
   PreviewDocument* preview_ = nullptr;
-  TplPrevForm* previewWindow_ = nullptr;
+  PreviewDialog* previewDialog_ = nullptr;
 };
 
 }  // namespace kazenori

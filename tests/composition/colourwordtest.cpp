@@ -10,6 +10,7 @@
 #include "composition/colourwordsheet.h"
 #include "composition/composer.h"
 #include "support/scriptedrandom.h"
+#include "ui/messages.h"
 
 namespace kazenori {
 namespace {

@@ -12,19 +12,8 @@
 #include <QByteArray>
 
 #include "pages/fonts.h"
-#include "preview/Messages.h"
 
 namespace kazenori::testing {
-
-// A message box that nobody installed a recorder for would block the test run;
-// it is recorded as a failure instead.
-class UnexpectedMessages final : public kazenori::Messages {
- public:
-  void Show(const kazenori::Message& m) override {
-    ADD_FAILURE() << "unexpected message box \"" << m.caption.toStdString()
-                  << "\": " << m.text.toStdString();
-  }
-};
 
 // The one QApplication of a test process (created on first use, offscreen
 // unless QT_QPA_PLATFORM says otherwise), with the font substitutions.
@@ -35,8 +24,6 @@ inline QApplication& EnsureQtApp() {
   static char name[] = "kazenori-test";
   static char* argv[] = {name, nullptr};
   static QApplication app(argc, argv);
-  static UnexpectedMessages unexpected;
-  kazenori::Messages::Install(&unexpected);
   kazenori::RegisterFontSubstitutions();
   return app;
 }

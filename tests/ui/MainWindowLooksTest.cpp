@@ -21,10 +21,11 @@
 
 #include "MainWindowTestSupport.h"
 #include "pages/previewdocument.h"
-#include "preview/PLPREVFRM.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
+#include "ui/pagewidget.h"
 #include "ui/patternboxgrid.h"
+#include "ui/previewdialog.h"
 #include "ui/radiogroup.h"
 
 namespace kazenori {
@@ -155,23 +156,18 @@ TEST_F(MainWindowLooksTest, SavesThePreviewWindowWithAWorksheetWhenAsked) {
   mainWindow.show();
   for (int n : {7, 13, 30}) mainWindow.patternBox(n)->setChecked(true);
   bool saved = false;
-  std::function<void()> step = [&] {
-    TplPrevForm* window = mainWindow.previewWindow();
-    if (!window || !window->PrintBtn->isEnabled()) {
-      QTimer::singleShot(0, &mainWindow, step);
-      return;
-    }
-    window->resize(900, 700);
+  QTimer::singleShot(0, &mainWindow, [&] {
+    PreviewDialog* dialog = mainWindow.previewDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->resize(900, 700);
     QCoreApplication::processEvents();
-    const QPixmap shot = window->grab();
+    const QPixmap shot = dialog->grab();
     // The page stands in the middle of the display area.
-    const QRect image = window->Image1->geometry();
-    const QRect box = window->ScrollBox1->rect();
-    EXPECT_LE(std::abs(image.center().x() - box.center().x()), 1);
+    const PageWidget* view = dialog->pageWidget();
+    EXPECT_LE(std::abs(view->pageBounds().center().x() - view->rect().center().x()), 1);
     saved = shot.save(QDir(dir).filePath(QStringLiteral("preview-window.png")));
-    window->CloseBtn->click();
-  };
-  QTimer::singleShot(0, &mainWindow, step);
+    dialog->closeButton()->click();
+  });
   mainWindow.previewButton()->click();
   EXPECT_TRUE(saved);
 }

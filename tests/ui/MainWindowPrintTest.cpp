@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -18,54 +19,50 @@
 
 #include "MainWindowTestSupport.h"
 #include "pages/previewdocument.h"
-#include "preview/Messages.h"
-#include "preview/PLPREVFRM.h"
 #include "preview/PrintTestSupport.h"
 #include "print/printerselection.h"
 #include "support/SilentPrintServer.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
+#include "ui/messages.h"
+#include "ui/previewdialogfixture.h"
 #include "ui/radiogroup.h"
 
 namespace kazenori {
 namespace {
 
 // The preview command end to end: a worksheet of pattern 7 with print number
-// 7, shown in the modal preview window, printed from there into a CUPS queue.
+// 7, shown in the modal preview dialog, printed from there into a CUPS queue.
 class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test {
  protected:
-  // Presses "プレビュー" and runs `inWindow` inside the modal preview window,
-  // which is closed afterwards whatever happened.
-  void PreviewAnd(const std::function<void(TplPrevForm&)>& inWindow) {
+  // Presses "プレビュー" and runs `inDialog` inside the modal preview dialog,
+  // which is closed afterwards whatever happened. The first event after the
+  // press comes when the dialog waits in its own exec(): by then the page is
+  // shown, as nothing on the way there lets events through.
+  void PreviewAnd(const std::function<void(PreviewDialog&)>& inDialog) {
     bool ran = false;
-    bool returned = false;
-    // Composing and showing let pending events through before the window is
-    // ready: the step waits until the page is shown (its buttons enabled).
-    std::function<void()> step = [&] {
-      if (returned) return;
-      TplPrevForm* window = mainWindow.previewWindow();
-      if (!window || !window->isVisible() || !window->PrintBtn->isEnabled()) {
-        QTimer::singleShot(0, &mainWindow, step);
-        return;
-      }
+    QTimer::singleShot(0, &mainWindow, [&] {
+      PreviewDialog* dialog = mainWindow.previewDialog();
+      ASSERT_NE(dialog, nullptr) << "the preview dialog is not open";
+      const auto close = qScopeGuard([dialog] { dialog->closeButton()->click(); });
+      ASSERT_TRUE(dialog->isVisible());
+      ASSERT_TRUE(dialog->printButton()->isEnabled()) << "the page is not shown yet";
       ran = true;
-      inWindow(*window);
-      window->CloseBtn->click();
-    };
-    QTimer::singleShot(0, &mainWindow, step);
+      dialog->setQuestions(&questions);
+      inDialog(*dialog);
+    });
     mainWindow.previewButton()->click();
-    returned = true;
-    EXPECT_TRUE(ran) << "the preview window did not open";
+    EXPECT_TRUE(ran);
   }
 
-  // Prints through the window's print button, choosing `queue` and `choice`
+  // Prints through the dialog's print button, choosing `queue` and `choice`
   // in the print dialog.
-  static void Print(TplPrevForm& window, const QString& queue, PrintChoice choice) {
-    window.SetPrintDialogRunner([queue, choice](QPrinter& printer, int, int, int, int) {
+  void Print(PreviewDialog& dialog, const QString& queue, PrintChoice choice) {
+    questions.print = [queue, choice](QPrinter& printer, const PageOffer&) {
       printer.setPrinterName(queue);
       return choice;
-    });
-    window.PrintBtn->click();
+    };
+    dialog.printButton()->click();
   }
 
   void SetUp() override {
@@ -76,10 +73,11 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
 
   ColourWordDialog colourWordDialog;
   MainWindow mainWindow{colourWordDialog};
+  testing::AnsweredQuestions questions;
 };
 
 // This thread's CUPS client uses a print server that never answers, from before
-// the window asks it anything.
+// the dialog asks it anything.
 struct SilentPrintServerInUse {
   SilentPrintServerInUse() { cupsSetServer(server.Address().c_str()); }
   ~SilentPrintServerInUse() { cupsSetServer(nullptr); }
@@ -93,7 +91,7 @@ TEST_F(MainWindowSilentServerTest, PrintingSaysThePrintServerDidNotAnswerAndLeav
   EXPECT_EQ(mainWindow.printerSettings()->PrinterCount(), 0);
   RecordingMessages messages;
   ScopedMessages scope(messages);
-  PreviewAnd([](TplPrevForm& window) { window.PrintBtn->click(); });
+  PreviewAnd([](PreviewDialog& dialog) { dialog.printButton()->click(); });
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text,
             QStringLiteral("印刷サーバー %1 が応答しないので印刷できません．　　")
@@ -103,16 +101,16 @@ TEST_F(MainWindowSilentServerTest, PrintingSaysThePrintServerDidNotAnswerAndLeav
 
 TEST_F(MainWindowPrintTest, PreviewAloneLeavesTheNumber) {
   int pages = 0;
-  PreviewAnd([&](TplPrevForm& window) {
+  PreviewAnd([&](PreviewDialog& dialog) {
     pages = mainWindow.preview()->PageCount();
     EXPECT_FALSE(mainWindow.preview()->PagePaper().name.isEmpty());
-    EXPECT_EQ(window.StatusPanel1->text(),
+    EXPECT_EQ(dialog.pageStatus()->text(),
               QStringLiteral(" Page  1/2  ") + mainWindow.preview()->PagePaper().name);
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("印刷プレビュー"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("印刷プレビュー"));
   });
   EXPECT_EQ(pages, 2);
   EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
-  EXPECT_EQ(mainWindow.previewWindow(), nullptr);
+  EXPECT_EQ(mainWindow.previewDialog(), nullptr);
 }
 
 TEST_F(MainWindowPrintTest, PrintingBothPagesAdvancesTheNumber) {
@@ -122,12 +120,12 @@ TEST_F(MainWindowPrintTest, PrintingBothPagesAdvancesTheNumber) {
   const QString title = testing::JobTitle("mainwindow-both");
   testing::RemoveOutputs(dir, title);
   mainWindow.preview()->SetTitle(title);
-  PreviewAnd([&](TplPrevForm& window) {
-    Print(window, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
+  PreviewAnd([&](PreviewDialog& dialog) {
+    Print(dialog, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
     EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
     // Printing keeps the page the user was on and restores the saved printer.
-    EXPECT_EQ(window.CurrentPage(), 1);
-    EXPECT_TRUE(window.PrintBtn->isEnabled());
+    EXPECT_EQ(dialog.currentPage(), 1);
+    EXPECT_TRUE(dialog.printButton()->isEnabled());
   });
   EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
   const QString pdf = testing::WaitForOutput(dir, title);
@@ -143,13 +141,12 @@ TEST_F(MainWindowPrintTest, SavingThePdfAdvancesTheNumberAsPrintingBothPages) {
   ASSERT_TRUE(dir.isValid());
   RecordingMessages messages;
   ScopedMessages scope(messages);
-  PreviewAnd([&](TplPrevForm& window) {
-    window.SetSaveFileAsker([&](const QString&) { return dir.filePath(QStringLiteral("a.pdf")); });
-    window.PdfBtn->click();
+  PreviewAnd([&](PreviewDialog& dialog) {
+    questions.pdfPath = [&](const QString&) { return dir.filePath(QStringLiteral("a.pdf")); };
+    dialog.pdfButton()->click();
     EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
-    window.SetSaveFileAsker(
-        [&](const QString&) { return dir.filePath(QStringLiteral("no/a.pdf")); });
-    window.PdfBtn->click();
+    questions.pdfPath = [&](const QString&) { return dir.filePath(QStringLiteral("no/a.pdf")); };
+    dialog.pdfButton()->click();
     EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
   });
   EXPECT_EQ(messages.shown.size(), 1u);
@@ -159,10 +156,10 @@ TEST_F(MainWindowPrintTest, PrintingOnePageLeavesTheNumber) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   mainWindow.preview()->SetTitle(testing::JobTitle("mainwindow-one"));
-  PreviewAnd([&](TplPrevForm& window) {
-    window.NextPageBtn->click();
-    Print(window, queue, PrintChoice{true, PrintChoice::Range::Pages, 2, 2});
-    EXPECT_EQ(window.CurrentPage(), 2);
+  PreviewAnd([&](PreviewDialog& dialog) {
+    dialog.nextPageButton()->click();
+    Print(dialog, queue, PrintChoice{true, PrintChoice::Range::Pages, 2, 2});
+    EXPECT_EQ(dialog.currentPage(), 2);
   });
   EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
 }
@@ -170,7 +167,7 @@ TEST_F(MainWindowPrintTest, PrintingOnePageLeavesTheNumber) {
 TEST_F(MainWindowPrintTest, ACancelledPrintDialogPrintsNothing) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  PreviewAnd([&](TplPrevForm& window) { Print(window, queue, PrintChoice{}); });
+  PreviewAnd([&](PreviewDialog& dialog) { Print(dialog, queue, PrintChoice{}); });
   EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
 }
 
@@ -184,9 +181,9 @@ TEST_F(MainWindowPrintTest, TheBonusSheetIsOnePageAndItsPrintAdvancesTheNumber) 
   colourWordDialog.okButton()->click();
   mainWindow.preview()->SetTitle(testing::JobTitle("mainwindow-bonus"));
   int pages = 0;
-  PreviewAnd([&](TplPrevForm& window) {
+  PreviewAnd([&](PreviewDialog& dialog) {
     pages = mainWindow.preview()->PageCount();
-    Print(window, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
+    Print(dialog, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
   });
   EXPECT_EQ(pages, 1);
   EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));

@@ -14,9 +14,9 @@
 
 #include "MainWindowTestSupport.h"
 #include "pages/previewdocument.h"
-#include "preview/Messages.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
+#include "ui/messages.h"
 #include "ui/patternboxgrid.h"
 #include "ui/radiogroup.h"
 

@@ -7,8 +7,19 @@
 
 #include "support/QtApp.h"
 #include "ui/application.h"
+#include "ui/messages.h"
 
 namespace kazenori::testing {
+
+// A message box that nobody installed a recorder for would block the test run;
+// it is recorded as a failure instead.
+class UnexpectedMessages final : public kazenori::Messages {
+ public:
+  void Show(const kazenori::Message& m) override {
+    ADD_FAILURE() << "unexpected message box \"" << m.caption.toStdString()
+                  << "\": " << m.text.toStdString();
+  }
+};
 
 // The one application object of the test program: the program's own class,
 // with its error handler, unless another test made a plain one first (then
@@ -19,6 +30,7 @@ inline Application* TestApp() {
     if (QCoreApplication::instance()) {
       return qobject_cast<Application*>(QCoreApplication::instance());
     }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "test_app";
     static char* argv[] = {name, nullptr};

@@ -15,12 +15,12 @@
 #include "MainWindowTestSupport.h"
 #include "composition/composer.h"
 #include "pages/previewdocument.h"
-#include "preview/Messages.h"
 #include "print/printergeometry.h"
 #include "print/printerselection.h"
 #include "support/scriptedrandom.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
+#include "ui/messages.h"
 
 namespace kazenori {
 namespace {
@@ -50,7 +50,7 @@ TEST_F(StartupTest, StartUpPutsTheDocumentOnThePrintersPaperAndStartsTheCycleAtO
   MainWindow window(colourWordDialog);
   EXPECT_EQ(window.preview()->parent(), &window);
   EXPECT_EQ(window.preview()->PagePaper(), window.printerSettings()->PagePaper());
-  EXPECT_EQ(window.previewWindow(), nullptr);
+  EXPECT_EQ(window.previewDialog(), nullptr);
   EXPECT_EQ(window.printNumber(), 1);
   EXPECT_EQ(window.zeroAllowed(), 0);
   EXPECT_TRUE(window.selection().Empty());

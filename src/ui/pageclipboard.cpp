@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kazenori developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "preview/PreviewWindowClipboard.h"
+#include "ui/pageclipboard.h"
 
 #include <QBuffer>
 #include <QClipboard>

@@ -1,0 +1,147 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QDialog>
+#include <QKeySequence>
+#include <initializer_list>
+
+#include "print/pageprinter.h"
+#include "print/printersettings.h"
+#include "ui/previewquestions.h"
+
+class QAction;
+class QIcon;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+
+namespace kazenori {
+
+class PageWidget;
+class PreviewDocument;
+class PrinterSelection;
+
+// The preview: shows the pages of a preview document one at a time, pages
+// through them, zooms, copies a page and prints the document on the printer
+// selection, or saves it as PDF. Every page printed or saved is announced by
+// pagePrinted. Its caller owns it and shows it with exec().
+class PreviewDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Neither the document nor the printers are owned; both outlive the dialog.
+  PreviewDialog(PreviewDocument& document, PrinterSelection& printers, QWidget* parent = nullptr);
+  ~PreviewDialog() override;
+
+  // The page shown (1-based). showPage shows another one: false for a page
+  // the document does not have, or while the dialog is hidden.
+  int currentPage() const { return currentPage_; }
+  bool showPage(int page);
+  bool noPrinter() const;
+  // Tests answer the print, file and setup dialogs; nullptr restores Qt's.
+  void setQuestions(PreviewQuestions* questions);
+
+  // The commands, as their buttons and menu entries give them.
+  void showFirstPage();
+  void showPreviousPage();
+  void showNextPage();
+  void showLastPage();
+  void showWholePage();
+  void showPageWidth();
+  void zoomOut();
+  void zoomIn();
+  void print();
+  void savePdf();
+  void setUpPrinter();
+  void copyPage();
+  void copyWindow();
+  void printWindow();
+
+  // The controls, for the tests that work them as a teacher would.
+  QToolBar* toolBar() const { return toolBar_; }
+  QToolButton* printButton() const { return printButton_; }
+  QToolButton* pdfButton() const { return pdfButton_; }
+  QToolButton* printerSetupButton() const { return printerSetupButton_; }
+  QToolButton* firstPageButton() const { return firstPageButton_; }
+  QToolButton* previousPageButton() const { return previousPageButton_; }
+  QToolButton* nextPageButton() const { return nextPageButton_; }
+  QToolButton* lastPageButton() const { return lastPageButton_; }
+  QToolButton* zoomOutButton() const { return zoomOutButton_; }
+  QToolButton* zoomInButton() const { return zoomInButton_; }
+  QToolButton* wholePageButton() const { return wholePageButton_; }
+  QToolButton* pageWidthButton() const { return pageWidthButton_; }
+  QToolButton* closeButton() const { return closeButton_; }
+  PageWidget* pageWidget() const { return pageWidget_; }
+  QLabel* pageStatus() const { return pageStatus_; }
+  QLabel* remarkStatus() const { return remarkStatus_; }
+  QLabel* commandStatus() const { return commandStatus_; }
+  QMenu* pageMenu() const { return pageMenu_; }
+  QAction* copyPageAction() const { return copyPageAction_; }
+  QAction* copyWindowAction() const { return copyWindowAction_; }
+  QAction* printWindowAction() const { return printWindowAction_; }
+
+ signals:
+  void pagePrinted(int page);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void createToolBar();
+  void createPageButtons();
+  void createZoomButtons();
+  void bindShortcuts();
+  void createStatusBar();
+  void createPageMenu();
+  QToolButton* addButton(const QString& caption, const QString& hint, int width, const QIcon& icon,
+                         void (PreviewDialog::*command)());
+  void addSpacer();
+  void bindKeys(QToolButton* button, std::initializer_list<QKeySequence> keys);
+  void placeOnScreen();
+  double pageAspect() const;
+  void refreshPage();
+  void updateButtons();
+  void showPageMenu(const QPoint& globalPos);
+  QString noPrinterText() const;
+  void reportPrintOutcome(const PrintOutcome& outcome, const QString& printer);
+  void restoreAfterPrinting(int page);
+
+  PreviewDocument& document_;
+  PrinterSelection& printers_;
+  PagePrinter pagePrinter_;
+  // The settings printing returns to: a print dialog's choice holds for its job only.
+  PrinterSettings saved_;
+  PreviewQuestions qtQuestions_;
+  PreviewQuestions* questions_ = &qtQuestions_;
+  int currentPage_ = 1;
+
+  QToolBar* toolBar_ = nullptr;
+  QToolButton* printButton_ = nullptr;
+  QToolButton* pdfButton_ = nullptr;
+  QToolButton* printerSetupButton_ = nullptr;
+  QToolButton* firstPageButton_ = nullptr;
+  QToolButton* previousPageButton_ = nullptr;
+  QToolButton* nextPageButton_ = nullptr;
+  QToolButton* lastPageButton_ = nullptr;
+  QToolButton* zoomOutButton_ = nullptr;
+  QToolButton* zoomInButton_ = nullptr;
+  QToolButton* wholePageButton_ = nullptr;
+  QToolButton* pageWidthButton_ = nullptr;
+  QToolButton* closeButton_ = nullptr;
+  PageWidget* pageWidget_ = nullptr;
+  QStatusBar* statusBar_ = nullptr;
+  QLabel* pageStatus_ = nullptr;     // " Page  1/2  A4"
+  QLabel* remarkStatus_ = nullptr;   // an empty panel of its own
+  QLabel* commandStatus_ = nullptr;  // what the last command did, such as where a PDF went
+  QMenu* pageMenu_ = nullptr;
+  QAction* copyPageAction_ = nullptr;
+  QAction* copyWindowAction_ = nullptr;
+  QAction* printWindowAction_ = nullptr;
+};
+
+}  // namespace kazenori

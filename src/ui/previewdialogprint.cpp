@@ -1,0 +1,216 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The preview dialog's printing, PDF saving and clipboard commands.
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <cmath>
+#include <stdexcept>
+#include <utility>
+
+#include "pages/previewdocument.h"
+#include "print/pdfexport.h"
+#include "print/printerselection.h"
+#include "ui/messages.h"
+#include "ui/pageclipboard.h"
+#include "ui/pagewidget.h"
+#include "ui/previewdialog.h"
+
+namespace kazenori {
+
+namespace {
+
+QString PrintFailureText(const QString& printer) {
+  return QStringLiteral("プリンタ「%1」で印刷できませんでした。").arg(printer);
+}
+
+// Why a file could not be saved, told from the place itself: the system's own
+// reason comes in the language of the C library, not the teacher's.
+QString SaveFailureReason(const QFileInfo& file) {
+  const QFileInfo folder(file.absolutePath());
+  const QString folderName = QDir::toNativeSeparators(folder.filePath());
+  if (!folder.exists())
+    return QStringLiteral("保存先のフォルダ「%1」がありません。").arg(folderName);
+  if (!folder.isDir()) return QStringLiteral("「%1」はフォルダではありません。").arg(folderName);
+  if (file.isDir()) return QStringLiteral("同じ名前のフォルダがあります。");
+  if (file.exists() && !file.isWritable()) {
+    return QStringLiteral("このファイルは書き換えできません。");
+  }
+  if (!folder.isWritable()) {
+    return QStringLiteral("保存先のフォルダ「%1」に書き込む権限がありません。").arg(folderName);
+  }
+  return QStringLiteral("書き込み中にエラーが起きました（ディスクの空きが足りない場合など）。");
+}
+
+QString SaveFailureText(const QString& path) {
+  const QFileInfo file(path);
+  return QStringLiteral("「%1」にPDFを保存できませんでした。\n%2")
+      .arg(QDir::toNativeSeparators(file.absoluteFilePath()), SaveFailureReason(file));
+}
+
+// The pages a print dialog's choice prints; 0..0 is the whole document.
+std::pair<int, int> ChosenPages(const PrintChoice& choice, int pageCount) {
+  switch (choice.range) {
+    case PrintChoice::Range::All:
+      return {1, pageCount};
+    case PrintChoice::Range::Pages:
+      return {choice.from, choice.to};
+    case PrintChoice::Range::Selection:
+      break;
+  }
+  return {0, 0};
+}
+
+// The capture across the printable width less a tenth on each side, a
+// twentieth of it below the top, its height following its own proportions.
+void PrintAcrossPage(QPrinter& printer, const QImage& capture) {
+  if (capture.isNull()) return;
+  QPainter painter;
+  if (!painter.begin(&printer)) throw std::runtime_error("the hard copy could not be started");
+  const int printable = printer.pageLayout().paintRectPixels(printer.resolution()).width();
+  const int b = printable / 10;
+  const int c = b / 2;
+  const double ratio = static_cast<double>(capture.height()) / capture.width();
+  const int bottom = c + static_cast<int>(std::nearbyint((printable - 2 * b) * ratio));
+  painter.drawImage(QRect(QPoint(b, c), QPoint(printable - b, bottom)), capture);
+  painter.end();
+}
+
+}  // namespace
+
+// Why there is nothing to print on: no printer installed, or a print server
+// that did not answer.
+QString PreviewDialog::noPrinterText() const {
+  if (printers_.Server().state == PrintServerState::Silent) {
+    return QStringLiteral("印刷サーバー %1 が応答しないので印刷できません．　　")
+        .arg(printers_.Server().name);
+  }
+  return QStringLiteral("プリンタがインストールされていないので印刷できません．　　");
+}
+
+void PreviewDialog::print() {
+  if (noPrinter()) {
+    Messages::Current().Information(noPrinterText(), QStringLiteral("　印刷"));
+    return;
+  }
+  const int page = currentPage_;
+  QPrinter printer(QPrinter::HighResolution);
+  printers_.ConfigurePrinter(printer);
+  const PrintChoice choice =
+      questions_->askPrint(this, printer, {page, page, 1, document_.PageCount()});
+  if (!choice.accepted) return;
+  printers_.TakeFromPrinter(printer);
+  const auto [first, last] = ChosenPages(choice, document_.PageCount());
+  const QString printerName = printers_.PrinterName();
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  const PrintOutcome outcome = pagePrinter_.Print(document_, printers_.Settings(), first, last);
+  QGuiApplication::restoreOverrideCursor();
+  reportPrintOutcome(outcome, printerName);
+  restoreAfterPrinting(page);
+}
+
+void PreviewDialog::reportPrintOutcome(const PrintOutcome& outcome, const QString& printer) {
+  switch (outcome.result) {
+    case PrintOutcome::Result::Printed:
+      return;
+    case PrintOutcome::Result::NothingRecorded:
+      Messages::Current().Warning(QStringLiteral("Canvasへの描画コードが見つかりません．　　"),
+                                  QStringLiteral("印刷プレビュー制御コンポーネント"));
+      return;
+    case PrintOutcome::Result::NoPrinter:
+      Messages::Current().Information(noPrinterText(), QStringLiteral("　印刷"));
+      return;
+    default:
+      break;
+  }
+  // The dialog goes on as after a good print, but the user hears of it: a
+  // sheet that silently never came out would be taken for printed. What CUPS
+  // said follows, for whoever looks after the printer.
+  Messages::Current().Warning(
+      PrintFailureText(printer) + u'\n' + PrintFailureDetail(outcome, printer),
+      QStringLiteral("　印刷"));
+}
+
+// A print dialog's choice holds for its own job only.
+void PreviewDialog::restoreAfterPrinting(int page) {
+  printers_.SetSettings(saved_);
+  currentPage_ = page;
+  refreshPage();
+  unsetCursor();
+  update();
+}
+
+void PreviewDialog::savePdf() {
+  if (!document_.IsRecorded()) return;
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QString path =
+      questions_->askPdfPath(this, QDir(folder).filePath(QStringLiteral("kazenori.pdf")));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+  if (!PdfExport::Write(document_, path)) {
+    Messages::Current().Warning(SaveFailureText(path), QStringLiteral("　PDF保存"));
+    return;
+  }
+  // A saved file is how a teacher prints later: every saved page counts as a
+  // printed one, so the next sheet's number follows as after printing.
+  for (int page = 1; page <= document_.PageCount(); ++page) emit pagePrinted(page);
+  commandStatus_->setText(QStringLiteral("保存しました: %1")
+                              .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+  commandStatus_->setToolTip(commandStatus_->text());
+}
+
+void PreviewDialog::setUpPrinter() {
+  if (noPrinter()) {
+    Messages::Current().Information(
+        QStringLiteral("プリンタがインストールされていないので設定できません．　　"),
+        QStringLiteral("　プリンタと用紙の設定"));
+    return;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  printers_.ConfigurePrinter(printer);
+  if (!questions_->askPrinterSetup(this, printer)) return;
+  const auto layOut = qScopeGuard([this] { showWholePage(); });
+  // The dialog's choice stands, for this and every later print.
+  printers_.TakeFromPrinter(printer);
+  saved_ = printers_.Settings();
+  document_.SetPaper(printers_.PagePaper(document_.PagePaper()));
+  refreshPage();
+}
+
+void PreviewDialog::copyPage() {
+  if (!document_.IsRecorded()) return;
+  CopyPageToClipboard(document_.ComposedPage(currentPage_, PageUse::Screen));
+}
+
+void PreviewDialog::copyWindow() {
+  CopyImageToClipboard(grab().toImage());
+}
+
+// The window's picture, on the clipboard and on one printed sheet.
+void PreviewDialog::printWindow() {
+  const QImage capture = grab().toImage();
+  CopyImageToClipboard(capture);
+  QPrinter printer(QPrinter::HighResolution);
+  printers_.ConfigurePrinter(printer);
+  const int page = currentPage_;
+  if (questions_->askPrint(this, printer, PageOffer{}).accepted) {
+    try {
+      printers_.TakeFromPrinter(printer);
+      QPrinter job(QPrinter::HighResolution);
+      printers_.ConfigurePrinter(job);
+      PrintAcrossPage(job, capture);
+    } catch (const std::exception&) {
+      Messages::Current().Warning(PrintFailureText(printers_.PrinterName()),
+                                  QStringLiteral("　画面ハードコピー"));
+    }
+  }
+  restoreAfterPrinting(page);
+}
+
+}  // namespace kazenori

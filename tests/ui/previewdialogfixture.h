@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointingDevice>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "pages/previewdocument.h"
+#include "print/printerselection.h"
+#include "ui/MainWindowTestSupport.h"
+#include "ui/pagewidget.h"
+#include "ui/previewdialog.h"
+#include "support/PageCapture.h"
+
+namespace kazenori::testing {
+
+// Answers the preview dialog's questions as a test says; a question the test
+// gave no answer to is cancelled.
+struct AnsweredQuestions final : PreviewQuestions {
+  std::function<PrintChoice(QPrinter&, const PageOffer&)> print;
+  std::function<QString(const QString&)> pdfPath;
+  std::function<bool(QPrinter&)> setup;
+
+  PrintChoice askPrint(QWidget*, QPrinter& printer, const PageOffer& pages) override {
+    return print ? print(printer, pages) : PrintChoice{};
+  }
+  QString askPdfPath(QWidget*, const QString& suggestion) override {
+    return pdfPath ? pdfPath(suggestion) : QString();
+  }
+  bool askPrinterSetup(QWidget*, QPrinter& printer) override { return setup && setup(printer); }
+};
+
+// A document of `pages` pages, each with its number written on it.
+inline void RecordPages(PreviewDocument& doc, int pages) {
+  doc.BeginDocument();
+  QFont font(QStringLiteral("ＭＳ ゴシック"));
+  font.setPixelSize(60);
+  doc.Canvas()->setFont(font);
+  for (int page = 1; page <= pages; ++page) {
+    if (page > 1) doc.NewPage();
+    testing::PlaceText(doc, TextAlign::Left, 200, 200, QStringLiteral("頁%1").arg(page));
+  }
+  doc.EndDocument();
+}
+
+// The preview dialog on a recorded document, shown without a modal loop.
+class PreviewDialogTest : public WithTestApp, public ::testing::Test {
+ protected:
+  void TearDown() override {
+    if (dialog_) dialog_->close();
+  }
+
+  PreviewDialog& Open(int pages) {
+    RecordPages(doc, pages);
+    doc.SetPaper(printers.PagePaper());
+    dialog_ = std::make_unique<PreviewDialog>(doc, printers);
+    dialog_->setQuestions(&questions);
+    dialog_->show();
+    return *dialog_;
+  }
+  // The pages the dialog announces as printed.
+  std::vector<int>& Printed() {
+    QObject::connect(dialog_.get(), &PreviewDialog::pagePrinted,
+                     [this](int page) { printed_.push_back(page); });
+    return printed_;
+  }
+
+  // A mouse event at `at` on the page, from a device of the test's own (the
+  // platform's fallback device would outlive the application at exit).
+  void MouseOnPage(QEvent::Type type, QPointF at, Qt::MouseButton button,
+                   Qt::MouseButtons buttons) {
+    QWidget* desk = dialog_->pageWidget()->desk();
+    at += dialog_->pageWidget()->pageBounds().topLeft();
+    QMouseEvent event(type, at, desk->mapToGlobal(at), button, buttons, Qt::NoModifier, &mouse);
+    QCoreApplication::sendEvent(desk, &event);
+  }
+
+  QPointingDevice mouse{QStringLiteral("test mouse"),
+                        4711,
+                        QInputDevice::DeviceType::Mouse,
+                        QPointingDevice::PointerType::Generic,
+                        QInputDevice::Capability::Position,
+                        1,
+                        3};
+  PreviewDocument doc;
+  PrinterSelection printers;
+  AnsweredQuestions questions;
+  std::unique_ptr<PreviewDialog> dialog_;
+  std::vector<int> printed_;
+};
+
+}  // namespace kazenori::testing

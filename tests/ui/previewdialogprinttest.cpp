@@ -1,0 +1,140 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The preview dialog printing through the CUPS test queues: which pages each
+// print dialog range prints, the printer setup, a job CUPS aborts, the hard copy.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QToolButton>
+#include <vector>
+
+#include "preview/PrintTestSupport.h"
+#include "ui/messages.h"
+#include "ui/previewdialogfixture.h"
+
+namespace kazenori {
+namespace {
+
+class PreviewDialogPrintTest : public testing::PreviewDialogTest {
+ protected:
+  // Prints through the print button, choosing `queue` and `choice` in the
+  // print dialog; returns the pages announced.
+  std::vector<int> PrintWith(const QString& queue, PrintChoice choice) {
+    std::vector<int> printed;
+    const QMetaObject::Connection c = QObject::connect(dialog_.get(), &PreviewDialog::pagePrinted,
+                                                       [&](int page) { printed.push_back(page); });
+    questions.print = [&](QPrinter& printer, const PageOffer&) {
+      offered.push_back(printer.printerName());
+      printer.setPrinterName(queue);
+      return choice;
+    };
+    dialog_->printButton()->click();
+    QObject::disconnect(c);
+    return printed;
+  }
+
+  std::vector<QString> offered;
+};
+
+TEST_F(PreviewDialogPrintTest, DialogRangesBecomePagesAndTheDialogPrinterIsForgotten) {
+  QString saved;
+  QString chosen;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_PDF_QUEUE", saved);
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", chosen);
+  printers.SelectPrinter(saved);
+  ASSERT_EQ(printers.PrinterName(), saved);
+  testing::RemoveOutputs(QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR")),
+                         testing::JobTitle("window-range"));
+  doc.SetTitle(testing::JobTitle("window-range"));
+  PreviewDialog& dialog = Open(3);
+
+  using Range = PrintChoice::Range;
+  EXPECT_EQ(PrintWith(chosen, {true, Range::Selection, 0, 0}), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(PrintWith(chosen, {true, Range::Pages, 3, 2}), (std::vector<int>{2, 3}));
+  EXPECT_EQ(PrintWith(chosen, {true, Range::All, 0, 0}), (std::vector<int>{1, 2, 3}));
+  ASSERT_EQ(offered.size(), 3u);
+  for (const QString& name : offered) EXPECT_EQ(name, saved);
+  EXPECT_EQ(printers.PrinterName(), saved);
+  EXPECT_EQ(dialog.currentPage(), 1);
+  EXPECT_TRUE(dialog.printButton()->isEnabled());
+}
+
+// What the teacher chose in the printer and paper dialog is what prints.
+TEST_F(PreviewDialogPrintTest, ThePrinterSetupChoiceStands) {
+  QString trays, other;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_TRAYS_QUEUE", trays);
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", other);
+  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  printers.SelectPrinter(other);
+  PreviewDialog& dialog = Open(1);
+  questions.setup = [&](QPrinter& printer) {
+    printer.setPrinterName(trays);
+    printer.setPageSize(QPageSize(QPageSize::A5));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    return true;
+  };
+  dialog.setUpPrinter();
+  EXPECT_EQ(printers.PrinterName(), trays);
+  EXPECT_EQ(printers.PaperCode(), 11);  // A5
+  EXPECT_TRUE(printers.IsLandscape());
+  EXPECT_NEAR(doc.PagePaper().width, 2100, 2);  // A5 across
+  EXPECT_NEAR(doc.PagePaper().height, 1480, 2);
+
+  const QString title = testing::JobTitle("setup");
+  testing::RemoveOutputs(dir, title);
+  doc.SetTitle(title);
+  questions.print = [&](QPrinter&, const PageOffer&) {
+    return PrintChoice{true, PrintChoice::Range::All, 0, 0};
+  };
+  dialog.printButton()->click();
+  const QString pdf = testing::WaitForOutput(dir, title);
+  ASSERT_FALSE(pdf.isEmpty());
+  const QSizeF size = testing::PdfPageSize(pdf);
+  EXPECT_NEAR(size.width(), 595.3, 1.0);  // A5 across: 210 mm
+  EXPECT_NEAR(size.height(), 419.5, 1.0);
+}
+
+// A job CUPS took and then aborted counts no page and says why.
+TEST_F(PreviewDialogPrintTest, AJobCupsAbortsCountsNoPageAndSaysWhy) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_FAIL_QUEUE", queue);
+  printers.SelectPrinter(queue);
+  Open(2);
+  doc.SetTitle(testing::JobTitle("window-fail"));
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  EXPECT_TRUE(PrintWith(queue, {true, PrintChoice::Range::All, 0, 0}).empty());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(messages.shown[0].text,
+            QStringLiteral("プリンタ「%1」で印刷できませんでした。\nthe printer \"%1\" did not "
+                           "print the job: kazenori test: this printer fails every job")
+                .arg(queue));
+}
+
+TEST_F(PreviewDialogPrintTest, HardCopyPrintsTheCapturedWindow) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  printers.SelectPrinter(queue);
+  PreviewDialog& dialog = Open(1);
+  int asked = 0;
+  questions.print = [&](QPrinter& printer, const PageOffer& pages) {
+    ++asked;
+    EXPECT_EQ(pages.maxPage, 0) << "a hard copy offers no page range";
+    printer.setPrinterName(queue);
+    printer.setDocName(testing::JobTitle("hardcopy"));
+    return PrintChoice{true, PrintChoice::Range::All, 0, 0};
+  };
+  testing::RemoveOutputs(dir, testing::JobTitle("hardcopy"));
+  dialog.printWindow();
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), dialog.grab().size());
+  EXPECT_TRUE(dialog.printButton()->isEnabled()) << "the view is refreshed afterwards";
+}
+
+}  // namespace
+}  // namespace kazenori
