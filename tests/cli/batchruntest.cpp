@@ -26,7 +26,7 @@
 
 #include "cli/batchrun.h"
 #include "cli/commandline.h"
-#include "preview/PrintTestSupport.h"
+#include "print/printtestsupport.h"
 #include "support/QtApp.h"
 #include "support/SilentPrintServer.h"
 

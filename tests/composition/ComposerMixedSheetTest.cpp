@@ -12,7 +12,7 @@
 #include "composition/WorksheetComposer.h"
 #include "pages/previewdocument.h"
 #include "preview/Messages.h"
-#include "preview/PrintTestSupport.h"
+#include "print/printtestsupport.h"
 #include "print/pdfexport.h"
 #include "support/PageCapture.h"
 #include "support/QtApp.h"

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "composition/PageGeometry.h"
-#include "preview/PrintTestSupport.h"
+#include "print/printtestsupport.h"
 #include "print/printerselection.h"
 #include "support/QtApp.h"
 

@@ -6,7 +6,7 @@
 
 #include <QPainter>
 
-#include "PrintTestSupport.h"
+#include "print/printtestsupport.h"
 #include "pages/previewdocument.h"
 #include "print/printerselection.h"
 #include "support/PageCapture.h"

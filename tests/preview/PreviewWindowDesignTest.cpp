@@ -13,7 +13,7 @@
 #include "pages/previewdocument.h"
 #include "preview/Messages.h"
 #include "preview/PLPREVFRM.h"
-#include "preview/PrintTestSupport.h"
+#include "print/printtestsupport.h"
 #include "print/printerselection.h"
 #include "support/QtApp.h"
 

@@ -20,7 +20,7 @@
 #include "pages/previewdocument.h"
 #include "preview/Messages.h"
 #include "preview/PLPREVFRM.h"
-#include "preview/PrintTestSupport.h"
+#include "print/printtestsupport.h"
 #include "print/printerselection.h"
 #include "support/SilentPrintServer.h"
 #include "ui/colourworddialog.h"
