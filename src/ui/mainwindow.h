@@ -12,6 +12,7 @@
 #include "preview/Messages.h"
 
 class QCheckBox;
+class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -22,6 +23,7 @@ class ColourWordDialog;
 class PatternBoxGrid;
 class RadioGroup;
 class PreviewDocument;
+class PrinterDiscovery;
 class PrinterSelection;
 class TplPrevForm;
 class WorksheetComposer;
@@ -65,8 +67,12 @@ class MainWindow : public QWidget {
   QPushButton* previewButton() const { return previewButton_; }
   QPushButton* closeButton() const { return closeButton_; }
   // The printers and the preview document; the preview window shows the one
-  // and prints on the other while it is open.
-  PrinterSelection* printerSettings() const { return printerSettings_.get(); }
+  // and prints on the other while it is open. The printers are found while
+  // the window shows: this waits for them (a blocking wait, for tests).
+  PrinterSelection* printerSettings() const;
+  PrinterDiscovery& printerDiscovery() const { return *discovery_; }
+  // The line above the patterns, where the window says what it waits for.
+  QLabel* statusLine() const { return statusLine_; }
   PreviewDocument* preview() const { return preview_; }
   // The preview window while it is open, else nullptr.
   TplPrevForm* previewWindow() const { return previewWindow_; }
@@ -81,6 +87,8 @@ class MainWindow : public QWidget {
   QLayout* createInstructionRow();
   void connectControls();
   void createDocument();
+  void onPrintersFound();
+  bool awaitPrinters();
   void centreOnScreen();
 
   void onPatternToggled(int number, bool ticked);
@@ -113,7 +121,8 @@ class MainWindow : public QWidget {
   QPushButton* clearButton_ = nullptr;
   QPushButton* previewButton_ = nullptr;
   QPushButton* closeButton_ = nullptr;
-  std::unique_ptr<PrinterSelection> printerSettings_;
+  QLabel* statusLine_ = nullptr;
+  std::unique_ptr<PrinterDiscovery> discovery_;
   PreviewDocument* preview_ = nullptr;
   TplPrevForm* previewWindow_ = nullptr;
 };

@@ -16,6 +16,7 @@
 #include "composition/WorksheetComposer.h"
 #include "pages/previewdocument.h"
 #include "preview/Messages.h"
+#include "print/printerdiscovery.h"
 #include "print/printerselection.h"
 #include "support/scriptedrandom.h"
 #include "ui/colourworddialog.h"
@@ -47,6 +48,7 @@ class StartupTest : public testing::WithTestApp, public ::testing::Test {
 
 TEST_F(StartupTest, StartUpPutsTheDocumentOnThePrintersPaperAndStartsTheCycleAtOne) {
   MainWindow window(colourWordDialog);
+  window.printerDiscovery().Wait();
   EXPECT_EQ(window.preview()->parent(), &window);
   EXPECT_EQ(window.preview()->PagePaper(), window.printerSettings()->PagePaper());
   EXPECT_EQ(window.previewWindow(), nullptr);
@@ -65,6 +67,7 @@ TEST_F(StartupTest, TheGivenRandomSourceIsTheOneUsed) {
 TEST_F(StartupTest, FirstShowFixesTheGeometryOnceAndCentresTheWindow) {
   MainWindow window(colourWordDialog);
   window.show();
+  window.printerDiscovery().Wait();
   const PageGeometry first = window.pageGeometry();
   EXPECT_GT(first.width, 0);
   EXPECT_GT(first.height, 0);
