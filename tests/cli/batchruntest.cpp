@@ -28,6 +28,7 @@
 #include "cli/commandline.h"
 #include "composition/PageGeometry.h"
 #include "print/printtestsupport.h"
+#include "support/PrivatePrintServer.h"
 #include "support/QtApp.h"
 #include "support/SilentPrintServer.h"
 
@@ -610,6 +611,31 @@ TEST_F(CommandLineOutput, AJobCupsAbortsFailsNamingThePrinterAndItsReason) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "kazenori: the printer \"" + queue + "\" did not print the job: " +
                          "kazenori test: this printer fails every job\n");
+  EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";
+}
+
+// A print server that dies while the job is on its way (its own cupsd, so
+// that the shared one is left alone): a failure, and no page counts. The same
+// print before the kill shows that it is the kill that fails it.
+TEST_F(CommandLineOutput, APrintServerKilledMidJobIsAFailure) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  testing::PrivatePrintServer server;
+  ASSERT_TRUE(server.Running()) << server.Problem();
+  const QString environment = "CUPS_SERVER=" + QString::fromStdString(server.Address());
+  const QString queue = testing::PrivatePrintServer::Queue();
+  const QStringList print{"--patterns",     "7", "--sheets", "20",
+                          "--print-number", "5", "--print",  queue};
+  const Outcome before = RunBinary(print, {}, environment);
+  ASSERT_EQ(before.status, 0) << before.err.toStdString();
+  EXPECT_TRUE(before.out.endsWith("next print number 25\n")) << before.out.toStdString();
+  server.KillOnceAJobArrives();
+  const Outcome run = RunBinary(print, {}, environment);
+  EXPECT_TRUE(server.Killed());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.endsWith("kazenori: the printer \"" + queue +
+                               "\" did not print the job: the print server did not answer\n"))
+      << run.err.toStdString();
   EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";
 }
 
