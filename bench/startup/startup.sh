@@ -6,6 +6,7 @@
 # 150 check boxes: from process start until the top-level window is mapped
 # on the X server. The programs are not changed for this: waitshown (built
 # next to barewindow) starts each one and listens for its window's map event.
+# A row with a hung print server uses silentserver, built beside them.
 # The X server must not reset when its last client leaves, or the next
 # program started finds no display for a moment.
 # Builds nothing; runs itself under xvfb-run and the CUPS test environment.
@@ -23,6 +24,7 @@ fi
 kazenori="$(realpath "$1")"
 bare="$(realpath "$2")"
 waitshown="$(dirname "$bare")/waitshown"
+silentserver="$(dirname "$bare")/silentserver"
 runs="${3:-20}"
 # The real X server, not the offscreen platform the test environment chooses.
 export QT_QPA_PLATFORM=xcb
@@ -71,3 +73,9 @@ printf '%-22s %10s %10s %10s %10s %7s\n' "CUPS" "kz-median" "kz-min" "bare-med" 
 row "healthy"
 # A print server that is not there: a socket path nothing listens on.
 CUPS_SERVER="$scratch/no-cupsd.sock" row "dead socket"
+# A print server that takes the connection and never answers (a hung cupsd).
+coproc silent { exec "$silentserver"; }
+read -r silent_address <&"${silent[0]}"
+CUPS_SERVER="$silent_address" row "hung server"
+kill "$silent_PID"
+wait "$silent_PID" 2>/dev/null || true

@@ -41,16 +41,43 @@ std::vector<OutputTarget> CheckOutputs(const CommandLineRequest& request) {
 
 // Free functions rather than members, so that the catalogue files their texts
 // under the command line's one context.
-QString PrintServerProblem(const PrintServer& server) {
+QString PrintServerProblem(const QString& option, const PrintServer& server) {
   return (server.state == PrintServerState::Silent
-              ? Tr("--print: the print server %1 did not answer")
-              : Tr("--print: the print server %1 cannot be reached"))
-      .arg(server.name);
+              ? Tr("%1: the print server %2 did not answer")
+              : Tr("%1: the print server %2 cannot be reached"))
+      .arg(option, server.name);
 }
 
-QString NoSuchPrinter(const QString& printer, const QStringList& installed) {
-  return Tr("--print: no printer named '%1' (installed: %2)")
-      .arg(printer, installed.isEmpty() ? Tr("none") : installed.join(", "));
+QString NoSuchPrinter(const QString& option, const QString& printer, const QStringList& installed) {
+  return Tr("%1: no printer named '%2' (installed: %3)")
+      .arg(option, printer, installed.isEmpty() ? Tr("none") : installed.join(", "));
+}
+
+// The print layer's own words for why a job did not print, for the catalogue;
+// a reason CUPS gave (an administrator's text) passes as it is.
+[[maybe_unused]] constexpr const char* kPrintReasons[] = {
+    QT_TRANSLATE_NOOP("kazenori", "the print server did not answer"),
+    QT_TRANSLATE_NOOP("kazenori", "the job was not accepted"),
+    QT_TRANSLATE_NOOP("kazenori", "it rejects jobs"),
+    QT_TRANSLATE_NOOP("kazenori", "the printer took no page"),
+    QT_TRANSLATE_NOOP("kazenori", "another print is under way"),
+    QT_TRANSLATE_NOOP("kazenori", "there is no document to print"),
+    QT_TRANSLATE_NOOP("kazenori", "there is no printer"),
+};
+
+QString PrintFailure(const PrintOutcome& outcome, const QString& printer) {
+  const QString reason = Tr(outcome.detail.toUtf8().constData());
+  switch (outcome.result) {
+    case PrintOutcome::Result::Refused:
+      return Tr("the printer \"%1\" takes no job: %2").arg(printer, reason);
+    case PrintOutcome::Result::NotStarted:
+      return Tr("the print job for printer \"%1\" could not be started: %2").arg(printer, reason);
+    case PrintOutcome::Result::Failed:
+    case PrintOutcome::Result::ServerSilent:
+      return Tr("the printer \"%1\" did not print the job: %2").arg(printer, reason);
+    default:
+      return Tr(PrintFailureDetail(outcome, printer).toUtf8().constData());
+  }
 }
 
 QString Printed(int pages, const QString& printer, const QString& nextNumber) {
@@ -66,6 +93,10 @@ class BatchRun {
   int Run(QTextStream& out);
 
  private:
+  // The printer the pages are laid out for, empty for the design paper, and
+  // the option that named it.
+  const QString& LayoutPrinter() const;
+  QString LayoutOption() const;
   void CheckPrintServer() const;
   void SelectPrinter();
   int WriteAsComposed();
@@ -76,9 +107,9 @@ class BatchRun {
   const CommandLineRequest& request_;
   QTextStream& err_;
   OutputFiles outputs_;
-  // Only --print needs a printer; a PDF or JSON on its own is laid out on the
-  // design paper, so that it is the same on every machine and never waits on a
-  // print server.
+  // Only --print and --printer-geometry need a printer; a PDF or JSON on its
+  // own is laid out on the design paper, so that it is the same on every
+  // machine and never waits on a print server.
   const PrinterAccess access_;
   PrinterSelection printer_;
   std::unique_ptr<PreviewDocument> document_;
@@ -91,7 +122,9 @@ BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, Interrup
     : request_(request),
       err_(err),
       outputs_(CheckOutputs(request), interrupts),
-      access_(request.printer.isEmpty() ? PrinterAccess::DesignPaper : PrinterAccess::Cups),
+      access_(request.printer.isEmpty() && request.geometryPrinter.isEmpty()
+                  ? PrinterAccess::DesignPaper
+                  : PrinterAccess::Cups),
       printer_(access_) {
   // As the main window does: the printer on A4, the geometry from it.
   CheckPrintServer();
@@ -106,18 +139,28 @@ BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, Interrup
   preview_ = std::make_unique<WorksheetPreview>(*document_);
 }
 
+const QString& BatchRun::LayoutPrinter() const {
+  return request_.printer.isEmpty() ? request_.geometryPrinter : request_.printer;
+}
+
+QString BatchRun::LayoutOption() const {
+  return request_.printer.isEmpty() ? QStringLiteral("--printer-geometry")
+                                    : QStringLiteral("--print");
+}
+
 void BatchRun::CheckPrintServer() const {
-  if (request_.printer.isEmpty() || printer_.Server().state == PrintServerState::Answered) return;
-  throw std::runtime_error(PrintServerProblem(printer_.Server()).toStdString());
+  if (access_ == PrinterAccess::DesignPaper) return;
+  if (printer_.Server().state == PrintServerState::Answered) return;
+  throw std::runtime_error(PrintServerProblem(LayoutOption(), printer_.Server()).toStdString());
 }
 
 void BatchRun::SelectPrinter() {
-  if (request_.printer.isEmpty()) return;
+  if (access_ == PrinterAccess::DesignPaper) return;
   const QStringList names = printer_.PrinterNames();
-  if (!names.contains(request_.printer)) {
-    throw UsageError(NoSuchPrinter(request_.printer, names));
+  if (!names.contains(LayoutPrinter())) {
+    throw UsageError(NoSuchPrinter(LayoutOption(), LayoutPrinter(), names));
   }
-  printer_.SelectPrinter(request_.printer);
+  printer_.SelectPrinter(LayoutPrinter());
 }
 
 int BatchRun::Run(QTextStream& out) {
@@ -184,7 +227,7 @@ int BatchRun::PrintComposed(QTextStream& out) {
   QObject::connect(&pagePrinter, &PagePrinter::pagePrinted, preview_.get(),
                    &WorksheetPreview::onPagePrinted);
   const PrintOutcome outcome = pagePrinter.Print(*document_, printer_.Settings());
-  if (!outcome.Ok()) return Fail(PrintFailureDetail(outcome, request_.printer));
+  if (!outcome.Ok()) return Fail(PrintFailure(outcome, request_.printer));
   out << "kazenori: "
       << Printed(document_->PageCount(), request_.printer, preview_->PrintNumber().Text())
       << Qt::endl;

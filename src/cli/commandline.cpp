@@ -86,6 +86,8 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
        QT_TRANSLATE_NOOP("kazenori", "write the pages to a PDF file (A4, searchable text)")},
       {"json", "FILE", QT_TRANSLATE_NOOP("kazenori", "write what was composed as JSON")},
       {"print", "PRINTER", QT_TRANSLATE_NOOP("kazenori", "print the pages on a CUPS printer")},
+      {"printer-geometry", "PRINTER",
+       QT_TRANSLATE_NOOP("kazenori", "lay the pages out for this printer's paper and margins")},
       {"list-patterns", nullptr,
        QT_TRANSLATE_NOOP("kazenori", "list the pattern numbers and captions, then exit")},
       {"help", nullptr, QT_TRANSLATE_NOOP("kazenori", "show this help, then exit")},
@@ -210,9 +212,9 @@ void ApplyRunOption(CommandLineRequest& r, const QString& name, const QString& p
     if (value.isEmpty()) throw UsageError(Tr("--%1 needs a file name").arg(name));
     (name == "pdf" ? r.pdfPath : r.jsonPath) = value;
     (name == "pdf" ? r.pdfFile : r.jsonFile) = ArgumentBytes(parserValue);
-  } else if (name == "print") {
-    if (value.isEmpty()) throw UsageError(Tr("--print needs a printer name"));
-    r.printer = value;
+  } else if (name == "print" || name == "printer-geometry") {
+    if (value.isEmpty()) throw UsageError(Tr("--%1 needs a printer name").arg(name));
+    (name == "print" ? r.printer : r.geometryPrinter) = value;
   } else if (name == "list-patterns") {
     r.listPatterns = true;
   } else if (name == "help") {
@@ -306,6 +308,10 @@ void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
   if (r.pdfPath.isEmpty() && r.jsonPath.isEmpty() && r.printer.isEmpty()) {
     throw UsageError(Tr("no output: give --pdf FILE, --json FILE or --print PRINTER"));
   }
+  if (!r.printer.isEmpty() && !r.geometryPrinter.isEmpty() && r.printer != r.geometryPrinter) {
+    throw UsageError(
+        Tr("--print lays the pages out for its own printer, not for '%1'").arg(r.geometryPrinter));
+  }
   if (!r.pdfFile.isEmpty() && r.pdfFile == r.jsonFile) {
     throw UsageError(Tr("--pdf and --json name the same file"));
   }
@@ -386,10 +392,11 @@ QString HelpText() {
   text +=
       Tr("\nAt least one of --pdf, --json and --print is needed. Each sheet is a question\n"
          "page and its answer page; the colour-word sheet has one page.\n\n"
-         "Only --print asks the print server (CUPS) anything. Without it, --pdf and\n"
-         "--json lay the pages out on the design paper: A4 with a printable area\n"
-         "3.5 mm from the left and 3.1 mm from the top, 203.2 x 289.0 mm, whatever\n"
-         "printers are installed. With --print they use the printer's paper and margins.\n\n"
+         "Only --print and --printer-geometry ask the print server (CUPS) anything.\n"
+         "Without them, --pdf and --json lay the pages out on the design paper: A4\n"
+         "with a printable area 3.5 mm from the left and 3.1 mm from the top,\n"
+         "203.2 x 289.0 mm, whatever printers are installed. With --print or\n"
+         "--printer-geometry PRINTER they use that printer's paper and margins.\n\n"
          "Exit status: 0 if the sheets were written, 1 if printing or writing failed,\n"
          "2 for a mistake in the arguments (then no file is created or changed).\n"
          "An output must be a regular file or a new name; a symbolic link is followed.\n");

@@ -46,7 +46,8 @@ struct CommandLineRequest {
   QString jsonPath;
   QByteArray pdfFile;  // the names' bytes as the system gave them
   QByteArray jsonFile;
-  QString printer;
+  QString printer;          // --print: the printer printed on, and laid out for
+  QString geometryPrinter;  // --printer-geometry: the printer laid out for
   QString jobTitle = QStringLiteral("kazenori");  // of the print job; not an option
 };
 

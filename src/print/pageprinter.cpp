@@ -9,7 +9,6 @@
 #include <QScopeGuard>
 
 #include <algorithm>
-#include <ctime>
 
 #include "print/printserver.h"
 
@@ -94,8 +93,15 @@ PrintOutcome PagePrinter::Print(const PreviewDocument& document, const PrinterSe
 PrintOutcome PagePrinter::PrintPages(QPrinter& printer, const PreviewDocument& document,
                                      PageRange range) {
   PrintOutcome outcome;
-  // CUPS stamps the job in whole seconds of its own clock.
-  const qint64 sentAt = static_cast<qint64>(std::time(nullptr));
+  const bool toCups =
+      printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty();
+  // The job is known afterwards by its id: the first of ours past this one.
+  const int lastJobBefore = toCups ? LastJobId(printer.printerName()) : 0;
+  if (lastJobBefore < 0) {
+    outcome.result = PrintOutcome::Result::ServerSilent;
+    outcome.detail = kServerSilent;
+    return outcome;
+  }
   QPainter painter;
   if (!painter.begin(&printer)) {
     outcome.result = PrintOutcome::Result::NotStarted;
@@ -116,8 +122,8 @@ PrintOutcome PagePrinter::PrintPages(QPrinter& printer, const PreviewDocument& d
   painter.end();
   // Drawing the pages proves nothing: Qt hands the document to CUPS when the
   // painter ends and never says what became of it. Only a job CUPS kept counts.
-  if (printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty()) {
-    const QString failure = JobFailure(printer.printerName(), printer.docName(), sentAt);
+  if (toCups) {
+    const QString failure = JobFailure(printer.printerName(), printer.docName(), lastJobBefore);
     if (!failure.isEmpty()) {
       outcome.result = failure == kServerSilent ? PrintOutcome::Result::ServerSilent
                                                 : PrintOutcome::Result::Failed;

@@ -10,7 +10,10 @@
 
 #include <QThread>
 
+#include <algorithm>
 #include <chrono>
+#include <optional>
+#include <utility>
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
@@ -35,6 +38,9 @@ constexpr double kAnswerLimitSeconds = 2.0;
 // CUPS holds for a stopped queue or is sending to a slow printer, and stands.
 constexpr auto kJobSettleLimit = std::chrono::milliseconds(1500);
 constexpr auto kJobPollInterval = std::chrono::milliseconds(50);
+
+const QString kSilent = QStringLiteral("the print server did not answer");
+const QString kNotAccepted = QStringLiteral("the job was not accepted");
 
 }  // namespace
 
@@ -67,9 +73,8 @@ PrintServer ProbePrintServer() {
 }
 
 QString JobRefusal(const QString& printerName) {
-  const QString silent = QStringLiteral("the print server did not answer");
   http_t* http = ConnectWithLimits();
-  if (!http) return silent;
+  if (!http) return kSilent;
   char uri[HTTP_MAX_URI];
   httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
                    "/printers/%s", printerName.toUtf8().constData());
@@ -80,7 +85,7 @@ QString JobRefusal(const QString& printerName) {
                 kWanted);
   ipp_t* answer = cupsDoRequest(http, request, "/");
   httpClose(http);
-  if (!answer) return silent;
+  if (!answer) return kSilent;
   // A printer the server does not know yet (a discovered network printer whose
   // queue CUPS makes for the job) is left to the job itself.
   QString refusal;
@@ -97,77 +102,90 @@ QString JobRefusal(const QString& printerName) {
 
 namespace {
 
-// The newest job of this user for `printer` titled `title` and created at or
-// after `sentAt`: its id and state, id 0 when there is none, -1 when the
-// server did not answer.
-std::pair<int, ipp_jstate_t> FindJob(http_t* http, const QByteArray& printer, const QString& title,
-                                     qint64 sentAt) {
+// This user's jobs on `queue` (every state, completed ones too); nullopt when
+// the server did not answer.
+std::optional<std::vector<std::pair<int, QString>>> UserJobs(http_t* http,
+                                                             const QByteArray& queue) {
   cups_job_t* jobs = nullptr;
-  const int count = cupsGetJobs2(http, &jobs, printer.constData(), 1, CUPS_WHICHJOBS_ALL);
+  const int count = cupsGetJobs2(http, &jobs, queue.constData(), 1, CUPS_WHICHJOBS_ALL);
   if (count < 0 || (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)) {
     cupsFreeJobs(count, jobs);
-    return {-1, IPP_JSTATE_PENDING};
+    return std::nullopt;
   }
-  std::pair<int, ipp_jstate_t> found{0, IPP_JSTATE_PENDING};
-  time_t newest = 0;
+  std::vector<std::pair<int, QString>> found;
   for (int i = 0; i < count; ++i) {
-    const cups_job_t& job = jobs[i];
-    if (job.creation_time < sentAt || job.creation_time < newest) continue;
-    if (QString::fromUtf8(job.title ? job.title : "") != title) continue;
-    if (job.creation_time == newest && job.id < found.first) continue;
-    newest = job.creation_time;
-    found = {job.id, job.state};
+    found.emplace_back(jobs[i].id, QString::fromUtf8(jobs[i].title ? jobs[i].title : ""));
   }
   cupsFreeJobs(count, jobs);
   return found;
 }
 
-// What the printer said about the job when it ended, empty when nothing.
-QString JobPrinterMessage(http_t* http, int jobId) {
+// The job's state and what the printer said about it, nullopt when the server
+// did not answer.
+std::optional<std::pair<ipp_jstate_t, QString>> JobState(http_t* http, int jobId) {
   char uri[HTTP_MAX_URI];
   httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
                    "/jobs/%d", jobId);
   ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-               "job-printer-state-message");
+  const char* const kWanted[] = {"job-state", "job-printer-state-message"};
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
+                kWanted);
   ipp_t* answer = cupsDoRequest(http, request, "/");
-  QString message;
+  ipp_attribute_t* state = ippFindAttribute(answer, "job-state", IPP_TAG_ENUM);
+  if (!state) {
+    ippDelete(answer);
+    return std::nullopt;
+  }
+  std::pair<ipp_jstate_t, QString> found{static_cast<ipp_jstate_t>(ippGetInteger(state, 0)), {}};
   if (ipp_attribute_t* a = ippFindAttribute(answer, "job-printer-state-message", IPP_TAG_TEXT)) {
-    message = QString::fromUtf8(ippGetString(a, 0, nullptr)).trimmed();
+    found.second = QString::fromUtf8(ippGetString(a, 0, nullptr)).trimmed();
   }
   ippDelete(answer);
-  return message;
+  return found;
+}
+
+// Qt sends the job to the queue without the instance part of the name.
+QByteArray QueueOf(const QString& printerName) {
+  return printerName.section(u'/', 0, 0).toUtf8();
 }
 
 }  // namespace
 
-QString JobFailure(const QString& printerName, const QString& title, qint64 sentAt) {
-  const QString silent = QStringLiteral("the print server did not answer");
+int LastJobId(const QString& printerName) {
   http_t* http = ConnectWithLimits();
-  if (!http) return silent;
-  // Qt sends the job to the queue without the instance part of the name.
-  const QByteArray queue = printerName.section(u'/', 0, 0).toUtf8();
+  if (!http) return -1;
+  const auto jobs = UserJobs(http, QueueOf(printerName));
+  httpClose(http);
+  if (!jobs) return -1;
+  int last = 0;
+  for (const auto& job : *jobs) last = std::max(last, job.first);
+  return last;
+}
+
+QString JobFailure(const QString& printerName, const QString& title, int lastJobBefore) {
+  http_t* http = ConnectWithLimits();
+  if (!http) return kSilent;
+  // The server numbers jobs upwards: ours is the first of ours after the mark.
+  const auto jobs = UserJobs(http, QueueOf(printerName));
+  int id = 0;
+  for (const auto& [jobId, jobTitle] : jobs.value_or(std::vector<std::pair<int, QString>>())) {
+    if (jobId > lastJobBefore && jobTitle == title && (id == 0 || jobId < id)) id = jobId;
+  }
+  QString failure = !jobs ? kSilent : id == 0 ? kNotAccepted : QString();
   const auto deadline = std::chrono::steady_clock::now() + kJobSettleLimit;
-  QString failure;
-  for (;;) {
-    const auto [id, state] = FindJob(http, queue, title, sentAt);
-    if (id < 0) {
-      failure = silent;
+  while (failure.isEmpty()) {
+    const auto state = JobState(http, id);
+    if (!state) {
+      failure = kSilent;
+    } else if (state->first == IPP_JSTATE_ABORTED || state->first == IPP_JSTATE_CANCELED) {
+      failure = state->second.isEmpty() ? kNotAccepted : state->second;
+    } else if ((state->first != IPP_JSTATE_PENDING && state->first != IPP_JSTATE_PROCESSING) ||
+               std::chrono::steady_clock::now() >= deadline) {
       break;
+    } else {
+      QThread::msleep(static_cast<unsigned long>(kJobPollInterval.count()));
     }
-    if (id == 0) {
-      failure = QStringLiteral("the job was not accepted");
-      break;
-    }
-    if (state == IPP_JSTATE_ABORTED || state == IPP_JSTATE_CANCELED) {
-      failure = JobPrinterMessage(http, id);
-      if (failure.isEmpty()) failure = QStringLiteral("the job was not accepted");
-      break;
-    }
-    const bool unsettled = state == IPP_JSTATE_PENDING || state == IPP_JSTATE_PROCESSING;
-    if (!unsettled || std::chrono::steady_clock::now() >= deadline) break;
-    QThread::msleep(static_cast<unsigned long>(kJobPollInterval.count()));
   }
   httpClose(http);
   return failure;

@@ -5,11 +5,11 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QEventLoop>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
@@ -22,6 +22,7 @@
 #include "composition/sheetoptions.h"
 #include "pages/previewdocument.h"
 #include "pages/worksheetpreview.h"
+#include "print/printerdiscovery.h"
 #include "print/printerselection.h"
 #include "ui/application.h"
 #include "ui/colourworddialog.h"
@@ -113,6 +114,8 @@ void MainWindow::createControls() {
   QFrame* strip = MakeSunkenFrame(this);
   strip->setFixedHeight(29);
   window->addWidget(strip);
+  statusLine_ = new QLabel(strip);
+  (new QHBoxLayout(strip))->addWidget(statusLine_);
   QFrame* frame = MakeSunkenFrame(this);
   window->addWidget(frame, 1);
 
@@ -206,16 +209,13 @@ void MainWindow::connectControls() {
   connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 }
 
-// The printer settings, the preview document and the composer, in the order
-// the rest of the program expects them at start-up.
+// The printers, the preview document and the composer. The printers are
+// asked of CUPS off the GUI thread, so the window never waits on a print
+// server to appear; until they are known the document is on the design paper.
 void MainWindow::createDocument() {
-  printerSettings_ = std::make_unique<PrinterSelection>();
-  // The settings are meant to stand for a printer from the start: the one the
-  // window was laid out with is not installed here, so the platform's default
-  // printer takes its place (nothing happens without printers).
-  // A print server that did not answer is not asked again (Qt would wait on it).
-  const bool answered = printerSettings_->Server().state == PrintServerState::Answered;
-  if (answered) printerSettings_->SelectPrinter(QPrinterInfo::defaultPrinterName());
+  // The settings stand for the platform's default printer, on A4.
+  discovery_ = std::make_unique<PrinterDiscovery>(9);
+  connect(discovery_.get(), &PrinterDiscovery::finished, this, &MainWindow::onPrintersFound);
   preview_ = new PreviewDocument(this);
   preview_->setObjectName(QStringLiteral("preview"));
   preview_->SetTitle(QStringLiteral("印刷プレビュー"));
@@ -224,17 +224,40 @@ void MainWindow::createDocument() {
   worksheets_->PrintNumber().Set(std::int32_t{1});
   connect(worksheets_, &WorksheetPreview::printNumberChanged, printNumberEdit_,
           &QLineEdit::setText);
-  printerSettings_->SetPaperCode(9);
-  preview_->SetPaper(printerSettings_->PagePaper());
 }
 
-// The page geometry is fixed from the printer when the window first shows.
+PrinterSelection* MainWindow::printerSettings() const {
+  return &discovery_->Wait();
+}
+
+void MainWindow::onPrintersFound() {
+  preview_->SetPaper(discovery_->Selection()->PagePaper());
+  if (shown_) composer_->SetGeometry(PrinterPageGeometry(*discovery_->Selection(), &metrics_));
+}
+
+// The page geometry is fixed from the printer when the window first shows,
+// or when the printers are found, whichever comes later.
 void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_ || event->spontaneous()) return;
   shown_ = true;
-  composer_->SetGeometry(PrinterPageGeometry(*printerSettings_, &metrics_));
+  if (discovery_->IsFinished()) onPrintersFound();
   centreOnScreen();
+}
+
+// Composing needs the printer's page: the window stays drawn and takes
+// posted events meanwhile, but no input, so that nothing else starts. False
+// when the wait ended without them (the program is quitting).
+bool MainWindow::awaitPrinters() {
+  if (discovery_->IsFinished()) return true;
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  statusLine_->setText(QStringLiteral("プリンタの情報を問い合わせています…"));
+  QEventLoop loop;
+  connect(discovery_.get(), &PrinterDiscovery::finished, &loop, &QEventLoop::quit);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  statusLine_->clear();
+  QGuiApplication::restoreOverrideCursor();
+  return discovery_->IsFinished();
 }
 
 void MainWindow::centreOnScreen() {
@@ -310,6 +333,7 @@ SheetOptions MainWindow::options() const {
 // An error while composing (a print number that is not an integer) is shown
 // and the window goes on.
 void MainWindow::onPreviewClicked() {
+  if (!awaitPrinters()) return;
   try {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
@@ -321,7 +345,7 @@ void MainWindow::onPreviewClicked() {
     Application::reportCurrentException();
     return;
   }
-  PreviewDialog dialog(*preview_, *printerSettings_, this);
+  PreviewDialog dialog(*preview_, *discovery_->Selection(), this);
   connect(&dialog, &PreviewDialog::pagePrinted, worksheets_, &WorksheetPreview::onPagePrinted);
   previewDialog_ = &dialog;
   const auto forget = qScopeGuard([this] { previewDialog_ = nullptr; });

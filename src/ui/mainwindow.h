@@ -13,6 +13,7 @@
 #include "ui/messages.h"
 
 class QCheckBox;
+class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -24,6 +25,7 @@ class PatternBoxGrid;
 class RadioGroup;
 class PreviewDocument;
 class PreviewDialog;
+class PrinterDiscovery;
 class PrinterSelection;
 class Composer;
 class WorksheetPreview;
@@ -70,8 +72,12 @@ class MainWindow : public QWidget {
   QPushButton* previewButton() const { return previewButton_; }
   QPushButton* closeButton() const { return closeButton_; }
   // The printers and the preview document; the preview window shows the one
-  // and prints on the other while it is open.
-  PrinterSelection* printerSettings() const { return printerSettings_.get(); }
+  // and prints on the other while it is open. The printers are found while
+  // the window shows: this waits for them (a blocking wait, for tests).
+  PrinterSelection* printerSettings() const;
+  PrinterDiscovery& printerDiscovery() const { return *discovery_; }
+  // The line above the patterns, where the window says what it waits for.
+  QLabel* statusLine() const { return statusLine_; }
   PreviewDocument* preview() const { return preview_; }
   // The preview dialog while it is open, else nullptr.
   PreviewDialog* previewDialog() const { return previewDialog_; }
@@ -86,6 +92,8 @@ class MainWindow : public QWidget {
   QLayout* createInstructionRow();
   void connectControls();
   void createDocument();
+  void onPrintersFound();
+  bool awaitPrinters();
   void centreOnScreen();
 
   void onPatternToggled(int number, bool ticked);
@@ -119,7 +127,8 @@ class MainWindow : public QWidget {
   QPushButton* clearButton_ = nullptr;
   QPushButton* previewButton_ = nullptr;
   QPushButton* closeButton_ = nullptr;
-  std::unique_ptr<PrinterSelection> printerSettings_;
+  QLabel* statusLine_ = nullptr;
+  std::unique_ptr<PrinterDiscovery> discovery_;
   PreviewDocument* preview_ = nullptr;
   PreviewDialog* previewDialog_ = nullptr;
 };

@@ -26,7 +26,10 @@
 
 #include "cli/batchrun.h"
 #include "cli/commandline.h"
-#include "preview/PrintTestSupport.h"
+#include "composition/pagegeometry.h"
+#include "print/printergeometry.h"
+#include "print/printtestsupport.h"
+#include "support/PrivatePrintServer.h"
 #include "support/QtApp.h"
 #include "support/SilentPrintServer.h"
 
@@ -540,11 +543,14 @@ TEST_F(CommandLineOutput, PrintFailsNamingAPrintServerThatDoesNotAnswer) {
   const QString none = Path("no-print-server.sock");
   for (const auto& [server, problem] : {std::pair{hung, QStringLiteral("did not answer")},
                                         std::pair{none, QStringLiteral("cannot be reached")}}) {
-    const Outcome run = RunBinary({"--patterns", "7", "--pdf", Path("p.pdf"), "--print", "kz-pdf"},
-                                  {}, "CUPS_SERVER=" + server);
-    EXPECT_EQ(run.status, 1) << server.toStdString();
-    EXPECT_EQ(run.err, "kazenori: --print: the print server " + server + " " + problem + "\n");
-    EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    for (const QString option : {"--print", "--printer-geometry"}) {
+      const Outcome run = RunBinary({"--patterns", "7", "--pdf", Path("p.pdf"), option, "kz-pdf"},
+                                    {}, "CUPS_SERVER=" + server);
+      EXPECT_EQ(run.status, 1) << server.toStdString();
+      EXPECT_EQ(run.err,
+                "kazenori: " + option + ": the print server " + server + " " + problem + "\n");
+      EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
   }
 }
 
@@ -562,6 +568,39 @@ TEST_F(CommandLineOutput, AQueueRejectingJobsFailsWithItsReason) {
                          "\" takes no job: kazenori test: this queue takes no jobs\n");
   EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";
   EXPECT_TRUE(QDir(dir).entryList({title + "*"}, QDir::Files).isEmpty());
+  // Under a Japanese locale in the window's words, CUPS's reason as it is.
+  const Outcome ja = RunBinary({"--patterns", "7", "--print", queue}, {}, "LANG=ja_JP.UTF-8");
+  EXPECT_EQ(ja.status, 1);
+  EXPECT_TRUE(ja.err.contains("kazenori: プリンタ「" + queue +
+                              "」で印刷できませんでした。ジョブを受け付けません: "
+                              "kazenori test: this queue takes no jobs\n"))
+      << ja.err.toStdString();
+}
+
+// A PDF and JSON laid out for a printer's margins, not the design paper's; a
+// printer the server does not know is a mistake, as for --print.
+TEST_F(CommandLineOutput, PrinterGeometryLaysThePagesOutForThatPrinter) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  PrinterSelection printer;
+  printer.SelectPrinter(queue);
+  printer.SetPaperCode(9);
+  const PageGeometry expected = PrinterPageGeometry(printer);
+  ASSERT_FALSE(expected == DesignPaperGeometry());
+  const Outcome run = Execute({"--patterns", "7", "--json", Path("g.json"), "--pdf", Path("g.pdf"),
+                               "--printer-geometry", queue});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const QJsonObject g = QJsonDocument::fromJson(Read(Path("g.json")))["geometry"].toObject();
+  EXPECT_EQ(QPoint(g["left"].toInt(), g["top"].toInt()), QPoint(expected.left, expected.top));
+  EXPECT_EQ(QSize(g["width"].toInt(), g["height"].toInt()), QSize(expected.width, expected.height));
+  EXPECT_EQ(testing::PdfPageCount(Path("g.pdf")), 2);
+  const Outcome unknown =
+      Execute({"--patterns", "7", "--pdf", Path("u.pdf"), "--printer-geometry", "kz-nowhere"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_TRUE(unknown.err.startsWith(
+      "kazenori: --printer-geometry: no printer named 'kz-nowhere' (installed: "))
+      << unknown.err.toStdString();
+  EXPECT_FALSE(QFile::exists(Path("u.pdf")));
 }
 
 // A job CUPS took and then aborted (its backend failed) printed nothing.
@@ -573,6 +612,31 @@ TEST_F(CommandLineOutput, AJobCupsAbortsFailsNamingThePrinterAndItsReason) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "kazenori: the printer \"" + queue + "\" did not print the job: " +
                          "kazenori test: this printer fails every job\n");
+  EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";
+}
+
+// A print server that dies while the job is on its way (its own cupsd, so
+// that the shared one is left alone): a failure, and no page counts. The same
+// print before the kill shows that it is the kill that fails it.
+TEST_F(CommandLineOutput, APrintServerKilledMidJobIsAFailure) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  testing::PrivatePrintServer server;
+  ASSERT_TRUE(server.Running()) << server.Problem();
+  const QString environment = "CUPS_SERVER=" + QString::fromStdString(server.Address());
+  const QString queue = testing::PrivatePrintServer::Queue();
+  const QStringList print{"--patterns",     "7", "--sheets", "20",
+                          "--print-number", "5", "--print",  queue};
+  const Outcome before = RunBinary(print, {}, environment);
+  ASSERT_EQ(before.status, 0) << before.err.toStdString();
+  EXPECT_TRUE(before.out.endsWith("next print number 25\n")) << before.out.toStdString();
+  server.KillOnceAJobArrives();
+  const Outcome run = RunBinary(print, {}, environment);
+  EXPECT_TRUE(server.Killed());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.endsWith("kazenori: the printer \"" + queue +
+                               "\" did not print the job: the print server did not answer\n"))
+      << run.err.toStdString();
   EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";
 }
 

@@ -12,8 +12,8 @@
 #include "composition/composer.h"
 #include "pages/previewdocument.h"
 #include "pages/worksheetpreview.h"
-#include "preview/PrintTestSupport.h"
 #include "print/pdfexport.h"
+#include "print/printtestsupport.h"
 #include "support/PageCapture.h"
 #include "support/QtApp.h"
 

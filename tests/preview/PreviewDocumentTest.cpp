@@ -6,9 +6,9 @@
 
 #include <QPainter>
 
-#include "PrintTestSupport.h"
 #include "pages/previewdocument.h"
 #include "print/printerselection.h"
+#include "print/printtestsupport.h"
 #include "support/PageCapture.h"
 #include "support/QtApp.h"
 

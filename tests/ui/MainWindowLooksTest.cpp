@@ -21,6 +21,7 @@
 
 #include "MainWindowTestSupport.h"
 #include "pages/previewdocument.h"
+#include "print/printerdiscovery.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
 #include "ui/pagewidget.h"
@@ -153,6 +154,7 @@ TEST_F(MainWindowLooksTest, SavesAScreenshotWhenAsked) {
 TEST_F(MainWindowLooksTest, SavesThePreviewWindowWithAWorksheetWhenAsked) {
   const QString dir = qEnvironmentVariable("KAZENORI_SCREENSHOT_DIR");
   if (dir.isEmpty()) GTEST_SKIP() << "KAZENORI_SCREENSHOT_DIR is not set";
+  mainWindow.printerDiscovery().Wait();
   mainWindow.show();
   for (int n : {7, 13, 30}) mainWindow.patternBox(n)->setChecked(true);
   bool saved = false;

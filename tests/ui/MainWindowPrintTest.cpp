@@ -19,8 +19,9 @@
 
 #include "MainWindowTestSupport.h"
 #include "pages/previewdocument.h"
-#include "preview/PrintTestSupport.h"
+#include "print/printerdiscovery.h"
 #include "print/printerselection.h"
+#include "print/printtestsupport.h"
 #include "support/SilentPrintServer.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
@@ -66,6 +67,9 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
   }
 
   void SetUp() override {
+    // The press must find the printers known: waiting for them would let the
+    // probe below run before the dialog opens.
+    mainWindow.printerDiscovery().Wait();
     mainWindow.show();
     mainWindow.patternBox(7)->setChecked(true);
     mainWindow.printNumberEdit()->setText(QStringLiteral("7"));

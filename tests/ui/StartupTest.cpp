@@ -15,6 +15,7 @@
 #include "MainWindowTestSupport.h"
 #include "composition/composer.h"
 #include "pages/previewdocument.h"
+#include "print/printerdiscovery.h"
 #include "print/printergeometry.h"
 #include "print/printerselection.h"
 #include "support/scriptedrandom.h"
@@ -48,6 +49,7 @@ class StartupTest : public testing::WithTestApp, public ::testing::Test {
 
 TEST_F(StartupTest, StartUpPutsTheDocumentOnThePrintersPaperAndStartsTheCycleAtOne) {
   MainWindow window(colourWordDialog);
+  window.printerDiscovery().Wait();
   EXPECT_EQ(window.preview()->parent(), &window);
   EXPECT_EQ(window.preview()->PagePaper(), window.printerSettings()->PagePaper());
   EXPECT_EQ(window.previewDialog(), nullptr);
@@ -66,6 +68,7 @@ TEST_F(StartupTest, TheGivenRandomSourceIsTheOneUsed) {
 TEST_F(StartupTest, FirstShowFixesTheGeometryOnceAndCentresTheWindow) {
   MainWindow window(colourWordDialog);
   window.show();
+  window.printerDiscovery().Wait();
   const PageGeometry first = window.pageGeometry();
   EXPECT_GT(first.width, 0);
   EXPECT_GT(first.height, 0);

@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <vector>
 
-#include "preview/PrintTestSupport.h"
+#include "print/printtestsupport.h"
 #include "ui/messages.h"
 #include "ui/previewdialogfixture.h"
 

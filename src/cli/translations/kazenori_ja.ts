@@ -88,10 +88,6 @@
         <translation>--%1 にはファイル名が必要です</translation>
     </message>
     <message>
-        <source>--print needs a printer name</source>
-        <translation>--print にはプリンタ名が必要です</translation>
-    </message>
-    <message>
         <source>--patterns: &apos;%1&apos; is no pattern number or range</source>
         <translation>--patterns: &apos;%1&apos; はパターン番号でも範囲でもありません</translation>
     </message>
@@ -148,10 +144,6 @@ with options it composes the sheets without a window and writes them out.
 </translation>
     </message>
     <message>
-        <source>--print: no printer named &apos;%1&apos; (installed: %2)</source>
-        <translation>--print: &apos;%1&apos; という名前のプリンタはありません (あるもの: %2)</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>なし</translation>
     </message>
@@ -162,42 +154,6 @@ with options it composes the sheets without a window and writes them out.
     <message>
         <source>--patterns: &apos;%1&apos; runs downwards; a range runs upwards, as in %2-%3</source>
         <translation>--patterns: &apos;%1&apos; は下がる範囲です。範囲は %2-%3 のように小さい番号から書きます</translation>
-    </message>
-    <message>
-        <source>
-At least one of --pdf, --json and --print is needed. Each sheet is a question
-page and its answer page; the colour-word sheet has one page.
-
-Only --print asks the print server (CUPS) anything. Without it, --pdf and
---json lay the pages out on the design paper: A4 with a printable area
-3.5 mm from the left and 3.1 mm from the top, 203.2 x 289.0 mm, whatever
-printers are installed. With --print they use the printer&apos;s paper and margins.
-
-Exit status: 0 if the sheets were written, 1 if printing or writing failed,
-2 for a mistake in the arguments (then no file is created or changed).
-An output must be a regular file or a new name; a symbolic link is followed.
-</source>
-        <translation>
---pdf、--json、--print の少なくとも 1 つが必要です。プリント 1 枚は問題ページと
-その解答ページです。色の名前を読むプリントは 1 ページです。
-
-印刷サーバー (CUPS) に問い合わせるのは --print だけです。--print がなければ、
---pdf と --json はインストールされたプリンタにかかわらず設計用紙にページを配置します:
-A4、印刷できる範囲は左から 3.5 mm、上から 3.1 mm、203.2 x 289.0 mm です。
---print があればそのプリンタの用紙と余白を使います。
-
-終了ステータス: 書き出せたら 0、印刷や書き出しに失敗したら 1、
-引数の誤りは 2 (そのときファイルは作られも変えられもしません)。
-出力先は通常のファイルか新しい名前です。シンボリックリンクはその先に書き出します。
-</translation>
-    </message>
-    <message>
-        <source>--print: the print server %1 did not answer</source>
-        <translation>--print: 印刷サーバー %1 が応答しません</translation>
-    </message>
-    <message>
-        <source>--print: the print server %1 cannot be reached</source>
-        <translation>--print: 印刷サーバー %1 に接続できません</translation>
     </message>
     <message>
         <source>the folder of &apos;%1&apos; does not exist</source>
@@ -250,6 +206,100 @@ A4、印刷できる範囲は左から 3.5 mm、上から 3.1 mm、203.2 x 289.0
     <message>
         <source>; already written: </source>
         <translation>; 書き出し済みのもの: </translation>
+    </message>
+    <message>
+        <source>lay the pages out for this printer&apos;s paper and margins</source>
+        <translation>このプリンタの用紙と余白に合わせてページを配置する</translation>
+    </message>
+    <message>
+        <source>--%1 needs a printer name</source>
+        <translation>--%1 にはプリンタ名が必要です</translation>
+    </message>
+    <message>
+        <source>--print lays the pages out for its own printer, not for &apos;%1&apos;</source>
+        <translation>--print はそのプリンタに合わせてページを配置します (&apos;%1&apos; には合わせられません)</translation>
+    </message>
+    <message>
+        <source>
+At least one of --pdf, --json and --print is needed. Each sheet is a question
+page and its answer page; the colour-word sheet has one page.
+
+Only --print and --printer-geometry ask the print server (CUPS) anything.
+Without them, --pdf and --json lay the pages out on the design paper: A4
+with a printable area 3.5 mm from the left and 3.1 mm from the top,
+203.2 x 289.0 mm, whatever printers are installed. With --print or
+--printer-geometry PRINTER they use that printer&apos;s paper and margins.
+
+Exit status: 0 if the sheets were written, 1 if printing or writing failed,
+2 for a mistake in the arguments (then no file is created or changed).
+An output must be a regular file or a new name; a symbolic link is followed.
+</source>
+        <translation>
+--pdf、--json、--print の少なくとも 1 つが必要です。プリント 1 枚は問題ページと
+その解答ページです。色の名前を読むプリントは 1 ページです。
+
+印刷サーバー (CUPS) に問い合わせるのは --print と --printer-geometry だけです。
+それがなければ、--pdf と --json はインストールされたプリンタにかかわらず設計用紙に
+ページを配置します: A4、印刷できる範囲は左から 3.5 mm、上から 3.1 mm、
+203.2 x 289.0 mm です。--print か --printer-geometry PRINTER があれば、
+そのプリンタの用紙と余白を使います。
+
+終了ステータス: 書き出せたら 0、印刷や書き出しに失敗したら 1、
+引数の誤りは 2 (そのときファイルは作られも変えられもしません)。
+出力先は通常のファイルか新しい名前です。シンボリックリンクはその先に書き出します。
+</translation>
+    </message>
+    <message>
+        <source>%1: the print server %2 did not answer</source>
+        <translation>%1: 印刷サーバー %2 が応答しません</translation>
+    </message>
+    <message>
+        <source>%1: the print server %2 cannot be reached</source>
+        <translation>%1: 印刷サーバー %2 に接続できません</translation>
+    </message>
+    <message>
+        <source>%1: no printer named &apos;%2&apos; (installed: %3)</source>
+        <translation>%1: &apos;%2&apos; という名前のプリンタはありません (あるもの: %3)</translation>
+    </message>
+    <message>
+        <source>the print server did not answer</source>
+        <translation>印刷サーバーが応答しません</translation>
+    </message>
+    <message>
+        <source>the job was not accepted</source>
+        <translation>ジョブが受け付けられませんでした</translation>
+    </message>
+    <message>
+        <source>it rejects jobs</source>
+        <translation>ジョブを受け付けません</translation>
+    </message>
+    <message>
+        <source>the printer took no page</source>
+        <translation>プリンタがページを受け取りませんでした</translation>
+    </message>
+    <message>
+        <source>another print is under way</source>
+        <translation>別の印刷の途中です</translation>
+    </message>
+    <message>
+        <source>there is no document to print</source>
+        <translation>印刷する文書がありません</translation>
+    </message>
+    <message>
+        <source>there is no printer</source>
+        <translation>プリンタがありません</translation>
+    </message>
+    <message>
+        <source>the printer &quot;%1&quot; takes no job: %2</source>
+        <translation>プリンタ「%1」で印刷できませんでした。ジョブを受け付けません: %2</translation>
+    </message>
+    <message>
+        <source>the print job for printer &quot;%1&quot; could not be started: %2</source>
+        <translation>プリンタ「%1」で印刷できませんでした。印刷を始められません: %2</translation>
+    </message>
+    <message>
+        <source>the printer &quot;%1&quot; did not print the job: %2</source>
+        <translation>プリンタ「%1」で印刷できませんでした: %2</translation>
     </message>
 </context>
 </TS>

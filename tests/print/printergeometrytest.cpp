@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "composition/pagegeometry.h"
-#include "preview/PrintTestSupport.h"
 #include "print/printergeometry.h"
 #include "print/printerselection.h"
+#include "print/printtestsupport.h"
 #include "support/QtApp.h"
 
 namespace kazenori {

@@ -7,8 +7,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "PrintTestSupport.h"
 #include "print/printerselection.h"
+#include "print/printtestsupport.h"
 #include "support/QtApp.h"
 
 namespace kazenori {

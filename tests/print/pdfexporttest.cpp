@@ -9,9 +9,9 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "PrintTestSupport.h"
 #include "pages/previewdocument.h"
 #include "print/pdfexport.h"
+#include "print/printtestsupport.h"
 #include "support/PageCapture.h"
 #include "support/QtApp.h"
 

@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "PrintTestSupport.h"
 #include "pages/previewdocument.h"
 #include "print/pageprinter.h"
 #include "print/printerselection.h"
+#include "print/printtestsupport.h"
 #include "support/PageCapture.h"
 #include "support/QtApp.h"
 

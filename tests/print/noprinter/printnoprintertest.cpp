@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 
 #include "pages/previewdocument.h"
-#include "preview/PrintTestSupport.h"
 #include "print/pageprinter.h"
 #include "print/pdfexport.h"
 #include "print/printerselection.h"
+#include "print/printtestsupport.h"
 #include "support/PageCapture.h"
 #include "support/QtApp.h"
 

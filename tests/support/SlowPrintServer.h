@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <chrono>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace kazenori::testing {
+
+// A print server that answers, but slowly: a relay on 127.0.0.1 in front of
+// the CUPS server this process would use, holding back each answer by `delay`
+// (a busy server on a school network). Point the program at it with
+// CUPS_SERVER=Address() or cupsSetServer.
+class SlowPrintServer {
+ public:
+  explicit SlowPrintServer(std::chrono::milliseconds delay);
+  ~SlowPrintServer();
+  SlowPrintServer(const SlowPrintServer&) = delete;
+  SlowPrintServer& operator=(const SlowPrintServer&) = delete;
+
+  bool Listening() const { return port_ > 0; }
+  // "127.0.0.1:PORT".
+  std::string Address() const;
+  // How many answers were held back so far.
+  int DelayedAnswers() const;
+
+ private:
+  void Accept();
+  void Relay(int client);
+  int ConnectUpstream() const;
+
+  std::chrono::milliseconds delay_;
+  std::string upstream_;  // a socket path, or "host:port"
+  int listener_ = -1;
+  int port_ = 0;
+  int stop_[2] = {-1, -1};  // a pipe: readable once the relays are to end
+  mutable std::mutex mutex_;
+  int delayed_ = 0;
+  std::vector<std::thread> relays_;
+  std::thread acceptor_;
+};
+
+}  // namespace kazenori::testing
