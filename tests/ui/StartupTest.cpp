@@ -138,7 +138,7 @@ TEST_F(StartupTest, ErrorsOfAnyKindReachTheHandler) {
 
   // A fault of the program itself is named as one, in Japanese.
   try {
-    throw std::logic_error("MakeQData: x");
+    throw std::logic_error("MakeProblem: x");
   } catch (...) {
     Application::reportCurrentException();
   }
@@ -146,7 +146,7 @@ TEST_F(StartupTest, ErrorsOfAnyKindReachTheHandler) {
   ASSERT_EQ(messages.shown.size(), 3u);
   EXPECT_EQ(messages.shown[0].text, QStringLiteral("受け手の故障"));
   EXPECT_FALSE(messages.shown[1].text.isEmpty());
-  EXPECT_EQ(messages.shown[2].text, QStringLiteral("プログラムの内部エラーです（MakeQData: x）。"));
+  EXPECT_EQ(messages.shown[2].text, QStringLiteral("プログラムの内部エラーです（MakeProblem: x）。"));
   for (const Message& m : messages.shown) EXPECT_EQ(m.icon, MessageIcon::Error);
 }
 
