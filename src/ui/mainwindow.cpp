@@ -5,7 +5,6 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
-#include <QEventLoop>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -230,11 +229,6 @@ PrinterSelection* MainWindow::printerSettings() const {
   return &discovery_->Wait();
 }
 
-void MainWindow::onPrintersFound() {
-  preview_->SetPaper(discovery_->Selection()->PagePaper());
-  if (shown_) composer_->SetGeometry(PrinterPageGeometry(*discovery_->Selection(), &metrics_));
-}
-
 // The page geometry is fixed from the printer when the window first shows,
 // or when the printers are found, whichever comes later.
 void MainWindow::showEvent(QShowEvent* event) {
@@ -245,19 +239,28 @@ void MainWindow::showEvent(QShowEvent* event) {
   centreOnScreen();
 }
 
-// Composing needs the printer's page: the window stays drawn and takes
-// posted events meanwhile, but no input, so that nothing else starts. False
-// when the wait ended without them (the program is quitting).
+// Composing needs the printer's page. Asked for before the printers are
+// known, the preview is composed when they are: meanwhile the window goes on
+// in its own event loop, busy, and the button takes no second press.
 bool MainWindow::awaitPrinters() {
   if (discovery_->IsFinished()) return true;
+  if (previewPending_) return false;
+  previewPending_ = true;
+  previewButton_->setEnabled(false);
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   statusLine_->setText(QStringLiteral("プリンタの情報を問い合わせています…"));
-  QEventLoop loop;
-  connect(discovery_.get(), &PrinterDiscovery::finished, &loop, &QEventLoop::quit);
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  return false;
+}
+
+void MainWindow::onPrintersFound() {
+  preview_->SetPaper(discovery_->Selection()->PagePaper());
+  if (shown_) composer_->SetGeometry(PrinterPageGeometry(*discovery_->Selection(), &metrics_));
+  if (!previewPending_) return;
+  previewPending_ = false;
   statusLine_->clear();
   QGuiApplication::restoreOverrideCursor();
-  return discovery_->IsFinished();
+  previewButton_->setEnabled(true);
+  onPreviewClicked();
 }
 
 void MainWindow::centreOnScreen() {
@@ -330,14 +333,16 @@ SheetOptions MainWindow::options() const {
   return options;
 }
 
-// An error while composing (a print number that is not an integer) is shown
-// and the window goes on.
+// A mistake in the options (nothing ticked, a print number that is not an
+// integer) is shown at once, printers known or not, and the window goes on.
 void MainWindow::onPreviewClicked() {
-  if (!awaitPrinters()) return;
   try {
+    const SheetOptions checked = options();
+    if (checked.patterns.empty() && !checked.bonus) throw EmptySelectionError();
+    if (!awaitPrinters()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    worksheets_->Record(composer_->Compose(options()));
+    worksheets_->Record(composer_->Compose(checked));
   } catch (const EmptySelectionError&) {
     messages_.Warning(EmptySelectionText(), QStringLiteral("警告"), true);
     return;

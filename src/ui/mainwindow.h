@@ -115,6 +115,7 @@ class MainWindow : public QWidget {
   WorksheetPreview* worksheets_ = nullptr;
   PrinterMetrics metrics_;
   bool shown_ = false;
+  bool previewPending_ = false;  // asked for before the printers were known
 
   PatternBoxGrid* patternGrid_ = nullptr;
   RadioGroup* zeroGroup_ = nullptr;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTest>
 #include <QTimer>
 
 #include <chrono>
@@ -39,7 +40,8 @@ class MainWindowSlowServerTest : public testing::WithTestApp, public ::testing::
 
 // Each answer of the print server comes late: the window is shown and takes
 // its events meanwhile, the preview asked for waits for the printers with the
-// busy cursor and a status line, and is composed on the printer's page.
+// busy cursor and a status line, without a loop of its own, and is composed on
+// the printer's page.
 TEST_F(MainWindowSlowServerTest, TheWindowAnswersWhileThePrintersAreAskedAndUsesTheirPage) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_PDF_QUEUE", queue);
@@ -70,6 +72,8 @@ TEST_F(MainWindowSlowServerTest, TheWindowAnswersWhileThePrintersAreAskedAndUses
   };
   QTimer::singleShot(0, &window, closePreview);
   window.previewButton()->click();
+  EXPECT_FALSE(window.previewButton()->isEnabled()) << "a second press would compose twice";
+  QTest::qWaitFor([&] { return previewShown; }, 20000);
 
   EXPECT_TRUE(handledWhileAsking) << "no event was handled while the printers were asked";
   EXPECT_TRUE(busyShown);
