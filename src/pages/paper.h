@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QFont;
@@ -38,6 +39,9 @@ struct Paper {
 
   int PrintableWidth() const { return printableRight - printableLeft; }
   int PrintableHeight() const { return printableBottom - printableTop; }
+  QRect PrintableArea() const {
+    return {printableLeft, printableTop, PrintableWidth(), PrintableHeight()};
+  }
   bool operator==(const Paper& o) const;
   bool operator!=(const Paper& o) const { return !(*this == o); }
 };

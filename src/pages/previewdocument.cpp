@@ -64,9 +64,7 @@ void PreviewDocument::StartPageRecording() {
 }
 
 void PreviewDocument::ClipToPrintableArea(QPainter& painter) const {
-  painter.setClipRect(QRect(paper_.printableLeft, paper_.printableTop, paper_.PrintableWidth(),
-                            paper_.PrintableHeight()),
-                      Qt::IntersectClip);
+  painter.setClipRect(paper_.PrintableArea(), Qt::IntersectClip);
 }
 
 void PreviewDocument::StorePage() {
@@ -144,8 +142,7 @@ PageRecording PreviewDocument::ComposedPage(int page, PageUse use) const {
   }
   const PageRecording& stored = pages_[static_cast<size_t>(page - 1)];
   QPainterPath clip;
-  clip.addRect(QRectF(paper_.printableLeft, paper_.printableTop, paper_.PrintableWidth(),
-                      paper_.PrintableHeight()));
+  clip.addRect(paper_.PrintableArea());
   composed.Append(
       stored, StretchTransform(stored.Size(), QPointF(0, 0), QPointF(paper_.width, paper_.height)),
       clip);

@@ -86,8 +86,7 @@ bool PdfExport::Append(const Worksheet& worksheet, const Paper& paper, const QSt
     painter_->save();
     painter_->setTransform(mapping_);
     // The document's pages are clipped to the printable area the same way.
-    painter_->setClipRect(QRect(paper.printableLeft, paper.printableTop, paper.PrintableWidth(),
-                                paper.PrintableHeight()));
+    painter_->setClipRect(paper.PrintableArea());
     PaintPage(*painter_, page);
     painter_->restore();
   }

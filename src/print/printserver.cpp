@@ -3,7 +3,6 @@
 
 #include "print/printserver.h"
 
-#include <QPageSetupDialog>
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QStringList>
@@ -232,11 +231,6 @@ void ApplyBin(QPrinter& printer, const QString& key) {
   }
   if (!key.isEmpty()) options << QStringLiteral("InputSlot") << key;
   engine->setProperty(kCupsOptions, options);
-}
-
-bool RunPageSetupDialog(QPrinter& printer) {
-  QPageSetupDialog dialog(&printer);
-  return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace kazenori

@@ -59,7 +59,5 @@ struct PrinterBin {
 std::vector<PrinterBin> PrinterBinsOf(const QString& printerName);
 // Asks CUPS to feed `printer`'s job from the slot `key` (empty: the driver's default).
 void ApplyBin(QPrinter& printer, const QString& key);
-// Qt's page-setup dialog on `printer`; true when confirmed.
-bool RunPageSetupDialog(QPrinter& printer);
 
 }  // namespace kazenori

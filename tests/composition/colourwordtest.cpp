@@ -10,7 +10,6 @@
 #include "composition/colourwordsheet.h"
 #include "composition/composer.h"
 #include "support/scriptedrandom.h"
-#include "ui/messages.h"
 
 namespace kazenori {
 namespace {

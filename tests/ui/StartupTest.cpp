@@ -146,7 +146,8 @@ TEST_F(StartupTest, ErrorsOfAnyKindReachTheHandler) {
   ASSERT_EQ(messages.shown.size(), 3u);
   EXPECT_EQ(messages.shown[0].text, QStringLiteral("受け手の故障"));
   EXPECT_FALSE(messages.shown[1].text.isEmpty());
-  EXPECT_EQ(messages.shown[2].text, QStringLiteral("プログラムの内部エラーです（MakeProblem: x）。"));
+  EXPECT_EQ(messages.shown[2].text,
+            QStringLiteral("プログラムの内部エラーです（MakeProblem: x）。"));
   for (const Message& m : messages.shown) EXPECT_EQ(m.icon, MessageIcon::Error);
 }
 

@@ -14,10 +14,10 @@
 
 #include "pages/previewdocument.h"
 #include "print/printerselection.h"
+#include "support/PageCapture.h"
 #include "ui/MainWindowTestSupport.h"
 #include "ui/pagewidget.h"
 #include "ui/previewdialog.h"
-#include "support/PageCapture.h"
 
 namespace kazenori::testing {
 
