@@ -18,6 +18,7 @@
 #include "cli/outputfiles.h"
 #include "composition/composer.h"
 #include "composition/pagegeometry.h"
+#include "composition/seededcomposition.h"
 #include "pages/fonts.h"
 #include "pages/previewdocument.h"
 #include "pages/worksheetpreview.h"
@@ -99,6 +100,8 @@ class BatchRun {
   QString LayoutOption() const;
   void CheckPrintServer() const;
   void SelectPrinter();
+  Worksheet Compose() const;
+  void ComposeEach(const Composer::SheetSink& composed) const;
   int WriteAsComposed();
   int PrintComposed(QTextStream& out);
   QString FinishOutputs(const QString& pdfError);
@@ -113,8 +116,8 @@ class BatchRun {
   const PrinterAccess access_;
   PrinterSelection printer_;
   std::unique_ptr<PreviewDocument> document_;
-  std::unique_ptr<Random> random_;
-  std::unique_ptr<Composer> composer_;
+  PageGeometry geometry_;
+  std::uint32_t seed_ = 0;
   std::unique_ptr<WorksheetPreview> preview_;
 };
 
@@ -133,9 +136,8 @@ BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, Interrup
   printer_.SetPaperCode(9);
   document_->SetPaper(printer_.PagePaper());
   document_->SetTitle(request.jobTitle);
-  random_ = std::make_unique<SeededRandom>(request.seed ? SeededRandom(*request.seed)
-                                                        : SeededRandom::FromClock());
-  composer_ = std::make_unique<Composer>(*random_, PrinterPageGeometry(printer_));
+  seed_ = request.seed ? *request.seed : ClockSeed();
+  geometry_ = PrinterPageGeometry(printer_);
   preview_ = std::make_unique<WorksheetPreview>(*document_);
 }
 
@@ -186,6 +188,21 @@ QString BatchRun::FinishOutputs(const QString& pdfError) {
   return outputs_.Commit();
 }
 
+// A code's sheet alone, made again; else the sheets of the seed.
+Worksheet BatchRun::Compose() const {
+  if (request_.remake) return Remake(*request_.remake, geometry_);
+  return ComposeSeeded(seed_, request_.sheet, request_.sheets, geometry_);
+}
+
+void BatchRun::ComposeEach(const Composer::SheetSink& composed) const {
+  if (!request_.remake) {
+    ComposeSeededEach(seed_, request_.sheet, request_.sheets, geometry_, composed);
+    return;
+  }
+  Worksheet remade = Remake(*request_.remake, geometry_);
+  composed(remade);
+}
+
 // Each sheet goes out as soon as it is composed, so that memory does not
 // grow with the number of sheets; the files are put in place only at the end.
 int BatchRun::WriteAsComposed() {
@@ -195,9 +212,9 @@ int BatchRun::WriteAsComposed() {
   std::unique_ptr<PdfExport> pdf;
   if (pdfFile) pdf = std::make_unique<PdfExport>(*pdfFile);
   WorksheetJsonWriter json;
-  if (jsonFile) jsonFile->write(json.Head(composer_->Geometry()));
+  if (jsonFile) jsonFile->write(json.Head(geometry_));
   QString pdfError;
-  composer_->ComposeEach(request_.sheet, request_.sheets, [&](const Worksheet& sheet) {
+  ComposeEach([&](const Worksheet& sheet) {
     if (pdf && pdfError.isEmpty()) {
       pdf->Append(sheet, document_->PagePaper(), document_->Title(), &pdfError);
     }
@@ -213,7 +230,7 @@ int BatchRun::WriteAsComposed() {
 // Printing goes through the print loop over the whole document; the files
 // are put in place before the job is sent.
 int BatchRun::PrintComposed(QTextStream& out) {
-  const Worksheet worksheet = composer_->Compose(request_.sheet, request_.sheets);
+  const Worksheet worksheet = Compose();
   preview_->Record(worksheet);
   std::size_t next = 0;
   QString pdfError;

@@ -76,6 +76,8 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
        QT_TRANSLATE_NOOP("kazenori", "K sheets numbered N, N+1, ... in one document")},
       {"seed", "S",
        QT_TRANSLATE_NOOP("kazenori", "random seed 0..4294967295: the same sheets again")},
+      {"code", "CODE",
+       QT_TRANSLATE_NOOP("kazenori", "make the sheet of this code again (printed on its pages)")},
       {"bonus", nullptr,
        QT_TRANSLATE_NOOP("kazenori", "the colour-word sheet instead of arithmetic")},
       {"colours", "2..5",
@@ -208,6 +210,8 @@ void ApplyRunOption(CommandLineRequest& r, const QString& name, const QString& p
   } else if (name == "seed") {
     r.seed = static_cast<std::uint32_t>(
         Number(name, value, 0, std::numeric_limits<std::uint32_t>::max()));
+  } else if (name == "code") {
+    r.remakeCode = value;
   } else if (name == "pdf" || name == "json") {
     if (value.isEmpty()) throw UsageError(Tr("--%1 needs a file name").arg(name));
     (name == "pdf" ? r.pdfPath : r.jsonPath) = value;
@@ -283,9 +287,41 @@ QList<QCommandLineOption> ParserOptions() {
   return options;
 }
 
+// A code names the options, the seed and the sheet: none of them may be given
+// besides it, except the instruction line that a code only checks.
+void RemakeRequest(CommandLineRequest& r, const QSet<QString>& seen) {
+  // A code is short: shown whole unless something else was pasted in.
+  const QString shown = r.remakeCode.size() <= 40 ? r.remakeCode : Shortened(r.remakeCode);
+  for (const char* shaping : {"patterns", "zero", "hide", "blank", "print-number", "sheets", "seed",
+                              "bonus", "colours", "words"}) {
+    if (seen.contains(shaping)) {
+      throw UsageError(Tr("--code names the sheet; it takes no --%1").arg(Utf8(shaping)));
+    }
+  }
+  try {
+    r.remake = DecodeSheetCode(r.remakeCode, r.messageGiven ? r.sheet.instruction : QString());
+  } catch (const SheetCodeError& e) {
+    switch (e.kind()) {
+      case SheetCodeError::Kind::Newer:
+        throw UsageError(Tr("--code '%1' comes from a newer version of kazenori").arg(shown));
+      case SheetCodeError::Kind::InstructionDiffers:
+        throw UsageError(Tr("--code '%1' is of a sheet with its own instruction line: give it "
+                            "with --message")
+                             .arg(shown));
+      case SheetCodeError::Kind::Malformed:
+        break;
+    }
+    throw UsageError(
+        Tr("--code '%1' is no code of a sheet: check it against the sheet").arg(shown));
+  }
+  r.sheet = r.remake->options;
+  r.messageGiven = true;
+}
+
 // What the options mean together: the colour-word sheet's defaults, the
 // instruction line, and the mistakes only the whole request shows.
 void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
+  if (seen.contains("code")) RemakeRequest(r, seen);
   SheetOptions& s = r.sheet;
   if (!s.bonus && (seen.contains("colours") || seen.contains("words"))) {
     throw UsageError(Tr("--colours and --words belong to --bonus"));

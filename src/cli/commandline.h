@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "composition/sheetcode.h"
 #include "composition/sheetoptions.h"
 
 namespace kazenori {
@@ -42,7 +43,9 @@ struct CommandLineRequest {
   bool messageGiven = false;  // --message given; else the options' own instruction
   int sheets = 1;
   std::optional<std::uint32_t> seed;
-  QString pdfPath;  // as shown in messages
+  QString remakeCode;                 // --code as given
+  std::optional<SheetRecipe> remake;  // --code: the one sheet it names, made again
+  QString pdfPath;                    // as shown in messages
   QString jsonPath;
   QByteArray pdfFile;  // the names' bytes as the system gave them
   QByteArray jsonFile;

@@ -79,7 +79,9 @@ QJsonObject Sheet(const ComposedSheet& sheet, const Worksheet& worksheet) {
     }
     pages.append(QJsonObject{{"items", items}});
   }
-  return {{"printNumber", sheet.printNumber}, {"problems", problems}, {"pages", pages}};
+  QJsonObject json{{"printNumber", sheet.printNumber}, {"problems", problems}, {"pages", pages}};
+  if (!sheet.code.isEmpty()) json.insert(QStringLiteral("code"), sheet.code);
+  return json;
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ class Composer {
   // As Compose, from the same draws, but each sheet is handed to `composed`
   // as a worksheet of its own (its pages numbered from 1) and then dropped:
   // however many sheets, one is held at a time.
-  using SheetSink = std::function<void(const Worksheet& sheet)>;
+  using SheetSink = std::function<void(Worksheet& sheet)>;
   void ComposeEach(const SheetOptions& options, int sheets, const SheetSink& composed);
 
   const ProblemTable& Problems() const { return table_; }

@@ -74,6 +74,7 @@ struct ComposedSheet {
   ProblemTable problems;                      // after composing (the forms write strAnswer, strE)
   std::array<int, kProblemCount> patterns{};  // pattern each problem came from
   std::array<std::string, kProblemCount> questions;  // question lines as on page 1
+  QString code;  // that makes it again, printed on its pages; empty when it cannot be made again
 };
 
 // What a composition made: the sheets and their pages in print order, all in

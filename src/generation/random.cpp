@@ -7,9 +7,13 @@
 
 namespace kazenori {
 
-SeededRandom SeededRandom::FromClock() {
+std::uint32_t ClockSeed() {
   const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-  return SeededRandom(static_cast<std::uint32_t>(ticks ^ (ticks >> 32)));
+  return static_cast<std::uint32_t>(ticks ^ (ticks >> 32));
+}
+
+SeededRandom SeededRandom::FromClock() {
+  return SeededRandom(ClockSeed());
 }
 
 int SeededRandom::Rnd(int n) {

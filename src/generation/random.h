@@ -17,6 +17,9 @@ class Random {
   virtual int Rnd(int n) = 0;
 };
 
+// A seed from the clock, different from run to run.
+std::uint32_t ClockSeed();
+
 // Mersenne twister with our own unbiased reduction, so that a seed gives the
 // same sheets whatever the standard library's distributions do.
 class SeededRandom final : public Random {

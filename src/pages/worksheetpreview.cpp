@@ -13,7 +13,7 @@ namespace kazenori {
 WorksheetPreview::WorksheetPreview(PreviewDocument& document, QObject* parent)
     : QObject(parent), document_(document) {}
 
-void WorksheetPreview::Record(const Worksheet& worksheet) {
+void WorksheetPreview::Record(const Worksheet& worksheet, Numbering numbering) {
   document_.BeginDocument();
   for (std::size_t p = 0; p < worksheet.pages.size(); ++p) {
     if (p > 0) document_.NewPage();
@@ -22,7 +22,8 @@ void WorksheetPreview::Record(const Worksheet& worksheet) {
     PaintPage(*canvas, worksheet.pages[p]);
   }
   document_.EndDocument();
-  if (!worksheet.sheets.empty()) {
+  numbering_ = numbering;
+  if (numbering == Numbering::Advances && !worksheet.sheets.empty()) {
     printNumber_.SetForPrinting(worksheet.sheets.front().printNumber,
                                 static_cast<int>(worksheet.sheets.size()),
                                 static_cast<int>(worksheet.pages.size()));
@@ -30,6 +31,7 @@ void WorksheetPreview::Record(const Worksheet& worksheet) {
 }
 
 void WorksheetPreview::onPagePrinted(int /*page*/) {
+  if (numbering_ == Numbering::Kept) return;
   printNumber_.Advance();
   emit printNumberChanged(printNumber_.Text());
 }

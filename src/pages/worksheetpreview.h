@@ -21,9 +21,13 @@ class WorksheetPreview : public QObject {
  public:
   explicit WorksheetPreview(PreviewDocument& document, QObject* parent = nullptr);
 
+  // Whether printing the pages moves the print number on: a sheet made again
+  // from its code keeps the number the teacher has reached.
+  enum class Numbering { Advances, Kept };
+
   // The worksheet's pages become the document, and the print number awaits
   // their printing.
-  void Record(const Worksheet& worksheet);
+  void Record(const Worksheet& worksheet, Numbering numbering = Numbering::Advances);
 
   PrintNumberCycle& PrintNumber() { return printNumber_; }
   const PrintNumberCycle& PrintNumber() const { return printNumber_; }
@@ -37,6 +41,7 @@ class WorksheetPreview : public QObject {
  private:
   PreviewDocument& document_;
   PrintNumberCycle printNumber_;
+  Numbering numbering_ = Numbering::Advances;
 };
 
 }  // namespace kazenori

@@ -13,11 +13,16 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSpinBox>
 #include <QStyle>
+
+#include <utility>
 
 #include "composition/colourwordsheet.h"
 #include "composition/composer.h"
 #include "composition/printnumber.h"
+#include "composition/seededcomposition.h"
+#include "composition/sheetcode.h"
 #include "composition/sheetoptions.h"
 #include "pages/previewdocument.h"
 #include "pages/worksheetpreview.h"
@@ -28,6 +33,7 @@
 #include "ui/patternboxgrid.h"
 #include "ui/previewdialog.h"
 #include "ui/radiogroup.h"
+#include "ui/remakedialog.h"
 #include "ui/windowfont.h"
 
 namespace kazenori {
@@ -78,7 +84,8 @@ MainWindow::MainWindow(ColourWordDialog& colourWordDialog, std::unique_ptr<Rando
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       colourWordDialog_(colourWordDialog),
       random_(random ? std::move(random)
-                     : std::make_unique<SeededRandom>(SeededRandom::FromClock())) {
+                     : std::make_unique<SeededRandom>(SeededRandom::FromClock())),
+      geometry_(DesignPaperGeometry()) {
   setWindowTitle(QStringLiteral("Kazenori"));
   setFont(WindowFont(12));
   createControls();
@@ -87,7 +94,7 @@ MainWindow::MainWindow(ColourWordDialog& colourWordDialog, std::unique_ptr<Rando
   setFixedSize(minimumSizeHint().expandedTo(kDesignedSize));
 }
 
-// The composer goes with the window; the controls and the document are
+// The discovery goes with the window; the controls and the document are
 // released by their parents.
 MainWindow::~MainWindow() = default;
 
@@ -96,7 +103,7 @@ int MainWindow::printNumber() const {
 }
 
 const PageGeometry& MainWindow::pageGeometry() const {
-  return composer_->Geometry();
+  return geometry_;
 }
 
 QCheckBox* MainWindow::patternBox(int number) const {
@@ -177,7 +184,9 @@ QLayout* MainWindow::createOptionRow() {
   return row;
 }
 
-// The instruction line printed above the questions, and the close button.
+// The instruction line printed above the questions, the class set and the
+// close button. The class set stands in this row's free space, so that the
+// option row above keeps every control where it always was.
 QLayout* MainWindow::createInstructionRow() {
   QWidget* frame = patternGrid_->parentWidget();
   auto* label = new QLabel(QStringLiteral("問題文"), frame);
@@ -187,10 +196,24 @@ QLayout* MainWindow::createInstructionRow() {
   closeButton_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
                                  QStringLiteral("閉じる"), frame);
   SetDesignedSize(*closeButton_, {105, 31});
+  auto* sheetCountLabel = new QLabel(QStringLiteral("枚数"), frame);
+  sheetCountBox_ = new QSpinBox(frame);
+  sheetCountBox_->setRange(1, 99);
+  sheetCountBox_->setValue(1);
+  sheetCountBox_->setToolTip(QStringLiteral("プレビューで作る、問題の違うシートの数"));
+  sheetCountLabel->setBuddy(sheetCountBox_);
+  remakeButton_ = MakeButton(QStringLiteral("再作成"), {80, 31}, frame);
+  remakeButton_->setToolTip(
+      QStringLiteral("シートに印刷された再作成コードから、同じシートを作ります"));
   auto* row = new QHBoxLayout;
   row->setSpacing(6);
   row->addWidget(label, 0, Qt::AlignBottom);
   row->addWidget(instructionEdit_, 0, Qt::AlignBottom);
+  row->addSpacing(12);
+  row->addWidget(sheetCountLabel, 0, Qt::AlignBottom);
+  row->addWidget(sheetCountBox_, 0, Qt::AlignBottom);
+  row->addSpacing(12);
+  row->addWidget(remakeButton_, 0, Qt::AlignBottom);
   row->addStretch(1);
   row->addWidget(closeButton_);
   return row;
@@ -205,6 +228,7 @@ void MainWindow::connectControls() {
   connect(bonusSettingsButton_, &QPushButton::clicked, this, &MainWindow::onBonusSettingsClicked);
   connect(clearButton_, &QPushButton::clicked, patternGrid_, &PatternBoxGrid::clearAll);
   connect(previewButton_, &QPushButton::clicked, this, &MainWindow::onPreviewClicked);
+  connect(remakeButton_, &QPushButton::clicked, this, &MainWindow::onRemakeClicked);
   connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -218,7 +242,6 @@ void MainWindow::createDocument() {
   preview_ = new PreviewDocument(this);
   preview_->setObjectName(QStringLiteral("preview"));
   preview_->SetTitle(QStringLiteral("印刷プレビュー"));
-  composer_ = std::make_unique<Composer>(*random_);
   worksheets_ = new WorksheetPreview(*preview_, this);
   worksheets_->PrintNumber().Set(std::int32_t{1});
   connect(worksheets_, &WorksheetPreview::printNumberChanged, printNumberEdit_,
@@ -242,10 +265,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 // Composing needs the printer's page. Asked for before the printers are
 // known, the preview is composed when they are: meanwhile the window goes on
 // in its own event loop, busy, and the button takes no second press.
-bool MainWindow::awaitPrinters() {
+bool MainWindow::awaitPrinters(std::function<void()> then) {
   if (discovery_->IsFinished()) return true;
-  if (previewPending_) return false;
-  previewPending_ = true;
+  if (pending_) return false;
+  pending_ = std::move(then);
   previewButton_->setEnabled(false);
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   statusLine_->setText(QStringLiteral("プリンタの情報を問い合わせています…"));
@@ -254,13 +277,13 @@ bool MainWindow::awaitPrinters() {
 
 void MainWindow::onPrintersFound() {
   preview_->SetPaper(discovery_->Selection()->PagePaper());
-  if (shown_) composer_->SetGeometry(PrinterPageGeometry(*discovery_->Selection(), &metrics_));
-  if (!previewPending_) return;
-  previewPending_ = false;
+  if (shown_) geometry_ = PrinterPageGeometry(*discovery_->Selection(), &metrics_);
+  if (!pending_) return;
+  const std::function<void()> then = std::exchange(pending_, nullptr);
   statusLine_->clear();
   QGuiApplication::restoreOverrideCursor();
   previewButton_->setEnabled(true);
-  onPreviewClicked();
+  then();
 }
 
 void MainWindow::centreOnScreen() {
@@ -335,14 +358,17 @@ SheetOptions MainWindow::options() const {
 
 // A mistake in the options (nothing ticked, a print number that is not an
 // integer) is shown at once, printers known or not, and the window goes on.
+// Every preview starts from a seed of its own, so that each sheet's code
+// makes it again.
 void MainWindow::onPreviewClicked() {
+  Worksheet worksheet;
   try {
     const SheetOptions checked = options();
     if (checked.patterns.empty() && !checked.bonus) throw EmptySelectionError();
-    if (!awaitPrinters()) return;
+    if (!awaitPrinters([this] { onPreviewClicked(); })) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    worksheets_->Record(composer_->Compose(checked));
+    worksheet = ComposeSeeded(DrawSeed(*random_), checked, sheetCountBox_->value(), geometry_);
   } catch (const EmptySelectionError&) {
     messages_.Warning(EmptySelectionText(), QStringLiteral("警告"), true);
     return;
@@ -350,7 +376,69 @@ void MainWindow::onPreviewClicked() {
     Application::reportCurrentException();
     return;
   }
+  showPreview(worksheet, true);
+}
+
+// Made when first asked for: most runs never need it.
+void MainWindow::onRemakeClicked() {
+  if (remakeDialog_ == nullptr) {
+    remakeDialog_ = new RemakeDialog(this);
+    connect(remakeDialog_, &QDialog::accepted, this, [this] { remake(remakeDialog_->code()); });
+  }
+  remakeDialog_->codeEdit()->clear();
+  remakeDialog_->open();
+}
+
+// The instruction line typed in the window is what a code of a sheet with
+// its own line is checked against.
+void MainWindow::remake(const QString& code) {
+  Worksheet worksheet;
+  try {
+    const SheetRecipe recipe = DecodeSheetCode(code, instructionEdit_->text());
+    if (!awaitPrinters([this, code] { remake(code); })) return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    worksheet = Remake(recipe, geometry_);
+  } catch (const SheetCodeError& e) {
+    messages_.Warning(QString::fromStdString(e.what()), QStringLiteral("再作成"), true);
+    return;
+  } catch (...) {
+    Application::reportCurrentException();
+    return;
+  }
+  showPreview(worksheet, false);
+}
+
+namespace {
+
+// "2枚目 問題" and "2枚目 解答" for each page of a class set; nothing for a
+// single sheet, whose status bar stays as it always was.
+QStringList PageRemarks(const Worksheet& worksheet) {
+  QStringList remarks;
+  if (worksheet.sheets.size() < 2) return remarks;
+  for (std::size_t k = 0; k < worksheet.sheets.size(); ++k) {
+    const QString sheet = QString::number(k + 1) + QStringLiteral("枚目");
+    if (worksheet.sheets[k].pageCount == 1) {
+      remarks << sheet;
+    } else {
+      remarks << sheet + QStringLiteral(" 問題") << sheet + QStringLiteral(" 解答");
+    }
+  }
+  return remarks;
+}
+
+}  // namespace
+
+void MainWindow::showPreview(const Worksheet& worksheet, bool numbered) {
+  try {
+    worksheets_->Record(worksheet, numbered ? WorksheetPreview::Numbering::Advances
+                                            : WorksheetPreview::Numbering::Kept);
+  } catch (...) {
+    Application::reportCurrentException();
+    return;
+  }
   PreviewDialog dialog(*preview_, *discovery_->Selection(), this);
+  dialog.setPageRemarks(PageRemarks(worksheet));
   connect(&dialog, &PreviewDialog::pagePrinted, worksheets_, &WorksheetPreview::onPagePrinted);
   previewDialog_ = &dialog;
   const auto forget = qScopeGuard([this] { previewDialog_ = nullptr; });

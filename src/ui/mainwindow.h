@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QWidget>
+
+#include <functional>
 #include <memory>
 
 #include "composition/pagegeometry.h"
@@ -17,6 +19,7 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace kazenori {
 
@@ -27,9 +30,10 @@ class PreviewDocument;
 class PreviewDialog;
 class PrinterDiscovery;
 class PrinterSelection;
-class Composer;
+class RemakeDialog;
 class WorksheetPreview;
 struct SheetOptions;
+struct Worksheet;
 
 // The main window: the 150 pattern boxes, the option groups and the buttons.
 // It keeps what the controls say (the patterns in the order they were ticked,
@@ -51,7 +55,6 @@ class MainWindow : public QWidget {
   Random& random() { return *random_; }
   const PageGeometry& pageGeometry() const;
   const PrinterMetrics& printerMetrics() const { return metrics_; }
-  Composer& composer() { return *composer_; }
   WorksheetPreview& worksheets() { return *worksheets_; }
   // What the preview command would be given now, read from the controls;
   // throws ConversionError when there is something to compose and the print
@@ -66,6 +69,11 @@ class MainWindow : public QWidget {
   RadioGroup* blankGroup() const { return blankGroup_; }
   RadioGroup* bonusGroup() const { return bonusGroup_; }
   QLineEdit* printNumberEdit() const { return printNumberEdit_; }
+  // "枚数": how many different sheets the preview composes.
+  QSpinBox* sheetCountBox() const { return sheetCountBox_; }
+  QPushButton* remakeButton() const { return remakeButton_; }
+  // The code dialog once "再作成" was first clicked, else nullptr.
+  RemakeDialog* remakeDialog() const { return remakeDialog_; }
   QLineEdit* instructionEdit() const { return instructionEdit_; }
   QPushButton* bonusSettingsButton() const { return bonusSettingsButton_; }
   QPushButton* clearButton() const { return clearButton_; }
@@ -82,6 +90,10 @@ class MainWindow : public QWidget {
   // The preview dialog while it is open, else nullptr.
   PreviewDialog* previewDialog() const { return previewDialog_; }
 
+  // Makes the sheet of a code again and previews it, or says why the code
+  // cannot be used. Printing it leaves the print number as it is.
+  void remake(const QString& code);
+
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -93,7 +105,8 @@ class MainWindow : public QWidget {
   void connectControls();
   void createDocument();
   void onPrintersFound();
-  bool awaitPrinters();
+  bool awaitPrinters(std::function<void()> then);
+  void showPreview(const Worksheet& worksheet, bool numbered);
   void centreOnScreen();
 
   void onPatternToggled(int number, bool ticked);
@@ -102,6 +115,7 @@ class MainWindow : public QWidget {
   void onBonusChosen(int index);
   void onBonusSettingsClicked();
   void onPreviewClicked();
+  void onRemakeClicked();
 
   ColourWordDialog& colourWordDialog_;
   std::unique_ptr<Random> random_;
@@ -111,11 +125,11 @@ class MainWindow : public QWidget {
   struct CurrentMessages final : Messages {
     void Show(const Message& message) override { Messages::Current().Show(message); }
   } messages_;
-  std::unique_ptr<Composer> composer_;
+  PageGeometry geometry_;
   WorksheetPreview* worksheets_ = nullptr;
   PrinterMetrics metrics_;
   bool shown_ = false;
-  bool previewPending_ = false;  // asked for before the printers were known
+  std::function<void()> pending_;  // asked for before the printers were known
 
   PatternBoxGrid* patternGrid_ = nullptr;
   RadioGroup* zeroGroup_ = nullptr;
@@ -123,6 +137,9 @@ class MainWindow : public QWidget {
   RadioGroup* blankGroup_ = nullptr;
   RadioGroup* bonusGroup_ = nullptr;
   QLineEdit* printNumberEdit_ = nullptr;
+  QSpinBox* sheetCountBox_ = nullptr;
+  QPushButton* remakeButton_ = nullptr;
+  RemakeDialog* remakeDialog_ = nullptr;
   QLineEdit* instructionEdit_ = nullptr;
   QPushButton* bonusSettingsButton_ = nullptr;
   QPushButton* clearButton_ = nullptr;

@@ -230,6 +230,17 @@ void PreviewDialog::refreshPage() {
                            .arg(currentPage_)
                            .arg(document_.PageCount())
                            .arg(document_.PagePaper().name));
+  remarkStatus_->setText(pageRemarks_.value(currentPage_ - 1));
+}
+
+void PreviewDialog::setPageRemarks(const QStringList& remarks) {
+  pageRemarks_ = remarks;
+  int width = 50;
+  for (const QString& remark : remarks) {
+    width = std::max(width, remarkStatus_->fontMetrics().horizontalAdvance(remark) + 12);
+  }
+  remarkStatus_->setFixedWidth(width);
+  refreshPage();
 }
 
 void PreviewDialog::updateButtons() {

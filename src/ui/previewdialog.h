@@ -43,6 +43,9 @@ class PreviewDialog : public QDialog {
   int currentPage() const { return currentPage_; }
   bool showPage(int page);
   bool noPrinter() const;
+  // What each page is, shown beside the page number ("2枚目 問題"); the panel
+  // widens to the longest.
+  void setPageRemarks(const QStringList& remarks);
   // Tests answer the print, file and setup dialogs; nullptr restores Qt's.
   void setQuestions(PreviewQuestions* questions);
 
@@ -135,8 +138,9 @@ class PreviewDialog : public QDialog {
   QToolButton* closeButton_ = nullptr;
   PageWidget* pageWidget_ = nullptr;
   QStatusBar* statusBar_ = nullptr;
-  QLabel* pageStatus_ = nullptr;     // " Page  1/2  A4"
-  QLabel* remarkStatus_ = nullptr;   // an empty panel of its own
+  QLabel* pageStatus_ = nullptr;    // " Page  1/2  A4"
+  QLabel* remarkStatus_ = nullptr;  // a panel of its own, for the page remarks
+  QStringList pageRemarks_;
   QLabel* commandStatus_ = nullptr;  // what the last command did, such as where a PDF went
   QMenu* pageMenu_ = nullptr;
   QAction* copyPageAction_ = nullptr;

@@ -129,9 +129,11 @@ TEST_F(CommandLineOutput, PdfTextReadsBack) {
   EXPECT_TRUE(page1.contains("問題No.5"));
   EXPECT_TRUE(page2.contains("問題No.5"));
   EXPECT_TRUE(page1.contains("次の計算をしましょう。"));
-  // Answer lines, with their remainders, are searchable on page 2.
+  // Answer lines, with their remainders, are searchable on page 2, and so is
+  // the sheet's code that follows them.
+  EXPECT_TRUE(page2.contains(answers.last().toObject()["text"].toString()));
   int found = 0;
-  for (int i = 4; i < answers.size(); ++i) {
+  for (int i = 4; i < answers.size() - 1; ++i) {
     const QString line = answers[i].toObject()["text"].toString();
     const QString firstPart = line.section(QStringLiteral(" … "), 0, 0);
     if (page2.contains(firstPart)) ++found;
@@ -379,9 +381,11 @@ TEST_F(CommandLineOutput, ColourWordSheetThroughTheCommandLine) {
     const QJsonObject sheet = s.toObject();
     EXPECT_TRUE(sheet["problems"].toArray().isEmpty());
     const QJsonArray items = sheet["pages"].toArray()[0].toObject()["items"].toArray();
-    ASSERT_EQ(items.size(), 4 + 3 + 80);
+    ASSERT_EQ(items.size(), 4 + 3 + 80 + 1);  // the code last
+    EXPECT_EQ(items.last().toObject()["text"].toString(),
+              "再作成コード " + sheet["code"].toString());
     QString previous;
-    for (int i = 7; i < items.size(); ++i) {
+    for (int i = 7; i < items.size() - 1; ++i) {
       const QJsonObject w = items[i].toObject();
       EXPECT_EQ(w["op"].toString(), "center");
       EXPECT_TRUE(w["bold"].toBool());

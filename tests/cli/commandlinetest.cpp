@@ -156,19 +156,13 @@ TEST(CommandLineParse, HelpVersionAndListNeedNothingElse) {
 // that table: an option added to one without the other fails here.
 TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
   const std::map<std::string, QString> samples{
-      {"patterns", "7"},
-      {"hide", "all"},
-      {"blank", "random"},
-      {"message", "m"},
-      {"print-number", "3"},
-      {"sheets", "2"},
-      {"seed", "1"},
-      {"colours", "3"},
-      {"words", "20"},
-      {"pdf", "a.pdf"},
-      {"json", "a.json"},
-      {"print", "kz-pdf"},
-      {"printer-geometry", "kz-pdf"},
+      {"patterns", "7"},     {"hide", "all"},
+      {"blank", "random"},   {"message", "m"},
+      {"print-number", "3"}, {"sheets", "2"},
+      {"seed", "1"},         {"code", *EncodeSheetCode({1, 0, SheetOptions{{7}}})},
+      {"colours", "3"},      {"words", "20"},
+      {"pdf", "a.pdf"},      {"json", "a.json"},
+      {"print", "kz-pdf"},   {"printer-geometry", "kz-pdf"},
   };
   const QString help = HelpText();
   QSet<QString> names;
@@ -189,7 +183,7 @@ TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
       args << sample->second;
     }
     if (name == "colours" || name == "words") args << "--bonus";
-    if (name != "patterns") args << "--patterns=1";
+    if (name != "patterns" && name != "code") args << "--patterns=1";
     if (name != "json") args << "--json=out.json";
     EXPECT_NO_THROW(Parse(args)) << args.join(' ').toStdString();
   }

@@ -9,7 +9,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -22,12 +24,14 @@
 #include "print/printerdiscovery.h"
 #include "print/printerselection.h"
 #include "print/printtestsupport.h"
+#include "support/PageCapture.h"
 #include "support/SilentPrintServer.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
 #include "ui/messages.h"
 #include "ui/previewdialogfixture.h"
 #include "ui/radiogroup.h"
+#include "ui/remakedialog.h"
 
 namespace kazenori {
 namespace {
@@ -40,7 +44,8 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
   // which is closed afterwards whatever happened. The first event after the
   // press comes when the dialog waits in its own exec(): by then the page is
   // shown, as nothing on the way there lets events through.
-  void PreviewAnd(const std::function<void(PreviewDialog&)>& inDialog) {
+  void PreviewAnd(const std::function<void(PreviewDialog&)>& inDialog,
+                  QAbstractButton* press = nullptr) {
     bool ran = false;
     QTimer::singleShot(0, &mainWindow, [&] {
       PreviewDialog* dialog = mainWindow.previewDialog();
@@ -52,7 +57,7 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
       dialog->setQuestions(&questions);
       inDialog(*dialog);
     });
-    mainWindow.previewButton()->click();
+    (press ? press : mainWindow.previewButton())->click();
     EXPECT_TRUE(ran);
   }
 
@@ -191,6 +196,94 @@ TEST_F(MainWindowPrintTest, TheBonusSheetIsOnePageAndItsPrintAdvancesTheNumber) 
   });
   EXPECT_EQ(pages, 1);
   EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
+}
+
+// Every text run of a page with its place, as a pupil sees the page.
+QStringList Runs(const PreviewDocument& document, int page) {
+  QStringList runs;
+  for (const auto& t : testing::CaptureText(document.ComposedPage(page, PageUse::Screen))) {
+    runs << QStringLiteral("%1 @%2,%3").arg(t.text).arg(t.origin.x()).arg(t.origin.y());
+  }
+  return runs;
+}
+
+// The page's text as read; a line of the sheet may be several runs.
+QString Read(const QStringList& runs) {
+  QString text;
+  for (const QString& run : runs) text += run.section(QStringLiteral(" @"), 0, 0);
+  return text;
+}
+
+QString CodeOn(const QStringList& runs) {
+  static const QRegularExpression code(QStringLiteral("再作成コード ([0-9A-Z-]+)"));
+  return code.match(Read(runs)).captured(1);
+}
+
+// A class set: different sheets numbered on, one document, printed as one job;
+// then one of them made again from the code on its page.
+TEST_F(MainWindowPrintTest, AClassSetPrintsAsOneAndEachSheetIsMadeAgainFromItsCode) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  const QString title = testing::JobTitle("mainwindow-class-set");
+  testing::RemoveOutputs(dir, title);
+  mainWindow.preview()->SetTitle(title);
+  for (const int pattern : {8, 9, 30}) mainWindow.patternBox(pattern)->setChecked(true);
+  mainWindow.sheetCountBox()->setValue(3);
+  std::vector<QStringList> pages;
+  PreviewAnd([&](PreviewDialog& dialog) {
+    ASSERT_EQ(mainWindow.preview()->PageCount(), 6);
+    for (int p = 1; p <= 6; ++p) {
+      dialog.showPage(p);
+      EXPECT_EQ(dialog.remarkStatus()->text(),
+                QStringLiteral("%1枚目 %2").arg((p + 1) / 2).arg(p % 2 ? "問題" : "解答"));
+      pages.push_back(Runs(*mainWindow.preview(), p));
+    }
+    Print(dialog, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
+  });
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("10"));
+  ASSERT_EQ(pages.size(), 6u);
+  for (std::size_t k = 0; k < 3; ++k) {
+    const QString number = QStringLiteral("問題No.%1（").arg(7 + k);
+    EXPECT_TRUE(Read(pages[2 * k]).startsWith(number)) << k;
+    EXPECT_TRUE(Read(pages[2 * k + 1]).startsWith(number)) << k;
+    EXPECT_FALSE(CodeOn(pages[2 * k]).isEmpty());
+    EXPECT_EQ(CodeOn(pages[2 * k]), CodeOn(pages[2 * k + 1]));
+  }
+  EXPECT_NE(pages[0].mid(4), pages[2].mid(4));
+  EXPECT_NE(pages[2].mid(4), pages[4].mid(4));
+  const QString pdf = testing::WaitForOutput(dir, title);
+  ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir.toStdString();
+  ASSERT_EQ(testing::PdfPageCount(pdf), 6);
+  EXPECT_TRUE(testing::PdfText(pdf, 6).contains(QStringLiteral("問題No.9")));
+  EXPECT_TRUE(testing::PdfText(pdf, 3).contains(CodeOn(pages[2])));
+
+  // Sheet 2 again, through the dialog; saving it leaves the number where the set left it.
+  mainWindow.clearButton()->click();
+  mainWindow.remakeButton()->click();
+  RemakeDialog* remake = mainWindow.remakeDialog();
+  ASSERT_NE(remake, nullptr);
+  EXPECT_TRUE(remake->isVisible());
+  remake->codeEdit()->setText(CodeOn(pages[2]).toLower());
+  QTemporaryDir saved;
+  PreviewAnd(
+      [&](PreviewDialog& dialog) {
+        ASSERT_EQ(mainWindow.preview()->PageCount(), 2);
+        EXPECT_EQ(Runs(*mainWindow.preview(), 1), pages[2]);
+        EXPECT_EQ(Runs(*mainWindow.preview(), 2), pages[3]);
+        questions.pdfPath = [&](const QString&) { return saved.filePath(QStringLiteral("a.pdf")); };
+        dialog.pdfButton()->click();
+      },
+      remake->okButton());
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("10"));
+
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  mainWindow.remake(CodeOn(pages[2]).chopped(1));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].caption, QStringLiteral("再作成"));
+  EXPECT_TRUE(
+      messages.shown[0].text.startsWith(QStringLiteral("再作成コードが正しくありません。")));
 }
 
 }  // namespace

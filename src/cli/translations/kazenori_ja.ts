@@ -301,5 +301,25 @@ An output must be a regular file or a new name; a symbolic link is followed.
         <source>the printer &quot;%1&quot; did not print the job: %2</source>
         <translation>プリンタ「%1」で印刷できませんでした: %2</translation>
     </message>
+    <message>
+        <source>make the sheet of this code again (printed on its pages)</source>
+        <translation>この再作成コードのシートをもう一度作る（コードはシートの隅に印刷）</translation>
+    </message>
+    <message>
+        <source>--code names the sheet; it takes no --%1</source>
+        <translation>--code がシートを決めるので、--%1 は指定できません</translation>
+    </message>
+    <message>
+        <source>--code &apos;%1&apos; comes from a newer version of kazenori</source>
+        <translation>再作成コード「%1」は新しい版のKazenoriで作られています。Kazenoriを新しくしてから再作成して下さい</translation>
+    </message>
+    <message>
+        <source>--code &apos;%1&apos; is of a sheet with its own instruction line: give it with --message</source>
+        <translation>再作成コード「%1」のシートは問題文が書き換えられています。同じ文を --message で指定して下さい</translation>
+    </message>
+    <message>
+        <source>--code &apos;%1&apos; is no code of a sheet: check it against the sheet</source>
+        <translation>再作成コード「%1」が正しくありません。シートに印刷されたとおりに入力して下さい</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,284 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "composition/sheetcode.h"
+
+#include <QByteArray>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <vector>
+
+#include "composition/colourwordsheet.h"
+#include "generation/patterncatalogue.h"
+
+namespace kazenori {
+namespace {
+
+// Five bits a character; no I, L, O or U, which read as 1, 0 or V.
+constexpr char kAlphabet[] = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
+constexpr int kGroup = 4;
+// Sheet indices a composition can have (the command line makes up to 10000 sheets).
+constexpr int kIndexLimit = 10000;
+constexpr std::array<int, 4> kWordsPerBlock{0, 20, 30, 40};
+
+enum class InstructionKind { None, Random, All, Colour, Typed };
+
+std::uint16_t Crc16(const std::vector<bool>& bits) {
+  std::uint16_t crc = 0xffff;
+  for (const bool bit : bits) {
+    const bool top = (crc & 0x8000) != 0;
+    crc = static_cast<std::uint16_t>(crc << 1);
+    if (top != bit) crc ^= 0x1021;
+  }
+  return crc;
+}
+
+std::uint16_t TextCheck(const QString& text) {
+  std::vector<bool> bits;
+  for (const char byte : text.toUtf8()) {
+    for (int b = 7; b >= 0; --b) bits.push_back(((static_cast<unsigned char>(byte) >> b) & 1) != 0);
+  }
+  return Crc16(bits);
+}
+
+class BitWriter {
+ public:
+  void Put(std::uint32_t value, int width) {
+    for (int b = width - 1; b >= 0; --b) bits_.push_back(((value >> b) & 1U) != 0);
+  }
+  // Four bits a step, least significant first, each step saying whether another follows.
+  void PutVarint(std::uint32_t value) {
+    do {
+      Put(value & 0xfU, 4);
+      value >>= 4;
+      Put(value != 0 ? 1 : 0, 1);
+    } while (value != 0);
+  }
+  std::vector<bool>& Bits() { return bits_; }
+
+ private:
+  std::vector<bool> bits_;
+};
+
+[[noreturn]] void Refuse() {
+  throw SheetCodeError(
+      SheetCodeError::Kind::Malformed,
+      QStringLiteral("再作成コードが正しくありません。シートに印刷されたとおりに入力して下さい。"));
+}
+
+class BitReader {
+ public:
+  explicit BitReader(const std::vector<bool>& bits, std::size_t from) : bits_(bits), next_(from) {}
+  std::uint32_t Take(int width) {
+    std::uint32_t value = 0;
+    for (int b = 0; b < width; ++b) {
+      if (next_ >= bits_.size()) Refuse();
+      value = (value << 1) | (bits_[next_++] ? 1U : 0U);
+    }
+    return value;
+  }
+  std::uint32_t TakeVarint() {
+    std::uint32_t value = 0;
+    for (int shift = 0;; shift += 4) {
+      if (shift >= 32) Refuse();
+      value |= Take(4) << shift;
+      if (Take(1) == 0) return value;
+    }
+  }
+  // Only the zero bits that fill the last character may remain.
+  void ExpectEnd() const {
+    if (bits_.size() - next_ >= 5) Refuse();
+    for (std::size_t i = next_; i < bits_.size(); ++i) {
+      if (bits_[i]) Refuse();
+    }
+  }
+
+ private:
+  const std::vector<bool>& bits_;
+  std::size_t next_;
+};
+
+InstructionKind KindOf(const QString& instruction) {
+  if (instruction == InstructionText(LayerSetting::None)) return InstructionKind::None;
+  if (instruction == InstructionText(LayerSetting::Random)) return InstructionKind::Random;
+  if (instruction == InstructionText(LayerSetting::All)) return InstructionKind::All;
+  if (instruction == QString::fromUtf8(kColourInstruction)) return InstructionKind::Colour;
+  return InstructionKind::Typed;
+}
+
+QString InstructionOf(InstructionKind kind) {
+  switch (kind) {
+    case InstructionKind::Random:
+      return InstructionText(LayerSetting::Random);
+    case InstructionKind::All:
+      return InstructionText(LayerSetting::All);
+    case InstructionKind::Colour:
+      return QString::fromUtf8(kColourInstruction);
+    default:
+      return InstructionText(LayerSetting::None);
+  }
+}
+
+// Ascending runs, so that ticking 1 to 20 in order costs no more than ticking one.
+void PutPatterns(BitWriter& out, const std::vector<int>& patterns) {
+  std::vector<std::pair<int, int>> runs;
+  for (const int p : patterns) {
+    if (!runs.empty() && runs.back().first + runs.back().second == p) {
+      ++runs.back().second;
+    } else {
+      runs.emplace_back(p, 1);
+    }
+  }
+  out.PutVarint(static_cast<std::uint32_t>(runs.size()));
+  for (const auto& [start, length] : runs) {
+    out.Put(static_cast<std::uint32_t>(start), 8);
+    out.PutVarint(static_cast<std::uint32_t>(length - 1));
+  }
+}
+
+std::vector<int> TakePatterns(BitReader& in) {
+  const std::uint32_t runs = in.TakeVarint();
+  if (runs == 0 || runs > kPatternCount) Refuse();
+  std::vector<int> patterns;
+  std::array<bool, kPatternCount + 1> seen{};
+  for (std::uint32_t r = 0; r < runs; ++r) {
+    const auto start = static_cast<int>(in.Take(8));
+    const std::uint32_t length = in.TakeVarint() + 1;
+    if (start < 1 || length > kPatternCount) Refuse();
+    for (int p = start; p < start + static_cast<int>(length); ++p) {
+      if (p > kPatternCount || seen[static_cast<std::size_t>(p)]) Refuse();
+      seen[static_cast<std::size_t>(p)] = true;
+      patterns.push_back(p);
+    }
+  }
+  return patterns;
+}
+
+std::uint32_t ZigZag(std::int32_t n) {
+  return (static_cast<std::uint32_t>(n) << 1) ^ static_cast<std::uint32_t>(n >> 31);
+}
+
+std::int32_t UnZigZag(std::uint32_t z) {
+  return static_cast<std::int32_t>((z >> 1) ^ (~(z & 1U) + 1U));
+}
+
+int AlphabetIndex(QChar c) {
+  const char16_t u = c.toUpper().unicode();
+  for (int i = 0; i < 32; ++i) {
+    if (kAlphabet[i] == u) return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+std::optional<QString> EncodeSheetCode(const SheetRecipe& recipe, int version) {
+  const SheetOptions& o = recipe.options;
+  const auto words =
+      std::find(kWordsPerBlock.begin(), kWordsPerBlock.end(), o.colourWords.wordsPerBlock);
+  if (recipe.index < 0 || recipe.index >= kIndexLimit) return std::nullopt;
+  if (o.bonus && (o.colourWords.colourCount < 0 || o.colourWords.colourCount > 7 ||
+                  words == kWordsPerBlock.end())) {
+    return std::nullopt;
+  }
+  if (!o.bonus && o.patterns.empty()) return std::nullopt;
+  BitWriter out;
+  out.Put(static_cast<std::uint32_t>(version), 4);
+  out.Put(recipe.seed, 32);
+  out.PutVarint(static_cast<std::uint32_t>(recipe.index));
+  out.PutVarint(ZigZag(o.printNumber));
+  out.Put(o.zero == ZeroSetting::Allowed ? 1 : 0, 1);
+  out.Put(static_cast<std::uint32_t>(o.hide), 2);
+  out.Put(static_cast<std::uint32_t>(o.blank), 2);
+  out.Put(o.bonus ? 1 : 0, 1);
+  const InstructionKind kind = KindOf(o.instruction);
+  out.Put(static_cast<std::uint32_t>(kind), 3);
+  if (kind == InstructionKind::Typed) out.Put(TextCheck(o.instruction), 16);
+  if (o.bonus) {
+    out.Put(static_cast<std::uint32_t>(o.colourWords.colourCount), 3);
+    out.Put(static_cast<std::uint32_t>(words - kWordsPerBlock.begin()), 2);
+  } else {
+    PutPatterns(out, o.patterns);
+  }
+  std::vector<bool>& bits = out.Bits();
+  while ((bits.size() + 16) % 5 != 0) bits.push_back(false);
+  // The check covers everything but itself, the version included, so that a
+  // damaged code never passes for one of a newer version.
+  const std::uint16_t crc = Crc16(bits);
+  BitWriter check;
+  check.Put(crc, 16);
+  bits.insert(bits.begin() + 4, check.Bits().begin(), check.Bits().end());
+  QString code;
+  for (std::size_t i = 0; i < bits.size(); i += 5) {
+    if (i > 0 && (i / 5) % kGroup == 0) code += QLatin1Char('-');
+    int v = 0;
+    for (std::size_t b = i; b < i + 5; ++b) v = (v << 1) | (bits[b] ? 1 : 0);
+    code += QLatin1Char(kAlphabet[v]);
+  }
+  return code;
+}
+
+SheetRecipe DecodeSheetCode(const QString& code, const QString& typedInstruction) {
+  std::vector<bool> bits;
+  for (const QChar c : code) {
+    if (c == QLatin1Char('-') || c.isSpace()) continue;
+    const int v = AlphabetIndex(c);
+    if (v < 0) Refuse();
+    for (int b = 4; b >= 0; --b) bits.push_back(((v >> b) & 1) != 0);
+  }
+  if (bits.size() < 25) Refuse();
+  BitReader head(bits, 0);
+  const std::uint32_t version = head.Take(4);
+  const std::uint32_t crc = head.Take(16);
+  std::vector<bool> covered(bits.begin(), bits.begin() + 4);
+  covered.insert(covered.end(), bits.begin() + 20, bits.end());
+  if (Crc16(covered) != crc || version == 0) Refuse();
+  if (version > kSheetCodeVersion) {
+    throw SheetCodeError(SheetCodeError::Kind::Newer,
+                         QStringLiteral("この再作成コードは新しい版のKazenoriで作られています。"
+                                        "Kazenoriを新しくしてから再作成して下さい。"));
+  }
+  BitReader in(bits, 20);
+  SheetRecipe recipe;
+  SheetOptions& o = recipe.options;
+  recipe.seed = in.Take(32);
+  const std::uint32_t index = in.TakeVarint();
+  if (index >= kIndexLimit) Refuse();
+  recipe.index = static_cast<int>(index);
+  o.printNumber = UnZigZag(in.TakeVarint());
+  // The composition's first sheet must have had a 32-bit number too.
+  if (static_cast<std::int64_t>(o.printNumber) - recipe.index <
+      std::numeric_limits<std::int32_t>::min()) {
+    Refuse();
+  }
+  o.zero = in.Take(1) == 1 ? ZeroSetting::Allowed : ZeroSetting::Refused;
+  const std::uint32_t hide = in.Take(2);
+  const std::uint32_t blank = in.Take(2);
+  if (hide > 2 || blank > 2) Refuse();
+  o.hide = static_cast<LayerSetting>(hide);
+  o.blank = static_cast<LayerSetting>(blank);
+  o.bonus = in.Take(1) == 1;
+  const auto kind = static_cast<InstructionKind>(in.Take(3));
+  if (kind > InstructionKind::Typed) Refuse();
+  const bool typedDiffers =
+      kind == InstructionKind::Typed && in.Take(16) != TextCheck(typedInstruction);
+  o.instruction = kind == InstructionKind::Typed ? typedInstruction : InstructionOf(kind);
+  if (o.bonus) {
+    o.colourWords.colourCount = static_cast<int>(in.Take(3));
+    o.colourWords.wordsPerBlock = kWordsPerBlock[in.Take(2)];
+  } else {
+    o.patterns = TakePatterns(in);
+  }
+  in.ExpectEnd();
+  if (typedDiffers) {
+    throw SheetCodeError(
+        SheetCodeError::Kind::InstructionDiffers,
+        QStringLiteral("このシートの問題文は書き換えられています。"
+                       "問題文の欄に同じ文を入れてから、もう一度再作成して下さい。"));
+  }
+  return recipe;
+}
+
+}  // namespace kazenori

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+
+#include "composition/sheetoptions.h"
+
+namespace kazenori {
+
+// What makes one sheet again: the seed its composition started from, its
+// place in that composition, and the options it was composed with (the
+// print number being the sheet's own).
+struct SheetRecipe {
+  std::uint32_t seed = 0;
+  int index = 0;  // 0-based
+  SheetOptions options;
+};
+
+// Why a code was refused; what() is the message for the user, in Japanese.
+class SheetCodeError : public std::runtime_error {
+ public:
+  enum class Kind { Malformed, Newer, InstructionDiffers };
+  SheetCodeError(Kind kind, const QString& text)
+      : std::runtime_error(text.toStdString()), kind_(kind) {}
+  Kind kind() const { return kind_; }
+
+ private:
+  Kind kind_;
+};
+
+// The layout of the codes this version writes and reads. A later version
+// that changes the layout raises it, and this one refuses its codes.
+inline constexpr int kSheetCodeVersion = 1;
+
+// The code printed on a sheet: letters and digits that cannot be mistaken
+// for one another, in groups of four joined by "-". Everything a recipe
+// holds is in it except a typed-in instruction line, of which it keeps a
+// check value only: that text is asked for again when the sheet is re-made.
+// nullopt when the recipe cannot be carried (a sheet index or a colour
+// setting no composition makes). `version` is only ever another value in
+// tests, which thus make codes of a later version.
+std::optional<QString> EncodeSheetCode(const SheetRecipe& recipe, int version = kSheetCodeVersion);
+
+// The recipe of a code as the user typed it (case, spaces and "-" do not
+// matter). `typedInstruction` is the instruction line that a code of a
+// sheet with a typed-in one is checked against and takes. Throws
+// SheetCodeError for a code that is damaged, from a newer version, or whose
+// instruction line is not `typedInstruction`.
+SheetRecipe DecodeSheetCode(const QString& code, const QString& typedInstruction = {});
+
+}  // namespace kazenori
