@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTimer>
@@ -157,6 +158,7 @@ TEST_F(MainWindowLooksTest, SavesThePreviewWindowWithAWorksheetWhenAsked) {
   mainWindow.printerDiscovery().Wait();
   mainWindow.show();
   for (int n : {7, 13, 30}) mainWindow.patternBox(n)->setChecked(true);
+  mainWindow.sheetCountBox()->setValue(30);  // a class set: its status bar names the sheet
   bool saved = false;
   QTimer::singleShot(0, &mainWindow, [&] {
     PreviewDialog* dialog = mainWindow.previewDialog();

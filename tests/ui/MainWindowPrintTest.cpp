@@ -71,6 +71,14 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
     dialog.printButton()->click();
   }
 
+  // The document's jobs go by a title of their own; earlier output under it is removed.
+  QString TitleJobs(const char* name) {
+    const QString title = testing::JobTitle(name);
+    testing::RemoveOutputs(dir, title);
+    mainWindow.preview()->SetTitle(title);
+    return title;
+  }
+
   void SetUp() override {
     // The press must find the printers known: waiting for them would let the
     // probe below run before the dialog opens.
@@ -83,6 +91,7 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
   ColourWordDialog colourWordDialog;
   MainWindow mainWindow{colourWordDialog};
   testing::AnsweredQuestions questions;
+  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
 };
 
 // This thread's CUPS client uses a print server that never answers, from before
@@ -125,10 +134,7 @@ TEST_F(MainWindowPrintTest, PreviewAloneLeavesTheNumber) {
 TEST_F(MainWindowPrintTest, PrintingBothPagesAdvancesTheNumber) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
-  const QString title = testing::JobTitle("mainwindow-both");
-  testing::RemoveOutputs(dir, title);
-  mainWindow.preview()->SetTitle(title);
+  const QString title = TitleJobs("mainwindow-both");
   PreviewAnd([&](PreviewDialog& dialog) {
     Print(dialog, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
     EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
@@ -224,10 +230,7 @@ QString CodeOn(const QStringList& runs) {
 TEST_F(MainWindowPrintTest, AClassSetPrintsAsOneAndEachSheetIsMadeAgainFromItsCode) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
-  const QString title = testing::JobTitle("mainwindow-class-set");
-  testing::RemoveOutputs(dir, title);
-  mainWindow.preview()->SetTitle(title);
+  const QString title = TitleJobs("mainwindow-class-set");
   for (const int pattern : {8, 9, 30}) mainWindow.patternBox(pattern)->setChecked(true);
   mainWindow.sheetCountBox()->setValue(3);
   std::vector<QStringList> pages;
