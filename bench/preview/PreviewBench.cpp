@@ -48,7 +48,8 @@ QPoint RunPlace(int i) {
 
 void RecordRuns(PreviewDocument& prev) {
   for (int i = 0; i < 60; ++i)
-    testing::PlaceText(prev, TextAlign::Left, RunPlace(i).x(), RunPlace(i).y(), RunText(i));
+    kazenori::testing::PlaceText(prev, kazenori::TextAlign::Left, RunPlace(i).x(), RunPlace(i).y(),
+                                 RunText(i));
 }
 
 void BM_RecordPage60Runs(benchmark::State& state) {
