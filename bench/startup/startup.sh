@@ -75,7 +75,9 @@ row "healthy"
 CUPS_SERVER="$scratch/no-cupsd.sock" row "dead socket"
 # A print server that takes the connection and never answers (a hung cupsd).
 coproc silent { exec "$silentserver"; }
+# Bash forgets a coprocess's PID once it has ended, so it is kept at once.
+silent_pid="$silent_PID"
 read -r silent_address <&"${silent[0]}"
 CUPS_SERVER="$silent_address" row "hung server"
-kill "$silent_PID"
-wait "$silent_PID" 2>/dev/null || true
+kill "$silent_pid" 2>/dev/null || true
+wait "$silent_pid" 2>/dev/null || true
