@@ -15,6 +15,7 @@
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTimer>
 
 #include <utility>
 
@@ -232,13 +233,8 @@ void MainWindow::connectControls() {
   connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 }
 
-// The printers, the preview document and the composer. The printers are
-// asked of CUPS off the GUI thread, so the window never waits on a print
-// server to appear; until they are known the document is on the design paper.
+// The preview document, on the design paper until the printers are known.
 void MainWindow::createDocument() {
-  // The settings stand for the platform's default printer, on A4.
-  discovery_ = std::make_unique<PrinterDiscovery>(9);
-  connect(discovery_.get(), &PrinterDiscovery::finished, this, &MainWindow::onPrintersFound);
   preview_ = new PreviewDocument(this);
   preview_->setObjectName(QStringLiteral("preview"));
   preview_->SetTitle(QStringLiteral("印刷プレビュー"));
@@ -248,8 +244,23 @@ void MainWindow::createDocument() {
           &QLineEdit::setText);
 }
 
-PrinterSelection* MainWindow::printerSettings() const {
-  return &discovery_->Wait();
+// The printers are asked of CUPS off the GUI thread, so the window never
+// waits on a print server to appear; and only once it is on screen, so that
+// loading the print system does not compete with showing it.
+void MainWindow::startDiscovery() {
+  if (discovery_) return;
+  // The settings stand for the platform's default printer, on A4.
+  discovery_ = std::make_unique<PrinterDiscovery>(9);
+  connect(discovery_.get(), &PrinterDiscovery::finished, this, &MainWindow::onPrintersFound);
+}
+
+PrinterDiscovery& MainWindow::printerDiscovery() {
+  startDiscovery();
+  return *discovery_;
+}
+
+PrinterSelection* MainWindow::printerSettings() {
+  return &printerDiscovery().Wait();
 }
 
 // The page geometry is fixed from the printer when the window first shows,
@@ -258,7 +269,11 @@ void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_ || event->spontaneous()) return;
   shown_ = true;
-  if (discovery_->IsFinished()) onPrintersFound();
+  if (!discovery_) {
+    QTimer::singleShot(0, this, &MainWindow::startDiscovery);
+  } else if (discovery_->IsFinished()) {
+    onPrintersFound();
+  }
   centreOnScreen();
 }
 
@@ -266,6 +281,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 // known, the preview is composed when they are: meanwhile the window goes on
 // in its own event loop, busy, and the button takes no second press.
 bool MainWindow::awaitPrinters(std::function<void()> then) {
+  startDiscovery();
   if (discovery_->IsFinished()) return true;
   if (pending_) return false;
   pending_ = std::move(then);

@@ -80,10 +80,11 @@ class MainWindow : public QWidget {
   QPushButton* previewButton() const { return previewButton_; }
   QPushButton* closeButton() const { return closeButton_; }
   // The printers and the preview document; the preview window shows the one
-  // and prints on the other while it is open. The printers are found while
-  // the window shows: this waits for them (a blocking wait, for tests).
-  PrinterSelection* printerSettings() const;
-  PrinterDiscovery& printerDiscovery() const { return *discovery_; }
+  // and prints on the other while it is open. The printers are asked for once
+  // the window is on screen (or when these are first called): the first
+  // waits for them (a blocking wait, for tests).
+  PrinterSelection* printerSettings();
+  PrinterDiscovery& printerDiscovery();
   // The line above the patterns, where the window says what it waits for.
   QLabel* statusLine() const { return statusLine_; }
   PreviewDocument* preview() const { return preview_; }
@@ -104,6 +105,7 @@ class MainWindow : public QWidget {
   QLayout* createInstructionRow();
   void connectControls();
   void createDocument();
+  void startDiscovery();
   void onPrintersFound();
   bool awaitPrinters(std::function<void()> then);
   void showPreview(const Worksheet& worksheet, bool numbered);
