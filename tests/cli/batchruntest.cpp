@@ -395,6 +395,36 @@ TEST_F(CommandLineOutput, ColourWordSheetThroughTheCommandLine) {
   }
 }
 
+// A sheet of a set made again from its code is that sheet, in the JSON as in
+// the PDF's text; a damaged code or one given with options of its own is a
+// usage error that writes nothing.
+TEST_F(CommandLineOutput, ACodeMakesItsSheetAgainAndADamagedOneNothing) {
+  ASSERT_EQ(Execute({"--patterns", "3,40,41", "--blank", "random", "--sheets", "3", "--seed", "8",
+                     "--print-number", "20", "--json", Path("set.json")})
+                .status,
+            0);
+  const QJsonObject second =
+      QJsonDocument::fromJson(Read(Path("set.json"))).object()["sheets"].toArray()[1].toObject();
+  const QString code = second["code"].toString();
+  ASSERT_EQ(
+      Execute({"--code", code.toLower(), "--json", Path("one.json"), "--pdf", Path("one.pdf")})
+          .status,
+      0);
+  const QJsonArray again =
+      QJsonDocument::fromJson(Read(Path("one.json"))).object()["sheets"].toArray();
+  ASSERT_EQ(again.size(), 1);
+  EXPECT_EQ(again[0].toObject(), second);
+  EXPECT_TRUE(testing::PdfText(Path("one.pdf"), 2).contains(code));
+  for (const QStringList& wrong :
+       {QStringList{"--code", code.chopped(1)}, QStringList{"--code", code, "--seed", "8"},
+        QStringList{"--code", "ＡＢＣＤ"}}) {
+    const Outcome run = Execute(wrong + QStringList{"--json", Path("bad.json")});
+    EXPECT_EQ(run.status, 2) << wrong.join(' ').toStdString();
+    EXPECT_TRUE(run.err.startsWith("--code ")) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("bad.json")));
+  }
+}
+
 // The program binary itself, with no display at all.
 QString Binary() {
   return QDir::cleanPath(QStringLiteral(KAZENORI_BINARY_DIR "/src/app/kazenori"));
@@ -504,6 +534,12 @@ TEST_F(CommandLineOutput, SpeaksTheLanguageOfTheLocale) {
       {"LC_ALL=C LANG=ja_JP.UTF-8", help, 0, "Usage: kazenori", ""},
       {"LANG=ja_JP.UTF-8", mistake, 2, "", "kazenori: '--sheet' というオプションはありません\n"},
       {"LANG=C", mistake, 2, "", "kazenori: unrecognized option '--sheet'\n"},
+      {"LANG=ja_JP.UTF-8",
+       {"--code", "ABCD-EFGH", "--json", "x.json"},
+       2,
+       "",
+       "kazenori: "
+       "再作成コード「ABCD-EFGH」が正しくありません。シートに印刷されたとおりに入力して下さい\n"},
       {"LC_ALL=ja_JP.eucJP",
        {"--hide", "x"},
        2,
