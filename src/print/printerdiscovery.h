@@ -60,7 +60,6 @@ class PrinterDiscovery : public QObject {
   // finished() instead.
   PrinterSelection& Wait();
 
-
  signals:
   void finished();
 
