@@ -33,13 +33,14 @@ std::unique_ptr<PrinterSelection> DiscoverPrinters(PrinterAccess access, int pap
 class PrinterDiscovery : public QObject {
   Q_OBJECT
  public:
-  // Discovery asks the server a handful of questions (the probe, the printer
-  // list, the default printer's driver and page). A local cupsd answers each
-  // in about 20 ms and a busy server on a school network in well under a
-  // second, and our own calls give up after 2 s: all of it stays below a few
-  // seconds on any server that works. Fifteen is well past that, so no slow
-  // but working server is cut off, and still a pause to a user who waits for
-  // a preview, not a hang.
+  // Discovery asks the server about thirty questions (the probe, the printer
+  // list, the default printer's driver and page; counted through a relay that
+  // holds back each answer). A local cupsd answers each in about 20 ms and a
+  // busy server on a school network in a tenth of a second or so, which makes
+  // a few seconds at most; our own calls give up after 2 s each. Fifteen
+  // seconds cuts off only a server that takes half a second for every
+  // answer, one too slow to print with anyway, and is still a pause to a user
+  // who waits for a preview, not a hang.
   static constexpr std::chrono::milliseconds kDefaultLimit{15000};
 
   explicit PrinterDiscovery(int paperCode, PrinterAccess access = PrinterAccess::Cups,
