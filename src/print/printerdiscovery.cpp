@@ -6,18 +6,38 @@
 #include <QPrinterInfo>
 #include <QThread>
 
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <utility>
+
 #include <cups/cups.h>
 
 namespace kazenori {
 
-std::unique_ptr<PrinterSelection> DiscoverPrinters(PrinterAccess access, int paperCode) {
+namespace {
+
+// DiscoverPrinters, ending between its steps once `keepGoing()` is false: a
+// discovery given up makes no further call into Qt or libcups after the one it
+// is in (a late one could come while the program ends).
+template <typename KeepGoing>
+std::unique_ptr<PrinterSelection> Discover(PrinterAccess access, int paperCode,
+                                           KeepGoing keepGoing) {
   auto selection = std::make_unique<PrinterSelection>(access);
   // A print server that did not answer is not asked again (Qt would wait on it).
-  if (selection->Server().state == PrintServerState::Answered) {
-    selection->SelectPrinter(QPrinterInfo::defaultPrinterName());
+  if (selection->Server().state == PrintServerState::Answered && keepGoing()) {
+    const QString name = QPrinterInfo::defaultPrinterName();
+    if (keepGoing()) selection->SelectPrinter(name);
   }
-  selection->SetPaperCode(paperCode);
+  if (keepGoing()) selection->SetPaperCode(paperCode);
   return selection;
+}
+
+}  // namespace
+
+std::unique_ptr<PrinterSelection> DiscoverPrinters(PrinterAccess access, int paperCode) {
+  return Discover(access, paperCode, [] { return true; });
 }
 
 namespace {
@@ -31,36 +51,97 @@ QByteArray ClientServer() {
   return server;
 }
 
+// How long the owner's end waits for the thread. A working discovery ends
+// within this (a healthy one takes about a tenth of a second), and so does one
+// given up whose server has just gone; one that has not is blocked on a
+// server's socket, which the program's end does not wait for.
+constexpr std::chrono::milliseconds kEndGrace{2000};
+
 }  // namespace
 
-PrinterDiscovery::PrinterDiscovery(int paperCode, PrinterAccess access, QObject* parent)
+// Shared by the discovery thread and its owner, under `mutex`. The thread sets
+// `found` and `done` once and tells `owner`, which is null once the owner has
+// settled or gone: then the owner reads nothing more here, and the state (with
+// whatever the thread found) goes with the last of the two.
+struct PrinterDiscovery::Run {
+  std::mutex mutex;
+  std::condition_variable doneChanged;
+  bool done = false;
+  std::unique_ptr<PrinterSelection> found;
+  PrinterDiscovery* owner = nullptr;
+
+  bool Wanted() {
+    const std::lock_guard<std::mutex> lock(mutex);
+    return owner != nullptr;
+  }
+};
+
+PrinterDiscovery::PrinterDiscovery(int paperCode, PrinterAccess access,
+                                   std::chrono::milliseconds limit, QObject* parent)
     : QObject(parent),
-      // Qt's printer classes may be used off the GUI thread; nothing else
-      // touches them until the thread has finished.
-      thread_(QThread::create([this, access, paperCode, server = ClientServer()] {
-        cupsSetServer(server.constData());
-        found_ = DiscoverPrinters(access, paperCode);
-      })) {
-  thread_->setObjectName(QStringLiteral("printer discovery"));
-  connect(thread_.get(), &QThread::finished, this, &PrinterDiscovery::TakeOver);
-  thread_->start();
+      run_(std::make_shared<Run>()),
+      deadline_(std::chrono::steady_clock::now() + limit),
+      paperCode_(paperCode),
+      server_(ClientServer()) {
+  run_->owner = this;
+  // Qt's printer classes may be used off the GUI thread; nothing else touches
+  // what this thread makes until it is taken over. The thread is detached: a
+  // call stuck on the server must hold up neither this object nor the exit.
+  std::thread([run = run_, access, paperCode, server = server_] {
+    QThread::currentThread()->setObjectName(QStringLiteral("printer discovery"));
+    cupsSetServer(server.constData());
+    std::unique_ptr<PrinterSelection> found =
+        Discover(access, paperCode, [&run] { return run->Wanted(); });
+    const std::lock_guard<std::mutex> lock(run->mutex);
+    run->found = std::move(found);
+    run->done = true;
+    run->doneChanged.notify_all();
+    // Posted under the lock: the owner cannot be gone meanwhile, and an event
+    // still queued when it goes is dropped with it.
+    if (run->owner) {
+      QMetaObject::invokeMethod(run->owner, &PrinterDiscovery::Settle, Qt::QueuedConnection);
+    }
+  }).detach();
+  limitTimer_.setSingleShot(true);
+  connect(&limitTimer_, &QTimer::timeout, this, &PrinterDiscovery::Settle);
+  limitTimer_.start(limit);
 }
 
 PrinterDiscovery::~PrinterDiscovery() {
-  thread_->wait();
+  std::unique_lock<std::mutex> lock(run_->mutex);
+  run_->owner = nullptr;
+  run_->doneChanged.wait_until(lock, std::chrono::steady_clock::now() + kEndGrace,
+                               [this] { return run_->done; });
 }
 
 PrinterSelection& PrinterDiscovery::Wait() {
-  thread_->wait();
-  TakeOver();
+  if (!selection_) {
+    std::unique_lock<std::mutex> lock(run_->mutex);
+    run_->doneChanged.wait_until(lock, deadline_, [this] { return run_->done; });
+  }
+  Settle();
   return *selection_;
 }
 
-void PrinterDiscovery::TakeOver() {
+void PrinterDiscovery::Settle() {
+  // Also reached from the limit's timer or the thread's notice after Wait()
+  // settled.
   if (selection_) return;
-  // Also reached from the queued finished() of a thread Wait() already joined.
-  thread_->wait();
-  selection_ = std::move(found_);
+  std::unique_ptr<PrinterSelection> found;
+  {
+    const std::lock_guard<std::mutex> lock(run_->mutex);
+    found = std::move(run_->found);
+    run_->owner = nullptr;
+  }
+  limitTimer_.stop();
+  if (!found) {
+    // Given up: no printers, as on a machine without them, and the server
+    // named as one that did not answer.
+    found = std::make_unique<PrinterSelection>(
+        PrintServer{PrintServerState::Silent, QString::fromUtf8(server_)});
+    found->SetPaperCode(paperCode_);
+  }
+  selection_ = std::move(found);
   emit finished();
 }
 

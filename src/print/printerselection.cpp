@@ -7,6 +7,7 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <utility>
 
 #include "print/printserver.h"
 
@@ -66,6 +67,8 @@ PrinterSelection::PrinterSelection(PrinterAccess access) {
   const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
   printers_.assign(all.begin(), all.end());
 }
+
+PrinterSelection::PrinterSelection(PrintServer server) : server_(std::move(server)) {}
 
 PrinterSelection::~PrinterSelection() = default;
 

@@ -36,6 +36,9 @@ class PrinterSelection {
  public:
   // With PrinterAccess::DesignPaper CUPS is never asked: there are no printers.
   explicit PrinterSelection(PrinterAccess access = PrinterAccess::Cups);
+  // A print server given up on (`server` as it was found): CUPS is not asked,
+  // there are no printers, as with DesignPaper.
+  explicit PrinterSelection(PrintServer server);
   ~PrinterSelection();
   PrinterSelection(const PrinterSelection&) = delete;
   PrinterSelection& operator=(const PrinterSelection&) = delete;

@@ -291,15 +291,31 @@ bool MainWindow::awaitPrinters(std::function<void()> then) {
   return false;
 }
 
+namespace {
+
+// A print server that did not answer (at the probe, or within discovery's
+// limit) leaves the window without printers; the user is told why, as the
+// preview's print button would.
+void TellIfServerSilent(Messages& messages, const PrinterSelection& printers) {
+  if (printers.Server().state != PrintServerState::Silent) return;
+  messages.Information(ServerSilentText(printers.Server().name), QStringLiteral("　印刷"));
+}
+
+}  // namespace
+
+// Reached once with the window shown (from finished() or from the first show,
+// whichever comes later): the message is said once.
 void MainWindow::onPrintersFound() {
   preview_->SetPaper(discovery_->Selection()->PagePaper());
   if (shown_) geometry_ = PrinterPageGeometry(*discovery_->Selection(), &metrics_);
-  if (!pending_) return;
   const std::function<void()> then = std::exchange(pending_, nullptr);
-  statusLine_->clear();
-  QGuiApplication::restoreOverrideCursor();
-  previewButton_->setEnabled(true);
-  then();
+  if (then) {
+    statusLine_->clear();
+    QGuiApplication::restoreOverrideCursor();
+    previewButton_->setEnabled(true);
+  }
+  if (shown_) TellIfServerSilent(messages_, *discovery_->Selection());
+  if (then) then();
 }
 
 void MainWindow::centreOnScreen() {

@@ -19,6 +19,10 @@ Messages*& InstalledSink() {
 
 }  // namespace
 
+QString ServerSilentText(const QString& server) {
+  return QStringLiteral("印刷サーバー %1 が応答しないので印刷できません．　　").arg(server);
+}
+
 Messages& Messages::Current() {
   static BoxMessages boxes;
   Messages* sink = InstalledSink();

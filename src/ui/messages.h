@@ -11,6 +11,10 @@ namespace kazenori {
 
 enum class MessageIcon { Warning, Information, Error };
 
+// What the window and the preview dialog say when the print server `server`
+// took the connection but did not answer: there is nothing to print on.
+QString ServerSilentText(const QString& server);
+
 // One modal message box as the user would see it.
 struct Message {
   QString text;

@@ -88,8 +88,7 @@ void PrintAcrossPage(QPrinter& printer, const QImage& capture) {
 // that did not answer.
 QString PreviewDialog::noPrinterText() const {
   if (printers_.Server().state == PrintServerState::Silent) {
-    return QStringLiteral("印刷サーバー %1 が応答しないので印刷できません．　　")
-        .arg(printers_.Server().name);
+    return ServerSilentText(printers_.Server().name);
   }
   return QStringLiteral("プリンタがインストールされていないので印刷できません．　　");
 }

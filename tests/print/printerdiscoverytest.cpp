@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPrinterInfo>
 #include <QTimer>
+
+#include <chrono>
+#include <optional>
 
 #include <cups/cups.h>
 
@@ -13,6 +17,7 @@
 #include "print/printtestsupport.h"
 #include "support/QtApp.h"
 #include "support/SilentPrintServer.h"
+#include "support/SlowPrintServer.h"
 
 namespace kazenori {
 namespace {
@@ -64,6 +69,56 @@ TEST_F(PrinterDiscoveryTest, ASilentServerHoldsUpNoOneAndLeavesNoPrinters) {
   EXPECT_EQ(found.Server().name, QString::fromStdString(server.Address()));
   EXPECT_EQ(found.PrinterCount(), 0);
   EXPECT_EQ(found.PagePaper(), DesignPaper());
+}
+
+// A server that answers the probe and then keeps each of Qt's questions
+// waiting: each answer comes after `kDelay`, well within the probe's limit,
+// but the answers discovery needs together take longer than `kLimit`. The
+// server goes first at the end, so that the thread given up is woken while
+// its owner still waits for it to end: it must write nothing of the owner's.
+class PrinterDiscoveryLimitTest : public PrinterDiscoveryTest {
+ protected:
+  static constexpr std::chrono::milliseconds kDelay{500};
+  static constexpr std::chrono::milliseconds kLimit{1200};
+
+  void SetUp() override {
+    QString queue;
+    KZ_REQUIRE_CUPS("KAZENORI_CUPS_PDF_QUEUE", queue);
+    ASSERT_TRUE(server.Listening());
+    cupsSetServer(server.Address().c_str());
+    clock.start();
+    discovery.emplace(9, PrinterAccess::Cups, kLimit);
+    cupsSetServer(nullptr);
+  }
+
+  // Given up with the probe answered: no printers, the server named as silent.
+  void ExpectGivenUp(const PrinterSelection& found) const {
+    EXPECT_GE(server.DelayedAnswers(), 1) << "the probe had no answer";
+    EXPECT_EQ(found.Server().state, PrintServerState::Silent);
+    EXPECT_EQ(found.Server().name, QString::fromStdString(server.Address()));
+    EXPECT_EQ(found.PrinterCount(), 0);
+    EXPECT_EQ(found.PagePaper(), DesignPaper());
+    // Generous: a discovery without a limit would also end, only later.
+    EXPECT_LT(clock.elapsed(), 10000);
+  }
+
+  QElapsedTimer clock;
+  std::optional<PrinterDiscovery> discovery;
+  testing::SlowPrintServer server{kDelay};
+};
+
+TEST_F(PrinterDiscoveryLimitTest, FinishedComesAtTheLimitWithoutPrinters) {
+  int finished = 0;
+  QObject::connect(&*discovery, &PrinterDiscovery::finished, [&] { ++finished; });
+  AwaitFinished(*discovery);
+  ASSERT_TRUE(discovery->IsFinished());
+  ExpectGivenUp(*discovery->Selection());
+  EXPECT_EQ(&discovery->Wait(), discovery->Selection());
+  EXPECT_EQ(finished, 1);
+}
+
+TEST_F(PrinterDiscoveryLimitTest, WaitEndsAtTheLimitWithoutPrinters) {
+  ExpectGivenUp(discovery->Wait());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
@@ -95,11 +97,18 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
 };
 
 // This thread's CUPS client uses a print server that never answers, from before
-// the dialog asks it anything.
+// the window or the dialog asks it anything; what the window says once it
+// knows is kept in `startMessages`.
 struct SilentPrintServerInUse {
   SilentPrintServerInUse() { cupsSetServer(server.Address().c_str()); }
   ~SilentPrintServerInUse() { cupsSetServer(nullptr); }
+  QString SilentText() const {
+    return QStringLiteral("印刷サーバー %1 が応答しないので印刷できません．　　")
+        .arg(QString::fromStdString(server.Address()));
+  }
   testing::SilentPrintServer server;
+  RecordingMessages startMessages;
+  ScopedMessages startScope{startMessages};
 };
 
 class MainWindowSilentServerTest : public SilentPrintServerInUse, public MainWindowPrintTest {};
@@ -107,14 +116,49 @@ class MainWindowSilentServerTest : public SilentPrintServerInUse, public MainWin
 TEST_F(MainWindowSilentServerTest, PrintingSaysThePrintServerDidNotAnswerAndLeavesTheNumber) {
   ASSERT_TRUE(server.Listening());
   EXPECT_EQ(mainWindow.printerSettings()->PrinterCount(), 0);
+  ASSERT_EQ(startMessages.shown.size(), 1u);
+  EXPECT_EQ(startMessages.shown[0].text, SilentText());
   RecordingMessages messages;
   ScopedMessages scope(messages);
   PreviewAnd([](PreviewDialog& dialog) { dialog.printButton()->click(); });
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text,
-            QStringLiteral("印刷サーバー %1 が応答しないので印刷できません．　　")
-                .arg(QString::fromStdString(server.Address())));
+  EXPECT_EQ(messages.shown[0].text, SilentText());
   EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
+}
+
+class MainWindowSilentStartTest : public SilentPrintServerInUse,
+                                  public testing::WithTestApp,
+                                  public ::testing::Test {
+ protected:
+  ColourWordDialog colourWordDialog;
+};
+
+// A preview asked for while the printers are still asked of a server that
+// never answers: the window says so once, then composes it on the design paper.
+TEST_F(MainWindowSilentStartTest, APendingPreviewIsToldOnceAndComposedOnTheDesignPaper) {
+  ASSERT_TRUE(server.Listening());
+  MainWindow window(colourWordDialog);
+  window.show();
+  window.patternBox(7)->setChecked(true);
+  bool previewShown = false;
+  std::function<void()> closePreview = [&] {
+    if (QWidget* preview = QApplication::activeModalWidget()) {
+      previewShown = true;
+      preview->close();
+      return;
+    }
+    QTimer::singleShot(20, &window, closePreview);
+  };
+  QTimer::singleShot(0, &window, closePreview);
+  window.previewButton()->click();
+  EXPECT_FALSE(window.printerDiscovery().IsFinished());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return previewShown; }, 20000));
+  ASSERT_EQ(startMessages.shown.size(), 1u);
+  EXPECT_EQ(startMessages.shown[0].text, SilentText());
+  EXPECT_EQ(window.printerSettings()->PrinterCount(), 0);
+  EXPECT_TRUE(window.pageGeometry().fromDesignPaper);
+  EXPECT_TRUE(window.preview()->IsRecorded());
+  EXPECT_EQ(window.preview()->PagePaper(), DesignPaper());
 }
 
 TEST_F(MainWindowPrintTest, PreviewAloneLeavesTheNumber) {
