@@ -141,15 +141,7 @@ TEST_F(MainWindowSilentStartTest, APendingPreviewIsToldOnceAndComposedOnTheDesig
   window.show();
   window.patternBox(7)->setChecked(true);
   bool previewShown = false;
-  std::function<void()> closePreview = [&] {
-    if (QWidget* preview = QApplication::activeModalWidget()) {
-      previewShown = true;
-      preview->close();
-      return;
-    }
-    QTimer::singleShot(20, &window, closePreview);
-  };
-  QTimer::singleShot(0, &window, closePreview);
+  QTimer::singleShot(0, &window, [&] { testing::CloseTheNextModal(window, previewShown); });
   window.previewButton()->click();
   EXPECT_FALSE(window.printerDiscovery().IsFinished());
   EXPECT_TRUE(QTest::qWaitFor([&] { return previewShown; }, 20000));

@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
+#include <QWidget>
 
 #include "support/QtApp.h"
 #include "ui/application.h"
@@ -55,5 +58,16 @@ class MainWindowTestEnvironment : public ::testing::Environment {
 struct WithTestApp {
   WithTestApp() { TestApp(); }
 };
+
+// Waits, in the event loop, for the next modal window (a preview composed
+// once the printers are known), closes it and sets `shown`.
+inline void CloseTheNextModal(QObject& context, bool& shown) {
+  if (QWidget* modal = QApplication::activeModalWidget()) {
+    shown = true;
+    modal->close();
+    return;
+  }
+  QTimer::singleShot(20, &context, [&context, &shown] { CloseTheNextModal(context, shown); });
+}
 
 }  // namespace kazenori::testing

@@ -62,15 +62,7 @@ TEST_F(MainWindowSlowServerTest, TheWindowAnswersWhileThePrintersAreAskedAndUses
         cursor && cursor->shape() == Qt::WaitCursor && !window.statusLine()->text().isEmpty();
   });
   bool previewShown = false;
-  std::function<void()> closePreview = [&] {
-    if (QWidget* preview = QApplication::activeModalWidget()) {
-      previewShown = true;
-      preview->close();
-      return;
-    }
-    QTimer::singleShot(20, &window, closePreview);
-  };
-  QTimer::singleShot(0, &window, closePreview);
+  QTimer::singleShot(0, &window, [&] { testing::CloseTheNextModal(window, previewShown); });
   window.previewButton()->click();
   EXPECT_FALSE(window.previewButton()->isEnabled()) << "a second press would compose twice";
   QTest::qWaitFor([&] { return previewShown; }, 20000);
