@@ -9,7 +9,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6widgets6 qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools libfontconfig-dev libqt6printsupport6 libqt6widgets6 qt6-qpa-plugins
   libgl-dev libglx-dev libegl-dev
   libgtest-dev googletest libbenchmark-dev
   fonts-ipafont-gothic fontconfig

@@ -11,9 +11,32 @@
 
 #include <cstdio>
 
+#include <fontconfig/fontconfig.h>
+
 #include "composition/worksheet.h"
 
 namespace kazenori {
+
+namespace {
+
+// Whether a font of this family is installed, under whichever of its names.
+// Qt's own lists name a family in the user's language ("IPAゴシック" under a
+// Japanese locale) and would report the font missing to every Japanese user;
+// fontconfig matches any of a font's family names.
+bool FamilyInstalled(const QString& family) {
+  const QByteArray name = family.toUtf8();
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.constData()));
+  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+  FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+  const bool found = fonts != nullptr && fonts->nfont > 0;
+  if (fonts != nullptr) FcFontSetDestroy(fonts);
+  FcObjectSetDestroy(objects);
+  FcPatternDestroy(pattern);
+  return found;
+}
+
+}  // namespace
 
 bool RegisterFontSubstitutions() {
   struct Substitution {
@@ -24,14 +47,13 @@ bool RegisterFontSubstitutions() {
       {kSheetFontFamily, "IPAGothic"},
       {u"ＭＳ Ｐゴシック", "IPAPGothic"},
   };
-  const QStringList families = QFontDatabase::families();
   bool all = true;
   for (const auto& s : kSubstitutions) {
     const QString name = QString::fromUtf16(s.name);
     const QString substitute = QString::fromLatin1(s.substitute);
     QFont::removeSubstitutions(name);
     QFont::insertSubstitution(name, substitute);
-    if (!families.contains(substitute, Qt::CaseInsensitive)) {
+    if (!FamilyInstalled(substitute)) {
       all = false;
       std::fprintf(stderr,
                    "kazenori: the font \"%s\" (used for \"%s\") is not installed; "

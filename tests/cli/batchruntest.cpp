@@ -581,14 +581,22 @@ TEST_F(CommandLineOutput, PrintFailsNamingAPrintServerThatDoesNotAnswer) {
   ASSERT_TRUE(silent.Listening());
   const QString hung = QString::fromStdString(silent.Address());
   const QString none = Path("no-print-server.sock");
-  for (const auto& [server, problem] : {std::pair{hung, QStringLiteral("did not answer")},
-                                        std::pair{none, QStringLiteral("cannot be reached")}}) {
+  struct Row {
+    QString server;
+    const char* problem;
+    const char* japanese;  // the same under a Japanese locale
+  };
+  for (const Row& row : {Row{hung, "did not answer", "が応答しません"},
+                         Row{none, "cannot be reached", "に接続できません"}}) {
     for (const QString option : {"--print", "--printer-geometry"}) {
-      const Outcome run = RunBinary({"--patterns", "7", "--pdf", Path("p.pdf"), option, "kz-pdf"},
-                                    {}, "CUPS_SERVER=" + server);
-      EXPECT_EQ(run.status, 1) << server.toStdString();
-      EXPECT_EQ(run.err,
-                "kazenori: " + option + ": the print server " + server + " " + problem + "\n");
+      const QStringList args{"--patterns", "7", "--pdf", Path("p.pdf"), option, "kz-pdf"};
+      const Outcome run = RunBinary(args, {}, "CUPS_SERVER=" + row.server);
+      EXPECT_EQ(run.status, 1) << row.server.toStdString();
+      EXPECT_EQ(run.err, "kazenori: " + option + ": the print server " + row.server + " " +
+                             row.problem + "\n");
+      const Outcome ja = RunBinary(args, {}, "LANG=ja_JP.UTF-8 CUPS_SERVER=" + row.server);
+      EXPECT_EQ(ja.err, "kazenori: " + option + ": 印刷サーバー " + row.server + " " +
+                            QString::fromUtf8(row.japanese) + "\n");
       EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
   }
