@@ -408,7 +408,7 @@ void MainWindow::onPreviewClicked() {
     Application::reportCurrentException();
     return;
   }
-  showPreview(worksheet, true);
+  showPreview(worksheet, WorksheetPreview::Numbering::Advances);
 }
 
 // Made when first asked for: most runs never need it.
@@ -438,7 +438,7 @@ void MainWindow::remake(const QString& code) {
     Application::reportCurrentException();
     return;
   }
-  showPreview(worksheet, false);
+  showPreview(worksheet, WorksheetPreview::Numbering::Kept);
 }
 
 namespace {
@@ -461,10 +461,9 @@ QStringList PageRemarks(const Worksheet& worksheet) {
 
 }  // namespace
 
-void MainWindow::showPreview(const Worksheet& worksheet, bool numbered) {
+void MainWindow::showPreview(const Worksheet& worksheet, WorksheetPreview::Numbering numbering) {
   try {
-    worksheets_->Record(worksheet, numbered ? WorksheetPreview::Numbering::Advances
-                                            : WorksheetPreview::Numbering::Kept);
+    worksheets_->Record(worksheet, numbering);
   } catch (...) {
     Application::reportCurrentException();
     return;

@@ -11,6 +11,7 @@
 #include "composition/pagegeometry.h"
 #include "generation/patternselection.h"
 #include "generation/random.h"
+#include "pages/worksheetpreview.h"
 #include "print/printergeometry.h"
 #include "ui/messages.h"
 
@@ -31,7 +32,6 @@ class PreviewDialog;
 class PrinterDiscovery;
 class PrinterSelection;
 class RemakeDialog;
-class WorksheetPreview;
 struct SheetOptions;
 struct Worksheet;
 
@@ -108,7 +108,7 @@ class MainWindow : public QWidget {
   void startDiscovery();
   void onPrintersFound();
   bool awaitPrinters(std::function<void()> then);
-  void showPreview(const Worksheet& worksheet, bool numbered);
+  void showPreview(const Worksheet& worksheet, WorksheetPreview::Numbering numbering);
   void centreOnScreen();
 
   void onPatternToggled(int number, bool ticked);

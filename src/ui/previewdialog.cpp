@@ -240,7 +240,8 @@ void PreviewDialog::setPageRemarks(const QStringList& remarks) {
     width = std::max(width, remarkStatus_->fontMetrics().horizontalAdvance(remark) + 12);
   }
   remarkStatus_->setFixedWidth(width);
-  refreshPage();
+  // Only the remark: the page itself is drawn when it is shown.
+  remarkStatus_->setText(pageRemarks_.value(currentPage_ - 1));
 }
 
 void PreviewDialog::updateButtons() {

@@ -17,6 +17,8 @@
 #include <fstream>
 #include <vector>
 
+#include "support/loopback.h"
+
 namespace kazenori::testing {
 
 namespace {
@@ -30,16 +32,8 @@ bool WriteFile(const std::string& path, const std::string& text, mode_t mode = 0
 
 // A port nobody listens on just now.
 int FreePort() {
-  const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
   int port = 0;
-  if (fd >= 0 && bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-      getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
-    port = ntohs(address.sin_port);
-  }
+  const int fd = ListenOnLoopback(port);
   if (fd >= 0) close(fd);
   return port;
 }

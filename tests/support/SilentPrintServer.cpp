@@ -3,6 +3,8 @@
 
 #include "support/SilentPrintServer.h"
 
+#include "support/loopback.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -13,19 +15,8 @@
 namespace kazenori::testing {
 
 SilentPrintServer::SilentPrintServer() {
-  listener_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  listener_ = ListenOnLoopback(port_);
   if (listener_ < 0) return;
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  address.sin_port = 0;  // a free port
-  socklen_t length = sizeof address;
-  if (bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      listen(listener_, 64) != 0 ||
-      getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-    return;
-  }
-  port_ = ntohs(address.sin_port);
   // Accepted connections are held open, unread, until the server goes away.
   acceptor_ = std::thread([fd = listener_] {
     std::vector<int> held;

@@ -16,23 +16,17 @@
 
 #include <cups/cups.h>
 
+#include "support/loopback.h"
+
 namespace kazenori::testing {
 
 SlowPrintServer::SlowPrintServer(std::chrono::milliseconds delay) : delay_(delay) {
   upstream_ = cupsServer();
   if (upstream_.empty() || upstream_[0] != '/') upstream_ += ":" + std::to_string(ippPort());
-  listener_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  int port = 0;
+  listener_ = ListenOnLoopback(port);
   if (listener_ < 0 || pipe2(stop_, O_CLOEXEC) != 0) return;
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  if (bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      listen(listener_, 64) != 0 ||
-      getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-    return;
-  }
-  port_ = ntohs(address.sin_port);
+  port_ = port;
   acceptor_ = std::thread([this] { Accept(); });
 }
 
