@@ -243,7 +243,7 @@ int BatchRun::PrintComposed(QTextStream& out) {
   PagePrinter pagePrinter;
   QObject::connect(&pagePrinter, &PagePrinter::pagePrinted, preview_.get(),
                    &WorksheetPreview::onPagePrinted);
-  const PrintOutcome outcome = pagePrinter.Print(*document_, printer_.Settings());
+  const PrintOutcome outcome = pagePrinter.Print(*document_, printer_.Settings(), printer_.Sheet());
   if (!outcome.Ok()) return Fail(PrintFailure(outcome, request_.printer));
   out << "kazenori: "
       << Printed(document_->PageCount(), request_.printer, preview_->PrintNumber().Text())

@@ -5,20 +5,17 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <functional>
 
+#include "print/cupsconnection.h"
 #include "print/printserver.h"
 
 namespace kazenori {
-
-namespace {
-
-const QString kServerSilent = QStringLiteral("the print server did not answer");
-
-}  // namespace
 
 QString PrintFailureDetail(const PrintOutcome& outcome, const QString& printer) {
   using Result = PrintOutcome::Result;
@@ -46,95 +43,117 @@ QString PrintFailureDetail(const PrintOutcome& outcome, const QString& printer) 
 
 PagePrinter::PagePrinter(QObject* parent) : QObject(parent) {}
 
-QTransform PrinterMapping(const QPrinter& printer) {
-  // The live printer's own values: a print dialog may have chosen another
-  // printer since the paper was computed. One page unit is 0.1 mm of the
-  // printer's paper, truncated as the paper's size is.
-  const PrinterCapabilities c = CapabilitiesOf(printer);
+QTransform PrinterMapping(const PrinterSheet& sheet) {
+  // One page unit is 0.1 mm of the printer's paper, truncated as the paper's
+  // size is.
+  const PrinterCapabilities c = CapabilitiesOf(sheet);
   const double paperW = std::max(1, TenthsMmFromDots(c.pageWidth, c.horizontalResolution));
   const double paperH = std::max(1, TenthsMmFromDots(c.pageHeight, c.verticalResolution));
   return QTransform::fromScale(c.pageWidth / paperW, c.pageHeight / paperH) *
          QTransform::fromTranslate(-c.printableLeft, -c.printableTop);
 }
 
-PrintOutcome PagePrinter::Print(const PreviewDocument& document, const PrinterSettings& settings,
-                                int first, int last) {
-  PrintOutcome outcome;
-  // A print started from a pagePrinted handler would interleave its sheets.
-  if (printing_) {
-    outcome.result = PrintOutcome::Result::Busy;
-    return outcome;
+std::vector<JobOption> JobOptionsFor(const PrinterSettings& settings, const PrinterSheet& sheet) {
+  const bool landscape = sheet.layout.orientation() == QPageLayout::Landscape;
+  std::vector<JobOption> options{{"media", sheet.layout.pageSize().key().toUtf8()}};
+  if (settings.copies > 1) {
+    options.push_back({"copies", QByteArray::number(settings.copies)});
+    options.push_back({"Collate", "True"});
   }
-  if (!document.IsRecorded()) {
-    outcome.result = PrintOutcome::Result::NothingRecorded;
-    return outcome;
+  QByteArray sides = "one-sided";
+  if (settings.duplex == QPrinter::DuplexLongSide ||
+      (settings.duplex == QPrinter::DuplexAuto && !landscape)) {
+    sides = "two-sided-long-edge";
+  } else if (settings.duplex != QPrinter::DuplexNone) {
+    sides = "two-sided-short-edge";
   }
-  if (settings.printer.isEmpty()) {
-    outcome.result = PrintOutcome::Result::NoPrinter;
-    return outcome;
-  }
-  // Qt hands the document to CUPS without telling whether it was taken: a
-  // queue that rejects jobs is found out before any page is drawn (and counted).
-  const QString refusal = JobRefusal(settings.printer);
-  if (!refusal.isEmpty()) {
-    outcome.result = refusal == kServerSilent ? PrintOutcome::Result::ServerSilent
-                                              : PrintOutcome::Result::Refused;
-    outcome.detail = refusal;
-    return outcome;
-  }
-  QPrinter printer(QPrinter::HighResolution);
-  ConfigurePrinter(printer, settings);
-  printer.setDocName(!document.Title().isEmpty()
-                         ? document.Title()
-                         : QCoreApplication::applicationName() + QStringLiteral("印刷"));
-  return PrintPages(printer, document, NormalisedPageRange(first, last, document.PageCount()));
+  options.push_back({"sides", sides});
+  if (landscape) options.push_back({"landscape", ""});
+  if (!settings.inputSlot.isEmpty()) options.push_back({"InputSlot", settings.inputSlot.toUtf8()});
+  return options;
 }
 
-PrintOutcome PagePrinter::PrintPages(QPrinter& printer, const PreviewDocument& document,
-                                     PageRange range) {
+namespace {
+
+PrintOutcome Outcome(PrintOutcome::Result result, const QString& detail = QString()) {
   PrintOutcome outcome;
-  const bool toCups =
-      printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty();
-  // The job is known afterwards by its id: the first of ours past this one.
-  const int lastJobBefore = toCups ? LastJobId(printer.printerName()) : 0;
-  if (lastJobBefore < 0) {
-    outcome.result = PrintOutcome::Result::ServerSilent;
-    outcome.detail = kServerSilent;
-    return outcome;
-  }
+  outcome.result = result;
+  outcome.detail = detail;
+  return outcome;
+}
+
+// Why a job for `settings` would not be taken now, found before anything is
+// drawn: no printer, or a queue that rejects jobs (with the reason its
+// administrator gave: CUPS's answer to the job itself names none).
+PrintOutcome Refusal(const PrinterSettings& settings) {
+  if (settings.printer.isEmpty()) return Outcome(PrintOutcome::Result::NoPrinter);
+  const QString refusal = JobRefusal(settings.printer);
+  if (refusal.isEmpty()) return PrintOutcome();
+  return Outcome(refusal == ServerSilentDetail() ? PrintOutcome::Result::ServerSilent
+                                                 : PrintOutcome::Result::Refused,
+                 refusal);
+}
+
+QString JobTitle(const QString& documentTitle) {
+  return !documentTitle.isEmpty() ? documentTitle
+                                  : QCoreApplication::applicationName() + QStringLiteral("印刷");
+}
+
+// `sheets` sheets, each drawn by `draw` (given its index from 0), sent to
+// CUPS as one PDF job while they are drawn: a server gone quiet ends the
+// drawing at the next sheet.
+PrintOutcome SendJob(const PrinterSettings& settings, const PrinterSheet& sheet,
+                     const QString& title, int sheets,
+                     const std::function<void(QPainter&, int)>& draw) {
+  CupsJob job(settings.printer, title, JobOptionsFor(settings, sheet));
+  if (job.Failed()) return job.Finish();
+  QPdfWriter writer(&job.Document());
+  writer.setTitle(title);
+  writer.setCreator(QCoreApplication::applicationName());
+  writer.setResolution(sheet.resolution);
+  writer.setPageLayout(sheet.layout);
   QPainter painter;
-  if (!painter.begin(&printer)) {
-    outcome.result = PrintOutcome::Result::NotStarted;
-    outcome.detail = QStringLiteral("the printer took no page");
-    return outcome;
+  if (!painter.begin(&writer)) {
+    return Outcome(PrintOutcome::Result::NotStarted, QStringLiteral("the printer took no page"));
   }
-  printing_ = true;
-  const auto done = qScopeGuard([this] { printing_ = false; });
-  for (int i = range.first; i <= range.last; ++i) {
-    document.ComposedPage(i, PageUse::Output).Play(painter, PrinterMapping(printer));
-    if (i < range.last && !printer.newPage()) {
-      painter.end();
-      outcome.result = PrintOutcome::Result::NotStarted;
-      outcome.detail = QStringLiteral("the printer refused a new sheet after page %1").arg(i);
-      return outcome;
-    }
+  for (int i = 0; i < sheets && !job.Failed(); ++i) {
+    if (i > 0) writer.newPage();
+    draw(painter, i);
   }
   painter.end();
-  // Drawing the pages proves nothing: Qt hands the document to CUPS when the
-  // painter ends and never says what became of it. Only a job CUPS kept counts.
-  if (toCups) {
-    const QString failure = JobFailure(printer.printerName(), printer.docName(), lastJobBefore);
-    if (!failure.isEmpty()) {
-      outcome.result = failure == kServerSilent ? PrintOutcome::Result::ServerSilent
-                                                : PrintOutcome::Result::Failed;
-      outcome.detail = failure;
-      return outcome;
-    }
-  }
+  return job.Finish();
+}
+
+}  // namespace
+
+PrintOutcome PagePrinter::Print(const PreviewDocument& document, const PrinterSettings& settings,
+                                const PrinterSheet& sheet, int first, int last) {
+  // A print started from a pagePrinted handler would interleave its sheets.
+  if (printing_) return Outcome(PrintOutcome::Result::Busy);
+  if (!document.IsRecorded()) return Outcome(PrintOutcome::Result::NothingRecorded);
+  if (PrintOutcome refused = Refusal(settings); !refused.Ok()) return refused;
+  const PageRange range = NormalisedPageRange(first, last, document.PageCount());
+  const QTransform mapping = PrinterMapping(sheet);
+  printing_ = true;
+  const auto done = qScopeGuard([this] { printing_ = false; });
+  PrintOutcome outcome =
+      SendJob(settings, sheet, JobTitle(document.Title()), range.last - range.first + 1,
+              [&](QPainter& painter, int k) {
+                document.ComposedPage(range.first + k, PageUse::Output).Play(painter, mapping);
+              });
+  if (!outcome.Ok()) return outcome;
   outcome.firstPage = range.first;
   outcome.lastPage = range.last;
   for (int i = range.first; i <= range.last; ++i) emit pagePrinted(i);
   return outcome;
+}
+
+PrintOutcome PagePrinter::PrintDrawing(const PrinterSettings& settings, const PrinterSheet& sheet,
+                                       const std::function<void(QPainter&)>& draw) {
+  if (printing_) return Outcome(PrintOutcome::Result::Busy);
+  if (PrintOutcome refused = Refusal(settings); !refused.Ok()) return refused;
+  return SendJob(settings, sheet, JobTitle(QString()), 1,
+                 [&](QPainter& painter, int) { draw(painter); });
 }
 
 }  // namespace kazenori

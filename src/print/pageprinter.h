@@ -5,38 +5,19 @@
 
 #include <QObject>
 #include <QString>
+#include <QTransform>
+
+#include <functional>
+#include <vector>
 
 #include "pages/previewdocument.h"
+#include "print/cupsjob.h"
 #include "print/printersettings.h"
+#include "print/printoutcome.h"
 
-class QPrinter;
+class QPainter;
 
 namespace kazenori {
-
-// What became of a print: the pages CUPS accepted, or why there were none.
-struct PrintOutcome {
-  enum class Result {
-    Printed,
-    Busy,             // a print is under way (this one came from its pagePrinted)
-    NothingRecorded,  // no document was recorded
-    NoPrinter,        // no printer to print on
-    Refused,          // the queue takes no job (detail: its reason)
-    NotStarted,       // the job could not be started
-    Failed,           // CUPS aborted, canceled or lost the job (detail: why)
-    ServerSilent,     // the print server did not answer
-  };
-  Result result = Result::Printed;
-  int firstPage = 1;
-  int lastPage = 0;  // the pages printed, lastPage < firstPage for none
-  QString detail;
-
-  bool Ok() const { return result == Result::Printed; }
-  int PrintedPages() const { return Ok() ? lastPage - firstPage + 1 : 0; }
-};
-
-// Why a print on `printer` failed, in one English line for whoever looks
-// after the printer; empty for a print that succeeded.
-QString PrintFailureDetail(const PrintOutcome& outcome, const QString& printer);
 
 // Prints a page range of a preview document on a CUPS queue. A page counts
 // as printed only once CUPS holds the job: pagePrinted then follows for each
@@ -46,10 +27,16 @@ class PagePrinter : public QObject {
  public:
   explicit PagePrinter(QObject* parent = nullptr);
 
-  // Pages first..last (see NormalisedPageRange) of `document` with `settings`;
-  // an empty settings.printer means there is no printer.
+  // Pages first..last (see NormalisedPageRange) of `document` with `settings`,
+  // drawn on `sheet` (the printer's, with those settings); an empty
+  // settings.printer means there is no printer. Only our own time-limited
+  // requests reach the print server, none of Qt's.
   PrintOutcome Print(const PreviewDocument& document, const PrinterSettings& settings,
-                     int first = 0, int last = 0);
+                     const PrinterSheet& sheet, int first = 0, int last = 0);
+  // One sheet drawn by `draw` on `sheet`'s printable area (its corner is the
+  // origin), as a job of its own; no page of a document counts.
+  PrintOutcome PrintDrawing(const PrinterSettings& settings, const PrinterSheet& sheet,
+                            const std::function<void(QPainter&)>& draw);
   // True from the first page drawn until the last pagePrinted has been emitted.
   bool IsPrinting() const { return printing_; }
 
@@ -57,13 +44,15 @@ class PagePrinter : public QObject {
   void pagePrinted(int page);
 
  private:
-  PrintOutcome PrintPages(QPrinter& printer, const PreviewDocument& document, PageRange range);
-
   bool printing_ = false;
 };
 
-// Maps a composed page onto `printer` for one printed sheet (the printer's
-// paint rect is its device origin).
-QTransform PrinterMapping(const QPrinter& printer);
+// Maps a composed page onto a printer's `sheet` (its printable area's corner
+// is the device origin).
+QTransform PrinterMapping(const PrinterSheet& sheet);
+
+// The job options that ask CUPS for `settings` on `sheet`: the paper, copies
+// (collated), sides, orientation and paper source.
+std::vector<JobOption> JobOptionsFor(const PrinterSettings& settings, const PrinterSheet& sheet);
 
 }  // namespace kazenori

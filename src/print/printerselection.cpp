@@ -138,6 +138,11 @@ PrinterCapabilities PrinterSelection::Capabilities() const {
   return CapabilitiesOf(*caps_);
 }
 
+PrinterSheet PrinterSelection::Sheet() const {
+  if (printers_.empty() || !caps_) return {};
+  return SheetOf(*caps_);
+}
+
 Paper PrinterSelection::PagePaper(const Paper& fallback) const {
   if (!Selected()) return fallback;
   Paper paper = PaperOf(Capabilities(), fallback);

@@ -65,6 +65,8 @@ class PrinterSelection {
   void ConfigurePrinter(QPrinter& printer) const;
 
   PrinterCapabilities Capabilities() const;
+  // The chosen printer's sheet with the settings; a default one without printers.
+  PrinterSheet Sheet() const;
   // The document's paper on this printer; `fallback` without printers.
   Paper PagePaper(const Paper& fallback = DesignPaper()) const;
 

@@ -33,11 +33,18 @@ void ConfigurePrinter(QPrinter& printer, const PrinterSettings& settings) {
   ApplyBin(printer, settings.inputSlot);
 }
 
+PrinterSheet SheetOf(const QPrinter& printer) {
+  return {printer.pageLayout(), printer.resolution()};
+}
+
 PrinterCapabilities CapabilitiesOf(const QPrinter& printer) {
-  const int res = printer.resolution();
-  const QPageLayout layout = printer.pageLayout();
-  const QRect full = layout.fullRectPixels(res);
-  const QRect paint = layout.paintRectPixels(res);
+  return CapabilitiesOf(SheetOf(printer));
+}
+
+PrinterCapabilities CapabilitiesOf(const PrinterSheet& sheet) {
+  const int res = sheet.resolution;
+  const QRect full = sheet.layout.fullRectPixels(res);
+  const QRect paint = sheet.layout.paintRectPixels(res);
   return {res,          res,        full.width(), full.height(), paint.width(), paint.height(),
           paint.left(), paint.top()};
 }

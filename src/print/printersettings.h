@@ -47,6 +47,15 @@ struct PrinterCapabilities {
   bool operator==(const PrinterCapabilities& o) const;
 };
 
+// The sheet a printer's pages are drawn on: its paper, with its printable
+// area as the margins, at the resolution it is drawn in.
+struct PrinterSheet {
+  QPageLayout layout;
+  int resolution = 0;
+};
+
+PrinterSheet SheetOf(const QPrinter& printer);
+PrinterCapabilities CapabilitiesOf(const PrinterSheet& sheet);
 PrinterCapabilities CapabilitiesOf(const QPrinter& printer);
 
 // The paper in 0.1 mm of a printer with `caps`: offsets rounded up, sizes

@@ -3,14 +3,12 @@
 
 #include "print/printserver.h"
 
+#include "print/cupsconnection.h"
+
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QStringList>
 
-#include <QThread>
-
-#include <algorithm>
-#include <chrono>
 #include <optional>
 #include <utility>
 
@@ -32,25 +30,26 @@ constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 constexpr int kConnectLimitMs = 2000;
 constexpr double kAnswerLimitSeconds = 2.0;
 
-// A backend or filter that fails does so as soon as it starts, well within a
-// second on a local queue; a job still pending or processing after this is one
-// CUPS holds for a stopped queue or is sending to a slow printer, and stands.
-constexpr auto kJobSettleLimit = std::chrono::milliseconds(1500);
-constexpr auto kJobPollInterval = std::chrono::milliseconds(50);
-
-const QString kSilent = QStringLiteral("the print server did not answer");
-const QString kNotAccepted = QStringLiteral("the job was not accepted");
+// libcups asks this whether to go on waiting once a read or a write has
+// waited the limit: never, after noting that it gave up.
+int GiveUp(http_t*, void* gaveUp) {
+  if (gaveUp) *static_cast<bool*>(gaveUp) = true;
+  return 0;
+}
 
 }  // namespace
 
-// A connection to the configured server, each read limited as above; null when
-// none could be made.
-http_t* ConnectWithLimits() {
+QString ServerSilentDetail() {
+  return QStringLiteral("the print server did not answer");
+}
+
+http_t* ConnectWithLimits(bool* gaveUp) {
   int cancel = 0;
   http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                               kConnectLimitMs, &cancel);
-  // Without a callback a read that waits longer than this fails.
-  if (http) httpSetTimeout(http, kAnswerLimitSeconds, nullptr, nullptr);
+  // Without a callback a write to a server that stopped reading would wait
+  // for ever; with one that declines, reads and writes both give up.
+  if (http) httpSetTimeout(http, kAnswerLimitSeconds, GiveUp, gaveUp);
   return http;
 }
 
@@ -73,7 +72,7 @@ PrintServer ProbePrintServer() {
 
 QString JobRefusal(const QString& printerName) {
   http_t* http = ConnectWithLimits();
-  if (!http) return kSilent;
+  if (!http) return ServerSilentDetail();
   char uri[HTTP_MAX_URI];
   httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
                    "/printers/%s", printerName.toUtf8().constData());
@@ -84,7 +83,7 @@ QString JobRefusal(const QString& printerName) {
                 kWanted);
   ipp_t* answer = cupsDoRequest(http, request, "/");
   httpClose(http);
-  if (!answer) return kSilent;
+  if (!answer) return ServerSilentDetail();
   // A printer the server does not know yet (a discovered network printer whose
   // queue CUPS makes for the job) is left to the job itself.
   QString refusal;
@@ -99,28 +98,6 @@ QString JobRefusal(const QString& printerName) {
   return refusal;
 }
 
-namespace {
-
-// This user's jobs on `queue` (every state, completed ones too); nullopt when
-// the server did not answer.
-std::optional<std::vector<std::pair<int, QString>>> UserJobs(http_t* http,
-                                                             const QByteArray& queue) {
-  cups_job_t* jobs = nullptr;
-  const int count = cupsGetJobs2(http, &jobs, queue.constData(), 1, CUPS_WHICHJOBS_ALL);
-  if (count < 0 || (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)) {
-    cupsFreeJobs(count, jobs);
-    return std::nullopt;
-  }
-  std::vector<std::pair<int, QString>> found;
-  for (int i = 0; i < count; ++i) {
-    found.emplace_back(jobs[i].id, QString::fromUtf8(jobs[i].title ? jobs[i].title : ""));
-  }
-  cupsFreeJobs(count, jobs);
-  return found;
-}
-
-// The job's state and what the printer said about it, nullopt when the server
-// did not answer.
 std::optional<std::pair<ipp_jstate_t, QString>> JobState(http_t* http, int jobId) {
   char uri[HTTP_MAX_URI];
   httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
@@ -144,50 +121,8 @@ std::optional<std::pair<ipp_jstate_t, QString>> JobState(http_t* http, int jobId
   return found;
 }
 
-// Qt sends the job to the queue without the instance part of the name.
 QByteArray QueueOf(const QString& printerName) {
   return printerName.section(u'/', 0, 0).toUtf8();
-}
-
-}  // namespace
-
-int LastJobId(const QString& printerName) {
-  http_t* http = ConnectWithLimits();
-  if (!http) return -1;
-  const auto jobs = UserJobs(http, QueueOf(printerName));
-  httpClose(http);
-  if (!jobs) return -1;
-  int last = 0;
-  for (const auto& job : *jobs) last = std::max(last, job.first);
-  return last;
-}
-
-QString JobFailure(const QString& printerName, const QString& title, int lastJobBefore) {
-  http_t* http = ConnectWithLimits();
-  if (!http) return kSilent;
-  // The server numbers jobs upwards: ours is the first of ours after the mark.
-  const auto jobs = UserJobs(http, QueueOf(printerName));
-  int id = 0;
-  for (const auto& [jobId, jobTitle] : jobs.value_or(std::vector<std::pair<int, QString>>())) {
-    if (jobId > lastJobBefore && jobTitle == title && (id == 0 || jobId < id)) id = jobId;
-  }
-  QString failure = !jobs ? kSilent : id == 0 ? kNotAccepted : QString();
-  const auto deadline = std::chrono::steady_clock::now() + kJobSettleLimit;
-  while (failure.isEmpty()) {
-    const auto state = JobState(http, id);
-    if (!state) {
-      failure = kSilent;
-    } else if (state->first == IPP_JSTATE_ABORTED || state->first == IPP_JSTATE_CANCELED) {
-      failure = state->second.isEmpty() ? kNotAccepted : state->second;
-    } else if ((state->first != IPP_JSTATE_PENDING && state->first != IPP_JSTATE_PROCESSING) ||
-               std::chrono::steady_clock::now() >= deadline) {
-      break;
-    } else {
-      QThread::msleep(static_cast<unsigned long>(kJobPollInterval.count()));
-    }
-  }
-  httpClose(http);
-  return failure;
 }
 
 // The PPD interface of libcups is deprecated but remains the only place a
@@ -198,8 +133,18 @@ std::vector<PrinterBin> PrinterBinsOf(const QString& printerName) {
   std::vector<PrinterBin> bins;
   if (printerName.isEmpty()) return bins;
   const QByteArray name = printerName.toUtf8();
-  const char* ppdPath = cupsGetPPD(name.constData());
-  if (!ppdPath) return bins;
+  // On a connection of our own: libcups' default one would wait for ever on
+  // a server that stopped answering.
+  http_t* http = ConnectWithLimits();
+  if (!http) return bins;
+  time_t modified = 0;
+  char ppdPath[1024] = "";
+  const http_status_t got = cupsGetPPD3(http, name.constData(), &modified, ppdPath, sizeof ppdPath);
+  httpClose(http);
+  if (got != HTTP_STATUS_OK) {
+    if (*ppdPath) unlink(ppdPath);
+    return bins;
+  }
   ppd_file_t* ppd = ppdOpenFile(ppdPath);
   if (ppd) {
     if (ppd_option_t* option = ppdFindOption(ppd, "InputSlot")) {

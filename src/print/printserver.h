@@ -36,17 +36,6 @@ PrintServer ProbePrintServer();
 // did not answer within the probe's limits. Empty when it takes jobs.
 QString JobRefusal(const QString& printerName);
 
-// The highest id of this user's jobs on `printerName` so far (0 for none), -1
-// when the server did not answer: taken before a job is sent, so that the job
-// is found by its id afterwards (the server numbers jobs upwards).
-int LastJobId(const QString& printerName);
-
-// Why the job CUPS made for `printerName` from a document titled `title`, sent
-// after the job `lastJobBefore`, did not print: CUPS aborted or canceled it
-// (with the reason the printer gave, where there is one), no such job is known,
-// or the server did not answer. Empty when CUPS holds, processes or completed it.
-QString JobFailure(const QString& printerName, const QString& title, int lastJobBefore);
-
 // A paper source (input slot) of a CUPS printer: the key CUPS knows it by and
 // the driver's name for it.
 struct PrinterBin {

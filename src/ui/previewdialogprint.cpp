@@ -11,7 +11,6 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <cmath>
-#include <stdexcept>
 #include <utility>
 
 #include "pages/previewdocument.h"
@@ -69,17 +68,14 @@ std::pair<int, int> ChosenPages(const PrintChoice& choice, int pageCount) {
 
 // The capture across the printable width less a tenth on each side, a
 // twentieth of it below the top, its height following its own proportions.
-void PrintAcrossPage(QPrinter& printer, const QImage& capture) {
+void DrawAcrossPage(QPainter& painter, const PrinterSheet& sheet, const QImage& capture) {
   if (capture.isNull()) return;
-  QPainter painter;
-  if (!painter.begin(&printer)) throw std::runtime_error("the hard copy could not be started");
-  const int printable = printer.pageLayout().paintRectPixels(printer.resolution()).width();
+  const int printable = sheet.layout.paintRectPixels(sheet.resolution).width();
   const int b = printable / 10;
   const int c = b / 2;
   const double ratio = static_cast<double>(capture.height()) / capture.width();
   const int bottom = c + static_cast<int>(std::nearbyint((printable - 2 * b) * ratio));
   painter.drawImage(QRect(QPoint(b, c), QPoint(printable - b, bottom)), capture);
-  painter.end();
 }
 
 }  // namespace
@@ -108,7 +104,8 @@ void PreviewDialog::print() {
   const auto [first, last] = ChosenPages(choice, document_.PageCount());
   const QString printerName = printers_.PrinterName();
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const PrintOutcome outcome = pagePrinter_.Print(document_, printers_.Settings(), first, last);
+  const PrintOutcome outcome =
+      pagePrinter_.Print(document_, printers_.Settings(), printers_.Sheet(), first, last);
   QGuiApplication::restoreOverrideCursor();
   reportPrintOutcome(outcome, printerName);
   restoreAfterPrinting(page);
@@ -199,13 +196,14 @@ void PreviewDialog::printWindow() {
   printers_.ConfigurePrinter(printer);
   const int page = currentPage_;
   if (questions_->askPrint(this, printer, PageOffer{}).accepted) {
-    try {
-      printers_.TakeFromPrinter(printer);
-      QPrinter job(QPrinter::HighResolution);
-      printers_.ConfigurePrinter(job);
-      PrintAcrossPage(job, capture);
-    } catch (const std::exception&) {
-      Messages::Current().Warning(PrintFailureText(printers_.PrinterName()),
+    printers_.TakeFromPrinter(printer);
+    const PrinterSheet sheet = printers_.Sheet();
+    const PrintOutcome outcome = pagePrinter_.PrintDrawing(
+        printers_.Settings(), sheet,
+        [&](QPainter& painter) { DrawAcrossPage(painter, sheet, capture); });
+    if (!outcome.Ok()) {
+      Messages::Current().Warning(PrintFailureText(printers_.PrinterName()) + u'\n' +
+                                      PrintFailureDetail(outcome, printers_.PrinterName()),
                                   QStringLiteral("　画面ハードコピー"));
     }
   }

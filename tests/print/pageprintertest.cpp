@@ -13,6 +13,9 @@
 #include "print/printtestsupport.h"
 #include "support/PageCapture.h"
 #include "support/QtApp.h"
+#include "support/SlowPrintServer.h"
+
+#include <cups/cups.h>
 
 namespace kazenori {
 namespace {
@@ -84,8 +87,9 @@ TEST_F(PrintCups, ReversedRangePrintsAscendingAndAPrintFromAnAnnouncementIsRefus
   RemoveOutputs(dir, title);
   RecordPages(prev_, 4);
   std::vector<PrintOutcome::Result> nested;
-  QObject::connect(&printer_, &PagePrinter::pagePrinted,
-                   [&] { nested.push_back(printer_.Print(prev_, printers_->Settings()).result); });
+  QObject::connect(&printer_, &PagePrinter::pagePrinted, [&] {
+    nested.push_back(printer_.Print(prev_, printers_->Settings(), printers_->Sheet()).result);
+  });
   EXPECT_EQ(Print(title, 3, 1).PrintedPages(), 3);
   EXPECT_EQ(printed_, (std::vector<int>{1, 2, 3}));
   EXPECT_EQ(nested, std::vector<PrintOutcome::Result>(3, PrintOutcome::Result::Busy));
@@ -121,11 +125,29 @@ TEST_F(PrintCups, ARefusedOrAbortedJobAnnouncesNoPageAndSaysWhy) {
   }
 }
 
+// A server that answers until the job arrives and then hangs: the print gives
+// up within its limits and says so; no page counts.
+TEST_F(PrintCups, AServerThatHangsAsTheJobArrivesFailsThePrint) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  Use(queue);
+  RecordPages(prev_, 2);
+  const SlowPrintServer server(std::chrono::milliseconds(0), SlowPrintServer::Jobs::Held);
+  ASSERT_TRUE(server.Listening());
+  cupsSetServer(server.Address().c_str());
+  const PrintOutcome outcome = Print(JobTitle("held"));
+  cupsSetServer(nullptr);
+  EXPECT_EQ(outcome.result, PrintOutcome::Result::ServerSilent) << outcome.detail.toStdString();
+  EXPECT_EQ(server.HeldJobs(), 1);
+  EXPECT_TRUE(printed_.empty());
+}
+
 TEST_F(PrintCups, NothingRecordedOrNoPrinterPrintsNothing) {
   PrinterSettings none;
-  EXPECT_EQ(printer_.Print(prev_, none).result, PrintOutcome::Result::NothingRecorded);
+  EXPECT_EQ(printer_.Print(prev_, none, PrinterSheet()).result,
+            PrintOutcome::Result::NothingRecorded);
   RecordPages(prev_, 1);
-  EXPECT_EQ(printer_.Print(prev_, none).result, PrintOutcome::Result::NoPrinter);
+  EXPECT_EQ(printer_.Print(prev_, none, PrinterSheet()).result, PrintOutcome::Result::NoPrinter);
   EXPECT_TRUE(printed_.empty());
 }
 

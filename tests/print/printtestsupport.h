@@ -64,7 +64,7 @@ class PrintToQueue : public QtTest {
   PrintOutcome Print(const QString& title, int first = 0, int last = 0) {
     printed_.clear();
     prev_.SetTitle(title);
-    return printer_.Print(prev_, printers_->Settings(), first, last);
+    return printer_.Print(prev_, printers_->Settings(), printers_->Sheet(), first, last);
   }
 
   std::unique_ptr<PrinterSelection> printers_;

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <string_view>
 
 #include <cups/cups.h>
 
@@ -20,7 +21,8 @@
 
 namespace kazenori::testing {
 
-SlowPrintServer::SlowPrintServer(std::chrono::milliseconds delay) : delay_(delay) {
+SlowPrintServer::SlowPrintServer(std::chrono::milliseconds delay, Jobs jobs)
+    : delay_(delay), jobs_(jobs) {
   upstream_ = cupsServer();
   if (upstream_.empty() || upstream_[0] != '/') upstream_ += ":" + std::to_string(ippPort());
   int port = 0;
@@ -47,6 +49,11 @@ std::string SlowPrintServer::Address() const {
 int SlowPrintServer::DelayedAnswers() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return delayed_;
+}
+
+int SlowPrintServer::HeldJobs() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return held_;
 }
 
 void SlowPrintServer::Accept() {
@@ -92,6 +99,7 @@ int SlowPrintServer::ConnectUpstream() const {
 void SlowPrintServer::Relay(int client) {
   const int server = ConnectUpstream();
   bool asked = false;
+  bool held = false;
   char buffer[16384];
   pollfd fds[3] = {{client, POLLIN, 0}, {server, POLLIN, 0}, {stop_[0], POLLIN, 0}};
   while (server >= 0 && poll(fds, 3, -1) > 0 && !fds[2].revents) {
@@ -99,6 +107,13 @@ void SlowPrintServer::Relay(int client) {
     const int from = fromClient ? client : server;
     const ssize_t n = read(from, buffer, sizeof buffer);
     if (n <= 0) break;
+    held = fromClient && jobs_ == Jobs::Held &&
+           std::string_view(buffer, static_cast<std::size_t>(n)).rfind("POST /printers/", 0) == 0;
+    if (held) {
+      std::lock_guard<std::mutex> lock(mutex_);
+      ++held_;
+      break;
+    }
     if (!fromClient && asked) {
       std::this_thread::sleep_for(delay_);
       std::lock_guard<std::mutex> lock(mutex_);
@@ -108,6 +123,8 @@ void SlowPrintServer::Relay(int client) {
     if (write(fromClient ? server : client, buffer, static_cast<std::size_t>(n)) != n) break;
   }
   if (server >= 0) close(server);
+  // A held job's connection stays open and unanswered until the end.
+  if (held) poll(&fds[2], 1, -1);
   close(client);
 }
 

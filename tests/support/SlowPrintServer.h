@@ -14,10 +14,12 @@ namespace kazenori::testing {
 // A print server that answers, but slowly: a relay on 127.0.0.1 in front of
 // the CUPS server this process would use, holding back each answer by `delay`
 // (a busy server on a school network). Point the program at it with
-// CUPS_SERVER=Address() or cupsSetServer.
+// CUPS_SERVER=Address() or cupsSetServer. With Jobs::Held it hangs instead as a
+// job arrives (a request to a printer's resource is never passed on or answered).
 class SlowPrintServer {
  public:
-  explicit SlowPrintServer(std::chrono::milliseconds delay);
+  enum class Jobs { Relayed, Held };
+  explicit SlowPrintServer(std::chrono::milliseconds delay, Jobs jobs = Jobs::Relayed);
   ~SlowPrintServer();
   SlowPrintServer(const SlowPrintServer&) = delete;
   SlowPrintServer& operator=(const SlowPrintServer&) = delete;
@@ -27,6 +29,8 @@ class SlowPrintServer {
   std::string Address() const;
   // How many answers were held back so far.
   int DelayedAnswers() const;
+  // How many jobs were held (Jobs::Held).
+  int HeldJobs() const;
 
  private:
   void Accept();
@@ -34,12 +38,14 @@ class SlowPrintServer {
   int ConnectUpstream() const;
 
   std::chrono::milliseconds delay_;
+  Jobs jobs_;
   std::string upstream_;  // a socket path, or "host:port"
   int listener_ = -1;
   int port_ = 0;
   int stop_[2] = {-1, -1};  // a pipe: readable once the relays are to end
   mutable std::mutex mutex_;
   int delayed_ = 0;
+  int held_ = 0;
   std::vector<std::thread> relays_;
   std::thread acceptor_;
 };

@@ -69,7 +69,8 @@ TEST_F(PrintNoPrinter, TheDocumentIsOnTheDesignPaperAndPrintingSaysThereIsNoPrin
   PagePrinter printer;
   int announced = 0;
   QObject::connect(&printer, &PagePrinter::pagePrinted, [&] { ++announced; });
-  EXPECT_EQ(printer.Print(prev, printers.Settings()).result, PrintOutcome::Result::NoPrinter);
+  EXPECT_EQ(printer.Print(prev, printers.Settings(), printers.Sheet()).result,
+            PrintOutcome::Result::NoPrinter);
   EXPECT_EQ(announced, 0);
 }
 
@@ -120,7 +121,8 @@ TEST_F(PrintNoPrinter, PdfOutputNeedsNoPrinter) {
 TEST_F(PrintNoPrinter, PrintBeforeAnyDocumentReportsTheMissingDrawingFirst) {
   PreviewDocument prev;
   PagePrinter printer;
-  EXPECT_EQ(printer.Print(prev, PrinterSettings()).result, PrintOutcome::Result::NothingRecorded);
+  EXPECT_EQ(printer.Print(prev, PrinterSettings(), PrinterSheet()).result,
+            PrintOutcome::Result::NothingRecorded);
 }
 
 }  // namespace

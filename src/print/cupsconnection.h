@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// What the print layer's own requests to CUPS share; not for use outside it.
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <utility>
+
+#include <cups/cups.h>
+
+namespace kazenori {
+
+// A connection to the configured print server on which every read and every
+// write gives up after the answer limit (libcups' default connection would
+// wait for ever); `gaveUp`, where given, becomes true once one has. Null when
+// no connection could be made in time.
+http_t* ConnectWithLimits(bool* gaveUp = nullptr);
+
+// The job's state and what its printer said about it; nullopt when the server
+// did not answer.
+std::optional<std::pair<ipp_jstate_t, QString>> JobState(http_t* http, int jobId);
+
+// Jobs go to the queue without the instance part of a printer's name.
+QByteArray QueueOf(const QString& printerName);
+
+// The detail of a failure because the print server did not answer.
+QString ServerSilentDetail();
+
+}  // namespace kazenori
