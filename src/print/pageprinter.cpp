@@ -105,6 +105,11 @@ QString JobTitle(const QString& documentTitle) {
 PrintOutcome SendJob(const PrinterSettings& settings, const PrinterSheet& sheet,
                      const QString& title, int sheets,
                      const std::function<void(QPainter&, int)>& draw) {
+  // A sheet never read from a printer has no resolution to draw in.
+  if (sheet.resolution <= 0) {
+    return Outcome(PrintOutcome::Result::NotStarted,
+                   QStringLiteral("the printer's page is unknown"));
+  }
   CupsJob job(settings.printer, title, JobOptionsFor(settings, sheet));
   if (job.Failed()) return job.Finish();
   QPdfWriter writer(&job.Document());

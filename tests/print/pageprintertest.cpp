@@ -142,12 +142,17 @@ TEST_F(PrintCups, AServerThatHangsAsTheJobArrivesFailsThePrint) {
   EXPECT_TRUE(printed_.empty());
 }
 
-TEST_F(PrintCups, NothingRecordedOrNoPrinterPrintsNothing) {
+TEST_F(PrintCups, NothingRecordedNoPrinterOrNoPagePrintsNothing) {
   PrinterSettings none;
   EXPECT_EQ(printer_.Print(prev_, none, PrinterSheet()).result,
             PrintOutcome::Result::NothingRecorded);
   RecordPages(prev_, 1);
   EXPECT_EQ(printer_.Print(prev_, none, PrinterSheet()).result, PrintOutcome::Result::NoPrinter);
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  Use(queue);
+  EXPECT_EQ(printer_.Print(prev_, printers_->Settings(), PrinterSheet()).result,
+            PrintOutcome::Result::NotStarted);
   EXPECT_TRUE(printed_.empty());
 }
 
