@@ -114,6 +114,11 @@ PrinterDiscovery::~PrinterDiscovery() {
                                [this] { return run_->done; });
 }
 
+bool PrinterDiscovery::IsStuck() const {
+  const std::lock_guard<std::mutex> lock(run_->mutex);
+  return selection_ && !run_->done;
+}
+
 PrinterSelection& PrinterDiscovery::Wait() {
   if (!selection_) {
     std::unique_lock<std::mutex> lock(run_->mutex);

@@ -53,6 +53,10 @@ class PrinterDiscovery : public QObject {
   ~PrinterDiscovery() override;
 
   bool IsFinished() const { return selection_ != nullptr; }
+  // True while a discovery given up at its limit still has its thread inside
+  // a call to the server: such a call may return at any moment, into a
+  // program that must then not be unwinding around it.
+  bool IsStuck() const;
   // The selection once finished, else nullptr.
   PrinterSelection* Selection() const { return selection_.get(); }
   // Blocks until the discovery is done or its limit is reached (finished()

@@ -3,6 +3,9 @@
 
 #include "ui/gui.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "pages/fonts.h"
 #include "ui/application.h"
 #include "ui/colourworddialog.h"
@@ -18,7 +21,16 @@ int RunGui(int argc, char** argv) {
   ColourWordDialog colourWordDialog;
   MainWindow window(colourWordDialog);
   window.show();
-  return app.exec();
+  const int status = app.exec();
+  // Printers given up on a hung server leave a thread inside Qt's printing,
+  // whose call may return at any moment: into objects already destroyed if
+  // the program were unwinding. Nothing is left to save, so the program ends
+  // here, at once (and without waiting on that thread).
+  if (window.printerDiscoveryStuck()) {
+    std::fflush(nullptr);
+    std::_Exit(status);
+  }
+  return status;
 }
 
 }  // namespace kazenori

@@ -254,6 +254,10 @@ void MainWindow::startDiscovery() {
   connect(discovery_.get(), &PrinterDiscovery::finished, this, &MainWindow::onPrintersFound);
 }
 
+bool MainWindow::printerDiscoveryStuck() const {
+  return discovery_ && discovery_->IsStuck();
+}
+
 PrinterDiscovery& MainWindow::printerDiscovery() {
   startDiscovery();
   return *discovery_;

@@ -85,6 +85,9 @@ class MainWindow : public QWidget {
   // waits for them (a blocking wait, for tests).
   PrinterSelection* printerSettings();
   PrinterDiscovery& printerDiscovery();
+  // Whether the printers were given up on with the asking still stuck on the
+  // print server (see PrinterDiscovery::IsStuck).
+  bool printerDiscoveryStuck() const;
   // The line above the patterns, where the window says what it waits for.
   QLabel* statusLine() const { return statusLine_; }
   PreviewDocument* preview() const { return preview_; }

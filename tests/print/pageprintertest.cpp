@@ -132,13 +132,14 @@ TEST_F(PrintCups, AServerThatHangsAsTheJobArrivesFailsThePrint) {
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   Use(queue);
   RecordPages(prev_, 2);
-  const SlowPrintServer server(std::chrono::milliseconds(0), SlowPrintServer::Jobs::Held);
+  const SlowPrintServer server(std::chrono::milliseconds(0),
+                               SlowPrintServer::Hold::PrinterRequests);
   ASSERT_TRUE(server.Listening());
   cupsSetServer(server.Address().c_str());
   const PrintOutcome outcome = Print(JobTitle("held"));
   cupsSetServer(nullptr);
   EXPECT_EQ(outcome.result, PrintOutcome::Result::ServerSilent) << outcome.detail.toStdString();
-  EXPECT_EQ(server.HeldJobs(), 1);
+  EXPECT_EQ(server.HeldRequests(), 1);
   EXPECT_TRUE(printed_.empty());
 }
 

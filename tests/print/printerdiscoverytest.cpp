@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPrinterInfo>
+#include <QThread>
 #include <QTimer>
 
 #include <chrono>
@@ -52,6 +53,7 @@ TEST_F(PrinterDiscoveryTest, FindsTheDefaultPrinterOnTheGivenPaper) {
   EXPECT_EQ(found.PagePaper(), here->PagePaper());
   EXPECT_EQ(&discovery.Wait(), &found);
   EXPECT_EQ(finished, 1);
+  EXPECT_FALSE(discovery.IsStuck());
 }
 
 // The server this thread chose is the one asked, and one that never answers
@@ -119,6 +121,26 @@ TEST_F(PrinterDiscoveryLimitTest, FinishedComesAtTheLimitWithoutPrinters) {
 
 TEST_F(PrinterDiscoveryLimitTest, WaitEndsAtTheLimitWithoutPrinters) {
   ExpectGivenUp(discovery->Wait());
+}
+
+// A server that hangs as the default printer's driver is fetched holds the
+// thread in Qt's call for good: given up at the limit, and known to be stuck
+// until the server goes.
+TEST_F(PrinterDiscoveryTest, AThreadHeldByItsServerIsKnownToBeStuck) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_PDF_QUEUE", queue);
+  std::optional<PrinterDiscovery> discovery;
+  std::optional<testing::SlowPrintServer> server;
+  server.emplace(std::chrono::milliseconds(0), testing::SlowPrintServer::Hold::PrinterRequests);
+  cupsSetServer(server->Address().c_str());
+  discovery.emplace(9, PrinterAccess::Cups, std::chrono::milliseconds(1200));
+  cupsSetServer(nullptr);
+  EXPECT_EQ(discovery->Wait().PrinterCount(), 0);
+  EXPECT_GE(server->HeldRequests(), 1);
+  EXPECT_TRUE(discovery->IsStuck());
+  server.reset();
+  for (int i = 0; i < 100 && discovery->IsStuck(); ++i) QThread::msleep(100);
+  EXPECT_FALSE(discovery->IsStuck()) << "the thread is free once the server has gone";
 }
 
 }  // namespace

@@ -21,8 +21,8 @@
 
 namespace kazenori::testing {
 
-SlowPrintServer::SlowPrintServer(std::chrono::milliseconds delay, Jobs jobs)
-    : delay_(delay), jobs_(jobs) {
+SlowPrintServer::SlowPrintServer(std::chrono::milliseconds delay, Hold hold)
+    : delay_(delay), hold_(hold) {
   upstream_ = cupsServer();
   if (upstream_.empty() || upstream_[0] != '/') upstream_ += ":" + std::to_string(ippPort());
   int port = 0;
@@ -51,7 +51,7 @@ int SlowPrintServer::DelayedAnswers() const {
   return delayed_;
 }
 
-int SlowPrintServer::HeldJobs() const {
+int SlowPrintServer::HeldRequests() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return held_;
 }
@@ -107,8 +107,9 @@ void SlowPrintServer::Relay(int client) {
     const int from = fromClient ? client : server;
     const ssize_t n = read(from, buffer, sizeof buffer);
     if (n <= 0) break;
-    held = fromClient && jobs_ == Jobs::Held &&
-           std::string_view(buffer, static_cast<std::size_t>(n)).rfind("POST /printers/", 0) == 0;
+    const std::string_view request(buffer, static_cast<std::size_t>(n));
+    held = fromClient && hold_ == Hold::PrinterRequests &&
+           (request.rfind("POST /printers/", 0) == 0 || request.rfind("GET /printers/", 0) == 0);
     if (held) {
       std::lock_guard<std::mutex> lock(mutex_);
       ++held_;
@@ -123,7 +124,7 @@ void SlowPrintServer::Relay(int client) {
     if (write(fromClient ? server : client, buffer, static_cast<std::size_t>(n)) != n) break;
   }
   if (server >= 0) close(server);
-  // A held job's connection stays open and unanswered until the end.
+  // A held request's connection stays open and unanswered until the end.
   if (held) poll(&fds[2], 1, -1);
   close(client);
 }

@@ -14,12 +14,13 @@ namespace kazenori::testing {
 // A print server that answers, but slowly: a relay on 127.0.0.1 in front of
 // the CUPS server this process would use, holding back each answer by `delay`
 // (a busy server on a school network). Point the program at it with
-// CUPS_SERVER=Address() or cupsSetServer. With Jobs::Held it hangs instead as a
-// job arrives (a request to a printer's resource is never passed on or answered).
+// CUPS_SERVER=Address() or cupsSetServer. With Hold::PrinterRequests it hangs
+// instead on any request for a printer's own resource (a job as it arrives, a
+// driver as it is fetched): such a request is never passed on or answered.
 class SlowPrintServer {
  public:
-  enum class Jobs { Relayed, Held };
-  explicit SlowPrintServer(std::chrono::milliseconds delay, Jobs jobs = Jobs::Relayed);
+  enum class Hold { Nothing, PrinterRequests };
+  explicit SlowPrintServer(std::chrono::milliseconds delay, Hold hold = Hold::Nothing);
   ~SlowPrintServer();
   SlowPrintServer(const SlowPrintServer&) = delete;
   SlowPrintServer& operator=(const SlowPrintServer&) = delete;
@@ -29,8 +30,8 @@ class SlowPrintServer {
   std::string Address() const;
   // How many answers were held back so far.
   int DelayedAnswers() const;
-  // How many jobs were held (Jobs::Held).
-  int HeldJobs() const;
+  // How many requests were held (Hold::PrinterRequests).
+  int HeldRequests() const;
 
  private:
   void Accept();
@@ -38,7 +39,7 @@ class SlowPrintServer {
   int ConnectUpstream() const;
 
   std::chrono::milliseconds delay_;
-  Jobs jobs_;
+  Hold hold_;
   std::string upstream_;  // a socket path, or "host:port"
   int listener_ = -1;
   int port_ = 0;
