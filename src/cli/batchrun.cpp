@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -24,6 +25,7 @@
 #include "pages/worksheetpreview.h"
 #include "print/pageprinter.h"
 #include "print/pdfexport.h"
+#include "print/printerdiscovery.h"
 #include "print/printergeometry.h"
 #include "print/printerselection.h"
 
@@ -92,8 +94,12 @@ class BatchRun {
  public:
   BatchRun(const CommandLineRequest& request, QTextStream& err, InterruptGuard* interrupts);
   int Run(QTextStream& out);
+  // Whether the printers were given up on with the asking still stuck on the
+  // print server (see PrinterDiscovery::IsStuck).
+  bool PrintersStuck() const { return discovery_.IsStuck(); }
 
  private:
+  void Prepare();
   // The printer the pages are laid out for, empty for the design paper, and
   // the option that named it.
   const QString& LayoutPrinter() const;
@@ -114,7 +120,10 @@ class BatchRun {
   // own is laid out on the design paper, so that it is the same on every
   // machine and never waits on a print server.
   const PrinterAccess access_;
-  PrinterSelection printer_;
+  // Asked on a thread of its own, so that a server that hangs inside one of
+  // Qt's calls is given up at the limit instead of holding the command.
+  PrinterDiscovery discovery_;
+  PrinterSelection& printer_;
   std::unique_ptr<PreviewDocument> document_;
   PageGeometry geometry_;
   std::uint32_t seed_ = 0;
@@ -128,15 +137,18 @@ BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, Interrup
       access_(request.printer.isEmpty() && request.geometryPrinter.isEmpty()
                   ? PrinterAccess::DesignPaper
                   : PrinterAccess::Cups),
-      printer_(access_) {
-  // As the main window does: the printer on A4, the geometry from it.
+      discovery_(9, access_, PrinterDiscovery::kDefaultLimit, LayoutPrinter()),
+      printer_(discovery_.Wait()) {}
+
+// As the main window does: the printer on A4 (chosen and set so by the
+// discovery), the geometry from it.
+void BatchRun::Prepare() {
   CheckPrintServer();
   document_ = std::make_unique<PreviewDocument>();
   SelectPrinter();
-  printer_.SetPaperCode(9);
   document_->SetPaper(printer_.PagePaper());
-  document_->SetTitle(request.jobTitle);
-  seed_ = request.seed ? *request.seed : ClockSeed();
+  document_->SetTitle(request_.jobTitle);
+  seed_ = request_.seed ? *request_.seed : ClockSeed();
   geometry_ = PrinterPageGeometry(printer_);
   preview_ = std::make_unique<WorksheetPreview>(*document_);
 }
@@ -162,10 +174,10 @@ void BatchRun::SelectPrinter() {
   if (!names.contains(LayoutPrinter())) {
     throw UsageError(NoSuchPrinter(LayoutOption(), LayoutPrinter(), names));
   }
-  printer_.SelectPrinter(LayoutPrinter());
 }
 
 int BatchRun::Run(QTextStream& out) {
+  Prepare();
   return request_.printer.isEmpty() ? WriteAsComposed() : PrintComposed(out);
 }
 
@@ -278,14 +290,20 @@ void PassQtMessagesButTheRuntimeDirNote() {
 }  // namespace
 
 int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTextStream& err,
-                       InterruptGuard* interrupts) {
+                       InterruptGuard* interrupts, bool* printersStuck) {
+  // The run outlives its failure, so that its printers can still be asked.
+  std::optional<BatchRun> run;
+  int status = 0;
   try {
-    return BatchRun(request, err, interrupts).Run(out);
+    run.emplace(request, err, interrupts);
+    status = run->Run(out);
   } catch (const UsageError& e) {
-    return Report(err, e, 2);
+    status = Report(err, e, 2);
   } catch (const std::exception& e) {
-    return Report(err, e, 1);
+    status = Report(err, e, 1);
   }
+  if (printersStuck) *printersStuck = run && run->PrintersStuck();
+  return status;
 }
 
 int RunCommandLine(int argc, char** argv) {
@@ -316,7 +334,18 @@ int RunCommandLine(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   QGuiApplication::setApplicationName(QStringLiteral("kazenori"));
   RegisterFontSubstitutions();
-  return ExecuteCommandLine(request, out, err, &interrupts);
+  bool printersStuck = false;
+  const int status = ExecuteCommandLine(request, out, err, &interrupts, &printersStuck);
+  // As in the window: a thread left inside Qt's call to a hung server could
+  // return into a program unwinding around it; everything is written, so the
+  // program ends here, at once.
+  if (printersStuck) {
+    out.flush();
+    err.flush();
+    std::fflush(nullptr);
+    std::_Exit(status);
+  }
+  return status;
 }
 
 }  // namespace kazenori

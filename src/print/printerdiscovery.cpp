@@ -23,11 +23,12 @@ namespace {
 // is in (a late one could come while the program ends).
 template <typename KeepGoing>
 std::unique_ptr<PrinterSelection> Discover(PrinterAccess access, int paperCode,
-                                           KeepGoing keepGoing) {
+                                           const QString& printer, KeepGoing keepGoing) {
   auto selection = std::make_unique<PrinterSelection>(access);
   // A print server that did not answer is not asked again (Qt would wait on it).
   if (selection->Server().state == PrintServerState::Answered && keepGoing()) {
-    const QString name = QPrinterInfo::defaultPrinterName();
+    const QString name =
+        selection->PrinterNames().contains(printer) ? printer : QPrinterInfo::defaultPrinterName();
     if (keepGoing()) selection->SelectPrinter(name);
   }
   if (keepGoing()) selection->SetPaperCode(paperCode);
@@ -37,7 +38,7 @@ std::unique_ptr<PrinterSelection> Discover(PrinterAccess access, int paperCode,
 }  // namespace
 
 std::unique_ptr<PrinterSelection> DiscoverPrinters(PrinterAccess access, int paperCode) {
-  return Discover(access, paperCode, [] { return true; });
+  return Discover(access, paperCode, QString(), [] { return true; });
 }
 
 namespace {
@@ -77,7 +78,8 @@ struct PrinterDiscovery::Run {
 };
 
 PrinterDiscovery::PrinterDiscovery(int paperCode, PrinterAccess access,
-                                   std::chrono::milliseconds limit, QObject* parent)
+                                   std::chrono::milliseconds limit, const QString& printer,
+                                   QObject* parent)
     : QObject(parent),
       run_(std::make_shared<Run>()),
       deadline_(std::chrono::steady_clock::now() + limit),
@@ -87,11 +89,11 @@ PrinterDiscovery::PrinterDiscovery(int paperCode, PrinterAccess access,
   // Qt's printer classes may be used off the GUI thread; nothing else touches
   // what this thread makes until it is taken over. The thread is detached: a
   // call stuck on the server must hold up neither this object nor the exit.
-  std::thread([run = run_, access, paperCode, server = server_] {
+  std::thread([run = run_, access, paperCode, printer, server = server_] {
     QThread::currentThread()->setObjectName(QStringLiteral("printer discovery"));
     cupsSetServer(server.constData());
     std::unique_ptr<PrinterSelection> found =
-        Discover(access, paperCode, [&run] { return run->Wanted(); });
+        Discover(access, paperCode, printer, [&run] { return run->Wanted(); });
     const std::lock_guard<std::mutex> lock(run->mutex);
     run->found = std::move(found);
     run->done = true;

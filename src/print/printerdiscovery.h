@@ -43,9 +43,11 @@ class PrinterDiscovery : public QObject {
   // who waits for a preview, not a hang.
   static constexpr std::chrono::milliseconds kDefaultLimit{15000};
 
+  // `printer` is chosen instead of the default printer where the server has
+  // one of that name.
   explicit PrinterDiscovery(int paperCode, PrinterAccess access = PrinterAccess::Cups,
                             std::chrono::milliseconds limit = kDefaultLimit,
-                            QObject* parent = nullptr);
+                            const QString& printer = QString(), QObject* parent = nullptr);
   // Waits two seconds at most for the thread, so that a working discovery
   // (or one given up whose server has just gone) ends before the program
   // does; one still blocked on its server is left there, where it touches

@@ -32,6 +32,7 @@
 #include "support/PrivatePrintServer.h"
 #include "support/QtApp.h"
 #include "support/SilentPrintServer.h"
+#include "support/SlowPrintServer.h"
 
 namespace kazenori {
 namespace {
@@ -600,6 +601,24 @@ TEST_F(CommandLineOutput, PrintFailsNamingAPrintServerThatDoesNotAnswer) {
       EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
   }
+}
+
+// A server that answers the first questions and then hangs inside one of Qt's
+// (the printer's driver): given up at the limit, the same failure.
+TEST_F(CommandLineOutput, PrintFailsWhenThePrintServerHangsAfterAnswering) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_PDF_QUEUE", queue);
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  const testing::SlowPrintServer server(std::chrono::milliseconds(0),
+                                        testing::SlowPrintServer::Hold::PrinterRequests);
+  ASSERT_TRUE(server.Listening());
+  const QString address = QString::fromStdString(server.Address());
+  const Outcome run =
+      RunBinary({"--patterns", "7", "--print", queue}, {}, "CUPS_SERVER=" + address);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "kazenori: --print: the print server " + address + " did not answer\n");
+  EXPECT_GE(server.HeldRequests(), 1);
 }
 
 // Qt does not tell whether CUPS took the job; a queue rejecting jobs is a failure
