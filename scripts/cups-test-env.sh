@@ -6,12 +6,13 @@
 # server runs and has the test queues, and exports their names.
 #
 #   kz-pdf      cups-pdf backend (PostScript round trip): pages, size, where the ink is
-#   kz-qtpdf    raw queue whose backend keeps the PDF Qt sent, unchanged (its text too)
+#   kz-qtpdf    raw queue whose backend keeps the PDF it was sent, unchanged (its text too)
 #   kz-letter   like kz-qtpdf, with a driver that offers no A4 paper
 #   kz-trays    like kz-qtpdf, with two input slots
 #   kz-acrobat  like kz-qtpdf; its name marks an Acrobat printer
 #   kz-reject   like kz-qtpdf, but rejecting jobs (cupsreject) with a reason
 #   kz-fail     takes jobs, but its backend fails every one: CUPS aborts the job
+#   kz-stopped  like kz-qtpdf, but stopped (cupsdisable): it holds every job
 #
 # Exported: KAZENORI_CUPS_PDF_QUEUE, KAZENORI_CUPS_PDF_DIR, KAZENORI_CUPS_QTPDF_QUEUE,
 # KAZENORI_CUPS_QTPDF_DIR, KAZENORI_CUPS_LETTER_QUEUE, KAZENORI_CUPS_TRAYS_QUEUE,
@@ -29,7 +30,7 @@ kz_cups_main() {
   $sudo chmod 1777 "$qtpdf_dir" || return 1
 
   # Queues and backend of an older layout of this script are set up again.
-  local version=4 queues="kz-pdf kz-qtpdf kz-letter kz-trays kz-acrobat kz-reject" q fresh=0
+  local version=5 queues="kz-pdf kz-qtpdf kz-letter kz-trays kz-acrobat kz-reject kz-stopped" q fresh=0
   if [ "$($sudo cat "$state/version" 2>/dev/null)" != "$version" ]; then fresh=1; fi
 
   # The backend writes each job's document under its title, completely or not
@@ -125,7 +126,9 @@ BACKEND
   kz_queue kz-acrobat "kzfile:$qtpdf_dir" "$raw" || return 1
   kz_queue kz-reject "kzfile:$qtpdf_dir" "$raw" || return 1
   kz_queue kz-fail kzfail:/ "$raw" || return 1
+  kz_queue kz-stopped "kzfile:$qtpdf_dir" "$raw" || return 1
   $sudo cupsreject -r "kazenori test: this queue takes no jobs" kz-reject 2>/dev/null || return 1
+  $sudo cupsdisable -r "kazenori test: stopped" kz-stopped 2>/dev/null || return 1
   unset -f kz_queue
   echo "$version" | $sudo tee "$state/version" >/dev/null
   # The tests need a default printer; keep one that is already set.
@@ -151,6 +154,7 @@ BACKEND
   export KAZENORI_CUPS_ACROBAT_QUEUE=kz-acrobat
   export KAZENORI_CUPS_REJECT_QUEUE=kz-reject
   export KAZENORI_CUPS_FAIL_QUEUE=kz-fail
+  export KAZENORI_CUPS_STOPPED_QUEUE=kz-stopped
   return 0
 }
 

@@ -125,6 +125,19 @@ TEST_F(PrintCups, ARefusedOrAbortedJobAnnouncesNoPageAndSaysWhy) {
   }
 }
 
+// A stopped queue holds the job until it is started again: CUPS has it, so its
+// pages count.
+TEST_F(PrintCups, AStoppedQueueHoldsTheJobAndItsPagesCount) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_STOPPED_QUEUE", queue);
+  Use(queue);
+  RecordPages(prev_, 2);
+  const PrintOutcome outcome = Print(JobTitle("stopped"));
+  cupsCancelJob(queue.toUtf8().constData(), CUPS_JOBID_ALL);
+  EXPECT_TRUE(outcome.Ok()) << PrintFailureDetail(outcome, queue).toStdString();
+  EXPECT_EQ(printed_, (std::vector<int>{1, 2}));
+}
+
 // A server that answers until the job arrives and then hangs: the print gives
 // up within its limits and says so; no page counts.
 TEST_F(PrintCups, AServerThatHangsAsTheJobArrivesFailsThePrint) {
