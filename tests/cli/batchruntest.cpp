@@ -621,8 +621,8 @@ TEST_F(CommandLineOutput, PrintFailsWhenThePrintServerHangsAfterAnswering) {
   EXPECT_GE(server.HeldRequests(), 1);
 }
 
-// Qt does not tell whether CUPS took the job; a queue rejecting jobs is a failure
-// with its reason, and no page counts as printed.
+// A queue rejecting jobs is a failure with its reason, and no page counts as
+// printed.
 TEST_F(CommandLineOutput, AQueueRejectingJobsFailsWithItsReason) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_REJECT_QUEUE", queue);
