@@ -105,7 +105,7 @@ class BatchRun {
   const QString& LayoutPrinter() const;
   QString LayoutOption() const;
   void CheckPrintServer() const;
-  void SelectPrinter();
+  void CheckPrinterKnown() const;
   Worksheet Compose() const;
   void ComposeEach(const Composer::SheetSink& composed) const;
   int WriteAsComposed();
@@ -145,7 +145,7 @@ BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, Interrup
 void BatchRun::Prepare() {
   CheckPrintServer();
   document_ = std::make_unique<PreviewDocument>();
-  SelectPrinter();
+  CheckPrinterKnown();
   document_->SetPaper(printer_.PagePaper());
   document_->SetTitle(request_.jobTitle);
   seed_ = request_.seed ? *request_.seed : ClockSeed();
@@ -168,7 +168,7 @@ void BatchRun::CheckPrintServer() const {
   throw std::runtime_error(PrintServerProblem(LayoutOption(), printer_.Server()).toStdString());
 }
 
-void BatchRun::SelectPrinter() {
+void BatchRun::CheckPrinterKnown() const {
   if (access_ == PrinterAccess::DesignPaper) return;
   const QStringList names = printer_.PrinterNames();
   if (!names.contains(LayoutPrinter())) {
