@@ -31,6 +31,7 @@
 #include "print/printerselection.h"
 #include "ui/application.h"
 #include "ui/colourworddialog.h"
+#include "ui/deferredicon.h"
 #include "ui/patternboxgrid.h"
 #include "ui/previewdialog.h"
 #include "ui/radiogroup.h"
@@ -191,10 +192,14 @@ QLayout* MainWindow::createOptionRow() {
 QLayout* MainWindow::createInstructionRow() {
   QWidget* frame = patternGrid_->parentWidget();
   auto* label = new QLabel(QStringLiteral("問題文"), frame);
-  instructionEdit_ = new QLineEdit(QStringLiteral("次の計算をしましょう。"), frame);
+  // The text comes after the font: a line edit lays out the text it is made
+  // with in the desktop's font, which has no Japanese and would load a
+  // fallback font for nothing.
+  instructionEdit_ = new QLineEdit(frame);
   instructionEdit_->setFont(WindowFont(15));
+  instructionEdit_->setText(QStringLiteral("次の計算をしましょう。"));
   instructionEdit_->setMinimumWidth(567);
-  closeButton_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
+  closeButton_ = new QPushButton(DeferredStandardIcon(style(), QStyle::SP_DialogCloseButton),
                                  QStringLiteral("閉じる"), frame);
   SetDesignedSize(*closeButton_, {105, 31});
   auto* sheetCountLabel = new QLabel(QStringLiteral("枚数"), frame);
