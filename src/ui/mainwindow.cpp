@@ -250,8 +250,8 @@ void MainWindow::createDocument() {
 }
 
 // The printers are asked of CUPS off the GUI thread, so the window never
-// waits on a print server to appear; and only once it is on screen, so that
-// loading the print system does not compete with showing it.
+// waits on a print server to appear; and only once it is drawn (see
+// paintEvent), so that loading the print system does not compete with showing it.
 void MainWindow::startDiscovery() {
   if (discovery_) return;
   // The settings stand for the platform's default printer, on A4.
@@ -274,12 +274,19 @@ void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_ || event->spontaneous()) return;
   shown_ = true;
-  if (!discovery_) {
-    QTimer::singleShot(0, this, &MainWindow::startDiscovery);
-  } else if (discovery_->IsFinished()) {
-    onPrintersFound();
-  }
+  if (discovery_ && discovery_->IsFinished()) onPrintersFound();
   centreOnScreen();
+}
+
+// The printers are asked for once the window has first been drawn: loading
+// the print system and starting its thread would otherwise come between the
+// window's appearing and its contents.
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (!discovery_ && !discoveryQueued_) {
+    discoveryQueued_ = true;
+    QTimer::singleShot(0, this, &MainWindow::startDiscovery);
+  }
 }
 
 // Composing needs the printer's page. Asked for before the printers are
