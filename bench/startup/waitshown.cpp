@@ -5,7 +5,9 @@
 // top-level window with the given title was mapped on the X server; then ends
 // the program. It listens for the map event rather than polling, so the figure
 // carries no polling delay and the waiting costs the measured program no CPU.
-// Usage: waitshown TITLE PROGRAM [ARG...]
+// With --drawn it goes on until the window's contents are first drawn and
+// prints that time instead: a program can be mapped early and drawn late.
+// Usage: waitshown [--drawn] TITLE PROGRAM [ARG...]
 #include <xcb/xcb.h>
 
 #include <poll.h>
@@ -18,6 +20,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -38,11 +41,63 @@ std::string WindowName(xcb_connection_t* c, xcb_window_t window) {
   return std::string(text, static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
 }
 
+// One row of pixels across the middle of `window`, in screen coordinates as
+// the screen shows them (root) or as the window holds them.
+struct Row {
+  int16_t x = 0, y = 0;
+  uint16_t width = 0;
+};
+
+std::vector<uint32_t> Pixels(xcb_connection_t* c, xcb_drawable_t drawable, Row row) {
+  const XcbReply<xcb_get_image_reply_t> image(xcb_get_image_reply(
+      c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, drawable, row.x, row.y, row.width, 1, ~0u),
+      nullptr));
+  if (!image) return {};
+  const auto* data = reinterpret_cast<const uint32_t*>(xcb_get_image_data(image.get()));
+  return std::vector<uint32_t>(data, data + row.width);
+}
+
+// Until the window holds something other than the screen beneath it (a window
+// without a background shows that until it is drawn) and other than one flat
+// colour (a background the server fills in): its own drawing. Polled; the
+// pause between looks keeps the poller from taking the measured program's CPU.
+void WaitDrawn(xcb_connection_t* c, xcb_window_t root, xcb_window_t window,
+               const XcbReply<xcb_get_image_reply_t>& before, uint16_t screenWidth) {
+  const XcbReply<xcb_get_geometry_reply_t> size(
+      xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
+  if (!size || !before) return;
+  const Row inside{0, static_cast<int16_t>(size->height / 2), size->width};
+  const auto* screen = reinterpret_cast<const uint32_t*>(xcb_get_image_data(before.get()));
+  for (int look = 0; look < 20000; ++look) {
+    const XcbReply<xcb_translate_coordinates_reply_t> at(xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, window, root, 0, inside.y), nullptr));
+    const std::vector<uint32_t> now = Pixels(c, window, inside);
+    if (!at || now.empty()) return;
+    bool flat = true, beneath = true;
+    for (std::size_t i = 0; i < now.size(); ++i) {
+      const uint32_t pixel = now[i] & 0xffffffu;
+      flat = flat && pixel == (now[0] & 0xffffffu);
+      const int x = at->dst_x + static_cast<int>(i);
+      const int y = at->dst_y;
+      const bool onScreen = x >= 0 && x < screenWidth && y >= 0 &&
+                            y < xcb_setup_roots_iterator(xcb_get_setup(c)).data->height_in_pixels;
+      if (onScreen) beneath = beneath && pixel == (screen[y * screenWidth + x] & 0xffffffu);
+    }
+    if (!flat && !beneath) return;
+    usleep(300);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool drawn = argc > 1 && std::string(argv[1]) == "--drawn";
+  if (drawn) {
+    --argc;
+    ++argv;
+  }
   if (argc < 3) {
-    std::fprintf(stderr, "usage: waitshown TITLE PROGRAM [ARG...]\n");
+    std::fprintf(stderr, "usage: waitshown [--drawn] TITLE PROGRAM [ARG...]\n");
     return 2;
   }
   const std::string title = argv[1];
@@ -54,6 +109,15 @@ int main(int argc, char** argv) {
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
   const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
   xcb_request_check(c, xcb_change_window_attributes_checked(c, root, XCB_CW_EVENT_MASK, &mask));
+  // The screen before the program starts, to tell its drawing from it.
+  const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+  const XcbReply<xcb_get_image_reply_t> before(
+      drawn ? xcb_get_image_reply(
+                  c,
+                  xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, 0, 0, screen->width_in_pixels,
+                                screen->height_in_pixels, ~0u),
+                  nullptr)
+            : nullptr);
 
   const auto start = std::chrono::steady_clock::now();
   const pid_t child = fork();
@@ -73,6 +137,7 @@ int main(int argc, char** argv) {
       }
       const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
       if (WindowName(c, map->window) == title) {
+        if (drawn) WaitDrawn(c, root, map->window, before, screen->width_in_pixels);
         const auto shown = std::chrono::steady_clock::now();
         std::printf(
             "%lld\n",

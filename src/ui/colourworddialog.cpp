@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <array>
 
+#include "ui/deferredicon.h"
 #include "ui/radiogroup.h"
 #include "ui/windowfont.h"
 
@@ -38,8 +39,8 @@ ColourWordDialog::ColourWordDialog(QWidget* parent)
       QStringLiteral("問題数の設定"),
       {QStringLiteral("２０個"), QStringLiteral("３０個"), QStringLiteral("４０個")}, 1, this);
   wordCountGroup_->setItemIndex(2);
-  okButton_ =
-      new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  okButton_ = new QPushButton(DeferredStandardIcon(style(), QStyle::SP_DialogOkButton),
+                              QStringLiteral("OK"), this);
   okButton_->setMinimumSize(75, 25);
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &ColourWordDialog::onOkClicked);

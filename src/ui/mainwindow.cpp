@@ -31,6 +31,7 @@
 #include "print/printerselection.h"
 #include "ui/application.h"
 #include "ui/colourworddialog.h"
+#include "ui/deferredicon.h"
 #include "ui/patternboxgrid.h"
 #include "ui/previewdialog.h"
 #include "ui/radiogroup.h"
@@ -191,10 +192,14 @@ QLayout* MainWindow::createOptionRow() {
 QLayout* MainWindow::createInstructionRow() {
   QWidget* frame = patternGrid_->parentWidget();
   auto* label = new QLabel(QStringLiteral("問題文"), frame);
-  instructionEdit_ = new QLineEdit(QStringLiteral("次の計算をしましょう。"), frame);
+  // The text comes after the font: a line edit lays out the text it is made
+  // with in the desktop's font, which has no Japanese and would load a
+  // fallback font for nothing.
+  instructionEdit_ = new QLineEdit(frame);
   instructionEdit_->setFont(WindowFont(15));
+  instructionEdit_->setText(QStringLiteral("次の計算をしましょう。"));
   instructionEdit_->setMinimumWidth(567);
-  closeButton_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
+  closeButton_ = new QPushButton(DeferredStandardIcon(style(), QStyle::SP_DialogCloseButton),
                                  QStringLiteral("閉じる"), frame);
   SetDesignedSize(*closeButton_, {105, 31});
   auto* sheetCountLabel = new QLabel(QStringLiteral("枚数"), frame);
@@ -245,8 +250,8 @@ void MainWindow::createDocument() {
 }
 
 // The printers are asked of CUPS off the GUI thread, so the window never
-// waits on a print server to appear; and only once it is on screen, so that
-// loading the print system does not compete with showing it.
+// waits on a print server to appear; and only once it is drawn (see
+// paintEvent), so that loading the print system does not compete with showing it.
 void MainWindow::startDiscovery() {
   if (discovery_) return;
   // The settings stand for the platform's default printer, on A4.
@@ -273,12 +278,19 @@ void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_ || event->spontaneous()) return;
   shown_ = true;
-  if (!discovery_) {
-    QTimer::singleShot(0, this, &MainWindow::startDiscovery);
-  } else if (discovery_->IsFinished()) {
-    onPrintersFound();
-  }
+  if (discovery_ && discovery_->IsFinished()) onPrintersFound();
   centreOnScreen();
+}
+
+// The printers are asked for once the window has first been drawn: loading
+// the print system and starting its thread would otherwise come between the
+// window's appearing and its contents.
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (!discovery_ && !discoveryQueued_) {
+    discoveryQueued_ = true;
+    QTimer::singleShot(0, this, &MainWindow::startDiscovery);
+  }
 }
 
 // Composing needs the printer's page. Asked for before the printers are

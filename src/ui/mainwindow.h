@@ -81,7 +81,7 @@ class MainWindow : public QWidget {
   QPushButton* closeButton() const { return closeButton_; }
   // The printers and the preview document; the preview window shows the one
   // and prints on the other while it is open. The printers are asked for once
-  // the window is on screen (or when these are first called): the first
+  // the window is first drawn (or when these are first called): the first
   // waits for them (a blocking wait, for tests).
   PrinterSelection* printerSettings();
   PrinterDiscovery& printerDiscovery();
@@ -100,6 +100,7 @@ class MainWindow : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void createControls();
@@ -134,6 +135,7 @@ class MainWindow : public QWidget {
   WorksheetPreview* worksheets_ = nullptr;
   PrinterMetrics metrics_;
   bool shown_ = false;
+  bool discoveryQueued_ = false;
   std::function<void()> pending_;  // asked for before the printers were known
 
   PatternBoxGrid* patternGrid_ = nullptr;

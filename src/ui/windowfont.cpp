@@ -20,7 +20,7 @@ double DesktopFontScale() {
 }  // namespace
 
 QFont WindowFont(int designedPixelSize) {
-  QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+  QFont font(QFont::substitute(QStringLiteral("ＭＳ Ｐゴシック")));
   font.setPixelSize(qRound(designedPixelSize * DesktopFontScale()));
   return font;
 }

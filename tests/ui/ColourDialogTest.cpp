@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTimer>
 
 #include "MainWindowTestSupport.h"
@@ -37,6 +38,8 @@ TEST_F(ColourDialogTest, StartsWithZeroSettingsAndTheDesignedChoices) {
   EXPECT_EQ(dialog.wordCountGroup()->title(), QStringLiteral("問題数の設定"));
   EXPECT_EQ(dialog.wordCountGroup()->count(), 3);
   EXPECT_EQ(dialog.wordCountGroup()->itemIndex(), 2);
+  EXPECT_EQ(dialog.okButton()->icon().pixmap({16, 16}).toImage(),
+            dialog.style()->standardIcon(QStyle::SP_DialogOkButton).pixmap({16, 16}).toImage());
   // OK below the word counts, at the right.
   dialog.show();
   EXPECT_GT(dialog.okButton()->y(), dialog.wordCountGroup()->geometry().bottom());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,7 +54,8 @@ TEST_F(MainWindowTest, StartsWithEverythingAtItsInitialState) {
   EXPECT_EQ(window.minimumSize(), window.maximumSize());
   EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
-  EXPECT_EQ(window.font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(QFontInfo(window.font()).family(),
+            QFontInfo(QFont(QStringLiteral("ＭＳ Ｐゴシック"))).family());
   EXPECT_EQ(window.font().pixelSize(), 12);
 
   EXPECT_EQ(window.zeroAllowed(), 0);

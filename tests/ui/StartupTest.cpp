@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPrintDialog>
@@ -78,6 +79,19 @@ TEST_F(StartupTest, FirstShowFixesTheGeometryOnceAndCentresTheWindow) {
   window.hide();
   window.show();
   EXPECT_EQ(window.pageGeometry(), first);
+}
+
+// Unasked, the printers are asked for once the window is drawn, and their
+// page is the one the window composes on.
+TEST_F(StartupTest, ThePrintersAreAskedForOnceTheWindowIsDrawn) {
+  MainWindow window(colourWordDialog);
+  window.show();
+  QElapsedTimer waited;
+  waited.start();
+  while (window.pageGeometry() == DesignPaperGeometry() && waited.elapsed() < 10000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_FALSE(window.pageGeometry() == DesignPaperGeometry());
+  EXPECT_EQ(window.pageGeometry(), PrinterPageGeometry(*window.printerSettings()));
 }
 
 TEST_F(StartupTest, AnEscapedErrorIsShownAndTheWindowStaysUsable) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -55,7 +56,8 @@ TEST_F(PreviewDialogTest, ToolBarCaptionsHintsAndWidths) {
     EXPECT_EQ(e.button->width(), e.width) << e.caption;
     EXPECT_EQ(e.button->isEnabled(), e.button == dialog.closeButton()) << e.caption;
   }
-  EXPECT_EQ(dialog.font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(QFontInfo(dialog.font()).family(),
+            QFontInfo(QFont(QStringLiteral("ＭＳ Ｐゴシック"))).family());
   EXPECT_EQ(dialog.pageStatus()->width(), 300);
   EXPECT_EQ(dialog.remarkStatus()->width(), 50);
   const QList<QAction*> menu = dialog.pageMenu()->actions();
