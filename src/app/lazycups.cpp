@@ -60,23 +60,38 @@ ipp_t* cupsDoRequest(http_t* http, ipp_t* request, const char* resource) {
 http_encryption_t cupsEncryption() {
   KAZENORI_CUPS(cupsEncryption)();
 }
-void cupsFreeJobs(int num_jobs, cups_job_t* jobs) {
-  KAZENORI_CUPS(cupsFreeJobs)(num_jobs, jobs);
+ipp_status_t cupsCancelJob2(http_t* http, const char* name, int job_id, int purge) {
+  KAZENORI_CUPS(cupsCancelJob2)(http, name, job_id, purge);
 }
-int cupsGetJobs2(http_t* http, cups_job_t** jobs, const char* name, int myjobs, int whichjobs) {
-  KAZENORI_CUPS(cupsGetJobs2)(http, jobs, name, myjobs, whichjobs);
+int cupsCreateJob(http_t* http, const char* name, const char* title, int num_options,
+                  cups_option_t* options) {
+  KAZENORI_CUPS(cupsCreateJob)(http, name, title, num_options, options);
 }
-const char* cupsGetPPD(const char* name) {
-  KAZENORI_CUPS(cupsGetPPD)(name);
+ipp_status_t cupsFinishDocument(http_t* http, const char* name) {
+  KAZENORI_CUPS(cupsFinishDocument)(http, name);
+}
+http_status_t cupsGetPPD3(http_t* http, const char* name, time_t* modtime, char* buffer,
+                          size_t bufsize) {
+  KAZENORI_CUPS(cupsGetPPD3)(http, name, modtime, buffer, bufsize);
 }
 ipp_status_t cupsLastError() {
   KAZENORI_CUPS(cupsLastError)();
+}
+const char* cupsLastErrorString() {
+  KAZENORI_CUPS(cupsLastErrorString)();
 }
 const char* cupsServer() {
   KAZENORI_CUPS(cupsServer)();
 }
 void cupsSetServer(const char* server) {
   KAZENORI_CUPS(cupsSetServer)(server);
+}
+http_status_t cupsStartDocument(http_t* http, const char* name, int job_id, const char* docname,
+                                const char* format, int last_document) {
+  KAZENORI_CUPS(cupsStartDocument)(http, name, job_id, docname, format, last_document);
+}
+http_status_t cupsWriteRequestData(http_t* http, const char* buffer, size_t length) {
+  KAZENORI_CUPS(cupsWriteRequestData)(http, buffer, length);
 }
 http_uri_status_t httpAssembleURI(http_uri_coding_t encoding, char* uri, int urilen,
                                   const char* scheme, const char* username, const char* host,

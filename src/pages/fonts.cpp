@@ -52,6 +52,9 @@ bool RegisterFontSubstitutions() {
     const QString name = QString::fromUtf16(s.name);
     const QString substitute = QString::fromLatin1(s.substitute);
     QFont::removeSubstitutions(name);
+    // The windows name their font by what stands for it (see WindowFont): a
+    // machine that has the font itself keeps it.
+    if (FamilyInstalled(name)) continue;
     QFont::insertSubstitution(name, substitute);
     if (!FamilyInstalled(substitute)) {
       all = false;

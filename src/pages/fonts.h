@@ -11,10 +11,11 @@ class QFont;
 namespace kazenori {
 
 // The pages and windows name the Japanese fonts of the original platform
-// ("ＭＳ ゴシック", "ＭＳ Ｐゴシック"); here they stand for the IPA fonts.
+// ("ＭＳ ゴシック", "ＭＳ Ｐゴシック"); here they stand for the IPA fonts, unless
+// the fonts themselves are installed.
 // Every Qt entry point calls this once after creating its application object.
 // Writes a clear message to stderr when the IPA fonts are not installed.
-// Returns true when both substitutes were found.
+// Returns true when each font or its substitute was found.
 bool RegisterFontSubstitutions();
 
 // Whether the face `font` resolves to is bold of its own. IPA Gothic has only a
