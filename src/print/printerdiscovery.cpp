@@ -84,14 +84,15 @@ PrinterDiscovery::PrinterDiscovery(int paperCode, PrinterAccess access,
       run_(std::make_shared<Run>()),
       deadline_(std::chrono::steady_clock::now() + limit),
       paperCode_(paperCode),
-      server_(ClientServer()) {
+      // Without CUPS access nothing of CUPS is asked, not even its settings.
+      server_(access == PrinterAccess::Cups ? ClientServer() : QByteArray()) {
   run_->owner = this;
   // Qt's printer classes may be used off the GUI thread; nothing else touches
   // what this thread makes until it is taken over. The thread is detached: a
   // call stuck on the server must hold up neither this object nor the exit.
   std::thread([run = run_, access, paperCode, printer, server = server_] {
     QThread::currentThread()->setObjectName(QStringLiteral("printer discovery"));
-    cupsSetServer(server.constData());
+    if (!server.isEmpty()) cupsSetServer(server.constData());
     std::unique_ptr<PrinterSelection> found =
         Discover(access, paperCode, printer, [&run] { return run->Wanted(); });
     const std::lock_guard<std::mutex> lock(run->mutex);
