@@ -111,6 +111,10 @@ class PreviewDialog : public QDialog {
   void updateButtons();
   void showPageMenu(const QPoint& globalPos);
   QString noPrinterText() const;
+  // Whether the print server has stopped answering since the printers were
+  // found (then said so under `caption`): Qt's print dialogs would ask it
+  // without any time limit and freeze the window.
+  bool serverGoneSilent(const QString& caption) const;
   void reportPrintOutcome(const PrintOutcome& outcome, const QString& printer);
   void restoreAfterPrinting(int page);
 

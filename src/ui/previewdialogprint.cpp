@@ -89,11 +89,19 @@ QString PreviewDialog::noPrinterText() const {
   return QStringLiteral("プリンタがインストールされていないので印刷できません．　　");
 }
 
+bool PreviewDialog::serverGoneSilent(const QString& caption) const {
+  const PrintServer server = ProbePrintServer();
+  if (server.state != PrintServerState::Silent) return false;
+  Messages::Current().Information(ServerSilentText(server.name), caption);
+  return true;
+}
+
 void PreviewDialog::print() {
   if (noPrinter()) {
     Messages::Current().Information(noPrinterText(), QStringLiteral("　印刷"));
     return;
   }
+  if (serverGoneSilent(QStringLiteral("　印刷"))) return;
   const int page = currentPage_;
   QPrinter printer(QPrinter::HighResolution);
   printers_.ConfigurePrinter(printer);
@@ -168,6 +176,7 @@ void PreviewDialog::setUpPrinter() {
         QStringLiteral("　プリンタと用紙の設定"));
     return;
   }
+  if (serverGoneSilent(QStringLiteral("　プリンタと用紙の設定"))) return;
   QPrinter printer(QPrinter::HighResolution);
   printers_.ConfigurePrinter(printer);
   if (!questions_->askPrinterSetup(this, printer)) return;
@@ -192,6 +201,7 @@ void PreviewDialog::copyWindow() {
 void PreviewDialog::printWindow() {
   const QImage capture = grab().toImage();
   CopyImageToClipboard(capture);
+  if (serverGoneSilent(QStringLiteral("　画面ハードコピー"))) return;
   QPrinter printer(QPrinter::HighResolution);
   printers_.ConfigurePrinter(printer);
   const int page = currentPage_;

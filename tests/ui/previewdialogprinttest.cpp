@@ -11,7 +11,10 @@
 #include <QToolButton>
 #include <vector>
 
+#include <cups/cups.h>
+
 #include "print/printtestsupport.h"
+#include "support/SilentPrintServer.h"
 #include "ui/messages.h"
 #include "ui/previewdialogfixture.h"
 
@@ -113,6 +116,33 @@ TEST_F(PreviewDialogPrintTest, AJobCupsAbortsCountsNoPageAndSaysWhy) {
             QStringLiteral("プリンタ「%1」で印刷できませんでした。\nthe printer \"%1\" did not "
                            "print the job: kazenori test: this printer fails every job")
                 .arg(queue));
+}
+
+// A print server that stopped answering after the printers were found: each
+// print command says so at once, instead of opening a dialog of Qt's that
+// would wait on the server for ever.
+TEST_F(PreviewDialogPrintTest, AServerGoneSilentIsToldBeforeAnyPrintDialog) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  printers.SelectPrinter(queue);
+  PreviewDialog& dialog = Open(1);
+  const testing::SilentPrintServer silent;
+  ASSERT_TRUE(silent.Listening());
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  int asked = 0;
+  questions.print = [&](QPrinter&, const PageOffer&) { return ++asked, PrintChoice{}; };
+  questions.setup = [&](QPrinter&) { return ++asked, false; };
+  cupsSetServer(silent.Address().c_str());
+  dialog.printButton()->click();
+  dialog.setUpPrinter();
+  dialog.printWindow();
+  cupsSetServer(nullptr);
+  EXPECT_EQ(asked, 0);
+  ASSERT_EQ(messages.shown.size(), 3u);
+  for (const auto& shown : messages.shown) {
+    EXPECT_EQ(shown.text, ServerSilentText(QString::fromStdString(silent.Address())));
+  }
 }
 
 TEST_F(PreviewDialogPrintTest, HardCopyPrintsTheCapturedWindow) {
