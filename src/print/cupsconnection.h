@@ -28,6 +28,10 @@ std::optional<std::pair<ipp_jstate_t, QString>> JobState(http_t* http, int jobId
 // Jobs go to the queue without the instance part of a printer's name.
 QByteArray QueueOf(const QString& printerName);
 
+// The print server this thread's CUPS client uses, port included. libcups
+// keeps it per thread: a thread of ours sets it to its starter's.
+QByteArray ClientServer();
+
 // The detail of a failure because the print server did not answer.
 QString ServerSilentDetail();
 

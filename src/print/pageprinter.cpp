@@ -10,8 +10,14 @@
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
 
+#include "pages/pagerecording.h"
 #include "print/cupsconnection.h"
 #include "print/printserver.h"
 
@@ -41,7 +47,23 @@ QString PrintFailureDetail(const PrintOutcome& outcome, const QString& printer) 
       .arg(printer, outcome.detail);
 }
 
+// Shared by a print's thread and its printer, under `mutex`: `owner` is null
+// once the printer has gone, and then the outcome is dropped.
+struct PagePrinter::Background {
+  std::mutex mutex;
+  std::condition_variable doneChanged;
+  bool done = false;
+  PagePrinter* owner = nullptr;
+};
+
 PagePrinter::PagePrinter(QObject* parent) : QObject(parent) {}
+
+PagePrinter::~PagePrinter() {
+  if (!background_) return;
+  std::unique_lock<std::mutex> lock(background_->mutex);
+  background_->owner = nullptr;
+  background_->doneChanged.wait(lock, [this] { return background_->done; });
+}
 
 QTransform PrinterMapping(const PrinterSheet& sheet) {
   // One page unit is 0.1 mm of the printer's paper, truncated as the paper's
@@ -151,6 +173,55 @@ PrintOutcome PagePrinter::Print(const PreviewDocument& document, const PrinterSe
   outcome.lastPage = range.last;
   for (int i = range.first; i <= range.last; ++i) emit pagePrinted(i);
   return outcome;
+}
+
+std::optional<PrintOutcome> PagePrinter::Start(const PreviewDocument& document,
+                                               const PrinterSettings& settings,
+                                               const PrinterSheet& sheet, int first, int last) {
+  if (printing_) return Outcome(PrintOutcome::Result::Busy);
+  if (!document.IsRecorded()) return Outcome(PrintOutcome::Result::NothingRecorded);
+  if (settings.printer.isEmpty()) return Outcome(PrintOutcome::Result::NoPrinter);
+  const PageRange range = NormalisedPageRange(first, last, document.PageCount());
+  // Copies of Qt's implicitly shared values may be used on another thread.
+  std::vector<PageRecording> pages;
+  for (int i = range.first; i <= range.last; ++i) {
+    pages.push_back(document.ComposedPage(i, PageUse::Output));
+  }
+  printing_ = true;
+  background_ = std::make_shared<Background>();
+  background_->owner = this;
+  std::thread([state = background_, pages = std::move(pages), settings, sheet, range,
+               title = JobTitle(document.Title()), server = ClientServer()] {
+    cupsSetServer(server.constData());
+    PrintOutcome outcome = Refusal(settings);
+    if (outcome.Ok()) {
+      const QTransform mapping = PrinterMapping(sheet);
+      outcome = SendJob(settings, sheet, title, static_cast<int>(pages.size()),
+                        [&](QPainter& painter, int k) {
+                          pages[static_cast<std::size_t>(k)].Play(painter, mapping);
+                        });
+    }
+    const std::lock_guard<std::mutex> lock(state->mutex);
+    state->done = true;
+    state->doneChanged.notify_all();
+    // Posted under the lock: the printer cannot be gone meanwhile.
+    if (PagePrinter* owner = state->owner) {
+      QMetaObject::invokeMethod(
+          owner, [owner, outcome, range] { owner->Finish(outcome, range); }, Qt::QueuedConnection);
+    }
+  }).detach();
+  return std::nullopt;
+}
+
+void PagePrinter::Finish(PrintOutcome outcome, PageRange range) {
+  background_.reset();
+  if (outcome.Ok()) {
+    outcome.firstPage = range.first;
+    outcome.lastPage = range.last;
+    for (int i = range.first; i <= range.last; ++i) emit pagePrinted(i);
+  }
+  printing_ = false;
+  emit finished(outcome);
 }
 
 PrintOutcome PagePrinter::PrintDrawing(const PrinterSettings& settings, const PrinterSheet& sheet,

@@ -8,6 +8,8 @@
 #include <QTransform>
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "pages/previewdocument.h"
@@ -26,6 +28,8 @@ class PagePrinter : public QObject {
   Q_OBJECT
  public:
   explicit PagePrinter(QObject* parent = nullptr);
+  // Waits for a print under way (each of its requests has a time limit).
+  ~PagePrinter() override;
 
   // Pages first..last (see NormalisedPageRange) of `document` with `settings`,
   // drawn on `sheet` (the printer's, with those settings); an empty
@@ -33,18 +37,32 @@ class PagePrinter : public QObject {
   // requests reach the print server, none of Qt's.
   PrintOutcome Print(const PreviewDocument& document, const PrinterSettings& settings,
                      const PrinterSheet& sheet, int first = 0, int last = 0);
+  // As Print, on a thread of its own, so that the window stays responsive:
+  // the outcome at once when the print cannot begin, else nullopt, and then
+  // finished() later on this object's thread, after a pagePrinted for each
+  // page CUPS took. The pages are copied first: the document may change.
+  std::optional<PrintOutcome> Start(const PreviewDocument& document,
+                                    const PrinterSettings& settings, const PrinterSheet& sheet,
+                                    int first = 0, int last = 0);
   // One sheet drawn by `draw` on `sheet`'s printable area (its corner is the
   // origin), as a job of its own; no page of a document counts.
   PrintOutcome PrintDrawing(const PrinterSettings& settings, const PrinterSheet& sheet,
                             const std::function<void(QPainter&)>& draw);
-  // True from the first page drawn until the last pagePrinted has been emitted.
+  // True from the first page drawn (or Start) until the last pagePrinted has
+  // been emitted (or finished).
   bool IsPrinting() const { return printing_; }
 
  signals:
   void pagePrinted(int page);
+  void finished(const PrintOutcome& outcome);
 
  private:
+  struct Background;  // what a print on its own thread shares with this object
+
+  void Finish(PrintOutcome outcome, PageRange range);
+
   bool printing_ = false;
+  std::shared_ptr<Background> background_;
 };
 
 // Maps a composed page onto a printer's `sheet` (its printable area's corner

@@ -3,6 +3,8 @@
 
 #include "print/printerdiscovery.h"
 
+#include "print/cupsconnection.h"
+
 #include <QPrinterInfo>
 #include <QThread>
 
@@ -42,15 +44,6 @@ std::unique_ptr<PrinterSelection> DiscoverPrinters(PrinterAccess access, int pap
 }
 
 namespace {
-
-// The print server this thread's CUPS client uses, port included. libcups
-// keeps it per thread: a server chosen with cupsSetServer is not another
-// thread's until it is set there too.
-QByteArray ClientServer() {
-  QByteArray server(cupsServer());
-  if (!server.startsWith('/')) server += ':' + QByteArray::number(ippPort());
-  return server;
-}
 
 // How long the owner's end waits for the thread. A working discovery ends
 // within this (a healthy one takes about a tenth of a second), and so does one

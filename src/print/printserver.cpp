@@ -43,6 +43,12 @@ QString ServerSilentDetail() {
   return QStringLiteral("the print server did not answer");
 }
 
+QByteArray ClientServer() {
+  QByteArray server(cupsServer());
+  if (!server.startsWith('/')) server += ':' + QByteArray::number(ippPort());
+  return server;
+}
+
 http_t* ConnectWithLimits(bool* gaveUp) {
   int cancel = 0;
   http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,

@@ -57,6 +57,7 @@ PreviewDialog::PreviewDialog(PreviewDocument& document, PrinterSelection& printe
   bindShortcuts();
   connect(pageWidget_, &PageWidget::contextMenuRequested, this, &PreviewDialog::showPageMenu);
   connect(&pagePrinter_, &PagePrinter::pagePrinted, this, &PreviewDialog::pagePrinted);
+  connect(&pagePrinter_, &PagePrinter::finished, this, &PreviewDialog::onPrintFinished);
   placeOnScreen();
 }
 
@@ -245,10 +246,12 @@ void PreviewDialog::setPageRemarks(const QStringList& remarks) {
 }
 
 void PreviewDialog::updateButtons() {
-  for (QToolButton* button : {printButton_, printerSetupButton_, wholePageButton_, pageWidthButton_,
-                              zoomOutButton_, zoomInButton_}) {
+  for (QToolButton* button : {wholePageButton_, pageWidthButton_, zoomOutButton_, zoomInButton_}) {
     button->setEnabled(true);
   }
+  // One print at a time: a second would interleave its sheets with the first.
+  printButton_->setEnabled(!isPrinting());
+  printerSetupButton_->setEnabled(!isPrinting());
   pdfButton_->setEnabled(document_.IsRecorded());
   firstPageButton_->setEnabled(currentPage_ > 1);
   previousPageButton_->setEnabled(currentPage_ > 1);

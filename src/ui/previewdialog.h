@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QDialog>
+
 #include <QKeySequence>
 #include <initializer_list>
+#include <optional>
 
 #include "print/pageprinter.h"
 #include "print/printersettings.h"
@@ -64,6 +66,10 @@ class PreviewDialog : public QDialog {
   void copyPage();
   void copyWindow();
   void printWindow();
+  // A print goes on while the window stays responsive; the dialog closes
+  // (when asked to meanwhile) once it has ended and been reported.
+  bool isPrinting() const { return pagePrinter_.IsPrinting(); }
+  void done(int result) override;
 
   // The controls, for the tests that work them as a teacher would.
   QToolBar* toolBar() const { return toolBar_; }
@@ -117,6 +123,7 @@ class PreviewDialog : public QDialog {
   bool serverGoneSilent(const QString& caption) const;
   void reportPrintOutcome(const PrintOutcome& outcome, const QString& printer);
   void restoreAfterPrinting(int page);
+  void onPrintFinished(const PrintOutcome& outcome);
 
   PreviewDocument& document_;
   PrinterSelection& printers_;
@@ -126,6 +133,8 @@ class PreviewDialog : public QDialog {
   PreviewQuestions qtQuestions_;
   PreviewQuestions* questions_ = &qtQuestions_;
   int currentPage_ = 1;
+  QString printingOn_;                   // the printer of the print under way
+  std::optional<int> closeWhenPrinted_;  // the result the dialog was closed with meanwhile
 
   QToolBar* toolBar_ = nullptr;
   QToolButton* printButton_ = nullptr;

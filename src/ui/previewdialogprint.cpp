@@ -110,13 +110,33 @@ void PreviewDialog::print() {
   if (!choice.accepted) return;
   printers_.TakeFromPrinter(printer);
   const auto [first, last] = ChosenPages(choice, document_.PageCount());
-  const QString printerName = printers_.PrinterName();
-  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const PrintOutcome outcome =
-      pagePrinter_.Print(document_, printers_.Settings(), printers_.Sheet(), first, last);
-  QGuiApplication::restoreOverrideCursor();
-  reportPrintOutcome(outcome, printerName);
+  printingOn_ = printers_.PrinterName();
+  const std::optional<PrintOutcome> notStarted =
+      pagePrinter_.Start(document_, printers_.Settings(), printers_.Sheet(), first, last);
+  // The job has its own copy of the dialog's choice, which holds for it only.
   restoreAfterPrinting(page);
+  if (notStarted) {
+    reportPrintOutcome(*notStarted, printingOn_);
+    return;
+  }
+  QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+  updateButtons();
+}
+
+void PreviewDialog::onPrintFinished(const PrintOutcome& outcome) {
+  QGuiApplication::restoreOverrideCursor();
+  updateButtons();
+  reportPrintOutcome(outcome, printingOn_);
+  if (closeWhenPrinted_) QDialog::done(*std::exchange(closeWhenPrinted_, std::nullopt));
+}
+
+void PreviewDialog::done(int result) {
+  // Closed before the print has ended: its pages are still to be counted.
+  if (isPrinting()) {
+    closeWhenPrinted_ = result;
+    return;
+  }
+  QDialog::done(result);
 }
 
 void PreviewDialog::reportPrintOutcome(const PrintOutcome& outcome, const QString& printer) {

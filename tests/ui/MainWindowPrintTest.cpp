@@ -70,7 +70,7 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
       printer.setPrinterName(queue);
       return choice;
     };
-    dialog.printButton()->click();
+    testing::PrintAndWait(dialog);
   }
 
   // The document's jobs go by a title of their own; earlier output under it is removed.

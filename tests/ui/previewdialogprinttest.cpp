@@ -8,13 +8,16 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPrinter>
+#include <QTimer>
 #include <QToolButton>
+#include <chrono>
 #include <vector>
 
 #include <cups/cups.h>
 
 #include "print/printtestsupport.h"
 #include "support/SilentPrintServer.h"
+#include "support/SlowPrintServer.h"
 #include "ui/messages.h"
 #include "ui/previewdialogfixture.h"
 
@@ -34,7 +37,7 @@ class PreviewDialogPrintTest : public testing::PreviewDialogTest {
       printer.setPrinterName(queue);
       return choice;
     };
-    dialog_->printButton()->click();
+    testing::PrintAndWait(*dialog_);
     QObject::disconnect(c);
     return printed;
   }
@@ -92,7 +95,7 @@ TEST_F(PreviewDialogPrintTest, ThePrinterSetupChoiceStands) {
   questions.print = [&](QPrinter&, const PageOffer&) {
     return PrintChoice{true, PrintChoice::Range::All, 0, 0};
   };
-  dialog.printButton()->click();
+  testing::PrintAndWait(dialog);
   const QString pdf = testing::WaitForOutput(dir, title);
   ASSERT_FALSE(pdf.isEmpty());
   const QSizeF size = testing::PdfPageSize(pdf);
@@ -134,7 +137,7 @@ TEST_F(PreviewDialogPrintTest, AServerGoneSilentIsToldBeforeAnyPrintDialog) {
   questions.print = [&](QPrinter&, const PageOffer&) { return ++asked, PrintChoice{}; };
   questions.setup = [&](QPrinter&) { return ++asked, false; };
   cupsSetServer(silent.Address().c_str());
-  dialog.printButton()->click();
+  testing::PrintAndWait(dialog);
   dialog.setUpPrinter();
   dialog.printWindow();
   cupsSetServer(nullptr);
@@ -143,6 +146,35 @@ TEST_F(PreviewDialogPrintTest, AServerGoneSilentIsToldBeforeAnyPrintDialog) {
   for (const auto& shown : messages.shown) {
     EXPECT_EQ(shown.text, ServerSilentText(QString::fromStdString(silent.Address())));
   }
+}
+
+// A print on a slow server goes on while the window answers; closing the
+// window meanwhile waits for the print, whose pages still count.
+TEST_F(PreviewDialogPrintTest, TheWindowAnswersWhilePrintingAndClosesOnceThePrintHasEnded) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  printers.SelectPrinter(queue);
+  PreviewDialog& dialog = Open(2);
+  doc.SetTitle(testing::JobTitle("window-slow"));
+  const std::vector<int>& printed = Printed();
+  questions.print = [&](QPrinter& printer, const PageOffer&) {
+    printer.setPrinterName(queue);
+    return PrintChoice{true, PrintChoice::Range::All, 0, 0};
+  };
+  const testing::SlowPrintServer slow(std::chrono::milliseconds(300));
+  cupsSetServer(slow.Address().c_str());
+  dialog.printButton()->click();
+  EXPECT_TRUE(dialog.isPrinting()) << "the click waited for the print";
+  EXPECT_FALSE(dialog.printButton()->isEnabled());
+  bool answeredWhilePrinting = false;
+  QTimer::singleShot(0, &dialog, [&] { answeredWhilePrinting = dialog.isPrinting(); });
+  dialog.reject();
+  EXPECT_TRUE(dialog.isVisible());
+  testing::AwaitWhileHandlingEvents([&] { return !dialog.isVisible(); });
+  cupsSetServer(nullptr);
+  EXPECT_TRUE(answeredWhilePrinting);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(printed, (std::vector<int>{1, 2}));
 }
 
 TEST_F(PreviewDialogPrintTest, HardCopyPrintsTheCapturedWindow) {
