@@ -16,6 +16,26 @@ void PageRecording::Clear() {
   clips_.clear();
 }
 
+namespace {
+
+QPainterPath UnsharedPath(const QPainterPath& path) {
+  QPainterPath copy;
+  copy.setFillRule(path.fillRule());
+  copy.addPath(path);
+  return copy;
+}
+
+}  // namespace
+
+PageRecording PageRecording::Unshared() const {
+  PageRecording copy = *this;
+  for (PageItem& item : copy.items_) {
+    if (!item.path.isEmpty()) item.path = UnsharedPath(item.path);
+  }
+  for (QPainterPath& clip : copy.clips_) clip = UnsharedPath(clip);
+  return copy;
+}
+
 int PageRecording::AddClip(const QPainterPath& clip) {
   if (!clips_.empty() && clips_.back() == clip) return static_cast<int>(clips_.size()) - 1;
   clips_.push_back(clip);

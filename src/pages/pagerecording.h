@@ -68,6 +68,10 @@ class PageRecording {
   const std::vector<QPainterPath>& Clips() const { return clips_; }
   bool IsEmpty() const { return items_.empty(); }
   void Clear();
+  // A copy to be played on another thread while this one is played here: its
+  // paths are copied through, since a path computes its bounds lazily into
+  // the data its copies share.
+  PageRecording Unshared() const;
 
   // Draws the page with `pageToDevice` after the painter's own transform. The
   // painter's clip, if any, still applies.

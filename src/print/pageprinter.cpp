@@ -182,10 +182,9 @@ std::optional<PrintOutcome> PagePrinter::Start(const PreviewDocument& document,
   if (!document.IsRecorded()) return Outcome(PrintOutcome::Result::NothingRecorded);
   if (settings.printer.isEmpty()) return Outcome(PrintOutcome::Result::NoPrinter);
   const PageRange range = NormalisedPageRange(first, last, document.PageCount());
-  // Copies of Qt's implicitly shared values may be used on another thread.
   std::vector<PageRecording> pages;
   for (int i = range.first; i <= range.last; ++i) {
-    pages.push_back(document.ComposedPage(i, PageUse::Output));
+    pages.push_back(document.ComposedPage(i, PageUse::Output).Unshared());
   }
   printing_ = true;
   background_ = std::make_shared<Background>();

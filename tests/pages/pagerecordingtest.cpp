@@ -118,6 +118,15 @@ TEST_F(PreviewPageRecording, ClipsLinesAndImagesReplayAsDrawn) {
   EXPECT_NEAR(ring.width(), 410, 3);
   // The ring is not filled.
   EXPECT_TRUE(InkOnPage(page_, QRectF(350, 2150, 100, 100), 1).isEmpty());
+  // A copy for another thread has the same paths and draws the same ink.
+  const PageRecording copy = page_.Unshared();
+  ASSERT_EQ(copy.Items().size(), page_.Items().size());
+  for (std::size_t i = 0; i < copy.Items().size(); ++i) {
+    EXPECT_EQ(copy.Items()[i].path, page_.Items()[i].path) << i;
+  }
+  EXPECT_EQ(copy.Clips(), page_.Clips());
+  EXPECT_EQ(InkOnPage(copy, QRectF(100, 1900, 600, 600), 1), ring);
+  EXPECT_EQ(InkOnPage(copy, QRectF(800, 800, 600, 600), 1), QRectF(1000, 1000, 100, 100));
 }
 
 TEST_F(PreviewPageRecording, AppendMapsItemsAndIntersectsTheirClipsWithTheOuterOne) {
