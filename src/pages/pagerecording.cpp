@@ -31,6 +31,10 @@ PageRecording PageRecording::Unshared() const {
   PageRecording copy = *this;
   for (PageItem& item : copy.items_) {
     if (!item.path.isEmpty()) item.path = UnsharedPath(item.path);
+    // A pixmap belongs to the GUI thread; an image may go anywhere.
+    if (item.brush.style() == Qt::TexturePattern) {
+      item.brush.setTextureImage(item.brush.textureImage());
+    }
   }
   for (QPainterPath& clip : copy.clips_) clip = UnsharedPath(clip);
   return copy;

@@ -70,7 +70,7 @@ class PageRecording {
   void Clear();
   // A copy to be played on another thread while this one is played here: its
   // paths are copied through, since a path computes its bounds lazily into
-  // the data its copies share.
+  // the data its copies share, and a texture is kept as an image.
   PageRecording Unshared() const;
 
   // Draws the page with `pageToDevice` after the painter's own transform. The
