@@ -163,16 +163,12 @@ PrintOutcome PagePrinter::Print(const PreviewDocument& document, const PrinterSe
   const QTransform mapping = PrinterMapping(sheet);
   printing_ = true;
   const auto done = qScopeGuard([this] { printing_ = false; });
-  PrintOutcome outcome =
+  return Announce(
       SendJob(settings, sheet, JobTitle(document.Title()), range.last - range.first + 1,
               [&](QPainter& painter, int k) {
                 document.ComposedPage(range.first + k, PageUse::Output).Play(painter, mapping);
-              });
-  if (!outcome.Ok()) return outcome;
-  outcome.firstPage = range.first;
-  outcome.lastPage = range.last;
-  for (int i = range.first; i <= range.last; ++i) emit pagePrinted(i);
-  return outcome;
+              }),
+      range);
 }
 
 std::optional<PrintOutcome> PagePrinter::Start(const PreviewDocument& document,
@@ -212,15 +208,20 @@ std::optional<PrintOutcome> PagePrinter::Start(const PreviewDocument& document,
   return std::nullopt;
 }
 
-void PagePrinter::Finish(PrintOutcome outcome, PageRange range) {
+void PagePrinter::Finish(const PrintOutcome& outcome, PageRange range) {
   background_.reset();
-  if (outcome.Ok()) {
-    outcome.firstPage = range.first;
-    outcome.lastPage = range.last;
-    for (int i = range.first; i <= range.last; ++i) emit pagePrinted(i);
-  }
+  const PrintOutcome announced = Announce(outcome, range);
   printing_ = false;
-  emit finished(outcome);
+  emit finished(announced);
+}
+
+// A job CUPS took: its pages counted and announced in order.
+PrintOutcome PagePrinter::Announce(PrintOutcome outcome, PageRange range) {
+  if (!outcome.Ok()) return outcome;
+  outcome.firstPage = range.first;
+  outcome.lastPage = range.last;
+  for (int i = range.first; i <= range.last; ++i) emit pagePrinted(i);
+  return outcome;
 }
 
 PrintOutcome PagePrinter::PrintDrawing(const PrinterSettings& settings, const PrinterSheet& sheet,

@@ -59,7 +59,8 @@ class PagePrinter : public QObject {
  private:
   struct Background;  // what a print on its own thread shares with this object
 
-  void Finish(PrintOutcome outcome, PageRange range);
+  void Finish(const PrintOutcome& outcome, PageRange range);
+  PrintOutcome Announce(PrintOutcome outcome, PageRange range);
 
   bool printing_ = false;
   std::shared_ptr<Background> background_;

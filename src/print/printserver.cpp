@@ -61,8 +61,7 @@ http_t* ConnectWithLimits(bool* gaveUp) {
 
 PrintServer ProbePrintServer() {
   PrintServer server;
-  server.name = QString::fromUtf8(cupsServer());
-  if (!server.name.startsWith(u'/')) server.name += QStringLiteral(":%1").arg(ippPort());
+  server.name = QString::fromUtf8(ClientServer());
   http_t* http = ConnectWithLimits();
   if (!http) {
     // A connection refused or a missing socket: a machine without CUPS.

@@ -287,10 +287,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 // window's appearing and its contents.
 void MainWindow::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  if (!discovery_ && !discoveryQueued_) {
-    discoveryQueued_ = true;
-    QTimer::singleShot(0, this, &MainWindow::startDiscovery);
-  }
+  if (!discovery_) QTimer::singleShot(0, this, &MainWindow::startDiscovery);
 }
 
 // Composing needs the printer's page. Asked for before the printers are

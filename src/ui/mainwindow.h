@@ -135,7 +135,6 @@ class MainWindow : public QWidget {
   WorksheetPreview* worksheets_ = nullptr;
   PrinterMetrics metrics_;
   bool shown_ = false;
-  bool discoveryQueued_ = false;
   std::function<void()> pending_;  // asked for before the printers were known
 
   PatternBoxGrid* patternGrid_ = nullptr;

@@ -5,12 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointingDevice>
-#include <QThread>
+#include <QTest>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -40,21 +38,11 @@ struct AnsweredQuestions final : PreviewQuestions {
   bool askPrinterSetup(QWidget*, QPrinter& printer) override { return setup && setup(printer); }
 };
 
-// Handles events until `done()` or `ms` have passed; whether it came.
-inline bool AwaitWhileHandlingEvents(const std::function<bool()>& done, int ms = 60000) {
-  const QDeadlineTimer deadline(ms);
-  while (!done() && !deadline.hasExpired()) {
-    QCoreApplication::processEvents();
-    QThread::msleep(10);
-  }
-  return done();
-}
-
 // Presses the print button and waits for the print it starts to end (its
 // pages announced, its outcome told).
 inline void PrintAndWait(PreviewDialog& dialog) {
   dialog.printButton()->click();
-  EXPECT_TRUE(AwaitWhileHandlingEvents([&] { return !dialog.isPrinting(); }))
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.isPrinting(); }, 60000))
       << "the print did not end within a minute";
 }
 

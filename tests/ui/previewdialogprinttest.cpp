@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPrinter>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <chrono>
@@ -170,7 +171,7 @@ TEST_F(PreviewDialogPrintTest, TheWindowAnswersWhilePrintingAndClosesOnceThePrin
   QTimer::singleShot(0, &dialog, [&] { answeredWhilePrinting = dialog.isPrinting(); });
   dialog.reject();
   EXPECT_TRUE(dialog.isVisible());
-  testing::AwaitWhileHandlingEvents([&] { return !dialog.isVisible(); });
+  static_cast<void>(QTest::qWaitFor([&] { return !dialog.isVisible(); }, 60000));
   cupsSetServer(nullptr);
   EXPECT_TRUE(answeredWhilePrinting);
   EXPECT_FALSE(dialog.isVisible());
