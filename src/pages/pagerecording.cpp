@@ -267,10 +267,6 @@ PageRecorder::PageRecorder(PageRecording* target)
 
 PageRecorder::~PageRecorder() = default;
 
-void PageRecorder::SetTarget(PageRecording* target) {
-  target_ = target;
-}
-
 QPaintEngine* PageRecorder::paintEngine() const {
   return engine_.get();
 }

@@ -62,7 +62,6 @@ class PageRecording {
 
   // Page size in 0.1 mm.
   QSizeF Size() const { return size_; }
-  void SetSize(QSizeF size) { size_ = size; }
   const std::vector<PageItem>& Items() const { return items_; }
   // Clip paths in page coordinates.
   const std::vector<QPainterPath>& Clips() const { return clips_; }
@@ -114,7 +113,6 @@ class PageRecorder final : public QPaintDevice {
   PageRecorder(const PageRecorder&) = delete;
   PageRecorder& operator=(const PageRecorder&) = delete;
 
-  void SetTarget(PageRecording* target);
   PageRecording* Target() const { return target_; }
   QPaintEngine* paintEngine() const override;
 

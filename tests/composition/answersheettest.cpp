@@ -6,39 +6,30 @@
 #include <string>
 
 #include "composition/answersheet.h"
+#include "formrecords.h"
 #include "generation/problemrecord.h"
 
 namespace kazenori {
 namespace {
 
-ProblemRecord Rec(TermMode termMode, Operation op, int a, int b, const std::string& answer) {
-  ProblemRecord r;
-  r.termMode = termMode;
-  r.op = op;
-  r.valA = a;
-  r.valB = b;
-  r.strA = std::to_string(a);
-  r.strB = std::to_string(b);
-  r.strAnswer = answer;
-  return r;
-}
+using testing::SpecialRecord;
+using testing::ThreeTerm;
+using testing::TwoTerm;
 
 TEST(AnswerSheet, TwoAndThreeTermLinesUseTheRealOperators) {
-  ProblemRecord d = Rec(TermMode::kTwoTerms, Operation::kDiv, 17, 5, "3");
-  d.strRemainder = "2";
-  EXPECT_EQ(AnswerLine(d), "17÷5＝3 … 2");
-  EXPECT_EQ(AnswerLine(Rec(TermMode::kTwoTerms, Operation::kDiv, 15, 5, "3")), "15÷5＝3");
-  EXPECT_EQ(AnswerLine(Rec(TermMode::kTwoTerms, Operation::kMul, 6, 7, "42")), "6×7＝42");
-  EXPECT_EQ(AnswerLine(Rec(TermMode::kTwoTerms, static_cast<Operation>(7), 6, 7, "42")), "6");
-  ProblemRecord t = Rec(TermMode::kThreeTerms, Operation::kSub, 9, 3, "4");
-  t.strC = "2";
+  EXPECT_EQ(AnswerLine(TwoTerm(Operation::kDiv, 17, 5, "3", "2")), "17÷5＝3 … 2");
+  EXPECT_EQ(AnswerLine(TwoTerm(Operation::kDiv, 15, 5, "3")), "15÷5＝3");
+  EXPECT_EQ(AnswerLine(TwoTerm(Operation::kMul, 6, 7, "42")), "6×7＝42");
+  EXPECT_EQ(AnswerLine(TwoTerm(static_cast<Operation>(7), 6, 7, "42")), "6");
+  ProblemRecord t = ThreeTerm(Operation::kSub, 9, 3, 2, "4");
   EXPECT_EQ(AnswerLine(t), "9－3－2＝4");
   t.op = Operation::kDiv;
   EXPECT_EQ(AnswerLine(t), "9÷3÷2＝4") << "no remainder for three terms";
 }
 
 TEST(AnswerSheet, SpecialLinesByForm) {
-  ProblemRecord s = Rec(TermMode::kSpecial, Operation::kMul, 12, 0, "答え 1,2,3,4,6,12");
+  ProblemRecord s = SpecialRecord(52, Operation::kMul, 12, 0);
+  s.strAnswer = "答え 1,2,3,4,6,12";
   s.strE = "12の約数";
   s.form = 52;
   EXPECT_EQ(AnswerLine(s), "12の約数");

@@ -7,6 +7,7 @@
 
 #include "composition/answersheet.h"
 #include "composition/questionlines.h"
+#include "formrecords.h"
 #include "generation/problemrecord.h"
 #include "support/scriptedrandom.h"
 
@@ -14,27 +15,8 @@ namespace kazenori {
 namespace {
 
 using testing::ScriptedRandom;
-
-ProblemRecord TwoTerm(Operation op, int a, int b, const std::string& answer,
-                      const std::string& remainder = {}) {
-  ProblemRecord r;
-  r.op = op;
-  r.valA = a;
-  r.valB = b;
-  r.strA = std::to_string(a);
-  r.strB = std::to_string(b);
-  r.strAnswer = answer;
-  r.strRemainder = remainder;
-  return r;
-}
-
-ProblemRecord ThreeTerm(Operation op, int a, int b, int c, const std::string& answer) {
-  ProblemRecord r = TwoTerm(op, a, b, answer);
-  r.termMode = TermMode::kThreeTerms;
-  r.valC = c;
-  r.strC = std::to_string(c);
-  return r;
-}
+using testing::ThreeTerm;
+using testing::TwoTerm;
 
 TEST(ComposerLines, FlagsByItemDrawOnlyForRandom) {
   ScriptedRandom none;

@@ -10,6 +10,29 @@
 
 namespace kazenori::testing {
 
+// The test records of the composition: plain two- and three-term records with
+// their value texts, and special ones as the driver leaves them.
+inline ProblemRecord TwoTerm(Operation op, int a, int b, const std::string& answer,
+                             const std::string& remainder = {}) {
+  ProblemRecord r;
+  r.op = op;
+  r.valA = a;
+  r.valB = b;
+  r.strA = std::to_string(a);
+  r.strB = std::to_string(b);
+  r.strAnswer = answer;
+  r.strRemainder = remainder;
+  return r;
+}
+
+inline ProblemRecord ThreeTerm(Operation op, int a, int b, int c, const std::string& answer) {
+  ProblemRecord r = TwoTerm(op, a, b, answer);
+  r.termMode = TermMode::kThreeTerms;
+  r.valC = c;
+  r.strC = std::to_string(c);
+  return r;
+}
+
 // A special record as the generation driver leaves it: the value texts, strD
 // only for multiplication and division, and the provisional answer of an
 // addition or subtraction.

@@ -145,12 +145,5 @@ TEST_F(MainWindowControlsTest, StartUpSelectsAPrinterWithA4AndDesignsThePreview)
   EXPECT_GT(window.printerMetrics().horzRes, 0);
 }
 
-TEST_F(MainWindowControlsTest, CloseButtonEndsTheWindow) {
-  window.show();
-  ASSERT_TRUE(window.isVisible());
-  window.closeButton()->click();
-  EXPECT_FALSE(window.isVisible());
-}
-
 }  // namespace
 }  // namespace kazenori
