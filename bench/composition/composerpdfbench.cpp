@@ -129,16 +129,17 @@ void BM_DirectQPainterPdf(benchmark::State& state) {
         font.setPixelSize(item.height);
         font.setBold(item.bold);
         painter.setFont(font);
-        painter.setPen(QColor(item.colour));
+        painter.setPen(ToQColor(item.colour));
         const QFontMetrics fm(font);
         int x = item.x;
         int y = item.y + fm.ascent();
-        if (item.align == TextAlign::Right) x -= fm.horizontalAdvance(item.text);
-        if (item.align == TextAlign::Center) x -= fm.horizontalAdvance(item.text) / 2;
+        const QString text = QString::fromStdString(item.text);
+        if (item.align == TextAlign::Right) x -= fm.horizontalAdvance(text);
+        if (item.align == TextAlign::Center) x -= fm.horizontalAdvance(text) / 2;
         if (item.align == TextAlign::LeftMid || item.align == TextAlign::Center) {
           y -= fm.height() / 2;
         }
-        painter.drawText(x, y, item.text);
+        painter.drawText(x, y, text);
       }
     }
     painter.end();

@@ -258,7 +258,8 @@ int BatchRun::PrintComposed(QTextStream& out) {
   const PrintOutcome outcome = pagePrinter.Print(*document_, printer_.Settings(), printer_.Sheet());
   if (!outcome.Ok()) return Fail(PrintFailure(outcome, request_.printer));
   out << "kazenori: "
-      << Printed(document_->PageCount(), request_.printer, preview_->PrintNumber().Text())
+      << Printed(document_->PageCount(), request_.printer,
+                 QString::fromStdString(preview_->PrintNumber().Text()))
       << Qt::endl;
   return 0;
 }

@@ -158,10 +158,11 @@ qint64 Number(const QString& option, const QString& value, qint64 low, qint64 hi
 
 std::int32_t PrintNumber(const QString& value) {
   try {
-    return StrToInt(value);
+    return StrToInt(value.toStdString());
   } catch (const ConversionError&) {
-    throw UsageError(QStringLiteral("--print-number: %1")
-                         .arg(QString::fromUtf8(ConversionError(Shortened(value)).what())));
+    throw UsageError(
+        QStringLiteral("--print-number: %1")
+            .arg(QString::fromUtf8(ConversionError(Shortened(value).toStdString()).what())));
   }
 }
 
@@ -184,7 +185,7 @@ bool ApplySheetOption(CommandLineRequest& r, const QString& name, const QString&
   } else if (name == "blank") {
     s.blank = Item(name, value);
   } else if (name == "message") {
-    s.instruction = value;
+    s.instruction = value.toStdString();
   } else if (name == "print-number") {
     s.printNumber = PrintNumber(value);
     r.printNumberText = value;
@@ -299,7 +300,8 @@ void RemakeRequest(CommandLineRequest& r, const QSet<QString>& seen) {
     }
   }
   try {
-    r.remake = DecodeSheetCode(r.remakeCode, r.messageGiven ? r.sheet.instruction : QString());
+    r.remake = DecodeSheetCode(r.remakeCode.toStdString(),
+                               r.messageGiven ? r.sheet.instruction : std::string());
   } catch (const SheetCodeError& e) {
     switch (e.kind()) {
       case SheetCodeError::Kind::Newer:
@@ -331,7 +333,7 @@ void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
     if (!seen.contains("colours")) s.colourWords.colourCount = 4;
     if (!seen.contains("words")) s.colourWords.wordsPerBlock = 40;
   } else if (s.patterns.empty()) {
-    throw UsageError(EmptySelectionText());
+    throw UsageError(QString::fromStdString(EmptySelectionText()));
   }
   if (!SheetNumbersFit(s.printNumber, r.sheets)) {
     throw UsageError(Tr("--sheets %1 from --print-number %2 runs past 2147483647")
@@ -339,7 +341,7 @@ void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
                          .arg(r.printNumberText));
   }
   if (!r.messageGiven) {
-    s.instruction = s.bonus ? Utf8(kColourInstruction) : InstructionText(std::max(s.hide, s.blank));
+    s.instruction = s.bonus ? kColourInstruction : InstructionText(std::max(s.hide, s.blank));
   }
   if (r.pdfPath.isEmpty() && r.jsonPath.isEmpty() && r.printer.isEmpty()) {
     throw UsageError(Tr("no output: give --pdf FILE, --json FILE or --print PRINTER"));

@@ -61,8 +61,8 @@ QJsonObject Item(const TextItem& item) {
           {"y", item.y},
           {"height", item.height},
           {"bold", item.bold},
-          {"color", QColor(item.colour).name()},
-          {"text", item.text}};
+          {"color", QColor(item.colour.red, item.colour.green, item.colour.blue).name()},
+          {"text", Text(item.text)}};
 }
 
 QJsonObject Sheet(const ComposedSheet& sheet, const Worksheet& worksheet) {
@@ -80,7 +80,7 @@ QJsonObject Sheet(const ComposedSheet& sheet, const Worksheet& worksheet) {
     pages.append(QJsonObject{{"items", items}});
   }
   QJsonObject json{{"printNumber", sheet.printNumber}, {"problems", problems}, {"pages", pages}};
-  if (!sheet.code.isEmpty()) json.insert(QStringLiteral("code"), sheet.code);
+  if (!sheet.code.empty()) json.insert(QStringLiteral("code"), Text(sheet.code));
   return json;
 }
 

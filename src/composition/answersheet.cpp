@@ -3,8 +3,6 @@
 
 #include "composition/answersheet.h"
 
-#include <QString>
-
 #include "composition/displayforms.h"
 #include "composition/pageheader.h"
 #include "composition/questionlines.h"
@@ -38,10 +36,10 @@ std::string AnswerLine(const ProblemRecord& rec) {
   }
 }
 
-void WriteProblemLine(PageWriter& page, const QPoint& at, int form, const std::string& line) {
+void WriteProblemLine(PageWriter& page, const Point& at, int form, const std::string& line) {
   const bool small = HasAnswerValueLine(form);
   if (small) page.SetHeight(55);
-  page.Text(TextAlign::Left, at.x(), at.y(), QString::fromStdString(line));
+  page.Text(TextAlign::Left, at.x, at.y, line);
   if (small) page.SetHeight(60);
 }
 
@@ -49,11 +47,11 @@ void WriteAnswerLines(PageWriter& page, const ProblemTable& table, const PageGeo
                       int rowPitch, int columnPitch) {
   for (int i = 1; i <= kProblemCount; ++i) {
     const ProblemRecord& rec = table.At(i);
-    const QPoint at = ProblemPlace(i, g, rowPitch, columnPitch);
+    const Point at = ProblemPlace(i, g, rowPitch, columnPitch);
     WriteProblemLine(page, at, rec.form, AnswerLine(rec));
     if (HasAnswerValueLine(rec.form)) {
       page.SetHeight(rec.form == 52 ? 36 : 50);
-      page.Text(TextAlign::Left, at.x(), at.y() + 70, QString::fromStdString(rec.strAnswer));
+      page.Text(TextAlign::Left, at.x, at.y + 70, rec.strAnswer);
       page.SetHeight(60);
     }
   }

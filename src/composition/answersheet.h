@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <QPoint>
-
 #include <string>
 
 #include "composition/pagegeometry.h"
@@ -20,7 +18,7 @@ std::string AnswerLine(const ProblemRecord& rec);
 // One problem's line on either page, its top-left corner at `at`: height 55
 // for the forms that have an answer value line, else 60; the height is 60
 // afterwards.
-void WriteProblemLine(PageWriter& page, const QPoint& at, int form, const std::string& line);
+void WriteProblemLine(PageWriter& page, const Point& at, int form, const std::string& line);
 
 // The 50 answer lines on the answer page, after its header, each at its problem's place; forms 20
 // to 25, 51 and 52 at height 55 with the answer 70 lower at 50 (form 52: 36).

@@ -3,19 +3,17 @@
 
 #include "composition/colourwordsheet.h"
 
-#include <QString>
-
 #include "composition/pageheader.h"
 
 namespace kazenori {
 
 const std::array<ColourEntry, kColourCount>& ColourTable() {
   static constexpr std::array<ColourEntry, kColourCount> kTable{{
-      {"あお", qRgb(0, 0, 255)},
-      {"あか", qRgb(255, 0, 0)},
-      {"きいろ", qRgb(255, 255, 0)},
-      {"みどり", qRgb(0, 128, 0)},
-      {"くろ", qRgb(0, 0, 0)},
+      {"あお", Rgb{0, 0, 255}},
+      {"あか", Rgb{255, 0, 0}},
+      {"きいろ", Rgb{255, 255, 0}},
+      {"みどり", Rgb{0, 128, 0}},
+      {"くろ", kBlack},
   }};
   return kTable;
 }
@@ -59,7 +57,7 @@ void WriteColourWords(PageWriter& page, const PageGeometry& g, const ColourWordT
   page.SetHeight(40);
   for (int k = 1; k < layout.blocks; ++k) {
     page.Text(TextAlign::LeftMid, g.left + 100, g.top + 300 + 250 * k + k * rows * (rowPitch + 60),
-              QString::fromUtf8(kDateLine));
+              kDateLine);
   }
   page.SetHeight(60);
   page.SetBold(true);
@@ -72,8 +70,7 @@ void WriteColourWords(PageWriter& page, const PageGeometry& g, const ColourWordT
     const int p = m % 7;
     const int q = m / 7;
     page.Text(TextAlign::Center, g.left + 150 + p * (columnPitch + 180),
-              g.top + 450 + 250 * k + (k * rows + q) * (rowPitch + 60),
-              QString::fromStdString(w.word));
+              g.top + 450 + 250 * k + (k * rows + q) * (rowPitch + 60), w.word);
   }
 }
 

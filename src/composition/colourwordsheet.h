@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <QColor>
-
 #include <array>
 #include <string>
 
@@ -18,7 +16,7 @@ namespace kazenori {
 // One colour of the sheet: its name in hiragana and its ink.
 struct ColourEntry {
   const char* word;
-  QRgb ink;
+  Rgb ink;
 };
 inline constexpr int kColourCount = 5;
 const std::array<ColourEntry, kColourCount>& ColourTable();

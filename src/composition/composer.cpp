@@ -15,16 +15,16 @@ namespace kazenori {
 Composer::Composer(Random& rnd, PageGeometry geometry)
     : rnd_(rnd), geometry_(geometry), generator_(rnd, table_, selection_) {}
 
-QString InstructionText(LayerSetting setting) {
+std::string InstructionText(LayerSetting setting) {
   switch (setting) {
     case LayerSetting::None:
       break;
     case LayerSetting::Random:
-      return QStringLiteral("次の計算、又は記号か数字を□の上か中に書いて正しい式にしましょう。");
+      return "次の計算、又は記号か数字を□の上か中に書いて正しい式にしましょう。";
     case LayerSetting::All:
-      return QStringLiteral("記号か数字を□の上か中に書いて正しい式にしましょう。");
+      return "記号か数字を□の上か中に書いて正しい式にしましょう。";
   }
-  return QStringLiteral("次の計算をしましょう。");
+  return "次の計算をしましょう。";
 }
 
 void Composer::Generate(ComposedSheet& sheet) {

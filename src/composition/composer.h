@@ -3,12 +3,11 @@
 
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
 #include <functional>
 #include <limits>
 #include <stdexcept>
+#include <string>
 
 #include "composition/colourwordsheet.h"
 #include "composition/pagegeometry.h"
@@ -22,15 +21,15 @@
 namespace kazenori {
 
 // The refusal of an arithmetic sheet without a ticked pattern.
-inline QString EmptySelectionText() {
-  return QStringLiteral("少なくとも１つは問題を指定して下さい。");
+inline std::string EmptySelectionText() {
+  return "少なくとも１つは問題を指定して下さい。";
 }
 
 // Thrown before anything is drawn when an arithmetic sheet is asked for
-// without a pattern; what() is EmptySelectionText() in UTF-8.
+// without a pattern; what() is EmptySelectionText().
 class EmptySelectionError : public std::runtime_error {
  public:
-  EmptySelectionError() : std::runtime_error(EmptySelectionText().toStdString()) {}
+  EmptySelectionError() : std::runtime_error(EmptySelectionText()) {}
 };
 
 // Whether sheets numbered first .. first + sheets - 1 stay in 32 bits.
@@ -47,8 +46,6 @@ class Composer {
   Composer(const Composer&) = delete;
   Composer& operator=(const Composer&) = delete;
 
-  // The main window computes it when first shown; it is then fixed for the run.
-  void SetGeometry(const PageGeometry& geometry) { geometry_ = geometry; }
   const PageGeometry& Geometry() const { return geometry_; }
 
   // `sheets` sheets in print order, sheet k (0-based) numbered

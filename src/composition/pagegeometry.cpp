@@ -27,7 +27,7 @@ int ColumnPitch(const PageGeometry& g) {
   return (g.width - 1740) / 2;
 }
 
-QPoint ProblemPlace(int i, const PageGeometry& g, int rowPitch, int columnPitch) {
+Point ProblemPlace(int i, const PageGeometry& g, int rowPitch, int columnPitch) {
   const int row = rowPitch + 60;
   if (i >= 1 && i <= 16) return {g.left + 150, g.top + 350 + i * row};
   if (i >= 17 && i <= 33) return {g.left + columnPitch + 630, g.top + 350 + (i - 17) * row};

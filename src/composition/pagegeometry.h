@@ -3,9 +3,15 @@
 
 #pragma once
 
-#include <QPoint>
-
 namespace kazenori {
+
+// A point on a page, 0.1 mm.
+struct Point {
+  int x = 0;
+  int y = 0;
+
+  bool operator==(const Point& o) const { return x == o.x && y == o.y; }
+};
 
 // The printable area on the paper, 0.1 mm; every sheet coordinate is relative
 // to its left and top.
@@ -36,6 +42,6 @@ int ColumnPitch(const PageGeometry& g);
 // Top-left corner of problem i (1..50) on the question and answer pages:
 // column 1 holds 1..16 on rows 1..16, columns 2 and 3 hold 17..33 and 34..50
 // on rows 0..16. Throws std::out_of_range for any other i.
-QPoint ProblemPlace(int i, const PageGeometry& g, int rowPitch, int columnPitch);
+Point ProblemPlace(int i, const PageGeometry& g, int rowPitch, int columnPitch);
 
 }  // namespace kazenori

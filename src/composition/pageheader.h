@@ -3,9 +3,8 @@
 
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
+#include <string>
 
 #include "composition/pagegeometry.h"
 #include "composition/worksheet.h"
@@ -19,6 +18,6 @@ inline constexpr const char* kDateLine = "月　　日　（　　）　　分�
 // name box, the instruction line, the date line, regular and black whatever
 // the writer held before; leaves the height at 60.
 void WritePageHeader(PageWriter& page, const PageGeometry& g, std::int32_t printNumber,
-                     const QString& instruction);
+                     const std::string& instruction);
 
 }  // namespace kazenori

@@ -6,18 +6,19 @@
 #include <cstdint>
 #include <limits>
 
+#include "composition/utf8.h"
+
 namespace kazenori {
 
-ConversionError::ConversionError(const QString& text)
-    : std::runtime_error(QStringLiteral("'%1' は整数ではありません").arg(text).toStdString()),
-      text_(text) {}
+ConversionError::ConversionError(const std::string& text)
+    : std::runtime_error("'" + text + "' は整数ではありません"), text_(text) {}
 
-std::int32_t StrToInt(const QString& text) {
-  const QString t = text.trimmed();
-  int i = 0;
+std::int32_t StrToInt(const std::string& text) {
+  const std::string t = Trimmed(text);
+  std::size_t i = 0;
   bool negative = false;
-  if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) {
-    negative = t[i] == u'-';
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+    negative = t[i] == '-';
     ++i;
   }
   if (i == t.size()) throw ConversionError(text);
@@ -26,9 +27,9 @@ std::int32_t StrToInt(const QString& text) {
   constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
   std::int64_t value = 0;
   for (; i < t.size(); ++i) {
-    const char16_t c = t[i].unicode();
-    if (c < u'0' || c > u'9') throw ConversionError(text);
-    value = value * 10 + (c - u'0');
+    const char c = t[i];
+    if (c < '0' || c > '9') throw ConversionError(text);
+    value = value * 10 + (c - '0');
     if (value > kMax + 1) throw ConversionError(text);
   }
   if (negative) value = -value;

@@ -3,10 +3,9 @@
 
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
 #include <stdexcept>
+#include <string>
 
 namespace kazenori {
 
@@ -14,17 +13,17 @@ namespace kazenori {
 // application's error handler shows what() (UTF-8).
 class ConversionError : public std::runtime_error {
  public:
-  explicit ConversionError(const QString& text);
-  const QString& Text() const { return text_; }
+  explicit ConversionError(const std::string& text);
+  const std::string& Text() const { return text_; }
 
  private:
-  QString text_;
+  std::string text_;
 };
 
-// The integer value of an edit's text: optional surrounding blanks, an
+// The integer value of an edit's text (UTF-8): optional surrounding blanks, an
 // optional sign and decimal digits within the signed 32-bit range. Anything
 // else throws ConversionError ("'%s' は整数ではありません").
-std::int32_t StrToInt(const QString& text);
+std::int32_t StrToInt(const std::string& text);
 
 // The print number of the main window. Composing numbers the sheets from it;
 // the caller then sets it to the first number + sheets - pages, so that each
@@ -40,14 +39,14 @@ class PrintNumberCycle {
   void Set(std::int32_t value) { value_ = value; }
   void Set(std::int64_t value) { value_ = value; }
   // Throws ConversionError and keeps the value.
-  void ReadFrom(const QString& text) { value_ = StrToInt(text); }
+  void ReadFrom(const std::string& text) { value_ = StrToInt(text); }
   // After composing `sheets` sheets of `pages` pages in all from `first`.
   void SetForPrinting(std::int32_t first, int sheets, int pages) {
     value_ = static_cast<std::int64_t>(first) + sheets - pages;
   }
   void Lower();
   void Advance();  // once per printed page
-  QString Text() const { return QString::number(Value()); }
+  std::string Text() const { return std::to_string(Value()); }
 
  private:
   std::int64_t value_ = 1;

@@ -14,7 +14,7 @@ void Stamp(Worksheet& worksheet, ComposedSheet& sheet, std::uint32_t seed, int i
            const SheetOptions& options) {
   SheetOptions own = options;
   own.printNumber = sheet.printNumber;
-  const std::optional<QString> code = EncodeSheetCode({seed, index, own});
+  const std::optional<std::string> code = EncodeSheetCode({seed, index, own});
   if (!code) return;
   sheet.code = *code;
   const auto first = static_cast<std::size_t>(sheet.firstPage - 1);
@@ -30,13 +30,13 @@ std::uint32_t DrawSeed(Random& rnd) {
   return (high << 16) | static_cast<std::uint32_t>(rnd.Rnd(0x10000));
 }
 
-TextItem SheetCodeItem(const PageGeometry& g, const QString& code) {
+TextItem SheetCodeItem(const PageGeometry& g, const std::string& code) {
   TextItem item;
   item.align = TextAlign::Right;
   item.x = g.left + g.width - 50;
   item.y = g.top + g.height - 60;
   item.height = 30;
-  item.text = QStringLiteral("再作成コード ") + code;
+  item.text = "再作成コード " + code;
   return item;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "composition/composer.h"
 #include "composition/pagegeometry.h"
@@ -34,6 +35,6 @@ Worksheet Remake(const SheetRecipe& recipe, const PageGeometry& geometry);
 
 // The item that prints a sheet's code in the bottom right-hand corner of the
 // printable area, below the last row of problems.
-TextItem SheetCodeItem(const PageGeometry& geometry, const QString& code);
+TextItem SheetCodeItem(const PageGeometry& geometry, const std::string& code);
 
 }  // namespace kazenori

@@ -3,14 +3,13 @@
 
 #include "composition/sheetcode.h"
 
-#include <QByteArray>
-
 #include <algorithm>
 #include <array>
 #include <limits>
 #include <vector>
 
 #include "composition/colourwordsheet.h"
+#include "composition/utf8.h"
 #include "generation/patterncatalogue.h"
 
 namespace kazenori {
@@ -35,9 +34,9 @@ std::uint16_t Crc16(const std::vector<bool>& bits) {
   return crc;
 }
 
-std::uint16_t TextCheck(const QString& text) {
+std::uint16_t TextCheck(const std::string& text) {
   std::vector<bool> bits;
-  for (const char byte : text.toUtf8()) {
+  for (const char byte : text) {
     for (int b = 7; b >= 0; --b) bits.push_back(((static_cast<unsigned char>(byte) >> b) & 1) != 0);
   }
   return Crc16(bits);
@@ -65,7 +64,7 @@ class BitWriter {
 [[noreturn]] void Refuse() {
   throw SheetCodeError(
       SheetCodeError::Kind::Malformed,
-      QStringLiteral("再作成コードが正しくありません。シートに印刷されたとおりに入力して下さい。"));
+      "再作成コードが正しくありません。シートに印刷されたとおりに入力して下さい。");
 }
 
 class BitReader {
@@ -100,22 +99,22 @@ class BitReader {
   std::size_t next_;
 };
 
-InstructionKind KindOf(const QString& instruction) {
+InstructionKind KindOf(const std::string& instruction) {
   if (instruction == InstructionText(LayerSetting::None)) return InstructionKind::None;
   if (instruction == InstructionText(LayerSetting::Random)) return InstructionKind::Random;
   if (instruction == InstructionText(LayerSetting::All)) return InstructionKind::All;
-  if (instruction == QString::fromUtf8(kColourInstruction)) return InstructionKind::Colour;
+  if (instruction == kColourInstruction) return InstructionKind::Colour;
   return InstructionKind::Typed;
 }
 
-QString InstructionOf(InstructionKind kind) {
+std::string InstructionOf(InstructionKind kind) {
   switch (kind) {
     case InstructionKind::Random:
       return InstructionText(LayerSetting::Random);
     case InstructionKind::All:
       return InstructionText(LayerSetting::All);
     case InstructionKind::Colour:
-      return QString::fromUtf8(kColourInstruction);
+      return kColourInstruction;
     default:
       return InstructionText(LayerSetting::None);
   }
@@ -164,17 +163,17 @@ std::int32_t UnZigZag(std::uint32_t z) {
   return static_cast<std::int32_t>((z >> 1) ^ (~(z & 1U) + 1U));
 }
 
-int AlphabetIndex(QChar c) {
-  const char16_t u = c.toUpper().unicode();
+int AlphabetIndex(char32_t c) {
+  const char32_t upper = c >= U'a' && c <= U'z' ? c - U'a' + U'A' : c;
   for (int i = 0; i < 32; ++i) {
-    if (kAlphabet[i] == u) return i;
+    if (static_cast<char32_t>(kAlphabet[i]) == upper) return i;
   }
   return -1;
 }
 
 }  // namespace
 
-std::optional<QString> EncodeSheetCode(const SheetRecipe& recipe, int version) {
+std::optional<std::string> EncodeSheetCode(const SheetRecipe& recipe, int version) {
   const SheetOptions& o = recipe.options;
   const auto words =
       std::find(kWordsPerBlock.begin(), kWordsPerBlock.end(), o.colourWords.wordsPerBlock);
@@ -210,20 +209,20 @@ std::optional<QString> EncodeSheetCode(const SheetRecipe& recipe, int version) {
   BitWriter check;
   check.Put(crc, 16);
   bits.insert(bits.begin() + 4, check.Bits().begin(), check.Bits().end());
-  QString code;
+  std::string code;
   for (std::size_t i = 0; i < bits.size(); i += 5) {
-    if (i > 0 && (i / 5) % kGroup == 0) code += QLatin1Char('-');
+    if (i > 0 && (i / 5) % kGroup == 0) code += '-';
     int v = 0;
     for (std::size_t b = i; b < i + 5; ++b) v = (v << 1) | (bits[b] ? 1 : 0);
-    code += QLatin1Char(kAlphabet[v]);
+    code += kAlphabet[v];
   }
   return code;
 }
 
-SheetRecipe DecodeSheetCode(const QString& code, const QString& typedInstruction) {
+SheetRecipe DecodeSheetCode(const std::string& code, const std::string& typedInstruction) {
   std::vector<bool> bits;
-  for (const QChar c : code) {
-    if (c == QLatin1Char('-') || c.isSpace()) continue;
+  for (const char32_t c : CodePoints(code)) {
+    if (c == U'-' || IsBlank(c)) continue;
     const int v = AlphabetIndex(c);
     if (v < 0) Refuse();
     for (int b = 4; b >= 0; --b) bits.push_back(((v >> b) & 1) != 0);
@@ -237,8 +236,8 @@ SheetRecipe DecodeSheetCode(const QString& code, const QString& typedInstruction
   if (Crc16(covered) != crc || version == 0) Refuse();
   if (version > kSheetCodeVersion) {
     throw SheetCodeError(SheetCodeError::Kind::Newer,
-                         QStringLiteral("この再作成コードは新しい版のKazenoriで作られています。"
-                                        "Kazenoriを新しくしてから再作成して下さい。"));
+                         "この再作成コードは新しい版のKazenoriで作られています。"
+                         "Kazenoriを新しくしてから再作成して下さい。");
   }
   BitReader in(bits, 20);
   SheetRecipe recipe;
@@ -273,10 +272,9 @@ SheetRecipe DecodeSheetCode(const QString& code, const QString& typedInstruction
   }
   in.ExpectEnd();
   if (typedDiffers) {
-    throw SheetCodeError(
-        SheetCodeError::Kind::InstructionDiffers,
-        QStringLiteral("このシートの問題文は書き換えられています。"
-                       "問題文の欄に同じ文を入れてから、もう一度再作成して下さい。"));
+    throw SheetCodeError(SheetCodeError::Kind::InstructionDiffers,
+                         "このシートの問題文は書き換えられています。"
+                         "問題文の欄に同じ文を入れてから、もう一度再作成して下さい。");
   }
   return recipe;
 }

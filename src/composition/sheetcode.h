@@ -3,11 +3,10 @@
 
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
+#include <string>
 
 #include "composition/sheetoptions.h"
 
@@ -26,8 +25,7 @@ struct SheetRecipe {
 class SheetCodeError : public std::runtime_error {
  public:
   enum class Kind { Malformed, Newer, InstructionDiffers };
-  SheetCodeError(Kind kind, const QString& text)
-      : std::runtime_error(text.toStdString()), kind_(kind) {}
+  SheetCodeError(Kind kind, const std::string& text) : std::runtime_error(text), kind_(kind) {}
   Kind kind() const { return kind_; }
 
  private:
@@ -45,13 +43,14 @@ inline constexpr int kSheetCodeVersion = 1;
 // nullopt when the recipe cannot be carried (a sheet index or a colour
 // setting no composition makes). `version` is only ever another value in
 // tests, which thus make codes of a later version.
-std::optional<QString> EncodeSheetCode(const SheetRecipe& recipe, int version = kSheetCodeVersion);
+std::optional<std::string> EncodeSheetCode(const SheetRecipe& recipe,
+                                           int version = kSheetCodeVersion);
 
 // The recipe of a code as the user typed it (case, spaces and "-" do not
 // matter). `typedInstruction` is the instruction line that a code of a
 // sheet with a typed-in one is checked against and takes. Throws
 // SheetCodeError for a code that is damaged, from a newer version, or whose
 // instruction line is not `typedInstruction`.
-SheetRecipe DecodeSheetCode(const QString& code, const QString& typedInstruction = {});
+SheetRecipe DecodeSheetCode(const std::string& code, const std::string& typedInstruction = {});
 
 }  // namespace kazenori

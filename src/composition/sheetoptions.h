@@ -3,9 +3,8 @@
 
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace kazenori {
@@ -31,12 +30,12 @@ struct SheetOptions {
   LayerSetting hide = LayerSetting::None;
   LayerSetting blank = LayerSetting::None;
   std::int32_t printNumber = 1;  // of the first sheet
-  QString instruction;           // printed unchanged
+  std::string instruction;       // printed unchanged (UTF-8)
   bool bonus = false;            // the colour-word sheet instead
   ColourWordSettings colourWords;
 };
 
 // The instruction text that choosing a hide or blank setting writes.
-QString InstructionText(LayerSetting setting);
+std::string InstructionText(LayerSetting setting);
 
 }  // namespace kazenori

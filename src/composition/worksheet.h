@@ -3,9 +3,6 @@
 
 #pragma once
 
-#include <QColor>
-#include <QString>
-
 #include <array>
 #include <cstdint>
 #include <string>
@@ -19,10 +16,18 @@ namespace kazenori {
 
 // The face of every printed text; the font substitutions map it onto an
 // installed Japanese font.
-inline constexpr char16_t kSheetFontFamily[] = u"ＭＳ ゴシック";
-inline QString SheetFontFamily() {
-  return QString::fromUtf16(kSheetFontFamily);
-}
+inline constexpr char kSheetFontFamily[] = "ＭＳ ゴシック";
+
+// An ink, eight bits a channel; the pages turn it into the painter's colour.
+struct Rgb {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+
+  bool operator==(const Rgb& o) const { return red == o.red && green == o.green && blue == o.blue; }
+  bool operator!=(const Rgb& o) const { return !(*this == o); }
+};
+inline constexpr Rgb kBlack{0, 0, 0};
 
 // Which point of its text cell a text item's x and y name: the left edge of
 // the ink (top or middle of the cell), the centre of the cell, or the right
@@ -38,8 +43,8 @@ struct TextItem {
   int y = 0;
   int height = 0;
   bool bold = false;
-  QRgb colour = qRgb(0, 0, 0);
-  QString text;
+  Rgb colour = kBlack;
+  std::string text;  // UTF-8
 };
 
 struct WorksheetPage {
@@ -53,8 +58,8 @@ class PageWriter {
   explicit PageWriter(WorksheetPage& page) : page_(page) {}
   void SetHeight(int height) { height_ = height; }
   void SetBold(bool bold) { bold_ = bold; }
-  void SetColour(QRgb colour) { colour_ = colour; }
-  void Text(TextAlign align, int x, int y, QString text) {
+  void SetColour(Rgb colour) { colour_ = colour; }
+  void Text(TextAlign align, int x, int y, std::string text) {
     page_.items.push_back({align, x, y, height_, bold_, colour_, std::move(text)});
   }
 
@@ -62,7 +67,7 @@ class PageWriter {
   WorksheetPage& page_;
   int height_ = 60;
   bool bold_ = false;
-  QRgb colour_ = qRgb(0, 0, 0);
+  Rgb colour_ = kBlack;
 };
 
 // One sheet of a composition: a worksheet (question and answer page) or a
@@ -74,7 +79,8 @@ struct ComposedSheet {
   ProblemTable problems;                      // after composing (the forms write strAnswer, strE)
   std::array<int, kProblemCount> patterns{};  // pattern each problem came from
   std::array<std::string, kProblemCount> questions;  // question lines as on page 1
-  QString code;  // that makes it again, printed on its pages; empty when it cannot be made again
+  std::string
+      code;  // that makes it again, printed on its pages; empty when it cannot be made again
 };
 
 // What a composition made: the sheets and their pages in print order, all in

@@ -40,16 +40,16 @@ bool FamilyInstalled(const QString& family) {
 
 bool RegisterFontSubstitutions() {
   struct Substitution {
-    const char16_t* name;
+    const char* name;
     const char* substitute;
   };
   static const Substitution kSubstitutions[] = {
       {kSheetFontFamily, "IPAGothic"},
-      {u"ＭＳ Ｐゴシック", "IPAPGothic"},
+      {"ＭＳ Ｐゴシック", "IPAPGothic"},
   };
   bool all = true;
   for (const auto& s : kSubstitutions) {
-    const QString name = QString::fromUtf16(s.name);
+    const QString name = QString::fromUtf8(s.name);
     const QString substitute = QString::fromLatin1(s.substitute);
     QFont::removeSubstitutions(name);
     // The windows name their font by what stands for it (see WindowFont): a

@@ -14,6 +14,10 @@
 
 namespace kazenori {
 
+QString SheetFontFamily() {
+  return QString::fromUtf8(kSheetFontFamily);
+}
+
 QFont TextItemFont(const TextItem& item) {
   QFont font(SheetFontFamily());
   font.setBold(item.bold);
@@ -76,15 +80,16 @@ void PaintPage(QPainter& painter, const WorksheetPage& page) {
     if (!last || item.height != last->height || item.bold != last->bold) {
       painter.setFont(TextItemFont(item));
     }
-    if (!last || item.colour != last->colour) painter.setPen(QColor(item.colour));
+    if (!last || item.colour != last->colour) painter.setPen(ToQColor(item.colour));
     last = &item;
-    if (item.text.isEmpty()) continue;
+    if (item.text.empty()) continue;
+    const QString text = QString::fromStdString(item.text);
     const QPointF origin =
-        TextItemOrigin(item.align, item.x, item.y, item.text, painter.font(), painter.device());
+        TextItemOrigin(item.align, item.x, item.y, text, painter.font(), painter.device());
     if (item.bold && !recording && !HasOwnBoldFace(painter.font())) {
-      DrawEmboldened(painter, origin, item.text);
+      DrawEmboldened(painter, origin, text);
     } else {
-      painter.drawText(origin, item.text);
+      painter.drawText(origin, text);
     }
   }
 }

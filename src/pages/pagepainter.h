@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPointF>
 #include <QString>
@@ -13,6 +14,12 @@ class QPainter;
 class QPaintDevice;
 
 namespace kazenori {
+
+// The core's plain values as Qt's: the sheet font's family and an item's ink.
+QString SheetFontFamily();
+inline QColor ToQColor(Rgb ink) {
+  return {ink.red, ink.green, ink.blue};
+}
 
 // The font of a text item: the sheet font at the item's height (a pixel size
 // in the painter's units, 0.1 mm on a page) and weight.

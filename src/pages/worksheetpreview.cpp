@@ -33,7 +33,7 @@ void WorksheetPreview::Record(const Worksheet& worksheet, Numbering numbering) {
 void WorksheetPreview::onPagePrinted(int /*page*/) {
   if (numbering_ == Numbering::Kept) return;
   printNumber_.Advance();
-  emit printNumberChanged(printNumber_.Text());
+  emit printNumberChanged(QString::fromStdString(printNumber_.Text()));
 }
 
 }  // namespace kazenori

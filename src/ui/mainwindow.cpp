@@ -360,7 +360,8 @@ LayerSetting LayerOf(int index) {
 // Hiding operators and blanking terms each write the instruction line; the
 // group chosen last decides it.
 void MainWindow::onInstructionItemChosen(int index) {
-  if (index >= 0 && index <= 2) instructionEdit_->setText(InstructionText(LayerOf(index)));
+  if (index >= 0 && index <= 2)
+    instructionEdit_->setText(QString::fromStdString(InstructionText(LayerOf(index))));
 }
 
 // "あり" makes the next sheet the colour-word sheet: the patterns and the
@@ -372,7 +373,7 @@ void MainWindow::onBonusChosen(int index) {
   zeroGroup_->setEnabled(!bonus);
   bonusSettingsButton_->setEnabled(bonus);
   instructionEdit_->setText(bonus ? QString::fromUtf8(kColourInstruction)
-                                  : InstructionText(LayerSetting::None));
+                                  : QString::fromStdString(InstructionText(LayerSetting::None)));
   if (bonus) onBonusSettingsClicked();
 }
 
@@ -391,12 +392,12 @@ SheetOptions MainWindow::options() const {
   options.zero = zeroAllowed_ == 1 ? ZeroSetting::Allowed : ZeroSetting::Refused;
   options.hide = LayerOf(hideGroup_->itemIndex());
   options.blank = LayerOf(blankGroup_->itemIndex());
-  options.instruction = instructionEdit_->text();
+  options.instruction = instructionEdit_->text().toStdString();
   options.bonus = bonusGroup_->itemIndex() == 1;
   options.colourWords = colourWordDialog_.settings();
   // An empty selection is refused before the number is looked at.
   if (options.bonus || !options.patterns.empty()) {
-    options.printNumber = StrToInt(printNumberEdit_->text());
+    options.printNumber = StrToInt(printNumberEdit_->text().toStdString());
   }
   return options;
 }
@@ -415,7 +416,7 @@ void MainWindow::onPreviewClicked() {
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     worksheet = ComposeSeeded(DrawSeed(*random_), checked, sheetCountBox_->value(), geometry_);
   } catch (const EmptySelectionError&) {
-    messages_.Warning(EmptySelectionText(), QStringLiteral("警告"), true);
+    messages_.Warning(QString::fromStdString(EmptySelectionText()), QStringLiteral("警告"), true);
     return;
   } catch (...) {
     Application::reportCurrentException();
@@ -439,7 +440,8 @@ void MainWindow::onRemakeClicked() {
 void MainWindow::remake(const QString& code) {
   Worksheet worksheet;
   try {
-    const SheetRecipe recipe = DecodeSheetCode(code, instructionEdit_->text());
+    const SheetRecipe recipe =
+        DecodeSheetCode(code.toStdString(), instructionEdit_->text().toStdString());
     if (!awaitPrinters([this, code] { remake(code); })) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });

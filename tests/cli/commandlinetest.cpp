@@ -156,13 +156,20 @@ TEST(CommandLineParse, HelpVersionAndListNeedNothingElse) {
 // that table: an option added to one without the other fails here.
 TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
   const std::map<std::string, QString> samples{
-      {"patterns", "7"},     {"hide", "all"},
-      {"blank", "random"},   {"message", "m"},
-      {"print-number", "3"}, {"sheets", "2"},
-      {"seed", "1"},         {"code", *EncodeSheetCode({1, 0, SheetOptions{{7}}})},
-      {"colours", "3"},      {"words", "20"},
-      {"pdf", "a.pdf"},      {"json", "a.json"},
-      {"print", "kz-pdf"},   {"printer-geometry", "kz-pdf"},
+      {"patterns", "7"},
+      {"hide", "all"},
+      {"blank", "random"},
+      {"message", "m"},
+      {"print-number", "3"},
+      {"sheets", "2"},
+      {"seed", "1"},
+      {"code", QString::fromStdString(*EncodeSheetCode({1, 0, SheetOptions{{7}}}))},
+      {"colours", "3"},
+      {"words", "20"},
+      {"pdf", "a.pdf"},
+      {"json", "a.json"},
+      {"print", "kz-pdf"},
+      {"printer-geometry", "kz-pdf"},
   };
   const QString help = HelpText();
   QSet<QString> names;

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
-
 #include <set>
 
 #include "composition/colourwordsheet.h"
@@ -69,7 +67,7 @@ TEST_F(ColourWordSheetPage, FortyWordsInTwoBlocksWithoutRepeatedInks) {
   o.bonus = true;
   o.colourWords = {5, 40};
   o.printNumber = 12;
-  o.instruction = QString::fromUtf8(kColourInstruction);
+  o.instruction = kColourInstruction;
   const Worksheet sheet = composer.Compose(o);
   ASSERT_EQ(sheet.pages.size(), 1u);
   const auto& ops = sheet.pages[0].items;
@@ -78,16 +76,16 @@ TEST_F(ColourWordSheetPage, FortyWordsInTwoBlocksWithoutRepeatedInks) {
   EXPECT_EQ(ops[2].text, "書かれている文字の色を声に出して読みましょう。");
   // R = 75, K = 81: the second block's date line at top + 1360.
   EXPECT_EQ(ops[4].align, Kind::LeftMid);
-  EXPECT_EQ(QPoint(ops[4].x, ops[4].y), QPoint(35 + 100, 31 + 1360));
+  EXPECT_EQ((Point{ops[4].x, ops[4].y}), (Point{35 + 100, 31 + 1360}));
   EXPECT_EQ(ops[4].height, 40);
-  std::set<QString> words;
+  std::set<std::string> words;
   for (int j = 0; j < 80; ++j) {
     const TextItem& w = ops[static_cast<std::size_t>(5 + j)];
     const ColourWord& entry = composer.ColourWords()[static_cast<std::size_t>(j)];
     EXPECT_EQ(w.align, Kind::Center);
     EXPECT_TRUE(w.bold);
     EXPECT_EQ(w.height, 60);
-    EXPECT_EQ(w.text.toStdString(), entry.word);
+    EXPECT_EQ(w.text, entry.word);
     EXPECT_EQ(w.colour, ColourTable()[static_cast<std::size_t>(entry.ink)].ink);
     if (j > 0) {
       EXPECT_NE(w.colour, ops[static_cast<std::size_t>(4 + j)].colour) << j;
@@ -112,7 +110,7 @@ TEST_F(ColourWordSheetPage, ThirtyWordsPerBlockAndUnconfirmedSettings) {
   EXPECT_EQ(ops[4].y, 31 + 850 + 5 * 75);
   EXPECT_EQ(ops[5].y, 31 + 1400 + 10 * 75);
   for (std::size_t j = 6; j < ops.size(); ++j) {
-    EXPECT_TRUE(ops[j].text == "あお" || ops[j].text == "あか") << ops[j].text.toStdString();
+    EXPECT_TRUE(ops[j].text == "あお" || ops[j].text == "あか") << ops[j].text;
   }
   EXPECT_EQ(ops.back().y, 31 + 450 + 500 + (10 + 4) * 135) << "last row of block 3";
   o.colourWords = {};

@@ -3,14 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
-
 #include "composition/colourwordsheet.h"
 #include "composition/composer.h"
 #include "composition/displayforms.h"
+#include "support/textmatch.h"
 
 namespace kazenori {
 namespace {
+
+using testing::Contains;
+using testing::Count;
 
 using Kind = TextAlign;
 
@@ -24,7 +26,7 @@ class ComposerMixedSheet : public ::testing::Test {
     SheetOptions o;
     o.patterns = patterns;
     o.printNumber = 3;
-    o.instruction = QStringLiteral("次の計算をしましょう。");
+    o.instruction = "次の計算をしましょう。";
     return o;
   }
 
@@ -33,7 +35,7 @@ class ComposerMixedSheet : public ::testing::Test {
     o.bonus = true;
     o.colourWords = {colours, perBlock};
     o.printNumber = 9;
-    o.instruction = QString::fromUtf8(kColourInstruction);
+    o.instruction = kColourInstruction;
     return o;
   }
 
@@ -43,7 +45,7 @@ class ComposerMixedSheet : public ::testing::Test {
     const PageGeometry g = Area();
     const struct {
       Kind align;
-      QPoint at;
+      Point at;
       int height;
     } expected[] = {{Kind::Left, {g.left + 50, g.top + 50}, 30},
                     {Kind::Right, {g.left + g.width - 50, g.top + 70}, 80},
@@ -51,12 +53,12 @@ class ComposerMixedSheet : public ::testing::Test {
                     {Kind::LeftMid, {g.left + 100, g.top + 300}, 40}};
     for (std::size_t n = 0; n < 4; ++n) {
       EXPECT_EQ(ops[n].align, expected[n].align) << n;
-      EXPECT_EQ(QPoint(ops[n].x, ops[n].y), expected[n].at) << n;
+      EXPECT_EQ((Point{ops[n].x, ops[n].y}), expected[n].at) << n;
       EXPECT_EQ(ops[n].height, expected[n].height) << n;
       EXPECT_FALSE(ops[n].bold) << n;
-      EXPECT_EQ(ops[n].colour, qRgb(0, 0, 0)) << n;
+      EXPECT_EQ(ops[n].colour, kBlack) << n;
     }
-    EXPECT_EQ(ops[0].text, "問題No." + QString::number(number));
+    EXPECT_EQ(ops[0].text, "問題No." + std::to_string(number));
     EXPECT_EQ(ops[1].text, "（　　　　　　　　　　　）");
     EXPECT_EQ(ops[3].text, "月　　日　（　　）　　分　　秒");
   }
@@ -81,13 +83,13 @@ TEST_F(ComposerMixedSheet, HeightsReturnTo60AfterEverySmallForm) {
     EXPECT_EQ(q[static_cast<std::size_t>(3 + i)].height, isSmall ? 55 : 60) << i;
     ASSERT_LT(k, a.size());
     EXPECT_EQ(a[k].height, isSmall ? 55 : 60) << i;
-    EXPECT_EQ(QPoint(a[k].x, a[k].y),
-              QPoint(q[static_cast<std::size_t>(3 + i)].x, q[static_cast<std::size_t>(3 + i)].y));
+    EXPECT_EQ((Point{a[k].x, a[k].y}),
+              (Point{q[static_cast<std::size_t>(3 + i)].x, q[static_cast<std::size_t>(3 + i)].y}));
     if (isSmall) {
       ASSERT_LT(k + 1, a.size());
       EXPECT_EQ(a[k + 1].height, rec.form == 52 ? 36 : 50) << i;
       EXPECT_EQ(a[k + 1].y, a[k].y + 70);
-      EXPECT_EQ(a[k + 1].text.toStdString(), rec.strAnswer);
+      EXPECT_EQ(a[k + 1].text, rec.strAnswer);
       k += 2;
     } else {
       k += 1;
@@ -108,19 +110,19 @@ TEST_F(ComposerMixedSheet, BlanksOfPage1AreNotOnPage2) {
   int blanked = 0;
   for (int i = 1; i <= 50; ++i) {
     const ProblemRecord& rec = composer.Problems().At(i);
-    const QString q = ws.pages[0].items[static_cast<std::size_t>(3 + i)].text;
-    const QString a = ws.pages[1].items[static_cast<std::size_t>(3 + i)].text;
+    const std::string& q = ws.pages[0].items[static_cast<std::size_t>(3 + i)].text;
+    const std::string& a = ws.pages[1].items[static_cast<std::size_t>(3 + i)].text;
     // The blanked equation, with its real signs, wins over the hidden
     // operators, except where a one-digit answer refused its blank.
-    if (q.contains("＋")) {
+    if (Contains(q, "＋")) {
       ++blanked;
-      EXPECT_EQ(q.count("□"), 1) << q.toStdString();
+      EXPECT_EQ(Count(q, "□"), 1) << q;
     } else {
-      EXPECT_EQ(rec.strAnswer.size(), 1u) << q.toStdString();
+      EXPECT_EQ(rec.strAnswer.size(), 1u) << q;
     }
-    QString full = QString::fromStdString(rec.strA) + "＋" + QString::fromStdString(rec.strB);
-    if (rec.termMode == TermMode::kThreeTerms) full += "＋" + QString::fromStdString(rec.strC);
-    EXPECT_EQ(a, full + "＝" + QString::fromStdString(rec.strAnswer)) << i;
+    std::string full = rec.strA + "＋" + rec.strB;
+    if (rec.termMode == TermMode::kThreeTerms) full += "＋" + rec.strC;
+    EXPECT_EQ(a, full + "＝" + rec.strAnswer) << i;
   }
   EXPECT_GT(blanked, 25);
 }
@@ -134,7 +136,7 @@ TEST_F(ComposerMixedSheet, WorksheetAfterABonusSheetIsRegularBlack) {
     ExpectHeader(page.items, 3);
     for (const TextItem& op : page.items) {
       EXPECT_FALSE(op.bold);
-      EXPECT_EQ(op.colour, qRgb(0, 0, 0));
+      EXPECT_EQ(op.colour, kBlack);
     }
   }
 }
@@ -153,15 +155,15 @@ TEST_F(ComposerMixedSheet, BonusSheetOfTwentyWordsPerBlock) {
     const TextItem& d = ops[4 + n];
     EXPECT_EQ(d.align, Kind::LeftMid);
     EXPECT_EQ(d.text, "月　　日　（　　）　　分　　秒");
-    EXPECT_EQ(QPoint(d.x, d.y), QPoint(35 + 100, 31 + dateLines[n]));
+    EXPECT_EQ((Point{d.x, d.y}), (Point{35 + 100, 31 + dateLines[n]}));
     EXPECT_EQ(d.height, 40);
     EXPECT_FALSE(d.bold);
   }
   // Word 21 opens block 1 under the first further date line; word 20 ends block 0 on row 2.
-  EXPECT_EQ(QPoint(ops[7 + 19].x, ops[7 + 19].y), QPoint(35 + 150 + 5 * 261, 31 + 450 + 2 * 135));
-  EXPECT_EQ(QPoint(ops[7 + 20].x, ops[7 + 20].y), QPoint(35 + 150, 31 + 450 + 250 + 3 * 135));
-  EXPECT_EQ(QPoint(ops[7 + 79].x, ops[7 + 79].y),
-            QPoint(35 + 150 + 5 * 261, 31 + 450 + 750 + 11 * 135));
+  EXPECT_EQ((Point{ops[7 + 19].x, ops[7 + 19].y}), (Point{35 + 150 + 5 * 261, 31 + 450 + 2 * 135}));
+  EXPECT_EQ((Point{ops[7 + 20].x, ops[7 + 20].y}), (Point{35 + 150, 31 + 450 + 250 + 3 * 135}));
+  EXPECT_EQ((Point{ops[7 + 79].x, ops[7 + 79].y}),
+            (Point{35 + 150 + 5 * 261, 31 + 450 + 750 + 11 * 135}));
   for (std::size_t j = 7; j < ops.size(); ++j) {
     EXPECT_EQ(ops[j].align, Kind::Center);
     EXPECT_NE(ops[j].text, "くろ") << "four colours: black is not used";

@@ -3,17 +3,21 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
-
 #include <stdexcept>
 #include <vector>
 
 #include "composition/composer.h"
 #include "composition/printnumber.h"
 #include "support/scriptedrandom.h"
+#include "support/textmatch.h"
 
 namespace kazenori {
 namespace {
+
+using testing::Contains;
+using testing::Count;
+using testing::EndsWith;
+using testing::StartsWith;
 
 using Kind = TextAlign;
 
@@ -25,7 +29,7 @@ SheetOptions Options(std::initializer_list<int> patterns, std::int32_t number = 
   SheetOptions o;
   o.patterns = patterns;
   o.printNumber = number;
-  o.instruction = QStringLiteral("次の計算をしましょう。");
+  o.instruction = "次の計算をしましょう。";
   return o;
 }
 
@@ -38,24 +42,24 @@ class ComposerSheet : public ::testing::Test {
     ASSERT_GE(ops.size(), 4u);
     const PageGeometry g = A2000x2870();
     EXPECT_EQ(ops[0].align, Kind::Left);
-    EXPECT_EQ(ops[0].text, "問題No." + QString::number(number));
-    EXPECT_EQ(QPoint(ops[0].x, ops[0].y), QPoint(g.left + 50, g.top + 50));
+    EXPECT_EQ(ops[0].text, "問題No." + std::to_string(number));
+    EXPECT_EQ((Point{ops[0].x, ops[0].y}), (Point{g.left + 50, g.top + 50}));
     EXPECT_EQ(ops[0].height, 30);
     EXPECT_EQ(ops[1].align, Kind::Right);
     EXPECT_EQ(ops[1].text, "（　　　　　　　　　　　）");
-    EXPECT_EQ(QPoint(ops[1].x, ops[1].y), QPoint(g.left + 2000 - 50, g.top + 70));
+    EXPECT_EQ((Point{ops[1].x, ops[1].y}), (Point{g.left + 2000 - 50, g.top + 70}));
     EXPECT_EQ(ops[1].height, 80);
     EXPECT_EQ(ops[2].align, Kind::Left);
     EXPECT_EQ(ops[2].text, "次の計算をしましょう。");
-    EXPECT_EQ(QPoint(ops[2].x, ops[2].y), QPoint(g.left + 50, g.top + 170));
+    EXPECT_EQ((Point{ops[2].x, ops[2].y}), (Point{g.left + 50, g.top + 170}));
     EXPECT_EQ(ops[2].height, 60);
     EXPECT_EQ(ops[3].align, Kind::LeftMid);
     EXPECT_EQ(ops[3].text, "月　　日　（　　）　　分　　秒");
-    EXPECT_EQ(QPoint(ops[3].x, ops[3].y), QPoint(g.left + 100, g.top + 300));
+    EXPECT_EQ((Point{ops[3].x, ops[3].y}), (Point{g.left + 100, g.top + 300}));
     EXPECT_EQ(ops[3].height, 40);
     for (const TextItem& op : ops) {
       EXPECT_FALSE(op.bold);
-      EXPECT_EQ(op.colour, qRgb(0, 0, 0));
+      EXPECT_EQ(op.colour, kBlack);
     }
   }
 
@@ -75,7 +79,7 @@ TEST_F(ComposerSheet, QuestionAndAnswerPagesOfDivisionsWithRemainders) {
   const PageGeometry g = A2000x2870();
   const struct {
     int i;
-    QPoint at;
+    Point at;
   } places[] = {
       {1, {g.left + 150, g.top + 350 + 148}}, {16, {g.left + 150, g.top + 350 + 16 * 148}},
       {17, {g.left + 760, g.top + 350}},      {33, {g.left + 760, g.top + 350 + 16 * 148}},
@@ -86,8 +90,8 @@ TEST_F(ComposerSheet, QuestionAndAnswerPagesOfDivisionsWithRemainders) {
   for (const auto& p : places) {
     const TextItem& question = q[static_cast<std::size_t>(3 + p.i)];
     const TextItem& answer = a[static_cast<std::size_t>(3 + p.i)];
-    EXPECT_EQ(QPoint(question.x, question.y), p.at) << p.i;
-    EXPECT_EQ(QPoint(answer.x, answer.y), p.at) << p.i;
+    EXPECT_EQ((Point{question.x, question.y}), p.at) << p.i;
+    EXPECT_EQ((Point{answer.x, answer.y}), p.at) << p.i;
     EXPECT_EQ(question.align, Kind::Left);
     EXPECT_EQ(question.height, 60);
     EXPECT_EQ(answer.height, 60);
@@ -95,22 +99,20 @@ TEST_F(ComposerSheet, QuestionAndAnswerPagesOfDivisionsWithRemainders) {
   int remainders = 0;
   for (int i = 1; i <= 50; ++i) {
     const ProblemRecord& rec = composer.Problems().At(i);
-    const QString question = q[static_cast<std::size_t>(3 + i)].text;
-    const QString answer = a[static_cast<std::size_t>(3 + i)].text;
-    EXPECT_EQ(question.toStdString(), sheet.questions[static_cast<std::size_t>(i - 1)]);
+    const std::string& question = q[static_cast<std::size_t>(3 + i)].text;
+    const std::string& answer = a[static_cast<std::size_t>(3 + i)].text;
+    EXPECT_EQ(question, sheet.questions[static_cast<std::size_t>(i - 1)]);
     EXPECT_EQ(sheet.patterns[static_cast<std::size_t>(i - 1)], 18);
     ASSERT_EQ(rec.op, Operation::kDiv);
     ASSERT_NE(rec.valB, 0);
     const int r = rec.valA % rec.valB;
-    EXPECT_TRUE(
-        question.startsWith(QString::number(rec.valA) + "÷" + QString::number(rec.valB) + "＝"))
-        << question.toStdString();
-    QString expected = QString::number(rec.valA) + "÷" + QString::number(rec.valB) + "＝" +
-                       QString::number(rec.valA / rec.valB);
+    std::string expected = std::to_string(rec.valA) + "÷" + std::to_string(rec.valB) + "＝";
+    EXPECT_TRUE(StartsWith(question, expected)) << question;
+    expected += std::to_string(rec.valA / rec.valB);
     if (r != 0) {
-      expected += " … " + QString::number(r);
+      expected += " … " + std::to_string(r);
       ++remainders;
-      EXPECT_TRUE(question.endsWith("＝   … ")) << question.toStdString();
+      EXPECT_TRUE(EndsWith(question, "＝   … ")) << question;
     }
     EXPECT_EQ(answer, expected);
   }
@@ -131,7 +133,7 @@ TEST_F(ComposerSheet, SheetsNumberedFromThePrintNumberAndTheCycleAfterThem) {
   ws = composer.Compose(Options({7}, 5), 3);
   ASSERT_EQ(ws.pages.size(), 6u);
   for (std::size_t page = 0; page < 6; ++page) {
-    EXPECT_EQ(ws.pages[page].items[0].text, "問題No." + QString::number(5 + page / 2));
+    EXPECT_EQ(ws.pages[page].items[0].text, "問題No." + std::to_string(5 + page / 2));
   }
   ASSERT_EQ(ws.sheets.size(), 3u);
   EXPECT_EQ(ws.sheets[2].printNumber, 7);
@@ -172,7 +174,7 @@ TEST_F(ComposerSheet, RefusesAnEmptySelectionBeforeAnyDraw) {
     c.Compose(Options({}));
     ADD_FAILURE() << "no refusal";
   } catch (const EmptySelectionError& e) {
-    EXPECT_EQ(QString::fromUtf8(e.what()), "少なくとも１つは問題を指定して下さい。");
+    EXPECT_STREQ(e.what(), "少なくとも１つは問題を指定して下さい。");
   }
   EXPECT_EQ(none.Calls(), 0);
 }
@@ -189,13 +191,13 @@ TEST_F(ComposerSheet, HideAllShowsEveryOperatorAsABoxOnlyOnPage1) {
   const Worksheet ws = composer.Compose(o);
   for (int i = 1; i <= 50; ++i) {
     const ProblemRecord& rec = composer.Problems().At(i);
-    const QString q = ws.pages[0].items[static_cast<std::size_t>(3 + i)].text;
-    const QString a = ws.pages[1].items[static_cast<std::size_t>(3 + i)].text;
-    EXPECT_FALSE(q.contains("＋")) << q.toStdString();
-    EXPECT_EQ(q.count("□"), rec.termMode == TermMode::kThreeTerms ? 2 : 1) << q.toStdString();
-    EXPECT_TRUE(q.endsWith("＝" + QString::fromStdString(rec.strAnswer)));
-    EXPECT_FALSE(a.contains("□"));
-    EXPECT_EQ(a.count("＋"), rec.termMode == TermMode::kThreeTerms ? 2 : 1);
+    const std::string& q = ws.pages[0].items[static_cast<std::size_t>(3 + i)].text;
+    const std::string& a = ws.pages[1].items[static_cast<std::size_t>(3 + i)].text;
+    EXPECT_FALSE(Contains(q, "＋")) << q;
+    EXPECT_EQ(Count(q, "□"), rec.termMode == TermMode::kThreeTerms ? 2 : 1) << q;
+    EXPECT_TRUE(EndsWith(q, "＝" + rec.strAnswer));
+    EXPECT_FALSE(Contains(a, "□"));
+    EXPECT_EQ(Count(a, "＋"), rec.termMode == TermMode::kThreeTerms ? 2 : 1);
   }
 }
 
@@ -211,9 +213,9 @@ TEST_F(ComposerSheet, SmallFormsAndTheirAnswerValueLines) {
     EXPECT_EQ(q[static_cast<std::size_t>(3 + i)].height, 55);
     ASSERT_LT(k + 1, a.size());
     EXPECT_EQ(a[k].height, 55);
-    EXPECT_EQ(a[k].text.toStdString(), rec.strE);
-    EXPECT_EQ(a[k + 1].text.toStdString(), rec.strAnswer);
-    EXPECT_TRUE(a[k + 1].text.startsWith("答え "));
+    EXPECT_EQ(a[k].text, rec.strE);
+    EXPECT_EQ(a[k + 1].text, rec.strAnswer);
+    EXPECT_TRUE(StartsWith(a[k + 1].text, "答え "));
     EXPECT_EQ(a[k + 1].height, rec.form == 52 ? 36 : 50);
     EXPECT_EQ(a[k + 1].x, a[k].x);
     EXPECT_EQ(a[k + 1].y, a[k].y + 70);
@@ -247,11 +249,10 @@ TEST_F(ComposerSheet, DrawOrderOfFlagsBlankItemAndPosition) {
 
   testing::ScriptedRandom script;
   for (const auto& [n, v] : recorder.draws) script.Expect(n, v);
-  std::vector<QString> expected;
+  std::vector<std::string> expected;
   for (int i = 1; i <= 50; ++i) {
     const ProblemRecord& r = table.At(i);
-    const QString a = QString::fromStdString(r.strA), b = QString::fromStdString(r.strB),
-                  ans = QString::fromStdString(r.strAnswer);
+    const std::string &a = r.strA, &b = r.strB, &ans = r.strAnswer;
     const int hide = i % 2, blank = (i / 2) % 2, item = i % 3;
     script.Expect(2, hide).Expect(2, blank);
     if (blank == 0) {
@@ -259,11 +260,12 @@ TEST_F(ComposerSheet, DrawOrderOfFlagsBlankItemAndPosition) {
       continue;
     }
     script.Expect(3, item);
-    const QString& chosen = item == 0 ? a : item == 1 ? b : ans;
+    // Digits only: a byte is a character.
+    const std::string& chosen = item == 0 ? a : item == 1 ? b : ans;
     const int pos = static_cast<int>(chosen.size()) - 1;
     script.Expect(static_cast<int>(chosen.size()), pos);
-    QString marked = chosen;
-    marked[pos] = u'□';
+    std::string marked = chosen;
+    marked.replace(static_cast<std::size_t>(pos), 1, "□");
     expected.push_back((item == 0 ? marked : a) + "＋" + (item == 1 ? marked : b) + "＝" +
                        (item == 2 ? marked : ans));
   }

@@ -6,7 +6,6 @@
 #include <stdexcept>
 
 #include "composition/pagegeometry.h"
-#include "print/printergeometry.h"
 
 namespace kazenori {
 namespace {
@@ -27,12 +26,12 @@ TEST(Geometry, PitchesAndPlacesOnA2000By2870Area) {
   EXPECT_EQ(r, 88);
   EXPECT_EQ(k, 130);
   // Problem 1 one row below 17 and 34; every column ends on row 16.
-  EXPECT_EQ(ProblemPlace(1, g, r, k), QPoint(40 + 150, 30 + 350 + 148));
-  EXPECT_EQ(ProblemPlace(16, g, r, k), QPoint(40 + 150, 30 + 350 + 16 * 148));
-  EXPECT_EQ(ProblemPlace(17, g, r, k), QPoint(40 + 760, 30 + 350));
-  EXPECT_EQ(ProblemPlace(33, g, r, k), QPoint(40 + 760, 30 + 350 + 16 * 148));
-  EXPECT_EQ(ProblemPlace(34, g, r, k), QPoint(40 + 1370, 30 + 350));
-  EXPECT_EQ(ProblemPlace(50, g, r, k), QPoint(40 + 1370, 30 + 350 + 16 * 148));
+  EXPECT_EQ(ProblemPlace(1, g, r, k), (Point{40 + 150, 30 + 350 + 148}));
+  EXPECT_EQ(ProblemPlace(16, g, r, k), (Point{40 + 150, 30 + 350 + 16 * 148}));
+  EXPECT_EQ(ProblemPlace(17, g, r, k), (Point{40 + 760, 30 + 350}));
+  EXPECT_EQ(ProblemPlace(33, g, r, k), (Point{40 + 760, 30 + 350 + 16 * 148}));
+  EXPECT_EQ(ProblemPlace(34, g, r, k), (Point{40 + 1370, 30 + 350}));
+  EXPECT_EQ(ProblemPlace(50, g, r, k), (Point{40 + 1370, 30 + 350 + 16 * 148}));
   EXPECT_THROW(ProblemPlace(0, g, r, k), std::out_of_range);
   EXPECT_THROW(ProblemPlace(51, g, r, k), std::out_of_range);
 }
@@ -43,33 +42,5 @@ TEST(Geometry, PitchesTruncateTowardsZeroOnSmallAreas) {
   EXPECT_EQ(RowPitch(g), -21);
   EXPECT_EQ(ColumnPitch(g), -369);
 }
-
-TEST(Geometry, MetricsConvertPerAxisAndTruncate) {
-  PrinterMetrics m;
-  m.logPixelsX = 600;
-  m.logPixelsY = 300;
-  m.offsetX = 100;   // 42.33 -> 42
-  m.offsetY = 50;    // 42.33 -> 42
-  m.horzRes = 4760;  // 2015.07 -> 2015
-  m.vertRes = 3408;  // 2885.4 -> 2885
-  const PageGeometry g = GeometryFromMetrics(m, DesignPaperGeometry());
-  EXPECT_EQ(g, Area(42, 42, 2015, 2885));
-  EXPECT_FALSE(g.fromDesignPaper);
-}
-
-TEST(Geometry, WithoutAPrinterTheDesignPaperStandsIn) {
-  const PrinterMetrics none;  // every capability reads 0
-  const PageGeometry g = GeometryFromMetrics(none, DesignPaperGeometry());
-  EXPECT_TRUE(g.fromDesignPaper);
-  EXPECT_EQ(g.left, 35);
-  EXPECT_EQ(g.top, 31);
-  EXPECT_EQ(g.width, 2032);
-  EXPECT_EQ(g.height, 2890);
-  PrinterMetrics halfKnown;
-  halfKnown.logPixelsX = 600;
-  halfKnown.horzRes = 4800;
-  EXPECT_TRUE(GeometryFromMetrics(halfKnown, DesignPaperGeometry()).fromDesignPaper);
-}
-
 }  // namespace
 }  // namespace kazenori

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
-
+#include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "composition/colourwordsheet.h"
@@ -30,12 +32,12 @@ SheetOptions Colour(int colours, int words, std::int32_t number = 1) {
   o.printNumber = number;
   o.bonus = true;
   o.colourWords = {colours, words};
-  o.instruction = QString::fromUtf8(kColourInstruction);
+  o.instruction = kColourInstruction;
   return o;
 }
 
 SheetOptions With(SheetOptions o, ZeroSetting zero, LayerSetting hide, LayerSetting blank,
-                  const QString& instruction) {
+                  const std::string& instruction) {
   o.zero = zero;
   o.hide = hide;
   o.blank = blank;
@@ -67,13 +69,13 @@ void ExpectSamePages(const Worksheet& a, const Worksheet& b) {
     ASSERT_EQ(x.size(), y.size()) << "page " << p;
     for (std::size_t i = 0; i < x.size(); ++i) {
       EXPECT_EQ(x[i].text, y[i].text);
-      EXPECT_EQ(QPoint(x[i].x, x[i].y), QPoint(y[i].x, y[i].y)) << x[i].text.toStdString();
+      EXPECT_EQ((Point{x[i].x, x[i].y}), (Point{y[i].x, y[i].y})) << x[i].text;
       EXPECT_EQ(x[i].colour, y[i].colour);
     }
   }
 }
 
-const QString kTyped = QStringLiteral("月曜日の小テスト");
+const std::string kTyped = "月曜日の小テスト";
 const SheetRecipe kRecipes[] = {
     {7, 0, Arithmetic({7})},
     {0xffffffffU, 9999, Arithmetic({1, 2, 3, 4, 150, 20, 9, 10}, -2147483647 + 9999)},
@@ -88,14 +90,21 @@ const SheetRecipe kRecipes[] = {
 
 TEST(SheetCode, CarriesEveryPartOfTheRecipeInTheReadableAlphabet) {
   for (const SheetRecipe& recipe : kRecipes) {
-    const std::optional<QString> code = EncodeSheetCode(recipe);
+    const std::optional<std::string> code = EncodeSheetCode(recipe);
     ASSERT_TRUE(code.has_value());
-    for (const QChar c : *code) {
-      EXPECT_TRUE(c == u'-' || std::strchr(kAlphabet, c.toLatin1()) != nullptr)
-          << code->toStdString();
+    for (const char c : *code) {
+      EXPECT_TRUE(c == '-' || std::strchr(kAlphabet, c) != nullptr) << *code;
     }
     ExpectSameRecipe(DecodeSheetCode(*code, kTyped), recipe);
-    ExpectSameRecipe(DecodeSheetCode(code->toLower().remove(u'-'), kTyped), recipe);
+    std::string typedIn;
+    for (const char c : *code) {
+      // As typed: lower case, the groups apart by ideographic spaces or not at all.
+      if (c == '-')
+        typedIn += typedIn.size() % 2 == 0 ? "\u3000" : "";
+      else
+        typedIn += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    ExpectSameRecipe(DecodeSheetCode(typedIn, kTyped), recipe);
   }
   EXPECT_LE(EncodeSheetCode(kRecipes[0])->size(), 30);
 }
@@ -106,54 +115,50 @@ TEST(SheetCode, WhatNoCompositionMakesHasNoCode) {
   EXPECT_FALSE(EncodeSheetCode({1, 0, Colour(4, 25)}));
 }
 
-SheetCodeError::Kind Refusal(const QString& code, const QString& typed = {}) {
+SheetCodeError::Kind Refusal(const std::string& code, const std::string& typed = {}) {
   try {
     DecodeSheetCode(code, typed);
   } catch (const SheetCodeError& e) {
     return e.kind();
   }
-  ADD_FAILURE() << "accepted " << code.toStdString();
+  ADD_FAILURE() << "accepted " << code;
   return SheetCodeError::Kind::Malformed;
 }
 
 TEST(SheetCode, EveryDamagedCodeIsRefused) {
   for (const SheetRecipe& recipe : kRecipes) {
-    QString code = *EncodeSheetCode(recipe);
-    code.remove(u'-');
-    for (int i = 0; i < code.size(); ++i) {
+    std::string code = *EncodeSheetCode(recipe);
+    code.erase(std::remove(code.begin(), code.end(), '-'), code.end());
+    for (std::size_t i = 0; i < code.size(); ++i) {
       for (const char c : kAlphabet) {
-        if (c == 0 || QChar(c) == code[i]) continue;
-        QString changed = code;
-        changed[i] = QChar(c);
-        EXPECT_EQ(Refusal(changed, kTyped), SheetCodeError::Kind::Malformed)
-            << changed.toStdString();
+        if (c == 0 || c == code[i]) continue;
+        std::string changed = code;
+        changed[i] = c;
+        EXPECT_EQ(Refusal(changed, kTyped), SheetCodeError::Kind::Malformed) << changed;
       }
-      EXPECT_EQ(Refusal(code.left(i), kTyped), SheetCodeError::Kind::Malformed);
-      EXPECT_EQ(Refusal(QString(code).remove(i, 1), kTyped), SheetCodeError::Kind::Malformed);
+      EXPECT_EQ(Refusal(code.substr(0, i), kTyped), SheetCodeError::Kind::Malformed);
+      EXPECT_EQ(Refusal(std::string(code).erase(i, 1), kTyped), SheetCodeError::Kind::Malformed);
     }
-    for (const QString& foreign : {QStringLiteral("I"), QStringLiteral("O"), QStringLiteral("U"),
-                                   QStringLiteral("あ"), QStringLiteral("!")}) {
-      EXPECT_EQ(Refusal(code.left(5) + foreign + code.mid(6), kTyped),
+    for (const char* foreign : {"I", "O", "U", "あ", "!", "\xff"}) {
+      EXPECT_EQ(Refusal(code.substr(0, 5) + foreign + code.substr(6), kTyped),
                 SheetCodeError::Kind::Malformed);
     }
-    EXPECT_EQ(Refusal(code + u'0', kTyped), SheetCodeError::Kind::Malformed);
+    EXPECT_EQ(Refusal(code + '0', kTyped), SheetCodeError::Kind::Malformed);
   }
-  EXPECT_EQ(Refusal(QString()), SheetCodeError::Kind::Malformed);
+  EXPECT_EQ(Refusal(std::string()), SheetCodeError::Kind::Malformed);
 }
 
 TEST(SheetCode, ACodeOfALaterVersionOrAnotherInstructionLineSaysSo) {
   EXPECT_EQ(Refusal(*EncodeSheetCode(kRecipes[0], kSheetCodeVersion + 1)),
             SheetCodeError::Kind::Newer);
-  const QString typed = *EncodeSheetCode(kRecipes[3]);
-  EXPECT_EQ(Refusal(typed, QStringLiteral("月曜日の小テスト ")),
-            SheetCodeError::Kind::InstructionDiffers);
+  const std::string typed = *EncodeSheetCode(kRecipes[3]);
+  EXPECT_EQ(Refusal(typed, "月曜日の小テスト "), SheetCodeError::Kind::InstructionDiffers);
   EXPECT_EQ(Refusal(typed), SheetCodeError::Kind::InstructionDiffers);
   try {
-    DecodeSheetCode(QStringLiteral("ABCD"));
+    DecodeSheetCode("ABCD");
   } catch (const SheetCodeError& e) {
-    EXPECT_EQ(QString::fromUtf8(e.what()),
-              QStringLiteral(
-                  "再作成コードが正しくありません。シートに印刷されたとおりに入力して下さい。"));
+    EXPECT_STREQ(e.what(),
+                 "再作成コードが正しくありません。シートに印刷されたとおりに入力して下さい。");
   }
 }
 
@@ -170,9 +175,10 @@ TEST(SheetCode, TheCodeOnAPageMakesThatSheetAgain) {
       const ComposedSheet& sheet = set.sheets[k];
       const TextItem& printed =
           set.pages.at(static_cast<std::size_t>(sheet.firstPage - 1)).items.back();
-      ASSERT_TRUE(printed.text.startsWith(QStringLiteral("再作成コード ")));
+      const std::string head = "再作成コード ";
+      ASSERT_EQ(printed.text.compare(0, head.size(), head), 0) << printed.text;
       const Worksheet again =
-          Remake(DecodeSheetCode(printed.text.section(u' ', 1), kTyped), geometry);
+          Remake(DecodeSheetCode(printed.text.substr(head.size()), kTyped), geometry);
       ASSERT_EQ(again.sheets.size(), 1u);
       EXPECT_EQ(again.sheets[0].printNumber, 30 + static_cast<int>(k));
       EXPECT_EQ(again.sheets[0].questions, sheet.questions);
@@ -196,8 +202,7 @@ TEST(SheetCode, TheCodeStandsBelowTheSheetInsideThePrintableArea) {
     for (const WorksheetPage& page : {set.pages[0], set.pages[1], colour.pages[0]}) {
       const TextItem& code = page.items.back();
       for (std::size_t i = 0; i + 1 < page.items.size(); ++i) {
-        EXPECT_LT(page.items[i].y + page.items[i].height, code.y)
-            << page.items[i].text.toStdString();
+        EXPECT_LT(page.items[i].y + page.items[i].height, code.y) << page.items[i].text;
       }
       EXPECT_LE(code.y + code.height, g.top + g.height);
       EXPECT_LE(code.x, g.left + g.width);

@@ -32,7 +32,7 @@ SheetOptions Bonus() {
   o.bonus = true;
   o.colourWords = {4, 20};  // four colours: the last word is never black itself
   o.printNumber = 9;
-  o.instruction = QString::fromUtf8(kColourInstruction);
+  o.instruction = kColourInstruction;
   return o;
 }
 

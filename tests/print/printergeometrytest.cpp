@@ -40,5 +40,32 @@ TEST(GeometryPrinter, PrinterPageGeometryAgreesWithTheDocumentsPrintableArea) {
   EXPECT_LE(g.top + g.height, 2970);
 }
 
+TEST(GeometryPrinter, MetricsConvertPerAxisAndTruncate) {
+  PrinterMetrics m;
+  m.logPixelsX = 600;
+  m.logPixelsY = 300;
+  m.offsetX = 100;   // 42.33 -> 42
+  m.offsetY = 50;    // 42.33 -> 42
+  m.horzRes = 4760;  // 2015.07 -> 2015
+  m.vertRes = 3408;  // 2885.4 -> 2885
+  const PageGeometry g = GeometryFromMetrics(m, DesignPaperGeometry());
+  EXPECT_EQ(g, (PageGeometry{42, 42, 2015, 2885, false}));
+  EXPECT_FALSE(g.fromDesignPaper);
+}
+
+TEST(GeometryPrinter, WithoutAPrinterTheDesignPaperStandsIn) {
+  const PrinterMetrics none;  // every capability reads 0
+  const PageGeometry g = GeometryFromMetrics(none, DesignPaperGeometry());
+  EXPECT_TRUE(g.fromDesignPaper);
+  EXPECT_EQ(g.left, 35);
+  EXPECT_EQ(g.top, 31);
+  EXPECT_EQ(g.width, 2032);
+  EXPECT_EQ(g.height, 2890);
+  PrinterMetrics halfKnown;
+  halfKnown.logPixelsX = 600;
+  halfKnown.horzRes = 4800;
+  EXPECT_TRUE(GeometryFromMetrics(halfKnown, DesignPaperGeometry()).fromDesignPaper);
+}
+
 }  // namespace
 }  // namespace kazenori

@@ -198,7 +198,7 @@ TEST_F(MainWindowTest, OptionsCarryTheControlsToTheComposer) {
   EXPECT_EQ(options.hide, LayerSetting::Random);
   EXPECT_EQ(options.blank, LayerSetting::All);
   EXPECT_EQ(options.printNumber, 42);
-  EXPECT_EQ(options.instruction, QStringLiteral("よく見て解こう"));
+  EXPECT_EQ(options.instruction, "よく見て解こう");
   EXPECT_FALSE(options.bonus);
   EXPECT_EQ(options.colourWords.colourCount, 0);
 
