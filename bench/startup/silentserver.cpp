@@ -7,7 +7,7 @@
 // Usage: silentserver
 #include <cstdio>
 
-#include "support/SilentPrintServer.h"
+#include "support/silentprintserver.h"
 
 int main() {
   kazenori::testing::SilentPrintServer server;

@@ -254,7 +254,7 @@ int BatchRun::PrintComposed(QTextStream& out) {
   if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) return Fail(e);
   PagePrinter pagePrinter;
   QObject::connect(&pagePrinter, &PagePrinter::pagePrinted, preview_.get(),
-                   &WorksheetPreview::onPagePrinted);
+                   &WorksheetPreview::CountPrintedPage);
   const PrintOutcome outcome = pagePrinter.Print(*document_, printer_.Settings(), printer_.Sheet());
   if (!outcome.Ok()) return Fail(PrintFailure(outcome, request_.printer));
   out << "kazenori: "

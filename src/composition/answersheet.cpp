@@ -11,20 +11,20 @@
 namespace kazenori {
 
 std::string AnswerLine(const ProblemRecord& rec) {
-  const bool validOp = rec.op >= Operation::kAdd && rec.op <= Operation::kDiv;
+  const bool validOp = rec.op >= Operation::Add && rec.op <= Operation::Div;
   switch (rec.termMode) {
-    case TermMode::kTwoTerms: {
+    case TermMode::TwoTerms: {
       if (!validOp) return rec.strA;
       std::string line = rec.strA + OperatorSign(rec.op) + rec.strB + kEquals + rec.strAnswer;
       if (HasRemainder(rec)) line += std::string(kEllipsis) + rec.strRemainder;
       return line;
     }
-    case TermMode::kThreeTerms: {
+    case TermMode::ThreeTerms: {
       if (!validOp) return rec.strA;
       const std::string sign = OperatorSign(rec.op);
       return rec.strA + sign + rec.strB + sign + rec.strC + kEquals + rec.strAnswer;
     }
-    case TermMode::kSpecial:
+    case TermMode::Special:
       if (HasAnswerValueLine(rec.form)) return rec.strE;
       if (rec.form == 26) return rec.strAnswer;
       if ((rec.form >= 1 && rec.form <= 19) || (rec.form >= 27 && rec.form <= 50)) {

@@ -43,40 +43,40 @@ std::string DivisorList(std::int64_t g) {
 
 namespace {
 
-enum class Item { kA, kB, kC, kD, kAnswer, kNone };
+enum class Item { A, B, C, D, Answer, None };
 
 Item BlankItem(int choice, int choices) {
-  if (choice == choices - 1) return Item::kAnswer;
+  if (choice == choices - 1) return Item::Answer;
   switch (choice) {
     case 0:
-      return Item::kA;
+      return Item::A;
     case 1:
-      return Item::kB;
+      return Item::B;
     case 2:
-      return Item::kC;
+      return Item::C;
     case 3:
-      return Item::kD;
+      return Item::D;
     default:
-      return Item::kNone;
+      return Item::None;
   }
 }
 
-enum class Style { kPlain, kHidden, kBlanked };
+enum class Style { Plain, Hidden, Blanked };
 
 struct Rendering {
-  Style style = Style::kPlain;
-  Item blanked = Item::kNone;
+  Style style = Style::Plain;
+  Item blanked = Item::None;
   std::string mark;  // the blank-marked copy of the blanked item
 };
 
 std::string Term(const OperatorForm& f, const ProblemRecord& rec, char letter,
                  const Rendering& how) {
-  static constexpr Item kItems[] = {Item::kA, Item::kB, Item::kC, Item::kD};
+  static constexpr Item kItems[] = {Item::A, Item::B, Item::C, Item::D};
   const std::string* texts[] = {&rec.strA, &rec.strB, &rec.strC, &rec.strD};
   const std::int32_t values[] = {rec.valA, rec.valB, rec.valC, rec.valD};
   const auto i = static_cast<std::size_t>(letter - 'A');
-  if (how.style == Style::kBlanked && how.blanked == kItems[i]) return how.mark;
-  if (how.style == Style::kHidden && f.hiddenFromValues) return Decimal(values[i]);
+  if (how.style == Style::Blanked && how.blanked == kItems[i]) return how.mark;
+  if (how.style == Style::Hidden && f.hiddenFromValues) return Decimal(values[i]);
   return *texts[i];
 }
 
@@ -92,16 +92,16 @@ std::string Render(const OperatorForm& f, const ProblemRecord& rec, const char* 
         out += Term(f, rec, *p, how);
         break;
       case '+':
-        out += how.style == Style::kHidden ? kBox : kPlus;
+        out += how.style == Style::Hidden ? kBox : kPlus;
         break;
       case '-':
-        out += how.style == Style::kHidden ? kBox : kMinus;
+        out += how.style == Style::Hidden ? kBox : kMinus;
         break;
       case '*':
-        out += how.style == Style::kHidden ? kBox : kTimes;
+        out += how.style == Style::Hidden ? kBox : kTimes;
         break;
       case '/':
-        out += how.style == Style::kHidden ? kBox : kDivide;
+        out += how.style == Style::Hidden ? kBox : kDivide;
         break;
       default:  // brackets
         out += *p;
@@ -109,22 +109,22 @@ std::string Render(const OperatorForm& f, const ProblemRecord& rec, const char* 
     }
   }
   out += kEquals;
-  if (how.style == Style::kHidden) out += rec.strAnswer;
-  if (how.style == Style::kBlanked) {
-    out += how.blanked == Item::kAnswer ? how.mark : rec.strAnswer;
+  if (how.style == Style::Hidden) out += rec.strAnswer;
+  if (how.style == Style::Blanked) {
+    out += how.blanked == Item::Answer ? how.mark : rec.strAnswer;
   }
   return out;
 }
 
 const std::string& ItemText(const ProblemRecord& rec, Item item) {
   switch (item) {
-    case Item::kA:
+    case Item::A:
       return rec.strA;
-    case Item::kB:
+    case Item::B:
       return rec.strB;
-    case Item::kC:
+    case Item::C:
       return rec.strC;
-    case Item::kD:
+    case Item::D:
       return rec.strD;
     default:
       return rec.strAnswer;
@@ -143,16 +143,15 @@ std::string ComposeOperatorForm(const OperatorForm& f, ProblemRecord& rec, Layer
 
   std::string line = Render(f, rec, writing, Rendering{});
   rec.strE = line;
-  if (layers.hide) line = Render(f, rec, writing, Rendering{Style::kHidden, Item::kNone, {}});
+  if (layers.hide) line = Render(f, rec, writing, Rendering{Style::Hidden, Item::None, {}});
   if (layers.blank) {
     const Item item = BlankItem(rnd.Rnd(f.blankChoices), f.blankChoices);
     // A one-character answer is never blanked: its "□" would leave nothing
     // to work out (an answer that could not be computed is not blanked either).
-    const bool refused =
-        item == Item::kNone || (item == Item::kAnswer && rec.strAnswer.size() <= 1);
+    const bool refused = item == Item::None || (item == Item::Answer && rec.strAnswer.size() <= 1);
     if (!refused) {
       std::string mark = BlankMark(ItemText(rec, item), rnd);
-      line = Render(f, rec, writing, Rendering{Style::kBlanked, item, std::move(mark)});
+      line = Render(f, rec, writing, Rendering{Style::Blanked, item, std::move(mark)});
     }
   }
   return line;
@@ -161,7 +160,7 @@ std::string ComposeOperatorForm(const OperatorForm& f, ProblemRecord& rec, Layer
 }  // namespace forms
 
 std::string ComposeSpecialQuestion(ProblemRecord& rec, int hideFlag, int blankFlag, Random& rnd) {
-  if (rec.termMode != TermMode::kSpecial) return rec.strA;
+  if (rec.termMode != TermMode::Special) return rec.strA;
   const forms::Layers layers{hideFlag != 0, blankFlag != 0};
   if (auto line = forms::ComposeForms1to26(rec, layers, rnd)) return *line;
   if (auto line = forms::ComposeForms27to52(rec, layers, rnd)) return *line;

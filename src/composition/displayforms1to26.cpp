@@ -104,7 +104,7 @@ std::string Triple(Rec r) {
 }
 
 // Forms 20 to 25 ignore both layers; the question goes into strE as well.
-std::string NumberTheory(ProblemRecord& rec, std::string question, std::string answer) {
+std::string NumberTheory(ProblemRecord& rec, std::string question, const std::string& answer) {
   rec.strAnswer = kAnswerPrefix + answer;
   rec.strE = question;
   return question;

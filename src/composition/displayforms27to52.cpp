@@ -127,7 +127,7 @@ Pieces Form42(Rec r, int w) {
 // The dividend of form 50 loses its places only in the three-character shape
 // "d.0"; a longer text such as 1.05 stays whole.
 std::string Form50Dividend(Rec r) {
-  const std::string s = Fraction(Scaled(r.valA, 2));
+  std::string s = Fraction(Scaled(r.valA, 2));
   const std::size_t point = s.find('.');
   if (s.size() == 3 && point != std::string::npos && point + 1 < s.size() && s[point + 1] == '0') {
     return s.substr(0, point);
@@ -222,7 +222,7 @@ std::string ComposeDecimalForm(const DecimalForm& f, ProblemRecord& rec, Layers 
 }
 
 // Forms 51 and 52 ignore both layers.
-std::string NumberList(ProblemRecord& rec, const char* noun, std::string list) {
+std::string NumberList(ProblemRecord& rec, const char* noun, const std::string& list) {
   rec.strAnswer = kAnswerPrefix + list;
   rec.strE = Decimal(rec.valA) + noun;
   return rec.strE;

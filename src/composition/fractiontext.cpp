@@ -55,9 +55,9 @@ std::string Positional(bool negative, std::string digits, int exponent) {
     out += digits;
     out.append(static_cast<std::size_t>(exponent + 1 - n), '0');
   } else {
-    out.append(digits, 0, static_cast<std::size_t>(exponent + 1));
+    out.append(digits, 0, static_cast<std::size_t>(exponent) + 1);
     out += '.';
-    out.append(digits, static_cast<std::size_t>(exponent + 1), std::string::npos);
+    out.append(digits, static_cast<std::size_t>(exponent) + 1, std::string::npos);
   }
   return out;
 }

@@ -24,7 +24,7 @@ int DecideFlag(LayerSetting setting, Random& rnd) {
 }
 
 bool HasRemainder(const ProblemRecord& rec) {
-  if (rec.op != Operation::kDiv || rec.valB == 0) return false;
+  if (rec.op != Operation::Div || rec.valB == 0) return false;
   // In 64 bits, so that INT32_MIN % -1 is no overflow.
   return static_cast<std::int64_t>(rec.valA) % rec.valB != 0;
 }
@@ -32,7 +32,7 @@ bool HasRemainder(const ProblemRecord& rec) {
 namespace {
 
 bool ValidOp(Operation op) {
-  return op >= Operation::kAdd && op <= Operation::kDiv;
+  return op >= Operation::Add && op <= Operation::Div;
 }
 
 // Marks `items[choice]` unless it is the answer (the last item) and one
@@ -82,11 +82,11 @@ std::string ThreeTermQuestion(const ProblemRecord& rec, int hideFlag, int blankF
 
 std::string QuestionLine(ProblemRecord& rec, int hideFlag, int blankFlag, Random& rnd) {
   switch (rec.termMode) {
-    case TermMode::kTwoTerms:
+    case TermMode::TwoTerms:
       return TwoTermQuestion(rec, hideFlag, blankFlag, rnd);
-    case TermMode::kThreeTerms:
+    case TermMode::ThreeTerms:
       return ThreeTermQuestion(rec, hideFlag, blankFlag, rnd);
-    case TermMode::kSpecial:
+    case TermMode::Special:
       return ComposeSpecialQuestion(rec, hideFlag, blankFlag, rnd);
     default:
       return rec.strA;

@@ -7,13 +7,13 @@ namespace kazenori {
 
 std::string OperatorSign(Operation op) {
   switch (op) {
-    case Operation::kAdd:
+    case Operation::Add:
       return kPlus;
-    case Operation::kSub:
+    case Operation::Sub:
       return kMinus;
-    case Operation::kMul:
+    case Operation::Mul:
       return kTimes;
-    case Operation::kDiv:
+    case Operation::Div:
       return kDivide;
     default:
       return {};

@@ -14,14 +14,14 @@ namespace kazenori::generators {
 
 // Sum at most 10.
 void Pattern1(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.valA = d.Rnd(10);
   d.valB = d.ZeroAllowed() ? d.Rnd(11 - d.valA) : d.Rnd(10 - d.valA) + 1;
 }
 
 // Subtraction within 10; 10 - 10 is never posed without the zero setting.
 void Pattern2(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.valA = d.Rnd(10) + 1;
   if (d.ZeroAllowed()) {
     d.valB = d.Rnd(d.valA);
@@ -32,21 +32,21 @@ void Pattern2(Draw& d) {
 
 // Sum below 20.
 void Pattern3(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.valA = d.Rnd(10);
   d.valB = d.ZeroAllowed() ? d.Rnd(10) : d.Rnd(9) + 1;
 }
 
 // 10..19 minus one digit.
 void Pattern4(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.valA = d.Rnd(10) + 10;
   d.valB = d.ZeroAllowed() ? d.Rnd(10) : d.Rnd(9) + 1;
 }
 
 // Three digits added.
 void Pattern5(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.ThreeTerms();
   const int lowest = d.ZeroAllowed() ? 0 : 1;
   d.valA = d.Rnd(10 - lowest) + lowest;
@@ -56,7 +56,7 @@ void Pattern5(Draw& d) {
 
 // Two subtractions whose result is a single digit.
 void Pattern6(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.ThreeTerms();
   if (d.ZeroAllowed()) {
     d.valB = d.Rnd(10);
@@ -72,7 +72,7 @@ void Pattern6(Draw& d) {
 // Two digits plus one, no carry. Without the zero setting a ones digit of 9
 // leaves no positive partner, so valA steps down and valB is 1 (Rnd(0) is 0).
 void Pattern7(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.valA = d.Rnd(90) + 10;
   const int u = Ones(d.valA);
   if (d.ZeroAllowed()) {
@@ -85,7 +85,7 @@ void Pattern7(Draw& d) {
 
 // Two digits plus one, the ones always carry.
 void Pattern8(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.valA = d.Rnd(80) + 10;
   if (Ones(d.valA) == 0) d.valA += 1;
   const int u = Ones(d.valA);
@@ -94,7 +94,7 @@ void Pattern8(Draw& d) {
 
 // Two digits plus one, carry or not, the sum at most 99.
 void Pattern9(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.valA = d.Rnd(90) + 10;
   if (d.ZeroAllowed()) {
     d.valB = d.Rnd(10);
@@ -114,7 +114,7 @@ void Pattern9(Draw& d) {
 
 // Two digits minus one, no borrow.
 void Pattern10(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.valA = d.Rnd(90) + 10;
   if (d.ZeroAllowed()) {
     d.valB = d.Rnd(Ones(d.valA) + 1);
@@ -126,7 +126,7 @@ void Pattern10(Draw& d) {
 
 // Two digits minus one, always a borrow.
 void Pattern11(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.valA = d.Rnd(90) + 10;
   int u = Ones(d.valA);
   if (u == 9) {
@@ -138,14 +138,14 @@ void Pattern11(Draw& d) {
 
 // Two digits minus one, borrow or not.
 void Pattern12(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.valA = d.Rnd(90) + 10;
   d.valB = d.ZeroAllowed() ? d.Rnd(10) : d.Rnd(9) + 1;
 }
 
 // Two digits plus two, no carry.
 void Pattern13(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.valA = d.Rnd(80) + 10;
   const int tens = d.Rnd(9 - Tens(d.valA)) + 1;
   d.valB = tens * 10 + d.Rnd(10 - Ones(d.valA));
@@ -153,7 +153,7 @@ void Pattern13(Draw& d) {
 
 // Two digits minus two, no borrow.
 void Pattern14(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.valA = d.Rnd(80) + 20;
   const int tens = d.Rnd(Tens(d.valA) - 1) + 1;
   d.valB = tens * 10 + d.Rnd(Ones(d.valA) + 1);
@@ -163,7 +163,7 @@ void Pattern14(Draw& d) {
 // slot with a random slot, which is not uniform over the six orders; the
 // sheets depend on exactly this sequence of draws.
 void Pattern16(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.ThreeTerms();
   const int s = (d.Rnd(5) + 1) * 10;
   int x = d.Rnd(s) + 1;
@@ -192,7 +192,7 @@ void TensDifference(Draw& d) {
 
 // 80 + (60 - 20).
 void Pattern20(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.Special(1);
   d.valA = (d.Rnd(9) + 1) * 10;
   TensDifference(d);
@@ -200,7 +200,7 @@ void Pattern20(Draw& d) {
 
 // 140 + (90 - 70).
 void Pattern21(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.Special(2);
   d.valA = (d.Rnd(9) + 11) * 10;
   TensDifference(d);
@@ -208,7 +208,7 @@ void Pattern21(Draw& d) {
 
 // 240 + (150 - 120), the result below 1000 (valA 110 always passes).
 void Pattern26(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.Special(6);
   do {
     d.valA = (d.Rnd(89) + 11) * 10;
@@ -221,7 +221,7 @@ void Pattern26(Draw& d) {
 
 // 60 - (30 + 10); 20 - (10 + 10) is the one case with answer 0.
 void Pattern27(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.Special(3);
   const int k = d.Rnd(8) + 2;
   d.valA = 10 * k;
@@ -233,7 +233,7 @@ void Pattern27(Draw& d) {
 
 // 160 - (80 + 10); m = 1 gives valC 0.
 void Pattern28(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.Special(4);
   d.valA = (d.Rnd(90) + 10) * 10;
   const int m = d.Rnd(9) + 1;
@@ -244,7 +244,7 @@ void Pattern28(Draw& d) {
 
 // 700 - (340 - 250).
 void Pattern29(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.Special(7);
   d.valA = (d.Rnd(9) + 1) * 100;
   const int p = d.Rnd(90) + 10;
@@ -255,7 +255,7 @@ void Pattern29(Draw& d) {
 
 // Two digits plus two, the ones always carry, the sum at most 99.
 void Pattern76(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   const int u = d.Rnd(9) + 1;
   d.valA = (d.Rnd(7) + 1) * 10 + u;
   const int tens = d.Rnd(8 - Tens(d.valA)) + 1;
@@ -264,7 +264,7 @@ void Pattern76(Draw& d) {
 
 // Two digits minus two, always a borrow.
 void Pattern77(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   const int u = d.Rnd(9);
   d.valA = (d.Rnd(8) + 2) * 10 + u;
   const int tens = d.Rnd(Tens(d.valA) - 1) + 1;
@@ -273,7 +273,7 @@ void Pattern77(Draw& d) {
 
 // Two digits plus two making a whole ten, up to 100.
 void Pattern78(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   const int u = d.Rnd(9) + 1;
   d.valA = d.Rnd(8) * 10 + 10 + u;
   d.valB = (d.Rnd(9 - Tens(d.valA)) + 1) * 10 + 10 - u;
@@ -281,14 +281,14 @@ void Pattern78(Draw& d) {
 
 // 100 minus two digits.
 void Pattern79(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.valA = 100;
   d.valB = d.Rnd(90) + 10;
 }
 
 // a + b - c with a positive result; only valC is drawn again (1 always passes).
 void Pattern86(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.Special(46);
   d.valA = d.Rnd(9) + 1;
   d.valB = d.Rnd(9) + 1;
@@ -299,7 +299,7 @@ void Pattern86(Draw& d) {
 
 // a - b + c; valA 1 gives valB 1.
 void Pattern87(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.Special(47);
   d.valA = d.Rnd(9) + 1;
   d.valB = d.Rnd(d.valA - 1) + 1;
@@ -308,13 +308,13 @@ void Pattern87(Draw& d) {
 
 // The drills "+n" and "-n": 0..59 plus n, or n..59+n minus n.
 void PlusDrill(Draw& d, int n) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.valA = d.Rnd(60);
   d.valB = n;
 }
 
 void MinusDrill(Draw& d, int n) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.valA = d.Rnd(60) + n;
   d.valB = n;
 }
@@ -322,7 +322,7 @@ void MinusDrill(Draw& d, int n) {
 // Two digits plus two reaching the hundreds; only valB is drawn again
 // (90..99 always passes).
 void Pattern121(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.valA = d.Rnd(90) + 10;
   do {
     d.valB = d.Rnd(90) + 10;
@@ -332,7 +332,7 @@ void Pattern121(Draw& d) {
 // A hundred-and-something minus two digits leaving two digits (valA 100
 // always passes).
 void Pattern122(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   do {
     d.valA = d.Rnd(99) + 100;
     d.valB = d.Rnd(90) + 10;

@@ -12,9 +12,9 @@ namespace kazenori {
 
 // What lives as long as the program, beside the problem table.
 struct GenerationState {
-  int zeroAllowed = 0;  // item index of the zero setting: 1 lets some terms be 0
-  TermMode termMode = TermMode::kTwoTerms;  // term count mode of the problem being built
-  int specialForm = 0;                      // form of the latest special problem; never cleared
+  int zeroAllowed = 0;                     // item index of the zero setting: 1 lets some terms be 0
+  TermMode termMode = TermMode::TwoTerms;  // term count mode of the problem being built
+  int specialForm = 0;                     // form of the latest special problem; never cleared
 };
 
 // One attempt of a pattern's generator: the values it draws and the codes it
@@ -26,13 +26,13 @@ struct Draw {
   std::int32_t valB = 0;
   std::int32_t valC = 0;
   std::int32_t valD = 0;
-  Operation op = Operation::kNone;
+  Operation op = Operation::None;
 
   int Rnd(int n) { return rnd.Rnd(n); }
   bool ZeroAllowed() const { return state.zeroAllowed != 0; }
-  void ThreeTerms() { state.termMode = TermMode::kThreeTerms; }
+  void ThreeTerms() { state.termMode = TermMode::ThreeTerms; }
   void Special(int form) {
-    state.termMode = TermMode::kSpecial;
+    state.termMode = TermMode::Special;
     state.specialForm = form;
   }
 };

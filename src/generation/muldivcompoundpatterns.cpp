@@ -11,7 +11,7 @@ namespace kazenori::generators {
 // 100 - two digits x one digit, the product at most 100; only p is drawn
 // again (10 always passes).
 void Pattern35(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(5);
   d.valA = 100;
   const int m = d.Rnd(9) + 1;
@@ -25,7 +25,7 @@ void Pattern35(Draw& d) {
 
 // (a + b) x digit, a + b a whole ten.
 void Pattern36(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(8);
   const int t = d.Rnd(9) + 1;
   d.valA = d.Rnd(10 * t - 1) + 1;
@@ -35,7 +35,7 @@ void Pattern36(Draw& d) {
 
 // Table product plus table product.
 void Pattern37(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(11);
   d.valA = d.Rnd(9) + 1;
   d.valB = d.Rnd(9) + 1;
@@ -46,7 +46,7 @@ void Pattern37(Draw& d) {
 // Table product minus table product, never negative (valC x valD = 1 always
 // passes).
 void Pattern38(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(12);
   do {
     d.valA = d.Rnd(9) + 1;
@@ -58,7 +58,7 @@ void Pattern38(Draw& d) {
 
 // Two digits x (b + c), b + c a whole ten.
 void Pattern39(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(14);
   d.valA = d.Rnd(90) + 10;
   const int t = d.Rnd(9) + 1;
@@ -69,7 +69,7 @@ void Pattern39(Draw& d) {
 // Two digits + a product that is a whole ten of a factor that is not (2 x 5
 // always passes); Rnd(2) decides which factor comes first.
 void Pattern40(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(15);
   d.valA = d.Rnd(90) + 10;
   int x = 0;
@@ -89,7 +89,7 @@ void Pattern40(Draw& d) {
 
 // A whole ten - a table quotient.
 void Pattern44(Draw& d) {
-  d.op = Operation::kDiv;
+  d.op = Operation::Div;
   d.Special(10);
   const int a = d.Rnd(9) + 1;
   d.valC = d.Rnd(9) + 1;
@@ -99,7 +99,7 @@ void Pattern44(Draw& d) {
 
 // (whole ten - whole ten) / 2, 5 or 10.
 void Pattern45(Draw& d) {
-  d.op = Operation::kDiv;
+  d.op = Operation::Div;
   d.Special(13);
   const int x = d.Rnd(8) + 2;
   const int y = d.Rnd(x - 1) + 1;
@@ -111,7 +111,7 @@ void Pattern45(Draw& d) {
 
 // Whole hundred - whole ten / (2 or 5).
 void Pattern46(Draw& d) {
-  d.op = Operation::kDiv;
+  d.op = Operation::Div;
   d.Special(16);
   d.valA = (d.Rnd(9) + 1) * 100;
   d.valB = (d.Rnd(9) + 1) * 10;
@@ -120,7 +120,7 @@ void Pattern46(Draw& d) {
 
 // 25n / (b + c) with b + c = 25.
 void Pattern47(Draw& d) {
-  d.op = Operation::kDiv;
+  d.op = Operation::Div;
   d.Special(17);
   const int a = d.Rnd(9) + 1;
   const int b = d.Rnd(24) + 1;
@@ -132,7 +132,7 @@ void Pattern47(Draw& d) {
 // An exact two-digit quotient plus a table product; only valA is drawn again
 // (valA = valB always passes).
 void Pattern48(Draw& d) {
-  d.op = Operation::kDiv;
+  d.op = Operation::Div;
   d.Special(18);
   d.valB = d.Rnd(9) + 1;
   do {
@@ -144,7 +144,7 @@ void Pattern48(Draw& d) {
 
 // (3s - 3t) / 3; s = 1 poses (3 - 3) / 3.
 void Pattern49(Draw& d) {
-  d.op = Operation::kDiv;
+  d.op = Operation::Div;
   d.Special(19);
   const int s = d.Rnd(33) + 1;
   const int t = d.Rnd(s - 1) + 1;
@@ -156,7 +156,7 @@ void Pattern49(Draw& d) {
 // k x m + l x m with k + l a whole ten and k != l; s is kept while valA is
 // drawn again.
 void Pattern50(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(27);
   const int s = (d.Rnd(10) + 1) * 10;
   do {
@@ -169,7 +169,7 @@ void Pattern50(Draw& d) {
 
 // 100 - a table product.
 void Pattern73(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(43);
   d.valA = 100;
   d.valB = d.Rnd(9) + 1;
@@ -178,7 +178,7 @@ void Pattern73(Draw& d) {
 
 // 100 - a table quotient.
 void Pattern74(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(44);
   d.valA = 100;
   const int x = d.Rnd(9) + 1;
@@ -189,7 +189,7 @@ void Pattern74(Draw& d) {
 
 // k x m - l x m with k - l from 1 to 10.
 void Pattern75(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(45);
   d.valA = d.Rnd(89) + 11;
   const int diff = d.Rnd(10) + 1;

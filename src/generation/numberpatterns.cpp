@@ -48,25 +48,25 @@ void PairBelowLcm(Draw& d, int range, int bound) {
 // --- common multiples and divisors, lcm and gcd -------------------------
 
 void Pattern51(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(20);
   PairBelowLcm(d, 20, 100);
 }
 
 void Pattern52(Draw& d) {
-  d.op = Operation::kDiv;
+  d.op = Operation::Div;
   d.Special(23);
   TwoMultiplesOfCommonFactor(d, 15);
 }
 
 void Pattern53(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(21);
   PairBelowLcm(d, 23, 150);
 }
 
 void Pattern54(Draw& d) {
-  d.op = Operation::kDiv;
+  d.op = Operation::Div;
   d.Special(24);
   TwoMultiplesOfCommonFactor(d, 15);
 }
@@ -74,7 +74,7 @@ void Pattern54(Draw& d) {
 // valA stays; valB and valC are drawn again together. valB = 2, valC = 4
 // (or 4 and 8, or 2 and 8) always pass, with an lcm of at most 4 * 24.
 void Pattern55(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(22);
   d.valA = d.Rnd(23) + 2;
   for (;;) {
@@ -86,7 +86,7 @@ void Pattern55(Draw& d) {
 }
 
 void Pattern56(Draw& d) {
-  d.op = Operation::kDiv;
+  d.op = Operation::Div;
   d.Special(25);
   const int g = d.Rnd(15) + 2;
   d.valA = g * (d.Rnd(8) + 2);
@@ -100,7 +100,7 @@ void Pattern56(Draw& d) {
 // the gcd. Both numbers are multiples of g >= 2, so the reduction always
 // changes them and the right side is never 0.
 void Pattern57(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(26);
   TwoMultiplesOfCommonFactor(d, 13);
   if (d.Rnd(2) == 0) {
@@ -117,14 +117,14 @@ void Pattern57(Draw& d) {
 // --- decimals: the forms place the points ------------------------------
 
 void Pattern58(Draw& d) {
-  d.op = Operation::kAdd;
+  d.op = Operation::Add;
   d.Special(28);
   d.valA = Digit(d);
   d.valB = Digit(d);
 }
 
 void Pattern59(Draw& d) {
-  d.op = Operation::kSub;
+  d.op = Operation::Sub;
   d.Special(29);
   d.valA = Digit(d);
   d.valB = Digit(d);
@@ -132,7 +132,7 @@ void Pattern59(Draw& d) {
 
 // Two digits multiplied; the form decides where the points go.
 void DigitProduct(Draw& d, int form) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(form);
   d.valA = Digit(d);
   d.valB = Digit(d);
@@ -141,7 +141,7 @@ void DigitProduct(Draw& d, int form) {
 // A table division: the divisor first, then the quotient digit that makes
 // valA a multiple of it.
 void DigitQuotient(Draw& d, int form) {
-  d.op = Operation::kDiv;
+  d.op = Operation::Div;
   d.Special(form);
   d.valB = Digit(d);
   d.valA = Digit(d) * d.valB;
@@ -150,7 +150,7 @@ void DigitQuotient(Draw& d, int form) {
 // A divisor of one digit and a two-digit quotient not ending in 0, so that
 // the form's quotient has exactly one decimal place.
 void Pattern108(Draw& d) {
-  d.op = Operation::kDiv;
+  d.op = Operation::Div;
   d.Special(48);
   d.valB = Digit(d);
   int x = 0;
@@ -162,7 +162,7 @@ void Pattern108(Draw& d) {
 
 // A two-digit divisor not ending in 0 and a one-digit quotient.
 void TwoDigitDivisor(Draw& d, int form) {
-  d.op = Operation::kDiv;
+  d.op = Operation::Div;
   d.Special(form);
   do {
     d.valB = d.Rnd(89) + 11;
@@ -174,27 +174,27 @@ void TwoDigitDivisor(Draw& d, int form) {
 
 // Both factors base + 1..9.
 void NearBase(Draw& d, int base) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.valA = d.Rnd(9) + base + 1;
   d.valB = d.Rnd(9) + base + 1;
 }
 
 void Pattern93(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.valA = d.Rnd(9) + 11;
   d.valB = d.Rnd(9) + 21;
   SwapOnCoin(d);
 }
 
 void Pattern94(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.valA = d.Rnd(9) + 111;
   d.valB = d.Rnd(9) + 11;
   SwapOnCoin(d);
 }
 
 void Pattern95(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   const int a = Digit(d);
   const int b = Digit(d);
   d.valA = 10 * a + b;
@@ -204,7 +204,7 @@ void Pattern95(Draw& d) {
 // The second factor's tens digit is one higher, so a tens digit of 9 would
 // make it three-digit: 9 is drawn as 8.
 void Pattern96(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   int a = Digit(d);
   const int b = Digit(d);
   if (a == 9) a = 8;
@@ -214,7 +214,7 @@ void Pattern96(Draw& d) {
 }
 
 void Pattern97(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   const int a = Digit(d);
   const int b = Digit(d);
   d.valA = 100 + 10 * a + b;
@@ -222,7 +222,7 @@ void Pattern97(Draw& d) {
 }
 
 void Pattern98(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   const int a = Digit(d);
   const int b = Digit(d);
   d.valA = 10 * a + b;
@@ -232,7 +232,7 @@ void Pattern98(Draw& d) {
 // The second factor's ones digit is one higher: a ones digit of 9 is drawn
 // as 8 so that it stays a digit.
 void Pattern99(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   const int a = Digit(d);
   int b = Digit(d);
   if (b == 9) b = 8;
@@ -245,7 +245,7 @@ void Pattern99(Draw& d) {
 // at least 1, so it never has a leading zero. The multiplier's digits add up
 // to 9.
 void Pattern100(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   const int th = d.Rnd(4);
   const int h = d.Rnd(4);
   const int t = (th == 0 && h == 0) ? d.Rnd(9) + 1 : d.Rnd(10);
@@ -259,7 +259,7 @@ namespace {
 
 // Both factors on the same side of the base.
 void NearBaseBothSides(Draw& d, int base, int range) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   const int a = d.Rnd(range) + 1;
   const int b = d.Rnd(range) + 1;
   if (d.Rnd(2) == 1) {
@@ -281,7 +281,7 @@ void Pattern102(Draw& d) {
 }
 
 void Pattern103(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   const int h = Digit(d);
   const int x = Digit(d);
   const int y = Digit(d);
@@ -291,7 +291,7 @@ void Pattern103(Draw& d) {
 
 // 10m + d and 10m - d in either order: their sum is 20m.
 void Pattern104(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   const int dist = Digit(d);
   const int m = d.Rnd(8) + 2;
   if (d.Rnd(2) == 1) {
@@ -306,13 +306,13 @@ void Pattern104(Draw& d) {
 // --- multiples and divisors of one number: valB, valC, valD stay 0 ------
 
 void Pattern135(Draw& d) {
-  d.op = Operation::kMul;
+  d.op = Operation::Mul;
   d.Special(51);
   d.valA = d.Rnd(59) + 2;
 }
 
 void Pattern136(Draw& d) {
-  d.op = Operation::kDiv;
+  d.op = Operation::Div;
   d.Special(52);
   d.valA = d.Rnd(99) + 2;
 }

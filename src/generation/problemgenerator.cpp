@@ -19,18 +19,18 @@ std::string Text(std::int64_t v) {
 // remainder of a two-term division.
 void WriteAnswer(ProblemRecord& rec) {
   const std::int64_t a = rec.valA, b = rec.valB, c = rec.valC;
-  const bool twoTerms = rec.termMode == TermMode::kTwoTerms;
+  const bool twoTerms = rec.termMode == TermMode::TwoTerms;
   switch (rec.op) {
-    case Operation::kAdd:
+    case Operation::Add:
       rec.strAnswer = Text(twoTerms ? a + b : a + b + c);
       break;
-    case Operation::kSub:
+    case Operation::Sub:
       rec.strAnswer = Text(twoTerms ? a - b : a - b - c);
       break;
-    case Operation::kMul:
+    case Operation::Mul:
       rec.strAnswer = Text(twoTerms ? a * b : a * b * c);
       break;
-    case Operation::kDiv:
+    case Operation::Div:
       if (twoTerms) {
         rec.strAnswer = Text(a / b);
         rec.strRemainder = a % b != 0 ? Text(a % b) : std::string();
@@ -48,9 +48,9 @@ void WriteAnswer(ProblemRecord& rec) {
 void WriteTexts(ProblemRecord& rec) {
   rec.strA = Text(rec.valA);
   rec.strB = Text(rec.valB);
-  if (rec.termMode != TermMode::kTwoTerms) rec.strC = Text(rec.valC);
-  const bool mulDiv = rec.op == Operation::kMul || rec.op == Operation::kDiv;
-  if (rec.termMode == TermMode::kSpecial && mulDiv) {
+  if (rec.termMode != TermMode::TwoTerms) rec.strC = Text(rec.valC);
+  const bool mulDiv = rec.op == Operation::Mul || rec.op == Operation::Div;
+  if (rec.termMode == TermMode::Special && mulDiv) {
     rec.strD = Text(rec.valD);
   } else {
     WriteAnswer(rec);
@@ -63,13 +63,13 @@ bool ProblemGenerator::IsRepeat(const Draw& a, int index) const {
   for (int i = 1; i < index; ++i) {
     const ProblemRecord& r = table_.At(i);
     if (a.valA != r.valA || a.valB != r.valB) continue;
-    if (state_.termMode == TermMode::kTwoTerms) return true;
+    if (state_.termMode == TermMode::TwoTerms) return true;
     if (a.valC != r.valC) continue;
     // Only these forms keep their fourth value apart; note that the form
     // compared is the current one, not the earlier record's.
     const int form = state_.specialForm;
-    const bool withD = (r.op == Operation::kMul && (form == 9 || form == 11 || form == 12)) ||
-                       (r.op == Operation::kDiv && form == 18);
+    const bool withD = (r.op == Operation::Mul && (form == 9 || form == 11 || form == 12)) ||
+                       (r.op == Operation::Div && form == 18);
     if (!withD || a.valD == r.valD) return true;
   }
   return false;
@@ -87,14 +87,14 @@ const PatternInfo& ProblemGenerator::DrawPattern() {
 
 // Attempts of the pattern until one differs from the sheet's earlier problems.
 Draw ProblemGenerator::DrawNewProblem(const PatternInfo& pattern, int index) {
-  state_.termMode = TermMode::kTwoTerms;
+  state_.termMode = TermMode::TwoTerms;
   Draw attempt{rnd_, state_};
   do {
     pattern.generate(attempt);
   } while (IsRepeat(attempt, index));
-  const bool divides = attempt.op == Operation::kDiv && state_.termMode != TermMode::kSpecial;
+  const bool divides = attempt.op == Operation::Div && state_.termMode != TermMode::Special;
   const bool byZero =
-      attempt.valB == 0 || (state_.termMode == TermMode::kThreeTerms && attempt.valC == 0);
+      attempt.valB == 0 || (state_.termMode == TermMode::ThreeTerms && attempt.valC == 0);
   if (divides && byZero) {
     // Checked before anything is written, so a faulty generator leaves the
     // record as it was.
@@ -111,8 +111,8 @@ void ProblemGenerator::WriteRecord(const Draw& attempt, int index) {
   rec.valA = attempt.valA;
   rec.valB = attempt.valB;
   rec.termMode = state_.termMode;
-  if (rec.termMode != TermMode::kTwoTerms) rec.valC = attempt.valC;
-  if (rec.termMode == TermMode::kSpecial) {
+  if (rec.termMode != TermMode::TwoTerms) rec.valC = attempt.valC;
+  if (rec.termMode == TermMode::Special) {
     rec.form = state_.specialForm;
     rec.valD = attempt.valD;
   }

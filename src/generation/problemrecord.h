@@ -11,11 +11,11 @@ namespace kazenori {
 
 // The operation a problem is written with. The values are those the JSON
 // output carries.
-enum class Operation : int { kNone = 0, kAdd = 1, kSub = 2, kMul = 3, kDiv = 4 };
+enum class Operation : int { None = 0, Add = 1, Sub = 2, Mul = 3, Div = 4 };
 
 // How a problem is laid out: two terms, three terms, or by a special display
 // form. The values are those the JSON output carries.
-enum class TermMode : int { kTwoTerms = 0, kThreeTerms = 1, kSpecial = 2 };
+enum class TermMode : int { TwoTerms = 0, ThreeTerms = 1, Special = 2 };
 
 // One problem of the worksheet. Texts are UTF-8; the number texts hold ASCII
 // digits only, so counting bytes counts characters there.
@@ -24,7 +24,7 @@ struct ProblemRecord {
   std::int32_t valB = 0;
   std::int32_t valC = 0;
   std::int32_t valD = 0;
-  TermMode termMode = TermMode::kTwoTerms;
+  TermMode termMode = TermMode::TwoTerms;
   int form = 0;
   std::string strA;
   std::string strB;
@@ -33,7 +33,7 @@ struct ProblemRecord {
   std::string strE;
   std::string strAnswer;
   std::string strRemainder;
-  Operation op = Operation::kNone;
+  Operation op = Operation::None;
 
   void Reset() { *this = ProblemRecord{}; }
 };

@@ -30,7 +30,7 @@ void WorksheetPreview::Record(const Worksheet& worksheet, Numbering numbering) {
   }
 }
 
-void WorksheetPreview::onPagePrinted(int /*page*/) {
+void WorksheetPreview::CountPrintedPage(int /*page*/) {
   if (numbering_ == Numbering::Kept) return;
   printNumber_.Advance();
   emit printNumberChanged(QString::fromStdString(printNumber_.Text()));

@@ -33,7 +33,7 @@ class WorksheetPreview : public QObject {
   const PrintNumberCycle& PrintNumber() const { return printNumber_; }
 
   // Connected to whatever prints or saves the document's pages.
-  void onPagePrinted(int page);
+  void CountPrintedPage(int page);
 
  signals:
   void printNumberChanged(const QString& text);

@@ -485,7 +485,7 @@ void MainWindow::showPreview(const Worksheet& worksheet, WorksheetPreview::Numbe
   }
   PreviewDialog dialog(*preview_, *discovery_->Selection(), this);
   dialog.setPageRemarks(PageRemarks(worksheet));
-  connect(&dialog, &PreviewDialog::pagePrinted, worksheets_, &WorksheetPreview::onPagePrinted);
+  connect(&dialog, &PreviewDialog::pagePrinted, worksheets_, &WorksheetPreview::CountPrintedPage);
   previewDialog_ = &dialog;
   const auto forget = qScopeGuard([this] { previewDialog_ = nullptr; });
   dialog.exec();

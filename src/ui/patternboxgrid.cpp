@@ -25,7 +25,7 @@ QPalette BluePalette(QPalette palette) {
 
 }  // namespace
 
-const std::vector<std::vector<int>>& PatternBoxGrid::Columns() {
+const std::vector<std::vector<int>>& PatternBoxGrid::columns() {
   static const std::vector<std::vector<int>> columns{
       {1,   2,   3,   4,   111, 112, 113, 114, 115, 137, 138, 139, 140,
        141, 116, 117, 118, 119, 120, 142, 143, 144, 145, 146, 5,   86},
@@ -49,10 +49,10 @@ PatternBoxGrid::PatternBoxGrid(QWidget* parent)
   grid->setHorizontalSpacing(0);
   grid->setVerticalSpacing(0);
   const QPalette blue = BluePalette(palette());
-  const auto& columns = Columns();
-  for (std::size_t column = 0; column < columns.size(); ++column) {
-    for (std::size_t row = 0; row < columns[column].size(); ++row) {
-      const int number = columns[column][row];
+  const auto& layout = columns();
+  for (std::size_t column = 0; column < layout.size(); ++column) {
+    for (std::size_t row = 0; row < layout[column].size(); ++row) {
+      const int number = layout[column][row];
       auto* box = new QCheckBox(QString::fromUtf8(Pattern(number).caption), this);
       if (IsBluePattern(number)) box->setPalette(blue);
       // The rows may close up to the height of the text, as they were drawn,
@@ -67,7 +67,7 @@ PatternBoxGrid::PatternBoxGrid(QWidget* parent)
     }
   }
   // Short columns keep their boxes at the top.
-  grid->setRowStretch(static_cast<int>(columns.front().size()), 1);
+  grid->setRowStretch(static_cast<int>(layout.front().size()), 1);
 }
 
 void PatternBoxGrid::clearAll() {

@@ -24,7 +24,7 @@ class PatternBoxGrid : public QGroupBox {
   explicit PatternBoxGrid(QWidget* parent);
 
   // The pattern numbers of each column, top to bottom, columns left to right.
-  static const std::vector<std::vector<int>>& Columns();
+  static const std::vector<std::vector<int>>& columns();
 
   // Box `number` (1..kPatternCount).
   QCheckBox* box(int number) const { return boxes_.at(static_cast<std::size_t>(number)); }

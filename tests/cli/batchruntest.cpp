@@ -29,10 +29,10 @@
 #include "composition/pagegeometry.h"
 #include "print/printergeometry.h"
 #include "print/printtestsupport.h"
-#include "support/PrivatePrintServer.h"
-#include "support/QtApp.h"
-#include "support/SilentPrintServer.h"
-#include "support/SlowPrintServer.h"
+#include "support/privateprintserver.h"
+#include "support/qtapp.h"
+#include "support/silentprintserver.h"
+#include "support/slowprintserver.h"
 
 namespace kazenori {
 namespace {

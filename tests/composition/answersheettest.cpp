@@ -17,18 +17,18 @@ using testing::ThreeTerm;
 using testing::TwoTerm;
 
 TEST(AnswerSheet, TwoAndThreeTermLinesUseTheRealOperators) {
-  EXPECT_EQ(AnswerLine(TwoTerm(Operation::kDiv, 17, 5, "3", "2")), "17÷5＝3 … 2");
-  EXPECT_EQ(AnswerLine(TwoTerm(Operation::kDiv, 15, 5, "3")), "15÷5＝3");
-  EXPECT_EQ(AnswerLine(TwoTerm(Operation::kMul, 6, 7, "42")), "6×7＝42");
+  EXPECT_EQ(AnswerLine(TwoTerm(Operation::Div, 17, 5, "3", "2")), "17÷5＝3 … 2");
+  EXPECT_EQ(AnswerLine(TwoTerm(Operation::Div, 15, 5, "3")), "15÷5＝3");
+  EXPECT_EQ(AnswerLine(TwoTerm(Operation::Mul, 6, 7, "42")), "6×7＝42");
   EXPECT_EQ(AnswerLine(TwoTerm(static_cast<Operation>(7), 6, 7, "42")), "6");
-  ProblemRecord t = ThreeTerm(Operation::kSub, 9, 3, 2, "4");
+  ProblemRecord t = ThreeTerm(Operation::Sub, 9, 3, 2, "4");
   EXPECT_EQ(AnswerLine(t), "9－3－2＝4");
-  t.op = Operation::kDiv;
+  t.op = Operation::Div;
   EXPECT_EQ(AnswerLine(t), "9÷3÷2＝4") << "no remainder for three terms";
 }
 
 TEST(AnswerSheet, SpecialLinesByForm) {
-  ProblemRecord s = SpecialRecord(52, Operation::kMul, 12, 0);
+  ProblemRecord s = SpecialRecord(52, Operation::Mul, 12, 0);
   s.strAnswer = "答え 1,2,3,4,6,12";
   s.strE = "12の約数";
   s.form = 52;

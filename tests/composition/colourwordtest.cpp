@@ -96,7 +96,7 @@ TEST_F(ColourWordSheetPage, FortyWordsInTwoBlocksWithoutRepeatedInks) {
     words.insert(w.text);
   }
   EXPECT_EQ(words.size(), 5u);
-  EXPECT_EQ(composer.Problems().At(1).op, Operation::kNone) << "the problem table stays empty";
+  EXPECT_EQ(composer.Problems().At(1).op, Operation::None) << "the problem table stays empty";
 }
 
 TEST_F(ColourWordSheetPage, ThirtyWordsPerBlockAndUnconfirmedSettings) {

@@ -32,12 +32,12 @@ TEST(ComposerLines, FlagsByItemDrawOnlyForRandom) {
 
 TEST(ComposerLines, TwoTermLayers) {
   ScriptedRandom none;
-  const ProblemRecord add = TwoTerm(Operation::kAdd, 23, 5, "28");
+  const ProblemRecord add = TwoTerm(Operation::Add, 23, 5, "28");
   EXPECT_EQ(TwoTermQuestion(add, 0, 0, none), "23＋5＝");
   EXPECT_EQ(TwoTermQuestion(add, 1, 0, none), "23□5＝28");
-  EXPECT_EQ(TwoTermQuestion(TwoTerm(Operation::kSub, 9, 4, "5"), 0, 0, none), "9－4＝");
-  EXPECT_EQ(TwoTermQuestion(TwoTerm(Operation::kMul, 6, 7, "42"), 0, 0, none), "6×7＝");
-  EXPECT_EQ(TwoTermQuestion(TwoTerm(Operation::kDiv, 15, 5, "3"), 1, 0, none), "15□5＝3");
+  EXPECT_EQ(TwoTermQuestion(TwoTerm(Operation::Sub, 9, 4, "5"), 0, 0, none), "9－4＝");
+  EXPECT_EQ(TwoTermQuestion(TwoTerm(Operation::Mul, 6, 7, "42"), 0, 0, none), "6×7＝");
+  EXPECT_EQ(TwoTermQuestion(TwoTerm(Operation::Div, 15, 5, "3"), 1, 0, none), "15□5＝3");
 
   ScriptedRandom r;
   r.Expect(3, 0).Expect(2, 1);  // blank strA, its second digit
@@ -47,27 +47,27 @@ TEST(ComposerLines, TwoTermLayers) {
   r.Expect(3, 1).Expect(1, 0);
   EXPECT_EQ(TwoTermQuestion(add, 1, 1, r), "23＋□＝28");
   EXPECT_TRUE(r.Exhausted());
-  EXPECT_EQ(TwoTermQuestion(TwoTerm(Operation::kNone, 1, 2, "3"), 1, 1, none), "1") << "unknown op";
+  EXPECT_EQ(TwoTermQuestion(TwoTerm(Operation::None, 1, 2, "3"), 1, 1, none), "1") << "unknown op";
   EXPECT_EQ(none.Calls(), 0);
 }
 
 TEST(ComposerLines, DivisionWithRemainder) {
   ScriptedRandom none;
-  const ProblemRecord d = TwoTerm(Operation::kDiv, 17, 5, "3", "2");
+  const ProblemRecord d = TwoTerm(Operation::Div, 17, 5, "3", "2");
   EXPECT_EQ(TwoTermQuestion(d, 0, 0, none), "17÷5＝   … ");
   EXPECT_EQ(TwoTermQuestion(d, 1, 0, none), "17□5＝3 … 2");
   ScriptedRandom r;
   r.Expect(3, 0).Expect(2, 0);
   EXPECT_EQ(TwoTermQuestion(d, 0, 1, r), "□7÷5＝3 … 2") << "the remainder is never blanked";
   EXPECT_TRUE(HasRemainder(d));
-  EXPECT_FALSE(HasRemainder(TwoTerm(Operation::kDiv, 15, 5, "3")));
-  EXPECT_FALSE(HasRemainder(TwoTerm(Operation::kDiv, 15, 0, "")));
-  EXPECT_FALSE(HasRemainder(TwoTerm(Operation::kDiv, INT32_MIN, -1, "")));
-  EXPECT_FALSE(HasRemainder(TwoTerm(Operation::kAdd, 17, 5, "22")));
+  EXPECT_FALSE(HasRemainder(TwoTerm(Operation::Div, 15, 5, "3")));
+  EXPECT_FALSE(HasRemainder(TwoTerm(Operation::Div, 15, 0, "")));
+  EXPECT_FALSE(HasRemainder(TwoTerm(Operation::Div, INT32_MIN, -1, "")));
+  EXPECT_FALSE(HasRemainder(TwoTerm(Operation::Add, 17, 5, "22")));
 }
 
 TEST(ComposerLines, BlankingAOneCharacterAnswerIsRefused) {
-  const ProblemRecord small = TwoTerm(Operation::kAdd, 3, 4, "7");
+  const ProblemRecord small = TwoTerm(Operation::Add, 3, 4, "7");
   ScriptedRandom r;
   r.Expect(3, 2);  // the answer: refused, no position is drawn
   EXPECT_EQ(TwoTermQuestion(small, 0, 1, r), "3＋4＝");
@@ -76,13 +76,13 @@ TEST(ComposerLines, BlankingAOneCharacterAnswerIsRefused) {
   r.Expect(3, 1).Expect(1, 0);  // a one-digit term is blanked all the same
   EXPECT_EQ(TwoTermQuestion(small, 0, 1, r), "3＋□＝7");
   EXPECT_TRUE(r.Exhausted());
-  const ProblemRecord three = ThreeTerm(Operation::kAdd, 1, 2, 3, "6");
+  const ProblemRecord three = ThreeTerm(Operation::Add, 1, 2, 3, "6");
   r.Expect(4, 3);
   EXPECT_EQ(ThreeTermQuestion(three, 0, 1, r), "1＋2＋3＝");
 }
 
 TEST(ComposerLines, ThreeTermLayers) {
-  const ProblemRecord t = ThreeTerm(Operation::kAdd, 12, 5, 3, "20");
+  const ProblemRecord t = ThreeTerm(Operation::Add, 12, 5, 3, "20");
   ScriptedRandom none;
   EXPECT_EQ(ThreeTermQuestion(t, 0, 0, none), "12＋5＋3＝");
   EXPECT_EQ(ThreeTermQuestion(t, 1, 0, none), "12□5□3＝20");
@@ -93,21 +93,21 @@ TEST(ComposerLines, ThreeTermLayers) {
   EXPECT_EQ(ThreeTermQuestion(t, 0, 1, r), "12＋5＋□＝20");
   r.Expect(4, 3).Expect(2, 1);
   EXPECT_EQ(ThreeTermQuestion(t, 0, 1, r), "12＋5＋3＝2□");
-  EXPECT_EQ(ThreeTermQuestion(ThreeTerm(Operation::kDiv, 40, 2, 5, "4"), 0, 0, none), "40÷2÷5＝");
+  EXPECT_EQ(ThreeTermQuestion(ThreeTerm(Operation::Div, 40, 2, 5, "4"), 0, 0, none), "40÷2÷5＝");
   EXPECT_TRUE(r.Exhausted());
 }
 
 TEST(ComposerLines, DispatchByTermMode) {
   ScriptedRandom none;
-  ProblemRecord two = TwoTerm(Operation::kSub, 9, 3, "6");
+  ProblemRecord two = TwoTerm(Operation::Sub, 9, 3, "6");
   EXPECT_EQ(QuestionLine(two, 0, 0, none), "9－3＝");
-  ProblemRecord three = ThreeTerm(Operation::kSub, 9, 3, 2, "4");
+  ProblemRecord three = ThreeTerm(Operation::Sub, 9, 3, 2, "4");
   EXPECT_EQ(QuestionLine(three, 0, 0, none), "9－3－2＝");
-  ProblemRecord odd = TwoTerm(Operation::kAdd, 9, 3, "12");
+  ProblemRecord odd = TwoTerm(Operation::Add, 9, 3, "12");
   odd.termMode = static_cast<TermMode>(5);
   EXPECT_EQ(QuestionLine(odd, 1, 0, none), "9");
-  ProblemRecord special = TwoTerm(Operation::kAdd, 9, 3, "12");
-  special.termMode = TermMode::kSpecial;
+  ProblemRecord special = TwoTerm(Operation::Add, 9, 3, "12");
+  special.termMode = TermMode::Special;
   special.form = 9;  // no composition: strA
   EXPECT_EQ(QuestionLine(special, 1, 0, none), "9");
 }
@@ -115,8 +115,8 @@ TEST(ComposerLines, DispatchByTermMode) {
 TEST(ComposerLines, PlainProblemsIgnoreTheirFormField) {
   ScriptedRandom none;
   for (int form : {1, 9, 20, 26, 27, 52}) {
-    ProblemRecord two = TwoTerm(Operation::kSub, 9, 3, "6");
-    ProblemRecord three = ThreeTerm(Operation::kSub, 9, 3, 2, "4");
+    ProblemRecord two = TwoTerm(Operation::Sub, 9, 3, "6");
+    ProblemRecord three = ThreeTerm(Operation::Sub, 9, 3, 2, "4");
     two.form = three.form = form;
     EXPECT_EQ(QuestionLine(two, 0, 0, none), "9－3＝") << form;
     EXPECT_EQ(QuestionLine(three, 0, 0, none), "9－3－2＝") << form;

@@ -121,7 +121,7 @@ TEST_F(ComposerMixedSheet, BlanksOfPage1AreNotOnPage2) {
       EXPECT_EQ(rec.strAnswer.size(), 1u) << q;
     }
     std::string full = rec.strA + "＋" + rec.strB;
-    if (rec.termMode == TermMode::kThreeTerms) full += "＋" + rec.strC;
+    if (rec.termMode == TermMode::ThreeTerms) full += "＋" + rec.strC;
     EXPECT_EQ(a, full + "＝" + rec.strAnswer) << i;
   }
   EXPECT_GT(blanked, 25);

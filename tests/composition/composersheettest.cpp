@@ -103,7 +103,7 @@ TEST_F(ComposerSheet, QuestionAndAnswerPagesOfDivisionsWithRemainders) {
     const std::string& answer = a[static_cast<std::size_t>(3 + i)].text;
     EXPECT_EQ(question, sheet.questions[static_cast<std::size_t>(i - 1)]);
     EXPECT_EQ(sheet.patterns[static_cast<std::size_t>(i - 1)], 18);
-    ASSERT_EQ(rec.op, Operation::kDiv);
+    ASSERT_EQ(rec.op, Operation::Div);
     ASSERT_NE(rec.valB, 0);
     const int r = rec.valA % rec.valB;
     std::string expected = std::to_string(rec.valA) + "÷" + std::to_string(rec.valB) + "＝";
@@ -194,10 +194,10 @@ TEST_F(ComposerSheet, HideAllShowsEveryOperatorAsABoxOnlyOnPage1) {
     const std::string& q = ws.pages[0].items[static_cast<std::size_t>(3 + i)].text;
     const std::string& a = ws.pages[1].items[static_cast<std::size_t>(3 + i)].text;
     EXPECT_FALSE(Contains(q, "＋")) << q;
-    EXPECT_EQ(Count(q, "□"), rec.termMode == TermMode::kThreeTerms ? 2 : 1) << q;
+    EXPECT_EQ(Count(q, "□"), rec.termMode == TermMode::ThreeTerms ? 2 : 1) << q;
     EXPECT_TRUE(EndsWith(q, "＝" + rec.strAnswer));
     EXPECT_FALSE(Contains(a, "□"));
-    EXPECT_EQ(Count(a, "＋"), rec.termMode == TermMode::kThreeTerms ? 2 : 1);
+    EXPECT_EQ(Count(a, "＋"), rec.termMode == TermMode::ThreeTerms ? 2 : 1);
   }
 }
 

@@ -30,8 +30,8 @@ struct Case {
   int blankChoices;  // range of the blank draw; 0: the blank flag is ignored
 };
 
-constexpr Operation kAdd = Operation::kAdd, kSub = Operation::kSub, kMul = Operation::kMul,
-                    kDiv = Operation::kDiv;
+constexpr Operation kAdd = Operation::Add, kSub = Operation::Sub, kMul = Operation::Mul,
+                    kDiv = Operation::Div;
 
 const Case kCases[] = {
     {1, kAdd, 80, 60, 20, 0, 0, "80＋(60－20)＝", "80□(60□20)＝120", "120", 4},

@@ -393,7 +393,7 @@ std::vector<int> SpecialPatterns() {
     GenerationState state;
     Draw draw{rnd, state};
     p.generate(draw);
-    if (state.termMode == TermMode::kSpecial) out.push_back(p.number);
+    if (state.termMode == TermMode::Special) out.push_back(p.number);
   }
   return out;
 }
@@ -422,7 +422,7 @@ TEST(FormProperty, GeneratedSheetsOfEverySpecialPatternAreAnsweredCorrectly) {
 
 TEST(FormProperty, BlankChoicesReachEveryItem) {
   // Over many draws each item of a four-term form is blanked somewhere.
-  const ProblemRecord r = testing::SpecialRecord(11, Operation::kMul, 7, 8, 6, 9);
+  const ProblemRecord r = testing::SpecialRecord(11, Operation::Mul, 7, 8, 6, 9);
   SeededRandom rnd(11);
   std::set<std::size_t> positions;
   for (int i = 0; i < 400; ++i) {

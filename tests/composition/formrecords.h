@@ -27,7 +27,7 @@ inline ProblemRecord TwoTerm(Operation op, int a, int b, const std::string& answ
 
 inline ProblemRecord ThreeTerm(Operation op, int a, int b, int c, const std::string& answer) {
   ProblemRecord r = TwoTerm(op, a, b, answer);
-  r.termMode = TermMode::kThreeTerms;
+  r.termMode = TermMode::ThreeTerms;
   r.valC = c;
   r.strC = std::to_string(c);
   return r;
@@ -39,7 +39,7 @@ inline ProblemRecord ThreeTerm(Operation op, int a, int b, int c, const std::str
 inline ProblemRecord SpecialRecord(int form, Operation op, std::int32_t a, std::int32_t b,
                                    std::int32_t c = 0, std::int32_t d = 0) {
   ProblemRecord r;
-  r.termMode = TermMode::kSpecial;
+  r.termMode = TermMode::Special;
   r.form = form;
   r.op = op;
   r.valA = a;
@@ -49,9 +49,9 @@ inline ProblemRecord SpecialRecord(int form, Operation op, std::int32_t a, std::
   r.strA = std::to_string(a);
   r.strB = std::to_string(b);
   r.strC = std::to_string(c);
-  if (op == Operation::kMul || op == Operation::kDiv) r.strD = std::to_string(d);
-  if (op == Operation::kAdd) r.strAnswer = std::to_string(std::int64_t{a} + b + c);
-  if (op == Operation::kSub) r.strAnswer = std::to_string(std::int64_t{a} - b - c);
+  if (op == Operation::Mul || op == Operation::Div) r.strD = std::to_string(d);
+  if (op == Operation::Add) r.strAnswer = std::to_string(std::int64_t{a} + b + c);
+  if (op == Operation::Sub) r.strAnswer = std::to_string(std::int64_t{a} - b - c);
   return r;
 }
 

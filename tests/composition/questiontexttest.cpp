@@ -46,11 +46,11 @@ TEST(QuestionText, BlankMarkPositionsAreEquallyLikely) {
 }
 
 TEST(QuestionText, OperatorSigns) {
-  EXPECT_EQ(OperatorSign(Operation::kAdd), "＋");
-  EXPECT_EQ(OperatorSign(Operation::kSub), "－");
-  EXPECT_EQ(OperatorSign(Operation::kMul), "×");
-  EXPECT_EQ(OperatorSign(Operation::kDiv), "÷");
-  EXPECT_EQ(OperatorSign(Operation::kNone), "");
+  EXPECT_EQ(OperatorSign(Operation::Add), "＋");
+  EXPECT_EQ(OperatorSign(Operation::Sub), "－");
+  EXPECT_EQ(OperatorSign(Operation::Mul), "×");
+  EXPECT_EQ(OperatorSign(Operation::Div), "÷");
+  EXPECT_EQ(OperatorSign(Operation::None), "");
   EXPECT_EQ(OperatorSign(static_cast<Operation>(5)), "");
 }
 

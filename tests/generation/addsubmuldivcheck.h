@@ -100,7 +100,7 @@ inline void CheckDirectDraws(const PatternRule& row, int flag, int draws, std::u
   int broken = 0;
   std::tuple<Operation, TermMode, int> first{};
   for (int i = 0; i < draws; ++i) {
-    state.termMode = TermMode::kTwoTerms;
+    state.termMode = TermMode::TwoTerms;
     Draw d{rnd, state};
     generate(d);
     if (i == 0) first = CodesOf(d);
@@ -129,7 +129,7 @@ inline std::size_t DistinctProblems(int pattern, int flag, int draws, std::uint3
   state.zeroAllowed = flag;
   std::set<RepeatKey> distinct;
   for (int i = 0; i < draws; ++i) {
-    state.termMode = TermMode::kTwoTerms;
+    state.termMode = TermMode::TwoTerms;
     Draw d{rnd, state};
     generate(d);
     distinct.insert(RepeatKeyOf(d, state));

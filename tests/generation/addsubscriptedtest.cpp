@@ -15,7 +15,7 @@ TEST(AddSubScripted, Pattern7StepsDownFromANineAndKeepsItWithTheZeroSetting) {
   ProblemRecord r = MakeOne(7, 0, {{90, 29}, {0, 0}});
   EXPECT_EQ(ValuesOf(r), (Vals{38, 1, 0, 0}));
   EXPECT_EQ(TextsOf(r), (Texts{"38", "1", "", "", "39", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kAdd, TermMode::kTwoTerms, 0}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Add, TermMode::TwoTerms, 0}));
 
   r = MakeOne(7, 0, {{90, 12}, {7, 6}});  // 22: ones 0..7 left
   EXPECT_EQ(ValuesOf(r), (Vals{22, 7, 0, 0}));
@@ -54,7 +54,7 @@ TEST(AddSubScripted, Pattern16ShufflesSwapBySwap) {
   ProblemRecord r = MakeOne(16, 0, {{5, 2}, {30, 19}, {69, 4}, {3, 2}, {3, 0}, {3, 1}});
   EXPECT_EQ(ValuesOf(r), (Vals{11, 19, 5, 0}));
   EXPECT_EQ(TextsOf(r), (Texts{"11", "19", "5", "", "35", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kAdd, TermMode::kThreeTerms, 0}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Add, TermMode::ThreeTerms, 0}));
 
   // Swapping a slot with itself each time keeps the order; the zero setting
   // lets z be 0 out of 0..49.
@@ -73,7 +73,7 @@ TEST(AddSubScripted, Pattern26RedrawsEveryValueUntilBelowAThousand) {
   EXPECT_EQ(ValuesOf(r), (Vals{110, 100, 10, 0}));
   // The driver writes the provisional valA + valB + valC; the form answers.
   EXPECT_EQ(TextsOf(r), (Texts{"110", "100", "10", "", "220", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kAdd, TermMode::kSpecial, 6}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Add, TermMode::Special, 6}));
 
   r = MakeOne(26, 0, {{89, 87}, {90, 89}, {9, 0}});  // 980 + 10 passes
   EXPECT_EQ(ValuesOf(r), (Vals{980, 990, 980, 0}));
@@ -83,7 +83,7 @@ TEST(AddSubScripted, Pattern122RedrawsBothValues) {
   ProblemRecord r = MakeOne(122, 0, {{99, 98}, {90, 0}, {99, 0}, {90, 89}});
   EXPECT_EQ(ValuesOf(r), (Vals{100, 99, 0, 0}));
   EXPECT_EQ(TextsOf(r), (Texts{"100", "99", "", "", "1", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kSub, TermMode::kTwoTerms, 0}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Sub, TermMode::TwoTerms, 0}));
 }
 
 TEST(AddSubScripted, SingleValueLoopsKeepWhatCameBefore) {
@@ -95,7 +95,7 @@ TEST(AddSubScripted, SingleValueLoopsKeepWhatCameBefore) {
   // Pattern 86: 1 + 2 - 9 and 1 + 2 - 3 fail; only valC is drawn again.
   r = MakeOne(86, 0, {{9, 0}, {9, 1}, {9, 8}, {9, 2}, {9, 1}});
   EXPECT_EQ(ValuesOf(r), (Vals{1, 2, 2, 0}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kAdd, TermMode::kSpecial, 46}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Add, TermMode::Special, 46}));
   EXPECT_EQ(r.strAnswer, "5");
 }
 
@@ -111,7 +111,7 @@ TEST(AddSubScripted, EdgeCasesOfTheSmallPatterns) {
   // Pattern 27 with k = 2: 20 - (10 + 10), m from Rnd(0).
   r = MakeOne(27, 0, {{8, 0}, {0, 0}, {1, 0}});
   EXPECT_EQ(ValuesOf(r), (Vals{20, 10, 10, 0}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kSub, TermMode::kSpecial, 3}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Sub, TermMode::Special, 3}));
   EXPECT_EQ(r.strAnswer, "0");
 
   // Pattern 28 with m = 1 gives valC 0.
@@ -121,7 +121,7 @@ TEST(AddSubScripted, EdgeCasesOfTheSmallPatterns) {
   // Pattern 87 with valA 1 gives valB 1.
   r = MakeOne(87, 0, {{9, 0}, {0, 0}, {9, 3}});
   EXPECT_EQ(ValuesOf(r), (Vals{1, 1, 4, 0}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kSub, TermMode::kSpecial, 47}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Sub, TermMode::Special, 47}));
 
   // Pattern 8: 40 becomes 41 and valB then carries.
   r = MakeOne(8, 0, {{80, 30}, {1, 0}});
@@ -162,15 +162,15 @@ TEST(AddSubScripted, BracketPatternsDrawValAFirst) {
   ProblemRecord r = MakeOne(20, 0, {{9, 7}, {8, 4}, {5, 1}});
   EXPECT_EQ(ValuesOf(r), (Vals{80, 60, 20, 0}));
   EXPECT_EQ(TextsOf(r), (Texts{"80", "60", "20", "", "160", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kAdd, TermMode::kSpecial, 1}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Add, TermMode::Special, 1}));
 
   r = MakeOne(21, 0, {{9, 3}, {8, 7}, {8, 6}});
   EXPECT_EQ(ValuesOf(r), (Vals{140, 90, 70, 0}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kAdd, TermMode::kSpecial, 2}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Add, TermMode::Special, 2}));
 
   r = MakeOne(29, 0, {{9, 6}, {90, 24}, {9, 8}});
   EXPECT_EQ(ValuesOf(r), (Vals{700, 340, 250, 0}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kSub, TermMode::kSpecial, 7}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Sub, TermMode::Special, 7}));
   EXPECT_EQ(r.strAnswer, "110");  // provisional 700 - 340 - 250
 }
 
@@ -207,11 +207,11 @@ TEST(AddSubScripted, SmallPatternsDrawInTheirOrderUnderEitherZeroSetting) {
   // Pattern 5 with the zero setting: three digits from 0..9, in slot order.
   r = MakeOne(5, 1, {{10, 0}, {10, 4}, {10, 9}});
   EXPECT_EQ(TextsOf(r), (Texts{"0", "4", "9", "", "13", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kAdd, TermMode::kThreeTerms, 0}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Add, TermMode::ThreeTerms, 0}));
   // Pattern 6: valB and valC come first, valA is built on them.
   r = MakeOne(6, 0, {{9, 2}, {9, 4}, {9, 1}});
   EXPECT_EQ(TextsOf(r), (Texts{"10", "3", "5", "", "2", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kSub, TermMode::kThreeTerms, 0}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Sub, TermMode::ThreeTerms, 0}));
   r = MakeOne(6, 1, {{10, 0}, {10, 9}, {10, 0}});
   EXPECT_EQ(TextsOf(r), (Texts{"9", "0", "9", "", "0", ""}));
   // Pattern 79: 100 minus 10..99.

@@ -97,9 +97,9 @@ using RepeatKey = std::array<std::int64_t, 4>;
 inline RepeatKey RepeatKeyOf(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d,
                              Operation op, TermMode termMode, int form) {
   constexpr std::int64_t kUnused = std::numeric_limits<std::int64_t>::min();
-  if (termMode == TermMode::kTwoTerms) return {a, b, kUnused, kUnused};
-  const bool withD = (op == Operation::kMul && (form == 9 || form == 11 || form == 12)) ||
-                     (op == Operation::kDiv && form == 18);
+  if (termMode == TermMode::TwoTerms) return {a, b, kUnused, kUnused};
+  const bool withD = (op == Operation::Mul && (form == 9 || form == 11 || form == 12)) ||
+                     (op == Operation::Div && form == 18);
   return {a, b, c, withD ? d : kUnused};
 }
 

@@ -78,7 +78,7 @@ TEST(Driver, AnAdditionRepeatsASubtractionOfTheSameNumbers) {
   d.Then({{2, 1}, {10, 6}, {7, 1}, {10, 6}, {7, 2}});
   const ProblemRecord& r = d.Make(2);
   EXPECT_EQ(TextsOf(r), (Texts{"7", "3", "", "", "4", ""}));
-  EXPECT_EQ(r.op, Operation::kSub);
+  EXPECT_EQ(r.op, Operation::Sub);
 
   for (std::uint32_t seed = 1; seed <= 30; ++seed) {
     SeededRandom rnd(seed);
@@ -119,42 +119,42 @@ class RepeatTest : public ::testing::Test {
 };
 
 TEST_F(RepeatTest, ThreeTermProblemsCompareThreeValuesTwoTermProblemsTwo) {
-  Put(1, Operation::kAdd, TermMode::kThreeTerms, 0, {5, 3, 4, 0});
-  EXPECT_TRUE(Repeats(2, TermMode::kThreeTerms, 0, {5, 3, 4, 0}));
-  EXPECT_FALSE(Repeats(2, TermMode::kThreeTerms, 0, {5, 3, 6, 0}));
-  EXPECT_FALSE(Repeats(2, TermMode::kThreeTerms, 0, {5, 2, 4, 0}));
+  Put(1, Operation::Add, TermMode::ThreeTerms, 0, {5, 3, 4, 0});
+  EXPECT_TRUE(Repeats(2, TermMode::ThreeTerms, 0, {5, 3, 4, 0}));
+  EXPECT_FALSE(Repeats(2, TermMode::ThreeTerms, 0, {5, 3, 6, 0}));
+  EXPECT_FALSE(Repeats(2, TermMode::ThreeTerms, 0, {5, 2, 4, 0}));
   // A later two-term problem repeats an earlier three-term one ...
-  EXPECT_TRUE(Repeats(2, TermMode::kTwoTerms, 0, {5, 3, 0, 0}));
+  EXPECT_TRUE(Repeats(2, TermMode::TwoTerms, 0, {5, 3, 0, 0}));
   // ... but a later three-term problem does not repeat a two-term one.
-  Put(1, Operation::kAdd, TermMode::kTwoTerms, 0, {5, 3, 0, 0});
-  EXPECT_FALSE(Repeats(2, TermMode::kThreeTerms, 0, {5, 3, 4, 0}));
+  Put(1, Operation::Add, TermMode::TwoTerms, 0, {5, 3, 0, 0});
+  EXPECT_FALSE(Repeats(2, TermMode::ThreeTerms, 0, {5, 3, 4, 0}));
   // Only records before the index count.
-  EXPECT_FALSE(Repeats(1, TermMode::kTwoTerms, 0, {5, 3, 0, 0}));
-  Put(2, Operation::kSub, TermMode::kTwoTerms, 0, {8, 1, 0, 0});
-  EXPECT_TRUE(Repeats(3, TermMode::kTwoTerms, 0, {8, 1, 0, 0}));
-  EXPECT_FALSE(Repeats(2, TermMode::kTwoTerms, 0, {8, 1, 0, 0}));
+  EXPECT_FALSE(Repeats(1, TermMode::TwoTerms, 0, {5, 3, 0, 0}));
+  Put(2, Operation::Sub, TermMode::TwoTerms, 0, {8, 1, 0, 0});
+  EXPECT_TRUE(Repeats(3, TermMode::TwoTerms, 0, {8, 1, 0, 0}));
+  EXPECT_FALSE(Repeats(2, TermMode::TwoTerms, 0, {8, 1, 0, 0}));
 }
 
 TEST_F(RepeatTest, FourthValueCountsOnlyForItsFormsAndOperations) {
-  Put(1, Operation::kMul, TermMode::kSpecial, 11, {2, 3, 4, 5});
-  EXPECT_FALSE(Repeats(2, TermMode::kSpecial, 11, {2, 3, 4, 6}));
-  EXPECT_TRUE(Repeats(2, TermMode::kSpecial, 11, {2, 3, 4, 5}));
-  EXPECT_FALSE(Repeats(2, TermMode::kSpecial, 12, {2, 3, 4, 6}));
-  EXPECT_FALSE(Repeats(2, TermMode::kSpecial, 9, {2, 3, 4, 6}));
+  Put(1, Operation::Mul, TermMode::Special, 11, {2, 3, 4, 5});
+  EXPECT_FALSE(Repeats(2, TermMode::Special, 11, {2, 3, 4, 6}));
+  EXPECT_TRUE(Repeats(2, TermMode::Special, 11, {2, 3, 4, 5}));
+  EXPECT_FALSE(Repeats(2, TermMode::Special, 12, {2, 3, 4, 6}));
+  EXPECT_FALSE(Repeats(2, TermMode::Special, 9, {2, 3, 4, 6}));
   // Other forms ignore valD, and so does a division for the product forms.
-  EXPECT_TRUE(Repeats(2, TermMode::kSpecial, 27, {2, 3, 4, 6}));
-  Put(1, Operation::kDiv, TermMode::kSpecial, 18, {56, 7, 3, 4});
-  EXPECT_FALSE(Repeats(2, TermMode::kSpecial, 18, {56, 7, 3, 5}));
-  EXPECT_TRUE(Repeats(2, TermMode::kSpecial, 11, {56, 7, 3, 5}));
-  EXPECT_TRUE(Repeats(2, TermMode::kSpecial, 10, {56, 7, 3, 5}));
+  EXPECT_TRUE(Repeats(2, TermMode::Special, 27, {2, 3, 4, 6}));
+  Put(1, Operation::Div, TermMode::Special, 18, {56, 7, 3, 4});
+  EXPECT_FALSE(Repeats(2, TermMode::Special, 18, {56, 7, 3, 5}));
+  EXPECT_TRUE(Repeats(2, TermMode::Special, 11, {56, 7, 3, 5}));
+  EXPECT_TRUE(Repeats(2, TermMode::Special, 10, {56, 7, 3, 5}));
   // The form asked about is the current one, not the earlier record's.
-  Put(1, Operation::kMul, TermMode::kSpecial, 5, {2, 3, 4, 5});
-  EXPECT_FALSE(Repeats(2, TermMode::kSpecial, 11, {2, 3, 4, 6}));
+  Put(1, Operation::Mul, TermMode::Special, 5, {2, 3, 4, 5});
+  EXPECT_FALSE(Repeats(2, TermMode::Special, 11, {2, 3, 4, 6}));
   // The current form outlives its problem: a three-term product after a
   // form-11 problem still tells records apart by valD.
-  Put(1, Operation::kMul, TermMode::kThreeTerms, 0, {2, 3, 4, 0});
-  EXPECT_FALSE(Repeats(2, TermMode::kThreeTerms, 11, {2, 3, 4, 7}));
-  EXPECT_TRUE(Repeats(2, TermMode::kThreeTerms, 8, {2, 3, 4, 7}));
+  Put(1, Operation::Mul, TermMode::ThreeTerms, 0, {2, 3, 4, 0});
+  EXPECT_FALSE(Repeats(2, TermMode::ThreeTerms, 11, {2, 3, 4, 7}));
+  EXPECT_TRUE(Repeats(2, TermMode::ThreeTerms, 8, {2, 3, 4, 7}));
 }
 
 TEST(Driver, Pattern37AllowsProblemsDifferingInValDOnly) {
@@ -180,25 +180,25 @@ TEST(Driver, SpecialRecordsKeepTheirFormAndOthersHaveFormZero) {
   d.Then({{4, 0}, {9, 0}, {9, 1}, {9, 2}, {9, 3}});  // 1 x 2 + 3 x 4
   const ProblemRecord& special = d.Make(1);
   EXPECT_EQ(d.drawn, 37);
-  EXPECT_EQ(CodesOf(special), (Codes{Operation::kMul, TermMode::kSpecial, 11}));
+  EXPECT_EQ(CodesOf(special), (Codes{Operation::Mul, TermMode::Special, 11}));
   EXPECT_EQ(TextsOf(special), (Texts{"1", "2", "3", "4", "", ""}));
 
   d.Then({{4, 1}, {90, 22}});  // 3 x 2
   const ProblemRecord& two = d.Make(2);
   EXPECT_EQ(d.drawn, 15);
-  EXPECT_EQ(CodesOf(two), (Codes{Operation::kMul, TermMode::kTwoTerms, 0}));
+  EXPECT_EQ(CodesOf(two), (Codes{Operation::Mul, TermMode::TwoTerms, 0}));
   EXPECT_EQ(TextsOf(two), (Texts{"3", "2", "", "", "6", ""}));
   EXPECT_EQ(d.generator.State().specialForm, 11);  // never cleared
 
   d.Then({{4, 2}, {9, 1}, {9, 2}, {9, 3}});  // 2 + 3 + 4
   const ProblemRecord& three = d.Make(3);
-  EXPECT_EQ(CodesOf(three), (Codes{Operation::kAdd, TermMode::kThreeTerms, 0}));
+  EXPECT_EQ(CodesOf(three), (Codes{Operation::Add, TermMode::ThreeTerms, 0}));
   EXPECT_EQ(TextsOf(three), (Texts{"2", "3", "4", "", "9", ""}));
 
   d.Then({{4, 3}, {8, 5}, {5, 2}, {3, 1}});  // 70 - (20 + 20), provisional
   const ProblemRecord& sub = d.Make(4);
   EXPECT_EQ(d.drawn, 27);
-  EXPECT_EQ(CodesOf(sub), (Codes{Operation::kSub, TermMode::kSpecial, 3}));
+  EXPECT_EQ(CodesOf(sub), (Codes{Operation::Sub, TermMode::Special, 3}));
   EXPECT_EQ(TextsOf(sub), (Texts{"70", "20", "20", "", "30", ""}));
 }
 
@@ -224,12 +224,12 @@ TEST(Driver, SheetsOfEveryArithmeticPatternTickedStayConsistent) {
     for (int i = 1; i <= kProblemCount; ++i) {
       generator.MakeProblem(i);
       const ProblemRecord& r = table.At(i);
-      EXPECT_EQ(r.form != 0, r.termMode == TermMode::kSpecial) << i;
+      EXPECT_EQ(r.form != 0, r.termMode == TermMode::Special) << i;
       // Only special products and quotients wait for their form's answer.
       const bool waits =
-          r.termMode == TermMode::kSpecial && (r.op == Operation::kMul || r.op == Operation::kDiv);
+          r.termMode == TermMode::Special && (r.op == Operation::Mul || r.op == Operation::Div);
       EXPECT_EQ(r.strAnswer.empty(), waits) << i;
-      if (r.op == Operation::kDiv && r.termMode != TermMode::kSpecial) {
+      if (r.op == Operation::Div && r.termMode != TermMode::Special) {
         EXPECT_NE(r.valB, 0);
       }
       EXPECT_EQ(r.strA, std::to_string(r.valA));

@@ -15,7 +15,7 @@ TEST(MulDivScripted, Pattern18ReplacesSeventyTwoAndRedrawsTheDivisor) {
   ProblemRecord r = MakeOne(18, 0, {{9, 8}, {9, 7}, {9, 7}, {9, 5}, {9, 6}});
   EXPECT_EQ(ValuesOf(r), (Vals{64, 7, 0, 0}));
   EXPECT_EQ(TextsOf(r), (Texts{"64", "7", "", "", "9", "1"}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kDiv, TermMode::kTwoTerms, 0}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Div, TermMode::TwoTerms, 0}));
 
   r = MakeOne(18, 0, {{9, 8}, {9, 8}, {9, 6}});  // 81 becomes 64 as well
   EXPECT_EQ(ValuesOf(r), (Vals{64, 7, 0, 0}));
@@ -40,7 +40,7 @@ TEST(MulDivScripted, Pattern35RedrawsOnlyTheTwoDigitFactor) {
   EXPECT_EQ(ValuesOf(r), (Vals{100, 11, 9, 0}));
   // A special multiplication: the display form writes the answer.
   EXPECT_EQ(TextsOf(r), (Texts{"100", "11", "9", "0", "", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kMul, TermMode::kSpecial, 5}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Mul, TermMode::Special, 5}));
 
   r = MakeOne(35, 0, {{9, 8}, {90, 0}});  // 10 x 9 = 90
   EXPECT_EQ(ValuesOf(r), (Vals{100, 10, 9, 0}));
@@ -52,7 +52,7 @@ TEST(MulDivScripted, Pattern40RedrawsBothFactorsThenLetsRnd2Order) {
       MakeOne(40, 0, {{90, 15}, {8, 0}, {44, 8}, {8, 1}, {44, 2}, {8, 2}, {44, 13}, {2, 1}});
   EXPECT_EQ(ValuesOf(r), (Vals{25, 15, 4, 0}));
   EXPECT_EQ(TextsOf(r), (Texts{"25", "15", "4", "0", "", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kMul, TermMode::kSpecial, 15}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Mul, TermMode::Special, 15}));
 
   r = MakeOne(40, 0, {{90, 15}, {8, 2}, {44, 13}, {2, 0}});
   EXPECT_EQ(ValuesOf(r), (Vals{25, 4, 15, 0}));
@@ -63,7 +63,7 @@ TEST(MulDivScripted, Pattern50KeepsTheWholeTenWhileValAIsRedrawn) {
   ProblemRecord r = MakeOne(50, 0, {{10, 0}, {9, 4}, {9, 2}, {9, 5}});
   EXPECT_EQ(ValuesOf(r), (Vals{3, 6, 7, 6}));
   EXPECT_EQ(TextsOf(r), (Texts{"3", "6", "7", "6", "", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kMul, TermMode::kSpecial, 27}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Mul, TermMode::Special, 27}));
 
   r = MakeOne(50, 0, {{10, 9}, {99, 98}, {9, 0}});  // s 100: 99 and 1
   EXPECT_EQ(ValuesOf(r), (Vals{99, 1, 1, 1}));
@@ -108,7 +108,7 @@ TEST(MulDivScripted, SpecialDivisionsDrawInTheirOrder) {
   ProblemRecord r = MakeOne(44, 0, {{9, 4}, {9, 2}, {9, 6}});
   EXPECT_EQ(ValuesOf(r), (Vals{50, 21, 3, 0}));
   EXPECT_EQ(TextsOf(r), (Texts{"50", "21", "3", "0", "", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kDiv, TermMode::kSpecial, 10}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Div, TermMode::Special, 10}));
   // Pattern 45: Rnd(3) gives 2 for a divisor of 10.
   r = MakeOne(45, 0, {{8, 7}, {8, 0}, {3, 2}});
   EXPECT_EQ(ValuesOf(r), (Vals{90, 10, 10, 0}));
@@ -123,36 +123,36 @@ TEST(MulDivScripted, SpecialDivisionsDrawInTheirOrder) {
   // Pattern 48: only valA is drawn again until valB divides it.
   r = MakeOne(48, 0, {{9, 6}, {99, 9}, {99, 55}, {9, 2}, {9, 3}});
   EXPECT_EQ(TextsOf(r), (Texts{"56", "7", "3", "4", "", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kDiv, TermMode::kSpecial, 18}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Div, TermMode::Special, 18}));
   // Pattern 49 with s = 1: (3 - 3) / 3.
   r = MakeOne(49, 0, {{33, 0}, {0, 0}});
   EXPECT_EQ(ValuesOf(r), (Vals{3, 3, 3, 0}));
   // Pattern 43: a three-term division, exact twice.
   r = MakeOne(43, 0, {{9, 1}, {9, 2}, {9, 3}});
   EXPECT_EQ(TextsOf(r), (Texts{"24", "2", "3", "", "4", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kDiv, TermMode::kThreeTerms, 0}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Div, TermMode::ThreeTerms, 0}));
 }
 
 TEST(MulDivScripted, SpecialProductsDrawInTheirOrder) {
   // Pattern 36: t 3, valA 1..29.
   ProblemRecord r = MakeOne(36, 0, {{9, 2}, {29, 6}, {9, 3}});
   EXPECT_EQ(ValuesOf(r), (Vals{7, 23, 4, 0}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kMul, TermMode::kSpecial, 8}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Mul, TermMode::Special, 8}));
   // Pattern 38: 1 x 1 - 2 x 2 is negative; all four are drawn again.
   r = MakeOne(38, 0, {{9, 0}, {9, 0}, {9, 1}, {9, 1}, {9, 2}, {9, 2}, {9, 1}, {9, 3}});
   EXPECT_EQ(ValuesOf(r), (Vals{3, 3, 2, 4}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kMul, TermMode::kSpecial, 12}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Mul, TermMode::Special, 12}));
   // Pattern 39: valA, then t, then valB.
   r = MakeOne(39, 0, {{90, 0}, {9, 0}, {9, 8}});
   EXPECT_EQ(ValuesOf(r), (Vals{10, 9, 1, 0}));
   // Pattern 74: 100 - (6 x 4) / 6.
   r = MakeOne(74, 0, {{9, 5}, {9, 3}});
   EXPECT_EQ(ValuesOf(r), (Vals{100, 24, 6, 0}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kMul, TermMode::kSpecial, 44}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Mul, TermMode::Special, 44}));
   // Pattern 75: 11 - 10 gives valC 1.
   r = MakeOne(75, 0, {{89, 0}, {10, 9}, {9, 4}});
   EXPECT_EQ(ValuesOf(r), (Vals{11, 5, 1, 5}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kMul, TermMode::kSpecial, 45}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Mul, TermMode::Special, 45}));
 }
 
 TEST(MulDivScripted, FixedOrdersAndDrills) {
@@ -202,11 +202,11 @@ TEST(MulDivScripted, PlainProductsAndQuotientsDrawInTheirOrder) {
   // Pattern 34: three factors in slot order.
   r = MakeOne(34, 0, {{9, 1}, {9, 2}, {9, 3}});
   EXPECT_EQ(TextsOf(r), (Texts{"2", "3", "4", "", "24", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kMul, TermMode::kThreeTerms, 0}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Mul, TermMode::ThreeTerms, 0}));
   // Pattern 73: 100 - 7 x 8, valB drawn before valC.
   r = MakeOne(73, 0, {{9, 6}, {9, 7}});
   EXPECT_EQ(TextsOf(r), (Texts{"100", "7", "8", "0", "", ""}));
-  EXPECT_EQ(CodesOf(r), (Codes{Operation::kMul, TermMode::kSpecial, 43}));
+  EXPECT_EQ(CodesOf(r), (Codes{Operation::Mul, TermMode::Special, 43}));
 }
 
 }  // namespace

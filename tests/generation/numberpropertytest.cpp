@@ -318,8 +318,8 @@ constexpr int kStaleForm = 3;
 
 // A problem that is not special leaves the earlier special form alone.
 void ExpectFormKept(int pattern, const GenerationState& s) {
-  if (s.termMode == TermMode::kSpecial) return;
-  EXPECT_EQ(s.termMode, TermMode::kTwoTerms) << "pattern " << pattern;
+  if (s.termMode == TermMode::Special) return;
+  EXPECT_EQ(s.termMode, TermMode::TwoTerms) << "pattern " << pattern;
   EXPECT_EQ(s.specialForm, kStaleForm) << "pattern " << pattern << " touched the special form";
 }
 
@@ -392,9 +392,9 @@ TEST_P(NumberRule, SheetsHoldFiftyDistinctProblemsThatKeepTheRule) {
         const Values v{r.valA, r.valB, r.valC, r.valD};
         ASSERT_TRUE(Holds(pattern, v)) << "pattern " << pattern << " record " << i;
         EXPECT_EQ(r.strB, std::to_string(r.valB));
-        if (r.termMode == TermMode::kTwoTerms) {
+        if (r.termMode == TermMode::TwoTerms) {
           EXPECT_EQ(r.strAnswer, std::to_string(V{r.valA} * r.valB)) << "pattern " << pattern;
-        } else if (r.op == Operation::kMul || r.op == Operation::kDiv) {
+        } else if (r.op == Operation::Mul || r.op == Operation::Div) {
           EXPECT_EQ(r.strAnswer, "") << "pattern " << pattern;
           EXPECT_EQ(r.strD, std::to_string(r.valD));
         }

@@ -65,7 +65,7 @@ TEST(NumberScripted, LcmPairsRedrawOnlyTheSecondNumber) {
   equal.Expect(20, 0).Expect(20, 0).Expect(20, 19);  // 2, then 2 again, then 21
   const Posed p = Generate(51, equal);
   EXPECT_EQ(ValuesOf(p), (Four{2, 21, 0, 0}));
-  EXPECT_EQ(p.op, Operation::kMul);
+  EXPECT_EQ(p.op, Operation::Mul);
   EXPECT_EQ(p.form, 20);
 
   ScriptedRandom tooLarge;  // 24 and 23 have the lcm 552
@@ -80,7 +80,7 @@ TEST(NumberScripted, ThreeNumberLcmRedrawsTheLastTwoTogether) {
   rnd.Expect(23, 2).Expect(23, 22);  // 4, 24: lcm 24
   const Posed p = Generate(55, rnd);
   EXPECT_EQ(ValuesOf(p), (Four{2, 4, 24, 0}));
-  EXPECT_EQ(p.mode, TermMode::kSpecial);
+  EXPECT_EQ(p.mode, TermMode::Special);
   EXPECT_EQ(p.form, 22);
 
   ScriptedRandom bound;
@@ -100,7 +100,7 @@ TEST(NumberScripted, CommonDivisorPatternsShareOneFactor) {
   two.Expect(15, 14).Expect(8, 7).Expect(8, 7).Expect(8, 0);  // g 16: 144, 144 again, 32
   const Posed p = Generate(52, two);
   EXPECT_EQ(ValuesOf(p), (Four{144, 32, 0, 0}));
-  EXPECT_EQ(p.op, Operation::kDiv);
+  EXPECT_EQ(p.op, Operation::Div);
   EXPECT_EQ(p.form, 23);
   ScriptedRandom same;
   same.Expect(15, 0).Expect(8, 1).Expect(8, 3);
@@ -124,7 +124,7 @@ TEST(NumberScripted, ProportionScalesUpOrReducesByTheGcd) {
   up.Expect(2, 0).Expect(4, 0);                             // scale by 2
   const Posed p = Generate(57, up);
   EXPECT_EQ(ValuesOf(p), (Four{6, 9, 12, 18}));
-  EXPECT_EQ(p.op, Operation::kMul);
+  EXPECT_EQ(p.op, Operation::Mul);
   EXPECT_EQ(p.form, 26);
 
   ScriptedRandom down;
@@ -141,14 +141,14 @@ TEST(NumberScripted, DecimalDrillsDrawTheDivisorFirst) {
   add.Expect(9, 8).Expect(9, 0);
   const Posed sum = Generate(58, add);
   EXPECT_EQ(ValuesOf(sum), (Four{9, 1, 0, 0}));
-  EXPECT_EQ(sum.op, Operation::kAdd);
+  EXPECT_EQ(sum.op, Operation::Add);
   EXPECT_EQ(sum.form, 28);
 
   ScriptedRandom div;
   div.Expect(9, 3).Expect(9, 6);  // divisor 4, quotient 7
   const Posed q = Generate(62, div);
   EXPECT_EQ(ValuesOf(q), (Four{28, 4, 0, 0}));
-  EXPECT_EQ(q.op, Operation::kDiv);
+  EXPECT_EQ(q.op, Operation::Div);
   EXPECT_EQ(q.form, 32);
 
   ScriptedRandom one;  // divisor 7, quotient 20 ends in 0: drawn again, 99
@@ -178,15 +178,15 @@ TEST(NumberScripted, SharedDrillsDrawInOrderAndKeepTheirOwnForm) {
     int form;
   };
   const Row rows[] = {
-      {59, 3, 7, Operation::kSub, 29},    {60, 3, 7, Operation::kMul, 30},
-      {61, 3, 7, Operation::kMul, 31},    {64, 3, 7, Operation::kMul, 34},
-      {65, 3, 7, Operation::kMul, 35},    {66, 3, 7, Operation::kMul, 36},
-      {67, 3, 7, Operation::kMul, 37},    {63, 21, 3, Operation::kDiv, 33},
-      {68, 21, 3, Operation::kDiv, 38},   {69, 21, 3, Operation::kDiv, 39},
-      {70, 21, 3, Operation::kDiv, 40},   {71, 21, 3, Operation::kDiv, 41},
-      {72, 21, 3, Operation::kDiv, 42},   {88, 13, 17, Operation::kMul, 0},
-      {89, 103, 107, Operation::kMul, 0}, {90, 1003, 1007, Operation::kMul, 0},
-      {91, 113, 117, Operation::kMul, 0}, {92, 1013, 1017, Operation::kMul, 0},
+      {59, 3, 7, Operation::Sub, 29},    {60, 3, 7, Operation::Mul, 30},
+      {61, 3, 7, Operation::Mul, 31},    {64, 3, 7, Operation::Mul, 34},
+      {65, 3, 7, Operation::Mul, 35},    {66, 3, 7, Operation::Mul, 36},
+      {67, 3, 7, Operation::Mul, 37},    {63, 21, 3, Operation::Div, 33},
+      {68, 21, 3, Operation::Div, 38},   {69, 21, 3, Operation::Div, 39},
+      {70, 21, 3, Operation::Div, 40},   {71, 21, 3, Operation::Div, 41},
+      {72, 21, 3, Operation::Div, 42},   {88, 13, 17, Operation::Mul, 0},
+      {89, 103, 107, Operation::Mul, 0}, {90, 1003, 1007, Operation::Mul, 0},
+      {91, 113, 117, Operation::Mul, 0}, {92, 1013, 1017, Operation::Mul, 0},
   };
   for (const Row& row : rows) {
     ScriptedRandom rnd;
@@ -194,7 +194,7 @@ TEST(NumberScripted, SharedDrillsDrawInOrderAndKeepTheirOwnForm) {
     const Posed p = Generate(row.pattern, rnd);
     EXPECT_EQ(ValuesOf(p), (Four{row.a, row.b, 0, 0})) << "pattern " << row.pattern;
     EXPECT_EQ(p.op, row.op) << "pattern " << row.pattern;
-    EXPECT_EQ(p.mode, row.form == 0 ? TermMode::kTwoTerms : TermMode::kSpecial)
+    EXPECT_EQ(p.mode, row.form == 0 ? TermMode::TwoTerms : TermMode::Special)
         << "pattern " << row.pattern;
     EXPECT_EQ(p.form, row.form) << "pattern " << row.pattern;
   }
@@ -205,8 +205,8 @@ TEST(NumberScripted, SwappedProductsDecideTheOrderLast) {
   swapped.Expect(9, 0).Expect(9, 8).Expect(2, 1);
   const Posed p = Generate(93, swapped);
   EXPECT_EQ(ValuesOf(p), (Four{29, 11, 0, 0}));
-  EXPECT_EQ(p.op, Operation::kMul);
-  EXPECT_EQ(p.mode, TermMode::kTwoTerms);
+  EXPECT_EQ(p.op, Operation::Mul);
+  EXPECT_EQ(p.mode, TermMode::TwoTerms);
   EXPECT_EQ(p.form, 0);
   ScriptedRandom kept;
   kept.Expect(9, 0).Expect(9, 8).Expect(2, 0);
@@ -308,7 +308,7 @@ TEST(NumberScripted, MultiplesAndDivisorsOfOneNumberLeaveValBAtZero) {
   const ProblemRecord& divisors = table.At(2);
   EXPECT_EQ(divisors.valA, 100);
   EXPECT_EQ(divisors.strB, "0");
-  EXPECT_EQ(divisors.op, Operation::kDiv);
+  EXPECT_EQ(divisors.op, Operation::Div);
   EXPECT_EQ(divisors.form, 52);
   EXPECT_EQ(table.At(3).valA, 2);
   EXPECT_EQ(table.At(3).valC, 0);

@@ -7,8 +7,8 @@
 #include <QPainter>
 
 #include "pages/pagerecording.h"
-#include "support/PageCapture.h"
-#include "support/QtApp.h"
+#include "support/pagecapture.h"
+#include "support/qtapp.h"
 
 namespace kazenori {
 namespace {

@@ -9,8 +9,8 @@
 #include "pages/previewdocument.h"
 #include "print/printerselection.h"
 #include "print/printtestsupport.h"
-#include "support/PageCapture.h"
-#include "support/QtApp.h"
+#include "support/pagecapture.h"
+#include "support/qtapp.h"
 
 namespace kazenori {
 namespace {

@@ -6,8 +6,8 @@
 #include <QPainter>
 
 #include "pages/previewdocument.h"
-#include "support/PageCapture.h"
-#include "support/QtApp.h"
+#include "support/pagecapture.h"
+#include "support/qtapp.h"
 
 namespace kazenori {
 namespace {

@@ -11,8 +11,8 @@
 #include "pages/fonts.h"
 #include "pages/previewdocument.h"
 #include "pages/textmetrics.h"
-#include "support/PageCapture.h"
-#include "support/QtApp.h"
+#include "support/pagecapture.h"
+#include "support/qtapp.h"
 
 namespace kazenori {
 namespace {

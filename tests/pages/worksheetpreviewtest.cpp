@@ -14,8 +14,8 @@
 #include "pages/worksheetpreview.h"
 #include "print/pdfexport.h"
 #include "print/printtestsupport.h"
-#include "support/PageCapture.h"
-#include "support/QtApp.h"
+#include "support/pagecapture.h"
+#include "support/qtapp.h"
 
 namespace kazenori {
 namespace {
@@ -64,7 +64,7 @@ TEST_F(WorksheetPreviewTest, PrintedPagesAdvanceThePrintNumber) {
   preview.Record(composer.Compose(Arithmetic(), 2));
   ASSERT_EQ(doc.PageCount(), 4);
   EXPECT_EQ(preview.PrintNumber().Value(), 1) << "3 + 2 sheets - 4 pages";
-  for (int page = 1; page <= 4; ++page) preview.onPagePrinted(page);
+  for (int page = 1; page <= 4; ++page) preview.CountPrintedPage(page);
   EXPECT_EQ(preview.PrintNumber().Value(), 5);
   EXPECT_EQ(shown, (QStringList{"2", "3", "4", "5"}));
 }

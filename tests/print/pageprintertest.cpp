@@ -11,9 +11,9 @@
 #include "print/pageprinter.h"
 #include "print/printerselection.h"
 #include "print/printtestsupport.h"
-#include "support/PageCapture.h"
-#include "support/QtApp.h"
-#include "support/SlowPrintServer.h"
+#include "support/pagecapture.h"
+#include "support/qtapp.h"
+#include "support/slowprintserver.h"
 
 #include <cups/cups.h>
 

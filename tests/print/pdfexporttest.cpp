@@ -12,8 +12,8 @@
 #include "pages/previewdocument.h"
 #include "print/pdfexport.h"
 #include "print/printtestsupport.h"
-#include "support/PageCapture.h"
-#include "support/QtApp.h"
+#include "support/pagecapture.h"
+#include "support/qtapp.h"
 
 namespace kazenori {
 namespace {

@@ -16,9 +16,9 @@
 
 #include "print/printerdiscovery.h"
 #include "print/printtestsupport.h"
-#include "support/QtApp.h"
-#include "support/SilentPrintServer.h"
-#include "support/SlowPrintServer.h"
+#include "support/qtapp.h"
+#include "support/silentprintserver.h"
+#include "support/slowprintserver.h"
 
 namespace kazenori {
 namespace {

@@ -8,7 +8,7 @@
 #include "print/printergeometry.h"
 #include "print/printerselection.h"
 #include "print/printtestsupport.h"
-#include "support/QtApp.h"
+#include "support/qtapp.h"
 
 namespace kazenori {
 namespace {

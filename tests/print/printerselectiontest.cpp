@@ -9,7 +9,7 @@
 
 #include "print/printerselection.h"
 #include "print/printtestsupport.h"
-#include "support/QtApp.h"
+#include "support/qtapp.h"
 
 namespace kazenori {
 namespace {

@@ -25,7 +25,7 @@
 #include "pages/previewdocument.h"
 #include "print/pageprinter.h"
 #include "print/printerselection.h"
-#include "support/QtApp.h"
+#include "support/qtapp.h"
 
 namespace kazenori::testing {
 

@@ -16,14 +16,14 @@
 
 #include <cups/cups.h>
 
-#include "MainWindowTestSupport.h"
 #include "composition/pagegeometry.h"
+#include "mainwindowtestsupport.h"
 #include "pages/previewdocument.h"
 #include "print/printerdiscovery.h"
 #include "print/printergeometry.h"
 #include "print/printerselection.h"
 #include "print/printtestsupport.h"
-#include "support/SlowPrintServer.h"
+#include "support/slowprintserver.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
 

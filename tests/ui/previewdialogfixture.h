@@ -15,8 +15,8 @@
 
 #include "pages/previewdocument.h"
 #include "print/printerselection.h"
-#include "support/PageCapture.h"
-#include "ui/MainWindowTestSupport.h"
+#include "support/pagecapture.h"
+#include "ui/mainwindowtestsupport.h"
 #include "ui/pagewidget.h"
 #include "ui/previewdialog.h"
 

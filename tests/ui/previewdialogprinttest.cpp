@@ -17,8 +17,8 @@
 #include <cups/cups.h>
 
 #include "print/printtestsupport.h"
-#include "support/SilentPrintServer.h"
-#include "support/SlowPrintServer.h"
+#include "support/silentprintserver.h"
+#include "support/slowprintserver.h"
 #include "ui/messages.h"
 #include "ui/previewdialogfixture.h"
 

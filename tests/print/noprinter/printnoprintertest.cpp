@@ -13,8 +13,8 @@
 #include "print/pdfexport.h"
 #include "print/printerselection.h"
 #include "print/printtestsupport.h"
-#include "support/PageCapture.h"
-#include "support/QtApp.h"
+#include "support/pagecapture.h"
+#include "support/qtapp.h"
 
 namespace kazenori {
 namespace {

@@ -14,7 +14,7 @@
 #include "pages/fonts.h"
 #include "pages/previewdocument.h"
 #include "print/pdfexport.h"
-#include "support/PageCapture.h"
+#include "support/pagecapture.h"
 
 namespace {
 

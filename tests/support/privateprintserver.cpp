@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kazenori developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "support/PrivatePrintServer.h"
+#include "support/privateprintserver.h"
 
 #include <arpa/inet.h>
 #include <dirent.h>

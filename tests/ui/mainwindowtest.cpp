@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "MainWindowTestSupport.h"
+#include "mainwindowtestsupport.h"
 #include "pages/previewdocument.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"

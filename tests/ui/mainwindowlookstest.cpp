@@ -20,7 +20,7 @@
 #include <functional>
 #include <vector>
 
-#include "MainWindowTestSupport.h"
+#include "mainwindowtestsupport.h"
 #include "pages/previewdocument.h"
 #include "print/printerdiscovery.h"
 #include "ui/colourworddialog.h"
@@ -97,7 +97,7 @@ TEST_F(MainWindowLooksTest, NothingIsClippedWithALargerDesktopFont) {
 // key goes the same way.
 TEST_F(MainWindowLooksTest, BoxesStandInTheirColumnsInTheListedOrder) {
   mainWindow.show();
-  const auto& columns = PatternBoxGrid::Columns();
+  const auto& columns = PatternBoxGrid::columns();
   ASSERT_EQ(columns.size(), 6u);
   std::vector<int> listed;
   int previousLeft = -1;

@@ -13,8 +13,8 @@
 #include <QScreen>
 #include <stdexcept>
 
-#include "MainWindowTestSupport.h"
 #include "composition/composer.h"
+#include "mainwindowtestsupport.h"
 #include "pages/previewdocument.h"
 #include "print/printerdiscovery.h"
 #include "print/printergeometry.h"

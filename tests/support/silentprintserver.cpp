@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kazenori developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "support/SilentPrintServer.h"
+#include "support/silentprintserver.h"
 
 #include "support/loopback.h"
 

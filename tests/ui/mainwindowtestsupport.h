@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "support/QtApp.h"
+#include "support/qtapp.h"
 #include "ui/application.h"
 #include "ui/messages.h"
 

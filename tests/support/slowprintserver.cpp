@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kazenori developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "support/SlowPrintServer.h"
+#include "support/slowprintserver.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>

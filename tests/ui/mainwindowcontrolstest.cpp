@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "MainWindowTestSupport.h"
+#include "mainwindowtestsupport.h"
 #include "pages/previewdocument.h"
 #include "print/printerselection.h"
 #include "ui/colourworddialog.h"

@@ -21,13 +21,13 @@
 
 #include <cups/cups.h>
 
-#include "MainWindowTestSupport.h"
+#include "mainwindowtestsupport.h"
 #include "pages/previewdocument.h"
 #include "print/printerdiscovery.h"
 #include "print/printerselection.h"
 #include "print/printtestsupport.h"
-#include "support/PageCapture.h"
-#include "support/SilentPrintServer.h"
+#include "support/pagecapture.h"
+#include "support/silentprintserver.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
 #include "ui/messages.h"

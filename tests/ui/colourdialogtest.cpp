@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "MainWindowTestSupport.h"
+#include "mainwindowtestsupport.h"
 #include "ui/colourworddialog.h"
 #include "ui/radiogroup.h"
 
