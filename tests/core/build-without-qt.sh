@@ -15,9 +15,11 @@ sanitize=$4
 cmake -S "$source_dir" -B "$work_dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" \
   -DKAZENORI_SANITIZE="$sanitize" -DKAZENORI_GUI=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON \
   -DCMAKE_DISABLE_FIND_PACKAGE_Cups=ON >"$work_dir.log" 2>&1 || { cat "$work_dir.log"; exit 1; }
-if grep -q -i 'qt6\|libcups' "$work_dir/CMakeCache.txt" "$work_dir/build.ninja"; then
+# Neither found (a cached path) nor on a compile or link line.
+pattern='Qt6[A-Za-z]*_DIR:PATH=/\|Cups_[A-Z_]*:FILEPATH=/\|/qt6\|libcups\|-lcups'
+if grep -q "$pattern" "$work_dir/CMakeCache.txt" "$work_dir/build.ninja"; then
   echo "the core-only tree refers to Qt or CUPS:" >&2
-  grep -i -m 5 'qt6\|libcups' "$work_dir/CMakeCache.txt" "$work_dir/build.ninja" >&2
+  grep -m 5 "$pattern" "$work_dir/CMakeCache.txt" "$work_dir/build.ninja" >&2
   exit 1
 fi
 cmake --build "$work_dir" -j 2
