@@ -28,6 +28,10 @@ QString PrintFailureDetail(const PrintOutcome& outcome, const QString& printer) 
   switch (outcome.result) {
     case Result::Printed:
       return QString();
+    case Result::InProgress:
+      return QStringLiteral("the job on printer \"%1\" has not finished yet").arg(printer);
+    case Result::Held:
+      return QStringLiteral("the job waits on printer \"%1\": %2").arg(printer, outcome.detail);
     case Result::Busy:
       return QStringLiteral("another print is under way");
     case Result::NothingRecorded:
@@ -125,7 +129,7 @@ QString JobTitle(const QString& documentTitle) {
 // CUPS as one PDF job while they are drawn: a server gone quiet ends the
 // drawing at the next sheet.
 PrintOutcome SendJob(const PrinterSettings& settings, const PrinterSheet& sheet,
-                     const QString& title, int sheets,
+                     const QString& title, std::chrono::milliseconds wait, int sheets,
                      const std::function<void(QPainter&, int)>& draw) {
   // A sheet never read from a printer has no resolution to draw in.
   if (sheet.resolution <= 0) {
@@ -133,7 +137,7 @@ PrintOutcome SendJob(const PrinterSettings& settings, const PrinterSheet& sheet,
                    QStringLiteral("the printer's page is unknown"));
   }
   CupsJob job(settings.printer, title, JobOptionsFor(settings, sheet));
-  if (job.Failed()) return job.Finish();
+  if (job.Failed()) return job.Finish(wait);
   QPdfWriter writer(&job.Document());
   writer.setTitle(title);
   writer.setCreator(QCoreApplication::applicationName());
@@ -148,7 +152,7 @@ PrintOutcome SendJob(const PrinterSettings& settings, const PrinterSheet& sheet,
     draw(painter, i);
   }
   painter.end();
-  return job.Finish();
+  return job.Finish(wait);
 }
 
 }  // namespace
@@ -164,7 +168,7 @@ PrintOutcome PagePrinter::Print(const PreviewDocument& document, const PrinterSe
   printing_ = true;
   const auto done = qScopeGuard([this] { printing_ = false; });
   return Announce(
-      SendJob(settings, sheet, JobTitle(document.Title()), range.last - range.first + 1,
+      SendJob(settings, sheet, JobTitle(document.Title()), wait_, range.last - range.first + 1,
               [&](QPainter& painter, int k) {
                 document.ComposedPage(range.first + k, PageUse::Output).Play(painter, mapping);
               }),
@@ -186,12 +190,12 @@ std::optional<PrintOutcome> PagePrinter::Start(const PreviewDocument& document,
   background_ = std::make_shared<Background>();
   background_->owner = this;
   std::thread([state = background_, pages = std::move(pages), settings, sheet, range,
-               title = JobTitle(document.Title()), server = ClientServer()] {
+               title = JobTitle(document.Title()), server = ClientServer(), wait = wait_] {
     cupsSetServer(server.constData());
     PrintOutcome outcome = Refusal(settings);
     if (outcome.Ok()) {
       const QTransform mapping = PrinterMapping(sheet);
-      outcome = SendJob(settings, sheet, title, static_cast<int>(pages.size()),
+      outcome = SendJob(settings, sheet, title, wait, static_cast<int>(pages.size()),
                         [&](QPainter& painter, int k) {
                           pages[static_cast<std::size_t>(k)].Play(painter, mapping);
                         });
@@ -228,7 +232,8 @@ PrintOutcome PagePrinter::PrintDrawing(const PrinterSettings& settings, const Pr
                                        const std::function<void(QPainter&)>& draw) {
   if (printing_) return Outcome(PrintOutcome::Result::Busy);
   if (PrintOutcome refused = Refusal(settings); !refused.Ok()) return refused;
-  return SendJob(settings, sheet, JobTitle(QString()), 1,
+  // Drawn on the window's own thread: the job is only handed over, not followed.
+  return SendJob(settings, sheet, JobTitle(QString()), std::chrono::milliseconds(0), 1,
                  [&](QPainter& painter, int) { draw(painter); });
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTransform>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -22,8 +23,8 @@ class QPainter;
 namespace kazenori {
 
 // Prints a page range of a preview document on a CUPS queue. A page counts
-// as printed only once CUPS holds the job: pagePrinted then follows for each
-// page in order.
+// as printed only once CUPS has completed the job: pagePrinted then follows
+// for each page in order.
 class PagePrinter : public QObject {
   Q_OBJECT
  public:
@@ -48,6 +49,10 @@ class PagePrinter : public QObject {
   // origin), as a job of its own; no page of a document counts.
   PrintOutcome PrintDrawing(const PrinterSettings& settings, const PrinterSheet& sheet,
                             const std::function<void(QPainter&)>& draw);
+  // How long a print follows its job in CUPS before it reports it as still
+  // in progress (kDefaultWait unless set).
+  static constexpr std::chrono::milliseconds kDefaultWait{std::chrono::minutes(2)};
+  void SetWait(std::chrono::milliseconds wait) { wait_ = wait; }
   // True from the first page drawn (or Start) until the last pagePrinted has
   // been emitted (or finished).
   bool IsPrinting() const { return printing_; }
@@ -63,6 +68,7 @@ class PagePrinter : public QObject {
   PrintOutcome Announce(PrintOutcome outcome, PageRange range);
 
   bool printing_ = false;
+  std::chrono::milliseconds wait_ = kDefaultWait;
   std::shared_ptr<Background> background_;
 };
 

@@ -29,6 +29,47 @@ QString PrintFailureText(const QString& printer) {
   return QStringLiteral("プリンタ「%1」で印刷できませんでした。").arg(printer);
 }
 
+// The print layer's own reasons in the window's language; a reason CUPS or
+// the printer's administrator gave passes as it is.
+QString ReasonText(const QString& reason) {
+  static const std::pair<const char*, const char*> kReasons[] = {
+      {"the print server did not answer", "印刷サーバーが応答しませんでした"},
+      {"the job was not accepted", "印刷ジョブが受け付けられませんでした"},
+      {"it rejects jobs", "印刷ジョブを受け付けていません"},
+      {"the printer took no page", "プリンタがページを受け取りませんでした"},
+      {"the printer's page is unknown", "プリンタの用紙がわかりません"},
+      {"the queue is stopped", "プリンタが停止しています"},
+  };
+  for (const auto& [english, japanese] : kReasons) {
+    if (reason == QLatin1String(english)) return QString::fromUtf8(japanese);
+  }
+  return reason;
+}
+
+// Why a print did not come out, in one line for whoever looks after the printer.
+QString FailureDetail(const PrintOutcome& outcome) {
+  const QString reason = ReasonText(outcome.detail);
+  switch (outcome.result) {
+    case PrintOutcome::Result::Refused:
+      return QStringLiteral("プリンタが印刷ジョブを受け付けていません: %1").arg(reason);
+    case PrintOutcome::Result::NotStarted:
+      return QStringLiteral("印刷ジョブを始められませんでした: %1").arg(reason);
+    case PrintOutcome::Result::Failed:
+      return QStringLiteral("印刷ジョブが中止されました: %1").arg(reason);
+    case PrintOutcome::Result::ServerSilent:
+      return QStringLiteral("印刷サーバーが応答しませんでした。");
+    case PrintOutcome::Result::Busy:
+      return QStringLiteral("ほかの印刷が終わっていません。");
+    default:
+      return reason;
+  }
+}
+
+QString HeldText(const QString& printer, const PrintOutcome& outcome) {
+  return QStringLiteral("プリンタ「%1」の印刷ジョブは待機中で、まだ印刷されていません。\n%2")
+      .arg(printer, ReasonText(outcome.detail));
+}
+
 // Why a file could not be saved, told from the place itself: the system's own
 // reason comes in the language of the C library, not the teacher's.
 QString SaveFailureReason(const QFileInfo& file) {
@@ -142,6 +183,19 @@ void PreviewDialog::done(int result) {
 void PreviewDialog::reportPrintOutcome(const PrintOutcome& outcome, const QString& printer) {
   switch (outcome.result) {
     case PrintOutcome::Result::Printed:
+      commandStatus_->setText(QStringLiteral("印刷しました: プリンタ「%1」、%2ページ")
+                                  .arg(printer)
+                                  .arg(outcome.PrintedPages()));
+      commandStatus_->setToolTip(commandStatus_->text());
+      return;
+    case PrintOutcome::Result::InProgress:
+      // A slow printer: CUPS goes on with the job, which may still come out.
+      commandStatus_->setText(
+          QStringLiteral("印刷中です（まだ終わっていません）: プリンタ「%1」").arg(printer));
+      commandStatus_->setToolTip(commandStatus_->text());
+      return;
+    case PrintOutcome::Result::Held:
+      Messages::Current().Warning(HeldText(printer, outcome), QStringLiteral("　印刷"));
       return;
     case PrintOutcome::Result::NothingRecorded:
       Messages::Current().Warning(QStringLiteral("Canvasへの描画コードが見つかりません．　　"),
@@ -156,9 +210,8 @@ void PreviewDialog::reportPrintOutcome(const PrintOutcome& outcome, const QStrin
   // The dialog goes on as after a good print, but the user hears of it: a
   // sheet that silently never came out would be taken for printed. What CUPS
   // said follows, for whoever looks after the printer.
-  Messages::Current().Warning(
-      PrintFailureText(printer) + u'\n' + PrintFailureDetail(outcome, printer),
-      QStringLiteral("　印刷"));
+  Messages::Current().Warning(PrintFailureText(printer) + u'\n' + FailureDetail(outcome),
+                              QStringLiteral("　印刷"));
 }
 
 // A print dialog's choice holds for its own job only.
@@ -231,10 +284,14 @@ void PreviewDialog::printWindow() {
     const PrintOutcome outcome = pagePrinter_.PrintDrawing(
         printers_.Settings(), sheet,
         [&](QPainter& painter) { DrawAcrossPage(painter, sheet, capture); });
-    if (!outcome.Ok()) {
-      Messages::Current().Warning(PrintFailureText(printers_.PrinterName()) + u'\n' +
-                                      PrintFailureDetail(outcome, printers_.PrinterName()),
+    // Handed over only: the window does not wait for the printer here.
+    if (outcome.result == PrintOutcome::Result::Held) {
+      Messages::Current().Warning(HeldText(printers_.PrinterName(), outcome),
                                   QStringLiteral("　画面ハードコピー"));
+    } else if (!outcome.Ok() && outcome.result != PrintOutcome::Result::InProgress) {
+      Messages::Current().Warning(
+          PrintFailureText(printers_.PrinterName()) + u'\n' + FailureDetail(outcome),
+          QStringLiteral("　画面ハードコピー"));
     }
   }
   restoreAfterPrinting(page);
