@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace kazenori {
 
 // What became of a print, as CUPS last reported the job (not as it was sent):
@@ -23,15 +25,14 @@ struct PrintOutcome {
     ServerSilent,     // the print server did not answer, or was lost
   };
   Result result = Result::Printed;
-  int firstPage = 1;
-  int lastPage = 0;  // the pages printed, lastPage < firstPage for none
-  int jobId = 0;     // CUPS's number for the job, 0 where none was made
+  std::vector<int> pages;  // the pages printed, in order; none unless Printed
+  int jobId = 0;           // CUPS's number for the job, 0 where none was made
   QString detail;
 
   bool Ok() const { return result == Result::Printed; }
   // The job stands in CUPS but has not printed yet: it may still.
   bool Pending() const { return result == Result::InProgress || result == Result::Held; }
-  int PrintedPages() const { return Ok() ? lastPage - firstPage + 1 : 0; }
+  int PrintedPages() const { return Ok() ? static_cast<int>(pages.size()) : 0; }
 };
 
 // Why a print on `printer` has not printed, in one English line for whoever

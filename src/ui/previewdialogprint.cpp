@@ -94,17 +94,22 @@ QString SaveFailureText(const QString& path) {
       .arg(QDir::toNativeSeparators(file.absoluteFilePath()), SaveFailureReason(file));
 }
 
-// The pages a print dialog's choice prints; 0..0 is the whole document.
-std::pair<int, int> ChosenPages(const PrintChoice& choice, int pageCount) {
-  switch (choice.range) {
-    case PrintChoice::Range::All:
-      return {1, pageCount};
-    case PrintChoice::Range::Pages:
-      return {choice.from, choice.to};
-    case PrintChoice::Range::Selection:
-      break;
+// The pages a print dialog's choice prints, in order: a set as it names
+// them, pages the document does not have left out.
+std::vector<int> ChosenPages(const PrintChoice& choice, int pageCount) {
+  std::vector<int> pages;
+  if (choice.range == PrintChoice::Range::Pages && !choice.pages.empty()) {
+    for (const int page : choice.pages) {
+      if (page >= 1 && page <= pageCount) pages.push_back(page);
+    }
+    return pages;
   }
-  return {0, 0};
+  PageRange range{0, 0};
+  if (choice.range == PrintChoice::Range::All) range = {1, pageCount};
+  if (choice.range == PrintChoice::Range::Pages) range = {choice.from, choice.to};
+  range = NormalisedPageRange(range.first, range.last, pageCount);
+  for (int page = range.first; page <= range.last; ++page) pages.push_back(page);
+  return pages;
 }
 
 // The capture across the printable width less a tenth on each side, a
@@ -146,14 +151,23 @@ void PreviewDialog::print() {
   const int page = currentPage_;
   QPrinter printer(QPrinter::HighResolution);
   printers_.ConfigurePrinter(printer);
+  const QPageLayout::Orientation orientation = printer.pageLayout().orientation();
   const PrintChoice choice =
       questions_->askPrint(this, printer, {page, page, 1, document_.PageCount()});
   if (!choice.accepted) return;
+  const std::vector<int> pages = ChosenPages(choice, document_.PageCount());
+  if (!choice.file.isEmpty()) {
+    restoreAfterPrinting(page);
+    savePages(choice.file, pages, QStringLiteral("　印刷"));
+    return;
+  }
+  // The pages are laid out for the orientation they were composed in: a
+  // turned sheet would lose its last rows.
+  printer.setPageOrientation(orientation);
   printers_.TakeFromPrinter(printer);
-  const auto [first, last] = ChosenPages(choice, document_.PageCount());
   printingOn_ = printers_.PrinterName();
   const std::optional<PrintOutcome> notStarted =
-      pagePrinter_.Start(document_, printers_.Settings(), printers_.Sheet(), first, last);
+      pagePrinter_.StartPages(document_, printers_.Settings(), printers_.Sheet(), pages);
   // The job has its own copy of the dialog's choice, which holds for it only.
   restoreAfterPrinting(page);
   if (notStarted) {
@@ -230,13 +244,20 @@ void PreviewDialog::savePdf() {
       questions_->askPdfPath(this, QDir(folder).filePath(QStringLiteral("kazenori.pdf")));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-  if (!PdfExport::Write(document_, path)) {
-    Messages::Current().Warning(SaveFailureText(path), QStringLiteral("　PDF保存"));
+  std::vector<int> all;
+  for (int page = 1; page <= document_.PageCount(); ++page) all.push_back(page);
+  savePages(path, all, QStringLiteral("　PDF保存"));
+}
+
+void PreviewDialog::savePages(const QString& path, const std::vector<int>& pages,
+                              const QString& caption) {
+  if (!PdfExport::Write(document_, path, nullptr, pages)) {
+    Messages::Current().Warning(SaveFailureText(path), caption);
     return;
   }
   // A saved file is how a teacher prints later: every saved page counts as a
   // printed one, so the next sheet's number follows as after printing.
-  for (int page = 1; page <= document_.PageCount(); ++page) emit pagePrinted(page);
+  for (const int page : pages) emit pagePrinted(page);
   commandStatus_->setText(QStringLiteral("保存しました: %1")
                               .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
   commandStatus_->setToolTip(commandStatus_->text());
