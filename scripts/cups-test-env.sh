@@ -13,11 +13,12 @@
 #   kz-reject   like kz-qtpdf, but rejecting jobs (cupsreject) with a reason
 #   kz-fail     takes jobs, but its backend fails every one: CUPS aborts the job
 #   kz-stopped  like kz-qtpdf, but stopped (cupsdisable): it holds every job
+#   kz-latefail takes jobs, but its backend fails each one after three seconds
 #
 # Exported: KAZENORI_CUPS_PDF_QUEUE, KAZENORI_CUPS_PDF_DIR, KAZENORI_CUPS_QTPDF_QUEUE,
 # KAZENORI_CUPS_QTPDF_DIR, KAZENORI_CUPS_LETTER_QUEUE, KAZENORI_CUPS_TRAYS_QUEUE,
 # KAZENORI_CUPS_ACROBAT_QUEUE, KAZENORI_CUPS_REJECT_QUEUE,
-# KAZENORI_CUPS_FAIL_QUEUE. When the setup fails KAZENORI_CUPS_SETUP_FAILED is
+# KAZENORI_CUPS_FAIL_QUEUE, KAZENORI_CUPS_STOPPED_QUEUE, KAZENORI_CUPS_LATEFAIL_QUEUE. When the setup fails KAZENORI_CUPS_SETUP_FAILED is
 # exported instead, so that the printing tests fail rather than skip.
 
 kz_cups_main() {
@@ -25,6 +26,7 @@ kz_cups_main() {
   if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
   local qtpdf_dir="$state/qtpdf"
   local backend=/usr/lib/cups/backend/kzfile failing=/usr/lib/cups/backend/kzfail
+  local late=/usr/lib/cups/backend/kzlatefail
 
   $sudo mkdir -p "$state" "$qtpdf_dir" || return 1
   $sudo chmod 1777 "$qtpdf_dir" || return 1
@@ -71,6 +73,23 @@ echo 'ERROR: kazenori test: this printer fails every job' >&2
 exit 1
 BACKEND
     $sudo chmod 0700 "$failing" || return 1
+  fi
+
+  # A device that fails only once the job is well under way.
+  if ! $sudo test -x "$late"; then
+    $sudo tee "$late" >/dev/null <<'BACKEND' || return 1
+#!/bin/sh
+# CUPS backend for the Kazenori tests: fails every job after three seconds.
+if [ $# -eq 0 ]; then
+  echo 'direct kzlatefail "Unknown" "Kazenori test late-failing output"'
+  exit 0
+fi
+cat "${6:-/dev/stdin}" >/dev/null
+sleep 3
+echo 'ERROR: kazenori test: this printer fails late' >&2
+exit 1
+BACKEND
+    $sudo chmod 0700 "$late" || return 1
   fi
 
   if ! lpstat -r 2>/dev/null | grep -q "is running"; then
@@ -127,6 +146,7 @@ BACKEND
   kz_queue kz-reject "kzfile:$qtpdf_dir" "$raw" || return 1
   kz_queue kz-fail kzfail:/ "$raw" || return 1
   kz_queue kz-stopped "kzfile:$qtpdf_dir" "$raw" || return 1
+  kz_queue kz-latefail kzlatefail:/ "$raw" || return 1
   $sudo cupsreject -r "kazenori test: this queue takes no jobs" kz-reject 2>/dev/null || return 1
   $sudo cupsdisable -r "kazenori test: stopped" kz-stopped 2>/dev/null || return 1
   unset -f kz_queue
@@ -155,6 +175,7 @@ BACKEND
   export KAZENORI_CUPS_REJECT_QUEUE=kz-reject
   export KAZENORI_CUPS_FAIL_QUEUE=kz-fail
   export KAZENORI_CUPS_STOPPED_QUEUE=kz-stopped
+  export KAZENORI_CUPS_LATEFAIL_QUEUE=kz-latefail
   return 0
 }
 

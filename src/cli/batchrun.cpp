@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -66,9 +67,14 @@ QString NoSuchPrinter(const QString& option, const QString& printer, const QStri
     QT_TRANSLATE_NOOP("kazenori", "another print is under way"),
     QT_TRANSLATE_NOOP("kazenori", "there is no document to print"),
     QT_TRANSLATE_NOOP("kazenori", "there is no printer"),
+    QT_TRANSLATE_NOOP("kazenori", "the printer's page is unknown"),
+    QT_TRANSLATE_NOOP("kazenori", "the queue is stopped"),
 };
 
-QString PrintFailure(const PrintOutcome& outcome, const QString& printer) {
+// Exit status of a print CUPS has not finished: it may print later, or never.
+constexpr int kNotYetPrinted = 3;
+
+QString PrintFailure(const PrintOutcome& outcome, const QString& printer, int timeoutSeconds) {
   const QString reason = Tr(outcome.detail.toUtf8().constData());
   switch (outcome.result) {
     case PrintOutcome::Result::Refused:
@@ -78,6 +84,17 @@ QString PrintFailure(const PrintOutcome& outcome, const QString& printer) {
     case PrintOutcome::Result::Failed:
     case PrintOutcome::Result::ServerSilent:
       return Tr("the printer \"%1\" did not print the job: %2").arg(printer, reason);
+    case PrintOutcome::Result::Held:
+      return Tr("job %1 waits on printer \"%2\" and has not printed: %3; no page counts as "
+                "printed")
+          .arg(outcome.jobId)
+          .arg(printer, reason);
+    case PrintOutcome::Result::InProgress:
+      return Tr("job %1 on printer \"%2\" had not finished printing after %3 seconds "
+                "(--print-timeout); no page counts as printed")
+          .arg(outcome.jobId)
+          .arg(printer)
+          .arg(timeoutSeconds);
     default:
       return Tr(PrintFailureDetail(outcome, printer).toUtf8().constData());
   }
@@ -253,10 +270,14 @@ int BatchRun::PrintComposed(QTextStream& out) {
   }
   if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) return Fail(e);
   PagePrinter pagePrinter;
+  pagePrinter.SetWait(std::chrono::seconds(request_.printTimeoutSeconds));
   QObject::connect(&pagePrinter, &PagePrinter::pagePrinted, preview_.get(),
                    &WorksheetPreview::CountPrintedPage);
   const PrintOutcome outcome = pagePrinter.Print(*document_, printer_.Settings(), printer_.Sheet());
-  if (!outcome.Ok()) return Fail(PrintFailure(outcome, request_.printer));
+  if (!outcome.Ok()) {
+    Fail(PrintFailure(outcome, request_.printer, request_.printTimeoutSeconds));
+    return outcome.Pending() ? kNotYetPrinted : 1;
+  }
   out << "kazenori: "
       << Printed(document_->PageCount(), request_.printer,
                  QString::fromStdString(preview_->PrintNumber().Text()))

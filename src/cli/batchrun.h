@@ -12,7 +12,8 @@ struct CommandLineRequest;
 
 // Carries out a request in a running Qt application: composes and writes the
 // outputs, each either complete or not touched at all. Returns the exit
-// status: 0, 1 (a failure while printing or writing), 2 (a usage error).
+// status: 0, 1 (a failure while printing or writing), 2 (a usage error), 3 (a
+// print job CUPS still had, in progress or held, when the wait was over).
 // With a guard, an interrupt leaves no temporary file behind. `printersStuck`,
 // where given, tells whether the printers were given up on with a thread
 // still stuck on the print server (the process should then end at once).

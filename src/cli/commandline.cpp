@@ -88,6 +88,8 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
        QT_TRANSLATE_NOOP("kazenori", "write the pages to a PDF file (A4, searchable text)")},
       {"json", "FILE", QT_TRANSLATE_NOOP("kazenori", "write what was composed as JSON")},
       {"print", "PRINTER", QT_TRANSLATE_NOOP("kazenori", "print the pages on a CUPS printer")},
+      {"print-timeout", "SECONDS",
+       QT_TRANSLATE_NOOP("kazenori", "wait this long for the printer to finish (default 120)")},
       {"printer-geometry", "PRINTER",
        QT_TRANSLATE_NOOP("kazenori", "lay the pages out for this printer's paper and margins")},
       {"list-patterns", nullptr,
@@ -220,6 +222,8 @@ void ApplyRunOption(CommandLineRequest& r, const QString& name, const QString& p
   } else if (name == "print" || name == "printer-geometry") {
     if (value.isEmpty()) throw UsageError(Tr("--%1 needs a printer name").arg(name));
     (name == "print" ? r.printer : r.geometryPrinter) = value;
+  } else if (name == "print-timeout") {
+    r.printTimeoutSeconds = static_cast<int>(Number(name, value, 0, 86400));
   } else if (name == "list-patterns") {
     r.listPatterns = true;
   } else if (name == "help") {
@@ -325,6 +329,9 @@ void RemakeRequest(CommandLineRequest& r, const QSet<QString>& seen) {
 void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
   if (seen.contains("code")) RemakeRequest(r, seen);
   SheetOptions& s = r.sheet;
+  if (seen.contains("print-timeout") && r.printer.isEmpty()) {
+    throw UsageError(Tr("--print-timeout belongs to --print"));
+  }
   if (!s.bonus && (seen.contains("colours") || seen.contains("words"))) {
     throw UsageError(Tr("--colours and --words belong to --bonus"));
   }
@@ -435,8 +442,12 @@ QString HelpText() {
          "with a printable area 3.5 mm from the left and 3.1 mm from the top,\n"
          "203.2 x 289.0 mm, whatever printers are installed. With --print or\n"
          "--printer-geometry PRINTER they use that printer's paper and margins.\n\n"
-         "Exit status: 0 if the sheets were written, 1 if printing or writing failed,\n"
-         "2 for a mistake in the arguments (then no file is created or changed).\n"
+         "--print waits for CUPS to complete the job (--print-timeout) and cancels\n"
+         "a job that failed, so that nothing half-sent prints later.\n\n"
+         "Exit status: 0 if the sheets were written (and printed), 1 if printing or\n"
+         "writing failed, 2 for a mistake in the arguments (then no file is created\n"
+         "or changed), 3 if the print job was still in progress at the time limit or\n"
+         "waits in a held or stopped queue (no page counts as printed).\n"
          "An output must be a regular file or a new name; a symbolic link is followed.\n");
   return text;
 }

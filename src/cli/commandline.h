@@ -52,6 +52,8 @@ struct CommandLineRequest {
   QString printer;          // --print: the printer printed on, and laid out for
   QString geometryPrinter;  // --printer-geometry: the printer laid out for
   QString jobTitle = QStringLiteral("kazenori");  // of the print job; not an option
+  // --print-timeout: how long --print waits for CUPS to complete the job.
+  int printTimeoutSeconds = 120;
 };
 
 // Parses the arguments after the program name (GNU style: "--name value" or

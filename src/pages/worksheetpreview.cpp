@@ -3,6 +3,7 @@
 
 #include "pages/worksheetpreview.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "pages/pagepainter.h"
@@ -23,16 +24,30 @@ void WorksheetPreview::Record(const Worksheet& worksheet, Numbering numbering) {
   }
   document_.EndDocument();
   numbering_ = numbering;
+  firstOfSet_.reset();
   if (numbering == Numbering::Advances && !worksheet.sheets.empty()) {
-    printNumber_.SetForPrinting(worksheet.sheets.front().printNumber,
-                                static_cast<int>(worksheet.sheets.size()),
+    const std::int32_t first = worksheet.sheets.front().printNumber;
+    printNumber_.SetForPrinting(first, static_cast<int>(worksheet.sheets.size()),
                                 static_cast<int>(worksheet.pages.size()));
+    if (worksheet.sheets.size() > 1) {
+      firstOfSet_ = first;
+      printedCount_ = static_cast<std::int64_t>(first) +
+                      static_cast<std::int64_t>(worksheet.sheets.size()) -
+                      static_cast<std::int64_t>(worksheet.pages.size());
+      shown_ = printNumber_.Value();
+    }
   }
 }
 
 void WorksheetPreview::CountPrintedPage(int /*page*/) {
   if (numbering_ == Numbering::Kept) return;
+  // A number the teacher typed in meanwhile is advanced as it is.
+  if (firstOfSet_ && printNumber_.Value() != shown_) firstOfSet_.reset();
   printNumber_.Advance();
+  if (firstOfSet_) {
+    printNumber_.Set(std::max<std::int64_t>(*firstOfSet_, ++printedCount_));
+    shown_ = printNumber_.Value();
+  }
   emit printNumberChanged(QString::fromStdString(printNumber_.Text()));
 }
 

@@ -6,6 +6,9 @@
 #include <QObject>
 #include <QString>
 
+#include <cstdint>
+#include <optional>
+
 #include "composition/printnumber.h"
 #include "composition/worksheet.h"
 
@@ -42,6 +45,12 @@ class WorksheetPreview : public QObject {
   PreviewDocument& document_;
   PrintNumberCycle printNumber_;
   Numbering numbering_ = Numbering::Advances;
+  // A class set's count runs from first + sheets - pages, one a printed page,
+  // but the number shown never falls below the first sheet's: only pages
+  // printed move it, and the whole set printed once leaves first + sheets.
+  std::optional<std::int32_t> firstOfSet_;
+  std::int64_t printedCount_ = 0;  // the count behind the number shown
+  std::int32_t shown_ = 0;         // what the count last set, to see a teacher's edit
 };
 
 }  // namespace kazenori

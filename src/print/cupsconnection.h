@@ -25,12 +25,19 @@ http_t* ConnectWithLimits(bool* gaveUp = nullptr);
 // did not answer.
 std::optional<std::pair<ipp_jstate_t, QString>> JobState(http_t* http, int jobId);
 
+// Why `queue` is stopped (its administrator's reason, else a word of ours);
+// empty when it is not, nullopt when the server did not answer.
+std::optional<QString> QueueStopped(http_t* http, const QByteArray& queue);
+
 // Jobs go to the queue without the instance part of a printer's name.
 QByteArray QueueOf(const QString& printerName);
 
 // The print server this thread's CUPS client uses, port included. libcups
 // keeps it per thread: a thread of ours sets it to its starter's.
 QByteArray ClientServer();
+
+// The detail of a job held by a stopped queue that gives no reason.
+QString QueueStoppedDetail();
 
 // The detail of a failure because the print server did not answer.
 QString ServerSilentDetail();

@@ -13,11 +13,9 @@ namespace kazenori {
 
 namespace {
 
-// A backend or filter that fails does so as soon as it starts, well within a
-// second on a local queue; a job still pending or processing after this is one
-// CUPS holds for a stopped queue or is sending to a slow printer, and stands.
-constexpr auto kJobSettleLimit = std::chrono::milliseconds(1500);
-constexpr auto kJobPollInterval = std::chrono::milliseconds(50);
+// Often enough that a short job is reported at once, seldom enough that a
+// long wait costs the server nothing.
+constexpr auto kJobPollInterval = std::chrono::milliseconds(100);
 
 QString NotAccepted() {
   return QStringLiteral("the job was not accepted");
@@ -69,15 +67,21 @@ CupsJob::CupsJob(const QString& printer, const QString& title,
 }
 
 CupsJob::~CupsJob() {
+  // A job whose document never arrived whole would wait for it on the server
+  // and could print truncated once it gives up waiting.
+  if (!finished_) Cancel();
   if (http_) httpClose(http_);
-  // A job whose document never arrived whole would wait for it on the
-  // server; it is cancelled while the server still answers.
-  if (id_ > 0 && !finished_ && !gaveUp_) {
-    if (http_t* http = ConnectWithLimits()) {
-      cupsCancelJob2(http, queue_.constData(), id_, 0);
-      httpClose(http);
-    }
+}
+
+// On a connection of its own: the job's may be the one that hung. A server
+// that is gone for good costs the connection's limits once.
+void CupsJob::Cancel() {
+  if (id_ <= 0) return;
+  if (http_t* http = ConnectWithLimits()) {
+    cupsCancelJob2(http, queue_.constData(), id_, 0);
+    httpClose(http);
   }
+  id_ = -id_;  // once
 }
 
 void CupsJob::Fail(PrintOutcome::Result result, const QString& why) {
@@ -110,34 +114,58 @@ bool CupsJob::Send(const char* data, qint64 size) {
   return false;
 }
 
-PrintOutcome CupsJob::Finish() {
+PrintOutcome CupsJob::Finish(std::chrono::milliseconds wait) {
+  status_.jobId = id_ > 0 ? id_ : 0;
   if (!Failed()) {
     document_->close();
     if (cupsFinishDocument(http_, queue_.constData()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
       FailFromLastError(PrintOutcome::Result::Failed);
     } else {
-      finished_ = true;
-      Settle();
+      Follow(wait);
     }
   }
+  // What the server still has of a failed job is taken back; a held job or
+  // one on its way stands, for whoever starts the queue or waits for it.
+  if (Failed() && !status_.Pending()) {
+    Cancel();
+  }
+  finished_ = true;
   return status_;
 }
 
-// A job CUPS took may still be aborted at once by its filter or backend.
-void CupsJob::Settle() {
-  const auto deadline = std::chrono::steady_clock::now() + kJobSettleLimit;
+// Until CUPS has decided, or the wait is over. A job CUPS took may still be
+// aborted by its filter or backend long after it was sent.
+void CupsJob::Follow(std::chrono::milliseconds wait) {
+  const auto deadline = std::chrono::steady_clock::now() + wait;
   for (;;) {
     const auto state = JobState(http_, id_);
     if (!state) {
       Fail(PrintOutcome::Result::ServerSilent, ServerSilentDetail());
       return;
     }
-    if (state->first == IPP_JSTATE_ABORTED || state->first == IPP_JSTATE_CANCELED) {
-      Fail(PrintOutcome::Result::Failed, state->second.isEmpty() ? NotAccepted() : state->second);
-      return;
+    switch (state->first) {
+      case IPP_JSTATE_COMPLETED:
+        return;
+      case IPP_JSTATE_ABORTED:
+      case IPP_JSTATE_CANCELED:
+        Fail(PrintOutcome::Result::Failed, state->second.isEmpty() ? NotAccepted() : state->second);
+        return;
+      case IPP_JSTATE_HELD:
+      case IPP_JSTATE_STOPPED:
+        Fail(PrintOutcome::Result::Held, state->second);
+        return;
+      case IPP_JSTATE_PENDING:
+        // A stopped queue keeps its jobs pending, saying so only of itself.
+        if (const auto stopped = QueueStopped(http_, queue_); stopped && !stopped->isEmpty()) {
+          Fail(PrintOutcome::Result::Held, *stopped);
+          return;
+        }
+        break;
+      default:
+        break;
     }
-    if ((state->first != IPP_JSTATE_PENDING && state->first != IPP_JSTATE_PROCESSING) ||
-        std::chrono::steady_clock::now() >= deadline) {
+    if (std::chrono::steady_clock::now() >= deadline) {
+      Fail(PrintOutcome::Result::InProgress, state->second);
       return;
     }
     QThread::msleep(static_cast<unsigned long>(kJobPollInterval.count()));

@@ -7,6 +7,7 @@
 #include <QIODevice>
 #include <QString>
 
+#include <chrono>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -39,9 +40,13 @@ class CupsJob {
   // failed, writes fail.
   QIODevice& Document() { return *document_; }
   bool Failed() const { return !status_.Ok(); }
-  // Ends the document and waits a moment for CUPS to settle what becomes of
-  // the job: Printed when it holds, processes or completed it; else why not.
-  PrintOutcome Finish();
+  // Ends the document and follows the job for up to `wait`: Printed once
+  // CUPS completed it, Failed when it aborted or cancelled it, Held when it
+  // is held or waits in a stopped queue, InProgress when it is still on its
+  // way at the limit. A job that failed, or whose server was lost, is
+  // cancelled, so that nothing half-sent prints later.
+  PrintOutcome Finish(std::chrono::milliseconds wait);
+  int Id() const { return id_; }
 
  private:
   class Stream;
@@ -49,7 +54,8 @@ class CupsJob {
   bool Send(const char* data, qint64 size);
   void Fail(PrintOutcome::Result result, const QString& why);
   void FailFromLastError(PrintOutcome::Result result);
-  void Settle();
+  void Follow(std::chrono::milliseconds wait);
+  void Cancel();
 
   QByteArray queue_;
   bool gaveUp_ = false;  // a read or a write ran out of time

@@ -28,6 +28,10 @@ QString PrintFailureDetail(const PrintOutcome& outcome, const QString& printer) 
   switch (outcome.result) {
     case Result::Printed:
       return QString();
+    case Result::InProgress:
+      return QStringLiteral("the job on printer \"%1\" has not finished yet").arg(printer);
+    case Result::Held:
+      return QStringLiteral("the job waits on printer \"%1\": %2").arg(printer, outcome.detail);
     case Result::Busy:
       return QStringLiteral("another print is under way");
     case Result::NothingRecorded:
@@ -125,7 +129,7 @@ QString JobTitle(const QString& documentTitle) {
 // CUPS as one PDF job while they are drawn: a server gone quiet ends the
 // drawing at the next sheet.
 PrintOutcome SendJob(const PrinterSettings& settings, const PrinterSheet& sheet,
-                     const QString& title, int sheets,
+                     const QString& title, std::chrono::milliseconds wait, int sheets,
                      const std::function<void(QPainter&, int)>& draw) {
   // A sheet never read from a printer has no resolution to draw in.
   if (sheet.resolution <= 0) {
@@ -133,7 +137,7 @@ PrintOutcome SendJob(const PrinterSettings& settings, const PrinterSheet& sheet,
                    QStringLiteral("the printer's page is unknown"));
   }
   CupsJob job(settings.printer, title, JobOptionsFor(settings, sheet));
-  if (job.Failed()) return job.Finish();
+  if (job.Failed()) return job.Finish(wait);
   QPdfWriter writer(&job.Document());
   writer.setTitle(title);
   writer.setCreator(QCoreApplication::applicationName());
@@ -148,52 +152,81 @@ PrintOutcome SendJob(const PrinterSettings& settings, const PrinterSheet& sheet,
     draw(painter, i);
   }
   painter.end();
-  return job.Finish();
+  return job.Finish(wait);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<int> PagesOf(PageRange range) {
+  std::vector<int> pages;
+  for (int i = range.first; i <= range.last; ++i) pages.push_back(i);
+  return pages;
 }
 
 }  // namespace
 
 PrintOutcome PagePrinter::Print(const PreviewDocument& document, const PrinterSettings& settings,
                                 const PrinterSheet& sheet, int first, int last) {
+  return PrintPages(document, settings, sheet,
+                    PagesOf(NormalisedPageRange(first, last, document.PageCount())));
+}
+
+PrintOutcome PagePrinter::PrintPages(const PreviewDocument& document,
+                                     const PrinterSettings& settings, const PrinterSheet& sheet,
+                                     const std::vector<int>& pages) {
   // A print started from a pagePrinted handler would interleave its sheets.
   if (printing_) return Outcome(PrintOutcome::Result::Busy);
-  if (!document.IsRecorded()) return Outcome(PrintOutcome::Result::NothingRecorded);
+  if (!document.IsRecorded() || pages.empty()) {
+    return Outcome(PrintOutcome::Result::NothingRecorded);
+  }
   if (PrintOutcome refused = Refusal(settings); !refused.Ok()) return refused;
-  const PageRange range = NormalisedPageRange(first, last, document.PageCount());
   const QTransform mapping = PrinterMapping(sheet);
   printing_ = true;
   const auto done = qScopeGuard([this] { printing_ = false; });
   return Announce(
-      SendJob(settings, sheet, JobTitle(document.Title()), range.last - range.first + 1,
+      SendJob(settings, sheet, JobTitle(document.Title()), wait_, static_cast<int>(pages.size()),
               [&](QPainter& painter, int k) {
-                document.ComposedPage(range.first + k, PageUse::Output).Play(painter, mapping);
+                document.ComposedPage(pages[static_cast<std::size_t>(k)], PageUse::Output)
+                    .Play(painter, mapping);
               }),
-      range);
+      pages);
 }
 
 std::optional<PrintOutcome> PagePrinter::Start(const PreviewDocument& document,
                                                const PrinterSettings& settings,
                                                const PrinterSheet& sheet, int first, int last) {
+  return StartPages(document, settings, sheet,
+                    PagesOf(NormalisedPageRange(first, last, document.PageCount())));
+}
+
+std::optional<PrintOutcome> PagePrinter::StartPages(const PreviewDocument& document,
+                                                    const PrinterSettings& settings,
+                                                    const PrinterSheet& sheet,
+                                                    std::vector<int> pages) {
   if (printing_) return Outcome(PrintOutcome::Result::Busy);
-  if (!document.IsRecorded()) return Outcome(PrintOutcome::Result::NothingRecorded);
+  if (!document.IsRecorded() || pages.empty()) {
+    return Outcome(PrintOutcome::Result::NothingRecorded);
+  }
   if (settings.printer.isEmpty()) return Outcome(PrintOutcome::Result::NoPrinter);
-  const PageRange range = NormalisedPageRange(first, last, document.PageCount());
-  std::vector<PageRecording> pages;
-  for (int i = range.first; i <= range.last; ++i) {
-    pages.push_back(document.ComposedPage(i, PageUse::Output).Unshared());
+  std::vector<PageRecording> copies;
+  for (const int page : pages) {
+    copies.push_back(document.ComposedPage(page, PageUse::Output).Unshared());
   }
   printing_ = true;
   background_ = std::make_shared<Background>();
   background_->owner = this;
-  std::thread([state = background_, pages = std::move(pages), settings, sheet, range,
-               title = JobTitle(document.Title()), server = ClientServer()] {
+  std::thread([state = background_, copies = std::move(copies), settings, sheet,
+               pages = std::move(pages), title = JobTitle(document.Title()),
+               server = ClientServer(), wait = wait_] {
     cupsSetServer(server.constData());
     PrintOutcome outcome = Refusal(settings);
     if (outcome.Ok()) {
       const QTransform mapping = PrinterMapping(sheet);
-      outcome = SendJob(settings, sheet, title, static_cast<int>(pages.size()),
+      outcome = SendJob(settings, sheet, title, wait, static_cast<int>(copies.size()),
                         [&](QPainter& painter, int k) {
-                          pages[static_cast<std::size_t>(k)].Play(painter, mapping);
+                          copies[static_cast<std::size_t>(k)].Play(painter, mapping);
                         });
     }
     const std::lock_guard<std::mutex> lock(state->mutex);
@@ -202,25 +235,24 @@ std::optional<PrintOutcome> PagePrinter::Start(const PreviewDocument& document,
     // Posted under the lock: the printer cannot be gone meanwhile.
     if (PagePrinter* owner = state->owner) {
       QMetaObject::invokeMethod(
-          owner, [owner, outcome, range] { owner->Finish(outcome, range); }, Qt::QueuedConnection);
+          owner, [owner, outcome, pages] { owner->Finish(outcome, pages); }, Qt::QueuedConnection);
     }
   }).detach();
   return std::nullopt;
 }
 
-void PagePrinter::Finish(const PrintOutcome& outcome, PageRange range) {
+void PagePrinter::Finish(const PrintOutcome& outcome, const std::vector<int>& pages) {
   background_.reset();
-  const PrintOutcome announced = Announce(outcome, range);
+  const PrintOutcome announced = Announce(outcome, pages);
   printing_ = false;
   emit finished(announced);
 }
 
-// A job CUPS took: its pages counted and announced in order.
-PrintOutcome PagePrinter::Announce(PrintOutcome outcome, PageRange range) {
+// A job CUPS completed: its pages counted and announced in order.
+PrintOutcome PagePrinter::Announce(PrintOutcome outcome, const std::vector<int>& pages) {
   if (!outcome.Ok()) return outcome;
-  outcome.firstPage = range.first;
-  outcome.lastPage = range.last;
-  for (int i = range.first; i <= range.last; ++i) emit pagePrinted(i);
+  outcome.pages = pages;
+  for (const int page : pages) emit pagePrinted(page);
   return outcome;
 }
 
@@ -228,7 +260,8 @@ PrintOutcome PagePrinter::PrintDrawing(const PrinterSettings& settings, const Pr
                                        const std::function<void(QPainter&)>& draw) {
   if (printing_) return Outcome(PrintOutcome::Result::Busy);
   if (PrintOutcome refused = Refusal(settings); !refused.Ok()) return refused;
-  return SendJob(settings, sheet, JobTitle(QString()), 1,
+  // Drawn on the window's own thread: the job is only handed over, not followed.
+  return SendJob(settings, sheet, JobTitle(QString()), std::chrono::milliseconds(0), 1,
                  [&](QPainter& painter, int) { draw(painter); });
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTransform>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -22,8 +23,8 @@ class QPainter;
 namespace kazenori {
 
 // Prints a page range of a preview document on a CUPS queue. A page counts
-// as printed only once CUPS holds the job: pagePrinted then follows for each
-// page in order.
+// as printed only once CUPS has completed the job: pagePrinted then follows
+// for each page in order.
 class PagePrinter : public QObject {
   Q_OBJECT
  public:
@@ -37,6 +38,9 @@ class PagePrinter : public QObject {
   // requests reach the print server, none of Qt's.
   PrintOutcome Print(const PreviewDocument& document, const PrinterSettings& settings,
                      const PrinterSheet& sheet, int first = 0, int last = 0);
+  // Exactly `pages` (1-based, each a page of the document), in that order.
+  PrintOutcome PrintPages(const PreviewDocument& document, const PrinterSettings& settings,
+                          const PrinterSheet& sheet, const std::vector<int>& pages);
   // As Print, on a thread of its own, so that the window stays responsive:
   // the outcome at once when the print cannot begin, else nullopt, and then
   // finished() later on this object's thread, after a pagePrinted for each
@@ -44,10 +48,17 @@ class PagePrinter : public QObject {
   std::optional<PrintOutcome> Start(const PreviewDocument& document,
                                     const PrinterSettings& settings, const PrinterSheet& sheet,
                                     int first = 0, int last = 0);
+  std::optional<PrintOutcome> StartPages(const PreviewDocument& document,
+                                         const PrinterSettings& settings, const PrinterSheet& sheet,
+                                         std::vector<int> pages);
   // One sheet drawn by `draw` on `sheet`'s printable area (its corner is the
   // origin), as a job of its own; no page of a document counts.
   PrintOutcome PrintDrawing(const PrinterSettings& settings, const PrinterSheet& sheet,
                             const std::function<void(QPainter&)>& draw);
+  // How long a print follows its job in CUPS before it reports it as still
+  // in progress (kDefaultWait unless set).
+  static constexpr std::chrono::milliseconds kDefaultWait{std::chrono::minutes(2)};
+  void SetWait(std::chrono::milliseconds wait) { wait_ = wait; }
   // True from the first page drawn (or Start) until the last pagePrinted has
   // been emitted (or finished).
   bool IsPrinting() const { return printing_; }
@@ -59,10 +70,11 @@ class PagePrinter : public QObject {
  private:
   struct Background;  // what a print on its own thread shares with this object
 
-  void Finish(const PrintOutcome& outcome, PageRange range);
-  PrintOutcome Announce(PrintOutcome outcome, PageRange range);
+  void Finish(const PrintOutcome& outcome, const std::vector<int>& pages);
+  PrintOutcome Announce(PrintOutcome outcome, const std::vector<int>& pages);
 
   bool printing_ = false;
+  std::chrono::milliseconds wait_ = kDefaultWait;
   std::shared_ptr<Background> background_;
 };
 

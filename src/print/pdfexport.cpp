@@ -65,12 +65,15 @@ bool PdfExport::NextPage(QString* error) {
   return true;
 }
 
-bool PdfExport::Append(const PreviewDocument& document, QString* error) {
+bool PdfExport::Append(const PreviewDocument& document, QString* error,
+                       const std::vector<int>& pages) {
   if (!document.IsRecorded() || !document.Page(1)) return Stop(error, NoDocumentText());
   if (!writer_ && !Start(document.PagePaper(), document.Title(), error)) {
     return Stop(error, error ? *error : QString());
   }
-  for (int i = 1; i <= document.PageCount(); ++i) {
+  std::vector<int> all;
+  for (int i = 1; pages.empty() && i <= document.PageCount(); ++i) all.push_back(i);
+  for (const int i : pages.empty() ? all : pages) {
     if (!NextPage(error)) return false;
     document.ComposedPage(i, PageUse::Output).Play(*painter_, mapping_);
   }
@@ -101,19 +104,21 @@ bool PdfExport::Close(QString* error) {
   return true;
 }
 
-bool PdfExport::Write(const PreviewDocument& document, QIODevice& device, QString* error) {
+bool PdfExport::Write(const PreviewDocument& document, QIODevice& device, QString* error,
+                      const std::vector<int>& pages) {
   if (!document.IsRecorded() || !document.Page(1)) return Fail(error, NoDocumentText());
   PdfExport output(device);
-  return output.Append(document, error) && output.Close(error);
+  return output.Append(document, error, pages) && output.Close(error);
 }
 
-bool PdfExport::Write(const PreviewDocument& document, const QString& path, QString* error) {
+bool PdfExport::Write(const PreviewDocument& document, const QString& path, QString* error,
+                      const std::vector<int>& pages) {
   QSaveFile file(path);
   auto cannot = [&] {
     return Fail(error, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
   };
   if (!file.open(QIODevice::WriteOnly)) return cannot();
-  if (!Write(document, file, error)) {
+  if (!Write(document, file, error, pages)) {
     file.cancelWriting();
     return false;
   }

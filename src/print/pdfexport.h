@@ -7,6 +7,7 @@
 #include <QTransform>
 
 #include <memory>
+#include <vector>
 
 class QIODevice;
 class QPainter;
@@ -30,7 +31,9 @@ class PdfExport {
   PdfExport(const PdfExport&) = delete;
   PdfExport& operator=(const PdfExport&) = delete;
 
-  bool Append(const PreviewDocument& document, QString* error = nullptr);
+  // `pages` (1-based, in the order given) of the document; empty: all.
+  bool Append(const PreviewDocument& document, QString* error = nullptr,
+              const std::vector<int>& pages = {});
   // The worksheet's pages painted straight from their text items on `paper`,
   // as they would look recorded into a document on that paper.
   bool Append(const Worksheet& worksheet, const Paper& paper, const QString& title,
@@ -39,10 +42,12 @@ class PdfExport {
   bool Close(QString* error = nullptr);
 
   // One document into an open device; the caller owns replacing any file.
-  static bool Write(const PreviewDocument& document, QIODevice& device, QString* error = nullptr);
+  static bool Write(const PreviewDocument& document, QIODevice& device, QString* error = nullptr,
+                    const std::vector<int>& pages = {});
   // One document into a file, replaced atomically: on failure the old file
   // stays and `error` says why.
-  static bool Write(const PreviewDocument& document, const QString& path, QString* error = nullptr);
+  static bool Write(const PreviewDocument& document, const QString& path, QString* error = nullptr,
+                    const std::vector<int>& pages = {});
 
  private:
   bool Start(const Paper& paper, const QString& title, QString* error);

@@ -126,6 +126,35 @@ std::optional<std::pair<ipp_jstate_t, QString>> JobState(http_t* http, int jobId
   return found;
 }
 
+std::optional<QString> QueueStopped(http_t* http, const QByteArray& queue) {
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                   "/printers/%s", queue.constData());
+  ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+  const char* const kWanted[] = {"printer-state", "printer-state-message"};
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
+                kWanted);
+  ipp_t* answer = cupsDoRequest(http, request, "/");
+  ipp_attribute_t* state = ippFindAttribute(answer, "printer-state", IPP_TAG_ENUM);
+  if (!state) {
+    ippDelete(answer);
+    return std::nullopt;
+  }
+  QString why;
+  if (ippGetInteger(state, 0) == IPP_PSTATE_STOPPED) {
+    ipp_attribute_t* message = ippFindAttribute(answer, "printer-state-message", IPP_TAG_TEXT);
+    const char* text = message ? ippGetString(message, 0, nullptr) : nullptr;
+    why = text && *text ? QString::fromUtf8(text).trimmed() : QueueStoppedDetail();
+  }
+  ippDelete(answer);
+  return why;
+}
+
+QString QueueStoppedDetail() {
+  return QStringLiteral("the queue is stopped");
+}
+
 QByteArray QueueOf(const QString& printerName) {
   return printerName.section(u'/', 0, 0).toUtf8();
 }

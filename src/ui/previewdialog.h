@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <initializer_list>
 #include <optional>
+#include <vector>
 
 #include "print/pageprinter.h"
 #include "print/printersettings.h"
@@ -123,6 +124,8 @@ class PreviewDialog : public QDialog {
   bool serverGoneSilent(const QString& caption) const;
   void reportPrintOutcome(const PrintOutcome& outcome, const QString& printer);
   void restoreAfterPrinting(int page);
+  // `pages` into the PDF file `path`, whole or not at all; they count as printed.
+  void savePages(const QString& path, const std::vector<int>& pages, const QString& caption);
   void onPrintFinished(const PrintOutcome& outcome);
 
   PreviewDocument& document_;

@@ -29,6 +29,47 @@ QString PrintFailureText(const QString& printer) {
   return QStringLiteral("プリンタ「%1」で印刷できませんでした。").arg(printer);
 }
 
+// The print layer's own reasons in the window's language; a reason CUPS or
+// the printer's administrator gave passes as it is.
+QString ReasonText(const QString& reason) {
+  static const std::pair<const char*, const char*> kReasons[] = {
+      {"the print server did not answer", "印刷サーバーが応答しませんでした"},
+      {"the job was not accepted", "印刷ジョブが受け付けられませんでした"},
+      {"it rejects jobs", "印刷ジョブを受け付けていません"},
+      {"the printer took no page", "プリンタがページを受け取りませんでした"},
+      {"the printer's page is unknown", "プリンタの用紙がわかりません"},
+      {"the queue is stopped", "プリンタが停止しています"},
+  };
+  for (const auto& [english, japanese] : kReasons) {
+    if (reason == QLatin1String(english)) return QString::fromUtf8(japanese);
+  }
+  return reason;
+}
+
+// Why a print did not come out, in one line for whoever looks after the printer.
+QString FailureDetail(const PrintOutcome& outcome) {
+  const QString reason = ReasonText(outcome.detail);
+  switch (outcome.result) {
+    case PrintOutcome::Result::Refused:
+      return QStringLiteral("プリンタが印刷ジョブを受け付けていません: %1").arg(reason);
+    case PrintOutcome::Result::NotStarted:
+      return QStringLiteral("印刷ジョブを始められませんでした: %1").arg(reason);
+    case PrintOutcome::Result::Failed:
+      return QStringLiteral("印刷ジョブが中止されました: %1").arg(reason);
+    case PrintOutcome::Result::ServerSilent:
+      return QStringLiteral("印刷サーバーが応答しませんでした。");
+    case PrintOutcome::Result::Busy:
+      return QStringLiteral("ほかの印刷が終わっていません。");
+    default:
+      return reason;
+  }
+}
+
+QString HeldText(const QString& printer, const PrintOutcome& outcome) {
+  return QStringLiteral("プリンタ「%1」の印刷ジョブは待機中で、まだ印刷されていません。\n%2")
+      .arg(printer, ReasonText(outcome.detail));
+}
+
 // Why a file could not be saved, told from the place itself: the system's own
 // reason comes in the language of the C library, not the teacher's.
 QString SaveFailureReason(const QFileInfo& file) {
@@ -53,17 +94,22 @@ QString SaveFailureText(const QString& path) {
       .arg(QDir::toNativeSeparators(file.absoluteFilePath()), SaveFailureReason(file));
 }
 
-// The pages a print dialog's choice prints; 0..0 is the whole document.
-std::pair<int, int> ChosenPages(const PrintChoice& choice, int pageCount) {
-  switch (choice.range) {
-    case PrintChoice::Range::All:
-      return {1, pageCount};
-    case PrintChoice::Range::Pages:
-      return {choice.from, choice.to};
-    case PrintChoice::Range::Selection:
-      break;
+// The pages a print dialog's choice prints, in order: a set as it names
+// them, pages the document does not have left out.
+std::vector<int> ChosenPages(const PrintChoice& choice, int pageCount) {
+  std::vector<int> pages;
+  if (choice.range == PrintChoice::Range::Pages && !choice.pages.empty()) {
+    for (const int page : choice.pages) {
+      if (page >= 1 && page <= pageCount) pages.push_back(page);
+    }
+    return pages;
   }
-  return {0, 0};
+  PageRange range{0, 0};
+  if (choice.range == PrintChoice::Range::All) range = {1, pageCount};
+  if (choice.range == PrintChoice::Range::Pages) range = {choice.from, choice.to};
+  range = NormalisedPageRange(range.first, range.last, pageCount);
+  for (int page = range.first; page <= range.last; ++page) pages.push_back(page);
+  return pages;
 }
 
 // The capture across the printable width less a tenth on each side, a
@@ -105,14 +151,23 @@ void PreviewDialog::print() {
   const int page = currentPage_;
   QPrinter printer(QPrinter::HighResolution);
   printers_.ConfigurePrinter(printer);
+  const QPageLayout::Orientation orientation = printer.pageLayout().orientation();
   const PrintChoice choice =
       questions_->askPrint(this, printer, {page, page, 1, document_.PageCount()});
   if (!choice.accepted) return;
+  const std::vector<int> pages = ChosenPages(choice, document_.PageCount());
+  if (!choice.file.isEmpty()) {
+    restoreAfterPrinting(page);
+    savePages(choice.file, pages, QStringLiteral("　印刷"));
+    return;
+  }
+  // The pages are laid out for the orientation they were composed in: a
+  // turned sheet would lose its last rows.
+  printer.setPageOrientation(orientation);
   printers_.TakeFromPrinter(printer);
-  const auto [first, last] = ChosenPages(choice, document_.PageCount());
   printingOn_ = printers_.PrinterName();
   const std::optional<PrintOutcome> notStarted =
-      pagePrinter_.Start(document_, printers_.Settings(), printers_.Sheet(), first, last);
+      pagePrinter_.StartPages(document_, printers_.Settings(), printers_.Sheet(), pages);
   // The job has its own copy of the dialog's choice, which holds for it only.
   restoreAfterPrinting(page);
   if (notStarted) {
@@ -142,6 +197,19 @@ void PreviewDialog::done(int result) {
 void PreviewDialog::reportPrintOutcome(const PrintOutcome& outcome, const QString& printer) {
   switch (outcome.result) {
     case PrintOutcome::Result::Printed:
+      commandStatus_->setText(QStringLiteral("印刷しました: プリンタ「%1」、%2ページ")
+                                  .arg(printer)
+                                  .arg(outcome.PrintedPages()));
+      commandStatus_->setToolTip(commandStatus_->text());
+      return;
+    case PrintOutcome::Result::InProgress:
+      // A slow printer: CUPS goes on with the job, which may still come out.
+      commandStatus_->setText(
+          QStringLiteral("印刷中です（まだ終わっていません）: プリンタ「%1」").arg(printer));
+      commandStatus_->setToolTip(commandStatus_->text());
+      return;
+    case PrintOutcome::Result::Held:
+      Messages::Current().Warning(HeldText(printer, outcome), QStringLiteral("　印刷"));
       return;
     case PrintOutcome::Result::NothingRecorded:
       Messages::Current().Warning(QStringLiteral("Canvasへの描画コードが見つかりません．　　"),
@@ -156,9 +224,8 @@ void PreviewDialog::reportPrintOutcome(const PrintOutcome& outcome, const QStrin
   // The dialog goes on as after a good print, but the user hears of it: a
   // sheet that silently never came out would be taken for printed. What CUPS
   // said follows, for whoever looks after the printer.
-  Messages::Current().Warning(
-      PrintFailureText(printer) + u'\n' + PrintFailureDetail(outcome, printer),
-      QStringLiteral("　印刷"));
+  Messages::Current().Warning(PrintFailureText(printer) + u'\n' + FailureDetail(outcome),
+                              QStringLiteral("　印刷"));
 }
 
 // A print dialog's choice holds for its own job only.
@@ -177,13 +244,20 @@ void PreviewDialog::savePdf() {
       questions_->askPdfPath(this, QDir(folder).filePath(QStringLiteral("kazenori.pdf")));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-  if (!PdfExport::Write(document_, path)) {
-    Messages::Current().Warning(SaveFailureText(path), QStringLiteral("　PDF保存"));
+  std::vector<int> all;
+  for (int page = 1; page <= document_.PageCount(); ++page) all.push_back(page);
+  savePages(path, all, QStringLiteral("　PDF保存"));
+}
+
+void PreviewDialog::savePages(const QString& path, const std::vector<int>& pages,
+                              const QString& caption) {
+  if (!PdfExport::Write(document_, path, nullptr, pages)) {
+    Messages::Current().Warning(SaveFailureText(path), caption);
     return;
   }
   // A saved file is how a teacher prints later: every saved page counts as a
   // printed one, so the next sheet's number follows as after printing.
-  for (int page = 1; page <= document_.PageCount(); ++page) emit pagePrinted(page);
+  for (const int page : pages) emit pagePrinted(page);
   commandStatus_->setText(QStringLiteral("保存しました: %1")
                               .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
   commandStatus_->setToolTip(commandStatus_->text());
@@ -231,10 +305,14 @@ void PreviewDialog::printWindow() {
     const PrintOutcome outcome = pagePrinter_.PrintDrawing(
         printers_.Settings(), sheet,
         [&](QPainter& painter) { DrawAcrossPage(painter, sheet, capture); });
-    if (!outcome.Ok()) {
-      Messages::Current().Warning(PrintFailureText(printers_.PrinterName()) + u'\n' +
-                                      PrintFailureDetail(outcome, printers_.PrinterName()),
+    // Handed over only: the window does not wait for the printer here.
+    if (outcome.result == PrintOutcome::Result::Held) {
+      Messages::Current().Warning(HeldText(printers_.PrinterName(), outcome),
                                   QStringLiteral("　画面ハードコピー"));
+    } else if (!outcome.Ok() && outcome.result != PrintOutcome::Result::InProgress) {
+      Messages::Current().Warning(
+          PrintFailureText(printers_.PrinterName()) + u'\n' + FailureDetail(outcome),
+          QStringLiteral("　画面ハードコピー"));
     }
   }
   restoreAfterPrinting(page);

@@ -4,20 +4,25 @@
 #include "ui/previewquestions.h"
 
 #include <QFileDialog>
+#include <QPageRanges>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrinter>
 
 namespace kazenori {
 
-namespace {
-
-PrintChoice ChoiceOf(const QPrintDialog& dialog, const PageOffer& pages) {
+PrintChoice ChoiceOf(const QPrintDialog& dialog, const QPrinter& printer, const PageOffer& pages) {
   PrintChoice choice;
   switch (dialog.printRange()) {
     case QAbstractPrintDialog::PageRange:
       choice.range = PrintChoice::Range::Pages;
       choice.from = dialog.fromPage();
       choice.to = dialog.toPage();
+      // "1,3,5" has its first and last page as from and to: the set itself is
+      // in the printer's ranges.
+      for (const QPageRanges::Range& r : printer.pageRanges().toRangeList()) {
+        for (int page = r.from; page <= r.to; ++page) choice.pages.push_back(page);
+      }
       break;
     case QAbstractPrintDialog::CurrentPage:
       choice.range = PrintChoice::Range::Pages;
@@ -30,10 +35,9 @@ PrintChoice ChoiceOf(const QPrintDialog& dialog, const PageOffer& pages) {
       choice.range = PrintChoice::Range::All;
       break;
   }
+  if (printer.outputFormat() == QPrinter::PdfFormat) choice.file = printer.outputFileName();
   return choice;
 }
-
-}  // namespace
 
 PrintChoice PreviewQuestions::askPrint(QWidget* parent, QPrinter& printer, const PageOffer& pages) {
   QPrintDialog dialog(&printer, parent);
@@ -43,7 +47,7 @@ PrintChoice PreviewQuestions::askPrint(QWidget* parent, QPrinter& printer, const
     dialog.setFromTo(pages.from, pages.to);
   }
   const bool accepted = dialog.exec() == QDialog::Accepted;
-  PrintChoice choice = ChoiceOf(dialog, pages);
+  PrintChoice choice = ChoiceOf(dialog, printer, pages);
   choice.accepted = accepted;
   return choice;
 }

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <vector>
+
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -17,6 +20,8 @@ struct PrintChoice {
   Range range = Range::All;
   int from = 0;
   int to = 0;
+  std::vector<int> pages;  // Range::Pages as a set ("1,3,5"), ascending; empty: from..to
+  QString file;            // print to this PDF file instead of a printer
 };
 
 // The pages a print dialog offers: from..to preset, minPage..maxPage allowed;
@@ -27,6 +32,9 @@ struct PageOffer {
   int minPage = 0;
   int maxPage = 0;
 };
+
+// What the user chose in `dialog` (on `printer`), once it was accepted.
+PrintChoice ChoiceOf(const QPrintDialog& dialog, const QPrinter& printer, const PageOffer& pages);
 
 // The questions the preview dialog puts to the user in dialogs of their own:
 // Qt's print, file and page-setup dialogs. Tests answer them instead.

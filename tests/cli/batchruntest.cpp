@@ -34,6 +34,8 @@
 #include "support/silentprintserver.h"
 #include "support/slowprintserver.h"
 
+#include <cups/cups.h>
+
 namespace kazenori {
 namespace {
 
@@ -680,6 +682,43 @@ TEST_F(CommandLineOutput, AJobCupsAbortsFailsNamingThePrinterAndItsReason) {
   EXPECT_EQ(run.err, "kazenori: the printer \"" + queue + "\" did not print the job: " +
                          "kazenori test: this printer fails every job\n");
   EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";
+}
+
+// What CUPS made of the job decides the words and the status: a job that
+// fails seconds after it was taken is a failure and leaves nothing queued; one
+// waiting in a stopped queue, or not finished within --print-timeout, is not
+// yet printed (status 3) and stays; none of them advances the number.
+TEST_F(CommandLineOutput, APrintIsReportedAsCupsFinallyHadTheJob) {
+  struct Row {
+    const char* queue;
+    const char* timeout;
+    int status;
+    const char* words;
+  };
+  for (const Row& row : {
+           Row{"KAZENORI_CUPS_LATEFAIL_QUEUE", "60", 1,
+               "did not print the job: "
+               "kazenori test: this printer fails late"},
+           Row{"KAZENORI_CUPS_LATEFAIL_QUEUE", "0", 3, "had not finished printing after 0 seconds"},
+           Row{"KAZENORI_CUPS_STOPPED_QUEUE", "60", 3,
+               "\" and has not printed: kazenori test: "
+               "stopped; no page counts as printed"},
+       }) {
+    SCOPED_TRACE(row.queue);
+    QString queue;
+    KZ_REQUIRE_CUPS(row.queue, queue);
+    const Outcome run = Execute({"--patterns", "7", "--print-number", "7", "--print", queue,
+                                 "--print-timeout", row.timeout},
+                                testing::JobTitle("outcome"));
+    EXPECT_EQ(run.status, row.status);
+    EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.words))) << run.err.toStdString();
+    EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";
+    cups_job_t* jobs = nullptr;
+    const int active = cupsGetJobs(&jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ACTIVE);
+    cupsFreeJobs(active, jobs);
+    EXPECT_EQ(active, row.status == 3 ? 1 : 0);
+    cupsCancelJob(queue.toUtf8().constData(), CUPS_JOBID_ALL);
+  }
 }
 
 // A print server that dies while the job is on its way (its own cupsd, so

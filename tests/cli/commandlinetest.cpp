@@ -170,6 +170,7 @@ TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
       {"json", "a.json"},
       {"print", "kz-pdf"},
       {"printer-geometry", "kz-pdf"},
+      {"print-timeout", "5"},
   };
   const QString help = HelpText();
   QSet<QString> names;
@@ -192,6 +193,7 @@ TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
     if (name == "colours" || name == "words") args << "--bonus";
     if (name != "patterns" && name != "code") args << "--patterns=1";
     if (name != "json") args << "--json=out.json";
+    if (name == "print-timeout") args << "--print=kz-pdf";
     EXPECT_NO_THROW(Parse(args)) << args.join(' ').toStdString();
   }
   // Every "--name" the help mentions is in the table.

@@ -39,6 +39,14 @@ void RecordPages(PreviewDocument& prev, int count) {
   prev.EndDocument();
 }
 
+// Jobs of `queue` not yet completed, aborted or cancelled.
+int ActiveJobs(const QString& queue) {
+  cups_job_t* jobs = nullptr;
+  const int n = cupsGetJobs(&jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ACTIVE);
+  cupsFreeJobs(n, jobs);
+  return n;
+}
+
 QByteArray JobOptions(const QString& dir, const QString& title) {
   QFile options(QDir(dir).filePath(title + QStringLiteral(".options")));
   return options.open(QIODevice::ReadOnly) ? options.readAll() : QByteArray();
@@ -102,40 +110,49 @@ TEST_F(PrintCups, ReversedRangePrintsAscendingAndAPrintFromAnAnnouncementIsRefus
   }
 }
 
-// Nothing is announced for a job CUPS refuses or loses: the numbers stay.
-TEST_F(PrintCups, ARefusedOrAbortedJobAnnouncesNoPageAndSaysWhy) {
+// Only a job CUPS completed counts: one that is refused, aborted (at once or
+// seconds later) or waits in a stopped queue announces no page and says why;
+// a failed job is left nowhere in the queue, a held one stays for its queue.
+TEST_F(PrintCups, OnlyACompletedJobCountsAndAFailedOneLeavesNothingQueued) {
   using Result = PrintOutcome::Result;
   struct Case {
     const char* queue;
     Result result;
     const char* why;
   };
-  for (const Case& c : {Case{"KAZENORI_CUPS_REJECT_QUEUE", Result::Refused, "takes no jobs"},
-                        Case{"KAZENORI_CUPS_FAIL_QUEUE", Result::Failed, "fails every job"}}) {
+  for (const Case& c : {
+           Case{"KAZENORI_CUPS_QTPDF_QUEUE", Result::Printed, ""},
+           Case{"KAZENORI_CUPS_REJECT_QUEUE", Result::Refused, "takes no jobs"},
+           Case{"KAZENORI_CUPS_FAIL_QUEUE", Result::Failed, "fails every job"},
+           Case{"KAZENORI_CUPS_LATEFAIL_QUEUE", Result::Failed, "fails late"},
+           Case{"KAZENORI_CUPS_STOPPED_QUEUE", Result::Held, "stopped"},
+       }) {
     SCOPED_TRACE(c.queue);
     QString queue;
     KZ_REQUIRE_CUPS(c.queue, queue);
     Use(queue);
     RecordPages(prev_, 2);
-    const PrintOutcome outcome = Print(JobTitle("refused"));
-    EXPECT_EQ(outcome.result, c.result);
-    EXPECT_EQ(outcome.PrintedPages(), 0);
+    const PrintOutcome outcome = Print(JobTitle("outcome"));
+    EXPECT_EQ(outcome.result, c.result) << outcome.detail.toStdString();
     EXPECT_TRUE(outcome.detail.contains(QLatin1String(c.why))) << outcome.detail.toStdString();
-    EXPECT_TRUE(printed_.empty());
+    EXPECT_EQ(printed_, (outcome.Ok() ? std::vector<int>{1, 2} : std::vector<int>{}));
+    EXPECT_EQ(ActiveJobs(queue), outcome.Pending() ? 1 : 0);
+    cupsCancelJob(queue.toUtf8().constData(), CUPS_JOBID_ALL);
   }
 }
 
-// A stopped queue holds the job until it is started again: CUPS has it, so its
-// pages count.
-TEST_F(PrintCups, AStoppedQueueHoldsTheJobAndItsPagesCount) {
+// Waiting no time at all leaves a job CUPS has not finished in progress.
+TEST_F(PrintCups, AJobNotFinishedWithinTheWaitIsInProgressAndCountsNothing) {
   QString queue;
-  KZ_REQUIRE_CUPS("KAZENORI_CUPS_STOPPED_QUEUE", queue);
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_LATEFAIL_QUEUE", queue);
   Use(queue);
-  RecordPages(prev_, 2);
-  const PrintOutcome outcome = Print(JobTitle("stopped"));
+  RecordPages(prev_, 1);
+  printer_.SetWait(std::chrono::milliseconds(0));
+  const PrintOutcome outcome = Print(JobTitle("in-progress"));
   cupsCancelJob(queue.toUtf8().constData(), CUPS_JOBID_ALL);
-  EXPECT_TRUE(outcome.Ok()) << PrintFailureDetail(outcome, queue).toStdString();
-  EXPECT_EQ(printed_, (std::vector<int>{1, 2}));
+  EXPECT_EQ(outcome.result, PrintOutcome::Result::InProgress);
+  EXPECT_GT(outcome.jobId, 0);
+  EXPECT_TRUE(printed_.empty());
 }
 
 // A server that answers until the job arrives and then hangs: the print gives

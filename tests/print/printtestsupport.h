@@ -55,6 +55,8 @@ class PrintToQueue : public QtTest {
     printers_->SelectPrinter(queue);
     ASSERT_EQ(printers_->PrinterName(), queue);
     prev_.SetPaper(printers_->PagePaper());
+    // Once, however many queues a test uses.
+    QObject::disconnect(&printer_, &PagePrinter::pagePrinted, nullptr, nullptr);
     QObject::connect(&printer_, &PagePrinter::pagePrinted, [this](int page) {
       EXPECT_TRUE(printer_.IsPrinting());
       printed_.push_back(page);

@@ -7,7 +7,11 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPageRanges>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -44,6 +48,7 @@ class PreviewDialogPrintTest : public testing::PreviewDialogTest {
   }
 
   std::vector<QString> offered;
+  QTemporaryDir dir_;
 };
 
 TEST_F(PreviewDialogPrintTest, DialogRangesBecomePagesAndTheDialogPrinterIsForgotten) {
@@ -67,6 +72,42 @@ TEST_F(PreviewDialogPrintTest, DialogRangesBecomePagesAndTheDialogPrinterIsForgo
   EXPECT_EQ(printers.PrinterName(), saved);
   EXPECT_EQ(dialog.currentPage(), 1);
   EXPECT_TRUE(dialog.printButton()->isEnabled());
+}
+
+// A page set prints exactly its pages, in order; printing to a file writes
+// that file, of the same pages, which count as printed as a saved PDF's do.
+TEST_F(PreviewDialogPrintTest, APageSetPrintsItsPagesAndPrintingToAFileWritesThem) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  printers.SelectPrinter(queue);
+  doc.SetTitle(testing::JobTitle("window-set"));
+  Open(8);
+  using Range = PrintChoice::Range;
+  EXPECT_EQ(PrintWith(queue, {true, Range::Pages, 2, 7, {2, 3, 4, 7}}),
+            (std::vector<int>{2, 3, 4, 7}));
+  const QString file = dir_.filePath(QStringLiteral("to-file.pdf"));
+  const std::vector<int> saved = PrintWith(queue, {true, Range::Pages, 1, 5, {1, 3, 5}, file});
+  EXPECT_EQ(saved, (std::vector<int>{1, 3, 5}));
+  EXPECT_EQ(testing::PdfPageCount(file), 3);
+  EXPECT_TRUE(testing::PdfText(file, 2).contains(QStringLiteral("頁3")));
+}
+
+// Qt's print dialog leaves a page set and a file in its printer, where its
+// fromPage and toPage give only the first and last page.
+TEST_F(PreviewDialogPrintTest, APageSetAndFileLeftInThePrinterBecomeTheChoice) {
+  QPrinter printer(QPrinter::HighResolution);
+  const QString file = dir_.filePath(QStringLiteral("qt-dialog.pdf"));
+  QPrintDialog dialog(&printer);
+  // As the dialog leaves them once accepted on "1,3,5" and 「PDF ファイルに出力」.
+  printer.setOutputFileName(file);
+  printer.setPageRanges(QPageRanges::fromString(QStringLiteral("1,3,5")));
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+  dialog.setMinMax(1, 8);
+  dialog.setPrintRange(QAbstractPrintDialog::PageRange);
+  const PrintChoice choice = ChoiceOf(dialog, printer, {1, 1, 1, 8});
+  EXPECT_EQ(choice.range, PrintChoice::Range::Pages);
+  EXPECT_EQ(choice.pages, (std::vector<int>{1, 3, 5}));
+  EXPECT_EQ(choice.file, file);
 }
 
 // What the teacher chose in the printer and paper dialog is what prints.
@@ -104,22 +145,49 @@ TEST_F(PreviewDialogPrintTest, ThePrinterSetupChoiceStands) {
   EXPECT_NEAR(size.height(), 419.5, 1.0);
 }
 
-// A job CUPS took and then aborted counts no page and says why.
-TEST_F(PreviewDialogPrintTest, AJobCupsAbortsCountsNoPageAndSaysWhy) {
-  QString queue;
-  KZ_REQUIRE_CUPS("KAZENORI_CUPS_FAIL_QUEUE", queue);
-  printers.SelectPrinter(queue);
-  Open(2);
-  doc.SetTitle(testing::JobTitle("window-fail"));
-  RecordingMessages messages;
-  ScopedMessages scope(messages);
-  EXPECT_TRUE(PrintWith(queue, {true, PrintChoice::Range::All, 0, 0}).empty());
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
-  EXPECT_EQ(messages.shown[0].text,
-            QStringLiteral("プリンタ「%1」で印刷できませんでした。\nthe printer \"%1\" did not "
-                           "print the job: kazenori test: this printer fails every job")
-                .arg(queue));
+// A job CUPS aborts, at once or seconds later, or that waits in a stopped
+// queue counts no page and says so in the window's words; a completed one
+// says so in the status line.
+TEST_F(PreviewDialogPrintTest, OnlyACompletedJobCountsAndEveryOtherOutcomeIsTold) {
+  struct Row {
+    const char* queue;
+    const char* box;  // empty: no box, the status line tells
+  };
+  for (const Row& row : {
+           Row{"KAZENORI_CUPS_QTPDF_QUEUE", ""},
+           Row{"KAZENORI_CUPS_FAIL_QUEUE",
+               "プリンタ「%1」で印刷できませんでした。\n印刷ジョブが中止されました: "
+               "kazenori test: this printer fails every job"},
+           Row{"KAZENORI_CUPS_LATEFAIL_QUEUE",
+               "プリンタ「%1」で印刷できませんでした。\n印刷ジョブが中止されました: "
+               "kazenori test: this printer fails late"},
+           Row{"KAZENORI_CUPS_STOPPED_QUEUE",
+               "プリンタ「%1」の印刷ジョブは待機中で、まだ印刷されていません。\n"
+               "kazenori test: stopped"},
+       }) {
+    SCOPED_TRACE(row.queue);
+    QString queue;
+    KZ_REQUIRE_CUPS(row.queue, queue);
+    printers.SelectPrinter(queue);
+    PreviewDialog& dialog = Open(2);
+    doc.SetTitle(testing::JobTitle("window-outcome"));
+    RecordingMessages messages;
+    ScopedMessages scope(messages);
+    const std::vector<int> printed = PrintWith(queue, {true, PrintChoice::Range::All, 0, 0});
+    cupsCancelJob(queue.toUtf8().constData(), CUPS_JOBID_ALL);
+    const QString box = QString::fromUtf8(row.box).arg(queue);
+    if (box.isEmpty()) {
+      EXPECT_EQ(printed, (std::vector<int>{1, 2}));
+      EXPECT_TRUE(messages.shown.empty());
+      EXPECT_EQ(dialog.commandStatus()->text(),
+                QStringLiteral("印刷しました: プリンタ「%1」、2ページ").arg(queue));
+      continue;
+    }
+    EXPECT_TRUE(printed.empty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(messages.shown[0].text, box);
+  }
 }
 
 // A print server that stopped answering after the printers were found: each

@@ -220,36 +220,6 @@ with options it composes the sheets without a window and writes them out.
         <translation>--print はそのプリンタに合わせてページを配置します (&apos;%1&apos; には合わせられません)</translation>
     </message>
     <message>
-        <source>
-At least one of --pdf, --json and --print is needed. Each sheet is a question
-page and its answer page; the colour-word sheet has one page.
-
-Only --print and --printer-geometry ask the print server (CUPS) anything.
-Without them, --pdf and --json lay the pages out on the design paper: A4
-with a printable area 3.5 mm from the left and 3.1 mm from the top,
-203.2 x 289.0 mm, whatever printers are installed. With --print or
---printer-geometry PRINTER they use that printer&apos;s paper and margins.
-
-Exit status: 0 if the sheets were written, 1 if printing or writing failed,
-2 for a mistake in the arguments (then no file is created or changed).
-An output must be a regular file or a new name; a symbolic link is followed.
-</source>
-        <translation>
---pdf、--json、--print の少なくとも 1 つが必要です。プリント 1 枚は問題ページと
-その解答ページです。色の名前を読むプリントは 1 ページです。
-
-印刷サーバー (CUPS) に問い合わせるのは --print と --printer-geometry だけです。
-それがなければ、--pdf と --json はインストールされたプリンタにかかわらず設計用紙に
-ページを配置します: A4、印刷できる範囲は左から 3.5 mm、上から 3.1 mm、
-203.2 x 289.0 mm です。--print か --printer-geometry PRINTER があれば、
-そのプリンタの用紙と余白を使います。
-
-終了ステータス: 書き出せたら 0、印刷や書き出しに失敗したら 1、
-引数の誤りは 2 (そのときファイルは作られも変えられもしません)。
-出力先は通常のファイルか新しい名前です。シンボリックリンクはその先に書き出します。
-</translation>
-    </message>
-    <message>
         <source>%1: the print server %2 did not answer</source>
         <translation>%1: 印刷サーバー %2 が応答しません</translation>
     </message>
@@ -320,6 +290,70 @@ An output must be a regular file or a new name; a symbolic link is followed.
     <message>
         <source>--code &apos;%1&apos; is no code of a sheet: check it against the sheet</source>
         <translation>再作成コード「%1」が正しくありません。シートに印刷されたとおりに入力して下さい</translation>
+    </message>
+    <message>
+        <source>wait this long for the printer to finish (default 120)</source>
+        <translation>プリンタが印刷し終えるまでこの秒数だけ待つ (既定 120)</translation>
+    </message>
+    <message>
+        <source>--print-timeout belongs to --print</source>
+        <translation>--print-timeout は --print と使います</translation>
+    </message>
+    <message>
+        <source>
+At least one of --pdf, --json and --print is needed. Each sheet is a question
+page and its answer page; the colour-word sheet has one page.
+
+Only --print and --printer-geometry ask the print server (CUPS) anything.
+Without them, --pdf and --json lay the pages out on the design paper: A4
+with a printable area 3.5 mm from the left and 3.1 mm from the top,
+203.2 x 289.0 mm, whatever printers are installed. With --print or
+--printer-geometry PRINTER they use that printer&apos;s paper and margins.
+
+--print waits for CUPS to complete the job (--print-timeout) and cancels
+a job that failed, so that nothing half-sent prints later.
+
+Exit status: 0 if the sheets were written (and printed), 1 if printing or
+writing failed, 2 for a mistake in the arguments (then no file is created
+or changed), 3 if the print job was still in progress at the time limit or
+waits in a held or stopped queue (no page counts as printed).
+An output must be a regular file or a new name; a symbolic link is followed.
+</source>
+        <translation>
+--pdf、--json、--print の少なくとも 1 つが必要です。プリント 1 枚は問題ページと
+その解答ページです。色の名前を読むプリントは 1 ページです。
+
+印刷サーバー (CUPS) に問い合わせるのは --print と --printer-geometry だけです。
+それがなければ、--pdf と --json はインストールされたプリンタにかかわらず設計用紙に
+ページを配置します: A4、印刷できる範囲は左から 3.5 mm、上から 3.1 mm、
+203.2 x 289.0 mm です。--print か --printer-geometry PRINTER があれば、
+そのプリンタの用紙と余白を使います。
+
+--print は CUPS がジョブを印刷し終えるまで待ち (--print-timeout)、失敗した
+ジョブは取り消します。途中まで送られたものが後で印刷されることはありません。
+
+終了ステータス: 書き出せたら (印刷できたら) 0、印刷や書き出しに失敗したら 1、
+引数の誤りは 2 (そのときファイルは作られも変えられもしません)、印刷ジョブが
+待ち時間のうちに終わらなかったか、保留中・停止中のプリンタで待っているときは 3
+(印刷したページには数えません)。
+出力先は通常のファイルか新しい名前です。シンボリックリンクはその先に書き出します。
+</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s page is unknown</source>
+        <translation>プリンタの用紙がわかりません</translation>
+    </message>
+    <message>
+        <source>the queue is stopped</source>
+        <translation>プリンタが停止しています</translation>
+    </message>
+    <message>
+        <source>job %1 waits on printer &quot;%2&quot; and has not printed: %3; no page counts as printed</source>
+        <translation>ジョブ %1 はプリンタ「%2」で待機中で、まだ印刷されていません: %3。印刷したページには数えません</translation>
+    </message>
+    <message>
+        <source>job %1 on printer &quot;%2&quot; had not finished printing after %3 seconds (--print-timeout); no page counts as printed</source>
+        <translation>プリンタ「%2」のジョブ %1 は %3 秒たっても印刷し終わりませんでした (--print-timeout)。印刷したページには数えません</translation>
     </message>
 </context>
 </TS>
