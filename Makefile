@@ -10,6 +10,7 @@ TEST_BUILD_DIR ?= build-test
 BENCH_BUILD_DIR ?= build-bench
 
 RELEASE_BUILD_DIR ?= build-release
+DEB_BUILD_DIR ?= build-deb
 
 .PHONY: run test build build-tests bench deps format clean deb dist
 
@@ -35,13 +36,19 @@ bench: deps
 	cmake --build $(BENCH_BUILD_DIR) -j $(JOBS)
 	scripts/run-bench.sh $(BENCH_BUILD_DIR)
 
-# The Debian package from a Release build (no tests), into out/.
+# The Debian packages, as a distribution builds them: the source package of
+# the committed tree (the release tarball, see .gitattributes, and debian/)
+# and the binary package from it (its build runs the tests
+# that need no print server), into out/; then lintian, which must find nothing.
 deb: deps
-	cmake -S . -B $(RELEASE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKAZENORI_TESTS=OFF
-	cmake --build $(RELEASE_BUILD_DIR) -j $(JOBS)
-	cd $(RELEASE_BUILD_DIR) && cpack -G DEB -B package
-	mkdir -p out && cp $(RELEASE_BUILD_DIR)/package/kazenori_*.deb out/
-	lintian --fail-on error,warning out/kazenori_*.deb
+	rm -rf $(DEB_BUILD_DIR) && mkdir -p $(DEB_BUILD_DIR) out
+	version="$$(dpkg-parsechangelog -S Version)" && upstream="$${version%-*}" && \
+	git archive --format=tar --prefix="kazenori-$$upstream/" HEAD | gzip -9n > "$(DEB_BUILD_DIR)/kazenori_$$upstream.orig.tar.gz" && \
+	tar -xzf "$(DEB_BUILD_DIR)/kazenori_$$upstream.orig.tar.gz" -C $(DEB_BUILD_DIR) && \
+	git archive --format=tar --prefix="kazenori-$$upstream/debian/" HEAD:debian | tar -x -C $(DEB_BUILD_DIR) && \
+	(cd "$(DEB_BUILD_DIR)/kazenori-$$upstream" && DEB_BUILD_OPTIONS="parallel=$(JOBS) $$DEB_BUILD_OPTIONS" dpkg-buildpackage -us -uc) && \
+	find $(DEB_BUILD_DIR) -maxdepth 1 -type f -exec cp -t out {} + && \
+	lintian --display-info --pedantic --fail-on error,warning,info,pedantic out/kazenori_$${version}_*.changes
 
 # The source tarball of the committed tree, into out/.
 dist:
@@ -51,4 +58,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) $(RELEASE_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) $(RELEASE_BUILD_DIR) $(DEB_BUILD_DIR)

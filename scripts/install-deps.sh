@@ -21,6 +21,8 @@ packages=(
 )
 # Release checks: every file's licence (reuse) and the Debian package (lintian).
 packages+=(reuse lintian)
+# The Debian source package: dpkg-buildpackage, dh and its cmake build system.
+packages+=(debhelper dpkg-dev)
 # The command line's catalogues: lupdate, lrelease and their CMake functions.
 packages+=(qt6-tools-dev qt6-l10n-tools)
 # Qt's own dialogs in Japanese: the program loads Qt's Japanese catalogue.

@@ -1,23 +1,42 @@
 // SPDX-FileCopyrightText: 2026 The Kazenori developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QByteArray>
+#include <QFileInfo>
+#include <QLibraryInfo>
 
 #include <cstdio>
 
 #include "cli/batchrun.h"
+#include "cli/commandline.h"
 #include "ui/gui.h"
 
 namespace {
 
-// Whether the window has nowhere to appear: no X or Wayland display named, and
-// no platform chosen that needs none (such as offscreen). Qt would abort.
-bool NoDisplay() {
+// Qt's Wayland platform comes in a package of its own (qt6-wayland).
+bool WaylandSupportInstalled() {
+  return QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                           QStringLiteral("/platforms/libqwayland-generic.so"));
+}
+
+// Why the window cannot appear, or nothing when it can: no X or Wayland
+// display named, or only Wayland without Qt's support for it, and no platform
+// chosen that needs no display (such as offscreen). Qt would abort.
+const char* NoDisplay() {
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
   const bool x = !qEnvironmentVariableIsEmpty("DISPLAY");
-  const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-  if (platform.isEmpty()) return !x && !wayland;
-  if (!platform.contains("xcb") && !platform.contains("wayland")) return false;
-  return !(platform.contains("xcb") && x) && !(platform.contains("wayland") && wayland);
+  const bool waylandSession = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+  const bool wayland = waylandSession && WaylandSupportInstalled();
+  const bool anyPlatform = platform.isEmpty();
+  if (!anyPlatform && !platform.contains("xcb") && !platform.contains("wayland")) return nullptr;
+  if ((anyPlatform || platform.contains("xcb")) && x) return nullptr;
+  if ((anyPlatform || platform.contains("wayland")) && wayland) return nullptr;
+  if (waylandSession && !WaylandSupportInstalled())
+    return QT_TRANSLATE_NOOP("kazenori",
+                             "kazenori: the window needs Qt's Wayland support: install the Debian "
+                             "package qt6-wayland\n");
+  return QT_TRANSLATE_NOOP("kazenori",
+                           "kazenori: there is no display for the window (DISPLAY and "
+                           "WAYLAND_DISPLAY are unset)\n");
 }
 
 }  // namespace
@@ -26,11 +45,13 @@ bool NoDisplay() {
 // needs no display.
 int main(int argc, char** argv) {
   if (argc <= 1) {
-    if (NoDisplay()) {
-      std::fputs(
-          "kazenori: there is no display for the window (DISPLAY and WAYLAND_DISPLAY are unset);\n"
-          "kazenori: without one, write the sheets with --pdf FILE or --json FILE (see --help)\n",
-          stderr);
+    if (const char* why = NoDisplay()) {
+      std::fputs(qUtf8Printable(kazenori::Tr(why)), stderr);
+      std::fputs(qUtf8Printable(kazenori::Tr(QT_TRANSLATE_NOOP(
+                     "kazenori",
+                     "kazenori: without one, write the sheets with --pdf FILE or --json FILE (see "
+                     "--help)\n"))),
+                 stderr);
       return 1;
     }
     return kazenori::RunGui(argc, argv);

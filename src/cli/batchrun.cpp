@@ -244,8 +244,11 @@ int BatchRun::WriteAsComposed() {
   if (jsonFile) jsonFile->write(json.Head(geometry_));
   QString pdfError;
   ComposeEach([&](const Worksheet& sheet) {
-    if (pdf && pdfError.isEmpty()) {
-      pdf->Append(sheet, document_->PagePaper(), document_->Title(), &pdfError);
+    if (pdf && pdfError.isEmpty() && !sheet.sheets.empty()) {
+      // The file's title names the whole run, known from its first sheet on.
+      const std::int32_t first = sheet.sheets.front().printNumber;
+      const QString title = SheetsTitle(first, first + (request_.sheets - 1));
+      pdf->Append(sheet, document_->PagePaper(), title, &pdfError);
     }
     if (jsonFile) jsonFile->write(json.Sheets(sheet));
   });
@@ -355,6 +358,7 @@ int RunCommandLine(int argc, char** argv) {
   InterruptGuard interrupts;
   QGuiApplication app(argc, argv);
   QGuiApplication::setApplicationName(QStringLiteral("kazenori"));
+  InstallMessageCatalogue(app);
   RegisterFontSubstitutions();
   bool printersStuck = false;
   const int status = ExecuteCommandLine(request, out, err, &interrupts, &printersStuck);

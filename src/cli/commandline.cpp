@@ -59,6 +59,28 @@ QString Tr(const char* source) {
   return text.isEmpty() ? QString::fromUtf8(source) : text;
 }
 
+namespace {
+
+// Qt asks an installed translator for every context; only the program's own
+// texts are Tr's, and Tr gives a text back unchanged when it has none.
+class MessageCatalogue final : public QTranslator {
+ public:
+  using QTranslator::QTranslator;
+  QString translate(const char* context, const char* source, const char* /*disambiguation*/,
+                    int /*n*/) const override {
+    if (source == nullptr || qstrcmp(context, "kazenori") != 0) return {};
+    const QString text = Tr(source);
+    return text == QString::fromUtf8(source) ? QString() : text;
+  }
+  bool isEmpty() const override { return false; }
+};
+
+}  // namespace
+
+void InstallMessageCatalogue(QCoreApplication& app) {
+  app.installTranslator(new MessageCatalogue(&app));
+}
+
 const std::vector<CommandLineOption>& CommandLineOptions() {
   static const std::vector<CommandLineOption> kOptions{
       {"patterns", "LIST",
@@ -77,7 +99,7 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
       {"seed", "S",
        QT_TRANSLATE_NOOP("kazenori", "random seed 0..4294967295: the same sheets again")},
       {"code", "CODE",
-       QT_TRANSLATE_NOOP("kazenori", "make the sheet of this code again (printed on its pages)")},
+       QT_TRANSLATE_NOOP("kazenori", "make this code's sheet again (printed on its pages)")},
       {"bonus", nullptr,
        QT_TRANSLATE_NOOP("kazenori", "the colour-word sheet instead of arithmetic")},
       {"colours", "2..5",
@@ -91,7 +113,7 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
       {"print-timeout", "SECONDS",
        QT_TRANSLATE_NOOP("kazenori", "wait this long for the printer to finish (default 120)")},
       {"printer-geometry", "PRINTER",
-       QT_TRANSLATE_NOOP("kazenori", "lay the pages out for this printer's paper and margins")},
+       QT_TRANSLATE_NOOP("kazenori", "lay out for this printer's paper and margins")},
       {"list-patterns", nullptr,
        QT_TRANSLATE_NOOP("kazenori", "list the pattern numbers and captions, then exit")},
       {"help", nullptr, QT_TRANSLATE_NOOP("kazenori", "show this help, then exit")},
@@ -453,7 +475,12 @@ QString HelpText() {
 }
 
 QString VersionText() {
-  return QStringLiteral("kazenori %1\n").arg(QStringLiteral(KAZENORI_VERSION));
+  return QStringLiteral("kazenori %1\n").arg(QStringLiteral(KAZENORI_VERSION)) +
+         Tr("running on Qt %1\n").arg(QString::fromLatin1(qVersion())) +
+         Tr("License GPL-3.0-or-later: GNU GPL version 3 or later "
+            "<https://gnu.org/licenses/gpl.html>.\n"
+            "This is free software: you are free to change and redistribute it.\n"
+            "There is NO WARRANTY, to the extent permitted by law.\n");
 }
 
 QString PatternListText() {

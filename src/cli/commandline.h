@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -70,6 +72,10 @@ std::vector<int> ParsePatternList(const QString& list);
 // A message of the command line in the language of the user's locale (its
 // catalogue, context "kazenori"), else as written.
 QString Tr(const char* source);
+
+// Installs Tr's catalogue in `app`, so that the layers below the command line
+// (QCoreApplication::translate, context "kazenori") speak the user's language.
+void InstallMessageCatalogue(QCoreApplication& app);
 
 // A value echoed in a message, cut short when it is long.
 QString Shortened(const QString& value);

@@ -90,7 +90,9 @@ QByteArray WorksheetJsonWriter::Head(const PageGeometry& g) {
   first_ = true;
   const QJsonObject geometry{
       {"left", g.left}, {"top", g.top}, {"width", g.width}, {"height", g.height}};
-  return "{\"geometry\":" + QJsonDocument(geometry).toJson(QJsonDocument::Compact) +
+  // The layout's version: a reader checks it before anything else, and it
+  // grows only when a change would mislead a reader of the older layout.
+  return "{\"format\":1,\"geometry\":" + QJsonDocument(geometry).toJson(QJsonDocument::Compact) +
          ",\n\"sheets\":[";
 }
 

@@ -3,6 +3,7 @@
 
 #include "pages/fonts.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -58,11 +59,13 @@ bool RegisterFontSubstitutions() {
     QFont::insertSubstitution(name, substitute);
     if (!FamilyInstalled(substitute)) {
       all = false;
-      std::fprintf(stderr,
-                   "kazenori: the font \"%s\" (used for \"%s\") is not installed; "
-                   "Japanese text will be drawn in a fallback font. "
-                   "Install the Debian package fonts-ipafont-gothic.\n",
-                   s.substitute, qUtf8Printable(name));
+      // In the user's language where the program's catalogue is installed.
+      const QString text = QCoreApplication::translate(
+          "kazenori",
+          "kazenori: the font \"%1\" (used for \"%2\") is not installed; "
+          "Japanese text will be drawn in a fallback font. "
+          "Install the Debian package fonts-ipafont-gothic.\n");
+      std::fputs(qUtf8Printable(text.arg(substitute, name)), stderr);
     }
   }
   return all;

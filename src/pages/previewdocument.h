@@ -41,6 +41,10 @@ class PreviewDocument : public QObject {
   void SetPaper(const Paper& paper) { paper_ = paper; }
   QString Title() const { return title_; }
   void SetTitle(const QString& title) { title_ = title; }
+  // What the pages are, for a file that keeps them (「プリントNo.7–9」); empty
+  // until a worksheet is recorded.
+  QString SheetsTitle() const { return sheetsTitle_; }
+  void SetSheetsTitle(const QString& title) { sheetsTitle_ = title; }
 
   // Drops every page and starts page 1.
   void BeginDocument();
@@ -69,6 +73,7 @@ class PreviewDocument : public QObject {
 
   Paper paper_;
   QString title_;
+  QString sheetsTitle_;
   bool recorded_ = false;
   int pageCount_ = 1;
   PageRecording recording_;  // the page being recorded

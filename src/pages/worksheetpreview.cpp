@@ -14,6 +14,16 @@ namespace kazenori {
 WorksheetPreview::WorksheetPreview(PreviewDocument& document, QObject* parent)
     : QObject(parent), document_(document) {}
 
+QString SheetsTitle(std::int32_t first, std::int32_t last) {
+  const QString title = QStringLiteral("プリントNo.%1").arg(first);
+  return last == first ? title : title + QStringLiteral("–%1").arg(last);
+}
+
+QString SheetsTitle(const Worksheet& worksheet) {
+  if (worksheet.sheets.empty()) return {};
+  return SheetsTitle(worksheet.sheets.front().printNumber, worksheet.sheets.back().printNumber);
+}
+
 void WorksheetPreview::Record(const Worksheet& worksheet, Numbering numbering) {
   document_.BeginDocument();
   for (std::size_t p = 0; p < worksheet.pages.size(); ++p) {
@@ -23,6 +33,7 @@ void WorksheetPreview::Record(const Worksheet& worksheet, Numbering numbering) {
     PaintPage(*canvas, worksheet.pages[p]);
   }
   document_.EndDocument();
+  document_.SetSheetsTitle(SheetsTitle(worksheet));
   numbering_ = numbering;
   firstOfSet_.reset();
   if (numbering == Numbering::Advances && !worksheet.sheets.empty()) {

@@ -16,6 +16,11 @@ namespace kazenori {
 
 class PreviewDocument;
 
+// The sheets' print numbers as a document's title: 「プリントNo.7」, or
+// 「プリントNo.7–9」 for a run of them.
+QString SheetsTitle(std::int32_t first, std::int32_t last);
+QString SheetsTitle(const Worksheet& worksheet);
+
 // Puts composed worksheets into the preview document, whose window, printing
 // and PDF then show them, and keeps the print number that every printed page
 // advances.

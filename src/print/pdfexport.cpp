@@ -22,6 +22,24 @@ bool Fail(QString* error, const QString& why) {
   return false;
 }
 
+QByteArray XmpMetadata(const QString& title) {
+  return QStringLiteral(
+             "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+             "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
+             "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+             "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/'"
+             " xmlns:xmp='http://ns.adobe.com/xap/1.0/'>\n"
+             "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>%1</rdf:li></rdf:Alt></dc:title>\n"
+             "<dc:language><rdf:Bag><rdf:li>ja</rdf:li></rdf:Bag></dc:language>\n"
+             "<xmp:CreatorTool>Kazenori</xmp:CreatorTool>\n"
+             "</rdf:Description>\n"
+             "</rdf:RDF>\n"
+             "</x:xmpmeta>\n"
+             "<?xpacket end='w'?>\n")
+      .arg(title.toHtmlEscaped())
+      .toUtf8();
+}
+
 QString NoDocumentText() {
   return QStringLiteral("there is no document to write");
 }
@@ -41,6 +59,9 @@ bool PdfExport::Start(const Paper& paper, const QString& title, QString* error) 
   writer_->setResolution(1200);
   writer_->setTitle(title);
   writer_->setCreator(QStringLiteral("Kazenori"));
+  // Qt names no language of its own: the sheets' is told in the XMP metadata,
+  // which then carries the title and the creator too.
+  writer_->setDocumentXmpMetadata(XmpMetadata(title));
   writer_->setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(writer_.get()))
@@ -68,7 +89,9 @@ bool PdfExport::NextPage(QString* error) {
 bool PdfExport::Append(const PreviewDocument& document, QString* error,
                        const std::vector<int>& pages) {
   if (!document.IsRecorded() || !document.Page(1)) return Stop(error, NoDocumentText());
-  if (!writer_ && !Start(document.PagePaper(), document.Title(), error)) {
+  const QString title =
+      document.SheetsTitle().isEmpty() ? document.Title() : document.SheetsTitle();
+  if (!writer_ && !Start(document.PagePaper(), title, error)) {
     return Stop(error, error ? *error : QString());
   }
   std::vector<int> all;

@@ -3,6 +3,7 @@
 
 #include "ui/application.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QStyleFactory>
 #include <exception>
@@ -14,6 +15,11 @@ namespace kazenori {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Kazenori"));
+  // The desktop entry's name (the Wayland app id) and, through the
+  // application's name, X11's window class (the entry's StartupWMClass): docks
+  // group the windows with their launcher and show its icon.
+  setDesktopFileName(QStringLiteral("org.kazenori.Kazenori"));
+  setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kazenori.Kazenori")));
   // Fusion on every desktop, so that the windows look the same everywhere.
   setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   // The whole interface is Japanese, whatever the desktop's language: Qt's

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cli/commandline.h"
 #include "pages/fonts.h"
 #include "ui/application.h"
 #include "ui/colourworddialog.h"
@@ -15,6 +16,7 @@ namespace kazenori {
 
 int RunGui(int argc, char** argv) {
   Application app(argc, argv);
+  InstallMessageCatalogue(app);
   RegisterFontSubstitutions();
   // The colour dialog outlives the main window that shows it; creating it
   // first changes nothing either one does at start-up.

@@ -548,7 +548,34 @@ TEST_F(CommandLineOutput, SpeaksTheLanguageOfTheLocale) {
        2,
        "",
        "kazenori: --hide には none、random、all のどれかを指定して下さい ('x' は使えません)\n"},
+      {"LANG=ja_JP.UTF-8",
+       {},
+       1,
+       "",
+       "kazenori: ウィンドウを表示する画面がありません (DISPLAY も WAYLAND_DISPLAY "
+       "も設定されていません)\n"
+       "kazenori: 画面がなくても --pdf ファイル や --json ファイル でプリントを書き出せます "
+       "(--help を参照)\n"},
+      {"LANG=ja_JP.UTF-8 FONTCONFIG_PATH=. FONTCONFIG_FILE=nofonts.conf",
+       {"--patterns", "7", "--json", "f.json"},
+       0,
+       "",
+       "kazenori: フォント「IPAGothic」(「ＭＳ ゴシック」の代わり) "
+       "がインストールされていないので、日本語は代わりのフォントで描かれます。Debian パッケージ "
+       "fonts-ipafont-gothic をインストールして下さい。\n"
+       "kazenori: フォント「IPAPGothic」(「ＭＳ Ｐゴシック」の代わり) "
+       "がインストールされていないので、日本語は代わりのフォントで描かれます。Debian パッケージ "
+       "fonts-ipafont-gothic をインストールして下さい。\n"},
   };
+  // The runs' files in the test's own folder, with a font configuration that
+  // knows no font at all.
+  const QString previous = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+  const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
+  QFile noFonts("nofonts.conf");
+  ASSERT_TRUE(noFonts.open(QIODevice::WriteOnly));
+  noFonts.write("<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n");
+  noFonts.close();
   for (const Row& row : rows) {
     const Outcome run = RunBinary(row.args, {}, QString::fromUtf8(row.locale));
     SCOPED_TRACE(std::string(row.locale) + " " + row.args.join(' ').toStdString());
@@ -560,6 +587,52 @@ TEST_F(CommandLineOutput, SpeaksTheLanguageOfTheLocale) {
     EXPECT_EQ(run.err, QString::fromUtf8(row.err));
   }
   EXPECT_FALSE(QFile::exists("x.pdf"));
+}
+
+// A PDF names its sheets, its language and the program that made it.
+TEST_F(CommandLineOutput, ThePdfNamesItsSheets) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  const QString pdf = Path("t.pdf");
+  const Outcome run =
+      RunBinary({"--patterns", "7", "--print-number", "7", "--sheets", "3", "--pdf", pdf});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_EQ(testing::PdfInfo(pdf, "Title"), QStringLiteral("プリントNo.7–9"));
+  EXPECT_EQ(testing::PdfInfo(pdf, "Creator"), QStringLiteral("Kazenori"));
+  EXPECT_TRUE(testing::PdfInfo(pdf, "Metadata").contains("<dc:language><rdf:Bag><rdf:li>ja<"));
+}
+
+// Columns of a terminal: East Asian wide characters take two.
+int TerminalWidth(const QString& line) {
+  int width = 0;
+  for (const uint c : line.toUcs4()) {
+    const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+                      (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                      (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                      (c >= 0xFFE0 && c <= 0xFFE6);
+    width += wide ? 2 : 1;
+  }
+  return width;
+}
+
+// --help fits a terminal of 80 columns and --version names the licence and the
+// Qt the program runs on, in either language.
+TEST_F(CommandLineOutput, HelpAndVersionFitATerminal) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  for (const char* locale : {"LANG=C", "LANG=ja_JP.UTF-8"}) {
+    SCOPED_TRACE(locale);
+    const Outcome help = RunBinary({"--help"}, {}, QString::fromUtf8(locale));
+    ASSERT_EQ(help.status, 0);
+    for (const QString& line : help.out.split(u'\n'))
+      EXPECT_LE(TerminalWidth(line), 80) << line.toStdString();
+    const Outcome version = RunBinary({"--version"}, {}, QString::fromUtf8(locale));
+    ASSERT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.contains(QStringLiteral("Qt %1 ").arg(qVersion())) ||
+                version.out.contains(QStringLiteral("Qt %1\n").arg(qVersion())))
+        << version.out.toStdString();
+    EXPECT_TRUE(version.out.contains("GPL-3.0-or-later")) << version.out.toStdString();
+  }
 }
 
 // A PDF needs no printer, so a print server that never answers does not hold it up.

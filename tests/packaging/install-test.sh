@@ -36,6 +36,8 @@ grep -q '^Categories=Education;Math;$' "$prefix/share/applications/$id.desktop"
 grep -q '^Name\[ja\]=' "$prefix/share/applications/$id.desktop"
 grep -q '^Comment\[ja\]=' "$prefix/share/applications/$id.desktop"
 grep -q '^Exec=kazenori' "$prefix/share/applications/$id.desktop"
+# Docks group the window (class Kazenori) with its launcher.
+grep -q '^StartupWMClass=Kazenori$' "$prefix/share/applications/$id.desktop"
 # The metainfo's screenshots are the tree's own, its newest release is this
 # version, and it has a content rating.
 meta="$prefix/share/metainfo/$id.metainfo.xml"
@@ -45,7 +47,7 @@ shots="$(grep -o 'docs/screenshots/[^<]*' "$meta")"
 for shot in $shots; do
   [ -s "$source/$shot" ] || { echo "metainfo names a screenshot the tree lacks: $shot" >&2; exit 1; }
 done
-version="$("$prefix/bin/kazenori" --version | cut -d' ' -f2)"
+version="$("$prefix/bin/kazenori" --version | head -n 1 | cut -d' ' -f2)"
 [ "$(grep -o -m1 '<release version="[^"]*"' "$meta")" = "<release version=\"$version\"" ] ||
   { echo "the newest release in the metainfo is not $version" >&2; exit 1; }
 grep -q '<content_rating type="oars-1.1"' "$meta"

@@ -122,6 +122,18 @@ inline int PdfPageCount(const QString& pdf) {
   return -1;
 }
 
+// A field of the document's information ("Title", "Creator"), or with
+// "Metadata" its XMP metadata.
+inline QString PdfInfo(const QString& pdf, const QString& field) {
+  if (field == QLatin1String("Metadata"))
+    return QString::fromUtf8(RunTool(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), pdf}));
+  const QString info = QString::fromUtf8(RunTool(QStringLiteral("pdfinfo"), {pdf}));
+  for (const QString& line : info.split(u'\n')) {
+    if (line.startsWith(field + u':')) return line.mid(field.size() + 1).trimmed();
+  }
+  return {};
+}
+
 // "Page size: 595.276 x 841.89 pts (A4)" → the size in points.
 inline QSizeF PdfPageSize(const QString& pdf) {
   const QByteArray info = RunTool(QStringLiteral("pdfinfo"), {pdf});

@@ -196,6 +196,8 @@ TEST_F(MainWindowPrintTest, SavingThePdfAdvancesTheNumberAsPrintingBothPages) {
     questions.pdfPath = [&](const QString&) { return dir.filePath(QStringLiteral("a.pdf")); };
     dialog.pdfButton()->click();
     EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
+    EXPECT_EQ(testing::PdfInfo(dir.filePath(QStringLiteral("a.pdf")), QStringLiteral("Title")),
+              QStringLiteral("プリントNo.7"));
     questions.pdfPath = [&](const QString&) { return dir.filePath(QStringLiteral("no/a.pdf")); };
     dialog.pdfButton()->click();
     EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));

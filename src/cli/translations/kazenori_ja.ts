@@ -5,7 +5,7 @@
     <name>kazenori</name>
     <message>
         <source>patterns 1..150 in tick order: 7,8,9 or 111-120</source>
-        <translation>問題パターン 1～150 をチェックする順に: 7,8,9 や 111-120</translation>
+        <translation>問題パターン 1～150 をチェック順に: 7,8,9 や 111-120</translation>
     </message>
     <message>
         <source>a term may be 0 where the pattern allows (&quot;あり&quot;)</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>words a block on the colour-word sheet (default 40)</source>
-        <translation>色の名前を読むプリントの 1 ブロックの語数 (既定は 40)</translation>
+        <translation>色の名前のプリントの 1 ブロックの語数 (既定は 40)</translation>
     </message>
     <message>
         <source>write the pages to a PDF file (A4, searchable text)</source>
@@ -208,7 +208,7 @@ with options it composes the sheets without a window and writes them out.
         <translation>; 書き出し済みのもの: </translation>
     </message>
     <message>
-        <source>lay the pages out for this printer&apos;s paper and margins</source>
+        <source>lay out for this printer&apos;s paper and margins</source>
         <translation>このプリンタの用紙と余白に合わせてページを配置する</translation>
     </message>
     <message>
@@ -218,6 +218,37 @@ with options it composes the sheets without a window and writes them out.
     <message>
         <source>--print lays the pages out for its own printer, not for &apos;%1&apos;</source>
         <translation>--print はそのプリンタに合わせてページを配置します (&apos;%1&apos; には合わせられません)</translation>
+    </message>
+    <message>
+        <source>
+At least one of --pdf, --json and --print is needed. Each sheet is a question
+page and its answer page; the colour-word sheet has one page.
+
+Only --print and --printer-geometry ask the print server (CUPS) anything.
+Without them, --pdf and --json lay the pages out on the design paper: A4
+with a printable area 3.5 mm from the left and 3.1 mm from the top,
+203.2 x 289.0 mm, whatever printers are installed. With --print or
+--printer-geometry PRINTER they use that printer&apos;s paper and margins.
+
+Exit status: 0 if the sheets were written, 1 if printing or writing failed,
+2 for a mistake in the arguments (then no file is created or changed).
+An output must be a regular file or a new name; a symbolic link is followed.
+</source>
+        <translation>
+--pdf、--json、--print の少なくとも 1 つが必要です。プリント 1 枚は問題ページと
+その解答ページです。色の名前を読むプリントは 1 ページです。
+
+印刷サーバー (CUPS) に問い合わせるのは --print と --printer-geometry だけです。
+それがなければ、--pdf と --json はインストールされたプリンタにかかわらず
+設計用紙にページを配置します: A4、印刷できる範囲は左から 3.5 mm、上から 3.1 mm、
+203.2 x 289.0 mm です。--print か --printer-geometry PRINTER があれば、
+そのプリンタの用紙と余白を使います。
+
+終了ステータス: 書き出せたら 0、印刷や書き出しに失敗したら 1、
+引数の誤りは 2 (そのときファイルは作られも変えられもしません)。
+出力先は通常のファイルか新しい名前です。
+シンボリックリンクはその先に書き出します。
+</translation>
     </message>
     <message>
         <source>%1: the print server %2 did not answer</source>
@@ -272,8 +303,8 @@ with options it composes the sheets without a window and writes them out.
         <translation>プリンタ「%1」で印刷できませんでした: %2</translation>
     </message>
     <message>
-        <source>make the sheet of this code again (printed on its pages)</source>
-        <translation>この再作成コードのシートをもう一度作る（コードはシートの隅に印刷）</translation>
+        <source>make this code&apos;s sheet again (printed on its pages)</source>
+        <translation>このコードのシートを再び作る (コードはシートに印刷)</translation>
     </message>
     <message>
         <source>--code names the sheet; it takes no --%1</source>
@@ -354,6 +385,36 @@ An output must be a regular file or a new name; a symbolic link is followed.
     <message>
         <source>job %1 on printer &quot;%2&quot; had not finished printing after %3 seconds (--print-timeout); no page counts as printed</source>
         <translation>プリンタ「%2」のジョブ %1 は %3 秒たっても印刷し終わりませんでした (--print-timeout)。印刷したページには数えません</translation>
+        <source>kazenori: the window needs Qt&apos;s Wayland support: install the Debian package qt6-wayland
+</source>
+        <translation>kazenori: ウィンドウを開くには Qt の Wayland 対応が必要です。Debian パッケージ qt6-wayland をインストールして下さい
+</translation>
+    </message>
+    <message>
+        <source>kazenori: there is no display for the window (DISPLAY and WAYLAND_DISPLAY are unset)
+</source>
+        <translation>kazenori: ウィンドウを表示する画面がありません (DISPLAY も WAYLAND_DISPLAY も設定されていません)
+</translation>
+    </message>
+    <message>
+        <source>kazenori: without one, write the sheets with --pdf FILE or --json FILE (see --help)
+</source>
+        <translation>kazenori: 画面がなくても --pdf ファイル や --json ファイル でプリントを書き出せます (--help を参照)
+</translation>
+    </message>
+    <message>
+        <source>kazenori: the font &quot;%1&quot; (used for &quot;%2&quot;) is not installed; Japanese text will be drawn in a fallback font. Install the Debian package fonts-ipafont-gothic.
+</source>
+        <translation>kazenori: フォント「%1」(「%2」の代わり) がインストールされていないので、日本語は代わりのフォントで描かれます。Debian パッケージ fonts-ipafont-gothic をインストールして下さい。
+</translation>
+    </message>
+    <message>
+        <source>running on Qt %1
+</source>
+        <translation>Qt %1 で動作中
+</translation>
+    </message>
+    <message>
     </message>
 </context>
 </TS>
