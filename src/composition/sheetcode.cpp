@@ -21,7 +21,10 @@ constexpr char kAlphabet[] = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
 constexpr int kGroup = 4;
 // Sheet indices a composition can have (the command line makes up to 10000 sheets).
 constexpr int kIndexLimit = 10000;
+// Index 0 stands for no setting: no code carries it.
 constexpr std::array<int, 4> kWordsPerBlock{0, 20, 30, 40};
+constexpr int kFewestColours = 2;
+constexpr int kMostColours = 5;
 
 enum class InstructionKind { None, Random, All, Colour, Typed };
 
@@ -165,22 +168,43 @@ std::int32_t UnZigZag(std::uint32_t z) {
 }
 
 int AlphabetIndex(QChar c) {
-  const char16_t u = c.toUpper().unicode();
   for (int i = 0; i < 32; ++i) {
-    if (kAlphabet[i] == u) return i;
+    if (kAlphabet[i] == c.unicode()) return i;
   }
   return -1;
 }
 
-}  // namespace
+// The dashes an input method or a word processor puts where "-" was meant:
+// hyphens, en and em dashes, minus signs and the long vowel mark that a
+// Japanese keyboard gives for its "-" key.
+bool IsDash(QChar c) {
+  static const QString kDashes = QStringLiteral("-‐‑‒–—―−ー－ｰ");
+  return kDashes.contains(c);
+}
 
-std::optional<QString> EncodeSheetCode(const SheetRecipe& recipe, int version) {
+// The code with everything the same code's every spelling shares: the
+// characters alone, without groups.
+QString Characters(const QString& typed) {
+  QString characters;
+  for (QChar c : typed.normalized(QString::NormalizationForm_KC)) {
+    if (c.isSpace() || IsDash(c)) continue;
+    c = c.toUpper();
+    // Letters the alphabet leaves out for looking like these digits.
+    if (c == u'O') c = u'0';
+    if (c == u'I' || c == u'L') c = u'1';
+    characters += c;
+  }
+  return characters;
+}
+
+std::optional<QString> EncodeWith(const SheetRecipe& recipe, int version, InstructionKind kind,
+                                  std::uint16_t typedCheck) {
   const SheetOptions& o = recipe.options;
   const auto words =
-      std::find(kWordsPerBlock.begin(), kWordsPerBlock.end(), o.colourWords.wordsPerBlock);
+      std::find(kWordsPerBlock.begin() + 1, kWordsPerBlock.end(), o.colourWords.wordsPerBlock);
   if (recipe.index < 0 || recipe.index >= kIndexLimit) return std::nullopt;
-  if (o.bonus && (o.colourWords.colourCount < 0 || o.colourWords.colourCount > 7 ||
-                  words == kWordsPerBlock.end())) {
+  if (o.bonus && (o.colourWords.colourCount < kFewestColours ||
+                  o.colourWords.colourCount > kMostColours || words == kWordsPerBlock.end())) {
     return std::nullopt;
   }
   if (!o.bonus && o.patterns.empty()) return std::nullopt;
@@ -193,9 +217,8 @@ std::optional<QString> EncodeSheetCode(const SheetRecipe& recipe, int version) {
   out.Put(static_cast<std::uint32_t>(o.hide), 2);
   out.Put(static_cast<std::uint32_t>(o.blank), 2);
   out.Put(o.bonus ? 1 : 0, 1);
-  const InstructionKind kind = KindOf(o.instruction);
   out.Put(static_cast<std::uint32_t>(kind), 3);
-  if (kind == InstructionKind::Typed) out.Put(TextCheck(o.instruction), 16);
+  if (kind == InstructionKind::Typed) out.Put(typedCheck, 16);
   if (o.bonus) {
     out.Put(static_cast<std::uint32_t>(o.colourWords.colourCount), 3);
     out.Put(static_cast<std::uint32_t>(words - kWordsPerBlock.begin()), 2);
@@ -220,10 +243,27 @@ std::optional<QString> EncodeSheetCode(const SheetRecipe& recipe, int version) {
   return code;
 }
 
+}  // namespace
+
+std::optional<QString> EncodeSheetCode(const SheetRecipe& recipe, int version) {
+  const InstructionKind kind = KindOf(recipe.options.instruction);
+  return EncodeWith(recipe, version, kind, TextCheck(recipe.options.instruction));
+}
+
+QString TidySheetCode(const QString& typed) {
+  const QString characters = Characters(typed);
+  QString tidy;
+  for (int i = 0; i < characters.size(); i += kGroup) {
+    if (i > 0) tidy += u'-';
+    tidy += characters.mid(i, kGroup);
+  }
+  return tidy;
+}
+
 SheetRecipe DecodeSheetCode(const QString& code, const QString& typedInstruction) {
+  const QString characters = Characters(code);
   std::vector<bool> bits;
-  for (const QChar c : code) {
-    if (c == QLatin1Char('-') || c.isSpace()) continue;
+  for (const QChar c : characters) {
     const int v = AlphabetIndex(c);
     if (v < 0) Refuse();
     for (int b = 4; b >= 0; --b) bits.push_back(((v >> b) & 1) != 0);
@@ -262,8 +302,10 @@ SheetRecipe DecodeSheetCode(const QString& code, const QString& typedInstruction
   o.bonus = in.Take(1) == 1;
   const auto kind = static_cast<InstructionKind>(in.Take(3));
   if (kind > InstructionKind::Typed) Refuse();
+  const std::uint16_t typedCheck =
+      kind == InstructionKind::Typed ? static_cast<std::uint16_t>(in.Take(16)) : 0;
   const bool typedDiffers =
-      kind == InstructionKind::Typed && in.Take(16) != TextCheck(typedInstruction);
+      kind == InstructionKind::Typed && typedCheck != TextCheck(typedInstruction);
   o.instruction = kind == InstructionKind::Typed ? typedInstruction : InstructionOf(kind);
   if (o.bonus) {
     o.colourWords.colourCount = static_cast<int>(in.Take(3));
@@ -272,6 +314,12 @@ SheetRecipe DecodeSheetCode(const QString& code, const QString& typedInstruction
     o.patterns = TakePatterns(in);
   }
   in.ExpectEnd();
+  // Every field must be one the program makes, written as the program writes
+  // it (no padded number, no run split in two): such a code is the one this
+  // recipe gives, and any other reading of its bits is no sheet's.
+  const std::optional<QString> again =
+      EncodeWith(recipe, static_cast<int>(version), kind, typedCheck);
+  if (!again || Characters(*again) != characters) Refuse();
   if (typedDiffers) {
     throw SheetCodeError(
         SheetCodeError::Kind::InstructionDiffers,

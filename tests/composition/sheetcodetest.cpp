@@ -104,6 +104,29 @@ TEST(SheetCode, WhatNoCompositionMakesHasNoCode) {
   EXPECT_FALSE(EncodeSheetCode({1, 10000, Arithmetic({7})}));
   EXPECT_FALSE(EncodeSheetCode({1, 0, Arithmetic({})}));
   EXPECT_FALSE(EncodeSheetCode({1, 0, Colour(4, 25)}));
+  EXPECT_FALSE(EncodeSheetCode({1, 0, Colour(4, 0)}));
+  EXPECT_FALSE(EncodeSheetCode({1, 0, Colour(1, 20)}));
+  EXPECT_FALSE(EncodeSheetCode({1, 0, Colour(6, 20)}));
+}
+
+// A code printed by an earlier build, as a person types it on any keyboard.
+TEST(SheetCode, EverySpellingOfAPrintedCodeIsThatCode) {
+  const QString printed = QStringLiteral("21KW-0000-01R1-0010-A4");
+  const SheetRecipe recipe{7, 0, Arithmetic({5, 6})};
+  EXPECT_EQ(EncodeSheetCode(recipe), printed);
+  for (const QString& typed : {
+           printed,
+           QStringLiteral("２１ＫＷ－００００－０１Ｒ１－００１０－Ａ４"),
+           QStringLiteral("２１ｋｗ　００００　０１ｒ１　００１０　ａ４"),
+           QStringLiteral(" 21kw 0000 01r1 0010 a4 "),
+           QStringLiteral("21KW‐OOOO‐O1R1‐OO1O‐A4"),
+           QStringLiteral("21KWーooooーo1RlーooIoーA4"),
+           QStringLiteral("21KW–0000–01Ri–0010–A4"),
+           QStringLiteral("21KW0000-01R10010A4"),
+       }) {
+    ExpectSameRecipe(DecodeSheetCode(typed), recipe);
+    EXPECT_EQ(TidySheetCode(typed), printed) << typed.toStdString();
+  }
 }
 
 SheetCodeError::Kind Refusal(const QString& code, const QString& typed = {}) {
@@ -131,14 +154,29 @@ TEST(SheetCode, EveryDamagedCodeIsRefused) {
       EXPECT_EQ(Refusal(code.left(i), kTyped), SheetCodeError::Kind::Malformed);
       EXPECT_EQ(Refusal(QString(code).remove(i, 1), kTyped), SheetCodeError::Kind::Malformed);
     }
-    for (const QString& foreign : {QStringLiteral("I"), QStringLiteral("O"), QStringLiteral("U"),
-                                   QStringLiteral("あ"), QStringLiteral("!")}) {
+    for (const QString& foreign :
+         {QStringLiteral("U"), QStringLiteral("_"), QStringLiteral("あ"), QStringLiteral("!")}) {
       EXPECT_EQ(Refusal(code.left(5) + foreign + code.mid(6), kTyped),
                 SheetCodeError::Kind::Malformed);
     }
     EXPECT_EQ(Refusal(code + u'0', kTyped), SheetCodeError::Kind::Malformed);
   }
   EXPECT_EQ(Refusal(QString()), SheetCodeError::Kind::Malformed);
+}
+
+// Codes whose check value is right but which no composition writes.
+TEST(SheetCode, ACodeOfNoSheetIsRefused) {
+  for (const char* code : {
+           "34GT-0000-01R1-05HG",         // no colours
+           "3PPY-0000-01R1-05KG",         // one colour
+           "2C53-0000-01R1-05XG",         // six colours
+           "35VR-0000-01R1-05R0",         // no words a block
+           "3XDC-0000-01R1-0020-A01G-0",  // patterns 5 and 6 as two runs
+           "3KRM-0000-01R8-1001-0A4",     // the sheet index with a step of zeros
+           "3W7Y-0000-02RJ-0010-2Q40",    // a trailing character of zero bits
+       }) {
+    EXPECT_EQ(Refusal(QString::fromUtf8(code)), SheetCodeError::Kind::Malformed) << code;
+  }
 }
 
 TEST(SheetCode, ACodeOfALaterVersionOrAnotherInstructionLineSaysSo) {
