@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRect>
 #include <QString>
 
 #include <limits>
@@ -226,19 +227,47 @@ TEST(SheetCode, TheCodeOnAPageMakesThatSheetAgain) {
   }
 }
 
-// The code stands below everything else on the page and inside the printable area.
-TEST(SheetCode, TheCodeStandsBelowTheSheetInsideThePrintableArea) {
+// Where a page's text reaches, by the cells of the sheet font: a full-width
+// character is as wide as the text is high, any other half as wide.
+QRect Cell(const TextItem& item) {
+  int width = 0;
+  for (const QChar c : item.text) width += c.unicode() < 0x100 ? item.height / 2 : item.height;
+  const int h = item.height;
+  switch (item.align) {
+    case TextAlign::Left:
+      return QRect(item.x, item.y, width, h);
+    case TextAlign::LeftMid:
+      return QRect(item.x, item.y - h / 2, width, h);
+    case TextAlign::Center:
+      return QRect(item.x - width / 2, item.y - h / 2, width, h);
+    case TextAlign::Right:
+      return QRect(item.x - width, item.y, width, h);
+  }
+  return {};
+}
+
+// The code stands clear of every item of every page kind, whatever the
+// patterns or colour settings, and inside the printable area.
+TEST(SheetCode, TheCodeStandsClearOfEverythingInsideThePrintableArea) {
+  std::vector<SheetOptions> sheets;
+  for (int p = 1; p <= 150; ++p) {
+    sheets.push_back(With(Arithmetic({p}), ZeroSetting::Allowed, LayerSetting::Random,
+                          LayerSetting::Random, QString(60, u'字')));
+  }
+  for (const int colours : {2, 5}) {
+    for (const int words : {20, 30, 40}) sheets.push_back(Colour(colours, words));
+  }
   for (const PageGeometry& g : {DesignPaperGeometry(), PageGeometry{120, 120, 1860, 2730}}) {
-    const Worksheet set = ComposeSeeded(5, Arithmetic({1, 150}), 1, g);
-    const Worksheet colour = ComposeSeeded(5, Colour(5, 40), 1, g);
-    for (const WorksheetPage& page : {set.pages[0], set.pages[1], colour.pages[0]}) {
-      const TextItem& code = page.items.back();
-      for (std::size_t i = 0; i + 1 < page.items.size(); ++i) {
-        EXPECT_LT(page.items[i].y + page.items[i].height, code.y)
-            << page.items[i].text.toStdString();
+    const QRect printable(g.left, g.top, g.width, g.height);
+    for (const SheetOptions& options : sheets) {
+      for (const WorksheetPage& page : ComposeSeeded(5, options, 1, g).pages) {
+        const QRect code = Cell(page.items.back());
+        ASSERT_TRUE(page.items.back().text.startsWith(QStringLiteral("再作成コード ")));
+        EXPECT_TRUE(printable.contains(code));
+        for (std::size_t i = 0; i + 1 < page.items.size(); ++i) {
+          EXPECT_FALSE(Cell(page.items[i]).intersects(code)) << page.items[i].text.toStdString();
+        }
       }
-      EXPECT_LE(code.y + code.height, g.top + g.height);
-      EXPECT_LE(code.x, g.left + g.width);
     }
   }
 }
