@@ -294,6 +294,7 @@ TEST_F(CommandLineOutput, EachTargetIsReplacedWholeOrRefusedUntouched) {
       {"symlink followed", {"link.pdf"}, 0, "", {"d/x.pdf"}},
       {"dangling symlink", {"dangling.pdf"}, 2, "symbolic link to a file that does not exist", {}},
       {"FIFO", {"fifo"}, 2, "'fifo' is not a regular file", {}},
+      {"control characters", {"n\x1b[2J/a.pdf"}, 2, "of 'n\\x1b[2J/a.pdf' does not exist", {}},
       {"character device", {"null"}, 2, "'null' is not a regular file", {}, CharacterDevice},
       {"read-only folder",
        {"old.pdf", "ro/a.json"},
