@@ -54,7 +54,7 @@ QString PrintServerProblem(const QString& option, const PrintServer& server) {
 
 QString NoSuchPrinter(const QString& option, const QString& printer, const QStringList& installed) {
   return Tr("%1: no printer named '%2' (installed: %3)")
-      .arg(option, printer, installed.isEmpty() ? Tr("none") : installed.join(", "));
+      .arg(option, Echoed(printer), installed.isEmpty() ? Tr("none") : installed.join(", "));
 }
 
 // The print layer's own words for why a job did not print, for the catalogue;
