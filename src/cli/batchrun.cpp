@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -54,7 +55,7 @@ QString PrintServerProblem(const QString& option, const PrintServer& server) {
 
 QString NoSuchPrinter(const QString& option, const QString& printer, const QStringList& installed) {
   return Tr("%1: no printer named '%2' (installed: %3)")
-      .arg(option, printer, installed.isEmpty() ? Tr("none") : installed.join(", "));
+      .arg(option, Echoed(printer), installed.isEmpty() ? Tr("none") : installed.join(", "));
 }
 
 // The print layer's own words for why a job did not print, for the catalogue;
@@ -312,6 +313,18 @@ void PassQtMessagesButTheRuntimeDirNote() {
       });
 }
 
+// What went to standard output must have arrived: a full disk or a closed
+// pipe behind it is a failure like any other write.
+int Flushed(QTextStream& out, QTextStream& err, int status) {
+  out.flush();
+  if (out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout)) {
+    return status;
+  }
+  err << "kazenori: " << Tr("cannot write to standard output: %1").arg(out.device()->errorString())
+      << Qt::endl;
+  return std::max(status, 1);
+}
+
 }  // namespace
 
 int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTextStream& err,
@@ -348,12 +361,12 @@ int RunCommandLine(int argc, char** argv) {
   }
   if (answer) {
     out << *answer;
-    return 0;
+    return Flushed(out, err, 0);
   }
   PassQtMessagesButTheRuntimeDirNote();
-  // Composing needs fonts and printers, never a screen: with no display, or a
-  // display that cannot be reached, the command line works all the same.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Composing needs fonts and printers, never a screen: whatever display is
+  // named, reachable or not, and whatever platform, the command line works.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   // Before Qt starts any thread, so that every thread leaves the signals to the guard.
   InterruptGuard interrupts;
   QGuiApplication app(argc, argv);
@@ -366,12 +379,12 @@ int RunCommandLine(int argc, char** argv) {
   // return into a program unwinding around it; everything is written, so the
   // program ends here, at once.
   if (printersStuck) {
-    out.flush();
+    const int flushed = Flushed(out, err, status);
     err.flush();
     std::fflush(nullptr);
-    std::_Exit(status);
+    std::_Exit(flushed);
   }
-  return status;
+  return Flushed(out, err, status);
 }
 
 }  // namespace kazenori

@@ -22,7 +22,7 @@ int ExecuteCommandLine(const CommandLineRequest& request, QTextStream& out, QTex
 
 // The whole command line from main(): parses, answers --help, --version and
 // --list-patterns without Qt, otherwise starts a QGuiApplication on the
-// offscreen platform (unless QT_QPA_PLATFORM names another) and executes.
+// offscreen platform (whatever QT_QPA_PLATFORM says) and executes.
 int RunCommandLine(int argc, char** argv);
 
 }  // namespace kazenori

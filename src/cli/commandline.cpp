@@ -164,7 +164,7 @@ LayerSetting Item(const QString& option, const QString& value) {
   if (value == "none") return LayerSetting::None;
   if (value == "random") return LayerSetting::Random;
   if (value == "all") return LayerSetting::All;
-  throw UsageError(Tr("--%1 takes none, random or all, not '%2'").arg(option, value));
+  throw UsageError(Tr("--%1 takes none, random or all, not '%2'").arg(option, Echoed(value)));
 }
 
 // A decimal number in [low, high], else a usage error naming the option.
@@ -175,7 +175,7 @@ qint64 Number(const QString& option, const QString& value, qint64 low, qint64 hi
                          .arg(option)
                          .arg(low)
                          .arg(high)
-                         .arg(value));
+                         .arg(Echoed(value)));
   }
   return value.toLongLong();
 }
@@ -184,9 +184,8 @@ std::int32_t PrintNumber(const QString& value) {
   try {
     return StrToInt(value.toStdString());
   } catch (const ConversionError&) {
-    throw UsageError(
-        QStringLiteral("--print-number: %1")
-            .arg(QString::fromUtf8(ConversionError(Shortened(value).toStdString()).what())));
+    throw UsageError(QStringLiteral("--print-number: %1")
+                         .arg(QString::fromUtf8(ConversionError(Echoed(value, 20).toStdString()).what())));
   }
 }
 
@@ -219,7 +218,9 @@ bool ApplySheetOption(CommandLineRequest& r, const QString& name, const QString&
     s.colourWords.colourCount = static_cast<int>(Number(name, value, 2, 5));
   } else if (name == "words") {
     const auto words = Number(name, value, 20, 40);
-    if (words % 10 != 0) throw UsageError(Tr("--words takes 20, 30 or 40, not '%1'").arg(value));
+    if (words % 10 != 0) {
+      throw UsageError(Tr("--words takes 20, 30 or 40, not '%1'").arg(Echoed(value)));
+    }
     s.colourWords.wordsPerBlock = static_cast<int>(words);
   } else {
     return false;
@@ -239,6 +240,13 @@ void ApplyRunOption(CommandLineRequest& r, const QString& name, const QString& p
     r.remakeCode = value;
   } else if (name == "pdf" || name == "json") {
     if (value.isEmpty()) throw UsageError(Tr("--%1 needs a file name").arg(name));
+    // "-" reads as standard output to most users, and a file of that name
+    // would surprise them; "./-" still names one.
+    if (value == QLatin1String("-")) {
+      throw UsageError(Tr("--%1 writes a file, not standard output: for a file named '-' give "
+                          "./-")
+                           .arg(name));
+    }
     (name == "pdf" ? r.pdfPath : r.jsonPath) = value;
     (name == "pdf" ? r.pdfFile : r.jsonFile) = ArgumentBytes(parserValue);
   } else if (name == "print" || name == "printer-geometry") {
@@ -290,11 +298,13 @@ ArgumentFault FirstFault(const QStringList& arguments) {
     if (endOfOptions && i + 1 == arguments.size()) break;
     if (endOfOptions || !arg.startsWith(QLatin1String("--"))) {
       const QString unexpected = endOfOptions ? arguments[i + 1] : arg;
-      return {options, Tr("unexpected argument '%1'").arg(Shown(unexpected))};
+      return {options, Tr("unexpected argument '%1'").arg(Echoed(Shown(unexpected)))};
     }
     const QString name = arg.mid(2).section(u'=', 0, 0);
     const CommandLineOption* option = Find(name);
-    if (option == nullptr) return {options, Tr("unrecognized option '--%1'").arg(Shown(name))};
+    if (option == nullptr) {
+      return {options, Tr("unrecognized option '--%1'").arg(Echoed(Shown(name)))};
+    }
     const bool attached = arg.contains(u'=');
     if (option->argument == nullptr && attached)
       return {options, Tr("option '--%1' takes no argument").arg(name)};
@@ -317,8 +327,7 @@ QList<QCommandLineOption> ParserOptions() {
 // A code names the options, the seed and the sheet: none of them may be given
 // besides it, except the instruction line that a code only checks.
 void RemakeRequest(CommandLineRequest& r, const QSet<QString>& seen) {
-  // A code is short: shown whole unless something else was pasted in.
-  const QString shown = r.remakeCode.size() <= 40 ? r.remakeCode : Shortened(r.remakeCode);
+  const QString shown = Echoed(r.remakeCode);
   for (const char* shaping : {"patterns", "zero", "hide", "blank", "print-number", "sheets", "seed",
                               "bonus", "colours", "words"}) {
     if (seen.contains(shaping)) {
@@ -342,6 +351,12 @@ void RemakeRequest(CommandLineRequest& r, const QSet<QString>& seen) {
     throw UsageError(
         Tr("--code '%1' is no code of a sheet: check it against the sheet").arg(shown));
   }
+  // A sheet with a line of the program's own keeps it: a --message would be dropped.
+  if (r.messageGiven && r.remake->options.instruction != r.sheet.instruction) {
+    throw UsageError(
+        Tr("--code '%1' is of a sheet with the program's instruction line; it takes no --message")
+            .arg(shown));
+  }
   r.sheet = r.remake->options;
   r.messageGiven = true;
 }
@@ -358,6 +373,12 @@ void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
     throw UsageError(Tr("--colours and --words belong to --bonus"));
   }
   if (s.bonus) {
+    for (const char* arithmetic : {"patterns", "zero", "hide", "blank"}) {
+      if (seen.contains(arithmetic)) {
+        throw UsageError(
+            Tr("--bonus makes the colour-word sheet; it takes no --%1").arg(Utf8(arithmetic)));
+      }
+    }
     // The colour dialog's own first choices.
     if (!seen.contains("colours")) s.colourWords.colourCount = 4;
     if (!seen.contains("words")) s.colourWords.wordsPerBlock = 40;
@@ -376,8 +397,8 @@ void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
     throw UsageError(Tr("no output: give --pdf FILE, --json FILE or --print PRINTER"));
   }
   if (!r.printer.isEmpty() && !r.geometryPrinter.isEmpty() && r.printer != r.geometryPrinter) {
-    throw UsageError(
-        Tr("--print lays the pages out for its own printer, not for '%1'").arg(r.geometryPrinter));
+    throw UsageError(Tr("--print lays the pages out for its own printer, not for '%1'")
+                         .arg(Echoed(r.geometryPrinter)));
   }
   if (!r.pdfFile.isEmpty() && r.pdfFile == r.jsonFile) {
     throw UsageError(Tr("--pdf and --json name the same file"));
@@ -386,10 +407,22 @@ void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
 
 }  // namespace
 
-QString Shortened(const QString& value) {
-  constexpr int kShown = 20;
-  if (value.size() <= kShown + 1) return value;
-  return value.left(kShown) + QStringLiteral("…");
+QString Echoed(const QString& value, int shown) {
+  QString text;
+  int kept = 0;
+  for (const QChar c : value) {
+    if (kept == shown && value.size() > shown + 1) return text + QStringLiteral("…");
+    ++kept;
+    // A terminal would act on these (escape sequences, new lines, reordering).
+    const auto category = c.category();
+    if (category == QChar::Other_Control || category == QChar::Other_Format) {
+      text += c.unicode() < 0x100 ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'))
+                                  : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+    } else {
+      text += c;
+    }
+  }
+  return text;
 }
 
 std::vector<int> ParsePatternList(const QString& list) {
@@ -399,11 +432,11 @@ std::vector<int> ParsePatternList(const QString& list) {
   for (const QString& part : list.split(u',')) {
     const auto m = item.match(part.trimmed());
     if (!m.hasMatch())
-      throw UsageError(Tr("--patterns: '%1' is no pattern number or range").arg(part));
+      throw UsageError(Tr("--patterns: '%1' is no pattern number or range").arg(Echoed(part)));
     const int from = m.captured(1).toInt();
     const int to = m.captured(2).isEmpty() ? from : m.captured(2).toInt();
-    if (from < 1 || to > kPatternCount) {
-      throw UsageError(Tr("--patterns: '%1' is outside 1..150").arg(part));
+    if (std::min(from, to) < 1 || std::max(from, to) > kPatternCount) {
+      throw UsageError(Tr("--patterns: '%1' is outside 1..150").arg(Echoed(part)));
     }
     if (from > to) {
       throw UsageError(Tr("--patterns: '%1' runs downwards; a range runs upwards, as in %2-%3")
@@ -470,7 +503,9 @@ QString HelpText() {
          "writing failed, 2 for a mistake in the arguments (then no file is created\n"
          "or changed), 3 if the print job was still in progress at the time limit or\n"
          "waits in a held or stopped queue (no page counts as printed).\n"
-         "An output must be a regular file or a new name; a symbolic link is followed.\n");
+         "An output must be a regular file or a new name; a symbolic link is followed.\n"
+         "No output goes to standard output: --pdf - and --json - are refused (./-\n"
+         "names a file called -).\n");
   return text;
 }
 

@@ -77,8 +77,9 @@ QString Tr(const char* source);
 // (QCoreApplication::translate, context "kazenori") speak the user's language.
 void InstallMessageCatalogue(QCoreApplication& app);
 
-// A value echoed in a message, cut short when it is long.
-QString Shortened(const QString& value);
+// What the user typed as a message echoes it: control and format characters
+// shown as \x1b or \u202e, cut after `shown` characters.
+QString Echoed(const QString& value, int shown = 40);
 
 QString HelpText();
 QString VersionText();

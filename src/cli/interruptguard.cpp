@@ -43,12 +43,23 @@ void InterruptGuard::Forget(const QByteArray& temporary, const std::unique_lock<
                      temporaries_.end());
 }
 
+void InterruptGuard::Settle(const std::unique_lock<std::mutex>& held) {
+  Q_ASSERT(held.mutex() == &mutex_ && held.owns_lock());
+  Q_UNUSED(held);
+  settled_ = true;
+}
+
 void InterruptGuard::Watch() {
   const timespec wait{0, 100 * 1000 * 1000};
   while (!stop_) {
     const int sig = ::sigtimedwait(&signals_, nullptr, &wait);
     if (sig <= 0) continue;
     const std::lock_guard<std::mutex> lock(mutex_);
+    if (settled_) {
+      constexpr char kNote[] = "kazenori: interrupted after every output was written\n";
+      [[maybe_unused]] const auto written = ::write(STDERR_FILENO, kNote, sizeof kNote - 1);
+      continue;
+    }
     for (const QByteArray& t : temporaries_) ::unlink(t.constData());
     std::signal(sig, SIG_DFL);
     sigset_t one;

@@ -34,6 +34,10 @@ class InterruptGuard {
   // Keeps a temporary's name for removal, or stops; `held` is the lock of Hold().
   void Track(const QByteArray& temporary, const std::unique_lock<std::mutex>& held);
   void Forget(const QByteArray& temporary, const std::unique_lock<std::mutex>& held);
+  // Every output is in place: from here an interrupt would only turn a run
+  // that did its work into one that seems to have failed, so it is told
+  // and otherwise let pass.
+  void Settle(const std::unique_lock<std::mutex>& held);
 
  private:
   void Watch();
@@ -42,6 +46,7 @@ class InterruptGuard {
   sigset_t previousMask_;
   std::mutex mutex_;
   std::vector<QByteArray> temporaries_;
+  bool settled_ = false;
   std::atomic<bool> stop_{false};
   std::thread watcher_;
 };

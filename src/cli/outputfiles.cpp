@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <stdexcept>
 
 #include "cli/commandline.h"
@@ -25,9 +26,10 @@ namespace kazenori {
 
 namespace {
 
-// A file name in a message: whole, since the user must know which file it is.
+// A file name in a message: whole, since the user must know which file it is,
+// but with what a terminal would act on made visible.
 QString Shown(const QByteArray& name) {
-  return QFile::decodeName(name);
+  return Echoed(QFile::decodeName(name), std::numeric_limits<int>::max() - 1);
 }
 
 QString Reason(int error) {
@@ -335,6 +337,7 @@ QString OutputFiles::Commit() {
     if (!p.temporary.isEmpty() && guard_ != nullptr) guard_->Forget(p.temporary, hold);
     p.temporary.clear();
   }
+  if (guard_ != nullptr) guard_->Settle(hold);
   return {};
 }
 

@@ -34,7 +34,9 @@ TextItem SheetCodeItem(const PageGeometry& g, const std::string& code) {
   TextItem item;
   item.align = TextAlign::Right;
   item.x = g.left + g.width - 50;
-  item.y = g.top + g.height - 60;
+  // Above the name box, in the strip every page kind leaves empty: the rows
+  // below reach the foot of the printable area on some sheets.
+  item.y = g.top + 10;
   item.height = 30;
   item.text = "再作成コード " + code;
   return item;

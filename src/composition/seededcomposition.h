@@ -33,8 +33,8 @@ void ComposeSeededEach(std::uint32_t seed, const SheetOptions& options, int shee
 // the same pages, the same code. Throws as Compose does.
 Worksheet Remake(const SheetRecipe& recipe, const PageGeometry& geometry);
 
-// The item that prints a sheet's code in the bottom right-hand corner of the
-// printable area, below the last row of problems.
+// The item that prints a sheet's code in the top right-hand corner of the
+// printable area, above the header, where no page kind has anything.
 TextItem SheetCodeItem(const PageGeometry& geometry, const std::string& code);
 
 }  // namespace kazenori

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <string_view>
 #include <vector>
 
 #include "composition/colourwordsheet.h"
@@ -20,7 +21,10 @@ constexpr char kAlphabet[] = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
 constexpr int kGroup = 4;
 // Sheet indices a composition can have (the command line makes up to 10000 sheets).
 constexpr int kIndexLimit = 10000;
+// Index 0 stands for no setting: no code carries it.
 constexpr std::array<int, 4> kWordsPerBlock{0, 20, 30, 40};
+constexpr int kFewestColours = 2;
+constexpr int kMostColours = 5;
 
 enum class InstructionKind { None, Random, All, Colour, Typed };
 
@@ -164,22 +168,48 @@ std::int32_t UnZigZag(std::uint32_t z) {
 }
 
 int AlphabetIndex(char32_t c) {
-  const char32_t upper = c >= U'a' && c <= U'z' ? c - U'a' + U'A' : c;
   for (int i = 0; i < 32; ++i) {
-    if (static_cast<char32_t>(kAlphabet[i]) == upper) return i;
+    if (static_cast<char32_t>(kAlphabet[i]) == c) return i;
   }
   return -1;
 }
 
-}  // namespace
+// The dashes an input method or a word processor puts where "-" was meant:
+// hyphens, en and em dashes, minus signs and the long vowel mark that a
+// Japanese keyboard gives for its "-" key.
+bool IsDash(char32_t c) {
+  constexpr std::u32string_view kDashes =
+      U"-\u2010\u2011\u2012\u2013\u2014\u2015\u2212\u30FC\uFF0D\uFF70";
+  return kDashes.find(c) != std::u32string_view::npos;
+}
 
-std::optional<std::string> EncodeSheetCode(const SheetRecipe& recipe, int version) {
+// The full-width forms an input method types read as the ASCII they stand for.
+char32_t Narrowed(char32_t c) { return c >= 0xFF01 && c <= 0xFF5E ? c - 0xFEE0 : c; }
+
+// The code with everything the same code's every spelling shares: the
+// characters alone, without groups.
+std::u32string Characters(const std::string& typed) {
+  std::u32string characters;
+  for (char32_t c : CodePoints(typed)) {
+    if (IsBlank(c) || IsDash(c)) continue;
+    c = Narrowed(c);
+    if (c >= U'a' && c <= U'z') c = c - U'a' + U'A';
+    // Letters the alphabet leaves out for looking like these digits.
+    if (c == U'O') c = U'0';
+    if (c == U'I' || c == U'L') c = U'1';
+    characters += c;
+  }
+  return characters;
+}
+
+std::optional<std::string> EncodeWith(const SheetRecipe& recipe, int version,
+                                      InstructionKind kind, std::uint16_t typedCheck) {
   const SheetOptions& o = recipe.options;
   const auto words =
-      std::find(kWordsPerBlock.begin(), kWordsPerBlock.end(), o.colourWords.wordsPerBlock);
+      std::find(kWordsPerBlock.begin() + 1, kWordsPerBlock.end(), o.colourWords.wordsPerBlock);
   if (recipe.index < 0 || recipe.index >= kIndexLimit) return std::nullopt;
-  if (o.bonus && (o.colourWords.colourCount < 0 || o.colourWords.colourCount > 7 ||
-                  words == kWordsPerBlock.end())) {
+  if (o.bonus && (o.colourWords.colourCount < kFewestColours ||
+                  o.colourWords.colourCount > kMostColours || words == kWordsPerBlock.end())) {
     return std::nullopt;
   }
   if (!o.bonus && o.patterns.empty()) return std::nullopt;
@@ -192,9 +222,8 @@ std::optional<std::string> EncodeSheetCode(const SheetRecipe& recipe, int versio
   out.Put(static_cast<std::uint32_t>(o.hide), 2);
   out.Put(static_cast<std::uint32_t>(o.blank), 2);
   out.Put(o.bonus ? 1 : 0, 1);
-  const InstructionKind kind = KindOf(o.instruction);
   out.Put(static_cast<std::uint32_t>(kind), 3);
-  if (kind == InstructionKind::Typed) out.Put(TextCheck(o.instruction), 16);
+  if (kind == InstructionKind::Typed) out.Put(typedCheck, 16);
   if (o.bonus) {
     out.Put(static_cast<std::uint32_t>(o.colourWords.colourCount), 3);
     out.Put(static_cast<std::uint32_t>(words - kWordsPerBlock.begin()), 2);
@@ -219,10 +248,27 @@ std::optional<std::string> EncodeSheetCode(const SheetRecipe& recipe, int versio
   return code;
 }
 
+}  // namespace
+
+std::optional<std::string> EncodeSheetCode(const SheetRecipe& recipe, int version) {
+  const InstructionKind kind = KindOf(recipe.options.instruction);
+  return EncodeWith(recipe, version, kind, TextCheck(recipe.options.instruction));
+}
+
+std::string TidySheetCode(const std::string& typed) {
+  const std::u32string characters = Characters(typed);
+  std::u32string tidy;
+  for (std::size_t i = 0; i < characters.size(); i += kGroup) {
+    if (i > 0) tidy += U'-';
+    tidy += characters.substr(i, kGroup);
+  }
+  return Utf8(tidy);
+}
+
 SheetRecipe DecodeSheetCode(const std::string& code, const std::string& typedInstruction) {
+  const std::u32string characters = Characters(code);
   std::vector<bool> bits;
-  for (const char32_t c : CodePoints(code)) {
-    if (c == U'-' || IsBlank(c)) continue;
+  for (const char32_t c : characters) {
     const int v = AlphabetIndex(c);
     if (v < 0) Refuse();
     for (int b = 4; b >= 0; --b) bits.push_back(((v >> b) & 1) != 0);
@@ -261,8 +307,10 @@ SheetRecipe DecodeSheetCode(const std::string& code, const std::string& typedIns
   o.bonus = in.Take(1) == 1;
   const auto kind = static_cast<InstructionKind>(in.Take(3));
   if (kind > InstructionKind::Typed) Refuse();
+  const std::uint16_t typedCheck =
+      kind == InstructionKind::Typed ? static_cast<std::uint16_t>(in.Take(16)) : 0;
   const bool typedDiffers =
-      kind == InstructionKind::Typed && in.Take(16) != TextCheck(typedInstruction);
+      kind == InstructionKind::Typed && typedCheck != TextCheck(typedInstruction);
   o.instruction = kind == InstructionKind::Typed ? typedInstruction : InstructionOf(kind);
   if (o.bonus) {
     o.colourWords.colourCount = static_cast<int>(in.Take(3));
@@ -271,6 +319,12 @@ SheetRecipe DecodeSheetCode(const std::string& code, const std::string& typedIns
     o.patterns = TakePatterns(in);
   }
   in.ExpectEnd();
+  // Every field must be one the program makes, written as the program writes
+  // it (no padded number, no run split in two): such a code is the one this
+  // recipe gives, and any other reading of its bits is no sheet's.
+  const std::optional<std::string> again =
+      EncodeWith(recipe, static_cast<int>(version), kind, typedCheck);
+  if (!again || Characters(*again) != characters) Refuse();
   if (typedDiffers) {
     throw SheetCodeError(SheetCodeError::Kind::InstructionDiffers,
                          "このシートの問題文は書き換えられています。"

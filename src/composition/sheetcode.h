@@ -46,9 +46,14 @@ inline constexpr int kSheetCodeVersion = 1;
 std::optional<std::string> EncodeSheetCode(const SheetRecipe& recipe,
                                            int version = kSheetCodeVersion);
 
-// The recipe of a code as the user typed it (case, spaces and "-" do not
-// matter). `typedInstruction` is the instruction line that a code of a
-// sheet with a typed-in one is checked against and takes. Throws
+// A code as a person may type it, in the form printed: full-width or
+// half-width, either case, any spaces and dashes, O for 0 and I or L for 1.
+// What is no letter of a code is kept, for DecodeSheetCode to refuse.
+std::string TidySheetCode(const std::string& typed);
+
+// The recipe of a code as the user typed it (spelled as TidySheetCode takes
+// it). A code of a sheet no composition makes is refused as damaged. `typedInstruction` is the
+// instruction line that a code of a sheet with a typed-in one is checked against and takes. Throws
 // SheetCodeError for a code that is damaged, from a newer version, or whose
 // instruction line is not `typedInstruction`.
 SheetRecipe DecodeSheetCode(const std::string& code, const std::string& typedInstruction = {});

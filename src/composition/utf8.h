@@ -13,6 +13,9 @@ namespace kazenori {
 // stands for U+FFFD on its own, as it does when the window shows the text.
 std::vector<char32_t> CodePoints(std::string_view text);
 
+// The UTF-8 writing of `points`.
+std::string Utf8(std::u32string_view points);
+
 // The blanks an edit's text may be trimmed of: the ASCII controls tab to
 // carriage return, U+0085 and the Unicode separators (the ideographic space
 // U+3000 among them).

@@ -431,7 +431,7 @@ void MainWindow::onRemakeClicked() {
     remakeDialog_ = new RemakeDialog(this);
     connect(remakeDialog_, &QDialog::accepted, this, [this] { remake(remakeDialog_->code()); });
   }
-  remakeDialog_->codeEdit()->clear();
+  // A refused code stays to be corrected; one that made its sheet is done with.
   remakeDialog_->open();
 }
 
@@ -446,6 +446,7 @@ void MainWindow::remake(const QString& code) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     worksheet = Remake(recipe, geometry_);
+    if (remakeDialog_ != nullptr) remakeDialog_->codeEdit()->clear();
   } catch (const SheetCodeError& e) {
     messages_.Warning(QString::fromStdString(e.what()), QStringLiteral("再作成"), true);
     return;

@@ -112,6 +112,7 @@ int PageWidget::heightFor(int width) const {
 
 void PageWidget::showWholePage() {
   zoom_ = Zoom::WholePage;
+  laidOutFor_ = size();
   showScrollBars(false);
   scrollHome();
   const int boxWidth = width();
@@ -133,6 +134,7 @@ void PageWidget::showWholePage() {
 
 void PageWidget::showPageWidth() {
   zoom_ = Zoom::PageWidth;
+  laidOutFor_ = size();
   showScrollBars(true);
   scrollHome();
   const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
@@ -170,9 +172,11 @@ bool PageWidget::zoomIn() {
   return true;
 }
 
+// A resize of the view alone (scroll bars coming or going, as when a drag
+// shows them) arrives here too; only the window's own resize lays out again.
 void PageWidget::resizeEvent(QResizeEvent* event) {
   QScrollArea::resizeEvent(event);
-  if (!page_) return;
+  if (!page_ || size() == laidOutFor_) return;
   if (zoom_ == Zoom::WholePage) showWholePage();
   if (zoom_ == Zoom::PageWidth) showPageWidth();
 }

@@ -72,7 +72,8 @@ class PageWidget : public QScrollArea {
   QRect bounds_;  // where the page stands now
   QRect zoomed_;  // where the last zoom put it
   bool dragging_ = false;
-  QPoint grip_;  // the point of the page the mouse holds while dragging
+  QPoint grip_;       // the point of the page the mouse holds while dragging
+  QSize laidOutFor_;  // the widget's size when the whole page or page width was laid out
 };
 
 }  // namespace kazenori

@@ -296,6 +296,7 @@ TEST_F(CommandLineOutput, EachTargetIsReplacedWholeOrRefusedUntouched) {
       {"symlink followed", {"link.pdf"}, 0, "", {"d/x.pdf"}},
       {"dangling symlink", {"dangling.pdf"}, 2, "symbolic link to a file that does not exist", {}},
       {"FIFO", {"fifo"}, 2, "'fifo' is not a regular file", {}},
+      {"control characters", {"n\x1b[2J/a.pdf"}, 2, "of 'n\\x1b[2J/a.pdf' does not exist", {}},
       {"character device", {"null"}, 2, "'null' is not a regular file", {}, CharacterDevice},
       {"read-only folder",
        {"old.pdf", "ro/a.json"},
@@ -465,6 +466,12 @@ TEST_F(CommandLineOutput, TheProgramRunsWithoutADisplay) {
   run = RunBinary({"--patterns", "7", "--json", Path("d.json")}, ":97");
   EXPECT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+  // Nor a platform that needs a display, named or not.
+  for (const char* platform : {"xcb", "wayland", "no-such-platform"}) {
+    run = RunBinary({"--patterns", "7", "--json", Path("p.json")}, {},
+                    QStringLiteral("QT_QPA_PLATFORM=") + platform);
+    EXPECT_EQ(run.status, 0) << platform << ": " << run.err.toStdString();
+  }
   run = RunBinary({});
   EXPECT_EQ(run.status, 1) << "no display for the window";
   EXPECT_TRUE(run.err.startsWith("kazenori: there is no display")) << run.err.toStdString();
@@ -512,6 +519,40 @@ TEST_F(CommandLineOutput, AnInterruptWhileWritingLeavesNoFile) {
     EXPECT_EQ(p.exitCode(), sig);
     EXPECT_TRUE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
         << folder.entryList(QDir::AllEntries | QDir::Hidden).join(' ').toStdString();
+  }
+}
+
+// Standard output that takes nothing is a failure to write, told on stderr.
+TEST_F(CommandLineOutput, AStandardOutputThatTakesNothingFails) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  for (const QStringList& args : {QStringList{"--help"}, QStringList{"--list-patterns"}}) {
+    QProcess p;
+    p.setStandardOutputFile(QStringLiteral("/dev/full"));
+    p.start(Binary(), args);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 1) << args.join(' ').toStdString();
+    EXPECT_TRUE(p.readAllStandardError().startsWith("kazenori: cannot write to standard output"));
+  }
+}
+
+// Once every output is in place, an interrupt no longer turns the run into a
+// failure: it ends with 0, the files whole.
+TEST_F(CommandLineOutput, AnInterruptAfterTheFilesAreInPlaceKeepsTheirSuccess) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  for (int run = 0; run < 12; ++run) {
+    SCOPED_TRACE(run);
+    const QString json = Path("late.json");
+    QFile::remove(json);
+    QProcess p;
+    p.start(Binary(), {"--patterns", "7", "--json", json});
+    ASSERT_TRUE(p.waitForStarted());
+    for (int wait = 0; wait < 600000 && !QFile::exists(json); ++wait) ::usleep(100);
+    ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
   }
 }
 

@@ -101,6 +101,14 @@ TEST(CommandLineParse, ColourWordSheet) {
             "--colours and --words belong to --bonus");
 }
 
+// The code of a sheet with the program's own instruction line.
+QString DefaultLineCode() {
+  SheetOptions options;
+  options.patterns = {7};
+  options.instruction = InstructionText(LayerSetting::None);
+  return *EncodeSheetCode({1, 0, options});
+}
+
 TEST(CommandLineParse, MistakesAreUsageErrors) {
   const std::map<std::string, QStringList> cases{
       {"unrecognized option '--colour'", {"--bonus", "--colour", "3", "--pdf", "a"}},
@@ -118,6 +126,22 @@ TEST(CommandLineParse, MistakesAreUsageErrors) {
       {"--patterns: '151' is outside 1..150", {"--patterns", "7,151", "--pdf", "a"}},
       {"--patterns: '150-1' runs downwards; a range runs upwards, as in 1-150",
        {"--patterns", "150-1"}},
+      {"--patterns: '151-1' is outside 1..150", {"--patterns", "151-1"}},
+      {"--patterns: '7\\x0a8' is no pattern number or range", {"--patterns", "7\n8", "--pdf", "a"}},
+      {"unrecognized option '--x\\x1b[2J'", {"--x\x1b[2J"}},
+      {"--code '" + std::string(40, 'A') + "…' is no code of a sheet: check it against the sheet",
+       {"--code", QString(5000, u'A'), "--pdf", "a"}},
+      {"--code '" + DefaultLineCode().toStdString() +
+           "' is of a sheet with the program's instruction line; it takes no --message",
+       {"--code", DefaultLineCode(), "--message", "がんばろう", "--pdf", "a"}},
+      {"--bonus makes the colour-word sheet; it takes no --patterns",
+       {"--bonus", "--patterns", "1", "--pdf", "a"}},
+      {"--bonus makes the colour-word sheet; it takes no --blank",
+       {"--blank", "all", "--bonus", "--pdf", "a"}},
+      {"--pdf writes a file, not standard output: for a file named '-' give ./-",
+       {"--patterns", "1", "--pdf", "-"}},
+      {"--json writes a file, not standard output: for a file named '-' give ./-",
+       {"--patterns", "1", "--json", "-"}},
       {"少なくとも１つは問題を指定して下さい。", {"--pdf", "a"}},
       {"--print-number: '1.5' は整数ではありません", {"--print-number", "1.5"}},
       {"--print-number: '2147483648' は整数ではありません", {"--print-number", "2147483648"}},
@@ -191,7 +215,8 @@ TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
       args << sample->second;
     }
     if (name == "colours" || name == "words") args << "--bonus";
-    if (name != "patterns" && name != "code") args << "--patterns=1";
+    const bool colour = name == "bonus" || name == "colours" || name == "words";
+    if (name != "patterns" && name != "code" && !colour) args << "--patterns=1";
     if (name != "json") args << "--json=out.json";
     if (name == "print-timeout") args << "--print=kz-pdf";
     EXPECT_NO_THROW(Parse(args)) << args.join(' ').toStdString();

@@ -13,6 +13,7 @@
 #include "composition/colourwordsheet.h"
 #include "composition/seededcomposition.h"
 #include "composition/sheetcode.h"
+#include "composition/utf8.h"
 
 namespace kazenori {
 namespace {
@@ -113,6 +114,29 @@ TEST(SheetCode, WhatNoCompositionMakesHasNoCode) {
   EXPECT_FALSE(EncodeSheetCode({1, 10000, Arithmetic({7})}));
   EXPECT_FALSE(EncodeSheetCode({1, 0, Arithmetic({})}));
   EXPECT_FALSE(EncodeSheetCode({1, 0, Colour(4, 25)}));
+  EXPECT_FALSE(EncodeSheetCode({1, 0, Colour(4, 0)}));
+  EXPECT_FALSE(EncodeSheetCode({1, 0, Colour(1, 20)}));
+  EXPECT_FALSE(EncodeSheetCode({1, 0, Colour(6, 20)}));
+}
+
+// A code printed by an earlier build, as a person types it on any keyboard.
+TEST(SheetCode, EverySpellingOfAPrintedCodeIsThatCode) {
+  const std::string printed = "21KW-0000-01R1-0010-A4";
+  const SheetRecipe recipe{7, 0, Arithmetic({5, 6})};
+  EXPECT_EQ(EncodeSheetCode(recipe), printed);
+  for (const std::string& typed : {
+           printed,
+           std::string("２１ＫＷ－００００－０１Ｒ１－００１０－Ａ４"),
+           std::string("２１ｋｗ　００００　０１ｒ１　００１０　ａ４"),
+           std::string(" 21kw 0000 01r1 0010 a4 "),
+           std::string("21KW‐OOOO‐O1R1‐OO1O‐A4"),
+           std::string("21KWーooooーo1RlーooIoーA4"),
+           std::string("21KW–0000–01Ri–0010–A4"),
+           std::string("21KW0000-01R10010A4"),
+       }) {
+    ExpectSameRecipe(DecodeSheetCode(typed), recipe);
+    EXPECT_EQ(TidySheetCode(typed), printed) << typed;
+  }
 }
 
 SheetCodeError::Kind Refusal(const std::string& code, const std::string& typed = {}) {
@@ -139,13 +163,28 @@ TEST(SheetCode, EveryDamagedCodeIsRefused) {
       EXPECT_EQ(Refusal(code.substr(0, i), kTyped), SheetCodeError::Kind::Malformed);
       EXPECT_EQ(Refusal(std::string(code).erase(i, 1), kTyped), SheetCodeError::Kind::Malformed);
     }
-    for (const char* foreign : {"I", "O", "U", "あ", "!", "\xff"}) {
+    for (const char* foreign : {"U", "_", "あ", "!", "\xff"}) {
       EXPECT_EQ(Refusal(code.substr(0, 5) + foreign + code.substr(6), kTyped),
                 SheetCodeError::Kind::Malformed);
     }
     EXPECT_EQ(Refusal(code + '0', kTyped), SheetCodeError::Kind::Malformed);
   }
   EXPECT_EQ(Refusal(std::string()), SheetCodeError::Kind::Malformed);
+}
+
+// Codes whose check value is right but which no composition writes.
+TEST(SheetCode, ACodeOfNoSheetIsRefused) {
+  for (const char* code : {
+           "34GT-0000-01R1-05HG",         // no colours
+           "3PPY-0000-01R1-05KG",         // one colour
+           "2C53-0000-01R1-05XG",         // six colours
+           "35VR-0000-01R1-05R0",         // no words a block
+           "3XDC-0000-01R1-0020-A01G-0",  // patterns 5 and 6 as two runs
+           "3KRM-0000-01R8-1001-0A4",     // the sheet index with a step of zeros
+           "3W7Y-0000-02RJ-0010-2Q40",    // a trailing character of zero bits
+       }) {
+    EXPECT_EQ(Refusal(code), SheetCodeError::Kind::Malformed) << code;
+  }
 }
 
 TEST(SheetCode, ACodeOfALaterVersionOrAnotherInstructionLineSaysSo) {
@@ -194,18 +233,65 @@ TEST(SheetCode, TheCodeOnAPageMakesThatSheetAgain) {
   }
 }
 
-// The code stands below everything else on the page and inside the printable area.
-TEST(SheetCode, TheCodeStandsBelowTheSheetInsideThePrintableArea) {
+// Where a page's text reaches, by the cells of the sheet font: a full-width
+// character is as wide as the text is high, any other half as wide.
+struct Box {
+  int left, top, width, height;
+  bool Intersects(const Box& o) const {
+    return left < o.left + o.width && o.left < left + width && top < o.top + o.height &&
+           o.top < top + height;
+  }
+  bool Contains(const Box& o) const {
+    return o.left >= left && o.top >= top && o.left + o.width <= left + width &&
+           o.top + o.height <= top + height;
+  }
+};
+
+Box Cell(const TextItem& item) {
+  int width = 0;
+  for (const char32_t c : CodePoints(item.text)) width += c < 0x100 ? item.height / 2 : item.height;
+  const int h = item.height;
+  switch (item.align) {
+    case TextAlign::Left:
+      return Box{item.x, item.y, width, h};
+    case TextAlign::LeftMid:
+      return Box{item.x, item.y - h / 2, width, h};
+    case TextAlign::Center:
+      return Box{item.x - width / 2, item.y - h / 2, width, h};
+    case TextAlign::Right:
+      return Box{item.x - width, item.y, width, h};
+  }
+  return {};
+}
+
+std::string Repeated(const std::string& text, int times) {
+  std::string all;
+  for (int i = 0; i < times; ++i) all += text;
+  return all;
+}
+
+// The code stands clear of every item of every page kind, whatever the
+// patterns or colour settings, and inside the printable area.
+TEST(SheetCode, TheCodeStandsClearOfEverythingInsideThePrintableArea) {
+  std::vector<SheetOptions> sheets;
+  for (int p = 1; p <= 150; ++p) {
+    sheets.push_back(With(Arithmetic({p}), ZeroSetting::Allowed, LayerSetting::Random,
+                          LayerSetting::Random, Repeated("字", 60)));
+  }
+  for (const int colours : {2, 5}) {
+    for (const int words : {20, 30, 40}) sheets.push_back(Colour(colours, words));
+  }
   for (const PageGeometry& g : {DesignPaperGeometry(), PageGeometry{120, 120, 1860, 2730}}) {
-    const Worksheet set = ComposeSeeded(5, Arithmetic({1, 150}), 1, g);
-    const Worksheet colour = ComposeSeeded(5, Colour(5, 40), 1, g);
-    for (const WorksheetPage& page : {set.pages[0], set.pages[1], colour.pages[0]}) {
-      const TextItem& code = page.items.back();
-      for (std::size_t i = 0; i + 1 < page.items.size(); ++i) {
-        EXPECT_LT(page.items[i].y + page.items[i].height, code.y) << page.items[i].text;
+    const Box printable{g.left, g.top, g.width, g.height};
+    for (const SheetOptions& options : sheets) {
+      for (const WorksheetPage& page : ComposeSeeded(5, options, 1, g).pages) {
+        const Box code = Cell(page.items.back());
+        ASSERT_EQ(page.items.back().text.rfind("再作成コード ", 0), 0U);
+        EXPECT_TRUE(printable.Contains(code));
+        for (std::size_t i = 0; i + 1 < page.items.size(); ++i) {
+          EXPECT_FALSE(Cell(page.items[i]).Intersects(code)) << page.items[i].text;
+        }
       }
-      EXPECT_LE(code.y + code.height, g.top + g.height);
-      EXPECT_LE(code.x, g.left + g.width);
     }
   }
 }

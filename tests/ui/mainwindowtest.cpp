@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +21,7 @@
 #include "ui/messages.h"
 #include "ui/patternboxgrid.h"
 #include "ui/radiogroup.h"
+#include "ui/remakedialog.h"
 
 namespace kazenori {
 namespace {
@@ -182,6 +184,30 @@ TEST_F(MainWindowTest, PreviewWithNothingTickedWarnsAndOpensNothing) {
   EXPECT_TRUE(messages.shown[0].beep);
   EXPECT_FALSE(window.preview()->IsRecorded());
   EXPECT_EQ(window.printNumberEdit()->text(), QStringLiteral("1"));
+}
+
+// A code typed with an input method takes its printed form as it is typed,
+// and a refused one stays in the box to be corrected.
+TEST_F(MainWindowTest, TheRemakeBoxTidiesTheCodeAndKeepsARefusedOne) {
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  window.remakeButton()->click();
+  RemakeDialog* dialog = window.remakeDialog();
+  ASSERT_NE(dialog, nullptr);
+  for (const QString& committed :
+       {QStringLiteral("２１ｋｗ－oooo　"), QStringLiteral("０１ｒl－００１０－Ａ５")}) {
+    QInputMethodEvent typed;
+    typed.setCommitString(committed);
+    QCoreApplication::sendEvent(dialog->codeEdit(), &typed);
+  }
+  EXPECT_EQ(dialog->codeEdit()->text(), QStringLiteral("21KW-0000-01R1-0010-A5"));
+  dialog->okButton()->click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].caption, QStringLiteral("再作成"));
+  window.remakeButton()->click();
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->codeEdit()->text(), QStringLiteral("21KW-0000-01R1-0010-A5"));
+  dialog->reject();
 }
 
 TEST_F(MainWindowTest, OptionsCarryTheControlsToTheComposer) {

@@ -244,6 +244,24 @@ TEST_F(PreviewDialogTest, DraggingMovesThePageAndZoomOutReturnsToTheStoredPlace)
   EXPECT_EQ(view->pageBounds().topLeft(), dragged) << "zoom out goes back to the stored place";
 }
 
+// Dragged off the view in the whole-page view, the page can be scrolled back.
+TEST_F(PreviewDialogTest, DraggingTheWholePageShowsBothScrollBars) {
+  PreviewDialog& dialog = Open(1);
+  PageWidget* view = dialog.pageWidget();
+  dialog.wholePageButton()->click();
+  QCoreApplication::processEvents();
+  const QPointF at(20, 20);
+  const QPointF to = at + QPointF(view->width(), view->height()) / 2;
+  MouseOnPage(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+  MouseOnPage(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+  MouseOnPage(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(view->horizontalScrollBar()->isVisible());
+  EXPECT_TRUE(view->verticalScrollBar()->isVisible());
+  EXPECT_GE(view->verticalScrollBar()->maximum(),
+            view->pageBounds().bottom() - view->viewport()->height());
+}
+
 TEST_F(PreviewDialogTest, ResizingKeepsAFreeZoomAndRedoesTheLayouts) {
   PreviewDialog& dialog = Open(1);
   PageWidget* view = dialog.pageWidget();

@@ -233,6 +233,8 @@ with a printable area 3.5 mm from the left and 3.1 mm from the top,
 Exit status: 0 if the sheets were written, 1 if printing or writing failed,
 2 for a mistake in the arguments (then no file is created or changed).
 An output must be a regular file or a new name; a symbolic link is followed.
+No output goes to standard output: --pdf - and --json - are refused (./-
+names a file called -).
 </source>
         <translation>
 --pdf、--json、--print の少なくとも 1 つが必要です。プリント 1 枚は問題ページと
@@ -246,8 +248,9 @@ An output must be a regular file or a new name; a symbolic link is followed.
 
 終了ステータス: 書き出せたら 0、印刷や書き出しに失敗したら 1、
 引数の誤りは 2 (そのときファイルは作られも変えられもしません)。
-出力先は通常のファイルか新しい名前です。
-シンボリックリンクはその先に書き出します。
+出力先は通常のファイルか新しい名前です。シンボリックリンクはその先に書き出します。
+標準出力には何も書き出しません: --pdf - と --json - は受け付けません
+(- という名前のファイルには ./- と書きます)。
 </translation>
     </message>
     <message>
@@ -349,6 +352,8 @@ writing failed, 2 for a mistake in the arguments (then no file is created
 or changed), 3 if the print job was still in progress at the time limit or
 waits in a held or stopped queue (no page counts as printed).
 An output must be a regular file or a new name; a symbolic link is followed.
+No output goes to standard output: --pdf - and --json - are refused (./-
+names a file called -).
 </source>
         <translation>
 --pdf、--json、--print の少なくとも 1 つが必要です。プリント 1 枚は問題ページと
@@ -368,6 +373,8 @@ An output must be a regular file or a new name; a symbolic link is followed.
 待ち時間のうちに終わらなかったか、保留中・停止中のプリンタで待っているときは 3
 (印刷したページには数えません)。
 出力先は通常のファイルか新しい名前です。シンボリックリンクはその先に書き出します。
+標準出力には何も書き出しません: --pdf - と --json - は受け付けません
+(- という名前のファイルには ./- と書きます)。
 </translation>
     </message>
     <message>
@@ -385,6 +392,8 @@ An output must be a regular file or a new name; a symbolic link is followed.
     <message>
         <source>job %1 on printer &quot;%2&quot; had not finished printing after %3 seconds (--print-timeout); no page counts as printed</source>
         <translation>プリンタ「%2」のジョブ %1 は %3 秒たっても印刷し終わりませんでした (--print-timeout)。印刷したページには数えません</translation>
+    </message>
+    <message>
         <source>kazenori: the window needs Qt&apos;s Wayland support: install the Debian package qt6-wayland
 </source>
         <translation>kazenori: ウィンドウを開くには Qt の Wayland 対応が必要です。Debian パッケージ qt6-wayland をインストールして下さい
@@ -415,6 +424,20 @@ An output must be a regular file or a new name; a symbolic link is followed.
 </translation>
     </message>
     <message>
+        <source>--%1 writes a file, not standard output: for a file named &apos;-&apos; give ./-</source>
+        <translation>--%1 はファイルに書き出します。標準出力には書き出しません: - という名前のファイルには ./- と書いて下さい</translation>
+    </message>
+    <message>
+        <source>--code &apos;%1&apos; is of a sheet with the program&apos;s instruction line; it takes no --message</source>
+        <translation>--code &apos;%1&apos; は問題文を書き換えていないプリントのコードです。--message は付けられません</translation>
+    </message>
+    <message>
+        <source>--bonus makes the colour-word sheet; it takes no --%1</source>
+        <translation>--bonus は色の名前を読むプリントを作ります。--%1 は付けられません</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>標準出力に書き込めません: %1</translation>
     </message>
 </context>
 </TS>
