@@ -186,6 +186,11 @@ QLayout* MainWindow::createTitle() {
   auto* row = new QHBoxLayout;
   row->addWidget(title);
   row->addStretch(1);
+  // The title decides the row's height, as it always did.
+  for (QWidget* added :
+       {static_cast<QWidget*>(gradeChoice_), static_cast<QWidget*>(settingsButton_)}) {
+    added->setMaximumHeight(title->sizeHint().height());
+  }
   row->addWidget(gradeLabel);
   row->addWidget(gradeChoice_);
   row->addSpacing(8);
@@ -549,11 +554,9 @@ void MainWindow::centreOnScreen() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
   // move() places the frame, so it is the frame that is centred.
-  const QRect available = screen->availableGeometry();
   QRect frame = frameGeometry();
-  frame.moveCenter(available.center());
-  // A window larger than the screen keeps its title bar on it.
-  move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
 }
 
 void MainWindow::onPatternToggled(int number, bool ticked) {
