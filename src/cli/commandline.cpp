@@ -19,6 +19,7 @@
 #include "composition/composer.h"
 #include "composition/printnumber.h"
 #include "generation/patterncatalogue.h"
+#include "generation/patterngrades.h"
 
 namespace kazenori {
 
@@ -85,6 +86,8 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
   static const std::vector<CommandLineOption> kOptions{
       {"patterns", "LIST",
        QT_TRANSLATE_NOOP("kazenori", "patterns 1..150 in tick order: 7,8,9 or 111-120")},
+      {"grade", "1..6",
+       QT_TRANSLATE_NOOP("kazenori", "the patterns of this school year (学年) instead of a list")},
       {"zero", nullptr,
        QT_TRANSLATE_NOOP("kazenori", "a term may be 0 where the pattern allows (\"あり\")")},
       {"hide", "none|random|all",
@@ -115,7 +118,8 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
       {"printer-geometry", "PRINTER",
        QT_TRANSLATE_NOOP("kazenori", "lay out for this printer's paper and margins")},
       {"list-patterns", nullptr,
-       QT_TRANSLATE_NOOP("kazenori", "list the pattern numbers and captions, then exit")},
+       QT_TRANSLATE_NOOP("kazenori",
+                         "list the pattern numbers, school years and captions, then exit")},
       {"help", nullptr, QT_TRANSLATE_NOOP("kazenori", "show this help, then exit")},
       {"version", nullptr, QT_TRANSLATE_NOOP("kazenori", "show the version, then exit")},
   };
@@ -184,8 +188,9 @@ std::int32_t PrintNumber(const QString& value) {
   try {
     return StrToInt(value.toStdString());
   } catch (const ConversionError&) {
-    throw UsageError(QStringLiteral("--print-number: %1")
-                         .arg(QString::fromUtf8(ConversionError(Echoed(value, 20).toStdString()).what())));
+    throw UsageError(
+        QStringLiteral("--print-number: %1")
+            .arg(QString::fromUtf8(ConversionError(Echoed(value, 20).toStdString()).what())));
   }
 }
 
@@ -201,6 +206,8 @@ bool ApplySheetOption(CommandLineRequest& r, const QString& name, const QString&
   SheetOptions& s = r.sheet;
   if (name == "patterns") {
     s.patterns = ParsePatternList(value);
+  } else if (name == "grade") {
+    s.patterns = PatternsOfGrade(static_cast<int>(Number(name, value, kFirstGrade, kLastGrade)));
   } else if (name == "zero") {
     s.zero = ZeroSetting::Allowed;
   } else if (name == "hide") {
@@ -328,8 +335,8 @@ QList<QCommandLineOption> ParserOptions() {
 // besides it, except the instruction line that a code only checks.
 void RemakeRequest(CommandLineRequest& r, const QSet<QString>& seen) {
   const QString shown = Echoed(r.remakeCode);
-  for (const char* shaping : {"patterns", "zero", "hide", "blank", "print-number", "sheets", "seed",
-                              "bonus", "colours", "words"}) {
+  for (const char* shaping : {"patterns", "grade", "zero", "hide", "blank", "print-number",
+                              "sheets", "seed", "bonus", "colours", "words"}) {
     if (seen.contains(shaping)) {
       throw UsageError(Tr("--code names the sheet; it takes no --%1").arg(Utf8(shaping)));
     }
@@ -521,7 +528,12 @@ QString VersionText() {
 QString PatternListText() {
   QString text;
   for (const PatternInfo& p : PatternCatalogue()) {
-    text += QStringLiteral("%1\t%2\n").arg(p.number, 3).arg(QString::fromUtf8(p.caption));
+    const PatternGrade& grade = GradeOf(p.number);
+    text += QStringLiteral("%1\t%2年%3\t%4\n")
+                .arg(p.number, 3)
+                .arg(grade.grade)
+                .arg(grade.enrichment ? QStringLiteral("(発展)") : QString())
+                .arg(QString::fromUtf8(p.caption));
   }
   return text;
 }

@@ -11,6 +11,7 @@
 #include "ui/application.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
+#include "ui/windowsettings.h"
 
 namespace kazenori {
 
@@ -22,6 +23,7 @@ int RunGui(int argc, char** argv) {
   // first changes nothing either one does at start-up.
   ColourWordDialog colourWordDialog;
   MainWindow window(colourWordDialog);
+  window.rememberIn(DefaultSettingsFile());
   window.show();
   const int status = app.exec();
   // Printers given up on a hung server leave a thread inside Qt's printing,

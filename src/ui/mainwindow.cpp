@@ -5,18 +5,24 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 
+#include <algorithm>
 #include <utility>
 
 #include "composition/colourwordsheet.h"
@@ -25,6 +31,7 @@
 #include "composition/seededcomposition.h"
 #include "composition/sheetcode.h"
 #include "composition/sheetoptions.h"
+#include "generation/patterngrades.h"
 #include "pages/previewdocument.h"
 #include "pages/worksheetpreview.h"
 #include "print/printerdiscovery.h"
@@ -37,6 +44,7 @@
 #include "ui/radiogroup.h"
 #include "ui/remakedialog.h"
 #include "ui/windowfont.h"
+#include "ui/windowsettings.h"
 
 namespace kazenori {
 
@@ -93,7 +101,11 @@ MainWindow::MainWindow(ColourWordDialog& colourWordDialog, std::unique_ptr<Rando
   createControls();
   connectControls();
   createDocument();
-  setFixedSize(minimumSizeHint().expandedTo(kDesignedSize));
+  // The content area is as large as what it holds, so that the window looks
+  // as drawn; fitInto lets it shrink and scroll on a small screen.
+  contentArea_->setMinimumSize(contentArea_->widget()->minimumSizeHint());
+  designedSize_ = minimumSizeHint().expandedTo(kDesignedSize);
+  setFixedSize(designedSize_);
 }
 
 // The discovery goes with the window; the controls and the document are
@@ -124,8 +136,13 @@ void MainWindow::createControls() {
   window->addWidget(strip);
   statusLine_ = new QLabel(strip);
   (new QHBoxLayout(strip))->addWidget(statusLine_);
-  QFrame* frame = MakeSunkenFrame(this);
-  window->addWidget(frame, 1);
+  QFrame* frame = MakeSunkenFrame(nullptr);
+  contentArea_ = new QScrollArea(this);
+  contentArea_->setFrameShape(QFrame::NoFrame);
+  contentArea_->setWidgetResizable(true);
+  contentArea_->setWidget(frame);
+  contentArea_->setAccessibleName(QStringLiteral("暗算パターンの選択と設定"));
+  window->addWidget(contentArea_, 1);
 
   auto* inside = new QVBoxLayout(frame);
   inside->setContentsMargins(8, 8, 6, 6);
@@ -142,11 +159,42 @@ QLayout* MainWindow::createTitle() {
   titleFont.setBold(true);
   title->setFont(titleFont);
   QPalette navy = title->palette();
-  navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+  navy.setColor(QPalette::WindowText, ReadableOn(QColor(0, 0, 128), navy.color(QPalette::Window)));
   title->setPalette(navy);
+  auto* gradeLabel = new QLabel(QStringLiteral("学年"), this);
+  gradeChoice_ = new QComboBox(this);
+  gradeChoice_->addItem(QStringLiteral("―"));
+  for (int grade = kFirstGrade; grade <= kLastGrade; ++grade) {
+    gradeChoice_->addItem(QStringLiteral("%1年").arg(grade));
+  }
+  gradeChoice_->setToolTip(QStringLiteral("その学年で習う計算のパターンを選びます"));
+  gradeChoice_->setAccessibleName(QStringLiteral("学年"));
+  gradeLabel->setBuddy(gradeChoice_);
+  settingsButton_ = new QToolButton(this);
+  settingsButton_->setText(QStringLiteral("設定"));
+  settingsButton_->setAccessibleName(QStringLiteral("設定"));
+  settingsButton_->setPopupMode(QToolButton::InstantPopup);
+  auto* menu = new QMenu(settingsButton_);
+  setsMenu_ = menu->addMenu(QStringLiteral("セットを開く"));
+  connect(setsMenu_, &QMenu::aboutToShow, this, &MainWindow::fillSetsMenu);
+  menu->addAction(QStringLiteral("名前を付けてセットを保存…"), this, &MainWindow::onSaveSetChosen);
+  menu->addAction(QStringLiteral("セットの名前を変更…"), this, &MainWindow::onRenameSetChosen);
+  menu->addAction(QStringLiteral("セットを削除…"), this, &MainWindow::onRemoveSetChosen);
+  menu->addSeparator();
+  menu->addAction(QStringLiteral("初期状態に戻す"), this, &MainWindow::resetToFirstStart);
+  settingsButton_->setMenu(menu);
   auto* row = new QHBoxLayout;
   row->addWidget(title);
   row->addStretch(1);
+  // The title decides the row's height, as it always did.
+  for (QWidget* added :
+       {static_cast<QWidget*>(gradeChoice_), static_cast<QWidget*>(settingsButton_)}) {
+    added->setMaximumHeight(title->sizeHint().height());
+  }
+  row->addWidget(gradeLabel);
+  row->addWidget(gradeChoice_);
+  row->addSpacing(8);
+  row->addWidget(settingsButton_);
   return row;
 }
 
@@ -161,6 +209,8 @@ QLayout* MainWindow::createOptionRow() {
                           {167, 41}, frame);
   auto* printNumberLabel = new QLabel(QStringLiteral("ﾌﾟﾘﾝﾄ番号"), frame);
   printNumberEdit_ = new QLineEdit(QStringLiteral("1"), frame);
+  printNumberEdit_->setAccessibleName(printNumberLabel->text());
+  printNumberLabel->setBuddy(printNumberEdit_);
   printNumberEdit_->setFixedWidth(
       std::max(33, printNumberEdit_->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 10));
   bonusGroup_ = MakeGroup(QStringLiteral("おまけ"), {kNoneItem, kPresentItem}, {96, 41}, frame);
@@ -199,6 +249,8 @@ QLayout* MainWindow::createInstructionRow() {
   instructionEdit_->setFont(WindowFont(15));
   instructionEdit_->setText(QStringLiteral("次の計算をしましょう。"));
   instructionEdit_->setMinimumWidth(567);
+  instructionEdit_->setAccessibleName(label->text());
+  label->setBuddy(instructionEdit_);
   closeButton_ = new QPushButton(DeferredStandardIcon(style(), QStyle::SP_DialogCloseButton),
                                  QStringLiteral("閉じる"), frame);
   SetDesignedSize(*closeButton_, {105, 31});
@@ -208,6 +260,7 @@ QLayout* MainWindow::createInstructionRow() {
   sheetCountBox_->setValue(1);
   sheetCountBox_->setToolTip(QStringLiteral("プレビューで作る、問題の違うシートの数"));
   sheetCountLabel->setBuddy(sheetCountBox_);
+  sheetCountBox_->setAccessibleName(sheetCountLabel->text());
   remakeButton_ = MakeButton(QStringLiteral("再作成"), {80, 31}, frame);
   remakeButton_->setToolTip(
       QStringLiteral("シートに印刷された再作成コードから、同じシートを作ります"));
@@ -222,6 +275,10 @@ QLayout* MainWindow::createInstructionRow() {
   row->addWidget(remakeButton_, 0, Qt::AlignBottom);
   row->addStretch(1);
   row->addWidget(closeButton_);
+  // Tab follows the row as it stands, the class set before 再作成.
+  setTabOrder(instructionEdit_, sheetCountBox_);
+  setTabOrder(sheetCountBox_, remakeButton_);
+  setTabOrder(remakeButton_, closeButton_);
   return row;
 }
 
@@ -236,6 +293,162 @@ void MainWindow::connectControls() {
   connect(previewButton_, &QPushButton::clicked, this, &MainWindow::onPreviewClicked);
   connect(remakeButton_, &QPushButton::clicked, this, &MainWindow::onRemakeClicked);
   connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+  connect(gradeChoice_, &QComboBox::activated, this, [this](int index) {
+    if (index > 0) chooseGrade(index);
+  });
+  // Every change is kept at once (see remember).
+  connect(patternGrid_, &PatternBoxGrid::patternToggled, this, &MainWindow::remember);
+  for (RadioGroup* group : {zeroGroup_, hideGroup_, blankGroup_}) {
+    connect(group, &RadioGroup::itemChosen, this, &MainWindow::remember);
+  }
+  connect(instructionEdit_, &QLineEdit::textChanged, this, &MainWindow::remember);
+  connect(printNumberEdit_, &QLineEdit::textChanged, this, &MainWindow::remember);
+  connect(sheetCountBox_, &QSpinBox::valueChanged, this, &MainWindow::remember);
+}
+
+// The bonus sheet is not kept: choosing it opens its dialog, which a start
+// should not do on its own.
+RememberedState MainWindow::state() const {
+  RememberedState s;
+  s.patterns = selection_.Patterns();
+  s.zero = zeroAllowed_;
+  s.hide = std::max(0, hideGroup_->itemIndex());
+  s.blank = std::max(0, blankGroup_->itemIndex());
+  s.instruction = instructionEdit_->text();
+  s.sheets = sheetCountBox_->value();
+  s.printNumber = printNumberEdit_->text();
+  return s;
+}
+
+void MainWindow::applyState(const RememberedState& s) {
+  applying_ = true;
+  const auto done = qScopeGuard([this] { applying_ = false; });
+  bonusGroup_->setItemIndex(0);
+  onBonusChosen(0);
+  patternGrid_->clearAll();
+  for (int n : s.patterns) patternGrid_->box(n)->setChecked(true);
+  zeroGroup_->setItemIndex(s.zero);
+  onZeroChosen(s.zero);
+  hideGroup_->setItemIndex(s.hide);
+  blankGroup_->setItemIndex(s.blank);
+  instructionEdit_->setText(s.instruction.isEmpty() ? InstructionText(LayerSetting::None)
+                                                    : s.instruction);
+  sheetCountBox_->setValue(s.sheets);
+  printNumberEdit_->setText(s.printNumber);
+  gradeChoice_->setCurrentIndex(0);
+}
+
+void MainWindow::remember() {
+  if (!settingsFile_.isEmpty() && !applying_) SaveState(settingsFile_, state());
+}
+
+void MainWindow::rememberIn(const QString& file) {
+  settingsFile_ = file;
+  const LoadedState loaded = LoadState(file);
+  if (loaded.state) applyState(*loaded.state);
+  statusLine_->setText(loaded.note);
+}
+
+void MainWindow::resetToFirstStart() {
+  applyState(RememberedState{});
+  remember();
+}
+
+void MainWindow::saveSet(const QString& name) {
+  if (!settingsFile_.isEmpty() && !name.trimmed().isEmpty()) {
+    SaveSet(settingsFile_, name.trimmed(), state());
+  }
+}
+
+bool MainWindow::restoreSet(const QString& name) {
+  if (settingsFile_.isEmpty()) return false;
+  std::optional<RememberedState> set = LoadSet(settingsFile_, name);
+  if (!set) return false;
+  set->printNumber = printNumberEdit_->text();
+  applyState(*set);
+  remember();
+  return true;
+}
+
+bool MainWindow::renameSet(const QString& from, const QString& to) {
+  if (settingsFile_.isEmpty() || to.trimmed().isEmpty()) return false;
+  const std::optional<RememberedState> set = LoadSet(settingsFile_, from);
+  if (!set) return false;
+  RemoveSet(settingsFile_, from);
+  SaveSet(settingsFile_, to.trimmed(), *set);
+  return true;
+}
+
+void MainWindow::removeSet(const QString& name) {
+  if (!settingsFile_.isEmpty()) RemoveSet(settingsFile_, name);
+}
+
+QStringList MainWindow::setNames() const {
+  return settingsFile_.isEmpty() ? QStringList() : SetNames(settingsFile_);
+}
+
+void MainWindow::fillSetsMenu() {
+  setsMenu_->clear();
+  for (const QString& name : setNames()) {
+    setsMenu_->addAction(name, this, [this, name] { restoreSet(name); });
+  }
+  if (setsMenu_->isEmpty())
+    setsMenu_->addAction(QStringLiteral("（セットはありません）"))->setEnabled(false);
+}
+
+void MainWindow::onSaveSetChosen() {
+  bool ok = false;
+  const QString name =
+      QInputDialog::getText(this, QStringLiteral("セットを保存"), QStringLiteral("セットの名前"),
+                            QLineEdit::Normal, QString(), &ok);
+  if (ok) saveSet(name);
+}
+
+void MainWindow::onRenameSetChosen() {
+  bool ok = false;
+  const QString from =
+      QInputDialog::getItem(this, QStringLiteral("セットの名前を変更"),
+                            QStringLiteral("変更するセット"), setNames(), 0, false, &ok);
+  if (!ok || from.isEmpty()) return;
+  const QString to =
+      QInputDialog::getText(this, QStringLiteral("セットの名前を変更"),
+                            QStringLiteral("新しい名前"), QLineEdit::Normal, from, &ok);
+  if (ok) renameSet(from, to);
+}
+
+void MainWindow::onRemoveSetChosen() {
+  bool ok = false;
+  const QString name =
+      QInputDialog::getItem(this, QStringLiteral("セットを削除"), QStringLiteral("削除するセット"),
+                            setNames(), 0, false, &ok);
+  if (ok && !name.isEmpty()) removeSet(name);
+}
+
+void MainWindow::chooseGrade(int grade) {
+  {
+    applying_ = true;
+    const auto done = qScopeGuard([this] { applying_ = false; });
+    patternGrid_->clearAll();
+    for (int n : PatternsOfGrade(grade)) patternGrid_->box(n)->setChecked(true);
+    gradeChoice_->setCurrentIndex(grade);
+  }
+  remember();
+}
+
+void MainWindow::fitInto(const QRect& available) {
+  // Before the window manager has framed the window, a title bar is allowed for.
+  QSize frame = frameGeometry().size() - size();
+  if (frame.isEmpty()) frame = QSize(8, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+  const QSize room = available.size() - frame;
+  if (designedSize_.width() <= room.width() && designedSize_.height() <= room.height()) {
+    contentArea_->setMinimumSize(contentArea_->widget()->minimumSizeHint());
+    setFixedSize(designedSize_);
+    return;
+  }
+  contentArea_->setMinimumSize(0, 0);
+  setMinimumSize(minimumSizeHint().boundedTo(room));
+  setMaximumSize(designedSize_);
+  resize(designedSize_.boundedTo(room));
 }
 
 // The preview document, on the design paper until the printers are known.
@@ -279,6 +492,12 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (shown_ || event->spontaneous()) return;
   shown_ = true;
   if (discovery_ && discovery_->IsFinished()) onPrintersFound();
+  // The offscreen platform's screen is a made-up 800x600: windows drawn
+  // there (for tests and pictures) keep their designed size.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen && QGuiApplication::platformName() != QLatin1String("offscreen")) {
+    fitInto(screen->availableGeometry());
+  }
   centreOnScreen();
 }
 

@@ -16,11 +16,15 @@
 #include "ui/messages.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QMenu;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
+class QToolButton;
 
 namespace kazenori {
 
@@ -32,6 +36,7 @@ class PreviewDialog;
 class PrinterDiscovery;
 class PrinterSelection;
 class RemakeDialog;
+struct RememberedState;
 struct SheetOptions;
 struct Worksheet;
 
@@ -79,6 +84,32 @@ class MainWindow : public QWidget {
   QPushButton* clearButton() const { return clearButton_; }
   QPushButton* previewButton() const { return previewButton_; }
   QPushButton* closeButton() const { return closeButton_; }
+  // "学年": choosing a year ticks that year's patterns, and only those.
+  QComboBox* gradeChoice() const { return gradeChoice_; }
+  // The menu of the window's settings ("初期状態に戻す").
+  QToolButton* settingsButton() const { return settingsButton_; }
+  // The patterns, options and buttons below the status line; they scroll
+  // when the window is made smaller than they are.
+  QScrollArea* contentArea() const { return contentArea_; }
+
+  // Restores what `file` kept from the last run and keeps every later change
+  // there. Without a call nothing is read or written (as in the tests).
+  void rememberIn(const QString& file);
+  // Back to the state of the first start, kept so too.
+  void resetToFirstStart();
+  // Named sets of the ticks and options, kept with the settings (none
+  // without rememberIn). Restoring one leaves the print number as it is, so
+  // that no sheet number comes twice. False when there is no such set.
+  void saveSet(const QString& name);
+  bool restoreSet(const QString& name);
+  bool renameSet(const QString& from, const QString& to);
+  void removeSet(const QString& name);
+  QStringList setNames() const;
+  // Ticks the patterns of school year 1..6, and only those.
+  void chooseGrade(int grade);
+  // Keeps the whole window within `available` (a screen's free area): the
+  // window as designed where it fits, else smaller with the content scrolling.
+  void fitInto(const QRect& available);
   // The printers and the preview document; the preview window shows the one
   // and prints on the other while it is open. The printers are asked for once
   // the window is first drawn (or when these are first called): the first
@@ -114,6 +145,13 @@ class MainWindow : public QWidget {
   bool awaitPrinters(std::function<void()> then);
   void showPreview(const Worksheet& worksheet, WorksheetPreview::Numbering numbering);
   void centreOnScreen();
+  RememberedState state() const;
+  void applyState(const RememberedState& state);
+  void remember();
+  void fillSetsMenu();
+  void onSaveSetChosen();
+  void onRenameSetChosen();
+  void onRemoveSetChosen();
 
   void onPatternToggled(int number, bool ticked);
   void onZeroChosen(int index);
@@ -152,6 +190,13 @@ class MainWindow : public QWidget {
   QPushButton* previewButton_ = nullptr;
   QPushButton* closeButton_ = nullptr;
   QLabel* statusLine_ = nullptr;
+  QComboBox* gradeChoice_ = nullptr;
+  QToolButton* settingsButton_ = nullptr;
+  QMenu* setsMenu_ = nullptr;
+  QScrollArea* contentArea_ = nullptr;
+  QSize designedSize_;     // the window as drawn, where the screen has room for it
+  QString settingsFile_;   // empty: nothing is kept
+  bool applying_ = false;  // restoring: the controls' changes are not kept one by one
   std::unique_ptr<PrinterDiscovery> discovery_;
   PreviewDocument* preview_ = nullptr;
   PreviewDialog* previewDialog_ = nullptr;

@@ -3,6 +3,8 @@
 
 #include "ui/pagewidget.h"
 
+#include <QKeyEvent>
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -183,8 +185,27 @@ void PageWidget::resizeEvent(QResizeEvent* event) {
 
 // A notch of the wheel (120) scrolls 24 pixels; a fraction of a fifth nothing.
 void PageWidget::wheelEvent(QWheelEvent* event) {
+  if (event->modifiers() & Qt::ControlModifier) {
+    if (const int y = event->angleDelta().y(); y != 0) emit zoomRequested(y > 0 ? 1 : -1);
+    event->accept();
+    return;
+  }
   QScrollBar* bar = verticalScrollBar();
   bar->setValue(bar->value() - event->angleDelta().y() / 5);
+  event->accept();
+}
+
+// The menu opens over the middle of the page that shows.
+void PageWidget::keyPressEvent(QKeyEvent* event) {
+  const bool menuKey = event->key() == Qt::Key_Menu ||
+                       (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+  if (!menuKey || !page_) {
+    QScrollArea::keyPressEvent(event);
+    return;
+  }
+  const QRect shown = bounds_.intersected(QRect(-widget()->pos(), viewport()->size()));
+  emit contextMenuRequested(
+      widget()->mapToGlobal(shown.isEmpty() ? bounds_.center() : shown.center()));
   event->accept();
 }
 

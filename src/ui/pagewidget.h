@@ -47,12 +47,17 @@ class PageWidget : public QScrollArea {
   bool isDragging() const { return dragging_; }
 
  signals:
-  // The right button was pressed on the page at `globalPos`.
+  // The right button was pressed on the page at `globalPos`, or the menu
+  // key (or Shift+F10) with the page in focus.
   void contextMenuRequested(const QPoint& globalPos);
+  // Ctrl and the wheel: a notch away from the user zooms in (+1), towards
+  // the user out (-1).
+  void zoomRequested(int direction);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   class Desk;

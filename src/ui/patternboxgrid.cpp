@@ -4,7 +4,17 @@
 #include "ui/patternboxgrid.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
+
+#include <algorithm>
+#include <cmath>
+
+#include "composition/questionlines.h"
+#include "generation/patterngrades.h"
+#include "generation/patternselection.h"
+#include "generation/problemgenerator.h"
+#include "generation/random.h"
 
 namespace kazenori {
 
@@ -14,16 +24,61 @@ bool IsBluePattern(int number) {
   return number >= 88 && number <= 104;
 }
 
-// Blue marks a box the teacher can tick; a disabled one greys out like the rest.
+// Blue marks a box the teacher can tick; a disabled one greys out like the
+// rest. A dark theme gets a lighter blue.
 QPalette BluePalette(QPalette palette) {
+  const QColor blue = ReadableOn(Qt::blue, palette.color(QPalette::Window));
   for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-    palette.setColor(group, QPalette::WindowText, Qt::blue);
-    palette.setColor(group, QPalette::ButtonText, Qt::blue);
+    palette.setColor(group, QPalette::WindowText, blue);
+    palette.setColor(group, QPalette::ButtonText, blue);
   }
   return palette;
 }
 
+double Luminance(const QColor& c) {
+  const auto linear = [](double v) {
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
 }  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableOn(const QColor& wanted, const QColor& background) {
+  constexpr double kReadable = 4.5;
+  const QColor towards = Luminance(background) < 0.18 ? QColor(Qt::white) : QColor(Qt::black);
+  QColor shade = wanted;
+  for (int step = 1; step <= 20 && ContrastRatio(shade, background) < kReadable; ++step) {
+    const double t = step / 20.0;
+    shade.setRgbF(static_cast<float>(wanted.redF() + (towards.redF() - wanted.redF()) * t),
+                  static_cast<float>(wanted.greenF() + (towards.greenF() - wanted.greenF()) * t),
+                  static_cast<float>(wanted.blueF() + (towards.blueF() - wanted.blueF()) * t));
+  }
+  return shade;
+}
+
+QString PatternToolTip(int number) {
+  // The seed is the pattern's number: the same problem each time.
+  SeededRandom random(static_cast<std::uint32_t>(number));
+  ProblemTable table;
+  PatternSelection selection;
+  selection.SetTicked(number, true);
+  ProblemGenerator generator(random, table, selection);
+  generator.MakeProblem(1);
+  const QString example = QString::fromStdString(QuestionLine(table.At(1), 0, 0, random));
+  const PatternGrade& grade = GradeOf(number);
+  return QStringLiteral("%1年 %2%3\n例: %4")
+      .arg(grade.grade)
+      .arg(QString::fromUtf8(grade.unit))
+      .arg(grade.enrichment ? QStringLiteral("（発展）") : QString())
+      .arg(example);
+}
 
 const std::vector<std::vector<int>>& PatternBoxGrid::columns() {
   static const std::vector<std::vector<int>> columns{
@@ -60,6 +115,7 @@ PatternBoxGrid::PatternBoxGrid(QWidget* parent)
       // where there is room.
       box->setMinimumHeight(box->fontMetrics().height() + 3);
       box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+      box->installEventFilter(this);
       boxes_.at(static_cast<std::size_t>(number)) = box;
       grid->addWidget(box, static_cast<int>(row), static_cast<int>(column));
       connect(box, &QCheckBox::toggled, this,
@@ -68,6 +124,16 @@ PatternBoxGrid::PatternBoxGrid(QWidget* parent)
   }
   // Short columns keep their boxes at the top.
   grid->setRowStretch(static_cast<int>(layout.front().size()), 1);
+}
+
+bool PatternBoxGrid::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    const auto found = std::find(boxes_.begin() + 1, boxes_.end(), watched);
+    if (found != boxes_.end() && (*found)->toolTip().isEmpty()) {
+      (*found)->setToolTip(PatternToolTip(static_cast<int>(found - boxes_.begin())));
+    }
+  }
+  return QGroupBox::eventFilter(watched, event);
 }
 
 void PatternBoxGrid::clearAll() {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QColor>
 #include <QGroupBox>
 #include <array>
 #include <vector>
@@ -12,6 +13,16 @@
 class QCheckBox;
 
 namespace kazenori {
+
+// The contrast of two colours, 1..21 (as accessibility guidelines reckon it).
+double ContrastRatio(const QColor& a, const QColor& b);
+// `wanted`, or the shade of it nearest to it that keeps a contrast of 4.5:1
+// on `background` (lighter on a dark theme, darker on a light one).
+QColor ReadableOn(const QColor& wanted, const QColor& background);
+
+// A pattern's school year and unit, and a problem its generator makes (always
+// the same one), as the pattern's tool tip shows them.
+QString PatternToolTip(int number);
 
 // The group "暗算パターンの選択": one check box per pattern, captioned with the
 // pattern's caption, in six columns in the order teachers know them (related
@@ -36,6 +47,10 @@ class PatternBoxGrid : public QGroupBox {
   void patternToggled(int number, bool ticked);
 
  private:
+  // The tool tips are made when first asked for: making 150 problems would
+  // slow the start.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
   std::array<QCheckBox*, kPatternCount + 1> boxes_{};
 };
 

@@ -3,6 +3,7 @@
 
 #include "ui/previewdialog.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
@@ -150,6 +151,14 @@ void PreviewDialog::bindShortcuts() {
   bindKeys(lastPageButton_, {Qt::Key_End});
   bindKeys(printButton_, {QKeySequence::Print});
   bindKeys(pdfButton_, {QKeySequence::Save});
+  bindKeys(zoomInButton_, {QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal});
+  bindKeys(zoomOutButton_, {QKeySequence::ZoomOut});
+  connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+          &PreviewDialog::copyPage);
+  connect(pageWidget_, &PageWidget::zoomRequested, this, [this](int direction) {
+    QToolButton* button = direction > 0 ? zoomInButton_ : zoomOutButton_;
+    if (button->isEnabled()) button->click();
+  });
 }
 
 void PreviewDialog::bindKeys(QToolButton* button, std::initializer_list<QKeySequence> keys) {
@@ -232,6 +241,18 @@ void PreviewDialog::refreshPage() {
                            .arg(document_.PageCount())
                            .arg(document_.PagePaper().name));
   remarkStatus_->setText(pageRemarks_.value(currentPage_ - 1));
+  announcePage();
+}
+
+// A screen reader hears which page of which sheet the view shows.
+void PreviewDialog::announcePage() {
+  QString name = QStringLiteral("%1 / %2 頁").arg(currentPage_).arg(document_.PageCount());
+  if (const QString remark = pageRemarks_.value(currentPage_ - 1); !remark.isEmpty()) {
+    name += QStringLiteral(" ") + remark;
+  }
+  pageWidget_->setAccessibleName(name);
+  QAccessibleEvent changed(pageWidget_, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&changed);
 }
 
 void PreviewDialog::setPageRemarks(const QStringList& remarks) {
@@ -243,6 +264,7 @@ void PreviewDialog::setPageRemarks(const QStringList& remarks) {
   remarkStatus_->setFixedWidth(width);
   // Only the remark: the page itself is drawn when it is shown.
   remarkStatus_->setText(pageRemarks_.value(currentPage_ - 1));
+  announcePage();
 }
 
 void PreviewDialog::updateButtons() {

@@ -115,6 +115,7 @@ class PreviewDialog : public QDialog {
   void placeOnScreen();
   double pageAspect() const;
   void refreshPage();
+  void announcePage();
   void updateButtons();
   void showPageMenu(const QPoint& globalPos);
   QString noPrinterText() const;

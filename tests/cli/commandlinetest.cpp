@@ -151,6 +151,7 @@ TEST(CommandLineParse, MistakesAreUsageErrors) {
        {"--patterns", "1", "--print-number", "2147483647", "--sheets", "2", "--pdf", "a"}},
       {"--sheets takes a number from 1 to 10000, not '0'", {"--sheets", "0"}},
       {"--seed takes a number from 0 to 4294967295, not '-1'", {"--seed", "-1"}},
+      {"--grade takes a number from 1 to 6, not '7'", {"--grade", "7", "--pdf", "a"}},
       {"--colours takes a number from 2 to 5, not '6'", {"--bonus", "--colours", "6"}},
       {"--words takes 20, 30 or 40, not '25'", {"--bonus", "--words", "25"}},
       {"--pdf needs a file name", {"--pdf="}},
@@ -172,8 +173,9 @@ TEST(CommandLineParse, HelpVersionAndListNeedNothingElse) {
   EXPECT_TRUE(VersionText().startsWith("kazenori "));
   const QString list = PatternListText();
   EXPECT_EQ(list.count(u'\n'), 150);
-  EXPECT_TRUE(list.startsWith("  1\t和が10以下\n"));
-  EXPECT_TRUE(list.endsWith("150\t×9の特訓\n"));
+  EXPECT_TRUE(list.startsWith("  1\t1年\t和が10以下\n"));
+  EXPECT_TRUE(list.contains("\n 88\t3年(発展)\t10+aと10+bの積\n"));
+  EXPECT_TRUE(list.endsWith("150\t3年\t×9の特訓\n"));
 }
 
 // --help is written from the option table, and the parser accepts exactly
@@ -195,6 +197,7 @@ TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
       {"print", "kz-pdf"},
       {"printer-geometry", "kz-pdf"},
       {"print-timeout", "5"},
+      {"grade", "3"},
   };
   const QString help = HelpText();
   QSet<QString> names;

@@ -8,6 +8,10 @@
         <translation>問題パターン 1～150 をチェック順に: 7,8,9 や 111-120</translation>
     </message>
     <message>
+        <source>the patterns of this school year (学年) instead of a list</source>
+        <translation>この学年のパターンを選ぶ (番号の一覧の代わりに)</translation>
+    </message>
+    <message>
         <source>a term may be 0 where the pattern allows (&quot;あり&quot;)</source>
         <translation>パターンが許すところで項を 0 にしてよい (「あり」)</translation>
     </message>
@@ -60,8 +64,8 @@
         <translation>ページを CUPS のプリンタで印刷する</translation>
     </message>
     <message>
-        <source>list the pattern numbers and captions, then exit</source>
-        <translation>パターンの番号と名前を一覧にして終了する</translation>
+        <source>list the pattern numbers, school years and captions, then exit</source>
+        <translation>パターンの番号と学年と名前を一覧にして終了する</translation>
     </message>
     <message>
         <source>show this help, then exit</source>

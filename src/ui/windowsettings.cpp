@@ -1,0 +1,127 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/windowsettings.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "generation/patterncatalogue.h"
+
+namespace kazenori {
+
+namespace {
+
+// Raised when the meaning of a key changes; a file of a later format is
+// read by no older program.
+constexpr int kFormat = 1;
+
+bool ItemIndex(int index, int count) {
+  return index >= 0 && index < count;
+}
+
+}  // namespace
+
+QString DefaultSettingsFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/kazenori/kazenori.ini");
+}
+
+namespace {
+
+const QString kSetsGroup = QStringLiteral("sets");
+
+// The state under the current group; nothing when a value is out of range.
+std::optional<RememberedState> ReadState(const QSettings& settings) {
+  RememberedState s;
+  for (const QString& entry : settings.value(QStringLiteral("patterns")).toStringList()) {
+    bool ok = false;
+    const int n = entry.toInt(&ok);
+    if (!ok || n < 1 || n > kPatternCount) return std::nullopt;
+    s.patterns.push_back(n);
+  }
+  s.zero = settings.value(QStringLiteral("zero"), 0).toInt();
+  s.hide = settings.value(QStringLiteral("hide"), 0).toInt();
+  s.blank = settings.value(QStringLiteral("blank"), 0).toInt();
+  s.instruction = settings.value(QStringLiteral("instruction")).toString();
+  s.sheets = settings.value(QStringLiteral("sheets"), 1).toInt();
+  s.printNumber = settings.value(QStringLiteral("printNumber"), s.printNumber).toString();
+  if (!ItemIndex(s.zero, 2) || !ItemIndex(s.hide, 3) || !ItemIndex(s.blank, 3) || s.sheets < 1 ||
+      s.sheets > 99) {
+    return std::nullopt;
+  }
+  return s;
+}
+
+void WriteState(QSettings& settings, const RememberedState& state) {
+  QStringList patterns;
+  for (int n : state.patterns) patterns << QString::number(n);
+  settings.setValue(QStringLiteral("patterns"), patterns);
+  settings.setValue(QStringLiteral("zero"), state.zero);
+  settings.setValue(QStringLiteral("hide"), state.hide);
+  settings.setValue(QStringLiteral("blank"), state.blank);
+  settings.setValue(QStringLiteral("instruction"), state.instruction);
+  settings.setValue(QStringLiteral("sheets"), state.sheets);
+  settings.setValue(QStringLiteral("printNumber"), state.printNumber);
+}
+
+}  // namespace
+
+LoadedState LoadState(const QString& file) {
+  if (!QFileInfo::exists(file)) return {};
+  const QString damaged = QStringLiteral("設定ファイルが壊れているため、初期設定で始めます: %1");
+  QSettings settings(file, QSettings::IniFormat);
+  bool formatRead = false;
+  const int format = settings.value(QStringLiteral("format")).toInt(&formatRead);
+  if (settings.status() != QSettings::NoError || !formatRead) return {{}, damaged.arg(file)};
+  if (format > kFormat) {
+    return {{}, QStringLiteral("新しい版の設定ファイルのため、初期設定で始めます: %1").arg(file)};
+  }
+  std::optional<RememberedState> state = ReadState(settings);
+  if (!state) return {{}, damaged.arg(file)};
+  return {state, {}};
+}
+
+void SaveState(const QString& file, const RememberedState& state) {
+  QSettings settings(file, QSettings::IniFormat);
+  settings.setValue(QStringLiteral("format"), kFormat);
+  WriteState(settings, state);
+  settings.sync();
+}
+
+QStringList SetNames(const QString& file) {
+  QSettings settings(file, QSettings::IniFormat);
+  settings.beginGroup(kSetsGroup);
+  return settings.childGroups();
+}
+
+std::optional<RememberedState> LoadSet(const QString& file, const QString& name) {
+  if (!SetNames(file).contains(name)) return std::nullopt;
+  QSettings settings(file, QSettings::IniFormat);
+  settings.beginGroup(kSetsGroup);
+  settings.beginGroup(name);
+  return ReadState(settings);
+}
+
+void SaveSet(const QString& file, const QString& name, const RememberedState& state) {
+  QSettings settings(file, QSettings::IniFormat);
+  settings.setValue(QStringLiteral("format"), kFormat);
+  settings.beginGroup(kSetsGroup);
+  settings.remove(name);
+  settings.beginGroup(name);
+  WriteState(settings, state);
+  settings.endGroup();
+  settings.endGroup();
+  settings.sync();
+}
+
+void RemoveSet(const QString& file, const QString& name) {
+  QSettings settings(file, QSettings::IniFormat);
+  settings.beginGroup(kSetsGroup);
+  settings.remove(name);
+  settings.endGroup();
+  settings.sync();
+}
+
+}  // namespace kazenori

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace kazenori {
+
+// What the main window keeps from one run to the next: the ticks in tick
+// order, the option groups' items, the instruction line, 枚数 and the print
+// number. A default value is the window's first-start state.
+struct RememberedState {
+  std::vector<int> patterns;
+  int zero = 0;
+  int hide = 0;
+  int blank = 0;
+  QString instruction;  // empty: the groups' own line
+  int sheets = 1;
+  QString printNumber = QStringLiteral("1");
+
+  bool operator==(const RememberedState& o) const {
+    return patterns == o.patterns && zero == o.zero && hide == o.hide && blank == o.blank &&
+           instruction == o.instruction && sheets == o.sheets && printNumber == o.printNumber;
+  }
+};
+
+// The file the state is kept in, in the user's configuration folder.
+QString DefaultSettingsFile();
+
+// The state kept in `file`, or why it was not read: nothing at all for a file
+// that does not exist; a note for one that is damaged or written by a newer
+// version, which is then left alone.
+struct LoadedState {
+  std::optional<RememberedState> state;
+  QString note;
+};
+LoadedState LoadState(const QString& file);
+
+// Writes the state at once, so that a crash loses nothing.
+void SaveState(const QString& file, const RememberedState& state);
+
+// Named sets (「3年1組 朝学習」), kept in the same file: their names in order,
+// one set (nothing for an unknown name or a damaged set), a set saved under a
+// name (replacing one of that name), a set removed.
+QStringList SetNames(const QString& file);
+std::optional<RememberedState> LoadSet(const QString& file, const QString& name);
+void SaveSet(const QString& file, const QString& name, const RememberedState& state);
+void RemoveSet(const QString& file, const QString& name);
+
+}  // namespace kazenori

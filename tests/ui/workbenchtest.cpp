@@ -1,0 +1,254 @@
+// SPDX-FileCopyrightText: 2026 The Kazenori developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window a teacher comes back to: what it remembers, the school years,
+// small screens, screen readers and dark themes.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "MainWindowTestSupport.h"
+#include "generation/patterngrades.h"
+#include "ui/colourworddialog.h"
+#include "ui/mainwindow.h"
+#include "ui/patternboxgrid.h"
+#include "ui/radiogroup.h"
+#include "ui/windowsettings.h"
+
+namespace kazenori {
+namespace {
+
+std::vector<int> Sorted(std::vector<int> v) {
+  std::sort(v.begin(), v.end());
+  return v;
+}
+
+// A window that keeps its settings in a folder of its own, never the user's.
+class WorkbenchTest : public testing::WithTestApp, public ::testing::Test {
+ protected:
+  WorkbenchTest() { window->rememberIn(file); }
+
+  // Closes the program and starts it again on the same settings.
+  void Restart() {
+    window = std::make_unique<MainWindow>(dialog);
+    window->rememberIn(file);
+  }
+
+  void WriteFile(const QByteArray& bytes) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  }
+
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("kazenori.ini"));
+  ColourWordDialog dialog;
+  std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(dialog);
+};
+
+TEST_F(WorkbenchTest, EverythingIsAsLeftAfterARestart) {
+  for (int n : {15, 7, 120}) window->patternBox(n)->setChecked(true);
+  window->zeroGroup()->button(1)->click();
+  window->blankGroup()->button(2)->click();
+  window->instructionEdit()->setText(QStringLiteral("よく見て計算しましょう。"));
+  window->sheetCountBox()->setValue(36);
+  window->printNumberEdit()->setText(QStringLiteral("7"));
+  const SheetOptions before = window->options();
+  Restart();
+  const SheetOptions after = window->options();
+  EXPECT_EQ(after.patterns, (std::vector<int>{15, 7, 120}));
+  EXPECT_EQ(after.zero, before.zero);
+  EXPECT_EQ(after.blank, before.blank);
+  EXPECT_EQ(after.instruction, QStringLiteral("よく見て計算しましょう。"));
+  EXPECT_EQ(after.printNumber, 7);
+  EXPECT_EQ(window->sheetCountBox()->value(), 36);
+  EXPECT_TRUE(window->statusLine()->text().isEmpty());
+}
+
+TEST_F(WorkbenchTest, ResetGivesTheFirstStartAndKeepsIt) {
+  const QPixmap firstStart = window->grab();
+  window->patternBox(3)->setChecked(true);
+  window->hideGroup()->button(1)->click();
+  window->printNumberEdit()->setText(QStringLiteral("12"));
+  window->resetToFirstStart();
+  Restart();
+  EXPECT_TRUE(window->selection().Empty());
+  EXPECT_EQ(window->printNumberEdit()->text(), QStringLiteral("1"));
+  EXPECT_EQ(window->grab().toImage(), firstStart.toImage());
+}
+
+TEST_F(WorkbenchTest, ADamagedOrNewerFileIsLeftAloneWithANote) {
+  const struct {
+    QByteArray bytes;
+    QString note;
+  } rows[] = {
+      {QByteArray("\x00\xff[[patterns=\x01", 14), QStringLiteral("壊れている")},
+      {"[General]\nformat=1\npatterns=7, x\n", QStringLiteral("壊れている")},
+      {"[General]\nformat=1\nsheets=500\n", QStringLiteral("壊れている")},
+      {"[General]\nformat=2\npatterns=7\n", QStringLiteral("新しい版")},
+  };
+  for (const auto& row : rows) {
+    WriteFile(row.bytes);
+    Restart();
+    EXPECT_TRUE(window->selection().Empty()) << row.bytes.toStdString();
+    EXPECT_TRUE(window->statusLine()->text().contains(row.note)) << row.bytes.toStdString();
+  }
+}
+
+// A set brings back its ticks and options, never an earlier print number.
+TEST_F(WorkbenchTest, NamedSetsAreKeptRenamedAndRemoved) {
+  const QString name = QStringLiteral("3年1組 朝学習");
+  for (int n : {18, 17}) window->patternBox(n)->setChecked(true);
+  window->hideGroup()->button(2)->click();
+  window->saveSet(name);
+  window->resetToFirstStart();
+  window->printNumberEdit()->setText(QStringLiteral("9"));
+  Restart();
+  EXPECT_EQ(window->setNames(), QStringList{name});
+  ASSERT_TRUE(window->restoreSet(name));
+  EXPECT_EQ(window->selection().Patterns(), (std::vector<int>{18, 17}));
+  EXPECT_EQ(window->hideGroup()->itemIndex(), 2);
+  EXPECT_EQ(window->printNumberEdit()->text(), QStringLiteral("9"));
+  ASSERT_TRUE(window->renameSet(name, QStringLiteral("朝学習")));
+  EXPECT_EQ(window->setNames(), QStringList{QStringLiteral("朝学習")});
+  EXPECT_FALSE(window->restoreSet(name));
+  window->removeSet(QStringLiteral("朝学習"));
+  EXPECT_TRUE(window->setNames().isEmpty());
+}
+
+TEST_F(WorkbenchTest, AYearTicksItsPatternsOnly) {
+  window->patternBox(57)->setChecked(true);
+  for (int grade = kFirstGrade; grade <= kLastGrade; ++grade) {
+    emit window->gradeChoice()->activated(grade);
+    EXPECT_EQ(Sorted(window->selection().Patterns()), PatternsOfGrade(grade)) << grade;
+  }
+  Restart();
+  EXPECT_EQ(Sorted(window->selection().Patterns()), PatternsOfGrade(kLastGrade));
+}
+
+// The tip names the year and poses a problem of the pattern's own kind, the
+// same one each time.
+TEST_F(WorkbenchTest, ToolTipsShowTheYearAndAnExample) {
+  const struct {
+    int pattern;
+    QString sign;
+  } rows[] = {{1, "＋"}, {2, "－"}, {15, "×"}, {17, "÷"}, {58, "."}, {57, ":"}, {88, "×"}};
+  for (const auto& row : rows) {
+    QCheckBox* box = window->patternBox(row.pattern);
+    QHelpEvent ask(QEvent::ToolTip, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(box, &ask);
+    const QString tip = box->toolTip();
+    EXPECT_TRUE(tip.startsWith(QStringLiteral("%1年").arg(GradeOf(row.pattern).grade)))
+        << tip.toStdString();
+    const QString example = tip.section(QStringLiteral("例: "), 1);
+    EXPECT_TRUE(example.contains(row.sign)) << tip.toStdString();
+    EXPECT_EQ(tip.contains(QStringLiteral("発展")), GradeOf(row.pattern).enrichment);
+    EXPECT_EQ(PatternToolTip(row.pattern), tip);
+  }
+}
+
+TEST_F(WorkbenchTest, EveryControlHasANameForScreenReaders) {
+  window->show();
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(window.get())) continue;
+    // A spin box speaks for the line edit inside it.
+    if (qobject_cast<QAbstractSpinBox*>(w->parentWidget())) continue;
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    ASSERT_NE(a, nullptr);
+    EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty()) << w->metaObject()->className();
+  }
+}
+
+// Tab goes through the controls as they stand, top to bottom, left to right.
+TEST_F(WorkbenchTest, TabFollowsTheScreen) {
+  window->show();
+  const std::vector<QWidget*> expected{
+      window->gradeChoice(),   window->settingsButton(),  window->patternBox(1),
+      window->previewButton(), window->instructionEdit(), window->sheetCountBox(),
+      window->remakeButton(),  window->closeButton(),     window->gradeChoice()};
+  std::vector<QWidget*> visited;
+  QWidget* focus = window->gradeChoice();
+  for (int step = 0; step < 400 && visited.size() < expected.size(); ++step) {
+    if (std::find(expected.begin(), expected.end(), focus) != expected.end() &&
+        (visited.empty() || visited.back() != focus)) {
+      visited.push_back(focus);
+    }
+    focus = focus->nextInFocusChain();
+  }
+  EXPECT_EQ(visited, expected);
+}
+
+// A school laptop with large text: the window fits its screen and every
+// control can be scrolled to; a large screen shows the window as drawn.
+TEST_F(WorkbenchTest, TheWindowFitsASmallScreenWithLargeText) {
+  const QFont usual = QApplication::font();
+  QFont larger = usual;
+  larger.setPointSizeF(usual.pointSizeF() * 1.5);
+  QApplication::setFont(larger);
+  const auto restore = qScopeGuard([&] { QApplication::setFont(usual); });
+  MainWindow large(dialog);
+  const QSize designed = large.size();
+  const QRect laptop(0, 0, 1366, 728);
+  large.fitInto(laptop);
+  large.show();
+  EXPECT_LE(large.width(), laptop.width());
+  EXPECT_LE(large.height(), laptop.height() - 30);
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           large.closeButton(), large.previewButton(), large.instructionEdit(),
+           large.sheetCountBox(), large.remakeButton(), large.patternBox(104)}) {
+    large.contentArea()->ensureWidgetVisible(control);
+    const QRect shown(control->mapTo(&large, QPoint()), control->size());
+    EXPECT_TRUE(large.rect().contains(shown)) << control->metaObject()->className();
+  }
+  large.fitInto(QRect(0, 0, 2560, 1440));
+  EXPECT_EQ(large.size(), designed);
+  EXPECT_EQ(large.minimumSize(), large.maximumSize());
+}
+
+// The blue captions and the navy title stay readable on a dark theme too.
+TEST_F(WorkbenchTest, ColouredCaptionsKeepTheirContrast) {
+  const QPalette usual = QApplication::palette();
+  const auto restore = qScopeGuard([&] { QApplication::setPalette(usual); });
+  for (const QColor background :
+       {QColor(240, 240, 240), QColor(255, 255, 255), QColor(53, 53, 53), QColor(30, 30, 30)}) {
+    QPalette themed = usual;
+    themed.setColor(QPalette::Window, background);
+    QApplication::setPalette(themed);
+    MainWindow themedWindow(dialog);
+    for (QWidget* w : {static_cast<QWidget*>(themedWindow.patternBox(88)),
+                       static_cast<QWidget*>(themedWindow.patternBox(104))}) {
+      const QColor caption = w->palette().color(QPalette::WindowText);
+      EXPECT_GE(ContrastRatio(caption, background), 4.5) << background.name().toStdString();
+      // A light theme keeps the blue as it always was.
+      if (background.lightness() > 200) {
+        EXPECT_EQ(caption, QColor(Qt::blue));
+      }
+    }
+    for (QLabel* label : themedWindow.findChildren<QLabel*>()) {
+      if (label->text() != QStringLiteral("Kazenori")) continue;
+      EXPECT_GE(ContrastRatio(label->palette().color(QPalette::WindowText), background), 4.5);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kazenori
