@@ -331,8 +331,9 @@ void MainWindow::applyState(const RememberedState& s) {
   onZeroChosen(s.zero);
   hideGroup_->setItemIndex(s.hide);
   blankGroup_->setItemIndex(s.blank);
-  instructionEdit_->setText(s.instruction.isEmpty() ? InstructionText(LayerSetting::None)
-                                                    : s.instruction);
+  instructionEdit_->setText(s.instruction.isEmpty()
+                                ? QString::fromStdString(InstructionText(LayerSetting::None))
+                                : s.instruction);
   sheetCountBox_->setValue(s.sheets);
   printNumberEdit_->setText(s.printNumber);
   gradeChoice_->setCurrentIndex(0);

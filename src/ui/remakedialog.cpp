@@ -20,7 +20,7 @@ namespace {
 QString CodeShape() {
   SheetOptions options;
   options.patterns = {1};
-  QString shape = *EncodeSheetCode({0xffffffffU, 0, options});
+  QString shape = QString::fromStdString(*EncodeSheetCode({0xffffffffU, 0, options}));
   for (QChar& c : shape) {
     if (c != u'-') c = u'X';
   }
@@ -48,7 +48,8 @@ RemakeDialog::RemakeDialog(QWidget* parent)
   // method's full-width letters, a dash of its own); edited in the middle, it
   // is left alone until OK.
   connect(codeEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (codeEdit_->cursorPosition() == text.size()) codeEdit_->setText(QString::fromStdString(TidySheetCode(text.toStdString())));
+    if (codeEdit_->cursorPosition() == text.size())
+      codeEdit_->setText(QString::fromStdString(TidySheetCode(text.toStdString())));
   });
   okButton_ = new QPushButton(QStringLiteral("OK"), this);
   okButton_->setDefault(true);

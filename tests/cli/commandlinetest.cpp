@@ -106,7 +106,7 @@ QString DefaultLineCode() {
   SheetOptions options;
   options.patterns = {7};
   options.instruction = InstructionText(LayerSetting::None);
-  return *EncodeSheetCode({1, 0, options});
+  return QString::fromStdString(*EncodeSheetCode({1, 0, options}));
 }
 
 TEST(CommandLineParse, MistakesAreUsageErrors) {

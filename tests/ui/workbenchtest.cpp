@@ -26,7 +26,7 @@
 #include <memory>
 #include <vector>
 
-#include "MainWindowTestSupport.h"
+#include "mainwindowtestsupport.h"
 #include "generation/patterngrades.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
@@ -78,7 +78,7 @@ TEST_F(WorkbenchTest, EverythingIsAsLeftAfterARestart) {
   EXPECT_EQ(after.patterns, (std::vector<int>{15, 7, 120}));
   EXPECT_EQ(after.zero, before.zero);
   EXPECT_EQ(after.blank, before.blank);
-  EXPECT_EQ(after.instruction, QStringLiteral("よく見て計算しましょう。"));
+  EXPECT_EQ(after.instruction, std::string("よく見て計算しましょう。"));
   EXPECT_EQ(after.printNumber, 7);
   EXPECT_EQ(window->sheetCountBox()->value(), 36);
   EXPECT_TRUE(window->statusLine()->text().isEmpty());
