@@ -184,7 +184,9 @@ bool IsDash(char32_t c) {
 }
 
 // The full-width forms an input method types read as the ASCII they stand for.
-char32_t Narrowed(char32_t c) { return c >= 0xFF01 && c <= 0xFF5E ? c - 0xFEE0 : c; }
+char32_t Narrowed(char32_t c) {
+  return c >= 0xFF01 && c <= 0xFF5E ? c - 0xFEE0 : c;
+}
 
 // The code with everything the same code's every spelling shares: the
 // characters alone, without groups.
@@ -202,8 +204,8 @@ std::u32string Characters(const std::string& typed) {
   return characters;
 }
 
-std::optional<std::string> EncodeWith(const SheetRecipe& recipe, int version,
-                                      InstructionKind kind, std::uint16_t typedCheck) {
+std::optional<std::string> EncodeWith(const SheetRecipe& recipe, int version, InstructionKind kind,
+                                      std::uint16_t typedCheck) {
   const SheetOptions& o = recipe.options;
   const auto words =
       std::find(kWordsPerBlock.begin() + 1, kWordsPerBlock.end(), o.colourWords.wordsPerBlock);

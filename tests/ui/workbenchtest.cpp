@@ -26,8 +26,8 @@
 #include <memory>
 #include <vector>
 
-#include "mainwindowtestsupport.h"
 #include "generation/patterngrades.h"
+#include "mainwindowtestsupport.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
 #include "ui/patternboxgrid.h"

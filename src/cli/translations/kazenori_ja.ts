@@ -8,7 +8,7 @@
         <translation>問題パターン 1～150 をチェック順に: 7,8,9 や 111-120</translation>
     </message>
     <message>
-        <source>the patterns of this school year (学年) instead of a list</source>
+        <source>this school year&apos;s (学年) patterns</source>
         <translation>この学年のパターンを選ぶ (番号の一覧の代わりに)</translation>
     </message>
     <message>
@@ -64,7 +64,7 @@
         <translation>ページを CUPS のプリンタで印刷する</translation>
     </message>
     <message>
-        <source>list the pattern numbers, school years and captions, then exit</source>
+        <source>list the patterns with their school years, then exit</source>
         <translation>パターンの番号と学年と名前を一覧にして終了する</translation>
     </message>
     <message>
@@ -252,7 +252,8 @@ names a file called -).
 
 終了ステータス: 書き出せたら 0、印刷や書き出しに失敗したら 1、
 引数の誤りは 2 (そのときファイルは作られも変えられもしません)。
-出力先は通常のファイルか新しい名前です。シンボリックリンクはその先に書き出します。
+出力先は通常のファイルか新しい名前です。
+シンボリックリンクはその先に書き出します。
 標準出力には何も書き出しません: --pdf - と --json - は受け付けません
 (- という名前のファイルには ./- と書きます)。
 </translation>
@@ -330,8 +331,8 @@ names a file called -).
         <translation>再作成コード「%1」が正しくありません。シートに印刷されたとおりに入力して下さい</translation>
     </message>
     <message>
-        <source>wait this long for the printer to finish (default 120)</source>
-        <translation>プリンタが印刷し終えるまでこの秒数だけ待つ (既定 120)</translation>
+        <source>seconds to wait for the printer (default 120)</source>
+        <translation>印刷し終えるまで待つ秒数 (既定 120)</translation>
     </message>
     <message>
         <source>--print-timeout belongs to --print</source>
@@ -364,8 +365,8 @@ names a file called -).
 その解答ページです。色の名前を読むプリントは 1 ページです。
 
 印刷サーバー (CUPS) に問い合わせるのは --print と --printer-geometry だけです。
-それがなければ、--pdf と --json はインストールされたプリンタにかかわらず設計用紙に
-ページを配置します: A4、印刷できる範囲は左から 3.5 mm、上から 3.1 mm、
+それがなければ、--pdf と --json はインストールされたプリンタにかかわらず
+設計用紙にページを配置します: A4、印刷できる範囲は左から 3.5 mm、上から 3.1 mm、
 203.2 x 289.0 mm です。--print か --printer-geometry PRINTER があれば、
 そのプリンタの用紙と余白を使います。
 
@@ -376,7 +377,8 @@ names a file called -).
 引数の誤りは 2 (そのときファイルは作られも変えられもしません)、印刷ジョブが
 待ち時間のうちに終わらなかったか、保留中・停止中のプリンタで待っているときは 3
 (印刷したページには数えません)。
-出力先は通常のファイルか新しい名前です。シンボリックリンクはその先に書き出します。
+出力先は通常のファイルか新しい名前です。
+シンボリックリンクはその先に書き出します。
 標準出力には何も書き出しません: --pdf - と --json - は受け付けません
 (- という名前のファイルには ./- と書きます)。
 </translation>
