@@ -17,7 +17,7 @@ packages=(
   poppler-utils
   xvfb xauth libxcb1-dev
   desktop-file-utils appstream man-db
-  clang-format
+  clang-format clang-tidy
 )
 # Release checks: every file's licence (reuse) and the Debian package (lintian).
 packages+=(reuse lintian)
