@@ -224,41 +224,6 @@ with options it composes the sheets without a window and writes them out.
         <translation>--print はそのプリンタに合わせてページを配置します (&apos;%1&apos; には合わせられません)</translation>
     </message>
     <message>
-        <source>
-At least one of --pdf, --json and --print is needed. Each sheet is a question
-page and its answer page; the colour-word sheet has one page.
-
-Only --print and --printer-geometry ask the print server (CUPS) anything.
-Without them, --pdf and --json lay the pages out on the design paper: A4
-with a printable area 3.5 mm from the left and 3.1 mm from the top,
-203.2 x 289.0 mm, whatever printers are installed. With --print or
---printer-geometry PRINTER they use that printer&apos;s paper and margins.
-
-Exit status: 0 if the sheets were written, 1 if printing or writing failed,
-2 for a mistake in the arguments (then no file is created or changed).
-An output must be a regular file or a new name; a symbolic link is followed.
-No output goes to standard output: --pdf - and --json - are refused (./-
-names a file called -).
-</source>
-        <translation>
---pdf、--json、--print の少なくとも 1 つが必要です。プリント 1 枚は問題ページと
-その解答ページです。色の名前を読むプリントは 1 ページです。
-
-印刷サーバー (CUPS) に問い合わせるのは --print と --printer-geometry だけです。
-それがなければ、--pdf と --json はインストールされたプリンタにかかわらず
-設計用紙にページを配置します: A4、印刷できる範囲は左から 3.5 mm、上から 3.1 mm、
-203.2 x 289.0 mm です。--print か --printer-geometry PRINTER があれば、
-そのプリンタの用紙と余白を使います。
-
-終了ステータス: 書き出せたら 0、印刷や書き出しに失敗したら 1、
-引数の誤りは 2 (そのときファイルは作られも変えられもしません)。
-出力先は通常のファイルか新しい名前です。
-シンボリックリンクはその先に書き出します。
-標準出力には何も書き出しません: --pdf - と --json - は受け付けません
-(- という名前のファイルには ./- と書きます)。
-</translation>
-    </message>
-    <message>
         <source>%1: the print server %2 did not answer</source>
         <translation>%1: 印刷サーバー %2 が応答しません</translation>
     </message>
