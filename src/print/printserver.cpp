@@ -37,6 +37,28 @@ int GiveUp(http_t*, void* gaveUp) {
   return 0;
 }
 
+// The two attributes `wanted` of the printer or job at `path` (e.g.
+// "/printers/kz-pdf"), asked of the local server on `http`; null when it
+// does not answer. `uriName` says which of the two `path` names.
+ipp_t* AskAttributes(http_t* http, ipp_op_t op, const char* uriName, const QByteArray& path,
+                     const char* const (&wanted)[2]) {
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                   "%s", path.constData());
+  ipp_t* request = ippNewRequest(op);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, uriName, nullptr, uri);
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
+                wanted);
+  return cupsDoRequest(http, request, "/");
+}
+
+// The text attribute `name` of `answer`, empty where it is missing.
+QString TextOf(ipp_t* answer, const char* name) {
+  ipp_attribute_t* a = ippFindAttribute(answer, name, IPP_TAG_TEXT);
+  const char* text = a ? ippGetString(a, 0, nullptr) : nullptr;
+  return text ? QString::fromUtf8(text) : QString();
+}
+
 }  // namespace
 
 QString ServerSilentDetail() {
@@ -78,15 +100,9 @@ PrintServer ProbePrintServer() {
 QString JobRefusal(const QString& printerName) {
   http_t* http = ConnectWithLimits();
   if (!http) return ServerSilentDetail();
-  char uri[HTTP_MAX_URI];
-  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                   "/printers/%s", printerName.toUtf8().constData());
-  ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-  const char* const kWanted[] = {"printer-is-accepting-jobs", "printer-state-message"};
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
-                kWanted);
-  ipp_t* answer = cupsDoRequest(http, request, "/");
+  ipp_t* answer = AskAttributes(http, IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri",
+                                "/printers/" + printerName.toUtf8(),
+                                {"printer-is-accepting-jobs", "printer-state-message"});
   httpClose(http);
   if (!answer) return ServerSilentDetail();
   // A printer the server does not know yet (a discovered network printer whose
@@ -95,47 +111,32 @@ QString JobRefusal(const QString& printerName) {
   if (ipp_attribute_t* accepting =
           ippFindAttribute(answer, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
       accepting && !ippGetBoolean(accepting, 0)) {
-    ipp_attribute_t* why = ippFindAttribute(answer, "printer-state-message", IPP_TAG_TEXT);
-    const char* text = why ? ippGetString(why, 0, nullptr) : nullptr;
-    refusal = text && *text ? QString::fromUtf8(text) : QStringLiteral("it rejects jobs");
+    refusal = TextOf(answer, "printer-state-message");
+    if (refusal.isEmpty()) refusal = QStringLiteral("it rejects jobs");
   }
   ippDelete(answer);
   return refusal;
 }
 
 std::optional<std::pair<ipp_jstate_t, QString>> JobState(http_t* http, int jobId) {
-  char uri[HTTP_MAX_URI];
-  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                   "/jobs/%d", jobId);
-  ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
-  const char* const kWanted[] = {"job-state", "job-printer-state-message"};
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
-                kWanted);
-  ipp_t* answer = cupsDoRequest(http, request, "/");
+  ipp_t* answer = AskAttributes(http, IPP_OP_GET_JOB_ATTRIBUTES, "job-uri",
+                                "/jobs/" + QByteArray::number(jobId),
+                                {"job-state", "job-printer-state-message"});
   ipp_attribute_t* state = ippFindAttribute(answer, "job-state", IPP_TAG_ENUM);
   if (!state) {
     ippDelete(answer);
     return std::nullopt;
   }
-  std::pair<ipp_jstate_t, QString> found{static_cast<ipp_jstate_t>(ippGetInteger(state, 0)), {}};
-  if (ipp_attribute_t* a = ippFindAttribute(answer, "job-printer-state-message", IPP_TAG_TEXT)) {
-    found.second = QString::fromUtf8(ippGetString(a, 0, nullptr)).trimmed();
-  }
+  const std::pair<ipp_jstate_t, QString> found{
+      static_cast<ipp_jstate_t>(ippGetInteger(state, 0)),
+      TextOf(answer, "job-printer-state-message").trimmed()};
   ippDelete(answer);
   return found;
 }
 
 std::optional<QString> QueueStopped(http_t* http, const QByteArray& queue) {
-  char uri[HTTP_MAX_URI];
-  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                   "/printers/%s", queue.constData());
-  ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-  const char* const kWanted[] = {"printer-state", "printer-state-message"};
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
-                kWanted);
-  ipp_t* answer = cupsDoRequest(http, request, "/");
+  ipp_t* answer = AskAttributes(http, IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri",
+                                "/printers/" + queue, {"printer-state", "printer-state-message"});
   ipp_attribute_t* state = ippFindAttribute(answer, "printer-state", IPP_TAG_ENUM);
   if (!state) {
     ippDelete(answer);
@@ -143,9 +144,8 @@ std::optional<QString> QueueStopped(http_t* http, const QByteArray& queue) {
   }
   QString why;
   if (ippGetInteger(state, 0) == IPP_PSTATE_STOPPED) {
-    ipp_attribute_t* message = ippFindAttribute(answer, "printer-state-message", IPP_TAG_TEXT);
-    const char* text = message ? ippGetString(message, 0, nullptr) : nullptr;
-    why = text && *text ? QString::fromUtf8(text).trimmed() : QueueStoppedDetail();
+    why = TextOf(answer, "printer-state-message").trimmed();
+    if (why.isEmpty()) why = QueueStoppedDetail();
   }
   ippDelete(answer);
   return why;
