@@ -410,5 +410,15 @@ names a file called -).
         <source>cannot write to standard output: %1</source>
         <translation>標準出力に書き込めません: %1</translation>
     </message>
+    <message>
+        <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>ライセンス GPL-3.0-or-later: GNU GPL バージョン 3 以降 &lt;https://gnu.org/licenses/gpl.html&gt;
+これはフリーソフトウェアです。自由に変更・再配布できます。
+法律の許す限り、無保証です。
+</translation>
+    </message>
 </context>
 </TS>
