@@ -821,17 +821,15 @@ TEST_F(CommandLineOutput, APrintIsReportedAsCupsFinallyHadTheJob) {
     SCOPED_TRACE(row.queue);
     QString queue;
     KZ_REQUIRE_CUPS(row.queue, queue);
+    const QString title = testing::JobTitle("outcome");
     const Outcome run = Execute({"--patterns", "7", "--print-number", "7", "--print", queue,
                                  "--print-timeout", row.timeout},
-                                testing::JobTitle("outcome"));
+                                title);
     EXPECT_EQ(run.status, row.status);
     EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.words))) << run.err.toStdString();
     EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";
-    cups_job_t* jobs = nullptr;
-    const int active = cupsGetJobs(&jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ACTIVE);
-    cupsFreeJobs(active, jobs);
-    EXPECT_EQ(active, row.status == 3 ? 1 : 0);
-    cupsCancelJob(queue.toUtf8().constData(), CUPS_JOBID_ALL);
+    EXPECT_EQ(testing::ActiveJobs(queue, title).size(), row.status == 3 ? 1u : 0u);
+    testing::CancelJobs(queue, title);
   }
 }
 

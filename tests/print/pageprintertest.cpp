@@ -39,14 +39,6 @@ void RecordPages(PreviewDocument& prev, int count) {
   prev.EndDocument();
 }
 
-// Jobs of `queue` not yet completed, aborted or cancelled.
-int ActiveJobs(const QString& queue) {
-  cups_job_t* jobs = nullptr;
-  const int n = cupsGetJobs(&jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ACTIVE);
-  cupsFreeJobs(n, jobs);
-  return n;
-}
-
 QByteArray JobOptions(const QString& dir, const QString& title) {
   QFile options(QDir(dir).filePath(title + QStringLiteral(".options")));
   return options.open(QIODevice::ReadOnly) ? options.readAll() : QByteArray();
@@ -132,12 +124,13 @@ TEST_F(PrintCups, OnlyACompletedJobCountsAndAFailedOneLeavesNothingQueued) {
     KZ_REQUIRE_CUPS(c.queue, queue);
     Use(queue);
     RecordPages(prev_, 2);
-    const PrintOutcome outcome = Print(JobTitle("outcome"));
+    const QString title = JobTitle("outcome");
+    const PrintOutcome outcome = Print(title);
     EXPECT_EQ(outcome.result, c.result) << outcome.detail.toStdString();
     EXPECT_TRUE(outcome.detail.contains(QLatin1String(c.why))) << outcome.detail.toStdString();
     EXPECT_EQ(printed_, (outcome.Ok() ? std::vector<int>{1, 2} : std::vector<int>{}));
-    EXPECT_EQ(ActiveJobs(queue), outcome.Pending() ? 1 : 0);
-    cupsCancelJob(queue.toUtf8().constData(), CUPS_JOBID_ALL);
+    EXPECT_EQ(ActiveJobs(queue, title).size(), outcome.Pending() ? 1u : 0u);
+    CancelJobs(queue, title);
   }
 }
 
@@ -149,7 +142,7 @@ TEST_F(PrintCups, AJobNotFinishedWithinTheWaitIsInProgressAndCountsNothing) {
   RecordPages(prev_, 1);
   printer_.SetWait(std::chrono::milliseconds(0));
   const PrintOutcome outcome = Print(JobTitle("in-progress"));
-  cupsCancelJob(queue.toUtf8().constData(), CUPS_JOBID_ALL);
+  CancelJobs(queue, JobTitle("in-progress"));
   EXPECT_EQ(outcome.result, PrintOutcome::Result::InProgress);
   EXPECT_GT(outcome.jobId, 0);
   EXPECT_TRUE(printed_.empty());

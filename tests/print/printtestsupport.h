@@ -27,6 +27,8 @@
 #include "print/printerselection.h"
 #include "support/qtapp.h"
 
+#include <cups/cups.h>
+
 namespace kazenori::testing {
 
 // The queue named by `variable` (see scripts/cups-test-env.sh), or nullopt when
@@ -80,6 +82,22 @@ inline QString JobTitle(const char* what) {
   return QStringLiteral("kz-%1-%2")
       .arg(QLatin1String(what))
       .arg(QCoreApplication::applicationPid());
+}
+
+// The test queues are shared by tests running side by side, so a test counts
+// and cancels only the jobs it sent itself, told apart by their title.
+inline std::vector<int> ActiveJobs(const QString& queue, const QString& title) {
+  cups_job_t* jobs = nullptr;
+  const int n = cupsGetJobs(&jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ACTIVE);
+  std::vector<int> ids;
+  for (int i = 0; i < n; ++i) {
+    if (QString::fromUtf8(jobs[i].title) == title) ids.push_back(jobs[i].id);
+  }
+  cupsFreeJobs(n, jobs);
+  return ids;
+}
+inline void CancelJobs(const QString& queue, const QString& title) {
+  for (const int id : ActiveJobs(queue, title)) cupsCancelJob(queue.toUtf8().constData(), id);
 }
 
 // Waits for a job's output file whose name starts with `stem` and returns its

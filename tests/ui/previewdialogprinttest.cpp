@@ -170,11 +170,12 @@ TEST_F(PreviewDialogPrintTest, OnlyACompletedJobCountsAndEveryOtherOutcomeIsTold
     KZ_REQUIRE_CUPS(row.queue, queue);
     printers.SelectPrinter(queue);
     PreviewDialog& dialog = Open(2);
-    doc.SetTitle(testing::JobTitle("window-outcome"));
+    const QString title = testing::JobTitle("window-outcome");
+    doc.SetTitle(title);
     RecordingMessages messages;
     ScopedMessages scope(messages);
     const std::vector<int> printed = PrintWith(queue, {true, PrintChoice::Range::All, 0, 0});
-    cupsCancelJob(queue.toUtf8().constData(), CUPS_JOBID_ALL);
+    testing::CancelJobs(queue, title);
     const QString box = QString::fromUtf8(row.box).arg(queue);
     if (box.isEmpty()) {
       EXPECT_EQ(printed, (std::vector<int>{1, 2}));
