@@ -5,7 +5,8 @@
 # Peak memory (max RSS) and time of the command line against the number of
 # sheets, for a PDF and a JSON output, and for --print to the stopped test
 # queue when KAZENORI_CUPS_STOPPED_QUEUE names it (run through
-# scripts/with-test-env.sh; the held jobs are cancelled). Usage:
+# scripts/with-test-env.sh; the held jobs are cancelled). KAZENORI_BENCH_OUTPUTS
+# chooses among them (e.g. "print"). Usage:
 # bench/cli/memory.sh KAZENORI [SHEETS...]
 # Flat memory means the largest run stays within twice the smallest's RSS.
 set -euo pipefail
@@ -16,9 +17,8 @@ counts=("${@:-100 1000 10000}")
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-kinds="pdf json"
 queue="${KAZENORI_CUPS_STOPPED_QUEUE:-}"
-[ -n "$queue" ] && kinds="$kinds print"
+kinds="${KAZENORI_BENCH_OUTPUTS:-pdf json${queue:+ print}}"
 printf '%-8s %-6s %12s %10s\n' sheets output max_rss_kb seconds
 for n in ${counts[*]}; do
   for kind in $kinds; do
