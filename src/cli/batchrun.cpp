@@ -19,11 +19,11 @@
 
 #include "cli/commandline.h"
 #include "cli/interruptguard.h"
-#include "cli/jsonexport.h"
 #include "cli/outputfiles.h"
 #include "composition/composer.h"
 #include "composition/pagegeometry.h"
 #include "composition/seededcomposition.h"
+#include "composition/worksheetjson.h"
 #include "pages/fonts.h"
 #include "pages/previewdocument.h"
 #include "pages/worksheetpreview.h"
@@ -253,7 +253,7 @@ std::optional<int> BatchRun::WriteAsComposed(PrintJob* job) {
   std::unique_ptr<PdfExport> pdf;
   if (pdfFile) pdf = std::make_unique<PdfExport>(*pdfFile);
   WorksheetJsonWriter json;
-  if (jsonFile) jsonFile->write(json.Head(geometry_));
+  if (jsonFile) jsonFile->write(QByteArray::fromStdString(json.Head(geometry_)));
   // The file's title names the whole run.
   const auto [first, last] = SheetNumbers();
   const QString title = SheetsTitle(first, last);
@@ -267,11 +267,11 @@ std::optional<int> BatchRun::WriteAsComposed(PrintJob* job) {
     }
     pages += static_cast<int>(sheet.pages.size());
     if (pdf && pdfError.isEmpty()) pdf->Append(sheet, document_->PagePaper(), title, &pdfError);
-    if (jsonFile) jsonFile->write(json.Sheets(sheet));
+    if (jsonFile) jsonFile->write(QByteArray::fromStdString(json.Sheets(sheet)));
   });
   if (pdf && pdfError.isEmpty()) pdf->Close(&pdfError);
   pdf.reset();
-  if (jsonFile) jsonFile->write(json.Tail());
+  if (jsonFile) jsonFile->write(QByteArray::fromStdString(json.Tail()));
   if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) {
     Fail(e);
     return std::nullopt;
