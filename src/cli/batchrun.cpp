@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -286,9 +287,15 @@ std::optional<int> BatchRun::WriteAsComposed(PrintJob* job) {
 int BatchRun::PrintComposed(QTextStream& out) {
   const auto [first, last] = SheetNumbers();
   const QString title = request_.jobTitle.isEmpty() ? SheetsTitle(first, last) : request_.jobTitle;
+  // An interrupt that comes while the job is made waits for it, and from
+  // then on cancels the job, unless CUPS completed it.
+  std::unique_lock<std::mutex> held;
+  if (interrupts_ != nullptr) held = interrupts_->Hold();
   PrintJob job(printer_.Settings(), printer_.Sheet(), title);
-  // An interrupt from here on cancels the job, unless CUPS completed it.
-  if (interrupts_ != nullptr) interrupts_->SetUndo(job.TakeBack(), interrupts_->Hold());
+  if (interrupts_ != nullptr) {
+    interrupts_->SetUndo(job.TakeBack(), held);
+    held.unlock();
+  }
   const auto settled = qScopeGuard([this] {
     if (interrupts_ != nullptr) interrupts_->SetUndo(nullptr, interrupts_->Hold());
   });
