@@ -4,6 +4,7 @@
 #include "cli/batchrun.h"
 
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QTextStream>
 
 #include <algorithm>
@@ -12,7 +13,9 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "cli/commandline.h"
@@ -124,9 +127,9 @@ class BatchRun {
   QString LayoutOption() const;
   void CheckPrintServer() const;
   void CheckPrinterKnown() const;
-  Worksheet Compose() const;
   void ComposeEach(const Composer::SheetSink& composed) const;
-  int WriteAsComposed();
+  std::pair<std::int32_t, std::int32_t> SheetNumbers() const;
+  std::optional<int> WriteAsComposed(PrintJob* job = nullptr);
   int PrintComposed(QTextStream& out);
   QString FinishOutputs(const QString& pdfError);
   int Fail(const QString& text);
@@ -146,6 +149,7 @@ class BatchRun {
   PageGeometry geometry_;
   std::uint32_t seed_ = 0;
   std::unique_ptr<WorksheetPreview> preview_;
+  InterruptGuard* interrupts_;
 };
 
 BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, InterruptGuard* interrupts)
@@ -156,7 +160,8 @@ BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, Interrup
                   ? PrinterAccess::DesignPaper
                   : PrinterAccess::Cups),
       discovery_(9, access_, PrinterDiscovery::kDefaultLimit, LayoutPrinter()),
-      printer_(discovery_.Wait()) {}
+      printer_(discovery_.Wait()),
+      interrupts_(interrupts) {}
 
 // As the main window does: the printer on A4 (chosen and set so by the
 // discovery), the geometry from it.
@@ -165,7 +170,6 @@ void BatchRun::Prepare() {
   document_ = std::make_unique<PreviewDocument>();
   CheckPrinterKnown();
   document_->SetPaper(printer_.PagePaper());
-  document_->SetTitle(request_.jobTitle);
   seed_ = request_.seed ? *request_.seed : ClockSeed();
   geometry_ = PrinterPageGeometry(printer_);
   preview_ = std::make_unique<WorksheetPreview>(*document_);
@@ -196,7 +200,8 @@ void BatchRun::CheckPrinterKnown() const {
 
 int BatchRun::Run(QTextStream& out) {
   Prepare();
-  return request_.printer.isEmpty() ? WriteAsComposed() : PrintComposed(out);
+  if (!request_.printer.isEmpty()) return PrintComposed(out);
+  return WriteAsComposed() ? 0 : 1;
 }
 
 int BatchRun::Fail(const QString& text) {
@@ -218,12 +223,6 @@ QString BatchRun::FinishOutputs(const QString& pdfError) {
   return outputs_.Commit();
 }
 
-// A code's sheet alone, made again; else the sheets of the seed.
-Worksheet BatchRun::Compose() const {
-  if (request_.remake) return Remake(*request_.remake, geometry_);
-  return ComposeSeeded(seed_, request_.sheet, request_.sheets, geometry_);
-}
-
 void BatchRun::ComposeEach(const Composer::SheetSink& composed) const {
   if (!request_.remake) {
     ComposeSeededEach(seed_, request_.sheet, request_.sheets, geometry_, composed);
@@ -233,9 +232,22 @@ void BatchRun::ComposeEach(const Composer::SheetSink& composed) const {
   composed(remade);
 }
 
-// Each sheet goes out as soon as it is composed, so that memory does not
-// grow with the number of sheets; the files are put in place only at the end.
-int BatchRun::WriteAsComposed() {
+// The first and last sheet's numbers, known before any sheet is composed
+// (the composer refuses numbers that do not fit).
+std::pair<std::int32_t, std::int32_t> BatchRun::SheetNumbers() const {
+  if (request_.remake) {
+    return {request_.remake->options.printNumber, request_.remake->options.printNumber};
+  }
+  const std::int32_t first = request_.sheet.printNumber;
+  return {first, static_cast<std::int32_t>(std::clamp<std::int64_t>(
+                     std::int64_t{first} + request_.sheets - 1, first, INT32_MAX))};
+}
+
+// Each sheet goes out as soon as it is composed, to the files and to the
+// print job alike, so that memory does not grow with the number of sheets;
+// the files are put in place only once the last sheet has gone. Returns the
+// pages written, or nullopt after telling why the files were not.
+std::optional<int> BatchRun::WriteAsComposed(PrintJob* job) {
   std::size_t next = 0;
   QIODevice* pdfFile = request_.pdfFile.isEmpty() ? nullptr : &outputs_.Open(next++);
   QIODevice* jsonFile = request_.jsonFile.isEmpty() ? nullptr : &outputs_.Open(next++);
@@ -243,49 +255,63 @@ int BatchRun::WriteAsComposed() {
   if (pdfFile) pdf = std::make_unique<PdfExport>(*pdfFile);
   WorksheetJsonWriter json;
   if (jsonFile) jsonFile->write(QByteArray::fromStdString(json.Head(geometry_)));
+  // The file's title names the whole run.
+  const auto [first, last] = SheetNumbers();
+  const QString title = SheetsTitle(first, last);
   QString pdfError;
+  int pages = 0;
   ComposeEach([&](const Worksheet& sheet) {
-    if (pdf && pdfError.isEmpty() && !sheet.sheets.empty()) {
-      // The file's title names the whole run, known from its first sheet on.
-      const std::int32_t first = sheet.sheets.front().printNumber;
-      const QString title = SheetsTitle(first, first + (request_.sheets - 1));
-      pdf->Append(sheet, document_->PagePaper(), title, &pdfError);
+    if (job && !job->Failed()) {
+      // Printed as the window prints: recorded once, played to the printer.
+      preview_->Record(sheet);
+      job->AddPages(*document_);
     }
+    pages += static_cast<int>(sheet.pages.size());
+    if (pdf && pdfError.isEmpty()) pdf->Append(sheet, document_->PagePaper(), title, &pdfError);
     if (jsonFile) jsonFile->write(QByteArray::fromStdString(json.Sheets(sheet)));
   });
   if (pdf && pdfError.isEmpty()) pdf->Close(&pdfError);
   pdf.reset();
   if (jsonFile) jsonFile->write(QByteArray::fromStdString(json.Tail()));
-  if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) return Fail(e);
-  return 0;
+  if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) {
+    Fail(e);
+    return std::nullopt;
+  }
+  return pages;
 }
 
-// Printing goes through the print loop over the whole document; the files
-// are put in place before the job is sent.
+// The job is made, and a queue that refuses it known, before anything is
+// composed; its sheets then go as they are composed. The files are put in
+// place once the job's document is whole, before CUPS is followed: what CUPS
+// makes of the job decides the status only.
 int BatchRun::PrintComposed(QTextStream& out) {
-  const Worksheet worksheet = Compose();
-  preview_->Record(worksheet);
-  std::size_t next = 0;
-  QString pdfError;
-  // A failed write leaves its reason in pdfError.
-  if (!request_.pdfFile.isEmpty()) PdfExport::Write(*document_, outputs_.Open(next++), &pdfError);
-  if (!request_.jsonFile.isEmpty()) {
-    outputs_.Open(next++).write(QByteArray::fromStdString(WorksheetJson(worksheet)));
+  const auto [first, last] = SheetNumbers();
+  const QString title = request_.jobTitle.isEmpty() ? SheetsTitle(first, last) : request_.jobTitle;
+  // An interrupt that comes while the job is made waits for it, and from
+  // then on cancels the job, unless CUPS completed it.
+  std::unique_lock<std::mutex> held;
+  if (interrupts_ != nullptr) held = interrupts_->Hold();
+  PrintJob job(printer_.Settings(), printer_.Sheet(), title);
+  if (interrupts_ != nullptr) {
+    interrupts_->SetUndo(job.TakeBack(), held);
+    held.unlock();
   }
-  if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) return Fail(e);
-  PagePrinter pagePrinter;
-  pagePrinter.SetWait(std::chrono::seconds(request_.printTimeoutSeconds));
-  QObject::connect(&pagePrinter, &PagePrinter::pagePrinted, preview_.get(),
-                   &WorksheetPreview::CountPrintedPage);
-  const PrintOutcome outcome = pagePrinter.Print(*document_, printer_.Settings(), printer_.Sheet());
+  const auto settled = qScopeGuard([this] {
+    if (interrupts_ != nullptr) interrupts_->SetUndo(nullptr, interrupts_->Hold());
+  });
+  std::optional<int> pages = 0;
+  if (!job.Failed()) pages = WriteAsComposed(&job);
+  if (!pages) return 1;
+  const PrintOutcome outcome = job.Finish(std::chrono::seconds(request_.printTimeoutSeconds));
   if (!outcome.Ok()) {
     Fail(PrintFailure(outcome, request_.printer, request_.printTimeoutSeconds));
     return outcome.Pending() ? kNotYetPrinted : 1;
   }
+  // The whole run printed once: the number follows its last sheet.
+  PrintNumberCycle nextNumber;
+  nextNumber.Set(std::int64_t{last} + 1);
   out << "kazenori: "
-      << Printed(document_->PageCount(), request_.printer,
-                 QString::fromStdString(preview_->PrintNumber().Text()))
-      << Qt::endl;
+      << Printed(*pages, request_.printer, QString::fromStdString(nextNumber.Text())) << Qt::endl;
   return 0;
 }
 

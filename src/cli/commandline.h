@@ -53,7 +53,7 @@ struct CommandLineRequest {
   QByteArray jsonFile;
   QString printer;          // --print: the printer printed on, and laid out for
   QString geometryPrinter;  // --printer-geometry: the printer laid out for
-  QString jobTitle = QStringLiteral("kazenori");  // of the print job; not an option
+  QString jobTitle;         // of the print job, else its sheets' title; not an option
   // --print-timeout: how long --print waits for CUPS to complete the job.
   int printTimeoutSeconds = 120;
 };

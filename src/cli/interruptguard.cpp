@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <utility>
 
 namespace kazenori {
 
@@ -53,13 +54,28 @@ void InterruptGuard::Settle(const std::unique_lock<std::mutex>& held) {
   settled_ = true;
 }
 
+void InterruptGuard::SetUndo(std::function<bool()> undo, const std::unique_lock<std::mutex>& held) {
+  Q_ASSERT(held.mutex() == &mutex_ && held.owns_lock());
+  Q_UNUSED(held);
+  undo_ = std::move(undo);
+}
+
 void InterruptGuard::Watch() {
   const timespec wait{0, 100 * 1000 * 1000};
   while (!stop_) {
     const int sig = ::sigtimedwait(&signals_, nullptr, &wait);
     if (sig <= 0) continue;
     const std::lock_guard<std::mutex> lock(mutex_);
-    if (settled_) {
+    // Work on its way is taken back first; found done, it counts as settled.
+    bool takenBack = false;
+    if (undo_) {
+      if (std::exchange(undo_, nullptr)()) {
+        settled_ = true;
+      } else {
+        takenBack = true;
+      }
+    }
+    if (settled_ && !takenBack) {
       constexpr char kNote[] = "kazenori: interrupted after every output was written\n";
       [[maybe_unused]] const auto written = ::write(STDERR_FILENO, kNote, sizeof kNote - 1);
       continue;

@@ -8,6 +8,7 @@
 #include <csignal>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -38,6 +39,13 @@ class InterruptGuard {
   // that did its work into one that seems to have failed, so it is told
   // and otherwise let pass.
   void Settle(const std::unique_lock<std::mutex>& held);
+  // Work on its way that an interrupt must take back before the program
+  // ends (a print job, which would otherwise print half of what was sent
+  // once its queue resumes). `undo` says whether the work turned out to be
+  // done already (CUPS completed the job): the interrupt is then let pass,
+  // as after Settle; otherwise it ends the program even after Settle. An
+  // empty `undo` leaves none.
+  void SetUndo(std::function<bool()> undo, const std::unique_lock<std::mutex>& held);
 
  private:
   void Watch();
@@ -47,6 +55,7 @@ class InterruptGuard {
   std::mutex mutex_;
   std::vector<QByteArray> temporaries_;
   bool settled_ = false;
+  std::function<bool()> undo_;
   std::atomic<bool> stop_{false};
   std::thread watcher_;
 };

@@ -45,6 +45,9 @@ class PreviewDocument : public QObject {
   // until a worksheet is recorded.
   QString SheetsTitle() const { return sheetsTitle_; }
   void SetSheetsTitle(const QString& title) { sheetsTitle_ = title; }
+  // What a file or a print job of the pages is named: the sheets' title,
+  // else the document's.
+  QString OutputTitle() const { return sheetsTitle_.isEmpty() ? title_ : sheetsTitle_; }
 
   // Drops every page and starts page 1.
   void BeginDocument();

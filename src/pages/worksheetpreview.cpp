@@ -40,14 +40,22 @@ void WorksheetPreview::Record(const Worksheet& worksheet, Numbering numbering) {
     const std::int32_t first = worksheet.sheets.front().printNumber;
     printNumber_.SetForPrinting(first, static_cast<int>(worksheet.sheets.size()),
                                 static_cast<int>(worksheet.pages.size()));
-    if (worksheet.sheets.size() > 1) {
-      firstOfSet_ = first;
-      printedCount_ = static_cast<std::int64_t>(first) +
-                      static_cast<std::int64_t>(worksheet.sheets.size()) -
-                      static_cast<std::int64_t>(worksheet.pages.size());
-      shown_ = printNumber_.Value();
-    }
+    firstOfSet_ = first;
+    printedCount_ = static_cast<std::int64_t>(first) +
+                    static_cast<std::int64_t>(worksheet.sheets.size()) -
+                    static_cast<std::int64_t>(worksheet.pages.size());
+    shown_ = printNumber_.Value();
   }
+  ++records_;
+}
+
+bool WorksheetPreview::TakeBack(int pages, const Count& after) {
+  if (numbering_ == Numbering::Kept || !firstOfSet_ || !(Counted() == after)) return false;
+  printedCount_ -= pages;
+  printNumber_.Set(std::max<std::int64_t>(*firstOfSet_, printedCount_));
+  shown_ = printNumber_.Value();
+  emit printNumberChanged(QString::fromStdString(printNumber_.Text()));
+  return true;
 }
 
 void WorksheetPreview::CountPrintedPage(int /*page*/) {

@@ -43,6 +43,21 @@ class WorksheetPreview : public QObject {
   // Connected to whatever prints or saves the document's pages.
   void CountPrintedPage(int page);
 
+  // The count as printing left it, to tell later whether anything moved it.
+  struct Count {
+    std::int64_t records = 0;  // worksheets recorded so far
+    std::int64_t printed = 0;
+    std::int32_t shown = 0;
+    bool operator==(const Count& o) const {
+      return records == o.records && printed == o.printed && shown == o.shown;
+    }
+  };
+  Count Counted() const { return {records_, printedCount_, printNumber_.Value()}; }
+  // Takes back `pages` pages counted for a job that then failed, where the
+  // count is still `after` (no later print, nor another worksheet, has moved
+  // it since); false where it leaves the count as it is.
+  bool TakeBack(int pages, const Count& after);
+
  signals:
   void printNumberChanged(const QString& text);
 
@@ -50,10 +65,12 @@ class WorksheetPreview : public QObject {
   PreviewDocument& document_;
   PrintNumberCycle printNumber_;
   Numbering numbering_ = Numbering::Advances;
-  // A class set's count runs from first + sheets - pages, one a printed page,
-  // but the number shown never falls below the first sheet's: only pages
-  // printed move it, and the whole set printed once leaves first + sheets.
+  // The count runs from first + sheets - pages, one a printed page, but the
+  // number shown never falls below the first sheet's: only pages printed
+  // move it, and the whole set printed once leaves first + sheets (a single
+  // sheet's two pages, first + 1).
   std::optional<std::int32_t> firstOfSet_;
+  std::int64_t records_ = 0;
   std::int64_t printedCount_ = 0;  // the count behind the number shown
   std::int32_t shown_ = 0;         // what the count last set, to see a teacher's edit
 };

@@ -13,6 +13,8 @@
 
 #include <cups/cups.h>
 
+#include "print/printoutcome.h"
+
 namespace kazenori {
 
 // A connection to the configured print server on which every read and every
@@ -24,6 +26,12 @@ http_t* ConnectWithLimits(bool* gaveUp = nullptr);
 // The job's state and what its printer said about it; nullopt when the server
 // did not answer.
 std::optional<std::pair<ipp_jstate_t, QString>> JobState(http_t* http, int jobId);
+
+// What CUPS's word on job `id` of `queue` makes of it: Printed once it
+// completed the job, Failed when it aborted or cancelled it, Held when the
+// job is held or waits in a stopped queue, ServerSilent when the server did
+// not answer; nullopt while the job is on its way.
+std::optional<PrintOutcome> JobDecision(http_t* http, int id, const QByteArray& queue);
 
 // Why `queue` is stopped (its administrator's reason, else a word of ours);
 // empty when it is not, nullopt when the server did not answer.

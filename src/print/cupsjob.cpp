@@ -23,19 +23,36 @@ QString NotAccepted() {
 
 }  // namespace
 
-// The document's bytes, handed to libcups as the PDF writer makes them.
+// The document's bytes, handed to libcups in pieces of a useful size: the PDF
+// writer makes them a few bytes at a time, and each write to CUPS is a chunk
+// of its own on the wire.
 class CupsJob::Stream : public QIODevice {
  public:
   explicit Stream(CupsJob& job) : job_(job) {}
+  void close() override {
+    Pass();
+    QIODevice::close();
+  }
 
  protected:
   qint64 readData(char*, qint64) override { return -1; }
   qint64 writeData(const char* data, qint64 size) override {
-    return job_.Send(data, size) ? size : -1;
+    if (job_.Failed()) return -1;
+    pending_.append(data, size);
+    if (pending_.size() >= kPiece && !Pass()) return -1;
+    return size;
   }
 
  private:
+  static constexpr qsizetype kPiece = 64 * 1024;
+  bool Pass() {
+    const bool sent = pending_.isEmpty() || job_.Send(pending_.constData(), pending_.size());
+    pending_.clear();
+    return sent;
+  }
+
   CupsJob& job_;
+  QByteArray pending_;
 };
 
 CupsJob::CupsJob(const QString& printer, const QString& title,
@@ -117,8 +134,12 @@ bool CupsJob::Send(const char* data, qint64 size) {
 PrintOutcome CupsJob::Finish(std::chrono::milliseconds wait) {
   status_.jobId = id_ > 0 ? id_ : 0;
   if (!Failed()) {
-    document_->close();
-    if (cupsFinishDocument(http_, queue_.constData()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
+    document_->close();  // what it still holds goes first
+  }
+  if (!Failed()) {
+    // A server that stopped answering leaves libcups' last status as the
+    // previous request's: only our own note tells that it gave up.
+    if (cupsFinishDocument(http_, queue_.constData()) > IPP_STATUS_OK_EVENTS_COMPLETE || gaveUp_) {
       FailFromLastError(PrintOutcome::Result::Failed);
     } else {
       Follow(wait);
@@ -133,43 +154,69 @@ PrintOutcome CupsJob::Finish(std::chrono::milliseconds wait) {
   return status_;
 }
 
+std::optional<PrintOutcome> JobDecision(http_t* http, int id, const QByteArray& queue) {
+  PrintOutcome decided;
+  decided.jobId = id;
+  const auto state = JobState(http, id);
+  if (!state) {
+    decided.result = PrintOutcome::Result::ServerSilent;
+    decided.detail = ServerSilentDetail();
+    return decided;
+  }
+  decided.detail = state->second;
+  switch (state->first) {
+    case IPP_JSTATE_COMPLETED:
+      decided.detail.clear();
+      return decided;
+    case IPP_JSTATE_ABORTED:
+    case IPP_JSTATE_CANCELED:
+      decided.result = PrintOutcome::Result::Failed;
+      if (decided.detail.isEmpty()) decided.detail = NotAccepted();
+      return decided;
+    case IPP_JSTATE_HELD:
+    case IPP_JSTATE_STOPPED:
+      decided.result = PrintOutcome::Result::Held;
+      return decided;
+    case IPP_JSTATE_PENDING:
+      // A stopped queue keeps its jobs pending, saying so only of itself.
+      if (const auto stopped = QueueStopped(http, queue); stopped && !stopped->isEmpty()) {
+        decided.result = PrintOutcome::Result::Held;
+        decided.detail = *stopped;
+        return decided;
+      }
+      break;
+    default:
+      break;
+  }
+  return std::nullopt;
+}
+
 // Until CUPS has decided, or the wait is over. A job CUPS took may still be
 // aborted by its filter or backend long after it was sent.
 void CupsJob::Follow(std::chrono::milliseconds wait) {
   const auto deadline = std::chrono::steady_clock::now() + wait;
   for (;;) {
-    const auto state = JobState(http_, id_);
-    if (!state) {
-      Fail(PrintOutcome::Result::ServerSilent, ServerSilentDetail());
+    if (const auto decided = JobDecision(http_, id_, queue_)) {
+      if (!decided->Ok()) Fail(decided->result, decided->detail);
       return;
     }
-    switch (state->first) {
-      case IPP_JSTATE_COMPLETED:
-        return;
-      case IPP_JSTATE_ABORTED:
-      case IPP_JSTATE_CANCELED:
-        Fail(PrintOutcome::Result::Failed, state->second.isEmpty() ? NotAccepted() : state->second);
-        return;
-      case IPP_JSTATE_HELD:
-      case IPP_JSTATE_STOPPED:
-        Fail(PrintOutcome::Result::Held, state->second);
-        return;
-      case IPP_JSTATE_PENDING:
-        // A stopped queue keeps its jobs pending, saying so only of itself.
-        if (const auto stopped = QueueStopped(http_, queue_); stopped && !stopped->isEmpty()) {
-          Fail(PrintOutcome::Result::Held, *stopped);
-          return;
-        }
-        break;
-      default:
-        break;
-    }
     if (std::chrono::steady_clock::now() >= deadline) {
-      Fail(PrintOutcome::Result::InProgress, state->second);
+      Fail(PrintOutcome::Result::InProgress, QString());
       return;
     }
     QThread::msleep(static_cast<unsigned long>(kJobPollInterval.count()));
   }
+}
+
+bool CancelUnlessCompleted(const QByteArray& server, const QString& printer, int id) {
+  cupsSetServer(server.constData());
+  http_t* http = ConnectWithLimits();
+  if (!http) return false;
+  const auto state = JobState(http, id);
+  const bool completed = state && state->first == IPP_JSTATE_COMPLETED;
+  if (!completed) cupsCancelJob2(http, QueueOf(printer).constData(), id, 0);
+  httpClose(http);
+  return completed;
 }
 
 }  // namespace kazenori

@@ -66,4 +66,9 @@ class CupsJob {
   std::unique_ptr<QIODevice> document_;
 };
 
+// Takes job `id` on `printer` back from another thread than the job's (an
+// interrupt's): cancels it unless CUPS has completed it, on a connection to
+// `server` (see ClientServer) of its own. True when the job had completed.
+bool CancelUnlessCompleted(const QByteArray& server, const QString& printer, int id);
+
 }  // namespace kazenori

@@ -131,31 +131,92 @@ QString JobTitle(const QString& documentTitle) {
 PrintOutcome SendJob(const PrinterSettings& settings, const PrinterSheet& sheet,
                      const QString& title, std::chrono::milliseconds wait, int sheets,
                      const std::function<void(QPainter&, int)>& draw) {
-  // A sheet never read from a printer has no resolution to draw in.
-  if (sheet.resolution <= 0) {
-    return Outcome(PrintOutcome::Result::NotStarted,
-                   QStringLiteral("the printer's page is unknown"));
+  PrintJob job(settings, sheet, title);
+  for (int i = 0; i < sheets && job.AddSheet([&](QPainter& painter) { draw(painter, i); }); ++i) {
   }
-  CupsJob job(settings.printer, title, JobOptionsFor(settings, sheet));
-  if (job.Failed()) return job.Finish(wait);
-  QPdfWriter writer(&job.Document());
-  writer.setTitle(title);
-  writer.setCreator(QCoreApplication::applicationName());
-  writer.setResolution(sheet.resolution);
-  writer.setPageLayout(sheet.layout);
-  QPainter painter;
-  if (!painter.begin(&writer)) {
-    return Outcome(PrintOutcome::Result::NotStarted, QStringLiteral("the printer took no page"));
-  }
-  for (int i = 0; i < sheets && !job.Failed(); ++i) {
-    if (i > 0) writer.newPage();
-    draw(painter, i);
-  }
-  painter.end();
   return job.Finish(wait);
 }
 
 }  // namespace
+
+PrintJob::PrintJob(const PrinterSettings& settings, const PrinterSheet& sheet, const QString& title)
+    : printer_(settings.printer) {
+  if (PrintOutcome refused = Refusal(settings); !refused.Ok()) {
+    failed_ = refused;
+    return;
+  }
+  // A sheet never read from a printer has no resolution to draw in.
+  if (sheet.resolution <= 0) {
+    failed_ =
+        Outcome(PrintOutcome::Result::NotStarted, QStringLiteral("the printer's page is unknown"));
+    return;
+  }
+  job_ = std::make_unique<CupsJob>(settings.printer, title, JobOptionsFor(settings, sheet));
+  if (job_->Failed()) return;
+  writer_ = std::make_unique<QPdfWriter>(&job_->Document());
+  writer_->setTitle(title);
+  writer_->setCreator(QCoreApplication::applicationName());
+  writer_->setResolution(sheet.resolution);
+  writer_->setPageLayout(sheet.layout);
+  mapping_ = PrinterMapping(sheet);
+}
+
+PrintJob::~PrintJob() {
+  if (painter_ && painter_->isActive()) painter_->end();
+}
+
+bool PrintJob::Failed() const {
+  return failed_ || !job_ || job_->Failed();
+}
+
+int PrintJob::Id() const {
+  return job_ ? std::max(0, job_->Id()) : 0;
+}
+
+std::function<bool()> PrintJob::TakeBack() const {
+  if (Id() <= 0) return {};
+  return [server = ClientServer(), printer = printer_, id = Id()] {
+    return CancelUnlessCompleted(server, printer, id);
+  };
+}
+
+bool PrintJob::AddSheet(const std::function<void(QPainter&)>& draw) {
+  if (Failed()) return false;
+  if (!painter_) {
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(writer_.get())) {
+      failed_ =
+          Outcome(PrintOutcome::Result::NotStarted, QStringLiteral("the printer took no page"));
+      return false;
+    }
+  } else {
+    writer_->newPage();
+  }
+  draw(*painter_);
+  ++sheets_;
+  return !Failed();
+}
+
+bool PrintJob::AddPages(const PreviewDocument& document) {
+  for (int page = 1; page <= document.PageCount(); ++page) {
+    if (!AddSheet([&](QPainter& painter) {
+          document.ComposedPage(page, PageUse::Output).Play(painter, mapping_);
+        })) {
+      return false;
+    }
+  }
+  return true;
+}
+
+PrintOutcome PrintJob::Finish(std::chrono::milliseconds wait) {
+  if (failed_) return *failed_;
+  if (painter_ && painter_->isActive()) painter_->end();
+  if (sheets_ == 0 && !job_->Failed()) {
+    failed_ = Outcome(PrintOutcome::Result::NothingRecorded);
+    return *failed_;  // the job itself is cancelled with it
+  }
+  return job_->Finish(wait);
+}
 
 namespace {
 
@@ -181,17 +242,18 @@ PrintOutcome PagePrinter::PrintPages(const PreviewDocument& document,
   if (!document.IsRecorded() || pages.empty()) {
     return Outcome(PrintOutcome::Result::NothingRecorded);
   }
-  if (PrintOutcome refused = Refusal(settings); !refused.Ok()) return refused;
+  if (settings.printer.isEmpty()) return Outcome(PrintOutcome::Result::NoPrinter);
   const QTransform mapping = PrinterMapping(sheet);
   printing_ = true;
   const auto done = qScopeGuard([this] { printing_ = false; });
-  return Announce(
-      SendJob(settings, sheet, JobTitle(document.Title()), wait_, static_cast<int>(pages.size()),
-              [&](QPainter& painter, int k) {
-                document.ComposedPage(pages[static_cast<std::size_t>(k)], PageUse::Output)
-                    .Play(painter, mapping);
-              }),
-      pages);
+  return Announce(SendJob(settings, sheet, JobTitle(document.OutputTitle()), wait_,
+                          static_cast<int>(pages.size()),
+                          [&](QPainter& painter, int k) {
+                            document
+                                .ComposedPage(pages[static_cast<std::size_t>(k)], PageUse::Output)
+                                .Play(painter, mapping);
+                          }),
+                  pages);
 }
 
 std::optional<PrintOutcome> PagePrinter::Start(const PreviewDocument& document,
@@ -218,17 +280,15 @@ std::optional<PrintOutcome> PagePrinter::StartPages(const PreviewDocument& docum
   background_ = std::make_shared<Background>();
   background_->owner = this;
   std::thread([state = background_, copies = std::move(copies), settings, sheet,
-               pages = std::move(pages), title = JobTitle(document.Title()),
+               pages = std::move(pages), title = JobTitle(document.OutputTitle()),
                server = ClientServer(), wait = wait_] {
     cupsSetServer(server.constData());
-    PrintOutcome outcome = Refusal(settings);
-    if (outcome.Ok()) {
-      const QTransform mapping = PrinterMapping(sheet);
-      outcome = SendJob(settings, sheet, title, wait, static_cast<int>(copies.size()),
-                        [&](QPainter& painter, int k) {
-                          copies[static_cast<std::size_t>(k)].Play(painter, mapping);
-                        });
-    }
+    const QTransform mapping = PrinterMapping(sheet);
+    const PrintOutcome outcome =
+        SendJob(settings, sheet, title, wait, static_cast<int>(copies.size()),
+                [&](QPainter& painter, int k) {
+                  copies[static_cast<std::size_t>(k)].Play(painter, mapping);
+                });
     const std::lock_guard<std::mutex> lock(state->mutex);
     state->done = true;
     state->doneChanged.notify_all();
@@ -259,7 +319,6 @@ PrintOutcome PagePrinter::Announce(PrintOutcome outcome, const std::vector<int>&
 PrintOutcome PagePrinter::PrintDrawing(const PrinterSettings& settings, const PrinterSheet& sheet,
                                        const std::function<void(QPainter&)>& draw) {
   if (printing_) return Outcome(PrintOutcome::Result::Busy);
-  if (PrintOutcome refused = Refusal(settings); !refused.Ok()) return refused;
   // Drawn on the window's own thread: the job is only handed over, not followed.
   return SendJob(settings, sheet, JobTitle(QString()), std::chrono::milliseconds(0), 1,
                  [&](QPainter& painter, int) { draw(painter); });

@@ -19,6 +19,7 @@
 #include "print/printoutcome.h"
 
 class QPainter;
+class QPdfWriter;
 
 namespace kazenori {
 
@@ -76,6 +77,42 @@ class PagePrinter : public QObject {
   bool printing_ = false;
   std::chrono::milliseconds wait_ = kDefaultWait;
   std::shared_ptr<Background> background_;
+};
+
+// A print job on a CUPS queue fed sheet by sheet as they are drawn, so that
+// a long run holds one sheet at a time. The queue is asked whether it takes
+// jobs before the job is made, and so before anything is drawn.
+class PrintJob {
+ public:
+  PrintJob(const PrinterSettings& settings, const PrinterSheet& sheet, const QString& title);
+  ~PrintJob();  // a job not finished is cancelled
+  PrintJob(const PrintJob&) = delete;
+  PrintJob& operator=(const PrintJob&) = delete;
+
+  // Whether the job has already failed (it then takes no more sheets).
+  bool Failed() const;
+  // CUPS's number for the job, 0 where none was made.
+  int Id() const;
+  // One more sheet, drawn by `draw` with the printable area's corner at the
+  // origin; false once the job has failed.
+  bool AddSheet(const std::function<void(QPainter&)>& draw);
+  // Every page of `document` as it now stands, each a sheet.
+  bool AddPages(const PreviewDocument& document);
+  // What takes the job back from another thread (an interrupt's): cancels
+  // it unless CUPS has completed it, and says whether it had. Empty while
+  // there is no job.
+  std::function<bool()> TakeBack() const;
+  // Ends the document and follows the job for up to `wait` (see CupsJob).
+  PrintOutcome Finish(std::chrono::milliseconds wait);
+
+ private:
+  QString printer_;
+  std::optional<PrintOutcome> failed_;  // before the job could take a sheet
+  std::unique_ptr<CupsJob> job_;
+  std::unique_ptr<QPdfWriter> writer_;
+  std::unique_ptr<QPainter> painter_;
+  QTransform mapping_;
+  int sheets_ = 0;
 };
 
 // Maps a composed page onto a printer's `sheet` (its printable area's corner

@@ -89,8 +89,7 @@ bool PdfExport::NextPage(QString* error) {
 bool PdfExport::Append(const PreviewDocument& document, QString* error,
                        const std::vector<int>& pages) {
   if (!document.IsRecorded() || !document.Page(1)) return Stop(error, NoDocumentText());
-  const QString title =
-      document.SheetsTitle().isEmpty() ? document.Title() : document.SheetsTitle();
+  const QString title = document.OutputTitle();
   if (!writer_ && !Start(document.PagePaper(), title, error)) {
     return Stop(error, error ? *error : QString());
   }

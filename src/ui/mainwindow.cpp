@@ -34,6 +34,7 @@
 #include "generation/patterngrades.h"
 #include "pages/previewdocument.h"
 #include "pages/worksheetpreview.h"
+#include "print/jobwatch.h"
 #include "print/printerdiscovery.h"
 #include "print/printerselection.h"
 #include "ui/application.h"
@@ -707,9 +708,27 @@ void MainWindow::showPreview(const Worksheet& worksheet, WorksheetPreview::Numbe
   PreviewDialog dialog(*preview_, *discovery_->Selection(), this);
   dialog.setPageRemarks(PageRemarks(worksheet));
   connect(&dialog, &PreviewDialog::pagePrinted, worksheets_, &WorksheetPreview::CountPrintedPage);
+  connect(&dialog, &PreviewDialog::printHandedOver, this, &MainWindow::followPrint);
   previewDialog_ = &dialog;
   const auto forget = qScopeGuard([this] { previewDialog_ = nullptr; });
   dialog.exec();
+}
+
+// A job CUPS took after its pages were counted: the status line tells when
+// it completes; should it fail, or wait in a stopped queue, its pages are
+// taken back where no later print, nor the teacher, has moved the number
+// since (the preview dialog tells the teacher why).
+void MainWindow::followPrint(JobWatch* watch, const QString& printer, int pages) {
+  const WorksheetPreview::Count after = worksheets_->Counted();
+  const QString shown = printNumberEdit_->text();
+  connect(watch, &JobWatch::decided, this,
+          [this, after, shown, printer, pages](const PrintOutcome& outcome) {
+            if (outcome.Ok()) {
+              statusLine_->setText(PrintedText(printer, pages));
+              return;
+            }
+            if (printNumberEdit_->text() == shown) worksheets_->TakeBack(pages, after);
+          });
 }
 
 }  // namespace kazenori

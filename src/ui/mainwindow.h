@@ -29,6 +29,7 @@ class QToolButton;
 namespace kazenori {
 
 class ColourWordDialog;
+class JobWatch;
 class PatternBoxGrid;
 class RadioGroup;
 class PreviewDocument;
@@ -144,6 +145,7 @@ class MainWindow : public QWidget {
   void onPrintersFound();
   bool awaitPrinters(std::function<void()> then);
   void showPreview(const Worksheet& worksheet, WorksheetPreview::Numbering numbering);
+  void followPrint(JobWatch* watch, const QString& printer, int pages);
   void centreOnScreen();
   RememberedState state() const;
   void applyState(const RememberedState& state);

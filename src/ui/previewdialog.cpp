@@ -59,6 +59,8 @@ PreviewDialog::PreviewDialog(PreviewDocument& document, PrinterSelection& printe
   connect(pageWidget_, &PageWidget::contextMenuRequested, this, &PreviewDialog::showPageMenu);
   connect(&pagePrinter_, &PagePrinter::pagePrinted, this, &PreviewDialog::pagePrinted);
   connect(&pagePrinter_, &PagePrinter::finished, this, &PreviewDialog::onPrintFinished);
+  // The print returns once CUPS has the job; a JobWatch follows it from there.
+  pagePrinter_.SetWait(std::chrono::milliseconds(0));
   placeOnScreen();
 }
 

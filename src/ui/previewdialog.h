@@ -25,6 +25,7 @@ class QToolButton;
 
 namespace kazenori {
 
+class JobWatch;
 class PageWidget;
 class PreviewDocument;
 class PrinterSelection;
@@ -33,6 +34,13 @@ class PrinterSelection;
 // through them, zooms, copies a page and prints the document on the printer
 // selection, or saves it as PDF. Every page printed or saved is announced by
 // pagePrinted. Its caller owns it and shows it with exec().
+//
+// A print returns once CUPS has the job: its pages count at once, so that
+// the next sheet is numbered on, and a JobWatch follows the job beyond the
+// dialog's life (owned by the dialog's parent, where it has one), telling
+// the teacher when it completes, fails or waits in a stopped queue.
+// printHandedOver gives the watch to whoever should take the pages back
+// should the job fail.
 class PreviewDialog : public QDialog {
   Q_OBJECT
 
@@ -97,6 +105,8 @@ class PreviewDialog : public QDialog {
 
  signals:
   void pagePrinted(int page);
+  // After the pages of a job CUPS took have been counted; `watch` follows it.
+  void printHandedOver(JobWatch* watch, const QString& printer, int pages);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -128,6 +138,7 @@ class PreviewDialog : public QDialog {
   // `pages` into the PDF file `path`, whole or not at all; they count as printed.
   void savePages(const QString& path, const std::vector<int>& pages, const QString& caption);
   void onPrintFinished(const PrintOutcome& outcome);
+  void followJob(int jobId);
 
   PreviewDocument& document_;
   PrinterSelection& printers_;
@@ -138,6 +149,7 @@ class PreviewDialog : public QDialog {
   PreviewQuestions* questions_ = &qtQuestions_;
   int currentPage_ = 1;
   QString printingOn_;                   // the printer of the print under way
+  std::vector<int> printingPages_;       // and its pages
   std::optional<int> closeWhenPrinted_;  // the result the dialog was closed with meanwhile
 
   QToolBar* toolBar_ = nullptr;
@@ -164,5 +176,8 @@ class PreviewDialog : public QDialog {
   QAction* copyWindowAction_ = nullptr;
   QAction* printWindowAction_ = nullptr;
 };
+
+// What the status lines say of a job CUPS completed.
+QString PrintedText(const QString& printer, int pages);
 
 }  // namespace kazenori

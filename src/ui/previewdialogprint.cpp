@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -14,6 +15,7 @@
 #include <utility>
 
 #include "pages/previewdocument.h"
+#include "print/jobwatch.h"
 #include "print/pdfexport.h"
 #include "print/printerselection.h"
 #include "ui/messages.h"
@@ -68,6 +70,38 @@ QString FailureDetail(const PrintOutcome& outcome) {
 QString HeldText(const QString& printer, const PrintOutcome& outcome) {
   return QStringLiteral("プリンタ「%1」の印刷ジョブは待機中で、まだ印刷されていません。\n%2")
       .arg(printer, ReasonText(outcome.detail));
+}
+
+void SetStatus(QLabel* status, const QString& text) {
+  if (!status) return;
+  status->setText(text);
+  status->setToolTip(text);
+}
+
+// A print's outcome, as CUPS last reported its job: in `status` (where there
+// is one still) for a job completed or still on its way, else in a box.
+void TellPrintOutcome(const PrintOutcome& outcome, const QString& printer, int pages,
+                      QLabel* status) {
+  switch (outcome.result) {
+    case PrintOutcome::Result::Printed:
+      SetStatus(status, PrintedText(printer, pages));
+      return;
+    case PrintOutcome::Result::InProgress:
+      // A slow printer: CUPS goes on with the job, which may still come out.
+      SetStatus(status,
+                QStringLiteral("印刷中です（まだ終わっていません）: プリンタ「%1」").arg(printer));
+      return;
+    case PrintOutcome::Result::Held:
+      Messages::Current().Warning(HeldText(printer, outcome), QStringLiteral("　印刷"));
+      return;
+    default:
+      break;
+  }
+  // The dialog goes on as after a good print, but the user hears of it: a
+  // sheet that silently never came out would be taken for printed. What CUPS
+  // said follows, for whoever looks after the printer.
+  Messages::Current().Warning(PrintFailureText(printer) + u'\n' + FailureDetail(outcome),
+                              QStringLiteral("　印刷"));
 }
 
 // Why a file could not be saved, told from the place itself: the system's own
@@ -126,6 +160,10 @@ void DrawAcrossPage(QPainter& painter, const PrinterSheet& sheet, const QImage& 
 
 }  // namespace
 
+QString PrintedText(const QString& printer, int pages) {
+  return QStringLiteral("印刷しました: プリンタ「%1」、%2ページ").arg(printer).arg(pages);
+}
+
 // Why there is nothing to print on: no printer installed, or a print server
 // that did not answer.
 QString PreviewDialog::noPrinterText() const {
@@ -166,6 +204,7 @@ void PreviewDialog::print() {
   printer.setPageOrientation(orientation);
   printers_.TakeFromPrinter(printer);
   printingOn_ = printers_.PrinterName();
+  printingPages_ = pages;
   const std::optional<PrintOutcome> notStarted =
       pagePrinter_.StartPages(document_, printers_.Settings(), printers_.Sheet(), pages);
   // The job has its own copy of the dialog's choice, which holds for it only.
@@ -181,8 +220,30 @@ void PreviewDialog::print() {
 void PreviewDialog::onPrintFinished(const PrintOutcome& outcome) {
   QGuiApplication::restoreOverrideCursor();
   updateButtons();
-  reportPrintOutcome(outcome, printingOn_);
+  if (outcome.result == PrintOutcome::Result::InProgress && outcome.jobId > 0) {
+    followJob(outcome.jobId);
+  } else {
+    reportPrintOutcome(outcome, printingOn_);
+  }
   if (closeWhenPrinted_) QDialog::done(*std::exchange(closeWhenPrinted_, std::nullopt));
+}
+
+// CUPS has the job: its pages count now, and the job is watched from here.
+void PreviewDialog::followJob(int jobId) {
+  for (const int page : printingPages_) emit pagePrinted(page);
+  const int pages = static_cast<int>(printingPages_.size());
+  TellPrintOutcome({PrintOutcome::Result::InProgress, {}, jobId, {}}, printingOn_, pages,
+                   commandStatus_);
+  QObject* owner = parentWidget() ? static_cast<QObject*>(parentWidget()) : this;
+  auto* watch = new JobWatch(printingOn_, jobId, owner);
+  // Whoever takes the pages back hears of the outcome before the teacher does.
+  emit printHandedOver(watch, printingOn_, pages);
+  connect(watch, &JobWatch::decided, watch,
+          [watch, printer = printingOn_, pages,
+           status = QPointer<QLabel>(commandStatus_)](const PrintOutcome& outcome) {
+            watch->deleteLater();
+            TellPrintOutcome(outcome, printer, pages, status);
+          });
 }
 
 void PreviewDialog::done(int result) {
@@ -196,21 +257,6 @@ void PreviewDialog::done(int result) {
 
 void PreviewDialog::reportPrintOutcome(const PrintOutcome& outcome, const QString& printer) {
   switch (outcome.result) {
-    case PrintOutcome::Result::Printed:
-      commandStatus_->setText(QStringLiteral("印刷しました: プリンタ「%1」、%2ページ")
-                                  .arg(printer)
-                                  .arg(outcome.PrintedPages()));
-      commandStatus_->setToolTip(commandStatus_->text());
-      return;
-    case PrintOutcome::Result::InProgress:
-      // A slow printer: CUPS goes on with the job, which may still come out.
-      commandStatus_->setText(
-          QStringLiteral("印刷中です（まだ終わっていません）: プリンタ「%1」").arg(printer));
-      commandStatus_->setToolTip(commandStatus_->text());
-      return;
-    case PrintOutcome::Result::Held:
-      Messages::Current().Warning(HeldText(printer, outcome), QStringLiteral("　印刷"));
-      return;
     case PrintOutcome::Result::NothingRecorded:
       Messages::Current().Warning(QStringLiteral("Canvasへの描画コードが見つかりません．　　"),
                                   QStringLiteral("印刷プレビュー制御コンポーネント"));
@@ -219,13 +265,8 @@ void PreviewDialog::reportPrintOutcome(const PrintOutcome& outcome, const QStrin
       Messages::Current().Information(noPrinterText(), QStringLiteral("　印刷"));
       return;
     default:
-      break;
+      TellPrintOutcome(outcome, printer, outcome.PrintedPages(), commandStatus_);
   }
-  // The dialog goes on as after a good print, but the user hears of it: a
-  // sheet that silently never came out would be taken for printed. What CUPS
-  // said follows, for whoever looks after the printer.
-  Messages::Current().Warning(PrintFailureText(printer) + u'\n' + FailureDetail(outcome),
-                              QStringLiteral("　印刷"));
 }
 
 // A print dialog's choice holds for its own job only.

@@ -23,6 +23,7 @@
 #include <array>
 #include <csignal>
 #include <map>
+#include <optional>
 
 #include "cli/batchrun.h"
 #include "cli/commandline.h"
@@ -522,6 +523,45 @@ TEST_F(CommandLineOutput, AnInterruptWhileWritingLeavesNoFile) {
   }
 }
 
+// A print job is named after its sheets; interrupted while CUPS holds it (its
+// document still on its way) or while it is followed, the job is cancelled,
+// so that nothing half-sent prints once the queue resumes.
+TEST_F(CommandLineOutput, AnInterruptedPrintLeavesNoJobBehind) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  struct Row {
+    const char* queue;
+    int sheets;
+  };
+  for (const Row& row :
+       {Row{"KAZENORI_CUPS_STOPPED_QUEUE", 200}, Row{"KAZENORI_CUPS_LATEFAIL_QUEUE", 1}}) {
+    SCOPED_TRACE(row.queue);
+    QString queue;
+    KZ_REQUIRE_CUPS(row.queue, queue);
+    const int first = 700000000 + static_cast<int>(QCoreApplication::applicationPid() % 1000000);
+    const QString title =
+        row.sheets == 1 ? QStringLiteral("プリントNo.%1").arg(first)
+                        : QStringLiteral("プリントNo.%1–%2").arg(first).arg(first + row.sheets - 1);
+    QProcess p;
+    p.start(Binary(),
+            {"--patterns", "1-150", "--sheets", QString::number(row.sheets), "--print-number",
+             QString::number(first), "--print", queue, "--print-timeout", "60"});
+    ASSERT_TRUE(p.waitForStarted());
+    bool seen = false;
+    for (int i = 0; i < 3000 && !seen && p.state() == QProcess::Running; ++i) {
+      seen = !testing::ActiveJobs(queue, title).empty();
+      if (!seen) p.waitForFinished(20);
+    }
+    ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const auto cancel = qScopeGuard([&] { testing::CancelJobs(queue, title); });
+    ASSERT_TRUE(seen) << "no job named " << title.toStdString() << ": "
+                      << p.readAllStandardError().toStdString();
+    EXPECT_EQ(p.exitStatus(), QProcess::CrashExit) << "the signal ends the program";
+    EXPECT_TRUE(testing::ActiveJobs(queue, title).empty());
+  }
+}
+
 // Standard output that takes nothing is a failure to write, told on stderr.
 TEST_F(CommandLineOutput, AStandardOutputThatTakesNothingFails) {
   if (!QFile::exists(Binary()))
@@ -799,15 +839,18 @@ TEST_F(CommandLineOutput, AJobCupsAbortsFailsNamingThePrinterAndItsReason) {
 }
 
 // What CUPS made of the job decides the words and the status: a job that
-// fails seconds after it was taken is a failure and leaves nothing queued; one
-// waiting in a stopped queue, or not finished within --print-timeout, is not
-// yet printed (status 3) and stays; none of them advances the number.
+// fails seconds after it was taken, or whose server goes silent once it has
+// made the job, is a failure and leaves nothing queued; one waiting in a
+// stopped queue, or not finished within --print-timeout, is not yet printed
+// (status 3) and stays; none of them advances the number.
 TEST_F(CommandLineOutput, APrintIsReportedAsCupsFinallyHadTheJob) {
+  using Hold = testing::SlowPrintServer::Hold;
   struct Row {
     const char* queue;
     const char* timeout;
     int status;
     const char* words;
+    Hold proxy = Hold::Nothing;  // else a relay to the server, holding this
   };
   for (const Row& row : {
            Row{"KAZENORI_CUPS_LATEFAIL_QUEUE", "60", 1,
@@ -817,14 +860,23 @@ TEST_F(CommandLineOutput, APrintIsReportedAsCupsFinallyHadTheJob) {
            Row{"KAZENORI_CUPS_STOPPED_QUEUE", "60", 3,
                "\" and has not printed: kazenori test: "
                "stopped; no page counts as printed"},
+           Row{"KAZENORI_CUPS_STOPPED_QUEUE", "60", 1,
+               "did not print the job: the print server did not answer", Hold::AfterJobCreated},
        }) {
     SCOPED_TRACE(row.queue);
     QString queue;
     KZ_REQUIRE_CUPS(row.queue, queue);
     const QString title = testing::JobTitle("outcome");
+    std::optional<testing::SlowPrintServer> proxy;
+    if (row.proxy != Hold::Nothing) {
+      proxy.emplace(std::chrono::milliseconds(0), row.proxy);
+      cupsSetServer(proxy->Address().c_str());
+    }
     const Outcome run = Execute({"--patterns", "7", "--print-number", "7", "--print", queue,
                                  "--print-timeout", row.timeout},
                                 title);
+    cupsSetServer(nullptr);
+    if (proxy) EXPECT_EQ(proxy->HeldRequests(), 1);
     EXPECT_EQ(run.status, row.status);
     EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.words))) << run.err.toStdString();
     EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";

@@ -100,6 +100,9 @@ void SlowPrintServer::Relay(int client) {
   const int server = ConnectUpstream();
   bool asked = false;
   bool held = false;
+  bool jobCreated = false;
+  // A job's number in an IPP answer: the integer attribute "job-id".
+  constexpr std::string_view kJobId("\x21\x00\x06job-id\x00\x04", 11);
   char buffer[16384];
   pollfd fds[3] = {{client, POLLIN, 0}, {server, POLLIN, 0}, {stop_[0], POLLIN, 0}};
   while (server >= 0 && poll(fds, 3, -1) > 0 && !fds[2].revents) {
@@ -108,8 +111,11 @@ void SlowPrintServer::Relay(int client) {
     const ssize_t n = read(from, buffer, sizeof buffer);
     if (n <= 0) break;
     const std::string_view request(buffer, static_cast<std::size_t>(n));
-    held = fromClient && hold_ == Hold::PrinterRequests &&
-           (request.rfind("POST /printers/", 0) == 0 || request.rfind("GET /printers/", 0) == 0);
+    held = fromClient &&
+           ((hold_ == Hold::PrinterRequests && (request.rfind("POST /printers/", 0) == 0 ||
+                                                request.rfind("GET /printers/", 0) == 0)) ||
+            (hold_ == Hold::AfterJobCreated && jobCreated));
+    if (!fromClient && request.find(kJobId) != std::string_view::npos) jobCreated = true;
     if (held) {
       std::lock_guard<std::mutex> lock(mutex_);
       ++held_;

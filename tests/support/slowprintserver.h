@@ -17,9 +17,12 @@ namespace kazenori::testing {
 // CUPS_SERVER=Address() or cupsSetServer. With Hold::PrinterRequests it hangs
 // instead on any request for a printer's own resource (a job as it arrives, a
 // driver as it is fetched): such a request is never passed on or answered.
+// With Hold::AfterJobCreated it goes silent once it has passed on a new job's
+// number (the answer to Create-Job): the connection's next request (the
+// job's document) is held.
 class SlowPrintServer {
  public:
-  enum class Hold { Nothing, PrinterRequests };
+  enum class Hold { Nothing, PrinterRequests, AfterJobCreated };
   explicit SlowPrintServer(std::chrono::milliseconds delay, Hold hold = Hold::Nothing);
   ~SlowPrintServer();
   SlowPrintServer(const SlowPrintServer&) = delete;
@@ -30,7 +33,7 @@ class SlowPrintServer {
   std::string Address() const;
   // How many answers were held back so far.
   int DelayedAnswers() const;
-  // How many requests were held (Hold::PrinterRequests).
+  // How many requests were held.
   int HeldRequests() const;
 
  private:

@@ -57,6 +57,9 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
       ASSERT_TRUE(dialog->printButton()->isEnabled()) << "the page is not shown yet";
       ran = true;
       dialog->setQuestions(&questions);
+      // Jobs are named after their sheets; a test that finds its own job's
+      // output by name gives it a name of its own.
+      if (!jobTitle_.isEmpty()) mainWindow.preview()->SetSheetsTitle(jobTitle_);
       inDialog(*dialog);
     });
     (press ? press : mainWindow.previewButton())->click();
@@ -77,7 +80,7 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
   QString TitleJobs(const char* name) {
     const QString title = testing::JobTitle(name);
     testing::RemoveOutputs(dir, title);
-    mainWindow.preview()->SetTitle(title);
+    jobTitle_ = title;
     return title;
   }
 
@@ -94,6 +97,7 @@ class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test 
   MainWindow mainWindow{colourWordDialog};
   testing::AnsweredQuestions questions;
   const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  QString jobTitle_;
 };
 
 // This thread's CUPS client uses a print server that never answers, from before
@@ -240,6 +244,46 @@ TEST_F(MainWindowPrintTest, TheBonusSheetIsOnePageAndItsPrintAdvancesTheNumber) 
   });
   EXPECT_EQ(pages, 1);
   EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
+}
+
+// A print returns once CUPS has the job, named after its sheet, whose pages
+// count at once; the window follows the job after the preview has closed. A
+// job that fails is told in a box and takes the number back, unless a later
+// print has moved it since; one that completes is told in the status line.
+TEST_F(MainWindowPrintTest, TheWindowFollowsAJobAfterThePreviewCloses) {
+  QString late, fine;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_LATEFAIL_QUEUE", late);
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", fine);
+  const int n = 800000000 + static_cast<int>(QCoreApplication::applicationPid() % 1000000);
+  const auto number = [&](int k) { return QString::number(n + k); };
+  mainWindow.printNumberEdit()->setText(number(0));
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  const auto all = PrintChoice{true, PrintChoice::Range::All, 0, 0};
+  PreviewAnd([&](PreviewDialog& dialog) {
+    Print(dialog, late, all);
+    EXPECT_EQ(mainWindow.printNumberEdit()->text(), number(1));
+    EXPECT_EQ(testing::ActiveJobs(late, QStringLiteral("プリントNo.") + number(0)).size(), 1u);
+  });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, 30000));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text,
+            QStringLiteral("プリンタ「%1」で印刷できませんでした。\n印刷ジョブが中止されました: "
+                           "kazenori test: this printer fails late")
+                .arg(late));
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), number(0));
+
+  PreviewAnd([&](PreviewDialog& dialog) {
+    Print(dialog, late, all);
+    Print(dialog, fine, all);
+  });
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), number(3)) << "each printed page counts";
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return messages.shown.size() == 2 && !mainWindow.statusLine()->text().isEmpty(); },
+      30000));
+  EXPECT_EQ(mainWindow.statusLine()->text(),
+            QStringLiteral("印刷しました: プリンタ「%1」、2ページ").arg(fine));
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), number(3)) << "a later print moved it";
 }
 
 // Every text run of a page with its place, as a pupil sees the page.
