@@ -42,21 +42,25 @@ void WorksheetPreview::Record(const Worksheet& worksheet, Numbering numbering) {
                                 static_cast<int>(worksheet.pages.size()));
     if (worksheet.sheets.size() > 1) {
       firstOfSet_ = first;
-      printedCount_ = static_cast<std::int64_t>(first) +
-                      static_cast<std::int64_t>(worksheet.sheets.size()) -
-                      static_cast<std::int64_t>(worksheet.pages.size());
+      questionPages_.clear();
+      handedOut_.clear();
+      for (const ComposedSheet& sheet : worksheet.sheets) questionPages_.push_back(sheet.firstPage);
       shown_ = printNumber_.Value();
     }
   }
 }
 
-void WorksheetPreview::CountPrintedPage(int /*page*/) {
+void WorksheetPreview::CountPrintedPage(int page) {
   if (numbering_ == Numbering::Kept) return;
   // A number the teacher typed in meanwhile is advanced as it is.
   if (firstOfSet_ && printNumber_.Value() != shown_) firstOfSet_.reset();
   printNumber_.Advance();
   if (firstOfSet_) {
-    printNumber_.Set(std::max<std::int64_t>(*firstOfSet_, ++printedCount_));
+    if (std::find(questionPages_.begin(), questionPages_.end(), page) != questionPages_.end()) {
+      handedOut_.insert(page);
+    }
+    printNumber_.Set(static_cast<std::int64_t>(*firstOfSet_) +
+                     static_cast<std::int64_t>(handedOut_.size()));
     shown_ = printNumber_.Value();
   }
   emit printNumberChanged(QString::fromStdString(printNumber_.Text()));

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
+#include <vector>
 
 #include "composition/printnumber.h"
 #include "composition/worksheet.h"
@@ -50,12 +52,14 @@ class WorksheetPreview : public QObject {
   PreviewDocument& document_;
   PrintNumberCycle printNumber_;
   Numbering numbering_ = Numbering::Advances;
-  // A class set's count runs from first + sheets - pages, one a printed page,
-  // but the number shown never falls below the first sheet's: only pages
-  // printed move it, and the whole set printed once leaves first + sheets.
+  // A class set's number is its first sheet's, one more for each sheet
+  // whose question page (its first) has been printed: printing only the
+  // question pages moves it on as printing every page does, printing the
+  // answers alone does not, and printing the set twice counts its sheets once.
   std::optional<std::int32_t> firstOfSet_;
-  std::int64_t printedCount_ = 0;  // the count behind the number shown
-  std::int32_t shown_ = 0;         // what the count last set, to see a teacher's edit
+  std::vector<int> questionPages_;
+  std::set<int> handedOut_;  // the question pages printed
+  std::int32_t shown_ = 0;   // what the count last set, to see a teacher's edit
 };
 
 }  // namespace kazenori
