@@ -672,7 +672,9 @@ void MainWindow::remakeSheets(const QString& code, const QString& instruction, b
   SheetRecipe recipe;
   try {
     recipe = DecodeSheetCode(code.toStdString(), instruction.toStdString());
-    if (!awaitPrinters([=] { remakeSheets(code, instruction, wholeSet); })) return;
+    if (!awaitPrinters(
+            [this, code, instruction, wholeSet] { remakeSheets(code, instruction, wholeSet); }))
+      return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     worksheet = wholeSet ? RemakeUpTo(recipe, geometry_) : Remake(recipe, geometry_);
