@@ -76,4 +76,10 @@ Worksheet Remake(const SheetRecipe& recipe, const PageGeometry& geometry) {
   return remade;
 }
 
+Worksheet RemakeUpTo(const SheetRecipe& recipe, const PageGeometry& geometry) {
+  SheetOptions first = recipe.options;
+  first.printNumber = recipe.options.printNumber - recipe.index;
+  return ComposeSeeded(recipe.seed, first, recipe.index + 1, geometry);
+}
+
 }  // namespace kazenori

@@ -32,6 +32,9 @@ void ComposeSeededEach(std::uint32_t seed, const SheetOptions& options, int shee
 // The one sheet a recipe names, made again on `geometry`: the same problems,
 // the same pages, the same code. Throws as Compose does.
 Worksheet Remake(const SheetRecipe& recipe, const PageGeometry& geometry);
+// The whole composition up to the sheet a recipe names, as it was first
+// composed: a class set made again from its last sheet's code.
+Worksheet RemakeUpTo(const SheetRecipe& recipe, const PageGeometry& geometry);
 
 // The item that prints a sheet's code in the top right-hand corner of the
 // printable area, above the header, where no page kind has anything.

@@ -41,30 +41,50 @@ void WorksheetPreview::Record(const Worksheet& worksheet, Numbering numbering) {
     printNumber_.SetForPrinting(first, static_cast<int>(worksheet.sheets.size()),
                                 static_cast<int>(worksheet.pages.size()));
     firstOfSet_ = first;
-    printedCount_ = static_cast<std::int64_t>(first) +
-                    static_cast<std::int64_t>(worksheet.sheets.size()) -
-                    static_cast<std::int64_t>(worksheet.pages.size());
+    base_ = static_cast<std::int64_t>(first) + static_cast<std::int64_t>(worksheet.sheets.size()) -
+            static_cast<std::int64_t>(worksheet.pages.size());
+    questionPages_.clear();
+    if (worksheet.sheets.size() > 1) {
+      for (const ComposedSheet& sheet : worksheet.sheets) questionPages_.push_back(sheet.firstPage);
+    }
+    counted_.clear();
     shown_ = printNumber_.Value();
   }
   ++records_;
 }
 
+std::int64_t WorksheetPreview::Number() const {
+  if (questionPages_.empty()) {
+    return std::max<std::int64_t>(*firstOfSet_, base_ + static_cast<std::int64_t>(counted_.size()));
+  }
+  std::vector<int> handedOut;
+  for (const int page : counted_) {
+    const bool question =
+        std::find(questionPages_.begin(), questionPages_.end(), page) != questionPages_.end();
+    if (question && std::find(handedOut.begin(), handedOut.end(), page) == handedOut.end()) {
+      handedOut.push_back(page);
+    }
+  }
+  return static_cast<std::int64_t>(*firstOfSet_) + static_cast<std::int64_t>(handedOut.size());
+}
+
 bool WorksheetPreview::TakeBack(int pages, const Count& after) {
   if (numbering_ == Numbering::Kept || !firstOfSet_ || !(Counted() == after)) return false;
-  printedCount_ -= pages;
-  printNumber_.Set(std::max<std::int64_t>(*firstOfSet_, printedCount_));
+  counted_.resize(counted_.size() - std::min<std::size_t>(counted_.size(), std::max(pages, 0)));
+  printNumber_.Set(Number());
   shown_ = printNumber_.Value();
   emit printNumberChanged(QString::fromStdString(printNumber_.Text()));
   return true;
 }
 
-void WorksheetPreview::CountPrintedPage(int /*page*/) {
+void WorksheetPreview::CountPrintedPage(int page) {
   if (numbering_ == Numbering::Kept) return;
   // A number the teacher typed in meanwhile is advanced as it is.
   if (firstOfSet_ && printNumber_.Value() != shown_) firstOfSet_.reset();
   printNumber_.Advance();
   if (firstOfSet_) {
-    printNumber_.Set(std::max<std::int64_t>(*firstOfSet_, ++printedCount_));
+    counted_.push_back(page);
+    printNumber_.Set(Number());
     shown_ = printNumber_.Value();
   }
   emit printNumberChanged(QString::fromStdString(printNumber_.Text()));

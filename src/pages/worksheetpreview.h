@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "composition/printnumber.h"
 #include "composition/worksheet.h"
@@ -52,7 +53,9 @@ class WorksheetPreview : public QObject {
       return records == o.records && printed == o.printed && shown == o.shown;
     }
   };
-  Count Counted() const { return {records_, printedCount_, printNumber_.Value()}; }
+  Count Counted() const {
+    return {records_, static_cast<std::int64_t>(counted_.size()), printNumber_.Value()};
+  }
   // Takes back `pages` pages counted for a job that then failed, where the
   // count is still `after` (no later print, nor another worksheet, has moved
   // it since); false where it leaves the count as it is.
@@ -65,14 +68,19 @@ class WorksheetPreview : public QObject {
   PreviewDocument& document_;
   PrintNumberCycle printNumber_;
   Numbering numbering_ = Numbering::Advances;
-  // The count runs from first + sheets - pages, one a printed page, but the
-  // number shown never falls below the first sheet's: only pages printed
-  // move it, and the whole set printed once leaves first + sheets (a single
-  // sheet's two pages, first + 1).
+  // Every printed page counts, from first + sheets - pages, but the number
+  // never falls below the first sheet's: the whole set printed once leaves
+  // first + sheets (a single sheet's two pages, first + 1). In a class set
+  // only the question pages (each sheet's first) count, each once: printing
+  // only them moves the number on as printing every page does, the answers
+  // alone do not, and printing the set twice counts its sheets once.
+  std::int64_t Number() const;
   std::optional<std::int32_t> firstOfSet_;
+  std::int64_t base_ = 0;           // first + sheets - pages
+  std::vector<int> questionPages_;  // of a class set; empty for one sheet
+  std::vector<int> counted_;        // the pages printed, in order
   std::int64_t records_ = 0;
-  std::int64_t printedCount_ = 0;  // the count behind the number shown
-  std::int32_t shown_ = 0;         // what the count last set, to see a teacher's edit
+  std::int32_t shown_ = 0;  // what the count last set, to see a teacher's edit
 };
 
 }  // namespace kazenori

@@ -6,6 +6,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -176,6 +177,10 @@ QLayout* MainWindow::createTitle() {
   settingsButton_->setAccessibleName(QStringLiteral("設定"));
   settingsButton_->setPopupMode(QToolButton::InstantPopup);
   auto* menu = new QMenu(settingsButton_);
+  recentMenu_ = menu->addMenu(QStringLiteral("最近のプリント"));
+  recentMenu_->setToolTipsVisible(true);
+  connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+  menu->addSeparator();
   setsMenu_ = menu->addMenu(QStringLiteral("セットを開く"));
   connect(setsMenu_, &QMenu::aboutToShow, this, &MainWindow::fillSetsMenu);
   menu->addAction(QStringLiteral("名前を付けてセットを保存…"), this, &MainWindow::onSaveSetChosen);
@@ -629,8 +634,9 @@ SheetOptions MainWindow::options() const {
 // makes it again.
 void MainWindow::onPreviewClicked() {
   Worksheet worksheet;
+  SheetOptions checked;
   try {
-    const SheetOptions checked = options();
+    checked = options();
     if (checked.patterns.empty() && !checked.bonus) throw EmptySelectionError();
     if (!awaitPrinters([this] { onPreviewClicked(); })) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -643,7 +649,7 @@ void MainWindow::onPreviewClicked() {
     Application::reportCurrentException();
     return;
   }
-  showPreview(worksheet, WorksheetPreview::Numbering::Advances);
+  showPreview(worksheet, WorksheetPreview::Numbering::Advances, checked);
 }
 
 // Made when first asked for: most runs never need it.
@@ -659,15 +665,21 @@ void MainWindow::onRemakeClicked() {
 // The instruction line typed in the window is what a code of a sheet with
 // its own line is checked against.
 void MainWindow::remake(const QString& code) {
+  remakeSheets(code, instructionEdit_->text(), false);
+}
+
+void MainWindow::remakeSheets(const QString& code, const QString& instruction, bool wholeSet) {
   Worksheet worksheet;
+  SheetRecipe recipe;
   try {
-    const SheetRecipe recipe =
-        DecodeSheetCode(code.toStdString(), instructionEdit_->text().toStdString());
-    if (!awaitPrinters([this, code] { remake(code); })) return;
+    recipe = DecodeSheetCode(code.toStdString(), instruction.toStdString());
+    if (!awaitPrinters(
+            [this, code, instruction, wholeSet] { remakeSheets(code, instruction, wholeSet); }))
+      return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    worksheet = Remake(recipe, geometry_);
-    if (remakeDialog_ != nullptr) remakeDialog_->codeEdit()->clear();
+    worksheet = wholeSet ? RemakeUpTo(recipe, geometry_) : Remake(recipe, geometry_);
+    if (remakeDialog_ != nullptr && !wholeSet) remakeDialog_->codeEdit()->clear();
   } catch (const SheetCodeError& e) {
     messages_.Warning(QString::fromStdString(e.what()), QStringLiteral("再作成"), true);
     return;
@@ -675,30 +687,79 @@ void MainWindow::remake(const QString& code) {
     Application::reportCurrentException();
     return;
   }
-  showPreview(worksheet, WorksheetPreview::Numbering::Kept);
+  showPreview(worksheet, WorksheetPreview::Numbering::Kept, recipe.options);
+}
+
+std::vector<RecentSheets> MainWindow::recentSheets() const {
+  return settingsFile_.isEmpty() ? std::vector<RecentSheets>() : LoadRecent(settingsFile_);
+}
+
+// A class set is made again from its last sheet's code, which leads through
+// every sheet before it.
+bool MainWindow::remakeRecent(int index) {
+  const std::vector<RecentSheets> recent = recentSheets();
+  if (index < 0 || index >= static_cast<int>(recent.size())) return false;
+  const RecentSheets& chosen = recent[static_cast<std::size_t>(index)];
+  remakeSheets(chosen.codes.back(), chosen.instruction, chosen.codes.size() > 1);
+  return true;
+}
+
+// A sheet counts as made once a page of it is printed or saved; a preview
+// only looked at is not kept.
+void MainWindow::keepAsRecent(const Worksheet& worksheet, const SheetOptions& options) {
+  if (settingsFile_.isEmpty() || worksheet.sheets.empty()) return;
+  RecentSheets made;
+  made.made = QDateTime::currentDateTime();
+  made.first = worksheet.sheets.front().printNumber;
+  made.last = worksheet.sheets.back().printNumber;
+  if (!options.bonus) made.patterns = options.patterns;
+  made.instruction = QString::fromStdString(options.instruction);
+  for (const ComposedSheet& sheet : worksheet.sheets) {
+    if (sheet.code.empty()) return;
+    made.codes << QString::fromStdString(sheet.code);
+  }
+  AddRecent(settingsFile_, made);
 }
 
 namespace {
 
-// "2枚目 問題" and "2枚目 解答" for each page of a class set; nothing for a
-// single sheet, whose status bar stays as it always was.
-QStringList PageRemarks(const Worksheet& worksheet) {
-  QStringList remarks;
-  if (worksheet.sheets.size() < 2) return remarks;
-  for (std::size_t k = 0; k < worksheet.sheets.size(); ++k) {
-    const QString sheet = QString::number(k + 1) + QStringLiteral("枚目");
-    if (worksheet.sheets[k].pageCount == 1) {
-      remarks << sheet;
-    } else {
-      remarks << sheet + QStringLiteral(" 問題") << sheet + QStringLiteral(" 解答");
-    }
+// 「12/09 14:30　No.7–42（36枚）　17, 18, 120」: enough to tell the entries apart.
+QString RecentCaption(const RecentSheets& r) {
+  QString numbers = QStringLiteral("No.%1").arg(r.first);
+  if (r.codes.size() > 1) {
+    numbers += QStringLiteral("–%1（%2枚）").arg(r.last).arg(r.codes.size());
   }
-  return remarks;
+  constexpr std::size_t kShown = 6;
+  QStringList patterns;
+  for (std::size_t i = 0; i < std::min(kShown, r.patterns.size()); ++i) {
+    patterns << QString::number(r.patterns[i]);
+  }
+  QString kinds =
+      r.patterns.empty() ? QStringLiteral("おまけ") : patterns.join(QStringLiteral(", "));
+  if (r.patterns.size() > kShown) kinds += QStringLiteral(" …");
+  return r.made.toString(QStringLiteral("MM/dd HH:mm")) + QStringLiteral("　") + numbers +
+         QStringLiteral("　") + kinds;
 }
 
 }  // namespace
 
-void MainWindow::showPreview(const Worksheet& worksheet, WorksheetPreview::Numbering numbering) {
+void MainWindow::fillRecentMenu() {
+  recentMenu_->clear();
+  const std::vector<RecentSheets> recent = recentSheets();
+  for (std::size_t i = 0; i < recent.size(); ++i) {
+    QAction* entry = recentMenu_->addAction(RecentCaption(recent[i]), this,
+                                            [this, i] { remakeRecent(static_cast<int>(i)); });
+    QString codes = QStringLiteral("再作成コード ") + recent[i].codes.front();
+    if (recent[i].codes.size() > 1) codes += QStringLiteral(" … ") + recent[i].codes.back();
+    entry->setToolTip(codes);
+  }
+  if (recentMenu_->isEmpty()) {
+    recentMenu_->addAction(QStringLiteral("（最近のプリントはありません）"))->setEnabled(false);
+  }
+}
+
+void MainWindow::showPreview(const Worksheet& worksheet, WorksheetPreview::Numbering numbering,
+                             const SheetOptions& options) {
   try {
     worksheets_->Record(worksheet, numbering);
   } catch (...) {
@@ -706,9 +767,17 @@ void MainWindow::showPreview(const Worksheet& worksheet, WorksheetPreview::Numbe
     return;
   }
   PreviewDialog dialog(*preview_, *discovery_->Selection(), this);
-  dialog.setPageRemarks(PageRemarks(worksheet));
+  std::vector<PreviewSheet> sheets;
+  for (const ComposedSheet& sheet : worksheet.sheets) {
+    sheets.push_back({sheet.printNumber, sheet.firstPage, sheet.pageCount});
+  }
+  dialog.setSheets(sheets);
   connect(&dialog, &PreviewDialog::pagePrinted, worksheets_, &WorksheetPreview::CountPrintedPage);
   connect(&dialog, &PreviewDialog::printHandedOver, this, &MainWindow::followPrint);
+  bool kept = false;
+  connect(&dialog, &PreviewDialog::pagePrinted, this, [&] {
+    if (!std::exchange(kept, true)) keepAsRecent(worksheet, options);
+  });
   previewDialog_ = &dialog;
   const auto forget = qScopeGuard([this] { previewDialog_ = nullptr; });
   dialog.exec();

@@ -14,6 +14,7 @@
 #include "pages/worksheetpreview.h"
 #include "print/printergeometry.h"
 #include "ui/messages.h"
+#include "ui/windowsettings.h"
 
 class QCheckBox;
 class QComboBox;
@@ -37,7 +38,6 @@ class PreviewDialog;
 class PrinterDiscovery;
 class PrinterSelection;
 class RemakeDialog;
-struct RememberedState;
 struct SheetOptions;
 struct Worksheet;
 
@@ -129,6 +129,14 @@ class MainWindow : public QWidget {
   // Makes the sheet of a code again and previews it, or says why the code
   // cannot be used. Printing it leaves the print number as it is.
   void remake(const QString& code);
+  // The sheets made lately (a page printed or saved), newest first, kept
+  // with the settings (none without rememberIn). remakeRecent makes entry
+  // `index` again as remake does, every sheet of a class set; false when
+  // there is no such entry.
+  std::vector<RecentSheets> recentSheets() const;
+  bool remakeRecent(int index);
+  // "最近のプリント", in the settings menu.
+  QMenu* recentMenu() const { return recentMenu_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -144,8 +152,12 @@ class MainWindow : public QWidget {
   void startDiscovery();
   void onPrintersFound();
   bool awaitPrinters(std::function<void()> then);
-  void showPreview(const Worksheet& worksheet, WorksheetPreview::Numbering numbering);
   void followPrint(JobWatch* watch, const QString& printer, int pages);
+  void showPreview(const Worksheet& worksheet, WorksheetPreview::Numbering numbering,
+                   const SheetOptions& options);
+  void remakeSheets(const QString& code, const QString& instruction, bool wholeSet);
+  void keepAsRecent(const Worksheet& worksheet, const SheetOptions& options);
+  void fillRecentMenu();
   void centreOnScreen();
   RememberedState state() const;
   void applyState(const RememberedState& state);
@@ -195,6 +207,7 @@ class MainWindow : public QWidget {
   QComboBox* gradeChoice_ = nullptr;
   QToolButton* settingsButton_ = nullptr;
   QMenu* setsMenu_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
   QScrollArea* contentArea_ = nullptr;
   QSize designedSize_;     // the window as drawn, where the screen has room for it
   QString settingsFile_;   // empty: nothing is kept

@@ -5,12 +5,14 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -53,9 +55,11 @@ PreviewDialog::PreviewDialog(PreviewDocument& document, PrinterSelection& printe
   pageWidget_ = new PageWidget(this);
   layout->addWidget(pageWidget_, 1);
   createStatusBar();
+  createClassSetBar();
   layout->addWidget(statusBar_);
   createPageMenu();
   bindShortcuts();
+  fitControlsToFont();
   connect(pageWidget_, &PageWidget::contextMenuRequested, this, &PreviewDialog::showPageMenu);
   connect(&pagePrinter_, &PagePrinter::pagePrinted, this, &PreviewDialog::pagePrinted);
   connect(&pagePrinter_, &PagePrinter::finished, this, &PreviewDialog::onPrintFinished);
@@ -197,14 +201,140 @@ void PreviewDialog::createPageMenu() {
   pageMenu_->addAction(QStringLiteral("キャンセル"));
 }
 
-// Two thirds of the work area across, five sixths down, centred.
 void PreviewDialog::placeOnScreen() {
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
-  QRect bounds(0, 0, std::max(kMinimumSize, area.width() * 2 / 3),
-               std::max(kMinimumSize, area.height() * 5 / 6));
+  placeWithin(screen ? screen->availableGeometry() : QRect(0, 0, 800, 600));
+}
+
+// Two thirds of the work area across, five sixths down, centred. Where that
+// is narrower than the tool bar, as wide as the tool bar, so that no button
+// hides behind its extension (out of the Tab order); never beyond the area.
+void PreviewDialog::placeWithin(const QRect& area) {
+  QSize size(std::max(kMinimumSize, area.width() * 2 / 3),
+             std::max(kMinimumSize, area.height() * 5 / 6));
+  size = size.expandedTo(minimumSizeHint())
+             .expandedTo(QSize(toolBar_->sizeHint().width(), 0))
+             .boundedTo(area.size())
+             .expandedTo(minimumSize());
+  QRect bounds(QPoint(), size);
   bounds.moveCenter(area.center());
   setGeometry(bounds);
+}
+
+// A class set's controls stand at the right of the status bar; a single
+// sheet's window looks as it always did.
+void PreviewDialog::createClassSetBar() {
+  classSetBar_ = new QWidget(statusBar_);
+  auto* row = new QHBoxLayout(classSetBar_);
+  row->setContentsMargins(0, 0, 4, 0);
+  auto* sheetLabel = new QLabel(QStringLiteral("シート"), classSetBar_);
+  sheetBox_ = new QSpinBox(classSetBar_);
+  sheetBox_->setKeyboardTracking(false);
+  sheetBox_->setAccessibleName(QStringLiteral("シートへ移動"));
+  sheetBox_->setToolTip(QStringLiteral("シートへ移動 (Ctrl+G)"));
+  sheetLabel->setBuddy(sheetBox_);
+  auto* kindLabel = new QLabel(QStringLiteral("印刷するページ"), classSetBar_);
+  pageKindChoice_ = new QComboBox(classSetBar_);
+  pageKindChoice_->addItems(
+      {QStringLiteral("すべて"), QStringLiteral("問題のみ"), QStringLiteral("解答のみ")});
+  pageKindChoice_->setAccessibleName(kindLabel->text());
+  pageKindChoice_->setToolTip(QStringLiteral("印刷とPDF保存で、どのページを出すか"));
+  kindLabel->setBuddy(pageKindChoice_);
+  row->addWidget(sheetLabel);
+  row->addWidget(sheetBox_);
+  row->addSpacing(8);
+  row->addWidget(kindLabel);
+  row->addWidget(pageKindChoice_);
+  statusBar_->addPermanentWidget(classSetBar_);
+  classSetBar_->hide();
+  connect(sheetBox_, &QSpinBox::valueChanged, this, &PreviewDialog::showSheet);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this), &QShortcut::activated, this,
+          [this] {
+            if (!classSetBar_->isVisible()) return;
+            sheetBox_->setFocus(Qt::ShortcutFocusReason);
+            sheetBox_->selectAll();
+          });
+}
+
+// Larger text makes the bars as tall and the buttons as wide as their
+// captions need; with the designed font nothing moves.
+void PreviewDialog::fitControlsToFont() {
+  const double scale = font().pixelSize() / 12.0;
+  if (scale <= 1.0) return;
+  int tallest = 0;
+  for (QToolButton* button : {printButton_, pdfButton_, printerSetupButton_, firstPageButton_,
+                              previousPageButton_, nextPageButton_, lastPageButton_, zoomOutButton_,
+                              zoomInButton_, wholePageButton_, pageWidthButton_, closeButton_}) {
+    button->setFixedWidth(
+        std::max(qRound(button->minimumWidth() * scale), button->sizeHint().width()));
+    tallest = std::max(tallest, button->sizeHint().height());
+  }
+  toolBar_->setFixedHeight(std::max(toolBar_->minimumHeight(), tallest + 12));
+  statusBar_->setFixedHeight(std::max(26, statusBar_->sizeHint().height()));
+}
+
+void PreviewDialog::setSheets(std::vector<PreviewSheet> sheets) {
+  sheets_ = std::move(sheets);
+  QStringList remarks;
+  if (sheets_.size() > 1) {
+    for (std::size_t k = 0; k < sheets_.size(); ++k) {
+      const QString sheet = QString::number(k + 1) + QStringLiteral("枚目");
+      if (sheets_[k].pageCount == 1) {
+        remarks << sheet;
+      } else {
+        remarks << sheet + QStringLiteral(" 問題") << sheet + QStringLiteral(" 解答");
+      }
+    }
+  }
+  setPageRemarks(remarks);
+  const int count = static_cast<int>(sheets_.size());
+  {
+    const QSignalBlocker quiet(sheetBox_);
+    sheetBox_->setRange(1, std::max(1, count));
+    sheetBox_->setSuffix(QStringLiteral(" / %1").arg(count));
+    sheetBox_->setValue(std::max(1, sheetOf(currentPage_)));
+  }
+  classSetBar_->setVisible(count > 1);
+}
+
+int PreviewDialog::sheetOf(int page) const {
+  for (std::size_t k = 0; k < sheets_.size(); ++k) {
+    const PreviewSheet& s = sheets_[k];
+    if (page >= s.firstPage && page < s.firstPage + s.pageCount) return static_cast<int>(k) + 1;
+  }
+  return 0;
+}
+
+bool PreviewDialog::showSheet(int sheet) {
+  if (sheet < 1 || sheet > static_cast<int>(sheets_.size())) return false;
+  return showPage(sheets_[static_cast<std::size_t>(sheet - 1)].firstPage);
+}
+
+PreviewDialog::PageKind PreviewDialog::pageKind() const {
+  if (sheets_.size() < 2) return PageKind::All;
+  return static_cast<PageKind>(std::max(0, pageKindChoice_->currentIndex()));
+}
+
+// A sheet's first page holds its questions, its second the answers; a page
+// of no sheet is printed whatever the choice.
+std::vector<int> PreviewDialog::pagesToPrint(const std::vector<int>& pages) const {
+  const PageKind kind = pageKind();
+  if (kind == PageKind::All) return pages;
+  std::vector<int> chosen;
+  for (const int page : pages) {
+    const int sheet = sheetOf(page);
+    const bool answers = sheet > 0 && page > sheets_[static_cast<std::size_t>(sheet - 1)].firstPage;
+    if (sheet == 0 || answers == (kind == PageKind::Answers)) chosen.push_back(page);
+  }
+  return chosen;
+}
+
+QString PreviewDialog::suggestedPdfName() const {
+  if (sheets_.empty()) return QStringLiteral("kazenori.pdf");
+  const std::int32_t first = sheets_.front().printNumber;
+  const std::int32_t last = sheets_.back().printNumber;
+  return first == last ? QStringLiteral("kazenori-%1.pdf").arg(first)
+                       : QStringLiteral("kazenori-%1-%2.pdf").arg(first).arg(last);
 }
 
 void PreviewDialog::setQuestions(PreviewQuestions* questions) {
@@ -243,6 +373,10 @@ void PreviewDialog::refreshPage() {
                            .arg(document_.PageCount())
                            .arg(document_.PagePaper().name));
   remarkStatus_->setText(pageRemarks_.value(currentPage_ - 1));
+  if (const int sheet = sheetOf(currentPage_); sheet > 0) {
+    const QSignalBlocker quiet(sheetBox_);
+    sheetBox_->setValue(sheet);
+  }
   announcePage();
 }
 

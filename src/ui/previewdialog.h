@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <QKeySequence>
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <vector>
@@ -15,10 +16,12 @@
 #include "ui/previewquestions.h"
 
 class QAction;
+class QComboBox;
 class QIcon;
 class QLabel;
 class QMenu;
 class QPrinter;
+class QSpinBox;
 class QStatusBar;
 class QToolBar;
 class QToolButton;
@@ -29,6 +32,14 @@ class JobWatch;
 class PageWidget;
 class PreviewDocument;
 class PrinterSelection;
+
+// A sheet of the previewed document: its print number and its pages, a
+// question page and an answer page, or one page alone.
+struct PreviewSheet {
+  std::int32_t printNumber = 0;
+  int firstPage = 1;
+  int pageCount = 1;
+};
 
 // The preview: shows the pages of a preview document one at a time, pages
 // through them, zooms, copies a page and prints the document on the printer
@@ -57,6 +68,23 @@ class PreviewDialog : public QDialog {
   // What each page is, shown beside the page number ("2枚目 問題"); the panel
   // widens to the longest.
   void setPageRemarks(const QStringList& remarks);
+  // The sheets the pages belong to. A class set (two sheets or more) names
+  // each page's sheet beside its number ("2枚目 問題"), and offers to go to
+  // a sheet and to print only its question or answer pages; the suggested
+  // PDF name carries the sheets' numbers either way.
+  void setSheets(std::vector<PreviewSheet> sheets);
+  // Shows the first page of sheet `sheet` (1-based): false for a sheet the
+  // document does not have, or while the dialog is hidden.
+  bool showSheet(int sheet);
+  // Which pages of a class set the print and PDF commands take.
+  enum class PageKind { All, Questions, Answers };
+  PageKind pageKind() const;
+  // "kazenori-7-36.pdf" for sheets 7 to 36, "kazenori-7.pdf" for one sheet.
+  QString suggestedPdfName() const;
+  // Lays the window out within `area` (a screen's free area): two thirds
+  // across and five sixths down as designed, larger where its controls need
+  // it, never beyond the area.
+  void placeWithin(const QRect& area);
   // Tests answer the print, file and setup dialogs; nullptr restores Qt's.
   void setQuestions(PreviewQuestions* questions);
 
@@ -102,6 +130,10 @@ class PreviewDialog : public QDialog {
   QAction* copyPageAction() const { return copyPageAction_; }
   QAction* copyWindowAction() const { return copyWindowAction_; }
   QAction* printWindowAction() const { return printWindowAction_; }
+  // The class set's controls in the status bar, shown for two sheets or more.
+  QWidget* classSetBar() const { return classSetBar_; }
+  QSpinBox* sheetBox() const { return sheetBox_; }
+  QComboBox* pageKindChoice() const { return pageKindChoice_; }
 
  signals:
   void pagePrinted(int page);
@@ -118,6 +150,12 @@ class PreviewDialog : public QDialog {
   void bindShortcuts();
   void createStatusBar();
   void createPageMenu();
+  void createClassSetBar();
+  void fitControlsToFont();
+  // The sheet a page belongs to (1-based), 0 for none.
+  int sheetOf(int page) const;
+  // Of `pages`, those of the kind chosen for a class set.
+  std::vector<int> pagesToPrint(const std::vector<int>& pages) const;
   QToolButton* addButton(const QString& caption, const QString& hint, int width, const QIcon& icon,
                          void (PreviewDialog::*command)());
   void addSpacer();
@@ -175,6 +213,10 @@ class PreviewDialog : public QDialog {
   QAction* copyPageAction_ = nullptr;
   QAction* copyWindowAction_ = nullptr;
   QAction* printWindowAction_ = nullptr;
+  std::vector<PreviewSheet> sheets_;
+  QWidget* classSetBar_ = nullptr;
+  QSpinBox* sheetBox_ = nullptr;
+  QComboBox* pageKindChoice_ = nullptr;
 };
 
 // What the status lines say of a job CUPS completed.

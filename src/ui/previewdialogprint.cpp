@@ -193,7 +193,12 @@ void PreviewDialog::print() {
   const PrintChoice choice =
       questions_->askPrint(this, printer, {page, page, 1, document_.PageCount()});
   if (!choice.accepted) return;
-  const std::vector<int> pages = ChosenPages(choice, document_.PageCount());
+  const std::vector<int> pages = pagesToPrint(ChosenPages(choice, document_.PageCount()));
+  if (pages.empty()) {
+    restoreAfterPrinting(page);
+    commandStatus_->setText(QStringLiteral("選んだ範囲に、印刷する種類のページがありません。"));
+    return;
+  }
   if (!choice.file.isEmpty()) {
     restoreAfterPrinting(page);
     savePages(choice.file, pages, QStringLiteral("　印刷"));
@@ -281,13 +286,12 @@ void PreviewDialog::restoreAfterPrinting(int page) {
 void PreviewDialog::savePdf() {
   if (!document_.IsRecorded()) return;
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  QString path =
-      questions_->askPdfPath(this, QDir(folder).filePath(QStringLiteral("kazenori.pdf")));
+  QString path = questions_->askPdfPath(this, QDir(folder).filePath(suggestedPdfName()));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
   std::vector<int> all;
   for (int page = 1; page <= document_.PageCount(); ++page) all.push_back(page);
-  savePages(path, all, QStringLiteral("　PDF保存"));
+  savePages(path, pagesToPrint(all), QStringLiteral("　PDF保存"));
 }
 
 void PreviewDialog::savePages(const QString& path, const std::vector<int>& pages,

@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #include "generation/patterncatalogue.h"
 
 namespace kazenori {
@@ -121,6 +123,63 @@ void RemoveSet(const QString& file, const QString& name) {
   settings.beginGroup(kSetsGroup);
   settings.remove(name);
   settings.endGroup();
+  settings.sync();
+}
+
+namespace {
+
+const QString kRecentArray = QStringLiteral("recent");
+
+}  // namespace
+
+std::vector<RecentSheets> LoadRecent(const QString& file) {
+  QSettings settings(file, QSettings::IniFormat);
+  std::vector<RecentSheets> recent;
+  const int count = settings.beginReadArray(kRecentArray);
+  for (int i = 0; i < count; ++i) {
+    settings.setArrayIndex(i);
+    RecentSheets r;
+    r.made = settings.value(QStringLiteral("made")).toDateTime();
+    r.first = settings.value(QStringLiteral("first")).toInt();
+    r.last = settings.value(QStringLiteral("last")).toInt();
+    r.instruction = settings.value(QStringLiteral("instruction")).toString();
+    r.codes = settings.value(QStringLiteral("codes")).toStringList();
+    bool patternsRead = true;
+    for (const QString& entry : settings.value(QStringLiteral("patterns")).toStringList()) {
+      const int n = entry.toInt(&patternsRead);
+      if (!patternsRead || n < 1 || n > kPatternCount) break;
+      r.patterns.push_back(n);
+    }
+    if (patternsRead && r.made.isValid() && !r.codes.isEmpty()) recent.push_back(std::move(r));
+  }
+  settings.endArray();
+  return recent;
+}
+
+void AddRecent(const QString& file, const RecentSheets& sheets) {
+  std::vector<RecentSheets> recent = LoadRecent(file);
+  recent.erase(std::remove_if(recent.begin(), recent.end(),
+                              [&](const RecentSheets& r) { return r.codes == sheets.codes; }),
+               recent.end());
+  recent.insert(recent.begin(), sheets);
+  if (recent.size() > static_cast<std::size_t>(kRecentLimit)) recent.resize(kRecentLimit);
+  QSettings settings(file, QSettings::IniFormat);
+  settings.setValue(QStringLiteral("format"), kFormat);
+  settings.remove(kRecentArray);
+  settings.beginWriteArray(kRecentArray, static_cast<int>(recent.size()));
+  for (std::size_t i = 0; i < recent.size(); ++i) {
+    const RecentSheets& r = recent[i];
+    settings.setArrayIndex(static_cast<int>(i));
+    settings.setValue(QStringLiteral("made"), r.made);
+    settings.setValue(QStringLiteral("first"), r.first);
+    settings.setValue(QStringLiteral("last"), r.last);
+    QStringList patterns;
+    for (int n : r.patterns) patterns << QString::number(n);
+    settings.setValue(QStringLiteral("patterns"), patterns);
+    settings.setValue(QStringLiteral("instruction"), r.instruction);
+    settings.setValue(QStringLiteral("codes"), r.codes);
+  }
+  settings.endArray();
   settings.sync();
 }
 

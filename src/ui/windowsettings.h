@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -51,5 +52,31 @@ QStringList SetNames(const QString& file);
 std::optional<RememberedState> LoadSet(const QString& file, const QString& name);
 void SaveSet(const QString& file, const QString& name, const RememberedState& state);
 void RemoveSet(const QString& file, const QString& name);
+
+// A sheet or class set the window made (printed or saved at least in part),
+// kept so that it can be made again from a list without typing its code.
+struct RecentSheets {
+  QDateTime made;
+  int first = 0;  // the print numbers of its first and last sheet
+  int last = 0;
+  std::vector<int> patterns;
+  QString instruction;  // the line its codes were made with
+  QStringList codes;    // one a sheet, in order
+
+  bool operator==(const RecentSheets& o) const {
+    return made == o.made && first == o.first && last == o.last && patterns == o.patterns &&
+           instruction == o.instruction && codes == o.codes;
+  }
+};
+
+// How many recent ones are kept: enough for a few weeks of daily sheets.
+inline constexpr int kRecentLimit = 20;
+
+// The recent sheets kept in `file`, newest first; an entry that cannot be
+// read is left out.
+std::vector<RecentSheets> LoadRecent(const QString& file);
+// Puts `sheets` first, in place of an entry of the same codes (the same
+// sheets made again), dropping the oldest beyond kRecentLimit.
+void AddRecent(const QString& file, const RecentSheets& sheets);
 
 }  // namespace kazenori

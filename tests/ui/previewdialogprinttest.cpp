@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPageRanges>
@@ -90,6 +92,46 @@ TEST_F(PreviewDialogPrintTest, APageSetPrintsItsPagesAndPrintingToAFileWritesThe
   EXPECT_EQ(saved, (std::vector<int>{1, 3, 5}));
   EXPECT_EQ(testing::PdfPageCount(file), 3);
   EXPECT_TRUE(testing::PdfText(file, 2).contains(QStringLiteral("頁3")));
+}
+
+// A class set prints its question pages, or its answer pages, in one go,
+// within the range the print dialog was given; its PDF takes the same pages
+// and is named after the sheets' numbers.
+TEST_F(PreviewDialogPrintTest, AClassSetPrintsOnlyItsQuestionOrAnswerPages) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  printers.SelectPrinter(queue);
+  doc.SetTitle(testing::JobTitle("window-kinds"));
+  PreviewDialog& dialog = Open(6);
+  dialog.setSheets({{7, 1, 2}, {8, 3, 2}, {9, 5, 2}});
+  using Range = PrintChoice::Range;
+  const struct {
+    PreviewDialog::PageKind kind;
+    PrintChoice choice;
+    std::vector<int> pages;
+  } rows[] = {
+      {PreviewDialog::PageKind::Questions, {true, Range::All, 0, 0}, {1, 3, 5}},
+      {PreviewDialog::PageKind::Answers, {true, Range::All, 0, 0}, {2, 4, 6}},
+      {PreviewDialog::PageKind::Answers, {true, Range::Pages, 1, 3}, {2}},
+      {PreviewDialog::PageKind::Questions, {true, Range::Pages, 2, 2}, {}},
+  };
+  for (const auto& row : rows) {
+    dialog.pageKindChoice()->setCurrentIndex(static_cast<int>(row.kind));
+    EXPECT_EQ(PrintWith(queue, row.choice), row.pages) << row.choice.from << "-" << row.choice.to;
+  }
+  dialog.pageKindChoice()->setCurrentIndex(static_cast<int>(PreviewDialog::PageKind::Questions));
+  QString suggested;
+  const QString file = dir_.filePath(QStringLiteral("questions.pdf"));
+  questions.pdfPath = [&](const QString& suggestion) {
+    suggested = suggestion;
+    return file;
+  };
+  dialog.pdfButton()->click();
+  EXPECT_EQ(QFileInfo(suggested).fileName(), QStringLiteral("kazenori-7-9.pdf"));
+  ASSERT_EQ(testing::PdfPageCount(file), 3);
+  EXPECT_TRUE(testing::PdfText(file, 3).contains(QStringLiteral("頁5")));
+  dialog.setSheets({{12, 1, 2}});
+  EXPECT_EQ(dialog.suggestedPdfName(), QStringLiteral("kazenori-12.pdf"));
 }
 
 // Qt's print dialog leaves a page set and a file in its printer, where its

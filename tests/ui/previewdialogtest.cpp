@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,6 +14,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +71,42 @@ TEST_F(PreviewDialogTest, ToolBarCaptionsHintsAndWidths) {
   EXPECT_EQ(menu[2]->text(), QStringLiteral("画面ハードコピー"));
   EXPECT_EQ(menu[3]->text(), QStringLiteral("キャンセル"));
   EXPECT_FALSE(dialog.pageWidget()->hasPage());
+}
+
+// A school laptop with large text (1366x768 at 150 %, less a panel): the
+// window stays on the screen, the captions fit their buttons, and every
+// control is in view or behind the tool bar's extension button.
+TEST_F(PreviewDialogTest, TheWindowFitsASmallScreenWithLargeText) {
+  const QFont usual = QApplication::font();
+  QFont larger = usual;
+  larger.setPointSizeF(usual.pointSizeF() * 1.5);
+  QApplication::setFont(larger);
+  const auto restore = qScopeGuard([&] { QApplication::setFont(usual); });
+  testing::RecordPages(doc, 6);
+  PreviewDialog dialog(doc, printers);
+  dialog.setSheets({{7, 1, 2}, {8, 3, 2}, {9, 5, 2}});
+  const QRect laptop(0, 0, 910, 480);
+  dialog.placeWithin(laptop);
+  dialog.show();
+  EXPECT_TRUE(laptop.contains(dialog.geometry()));
+  const auto inView = [&](const QWidget* w) {
+    return w->isVisible() && dialog.rect().contains(QRect(w->mapTo(&dialog, QPoint()), w->size()));
+  };
+  const auto* extension =
+      dialog.toolBar()->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+  for (const QToolButton* button :
+       {dialog.printButton(), dialog.pdfButton(), dialog.firstPageButton(),
+        dialog.previousPageButton(), dialog.nextPageButton(), dialog.lastPageButton(),
+        dialog.zoomOutButton(), dialog.zoomInButton(), dialog.wholePageButton(),
+        dialog.pageWidthButton(), dialog.closeButton()}) {
+    EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+    EXPECT_TRUE(inView(button) || (extension && extension->isVisible()))
+        << button->text().toStdString();
+  }
+  for (const QWidget* w : std::initializer_list<const QWidget*>{
+           dialog.pageWidget(), dialog.pageStatus(), dialog.sheetBox(), dialog.pageKindChoice()}) {
+    EXPECT_TRUE(inView(w)) << w->metaObject()->className();
+  }
 }
 
 TEST_F(PreviewDialogTest, ToolBarRunsLeftToRightWithItsSpacers) {

@@ -6,11 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -83,6 +86,53 @@ TEST_F(PreviewDialogTest, ThePageSaysWhichPageAndSheetItIs) {
       QAccessible::queryAccessibleInterface(dialog.pageWidget())->text(QAccessible::Name);
   EXPECT_TRUE(name.startsWith(QStringLiteral("3 / 4 頁"))) << name.toStdString();
   EXPECT_TRUE(name.contains(QStringLiteral("2枚目 問題"))) << name.toStdString();
+}
+
+// Three sheets of a question and an answer page each.
+const std::vector<PreviewSheet> kClassSet{{7, 1, 2}, {8, 3, 2}, {9, 5, 2}};
+
+TEST_F(PreviewDialogTest, CtrlGGoesToASheet) {
+  const auto forgetKeyboard = qScopeGuard([] { delete QInputDevice::primaryKeyboard(); });
+  PreviewDialog& dialog = Open(6);
+  dialog.setSheets(kClassSet);
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  QTest::keySequence(&dialog, QKeySequence(Qt::CTRL | Qt::Key_G));
+  ASSERT_EQ(QApplication::focusWidget(), dialog.sheetBox());
+  QTest::keyClicks(dialog.sheetBox(), QStringLiteral("3"));
+  QTest::keyClick(dialog.sheetBox(), Qt::Key_Return);
+  EXPECT_EQ(dialog.currentPage(), 5);
+  QTest::keyClick(dialog.pageWidget(), Qt::Key_PageUp);
+  EXPECT_EQ(dialog.sheetBox()->value(), 2) << "the box follows the page shown";
+  EXPECT_FALSE(dialog.showSheet(4));
+}
+
+// Tab goes along the tool bar, into the page, then to the class set's
+// controls; each one tells a screen reader its name.
+TEST_F(PreviewDialogTest, TabFollowsTheScreenAndEveryControlIsNamed) {
+  const auto forgetKeyboard = qScopeGuard([] { delete QInputDevice::primaryKeyboard(); });
+  PreviewDialog& d = Open(6);
+  d.setSheets(kClassSet);
+  d.showPage(3);
+  d.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+  const std::vector<QWidget*> expected{
+      d.printButton(),     d.pdfButton(),       d.firstPageButton(), d.previousPageButton(),
+      d.nextPageButton(),  d.lastPageButton(),  d.zoomOutButton(),   d.zoomInButton(),
+      d.wholePageButton(), d.pageWidthButton(), d.closeButton(),     d.pageWidget(),
+      d.sheetBox(),        d.pageKindChoice(),  d.printButton()};
+  d.printButton()->setFocus(Qt::TabFocusReason);
+  std::vector<QWidget*> visited{QApplication::focusWidget()};
+  while (visited.size() < expected.size()) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited.push_back(QApplication::focusWidget());
+  }
+  EXPECT_EQ(visited, expected);
+  for (QWidget* w : visited) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    ASSERT_NE(a, nullptr);
+    EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty()) << w->metaObject()->className();
+  }
 }
 
 }  // namespace

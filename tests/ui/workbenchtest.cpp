@@ -15,22 +15,29 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "generation/patterngrades.h"
 #include "mainwindowtestsupport.h"
+#include "pages/previewdocument.h"
+#include "print/printerdiscovery.h"
+#include "support/pagecapture.h"
 #include "ui/colourworddialog.h"
 #include "ui/mainwindow.h"
 #include "ui/patternboxgrid.h"
+#include "ui/previewdialogfixture.h"
 #include "ui/radiogroup.h"
 #include "ui/windowsettings.h"
 
@@ -53,6 +60,36 @@ class WorkbenchTest : public testing::WithTestApp, public ::testing::Test {
     window->rememberIn(file);
   }
 
+  // Runs `inDialog` in the preview that `open` opens, then closes it.
+  void InPreview(const std::function<void()>& open,
+                 const std::function<void(PreviewDialog&)>& inDialog) {
+    window->printerDiscovery().Wait();
+    window->show();
+    bool ran = false;
+    QTimer::singleShot(0, window.get(), [&] {
+      PreviewDialog* dialog = window->previewDialog();
+      ASSERT_NE(dialog, nullptr) << "the preview dialog is not open";
+      const auto close = qScopeGuard([dialog] { dialog->closeButton()->click(); });
+      dialog->setQuestions(&questions);
+      ran = true;
+      inDialog(*dialog);
+    });
+    open();
+    EXPECT_TRUE(ran);
+  }
+
+  // Every page's text, as a pupil reads it.
+  QStringList PreviewText() const {
+    QStringList text;
+    for (int page = 1; page <= window->preview()->PageCount(); ++page) {
+      for (const auto& t :
+           testing::CaptureText(window->preview()->ComposedPage(page, PageUse::Screen))) {
+        text << t.text;
+      }
+    }
+    return text;
+  }
+
   void WriteFile(const QByteArray& bytes) {
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -63,6 +100,7 @@ class WorkbenchTest : public testing::WithTestApp, public ::testing::Test {
   const QString file = folder.filePath(QStringLiteral("kazenori.ini"));
   ColourWordDialog dialog;
   std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(dialog);
+  testing::AnsweredQuestions questions;
 };
 
 TEST_F(WorkbenchTest, EverythingIsAsLeftAfterARestart) {
@@ -133,6 +171,58 @@ TEST_F(WorkbenchTest, NamedSetsAreKeptRenamedAndRemoved) {
   EXPECT_FALSE(window->restoreSet(name));
   window->removeSet(QStringLiteral("朝学習"));
   EXPECT_TRUE(window->setNames().isEmpty());
+}
+
+// A class set saved as PDF is listed with its numbers, patterns and codes,
+// still after a restart, and made again from the list as it first was; a
+// preview only looked at is not listed.
+TEST_F(WorkbenchTest, RecentSheetsAreListedAndMadeAgain) {
+  QTemporaryDir saved;
+  questions.pdfPath = [&](const QString&) { return saved.filePath(QStringLiteral("set.pdf")); };
+  for (int n : {9, 8}) window->patternBox(n)->setChecked(true);
+  window->sheetCountBox()->setValue(3);
+  window->printNumberEdit()->setText(QStringLiteral("7"));
+  InPreview([&] { window->previewButton()->click(); }, [](PreviewDialog&) {});
+  EXPECT_TRUE(window->recentSheets().empty());
+  QStringList made;
+  InPreview([&] { window->previewButton()->click(); },
+            [&](PreviewDialog& d) {
+              made = PreviewText();
+              d.pdfButton()->click();
+            });
+  Restart();
+  const std::vector<RecentSheets> recent = window->recentSheets();
+  ASSERT_EQ(recent.size(), 1u);
+  EXPECT_EQ(recent[0].first, 7);
+  EXPECT_EQ(recent[0].last, 9);
+  EXPECT_EQ(recent[0].patterns, (std::vector<int>{9, 8}));
+  EXPECT_EQ(recent[0].codes.size(), 3);
+  emit window->recentMenu()->aboutToShow();
+  QAction* entry = window->recentMenu()->actions().value(0);
+  ASSERT_NE(entry, nullptr);
+  EXPECT_TRUE(entry->text().contains(QStringLiteral("No.7–9（3枚）　9, 8")))
+      << entry->text().toStdString();
+  window->clearButton()->click();
+  InPreview([&] { entry->trigger(); },
+            [&](PreviewDialog& d) {
+              EXPECT_EQ(PreviewText(), made);
+              d.pdfButton()->click();
+            });
+  EXPECT_EQ(window->printNumberEdit()->text(), QStringLiteral("10"));
+  EXPECT_EQ(window->recentSheets().size(), 1u) << "the same sheets are listed once";
+  EXPECT_FALSE(window->remakeRecent(1));
+}
+
+TEST_F(WorkbenchTest, TheRecentListKeepsTheNewestAndTheSettings) {
+  for (int k = 1; k <= kRecentLimit + 2; ++k) {
+    AddRecent(file, {QDateTime::currentDateTime(), k, k, {1}, {}, {QString::number(k)}});
+  }
+  const std::vector<RecentSheets> recent = LoadRecent(file);
+  ASSERT_EQ(recent.size(), static_cast<std::size_t>(kRecentLimit));
+  EXPECT_EQ(recent.front().first, kRecentLimit + 2);
+  EXPECT_EQ(recent.back().first, 3);
+  Restart();
+  EXPECT_TRUE(window->statusLine()->text().isEmpty());
 }
 
 TEST_F(WorkbenchTest, AYearTicksItsPatternsOnly) {
