@@ -29,6 +29,10 @@ packages+=(qt6-tools-dev qt6-l10n-tools)
 packages+=(qt6-translations-l10n)
 # The preview tests: a Latin font whose glyphs overhang their advance.
 packages+=(fonts-dejavu-core)
+# The browser version (make web) and its tests: emscripten (which finds
+# acorn through node), the font cut down by fonttools into WOFF2 (brotli),
+# a real browser for the page's tests and benchmark.
+packages+=(emscripten nodejs node-acorn npm fonttools python3-fonttools python3-brotli chromium)
 # bench/cli/memory.sh: peak memory through /usr/bin/time -v.
 packages+=(time)
 

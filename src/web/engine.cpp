@@ -56,33 +56,34 @@ std::string Form() {
   struct Setting {
     const char* name;
     const char* label;
-    std::vector<std::string> choices;  // empty: a line of text
-    const char* placeholder;
+    std::vector<std::string> choices;
+    const char* fallback;  // the value when it is not given
   };
   const std::vector<Setting> settings{
       {"zero", "第２項のｾﾞﾛの設定", {Choice("", "なし"), Choice("1", "あり")}, ""},
       {"hide",
        "演算子のみを隠す設定",
        {Choice("none", "なし"), Choice("random", "ﾗﾝﾀﾞﾑ"), Choice("all", "全て")},
-       ""},
+       "none"},
       {"blank",
        "虫食いの設定",
        {Choice("none", "なし"), Choice("random", "ﾗﾝﾀﾞﾑ"), Choice("all", "全て")},
-       ""},
+       "none"},
       {"colours",
        "色数の設定",
        {Choice("2", "２色（赤・青）"), Choice("3", "３色（赤・青・黄）"),
         Choice("4", "４色（赤・青・黄・緑）"), Choice("5", "５色（赤・青・黄・緑・黒）")},
-       ""},
+       "4"},
       {"words",
        "問題数の設定",
        {Choice("20", "２０個"), Choice("30", "３０個"), Choice("40", "４０個")},
-       ""},
+       "40"},
   };
   std::vector<std::string> rows;
   for (const Setting& s : settings) {
     rows.push_back(Joined({"\"name\":" + JsonString(s.name), "\"label\":" + JsonString(s.label),
-                           "\"choices\":" + Joined(s.choices, '[', ']')},
+                           "\"choices\":" + Joined(s.choices, '[', ']'),
+                           "\"fallback\":" + JsonString(s.fallback)},
                           '{', '}'));
   }
   const std::string types = Joined(
