@@ -81,21 +81,21 @@ std::string Form() {
   };
   std::vector<std::string> rows;
   for (const Setting& s : settings) {
-    rows.push_back(Joined({"\"name\":" + JsonString(s.name), "\"label\":" + JsonString(s.label),
-                           "\"choices\":" + Joined(s.choices, '[', ']'),
-                           "\"fallback\":" + JsonString(s.fallback)},
-                          '{', '}'));
+    rows.push_back(Joined(
+        {"\"name\":" + JsonString(s.name), "\"label\":" + JsonString(s.label),
+         "\"choices\":" + Joined(s.choices, '[', ']'), "\"fallback\":" + JsonString(s.fallback)},
+        '{', '}'));
   }
-  const std::string types = Joined(
-      {Joined({"\"name\":\"arithmetic\"", "\"label\":\"計算\"", "\"option\":\"\"",
-               "\"patterns\":true", "\"settings\":[\"zero\",\"hide\",\"blank\"]",
-               "\"instruction\":" + JsonString(InstructionText(LayerSetting::None))},
-              '{', '}'),
-       Joined({"\"name\":\"bonus\"", "\"label\":\"おまけ（色）\"", "\"option\":\"bonus\"",
-               "\"patterns\":false", "\"settings\":[\"colours\",\"words\"]",
-               "\"instruction\":" + JsonString(kColourInstruction)},
-              '{', '}')},
-      '[', ']');
+  const std::string types =
+      Joined({Joined({"\"name\":\"arithmetic\"", "\"label\":\"計算\"", "\"option\":\"\"",
+                      "\"patterns\":true", "\"settings\":[\"zero\",\"hide\",\"blank\"]",
+                      "\"instruction\":" + JsonString(InstructionText(LayerSetting::None))},
+                     '{', '}'),
+              Joined({"\"name\":\"bonus\"", "\"label\":\"おまけ（色）\"", "\"option\":\"bonus\"",
+                      "\"patterns\":false", "\"settings\":[\"colours\",\"words\"]",
+                      "\"instruction\":" + JsonString(kColourInstruction)},
+                     '{', '}')},
+             '[', ']');
   return "{\"types\":" + types + ",\"settings\":" + Joined(rows, '[', ']') + "}";
 }
 
@@ -103,11 +103,11 @@ std::string Patterns() {
   std::vector<std::string> rows;
   for (const PatternInfo& p : PatternCatalogue()) {
     const PatternGrade& g = GradeOf(p.number);
-    rows.push_back(Joined({"\"number\":" + std::to_string(p.number),
-                           "\"caption\":" + JsonString(p.caption),
-                           "\"grade\":" + std::to_string(g.grade), "\"unit\":" + JsonString(g.unit),
-                           std::string("\"enrichment\":") + (g.enrichment ? "true" : "false")},
-                          '{', '}'));
+    rows.push_back(
+        Joined({"\"number\":" + std::to_string(p.number), "\"caption\":" + JsonString(p.caption),
+                "\"grade\":" + std::to_string(g.grade), "\"unit\":" + JsonString(g.unit),
+                std::string("\"enrichment\":") + (g.enrichment ? "true" : "false")},
+               '{', '}'));
   }
   return Joined(rows, '[', ']');
 }
@@ -116,7 +116,9 @@ std::string Patterns() {
 std::string RecipeOptions(const SheetRecipe& r) {
   const SheetOptions& s = r.options;
   auto layer = [](LayerSetting l) {
-    return JsonString(l == LayerSetting::All ? "all" : l == LayerSetting::Random ? "random" : "none");
+    return JsonString(l == LayerSetting::All      ? "all"
+                      : l == LayerSetting::Random ? "random"
+                                                  : "none");
   };
   std::vector<std::string> members{"\"print-number\":" + JsonString(std::to_string(s.printNumber)),
                                    "\"message\":" + JsonString(s.instruction),
@@ -151,8 +153,8 @@ const char* kazenori_compose(const char* optionsJson) {
     const WebRequest r = ReadWebRequest(ReadFlatJson(optionsJson));
     const PageGeometry geometry = DesignPaperGeometry();
     if (r.remake) return Answer(WorksheetJson(Remake(*r.remake, geometry)));
-    return Answer(WorksheetJson(
-        ComposeSeeded(r.seed ? *r.seed : ClockSeed(), r.sheet, r.sheets, geometry)));
+    return Answer(
+        WorksheetJson(ComposeSeeded(r.seed ? *r.seed : ClockSeed(), r.sheet, r.sheets, geometry)));
   } catch (const std::exception& e) {
     return Answer({}, e.what());
   }
@@ -163,8 +165,8 @@ const char* kazenori_compose(const char* optionsJson) {
 const char* kazenori_decode(const char* code, const char* instruction) {
   try {
     const std::string tidy = TidySheetCode(code);
-    return Answer("{\"code\":" + JsonString(tidy) + ",\"options\":" +
-                  RecipeOptions(DecodeSheetCode(tidy, instruction)) + "}");
+    return Answer("{\"code\":" + JsonString(tidy) +
+                  ",\"options\":" + RecipeOptions(DecodeSheetCode(tidy, instruction)) + "}");
   } catch (const std::exception& e) {
     return Answer({}, e.what());
   }

@@ -78,9 +78,10 @@ class FlatJsonReader {
     for (int i = 0; i < 4; ++i) {
       const char h = s_[pos_++];
       if (!std::isxdigit(static_cast<unsigned char>(h))) Fail();
-      v = v * 16 + static_cast<unsigned>(std::isdigit(static_cast<unsigned char>(h))
-                                             ? h - '0'
-                                             : std::tolower(static_cast<unsigned char>(h)) - 'a' + 10);
+      v = v * 16 +
+          static_cast<unsigned>(std::isdigit(static_cast<unsigned char>(h))
+                                    ? h - '0'
+                                    : std::tolower(static_cast<unsigned char>(h)) - 'a' + 10);
     }
     return v;
   }
@@ -101,11 +102,21 @@ class FlatJsonReader {
       if (++pos_ >= s_.size()) Fail();
       const char e = s_[pos_++];
       switch (e) {
-        case 'b': out += U'\b'; break;
-        case 'f': out += U'\f'; break;
-        case 'n': out += U'\n'; break;
-        case 'r': out += U'\r'; break;
-        case 't': out += U'\t'; break;
+        case 'b':
+          out += U'\b';
+          break;
+        case 'f':
+          out += U'\f';
+          break;
+        case 'n':
+          out += U'\n';
+          break;
+        case 'r':
+          out += U'\r';
+          break;
+        case 't':
+          out += U'\t';
+          break;
         case 'u': {
           char32_t c = Hex4();
           if (c >= 0xd800 && c < 0xdc00 && Literal("\\u")) {
@@ -156,7 +167,7 @@ bool AllDigits(const std::string& s, std::size_t most) {
 
 long long Number(const std::string& name, const std::string& value, long long low, long long high) {
   if (!AllDigits(value, 12) || std::stoll(value) < low || std::stoll(value) > high) {
-    throw WebRequestError(Format("% には % から % までの数を指定して下さい（「" , name,
+    throw WebRequestError(Format("% には % から % までの数を指定して下さい（「", name,
                                  std::to_string(low), std::to_string(high)) +
                           value + "」）。");
   }
@@ -186,7 +197,8 @@ void ReadRemake(WebRequest& r, const std::map<std::string, std::string>& o) {
     throw WebRequestError(e.what());
   }
   if (message != o.end() && r.remake->options.instruction != message->second) {
-    throw WebRequestError("このコードのシートの問題文はプログラムのものです。message は指定できません。");
+    throw WebRequestError(
+        "このコードのシートの問題文はプログラムのものです。message は指定できません。");
   }
   r.sheet = r.remake->options;
 }
@@ -231,9 +243,9 @@ std::vector<int> ReadPatternList(const std::string& list) {
 }
 
 WebRequest ReadWebRequest(const std::map<std::string, std::string>& o) {
-  static const std::set<std::string> kNames{"patterns", "grade",  "zero",  "hide",  "blank",
-                                            "message",  "print-number", "sheets", "seed",
-                                            "code",     "bonus",  "colours", "words"};
+  static const std::set<std::string> kNames{"patterns", "grade",        "zero",   "hide", "blank",
+                                            "message",  "print-number", "sheets", "seed", "code",
+                                            "bonus",    "colours",      "words"};
   for (const auto& [name, value] : o) {
     if (kNames.count(name) == 0) throw WebRequestError(name + " という設定はありません。");
   }
@@ -250,7 +262,8 @@ WebRequest ReadWebRequest(const std::map<std::string, std::string>& o) {
   }
   if (given("patterns")) s.patterns = ReadPatternList(value("patterns"));
   if (given("grade")) {
-    s.patterns = PatternsOfGrade(static_cast<int>(Number("grade", value("grade"), kFirstGrade, kLastGrade)));
+    s.patterns =
+        PatternsOfGrade(static_cast<int>(Number("grade", value("grade"), kFirstGrade, kLastGrade)));
   }
   if (given("zero")) s.zero = ZeroSetting::Allowed;
   if (given("hide")) s.hide = Layer("hide", value("hide"));
@@ -274,7 +287,8 @@ WebRequest ReadWebRequest(const std::map<std::string, std::string>& o) {
   if (s.bonus) {
     for (const char* arithmetic : {"patterns", "grade", "zero", "hide", "blank"}) {
       if (given(arithmetic)) {
-        throw WebRequestError(std::string("おまけのシートには ") + arithmetic + " は指定できません。");
+        throw WebRequestError(std::string("おまけのシートには ") + arithmetic +
+                              " は指定できません。");
       }
     }
     // The colour dialog's own first choices, as on the command line.
