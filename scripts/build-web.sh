@@ -25,7 +25,7 @@ cmake --build "$build" --target kazenori_engine
 rm -rf "$out"
 mkdir -p "$out/licenses"
 cp "$root/web/index.html" "$root/web/style.css" "$root/web/kazenori.js" "$out/"
-cp "$build/src/web/kazenori-engine.js" "$out/"
+cp "$build/src/web/kazenori-engine.js" "$build/src/web/kazenori-engine.wasm" "$out/"
 # WOFF2 needs brotli; WOFF is larger but any browser of the last decade reads it.
 if /usr/bin/python3 -c 'import brotli' 2>/dev/null; then
   fontfile=sheet-gothic.woff2
@@ -59,7 +59,7 @@ HTML
 
 # The service worker caches exactly these files, under a name that changes
 # with their content.
-files=(index.html style.css kazenori.js kazenori-engine.js "$fontfile")
+files=(index.html style.css kazenori.js kazenori-engine.js kazenori-engine.wasm "$fontfile")
 version="$(cd "$out" && cat "${files[@]}" | sha256sum | cut -c1-16)"
 list="$(printf "'./%s'," "${files[@]}" | sed 's/,$//')"
 sed "s#@VERSION@#$version#; s#@FILES@#'./',$list#" "$root/web/sw.js" >"$out/sw.js"

@@ -24,7 +24,7 @@ mkdir -p "$work_dir"
   { cat "$work_dir/build.log" >&2; exit 1; }
 case $kind in
   engine)
-    exec node "$source_dir/tests/web/engine-check.js" "$work_dir/site/kazenori-engine.js" \
+    exec node "$source_dir/tests/web/engine-check.js" "$work_dir/build/src/web/kazenori-engine-node.js" \
       "$source_dir/tests/app/seeded" ;;
   page)
     exec python3 "$source_dir/tests/web/page-check.py" "$work_dir/site" \
