@@ -3,8 +3,9 @@
 
 #include "composition/worksheetjson.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
-#include <map>
 #include <utility>
 
 #include "composition/utf8.h"
@@ -13,37 +14,7 @@ namespace kazenori {
 
 namespace {
 
-// An object's members as their written values; a map keeps the keys in the
-// sorted order every earlier release wrote them in.
-using Members = std::map<std::string, std::string>;
-
-std::string Object(const Members& members) {
-  std::string out = "{";
-  for (const auto& [key, value] : members) {
-    if (out.size() > 1) out += ',';
-    out += JsonString(key) + ':' + value;
-  }
-  return out + '}';
-}
-
-std::string Array(const std::vector<std::string>& values) {
-  std::string out = "[";
-  for (const std::string& v : values) {
-    if (out.size() > 1) out += ',';
-    out += v;
-  }
-  return out + ']';
-}
-
-std::string Number(long long n) {
-  return std::to_string(n);
-}
-
-std::string Bool(bool b) {
-  return b ? "true" : "false";
-}
-
-std::string AlignName(TextAlign align) {
+const char* AlignName(TextAlign align) {
   switch (align) {
     case TextAlign::Left:
       break;
@@ -57,42 +28,55 @@ std::string AlignName(TextAlign align) {
   return "left";
 }
 
-std::string ColourName(Rgb c) {
-  char name[8];
-  std::snprintf(name, sizeof name, "#%02x%02x%02x", c.red, c.green, c.blue);
-  return name;
+std::string ColourName(Rgb colour) {
+  std::array<char, 8> name{};
+  std::snprintf(name.data(), name.size(), "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+  return name.data();
+}
+
+std::string Array(const std::vector<std::string>& elements) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < elements.size(); ++i) {
+    if (i > 0) out += ',';
+    out += elements[i];
+  }
+  return out + ']';
 }
 
 std::string Problem(const ComposedSheet& sheet, int i) {
   const ProblemRecord& r = sheet.problems.At(i);
   const auto at = static_cast<std::size_t>(i - 1);
-  return Object({{"index", Number(i)},
-                 {"pattern", Number(sheet.patterns[at])},
-                 {"op", Number(static_cast<int>(r.op))},
-                 {"termMode", Number(static_cast<int>(r.termMode))},
-                 {"form", Number(r.form)},
-                 {"valA", Number(r.valA)},
-                 {"valB", Number(r.valB)},
-                 {"valC", Number(r.valC)},
-                 {"valD", Number(r.valD)},
-                 {"strA", JsonString(r.strA)},
-                 {"strB", JsonString(r.strB)},
-                 {"strC", JsonString(r.strC)},
-                 {"strD", JsonString(r.strD)},
-                 {"strE", JsonString(r.strE)},
-                 {"strAnswer", JsonString(r.strAnswer)},
-                 {"strRemainder", JsonString(r.strRemainder)},
-                 {"question", JsonString(sheet.questions[at])}});
+  return JsonObject()
+      .Int("index", i)
+      .Int("pattern", sheet.patterns[at])
+      .Int("op", static_cast<int>(r.op))
+      .Int("termMode", static_cast<int>(r.termMode))
+      .Int("form", r.form)
+      .Int("valA", r.valA)
+      .Int("valB", r.valB)
+      .Int("valC", r.valC)
+      .Int("valD", r.valD)
+      .Text("strA", r.strA)
+      .Text("strB", r.strB)
+      .Text("strC", r.strC)
+      .Text("strD", r.strD)
+      .Text("strE", r.strE)
+      .Text("strAnswer", r.strAnswer)
+      .Text("strRemainder", r.strRemainder)
+      .Text("question", sheet.questions[at])
+      .Write();
 }
 
 std::string Item(const TextItem& item) {
-  return Object({{"op", JsonString(AlignName(item.align))},
-                 {"x", Number(item.x)},
-                 {"y", Number(item.y)},
-                 {"height", Number(item.height)},
-                 {"bold", Bool(item.bold)},
-                 {"color", JsonString(ColourName(item.colour))},
-                 {"text", JsonString(item.text)}});
+  return JsonObject()
+      .Text("op", AlignName(item.align))
+      .Int("x", item.x)
+      .Int("y", item.y)
+      .Int("height", item.height)
+      .Bool("bold", item.bold)
+      .Text("color", ColourName(item.colour))
+      .Text("text", item.text)
+      .Write();
 }
 
 std::string Sheet(const ComposedSheet& sheet, const Worksheet& worksheet) {
@@ -107,21 +91,23 @@ std::string Sheet(const ComposedSheet& sheet, const Worksheet& worksheet) {
     for (const TextItem& item : worksheet.pages.at(static_cast<std::size_t>(p - 1)).items) {
       items.push_back(Item(item));
     }
-    pages.push_back(Object({{"items", Array(items)}}));
+    pages.push_back(JsonObject().Raw("items", Array(items)).Write());
   }
-  Members json{{"printNumber", Number(sheet.printNumber)},
-               {"problems", Array(problems)},
-               {"pages", Array(pages)}};
-  if (!sheet.code.empty()) json.emplace("code", JsonString(sheet.code));
-  return Object(json);
+  JsonObject json;
+  json.Int("printNumber", sheet.printNumber)
+      .Raw("problems", Array(problems))
+      .Raw("pages", Array(pages));
+  if (!sheet.code.empty()) json.Text("code", sheet.code);
+  return json.Write();
 }
 
 }  // namespace
 
-std::string JsonString(const std::string& text) {
+std::string JsonString(const std::string& utf8) {
+  static constexpr char kHex[] = "0123456789abcdef";
   std::u32string escaped;
-  escaped += U'"';
-  for (const char32_t c : CodePoints(text)) {
+  escaped.push_back(U'"');
+  for (const char32_t c : CodePoints(utf8)) {
     switch (c) {
       case U'"':
         escaped += U"\\\"";
@@ -146,25 +132,55 @@ std::string JsonString(const std::string& text) {
         break;
       default:
         if (c < 0x20) {
-          constexpr char32_t kHex[] = U"0123456789abcdef";
           escaped += U"\\u00";
-          escaped += kHex[c >> 4];
-          escaped += kHex[c & 0xf];
+          escaped.push_back(static_cast<char32_t>(kHex[c >> 4]));
+          escaped.push_back(static_cast<char32_t>(kHex[c & 0xf]));
         } else {
-          escaped += c;
+          escaped.push_back(c);
         }
     }
   }
-  escaped += U'"';
+  escaped.push_back(U'"');
   return Utf8(escaped);
+}
+
+JsonObject& JsonObject::Raw(const std::string& key, std::string json) {
+  const auto at =
+      std::lower_bound(members_.begin(), members_.end(), key,
+                       [](const auto& member, const std::string& k) { return member.first < k; });
+  members_.insert(at, {key, std::move(json)});
+  return *this;
+}
+
+JsonObject& JsonObject::Int(const std::string& key, long long value) {
+  return Raw(key, std::to_string(value));
+}
+
+JsonObject& JsonObject::Bool(const std::string& key, bool value) {
+  return Raw(key, value ? "true" : "false");
+}
+
+JsonObject& JsonObject::Text(const std::string& key, const std::string& utf8) {
+  return Raw(key, JsonString(utf8));
+}
+
+std::string JsonObject::Write() const {
+  std::string out = "{";
+  for (const auto& [key, value] : members_) {
+    if (out.size() > 1) out += ',';
+    out += JsonString(key) + ':' + value;
+  }
+  return out + '}';
 }
 
 std::string WorksheetJsonWriter::Head(const PageGeometry& g) {
   first_ = true;
-  const std::string geometry = Object({{"left", Number(g.left)},
-                                       {"top", Number(g.top)},
-                                       {"width", Number(g.width)},
-                                       {"height", Number(g.height)}});
+  const std::string geometry = JsonObject()
+                                   .Int("left", g.left)
+                                   .Int("top", g.top)
+                                   .Int("width", g.width)
+                                   .Int("height", g.height)
+                                   .Write();
   // The layout's version: a reader checks it before anything else, and it
   // grows only when a change would mislead a reader of the older layout.
   return "{\"format\":1,\"geometry\":" + geometry + ",\n\"sheets\":[";
