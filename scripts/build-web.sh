@@ -12,7 +12,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 out="${1:-$root/out/web}"
 build="${2:-$root/build-web}"
 # Debian's emscripten finds acorn through node's module path.
-export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"
+export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
 font=/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf
 
 if [ ! -f "$build/build.ninja" ]; then
