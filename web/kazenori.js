@@ -318,6 +318,8 @@
     $('summary').textContent = `${worksheet.sheets.length} 枚（${pages.length} ページ）` +
       (worksheet.sheets[0].code ? `　再作成コード ${worksheet.sheets[0].code}` : '');
     $('toolbar').hidden = partial;
+    // Printed before every page is drawn, a class set would lose its last sheets.
+    $('print').disabled = true;
     delete preview.dataset.pages;
     // The pages a few at a time, so that the browser paints in between; a
     // first page already drawn stays.
@@ -333,6 +335,7 @@
         setTimeout(() => more(8), 0);
       } else {
         timings.allPages = performance.now();
+        $('print').disabled = false;
         preview.dataset.pages = String(pages.length);
         preview.dataset.composeMs = timings.compose.toFixed(1);
       }
@@ -364,7 +367,7 @@
   }
 
   // Printing numbers the next sheets on, as the program does once every
-  // page has gone out.
+  // page has gone out (a browser does not tell a cancelled print apart).
   function printed() {
     if (!shown || shown.options.code) return;
     state.printNumber = shown.first + shown.sheets;
