@@ -31,10 +31,22 @@ if /usr/bin/python3 -c 'import brotli' 2>/dev/null; then
   fontfile=sheet-gothic.woff2
 else
   fontfile=sheet-gothic.woff
-  sed -i 's/sheet-gothic\.woff2/sheet-gothic.woff/g; s/"woff2"/"woff"/; s#font/woff2#font/woff#' \
+  sed -i 's/\.woff2/.woff/g; s/"woff2"/"woff"/g; s#font/woff2#font/woff#' \
     "$out/index.html" "$out/style.css"
 fi
-/usr/bin/python3 "$root/scripts/subset-sheet-font.py" "$font" "$root" "$out/$fontfile" >/dev/null
+kanjifile="${fontfile/sheet-gothic/sheet-gothic-kanji}"
+# Cut again only when the script or the core's texts changed: it takes a while.
+mkdir -p "$build/fonts"
+for kind in sheet kanji; do
+  name="$fontfile" flag=""
+  [ "$kind" = kanji ] && name="$kanjifile" flag=--kanji
+  if [ ! -f "$build/fonts/$name" ] ||
+    [ -n "$(find "$root/scripts/subset-sheet-font.py" "$root/src/generation" "$root/src/composition" \
+      -newer "$build/fonts/$name" -print -quit)" ]; then
+    /usr/bin/python3 "$root/scripts/subset-sheet-font.py" $flag "$font" "$root" "$build/fonts/$name" >/dev/null
+  fi
+  cp "$build/fonts/$name" "$out/"
+done
 
 # The licences: the program's, the font's (with how to put the original
 # back, as its licence asks of a cut-down copy), and emscripten's runtime.
@@ -47,10 +59,10 @@ cat >"$out/licenses/index.html" <<HTML
 <h1>ライセンス</h1>
 <ul>
 <li>Kazenori（ページと計算エンジン）: GNU GPL 3 以降 — <a href="kazenori-GPL-3.0.txt">全文</a></li>
-<li>シートの文字のフォント $fontfile: IPAゴシック（IPAフォントライセンスv1.0）の、シートで使う文字だけを残し名前を変えた派生フォントです —
+<li>シートの文字のフォント $fontfile, $kanjifile: IPAゴシック（IPAフォントライセンスv1.0）の文字を二つに分け（シートで使う文字と、問題文に入力される漢字）、名前を変えた派生フォントです —
 <a href="ipafont-copyright.txt">ライセンス全文</a>。元のフォントは <a href="https://moji.or.jp/ipafont/">https://moji.or.jp/ipafont/</a>
-から入手できます。元のフォントに戻すには、ipag.ttf を $fontfile の代わりに置き、style.css の
-@font-face の src を url("ipag.ttf") format("truetype") に書き換えて下さい。</li>
+から入手できます。元のフォントに戻すには、ipag.ttf を置き、style.css の二つの @font-face を一つにして、
+その src を url("ipag.ttf") format("truetype") に書き換えて下さい。</li>
 <li>計算エンジンに含まれる emscripten の実行時ライブラリ（libc++, libc++abi, musl など）: MIT / University of Illinois NCSA ほか —
 <a href="emscripten-copyright.txt">全文</a></li>
 </ul>
@@ -62,5 +74,5 @@ HTML
 files=(index.html style.css kazenori.js kazenori-engine.js kazenori-engine.wasm "$fontfile")
 version="$(cd "$out" && cat "${files[@]}" | sha256sum | cut -c1-16)"
 list="$(printf "'./%s'," "${files[@]}" | sed 's/,$//')"
-sed "s#@VERSION@#$version#; s#@FILES@#'./',$list#" "$root/web/sw.js" >"$out/sw.js"
+sed "s#@VERSION@#$version#; s#/\* @FILES@ \*/#'./',$list#" "$root/web/sw.js" >"$out/sw.js"
 echo "web: $out ($(du -sk "$out" | cut -f1) kB)"

@@ -223,7 +223,10 @@
   // A class set's first sheet is composed and drawn on its own first (a
   // seed's sheet k never depends on how many follow it), so that it is on
   // screen while the engine composes the rest.
-  function compose(o) {
+  async function compose(o) {
+    // A typed instruction line may need the kanji file of the sheet font,
+    // which must be in before its text is measured.
+    if (typeof o.message === 'string' && o.message) await document.fonts.load(`60px ${kSheetFont}`, o.message);
     const many = !o.code && Number(o.sheets || 1) > 1;
     const t0 = performance.now();
     const json = call('kazenori_compose', JSON.stringify(many ? {...o, sheets: '1'} : o));
@@ -351,11 +354,11 @@
 
   function preview() {
     save();
-    compose(optionsOfControls(drawSeed()));
+    return compose(optionsOfControls(drawSeed()));
   }
 
   // A code alone first; a sheet with its own instruction line needs that line too.
-  function remake() {
+  async function remake() {
     const code = $('code').value.trim();
     if (!code) return say('再作成コードを入力して下さい。');
     const decoded = call('kazenori_decode', code, state.message);
@@ -363,7 +366,7 @@
     const {options} = JSON.parse(decoded);
     const o = {code};
     if (state.message && options.message === state.message) o.message = state.message;
-    if (compose(o)) adopt(options);
+    if (await compose(o)) adopt(options);
   }
 
   // Printing numbers the next sheets on, as the program does once every
@@ -399,7 +402,7 @@
     if (Object.keys(link).length > 0) {
       if (!link.code) adopt(link);
       if (link.seed === undefined && !link.code) link.seed = drawSeed();
-      compose(link);
+      await compose(link);
       if (link.code) {
         const decoded = call('kazenori_decode', String(link.code), link.message || '');
         if (decoded) adopt(JSON.parse(decoded).options);

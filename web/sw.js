@@ -7,7 +7,7 @@
 // list and the name.
 'use strict';
 const kCache = 'kazenori-@VERSION@';
-const kFiles = [@FILES@];
+const kFiles = [/* @FILES@ */];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(kCache).then((cache) => cache.addAll(kFiles)).then(() => self.skipWaiting()));
@@ -21,8 +21,16 @@ self.addEventListener('activate', (event) => {
 });
 
 // A link's parameters name sheets, not files: the page is the same for all.
+// A file the page fetches only when needed (the kanji of the sheet font) is
+// kept once it has been fetched.
 self.addEventListener('fetch', (event) => {
-  if (event.request.method !== 'GET') return;
-  event.respondWith(caches.match(event.request, {ignoreSearch: true})
-    .then((hit) => hit || fetch(event.request)));
+  if (event.request.method !== 'GET' || !event.request.url.startsWith(self.location.origin)) return;
+  event.respondWith(caches.match(event.request, {ignoreSearch: true}).then((hit) => hit ||
+    fetch(event.request).then((response) => {
+      if (response.ok) {
+        const copy = response.clone();
+        caches.open(kCache).then((cache) => cache.put(event.request, copy));
+      }
+      return response;
+    })));
 });

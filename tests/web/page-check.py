@@ -8,7 +8,8 @@ as any static host would:
   baseline JSON (the command line's) in #kazenori-worksheet;
 - printed, it gives exactly the sheet pages, on A4, with every question's
   text, and with the program at hand every word where the program's own PDF
-  has it (within 1 pt): the preview places text by the painter's rules.
+  has it (within 1 pt): the preview places text by the painter's rules;
+- a typed instruction line prints in the sheet font.
 Usage: page-check.py SITE_DIR SEEDED_DIR [KAZENORI]"""
 
 import functools
@@ -122,6 +123,18 @@ with tempfile.TemporaryDirectory() as tmp:
                    if not any(q == p and s == t and abs(a - x) <= 1 and abs(b - y) <= 1
                               for q, s, a, b in web)]
             check(name + ": every word where the program prints it", not far, "%r" % far[:3])
+
+    # A typed instruction line's kanji, which no sheet of the program's own
+    # holds, print in the sheet font too (its second file), not a fallback.
+    typed = "漢字の練習。調べよう"
+    pdf = os.path.join(tmp, "typed.pdf")
+    chromium(os.path.join(tmp, "typed"), "--no-pdf-header-footer", "--print-to-pdf=" + pdf,
+             base + query("--patterns 1-3 --seed 1 --message " + typed))
+    fonts = subprocess.run(["pdffonts", pdf], capture_output=True, check=True).stdout.decode()
+    names = [line.split()[0] for line in fonts.splitlines()[2:]]
+    text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, check=True).stdout.decode()
+    check("a typed instruction prints in the sheet font",
+          typed in text and names and all("KazenoriSheetGothic" in n for n in names), "%r" % names)
 
 server.shutdown()
 sys.exit(1 if failed else 0)
