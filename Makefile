@@ -8,11 +8,12 @@ JOBS ?= $(shell nproc)
 BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
 BENCH_BUILD_DIR ?= build-bench
+WEB_BUILD_DIR ?= build-web
 
 RELEASE_BUILD_DIR ?= build-release
 DEB_BUILD_DIR ?= build-deb
 
-.PHONY: run test build build-tests bench deps format clean deb dist
+.PHONY: run test build build-tests bench deps format clean deb dist web
 
 deps:
 	@scripts/install-deps.sh
@@ -50,6 +51,12 @@ deb: deps
 	find $(DEB_BUILD_DIR) -maxdepth 1 -type f -exec cp -t out {} + && \
 	lintian --display-info --pedantic --fail-on error,warning,info,pedantic out/kazenori_$${version}_*.changes
 
+# The browser version, a static site in out/web/ (scripts/build-web.sh):
+# serve it from any static host, or locally with
+# `python3 -m http.server -d out/web` and open http://localhost:8000/.
+web: deps
+	scripts/build-web.sh out/web $(WEB_BUILD_DIR)
+
 # The source tarball of the committed tree, into out/.
 dist:
 	@scripts/make-dist.sh out
@@ -58,4 +65,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) $(RELEASE_BUILD_DIR) $(DEB_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) $(RELEASE_BUILD_DIR) $(DEB_BUILD_DIR) $(WEB_BUILD_DIR)

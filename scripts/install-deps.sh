@@ -29,8 +29,18 @@ packages+=(qt6-tools-dev qt6-l10n-tools)
 packages+=(qt6-translations-l10n)
 # The preview tests: a Latin font whose glyphs overhang their advance.
 packages+=(fonts-dejavu-core)
+# The browser version (make web) and its tests: emscripten (which finds
+# acorn through node), the font cut down by fonttools into WOFF2 (brotli),
+# a real browser for the page's tests and benchmark.
+packages+=(emscripten nodejs node-acorn python3-fonttools python3-brotli chromium)
+# Debian's npm, unless node came with one of its own (as NodeSource's does,
+# whose package conflicts with Debian's).
+command -v npm >/dev/null || packages+=(npm)
 # bench/cli/memory.sh: peak memory through /usr/bin/time -v.
 packages+=(time)
+
+# The browser tests' driver for clicks, from npm (after nodejs is installed).
+npm_packages=(puppeteer-core@24)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -39,13 +49,18 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
-echo "install-deps: installing ${missing[*]}" >&2
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update
-$sudo apt-get install -y --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "install-deps: installing ${missing[*]}" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update
+  $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+for p in "${npm_packages[@]}"; do
+  if ! npm ls -g --depth=0 "${p%@*}" >/dev/null 2>&1; then
+    echo "install-deps: installing ${p} from npm" >&2
+    $sudo npm install -g --no-audit --no-fund "$p"
+  fi
+done

@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <string_view>
@@ -109,10 +110,12 @@ std::string FractionText(long double x) {
   if (!std::isfinite(x)) return {};
   std::array<char, 64> buf{};
   // One digit before the point and 14 after: 15 significant digits,
-  // correctly rounded; the exponent tells where the point goes.
-  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x,
-                                 std::chars_format::scientific, kSignificant - 1);
-  const std::string_view text(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+  // correctly rounded; the exponent tells where the point goes. printf rather
+  // than std::to_chars, which the WebAssembly engine's library lacks for
+  // floating point; both C libraries round exactly.
+  const int written = std::snprintf(buf.data(), buf.size(), "%.*Le", kSignificant - 1, x);
+  if (written <= 0 || static_cast<std::size_t>(written) >= buf.size()) return {};
+  const std::string_view text(buf.data(), static_cast<std::size_t>(written));
   const std::size_t e = text.find('e');
   std::string_view mantissa = text.substr(0, e);
   const bool negative = !mantissa.empty() && mantissa.front() == '-';
