@@ -69,12 +69,21 @@ void DrawEmboldened(QPainter& painter, const QPointF& origin, const QString& tex
   painter.restore();
 }
 
+// Rules go down first: a cell's text stands on its lines, never under them.
+void PaintRules(QPainter& painter, const std::vector<RuleItem>& rules) {
+  for (const RuleItem& rule : rules) {
+    painter.setPen(QPen(Qt::black, rule.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawLine(QPointF(rule.from.x, rule.from.y), QPointF(rule.to.x, rule.to.y));
+  }
+}
+
 }  // namespace
 
 void PaintPage(QPainter& painter, const WorksheetPage& page) {
   // A recording emboldens such runs itself, so that every replay does alike.
   const bool recording = dynamic_cast<PageRecorder*>(painter.device()) != nullptr;
   painter.setBrush(Qt::NoBrush);
+  if (!page.rules.empty()) PaintRules(painter, page.rules);
   const TextItem* last = nullptr;
   for (const TextItem& item : page.items) {
     if (!last || item.height != last->height || item.bold != last->bold) {
