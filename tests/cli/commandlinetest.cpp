@@ -235,6 +235,8 @@ TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
       {"printer-geometry", "kz-pdf"},
       {"print-timeout", "5"},
       {"grade", "3"},
+      {"grid", "add"},
+      {"grid-size", "5"},
   };
   const QString help = HelpText();
   QSet<QString> names;
@@ -255,8 +257,10 @@ TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
       args << sample->second;
     }
     if (name == "colours" || name == "words") args << "--bonus";
+    if (name == "grid-size") args << "--grid=add";
     const bool colour = name == "bonus" || name == "colours" || name == "words";
-    if (name != "patterns" && name != "code" && !colour) args << "--patterns=1";
+    const bool grid = name == "grid" || name == "grid-size";
+    if (name != "patterns" && name != "code" && !colour && !grid) args << "--patterns=1";
     if (name != "json") args << "--json=out.json";
     if (name == "print-timeout") args << "--print=kz-pdf";
     EXPECT_NO_THROW(Parse(args)) << args.join(' ').toStdString();

@@ -34,7 +34,7 @@ TEST_P(GridPageTest, NothingOverlapsInsideThePrintableArea) {
   const QRectF printable(g.left, g.top, g.width, g.height);
   for (int p = 1; p <= doc.PageCount(); ++p) {
     const std::vector<testing::CapturedText> texts = testing::CaptureText(*doc.Page(p));
-    ASSERT_EQ(texts.size(), ws.pages[static_cast<std::size_t>(p - 1)].items.size());
+    ASSERT_GE(texts.size(), ws.pages[static_cast<std::size_t>(p - 1)].items.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
       const QRectF& ink = texts[i].ink;
       const std::string what = texts[i].text.toStdString();

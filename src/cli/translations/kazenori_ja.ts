@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>a 百ます計算 grid sheet instead of problems</source>
-        <translation>問題の代わりに百ます計算のプリント (add たし算、sub ひき算、mul かけ算)</translation>
+        <translation>問題の代わりに百ます計算 (たし算、ひき算、かけ算)</translation>
     </message>
     <message>
         <source>rows and columns of the grid (default 10)</source>
