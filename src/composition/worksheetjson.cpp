@@ -91,6 +91,7 @@ std::string Rule(const RuleItem& rule) {
 
 std::string Numbers(const std::vector<int>& numbers) {
   std::vector<std::string> elements;
+  elements.reserve(numbers.size());
   for (const int n : numbers) elements.push_back(std::to_string(n));
   return Array(elements);
 }
@@ -100,6 +101,7 @@ std::string Grid(const GridProblem& grid) {
   std::vector<std::string> answers;
   for (int r = 0; r < grid.Size(); ++r) {
     std::vector<int> row;
+    row.reserve(grid.columns.size());
     for (int c = 0; c < grid.Size(); ++c) row.push_back(grid.Answer(r, c));
     answers.push_back(Numbers(row));
   }
