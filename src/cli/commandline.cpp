@@ -17,6 +17,7 @@
 
 #include "composition/colourwordsheet.h"
 #include "composition/composer.h"
+#include "composition/gridsheet.h"
 #include "composition/printnumber.h"
 #include "generation/patterncatalogue.h"
 #include "generation/patterngrades.h"
@@ -108,6 +109,10 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
        QT_TRANSLATE_NOOP("kazenori", "colours on the colour-word sheet (default 4)")},
       {"words", "20|30|40",
        QT_TRANSLATE_NOOP("kazenori", "words a block on the colour-word sheet (default 40)")},
+      {"grid", "add|sub|mul",
+       QT_TRANSLATE_NOOP("kazenori", "a 百ます計算 grid sheet instead of problems")},
+      {"grid-size", "5|10",
+       QT_TRANSLATE_NOOP("kazenori", "rows and columns of the grid (default 10)")},
       {"pdf", "FILE",
        QT_TRANSLATE_NOOP("kazenori", "write the pages to a PDF file (A4, searchable text)")},
       {"json", "FILE", QT_TRANSLATE_NOOP("kazenori", "write what was composed as JSON")},
@@ -192,6 +197,28 @@ std::int32_t PrintNumber(const QString& value) {
   }
 }
 
+GridOp GridItem(const QString& value) {
+  if (value == "add") return GridOp::Add;
+  if (value == "sub") return GridOp::Sub;
+  if (value == "mul") return GridOp::Mul;
+  throw UsageError(Tr("--grid takes add, sub or mul, not '%1'").arg(Echoed(value)));
+}
+
+// A grid sheet is drawn from its operation and size alone: what shapes the
+// other sheets would do nothing, and is refused.
+void CompleteGridRequest(const CommandLineRequest& r, const QSet<QString>& seen) {
+  if (r.sheet.grid == GridOp::None) {
+    if (seen.contains("grid-size")) throw UsageError(Tr("--grid-size belongs to --grid"));
+    return;
+  }
+  for (const char* other :
+       {"bonus", "patterns", "grade", "zero", "hide", "blank", "colours", "words"}) {
+    if (seen.contains(other)) {
+      throw UsageError(Tr("--grid makes the grid sheet; it takes no --%1").arg(Utf8(other)));
+    }
+  }
+}
+
 const CommandLineOption* Find(const QString& name) {
   for (const CommandLineOption& o : CommandLineOptions()) {
     if (name == QLatin1String(o.name)) return &o;
@@ -227,6 +254,13 @@ bool ApplySheetOption(CommandLineRequest& r, const QString& name, const QString&
       throw UsageError(Tr("--words takes 20, 30 or 40, not '%1'").arg(Echoed(value)));
     }
     s.colourWords.wordsPerBlock = static_cast<int>(words);
+  } else if (name == "grid") {
+    s.grid = GridItem(value);
+  } else if (name == "grid-size") {
+    if (value != QLatin1String("5") && value != QLatin1String("10")) {
+      throw UsageError(Tr("--grid-size takes 5 or 10, not '%1'").arg(Echoed(value)));
+    }
+    s.gridSize = value.toInt();
   } else {
     return false;
   }
@@ -334,7 +368,7 @@ QList<QCommandLineOption> ParserOptions() {
 void RemakeRequest(CommandLineRequest& r, const QSet<QString>& seen) {
   const QString shown = Echoed(r.remakeCode);
   for (const char* shaping : {"patterns", "grade", "zero", "hide", "blank", "print-number",
-                              "sheets", "seed", "bonus", "colours", "words"}) {
+                              "sheets", "seed", "bonus", "colours", "words", "grid", "grid-size"}) {
     if (seen.contains(shaping)) {
       throw UsageError(Tr("--code names the sheet; it takes no --%1").arg(Utf8(shaping)));
     }
@@ -374,6 +408,7 @@ void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
   if (seen.contains("print-timeout") && r.printer.isEmpty()) {
     throw UsageError(Tr("--print-timeout belongs to --print"));
   }
+  CompleteGridRequest(r, seen);
   if (!s.bonus && (seen.contains("colours") || seen.contains("words"))) {
     throw UsageError(Tr("--colours and --words belong to --bonus"));
   }
@@ -387,7 +422,7 @@ void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
     // The colour dialog's own first choices.
     if (!seen.contains("colours")) s.colourWords.colourCount = 4;
     if (!seen.contains("words")) s.colourWords.wordsPerBlock = 40;
-  } else if (s.patterns.empty()) {
+  } else if (s.patterns.empty() && s.grid == GridOp::None) {
     throw UsageError(QString::fromStdString(EmptySelectionText()));
   }
   if (!SheetNumbersFit(s.printNumber, r.sheets)) {
@@ -397,6 +432,7 @@ void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
   }
   if (!r.messageGiven) {
     s.instruction = s.bonus ? kColourInstruction : InstructionText(std::max(s.hide, s.blank));
+    if (s.grid != GridOp::None) s.instruction = GridInstruction(s.grid);
   }
   if (r.pdfPath.isEmpty() && r.jsonPath.isEmpty() && r.printer.isEmpty()) {
     throw UsageError(Tr("no output: give --pdf FILE, --json FILE or --print PRINTER"));

@@ -7,6 +7,7 @@
 
 #include "composition/answersheet.h"
 #include "composition/displayforms.h"
+#include "composition/gridsheet.h"
 #include "composition/pageheader.h"
 #include "composition/questionlines.h"
 
@@ -59,9 +60,28 @@ void Composer::WriteColourSheet(const SheetOptions& options, std::int32_t number
   WriteColourWords(page, geometry_, colourWords_, options.colourWords);
 }
 
+// A grid sheet's two pages share the header; only the question page holds
+// the record table, which is for the pupil's times.
+void Composer::WriteGridSheet(const SheetOptions& options, ComposedSheet& sheet, Worksheet& into) {
+  sheet.grid = DrawGrid(GridOperation(options.grid), options.gridSize, rnd_);
+  PageWriter questions(into.pages.emplace_back());
+  WritePageHeader(questions, geometry_, sheet.printNumber, options.instruction);
+  WriteGridQuestions(questions, geometry_, sheet.grid);
+  PageWriter answers(into.pages.emplace_back());
+  WritePageHeader(answers, geometry_, sheet.printNumber, options.instruction);
+  WriteGridAnswers(answers, geometry_, sheet.grid);
+}
+
 void Composer::Start(const SheetOptions& options, int sheets) {
   if (sheets < 1) throw std::invalid_argument("at least one sheet is composed");
-  if (options.patterns.empty() && !options.bonus) throw EmptySelectionError();
+  if (options.grid != GridOp::None) {
+    if (options.bonus) throw std::invalid_argument("a sheet is a grid or a colour-word sheet");
+    if (options.gridSize != 5 && options.gridSize != 10) {
+      throw std::invalid_argument("a grid is 5 × 5 or 10 × 10");
+    }
+  } else if (options.patterns.empty() && !options.bonus) {
+    throw EmptySelectionError();
+  }
   if (!SheetNumbersFit(options.printNumber, sheets)) {
     throw std::invalid_argument("the sheet numbers would run past 2147483647");
   }
@@ -80,6 +100,8 @@ void Composer::ComposeSheet(const SheetOptions& options, int k, Worksheet& into)
   if (options.bonus) {
     FillColourWords(colourWords_, options.colourWords, rnd_);
     WriteColourSheet(options, sheet.printNumber, into);
+  } else if (options.grid != GridOp::None) {
+    WriteGridSheet(options, sheet, into);
   } else {
     Generate(sheet);
     WriteWorksheet(options, sheet, into);

@@ -49,9 +49,11 @@ class Composer {
   const PageGeometry& Geometry() const { return geometry_; }
 
   // `sheets` sheets in print order, sheet k (0-based) numbered
-  // options.printNumber + k. Throws EmptySelectionError, or
-  // std::invalid_argument when sheets < 1 or the numbers would run past
-  // 2147483647, before any draw.
+  // options.printNumber + k: worksheets, or grid sheets (options.grid, which
+  // read no patterns), or colour-word sheets (options.bonus). Throws
+  // EmptySelectionError, or std::invalid_argument when sheets < 1, the
+  // numbers would run past 2147483647, or a grid is asked for with the
+  // colour-word sheet or in another size than 5 or 10, before any draw.
   Worksheet Compose(const SheetOptions& options, int sheets = 1);
 
   // As Compose, from the same draws, but each sheet is handed to `composed`
@@ -69,6 +71,7 @@ class Composer {
   void Generate(ComposedSheet& sheet);
   void WriteWorksheet(const SheetOptions& options, ComposedSheet& sheet, Worksheet& into);
   void WriteColourSheet(const SheetOptions& options, std::int32_t number, Worksheet& into);
+  void WriteGridSheet(const SheetOptions& options, ComposedSheet& sheet, Worksheet& into);
 
   Random& rnd_;
   PageGeometry geometry_;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "composition/pagegeometry.h"
+#include "generation/gridproblem.h"
 #include "generation/problemrecord.h"
 
 namespace kazenori {
@@ -47,8 +48,17 @@ struct TextItem {
   std::string text;  // UTF-8
 };
 
+// A straight black rule between two points, `width` thick (0.1 mm), with
+// square ends so that rules meeting at a corner close it: the cells of a grid.
+struct RuleItem {
+  Point from;
+  Point to;
+  int width = 3;
+};
+
 struct WorksheetPage {
   std::vector<TextItem> items;
+  std::vector<RuleItem> rules;  // under the items; none on the original sheets
 };
 
 // Writes the items of one page: the height, weight and ink stay until changed,
@@ -62,6 +72,7 @@ class PageWriter {
   void Text(TextAlign align, int x, int y, std::string text) {
     page_.items.push_back({align, x, y, height_, bold_, colour_, std::move(text)});
   }
+  void Rule(Point from, Point to, int width) { page_.rules.push_back({from, to, width}); }
 
  private:
   WorksheetPage& page_;
@@ -70,8 +81,8 @@ class PageWriter {
   Rgb colour_ = kBlack;
 };
 
-// One sheet of a composition: a worksheet (question and answer page) or a
-// colour-word sheet (one page).
+// One sheet of a composition: a worksheet or a grid sheet (question and
+// answer page) or a colour-word sheet (one page).
 struct ComposedSheet {
   std::int32_t printNumber = 0;               // shown in the headers of its pages
   int firstPage = 1;                          // its first page in the worksheet (1-based)
@@ -81,6 +92,7 @@ struct ComposedSheet {
   std::array<std::string, kProblemCount> questions;  // question lines as on page 1
   std::string
       code;  // that makes it again, printed on its pages; empty when it cannot be made again
+  GridProblem grid;  // a grid sheet's numbers; op None on every other sheet
 };
 
 // What a composition made: the sheets and their pages in print order, all in

@@ -79,24 +79,67 @@ std::string Item(const TextItem& item) {
       .Write();
 }
 
+std::string Rule(const RuleItem& rule) {
+  return JsonObject()
+      .Int("x1", rule.from.x)
+      .Int("y1", rule.from.y)
+      .Int("x2", rule.to.x)
+      .Int("y2", rule.to.y)
+      .Int("width", rule.width)
+      .Write();
+}
+
+std::string Numbers(const std::vector<int>& numbers) {
+  std::vector<std::string> elements;
+  elements.reserve(numbers.size());
+  for (const int n : numbers) elements.push_back(std::to_string(n));
+  return Array(elements);
+}
+
+// The operation as a problem's "op"; the answers row by row, top to bottom.
+std::string Grid(const GridProblem& grid) {
+  std::vector<std::string> answers;
+  for (int r = 0; r < grid.Size(); ++r) {
+    std::vector<int> row;
+    row.reserve(grid.columns.size());
+    for (int c = 0; c < grid.Size(); ++c) row.push_back(grid.Answer(r, c));
+    answers.push_back(Numbers(row));
+  }
+  return JsonObject()
+      .Int("op", static_cast<int>(grid.op))
+      .Raw("rows", Numbers(grid.rows))
+      .Raw("columns", Numbers(grid.columns))
+      .Raw("answers", Array(answers))
+      .Write();
+}
+
 std::string Sheet(const ComposedSheet& sheet, const Worksheet& worksheet) {
+  const bool grid = sheet.grid.op != Operation::None;
   std::vector<std::string> problems;
-  // A colour-word sheet keeps its problem table empty.
-  if (sheet.pageCount == 2) {
+  // A colour-word sheet keeps its problem table empty, and a grid sheet has none.
+  if (sheet.pageCount == 2 && !grid) {
     for (int i = 1; i <= kProblemCount; ++i) problems.push_back(Problem(sheet, i));
   }
   std::vector<std::string> pages;
   for (int p = sheet.firstPage; p < sheet.firstPage + sheet.pageCount; ++p) {
+    const WorksheetPage& page = worksheet.pages.at(static_cast<std::size_t>(p - 1));
     std::vector<std::string> items;
-    for (const TextItem& item : worksheet.pages.at(static_cast<std::size_t>(p - 1)).items) {
-      items.push_back(Item(item));
+    for (const TextItem& item : page.items) items.push_back(Item(item));
+    JsonObject json;
+    json.Raw("items", Array(items));
+    // Only pages that have rules carry the key: the others' bytes stay as they were.
+    if (!page.rules.empty()) {
+      std::vector<std::string> rules;
+      for (const RuleItem& rule : page.rules) rules.push_back(Rule(rule));
+      json.Raw("rules", Array(rules));
     }
-    pages.push_back(JsonObject().Raw("items", Array(items)).Write());
+    pages.push_back(json.Write());
   }
   JsonObject json;
   json.Int("printNumber", sheet.printNumber)
       .Raw("problems", Array(problems))
       .Raw("pages", Array(pages));
+  if (grid) json.Raw("grid", Grid(sheet.grid));
   if (!sheet.code.empty()) json.Text("code", sheet.code);
   return json.Write();
 }

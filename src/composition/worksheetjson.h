@@ -13,9 +13,10 @@
 namespace kazenori {
 
 // What was composed, for tools, tests and the browser page: the geometry, and
-// per sheet its print number, its problems with the question line of page 1,
-// and the text items of its pages. One sheet a line, keys in sorted order;
-// the same worksheet gives the same bytes on every front end.
+// per sheet its print number, its problems with the question line of page 1
+// (a grid sheet: its "grid", the headings and every answer), and the text
+// items of its pages (and the rules of those that have any). One sheet a line, keys in sorted
+// order; the same worksheet gives the same bytes on every front end.
 std::string WorksheetJson(const Worksheet& worksheet);
 
 // The same bytes in pieces, for sheets written as they are composed: Head,

@@ -28,6 +28,7 @@
 
 #include "composition/colourwordsheet.h"
 #include "composition/composer.h"
+#include "composition/gridsheet.h"
 #include "composition/printnumber.h"
 #include "composition/seededcomposition.h"
 #include "composition/sheetcode.h"
@@ -163,6 +164,8 @@ QLayout* MainWindow::createTitle() {
   QPalette navy = title->palette();
   navy.setColor(QPalette::WindowText, ReadableOn(QColor(0, 0, 128), navy.color(QPalette::Window)));
   title->setPalette(navy);
+  // Made before the school year's choice, so that Tab reaches it first, as it stands.
+  QLayout* gridChoice = createGridChoice(title->sizeHint().height());
   auto* gradeLabel = new QLabel(QStringLiteral("学年"), this);
   gradeChoice_ = new QComboBox(this);
   gradeChoice_->addItem(QStringLiteral("―"));
@@ -197,10 +200,35 @@ QLayout* MainWindow::createTitle() {
        {static_cast<QWidget*>(gradeChoice_), static_cast<QWidget*>(settingsButton_)}) {
     added->setMaximumHeight(title->sizeHint().height());
   }
+  row->addLayout(gridChoice);
+  row->addSpacing(16);
   row->addWidget(gradeLabel);
   row->addWidget(gradeChoice_);
   row->addSpacing(8);
   row->addWidget(settingsButton_);
+  return row;
+}
+
+// The 百ます計算 sheet is chosen in the title row, as the school year is:
+// the option row beside おまけ has no pixel to spare, and the window keeps
+// the look it was drawn with.
+QLayout* MainWindow::createGridChoice(int height) {
+  auto* label = new QLabel(QStringLiteral("百ます計算"), this);
+  gridChoice_ = new QComboBox(this);
+  gridChoice_->addItems(
+      {kNoneItem, QStringLiteral("たし算"), QStringLiteral("ひき算"), QStringLiteral("かけ算")});
+  gridChoice_->setToolTip(QStringLiteral("問題の代わりに百ます計算のプリントを作ります"));
+  gridChoice_->setAccessibleName(label->text());
+  label->setBuddy(gridChoice_);
+  gridSizeChoice_ = new QComboBox(this);
+  gridSizeChoice_->addItems({QStringLiteral("10×10"), QStringLiteral("5×5")});
+  gridSizeChoice_->setAccessibleName(QStringLiteral("百ます計算の大きさ"));
+  gridSizeChoice_->setEnabled(false);
+  for (QComboBox* choice : {gridChoice_, gridSizeChoice_}) choice->setMaximumHeight(height);
+  auto* row = new QHBoxLayout;
+  row->addWidget(label);
+  row->addWidget(gridChoice_);
+  row->addWidget(gridSizeChoice_);
   return row;
 }
 
@@ -295,6 +323,7 @@ void MainWindow::connectControls() {
   connect(blankGroup_, &RadioGroup::itemChosen, this, &MainWindow::onInstructionItemChosen);
   connect(bonusGroup_, &RadioGroup::itemChosen, this, &MainWindow::onBonusChosen);
   connect(bonusSettingsButton_, &QPushButton::clicked, this, &MainWindow::onBonusSettingsClicked);
+  connect(gridChoice_, &QComboBox::currentIndexChanged, this, &MainWindow::onGridChosen);
   connect(clearButton_, &QPushButton::clicked, patternGrid_, &PatternBoxGrid::clearAll);
   connect(previewButton_, &QPushButton::clicked, this, &MainWindow::onPreviewClicked);
   connect(remakeButton_, &QPushButton::clicked, this, &MainWindow::onRemakeClicked);
@@ -310,6 +339,9 @@ void MainWindow::connectControls() {
   connect(instructionEdit_, &QLineEdit::textChanged, this, &MainWindow::remember);
   connect(printNumberEdit_, &QLineEdit::textChanged, this, &MainWindow::remember);
   connect(sheetCountBox_, &QSpinBox::valueChanged, this, &MainWindow::remember);
+  for (QComboBox* choice : {gridChoice_, gridSizeChoice_}) {
+    connect(choice, &QComboBox::currentIndexChanged, this, &MainWindow::remember);
+  }
 }
 
 // The bonus sheet is not kept: choosing it opens its dialog, which a start
@@ -323,6 +355,8 @@ RememberedState MainWindow::state() const {
   s.instruction = instructionEdit_->text();
   s.sheets = sheetCountBox_->value();
   s.printNumber = printNumberEdit_->text();
+  s.grid = gridChoice_->currentIndex();
+  s.gridSize = gridSizeChoice_->currentIndex() == 1 ? 5 : 10;
   return s;
 }
 
@@ -337,6 +371,9 @@ void MainWindow::applyState(const RememberedState& s) {
   onZeroChosen(s.zero);
   hideGroup_->setItemIndex(s.hide);
   blankGroup_->setItemIndex(s.blank);
+  gridSizeChoice_->setCurrentIndex(s.gridSize == 5 ? 1 : 0);
+  gridChoice_->setCurrentIndex(s.grid);
+  onGridChosen(s.grid);  // the bonus's reset above woke what the grid keeps resting
   instructionEdit_->setText(s.instruction.isEmpty()
                                 ? QString::fromStdString(InstructionText(LayerSetting::None))
                                 : s.instruction);
@@ -581,6 +618,11 @@ LayerSetting LayerOf(int index) {
   return index == 1 ? LayerSetting::Random : index == 2 ? LayerSetting::All : LayerSetting::None;
 }
 
+// The operation of the 百ます計算 choice's item, in the order of GridOp.
+GridOp GridOf(int index) {
+  return index >= 1 && index <= 3 ? static_cast<GridOp>(index) : GridOp::None;
+}
+
 }  // namespace
 
 // Hiding operators and blanking terms each write the instruction line; the
@@ -603,6 +645,23 @@ void MainWindow::onBonusChosen(int index) {
   if (bonus) onBonusSettingsClicked();
 }
 
+// A grid sheet reads neither the patterns nor the option groups, and is no
+// colour-word sheet: they rest while it is chosen. Its instruction line says
+// which way to calculate.
+void MainWindow::onGridChosen(int index) {
+  const bool grid = index > 0;
+  if (grid && bonusGroup_->itemIndex() == 1) {
+    bonusGroup_->setItemIndex(0);
+    onBonusChosen(0);
+  }
+  patternGrid_->setBoxesEnabled(!grid);
+  for (RadioGroup* group : {zeroGroup_, hideGroup_, blankGroup_, bonusGroup_}) {
+    group->setEnabled(!grid);
+  }
+  gridSizeChoice_->setEnabled(grid);
+  instructionEdit_->setText(QString::fromStdString(GridInstruction(GridOf(index))));
+}
+
 // Application-modal without a nested event loop: nothing here waits for the
 // answer, which the preview command reads from the dialog.
 void MainWindow::onBonusSettingsClicked() {
@@ -621,8 +680,12 @@ SheetOptions MainWindow::options() const {
   options.instruction = instructionEdit_->text().toStdString();
   options.bonus = bonusGroup_->itemIndex() == 1;
   options.colourWords = colourWordDialog_.settings();
+  // A grid sheet's code needs no patterns, and carries none.
+  options.grid = GridOf(gridChoice_->currentIndex());
+  options.gridSize = gridSizeChoice_->currentIndex() == 1 ? 5 : 10;
+  if (options.grid != GridOp::None) options.patterns.clear();
   // An empty selection is refused before the number is looked at.
-  if (options.bonus || !options.patterns.empty()) {
+  if (options.bonus || options.grid != GridOp::None || !options.patterns.empty()) {
     options.printNumber = StrToInt(printNumberEdit_->text().toStdString());
   }
   return options;
@@ -637,7 +700,9 @@ void MainWindow::onPreviewClicked() {
   SheetOptions checked;
   try {
     checked = options();
-    if (checked.patterns.empty() && !checked.bonus) throw EmptySelectionError();
+    if (checked.patterns.empty() && !checked.bonus && checked.grid == GridOp::None) {
+      throw EmptySelectionError();
+    }
     if (!awaitPrinters([this] { onPreviewClicked(); })) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });

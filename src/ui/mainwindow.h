@@ -87,6 +87,9 @@ class MainWindow : public QWidget {
   QPushButton* closeButton() const { return closeButton_; }
   // "学年": choosing a year ticks that year's patterns, and only those.
   QComboBox* gradeChoice() const { return gradeChoice_; }
+  // "百ます計算": なし, たし算, ひき算, かけ算; and its size, 10×10 or 5×5.
+  QComboBox* gridChoice() const { return gridChoice_; }
+  QComboBox* gridSizeChoice() const { return gridSizeChoice_; }
   // The menu of the window's settings ("初期状態に戻す").
   QToolButton* settingsButton() const { return settingsButton_; }
   // The patterns, options and buttons below the status line; they scroll
@@ -145,6 +148,7 @@ class MainWindow : public QWidget {
  private:
   void createControls();
   QLayout* createTitle();
+  QLayout* createGridChoice(int height);
   QLayout* createOptionRow();
   QLayout* createInstructionRow();
   void connectControls();
@@ -172,6 +176,7 @@ class MainWindow : public QWidget {
   void onInstructionItemChosen(int index);
   void onBonusChosen(int index);
   void onBonusSettingsClicked();
+  void onGridChosen(int index);
   void onPreviewClicked();
   void onRemakeClicked();
 
@@ -205,6 +210,8 @@ class MainWindow : public QWidget {
   QPushButton* closeButton_ = nullptr;
   QLabel* statusLine_ = nullptr;
   QComboBox* gradeChoice_ = nullptr;
+  QComboBox* gridChoice_ = nullptr;
+  QComboBox* gridSizeChoice_ = nullptr;
   QToolButton* settingsButton_ = nullptr;
   QMenu* setsMenu_ = nullptr;
   QMenu* recentMenu_ = nullptr;

@@ -49,8 +49,11 @@ std::optional<RememberedState> ReadState(const QSettings& settings) {
   s.instruction = settings.value(QStringLiteral("instruction")).toString();
   s.sheets = settings.value(QStringLiteral("sheets"), 1).toInt();
   s.printNumber = settings.value(QStringLiteral("printNumber"), s.printNumber).toString();
+  // Files from before the grid sheet hold neither key: no grid, as then.
+  s.grid = settings.value(QStringLiteral("grid"), 0).toInt();
+  s.gridSize = settings.value(QStringLiteral("gridSize"), 10).toInt();
   if (!ItemIndex(s.zero, 2) || !ItemIndex(s.hide, 3) || !ItemIndex(s.blank, 3) || s.sheets < 1 ||
-      s.sheets > 99) {
+      s.sheets > 99 || !ItemIndex(s.grid, 4) || (s.gridSize != 5 && s.gridSize != 10)) {
     return std::nullopt;
   }
   return s;
@@ -66,6 +69,8 @@ void WriteState(QSettings& settings, const RememberedState& state) {
   settings.setValue(QStringLiteral("instruction"), state.instruction);
   settings.setValue(QStringLiteral("sheets"), state.sheets);
   settings.setValue(QStringLiteral("printNumber"), state.printNumber);
+  settings.setValue(QStringLiteral("grid"), state.grid);
+  settings.setValue(QStringLiteral("gridSize"), state.gridSize);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 namespace kazenori {
 
 // What the main window keeps from one run to the next: the ticks in tick
-// order, the option groups' items, the instruction line, 枚数 and the print
-// number. A default value is the window's first-start state.
+// order, the option groups' items, the instruction line, 枚数, the print
+// number and the 百ます計算 choice. A default value is the window's first-start state.
 struct RememberedState {
   std::vector<int> patterns;
   int zero = 0;
@@ -23,10 +23,13 @@ struct RememberedState {
   QString instruction;  // empty: the groups' own line
   int sheets = 1;
   QString printNumber = QStringLiteral("1");
+  int grid = 0;  // 百ます計算: なし, たし算, ひき算, かけ算
+  int gridSize = 10;
 
   bool operator==(const RememberedState& o) const {
     return patterns == o.patterns && zero == o.zero && hide == o.hide && blank == o.blank &&
-           instruction == o.instruction && sheets == o.sheets && printNumber == o.printNumber;
+           instruction == o.instruction && sheets == o.sheets && printNumber == o.printNumber &&
+           grid == o.grid && gridSize == o.gridSize;
   }
 };
 

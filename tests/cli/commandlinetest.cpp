@@ -10,8 +10,11 @@
 
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cli/commandline.h"
+#include "composition/gridsheet.h"
 
 namespace kazenori {
 namespace {
@@ -101,6 +104,18 @@ TEST(CommandLineParse, ColourWordSheet) {
             "--colours and --words belong to --bonus");
 }
 
+TEST(CommandLineParse, GridSheet) {
+  auto r = Parse({"--grid", "sub", "--pdf", "g.pdf"});
+  EXPECT_EQ(r.sheet.grid, GridOp::Sub);
+  EXPECT_EQ(r.sheet.gridSize, 10);
+  EXPECT_TRUE(r.sheet.patterns.empty());
+  EXPECT_EQ(r.sheet.instruction, GridInstruction(GridOp::Sub));
+  r = Parse({"--grid=mul", "--grid-size", "5", "--sheets", "30", "--pdf", "g.pdf"});
+  EXPECT_EQ(r.sheet.grid, GridOp::Mul);
+  EXPECT_EQ(r.sheet.gridSize, 5);
+  EXPECT_EQ(r.sheets, 30);
+}
+
 // The code of a sheet with the program's own instruction line.
 QString DefaultLineCode() {
   SheetOptions options;
@@ -166,6 +181,28 @@ TEST(CommandLineParse, MistakesAreUsageErrors) {
   }
 }
 
+// What would do nothing beside a grid, or without one, is refused.
+TEST(CommandLineParse, GridMistakesAreUsageErrors) {
+  const std::vector<std::pair<std::string, QStringList>> cases{
+      {"--grid takes add, sub or mul, not 'div'", {"--grid", "div", "--pdf", "a"}},
+      {"--grid-size takes 5 or 10, not '7'", {"--grid", "add", "--grid-size", "7"}},
+      {"--grid-size belongs to --grid", {"--patterns", "1", "--grid-size", "5", "--pdf", "a"}},
+      {"--grid makes the grid sheet; it takes no --bonus",
+       {"--grid", "add", "--bonus", "--pdf", "a"}},
+      {"--grid makes the grid sheet; it takes no --patterns",
+       {"--patterns", "1", "--grid", "add", "--pdf", "a"}},
+      {"--grid makes the grid sheet; it takes no --hide",
+       {"--grid", "mul", "--hide", "all", "--pdf", "a"}},
+      {"--grid makes the grid sheet; it takes no --zero",
+       {"--grid", "sub", "--zero", "--pdf", "a"}},
+      {"--code names the sheet; it takes no --grid",
+       {"--code", DefaultLineCode(), "--grid", "add", "--pdf", "a"}},
+  };
+  for (const auto& [message, args] : cases) {
+    EXPECT_EQ(UsageMessage(args), message) << args.join(' ').toStdString();
+  }
+}
+
 TEST(CommandLineParse, HelpVersionAndListNeedNothingElse) {
   EXPECT_TRUE(Parse({"--help"}).help);
   EXPECT_TRUE(Parse({"--version"}).version);
@@ -198,6 +235,8 @@ TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
       {"printer-geometry", "kz-pdf"},
       {"print-timeout", "5"},
       {"grade", "3"},
+      {"grid", "add"},
+      {"grid-size", "5"},
   };
   const QString help = HelpText();
   QSet<QString> names;
@@ -218,8 +257,10 @@ TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
       args << sample->second;
     }
     if (name == "colours" || name == "words") args << "--bonus";
+    if (name == "grid-size") args << "--grid=add";
     const bool colour = name == "bonus" || name == "colours" || name == "words";
-    if (name != "patterns" && name != "code" && !colour) args << "--patterns=1";
+    const bool grid = name == "grid" || name == "grid-size";
+    if (name != "patterns" && name != "code" && !colour && !grid) args << "--patterns=1";
     if (name != "json") args << "--json=out.json";
     if (name == "print-timeout") args << "--print=kz-pdf";
     EXPECT_NO_THROW(Parse(args)) << args.join(' ').toStdString();

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QList>
 
 #include "composition/seededcomposition.h"
@@ -24,7 +26,9 @@ TEST(WorksheetJson, EveryLineIsWhatQtWritesOfTheSameContent) {
   SheetOptions colours;
   colours.bonus = true;
   colours.colourWords = {3, 20};
-  for (const SheetOptions& options : {worksheet, colours}) {
+  SheetOptions grid;
+  grid.grid = GridOp::Sub;
+  for (const SheetOptions& options : {worksheet, colours, grid}) {
     const QByteArray json = QByteArray::fromStdString(
         WorksheetJson(ComposeSeeded(7, options, 2, DesignPaperGeometry())));
     const QList<QByteArray> lines = json.split('\n');
@@ -37,6 +41,34 @@ TEST(WorksheetJson, EveryLineIsWhatQtWritesOfTheSameContent) {
       ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
       EXPECT_EQ(parsed.toJson(QJsonDocument::Compact), line);
     }
+  }
+}
+
+// A grid sheet carries its headings and every answer besides its pages, whose
+// rules draw the cells; it has no problems.
+TEST(WorksheetJson, AGridSheetCarriesItsGrid) {
+  SheetOptions options;
+  options.grid = GridOp::Mul;
+  options.gridSize = 5;
+  const Worksheet ws = ComposeSeeded(3, options, 1, DesignPaperGeometry());
+  const QJsonObject sheet = QJsonDocument::fromJson(QByteArray::fromStdString(WorksheetJson(ws)))
+                                .object()["sheets"]
+                                .toArray()[0]
+                                .toObject();
+  const QJsonObject grid = sheet["grid"].toObject();
+  EXPECT_EQ(grid["op"].toInt(), 3);
+  EXPECT_TRUE(sheet["problems"].toArray().isEmpty());
+  ASSERT_EQ(grid["rows"].toArray().size(), 5);
+  ASSERT_EQ(grid["columns"].toArray().size(), 5);
+  for (int r = 0; r < 5; ++r) {
+    for (int c = 0; c < 5; ++c) {
+      EXPECT_EQ(grid["answers"][r][c].toInt(),
+                grid["rows"][r].toInt() * grid["columns"][c].toInt());
+      EXPECT_EQ(grid["rows"][r].toInt(), ws.sheets[0].grid.rows[static_cast<std::size_t>(r)]);
+    }
+  }
+  for (const QJsonValue page : sheet["pages"].toArray()) {
+    EXPECT_FALSE(page["rules"].toArray().isEmpty());
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -284,6 +285,24 @@ TEST_F(MainWindowPrintTest, TheWindowFollowsAJobAfterThePreviewCloses) {
   EXPECT_EQ(mainWindow.statusLine()->text(),
             QStringLiteral("印刷しました: プリンタ「%1」、2ページ").arg(fine));
   EXPECT_EQ(mainWindow.printNumberEdit()->text(), number(3)) << "a later print moved it";
+}
+
+// A grid sheet, chosen over the ticked pattern, is two pages printed through
+// CUPS with its cells' rules; printed whole, it moves the number on by one.
+TEST_F(MainWindowPrintTest, TheGridSheetPrintsBothPagesAndAdvancesTheNumber) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  mainWindow.gridChoice()->setCurrentIndex(3);
+  const QString title = TitleJobs("mainwindow-grid");
+  PreviewAnd([&](PreviewDialog& dialog) {
+    EXPECT_EQ(mainWindow.preview()->PageCount(), 2);
+    Print(dialog, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
+  });
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
+  const QString pdf = testing::WaitForOutput(dir, title);
+  ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir.toStdString();
+  EXPECT_EQ(testing::PdfPageCount(pdf), 2);
+  EXPECT_TRUE(testing::PdfText(pdf, 1).contains(QStringLiteral("5回目")));
 }
 
 // Every text run of a page with its place, as a pupil sees the page.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "composition/gridsheet.h"
 #include "mainwindowtestsupport.h"
 #include "pages/previewdocument.h"
 #include "ui/colourworddialog.h"
@@ -171,6 +173,33 @@ TEST_F(MainWindowTest, BonusOnGreysTheBoxesAndOpensTheDialogKeepingTicks) {
 
   Choose(*window.hideGroup(), 1);
   EXPECT_EQ(window.instructionEdit()->text(), kRandomText);
+}
+
+// A grid rests the patterns and the option groups (ticks kept) and writes
+// its own instruction line; the options carry it without the patterns.
+TEST_F(MainWindowTest, TheGridChoiceRestsTheOtherOptionsUntilItIsDropped) {
+  Box(7).click();
+  window.gridChoice()->setCurrentIndex(2);
+  window.gridSizeChoice()->setCurrentIndex(1);
+  EXPECT_FALSE(Box(7).isEnabled());
+  for (const RadioGroup* group :
+       {window.zeroGroup(), window.hideGroup(), window.blankGroup(), window.bonusGroup()}) {
+    EXPECT_FALSE(group->isEnabled()) << group->title().toStdString();
+  }
+  EXPECT_EQ(window.instructionEdit()->text(), QString::fromStdString(GridInstruction(GridOp::Sub)));
+  SheetOptions options = window.options();
+  EXPECT_EQ(options.grid, GridOp::Sub);
+  EXPECT_EQ(options.gridSize, 5);
+  EXPECT_TRUE(options.patterns.empty());
+
+  window.gridChoice()->setCurrentIndex(0);
+  EXPECT_TRUE(Box(7).isEnabled() && Box(7).isChecked());
+  EXPECT_TRUE(window.bonusGroup()->isEnabled());
+  EXPECT_FALSE(window.gridSizeChoice()->isEnabled());
+  EXPECT_EQ(window.instructionEdit()->text(), kPlainText);
+  options = window.options();
+  EXPECT_EQ(options.grid, GridOp::None);
+  EXPECT_EQ(options.patterns, (Entries{7}));
 }
 
 TEST_F(MainWindowTest, PreviewWithNothingTickedWarnsAndOpensNothing) {

@@ -122,6 +122,22 @@ TEST_F(WorkbenchTest, EverythingIsAsLeftAfterARestart) {
   EXPECT_TRUE(window->statusLine()->text().isEmpty());
 }
 
+// The grid comes back resting the patterns it rests; a file from before the
+// grid sheet has none.
+TEST_F(WorkbenchTest, TheGridChoiceIsAsLeftAfterARestart) {
+  window->patternBox(7)->setChecked(true);
+  window->gridChoice()->setCurrentIndex(3);
+  window->gridSizeChoice()->setCurrentIndex(1);
+  Restart();
+  EXPECT_EQ(window->options().grid, GridOp::Mul);
+  EXPECT_EQ(window->options().gridSize, 5);
+  EXPECT_FALSE(window->patternBox(7)->isEnabled());
+  WriteFile("[General]\nformat=1\npatterns=7\n");
+  Restart();
+  EXPECT_EQ(window->options().grid, GridOp::None);
+  EXPECT_TRUE(window->patternBox(7)->isEnabled());
+}
+
 TEST_F(WorkbenchTest, ResetGivesTheFirstStartAndKeepsIt) {
   const QPixmap firstStart = window->grab();
   window->patternBox(3)->setChecked(true);
@@ -272,11 +288,12 @@ TEST_F(WorkbenchTest, EveryControlHasANameForScreenReaders) {
 TEST_F(WorkbenchTest, TabFollowsTheScreen) {
   window->show();
   const std::vector<QWidget*> expected{
-      window->gradeChoice(),   window->settingsButton(),  window->patternBox(1),
-      window->previewButton(), window->instructionEdit(), window->sheetCountBox(),
-      window->remakeButton(),  window->closeButton(),     window->gradeChoice()};
+      window->gridChoice(),      window->gridSizeChoice(), window->gradeChoice(),
+      window->settingsButton(),  window->patternBox(1),    window->previewButton(),
+      window->instructionEdit(), window->sheetCountBox(),  window->remakeButton(),
+      window->closeButton(),     window->gridChoice()};
   std::vector<QWidget*> visited;
-  QWidget* focus = window->gradeChoice();
+  QWidget* focus = window->gridChoice();
   for (int step = 0; step < 400 && visited.size() < expected.size(); ++step) {
     if (std::find(expected.begin(), expected.end(), focus) != expected.end() &&
         (visited.empty() || visited.back() != focus)) {

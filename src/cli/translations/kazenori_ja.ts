@@ -52,6 +52,14 @@
         <translation>色の名前のプリントの 1 ブロックの語数 (既定は 40)</translation>
     </message>
     <message>
+        <source>a 百ます計算 grid sheet instead of problems</source>
+        <translation>問題の代わりに百ます計算 (たし算、ひき算、かけ算)</translation>
+    </message>
+    <message>
+        <source>rows and columns of the grid (default 10)</source>
+        <translation>百ます計算のますの行と列の数 (既定は 10)</translation>
+    </message>
+    <message>
         <source>write the pages to a PDF file (A4, searchable text)</source>
         <translation>ページを PDF ファイルに書く (A4、文字を検索可能)</translation>
     </message>
@@ -405,6 +413,22 @@ names a file called -).
     <message>
         <source>--bonus makes the colour-word sheet; it takes no --%1</source>
         <translation>--bonus は色の名前を読むプリントを作ります。--%1 は付けられません</translation>
+    </message>
+    <message>
+        <source>--grid takes add, sub or mul, not &apos;%1&apos;</source>
+        <translation>--grid には add、sub、mul のどれかを指定して下さい (&apos;%1&apos; は使えません)</translation>
+    </message>
+    <message>
+        <source>--grid-size takes 5 or 10, not &apos;%1&apos;</source>
+        <translation>--grid-size には 5 か 10 を指定して下さい (&apos;%1&apos; は使えません)</translation>
+    </message>
+    <message>
+        <source>--grid-size belongs to --grid</source>
+        <translation>--grid-size は --grid と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--grid makes the grid sheet; it takes no --%1</source>
+        <translation>--grid は百ます計算のプリントを作ります。--%1 は付けられません</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>

@@ -20,6 +20,7 @@ cases=(
   "b|--patterns 1-150 --seed 11 --hide random --blank random --zero --sheets 3 --print-number 5"
   "c|--bonus --seed 3 --colours 5 --words 30"
   "d|--patterns 111-150 --blank all --hide all --seed 99"
+  "e|--grid sub --seed 28 --sheets 2 --print-number 4"
 )
 fail=0
 for row in "${cases[@]}"; do
