@@ -34,7 +34,7 @@ class SheetCodeError : public std::runtime_error {
 
 // The layout of the codes this version writes and reads. A later version
 // that changes the layout raises it, and this one refuses its codes.
-inline constexpr int kSheetCodeVersion = 1;
+inline constexpr int kSheetCodeVersion = 2;
 
 // The code printed on a sheet: letters and digits that cannot be mistaken
 // for one another, in groups of four joined by "-". Everything a recipe
