@@ -69,7 +69,7 @@ QJsonObject Sheet(const ComposedSheet& sheet, const Worksheet& worksheet) {
   QJsonArray problems;
   // A colour-word sheet keeps its problem table empty.
   if (sheet.pageCount == 2) {
-    for (int i = 1; i <= kProblemCount; ++i) problems.append(Problem(sheet, i));
+    for (int i = 1; i <= sheet.problemCount; ++i) problems.append(Problem(sheet, i));
   }
   QJsonArray pages;
   for (int p = sheet.firstPage; p < sheet.firstPage + sheet.pageCount; ++p) {
@@ -81,6 +81,12 @@ QJsonObject Sheet(const ComposedSheet& sheet, const Worksheet& worksheet) {
   }
   QJsonObject json{{"printNumber", sheet.printNumber}, {"problems", problems}, {"pages", pages}};
   if (!sheet.code.empty()) json.insert(QStringLiteral("code"), Text(sheet.code));
+  // Only what differs from the original sheet, so that its JSON stays as it was.
+  if (sheet.pageCount == 2 && sheet.problemCount != kProblemCount) {
+    json.insert(QStringLiteral("problemCount"), sheet.problemCount);
+  }
+  if (sheet.redAnswers) json.insert(QStringLiteral("redAnswers"), true);
+  if (sheet.score) json.insert(QStringLiteral("score"), true);
   return json;
 }
 

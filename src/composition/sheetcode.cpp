@@ -301,6 +301,24 @@ bool HasLaterOptions(const SheetOptions& o) {
          o.grid != GridOp::None;
 }
 
+// A run's length: short ones in the gamma code, a long one (a whole
+// grade's patterns, 1 to 150) in a byte, whichever is shorter.
+void PutRunLength(BitWriter& out, int length) {
+  BitWriter gamma;
+  PutGamma(gamma, static_cast<std::uint64_t>(length - 1));
+  if (gamma.Bits().size() <= kPatternBits) {
+    out.Put(0, 1);
+    out.Bits().insert(out.Bits().end(), gamma.Bits().begin(), gamma.Bits().end());
+  } else {
+    out.Put(1, 1);
+    out.Put(static_cast<std::uint32_t>(length), kPatternBits);
+  }
+}
+
+std::uint64_t TakeRunLength(BitReader& in) {
+  return in.Take(1) == 0 ? TakeGamma(in) + 1 : in.Take(kPatternBits);
+}
+
 std::vector<std::pair<int, int>> Runs(const std::vector<int>& patterns) {
   std::vector<std::pair<int, int>> runs;
   for (const int p : patterns) {
@@ -324,7 +342,7 @@ void PutPatternsV2(BitWriter& out, const std::vector<int>& patterns) {
   PutGamma(runs, spans.size() - 1);
   for (const auto& [start, length] : spans) {
     runs.Put(static_cast<std::uint32_t>(start), kPatternBits);
-    PutGamma(runs, static_cast<std::uint64_t>(length - 1));
+    PutRunLength(runs, length);
   }
   const std::vector<bool>* shortest = &list.Bits();
   if (runs.Bits().size() < shortest->size()) shortest = &runs.Bits();
@@ -359,8 +377,8 @@ std::vector<int> TakePatternsV2(BitReader& in) {
     if (runs > kPatternCount) Refuse();
     for (std::uint64_t r = 0; r < runs; ++r) {
       const std::uint64_t start = in.Take(kPatternBits);
-      const std::uint64_t length = TakeGamma(in) + 1;
-      if (length > kPatternCount) Refuse();
+      const std::uint64_t length = TakeRunLength(in);
+      if (length < 1 || length > kPatternCount) Refuse();
       for (std::uint64_t p = start; p < start + length; ++p) add(p);
     }
   } else {

@@ -14,9 +14,13 @@
 #include "composition/seededcomposition.h"
 #include "composition/sheetcode.h"
 #include "composition/utf8.h"
+#include "support/textboxes.h"
 
 namespace kazenori {
 namespace {
+
+using testing::Box;
+using testing::Cell;
 
 constexpr char kAlphabet[] = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
 
@@ -208,18 +212,18 @@ TEST(SheetCode, WhatNoCompositionMakesHasNoCode) {
 
 // A code printed by an earlier build, as a person types it on any keyboard.
 TEST(SheetCode, EverySpellingOfAPrintedCodeIsThatCode) {
-  const std::string printed = "4HYA-0000-01ZM-2M";
+  const std::string printed = "21KW-0000-01R1-0010-A4";
   const SheetRecipe recipe{7, 0, Arithmetic({5, 6})};
-  EXPECT_EQ(EncodeSheetCode(recipe), printed);
+  EXPECT_EQ(EncodeSheetCode(recipe, 1), printed);
   for (const std::string& typed : {
            printed,
-           std::string("４ＨＹＡ－００００－０１ＺＭ－２Ｍ"),
-           std::string("４ｈｙａ　００００　０１ｚｍ　２ｍ"),
-           std::string(" 4hya 0000 01zm 2m "),
-           std::string("4HYA‐OOOO‐O1ZM‐2M"),
-           std::string("4HYAーooooーoIZMー2M"),
-           std::string("4HYA–0000–0lZM–2M"),
-           std::string("4HYA0000-01ZM2M"),
+           std::string("２１ＫＷ－００００－０１Ｒ１－００１０－Ａ４"),
+           std::string("２１ｋｗ　００００　０１ｒ１　００１０　ａ４"),
+           std::string(" 21kw 0000 01r1 0010 a4 "),
+           std::string("21KW‐OOOO‐O1R1‐OO1O‐A4"),
+           std::string("21KWーooooーo1RlーooIoーA4"),
+           std::string("21KW–0000–01Ri–0010–A4"),
+           std::string("21KW0000-01R10010A4"),
        }) {
     ExpectSameRecipe(DecodeSheetCode(typed), recipe);
     EXPECT_EQ(TidySheetCode(typed), printed) << typed;
@@ -278,7 +282,7 @@ TEST(SheetCode, ACodeOfNoSheetIsRefused) {
            "44XD-0000-01Z8-0",            // pattern 0
            "5R7K-0000-01ZC-Q",            // pattern 151
            "407T-0000-01Z4-185",          // a pattern listed twice
-           "51J6-0000-01ZM-2R",           // one pattern as a run
+           "5TMJ-0000-01ZM-2R3",          // a short run's length in a byte
            "5VE4-0000-01ZR-50",           // one pattern as a bitmap
        }) {
     EXPECT_EQ(Refusal(code), SheetCodeError::Kind::Malformed) << code;
@@ -329,37 +333,6 @@ TEST(SheetCode, TheCodeOnAPageMakesThatSheetAgain) {
     }
     EXPECT_NE(set.sheets[0].code, set.sheets[1].code);
   }
-}
-
-// Where a page's text reaches, by the cells of the sheet font: a full-width
-// character is as wide as the text is high, any other half as wide.
-struct Box {
-  int left, top, width, height;
-  bool Intersects(const Box& o) const {
-    return left < o.left + o.width && o.left < left + width && top < o.top + o.height &&
-           o.top < top + height;
-  }
-  bool Contains(const Box& o) const {
-    return o.left >= left && o.top >= top && o.left + o.width <= left + width &&
-           o.top + o.height <= top + height;
-  }
-};
-
-Box Cell(const TextItem& item) {
-  int width = 0;
-  for (const char32_t c : CodePoints(item.text)) width += c < 0x100 ? item.height / 2 : item.height;
-  const int h = item.height;
-  switch (item.align) {
-    case TextAlign::Left:
-      return Box{item.x, item.y, width, h};
-    case TextAlign::LeftMid:
-      return Box{item.x, item.y - h / 2, width, h};
-    case TextAlign::Center:
-      return Box{item.x - width / 2, item.y - h / 2, width, h};
-    case TextAlign::Right:
-      return Box{item.x - width, item.y, width, h};
-  }
-  return {};
 }
 
 std::string Repeated(const std::string& text, int times) {
