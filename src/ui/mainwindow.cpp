@@ -3,6 +3,8 @@
 
 #include "ui/mainwindow.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -186,16 +188,53 @@ QLayout* MainWindow::createTitle() {
   auto* row = new QHBoxLayout;
   row->addWidget(title);
   row->addStretch(1);
+  sheetButton_ = createSheetMenu();
   // The title decides the row's height, as it always did.
   for (QWidget* added :
-       {static_cast<QWidget*>(gradeChoice_), static_cast<QWidget*>(settingsButton_)}) {
+       {static_cast<QWidget*>(gradeChoice_), static_cast<QWidget*>(settingsButton_),
+        static_cast<QWidget*>(sheetButton_)}) {
     added->setMaximumHeight(title->sizeHint().height());
   }
+  row->addWidget(sheetButton_);
+  row->addSpacing(8);
   row->addWidget(gradeLabel);
   row->addWidget(gradeChoice_);
   row->addSpacing(8);
   row->addWidget(settingsButton_);
   return row;
+}
+
+// What a sheet may have beyond the original, in a menu of the title row so
+// that the window keeps its look: the problem count, red answers, the score box.
+QToolButton* MainWindow::createSheetMenu() {
+  auto* button = new QToolButton(this);
+  button->setText(QStringLiteral("問題・解答"));
+  button->setAccessibleName(button->text());
+  button->setToolTip(QStringLiteral("問題数と、解答ページ・点数欄の設定"));
+  button->setPopupMode(QToolButton::InstantPopup);
+  auto* menu = new QMenu(button);
+  problemsGroup_ = new QActionGroup(menu);
+  for (const int problems : {50, 30, 20}) {
+    QAction* action = menu->addAction(
+        problems == 50 ? QStringLiteral("50問") : QStringLiteral("%1問 (大きな字)").arg(problems));
+    action->setCheckable(true);
+    action->setChecked(problems == 50);
+    action->setData(problems);
+    problemsGroup_->addAction(action);
+  }
+  menu->addSeparator();
+  redAnswersAction_ = menu->addAction(QStringLiteral("解答を赤で書く"));
+  scoreAction_ = menu->addAction(QStringLiteral("点数欄を付ける"));
+  for (QAction* action : {redAnswersAction_, scoreAction_}) action->setCheckable(true);
+  button->setMenu(menu);
+  return button;
+}
+
+QAction* MainWindow::problemsAction(int problems) const {
+  for (QAction* action : problemsGroup_->actions()) {
+    if (action->data().toInt() == problems) return action;
+  }
+  return nullptr;
 }
 
 // The option groups, the print number and the buttons, left to right.
@@ -304,6 +343,10 @@ void MainWindow::connectControls() {
   connect(instructionEdit_, &QLineEdit::textChanged, this, &MainWindow::remember);
   connect(printNumberEdit_, &QLineEdit::textChanged, this, &MainWindow::remember);
   connect(sheetCountBox_, &QSpinBox::valueChanged, this, &MainWindow::remember);
+  connect(problemsGroup_, &QActionGroup::triggered, this, &MainWindow::remember);
+  for (QAction* action : {redAnswersAction_, scoreAction_}) {
+    connect(action, &QAction::toggled, this, &MainWindow::remember);
+  }
 }
 
 // The bonus sheet is not kept: choosing it opens its dialog, which a start
@@ -317,6 +360,9 @@ RememberedState MainWindow::state() const {
   s.instruction = instructionEdit_->text();
   s.sheets = sheetCountBox_->value();
   s.printNumber = printNumberEdit_->text();
+  s.problems = problemsGroup_->checkedAction()->data().toInt();
+  s.redAnswers = redAnswersAction_->isChecked();
+  s.score = scoreAction_->isChecked();
   return s;
 }
 
@@ -336,6 +382,9 @@ void MainWindow::applyState(const RememberedState& s) {
                                 : s.instruction);
   sheetCountBox_->setValue(s.sheets);
   printNumberEdit_->setText(s.printNumber);
+  problemsAction(s.problems)->setChecked(true);
+  redAnswersAction_->setChecked(s.redAnswers);
+  scoreAction_->setChecked(s.score);
   gradeChoice_->setCurrentIndex(0);
 }
 
@@ -592,6 +641,7 @@ void MainWindow::onBonusChosen(int index) {
   patternGrid_->setBoxesEnabled(!bonus);
   zeroGroup_->setEnabled(!bonus);
   bonusSettingsButton_->setEnabled(bonus);
+  sheetButton_->setEnabled(!bonus);
   instructionEdit_->setText(bonus ? QString::fromUtf8(kColourInstruction)
                                   : QString::fromStdString(InstructionText(LayerSetting::None)));
   if (bonus) onBonusSettingsClicked();
@@ -615,6 +665,12 @@ SheetOptions MainWindow::options() const {
   options.instruction = instructionEdit_->text().toStdString();
   options.bonus = bonusGroup_->itemIndex() == 1;
   options.colourWords = colourWordDialog_.settings();
+  // The colour-word sheet has neither problems nor answers.
+  if (!options.bonus) {
+    options.problems = problemsGroup_->checkedAction()->data().toInt();
+    options.redAnswers = redAnswersAction_->isChecked();
+    options.score = scoreAction_->isChecked();
+  }
   // An empty selection is refused before the number is looked at.
   if (options.bonus || !options.patterns.empty()) {
     options.printNumber = StrToInt(printNumberEdit_->text().toStdString());

@@ -23,6 +23,8 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollArea;
+class QAction;
+class QActionGroup;
 class QSpinBox;
 class QToolButton;
 
@@ -88,6 +90,12 @@ class MainWindow : public QWidget {
   QComboBox* gradeChoice() const { return gradeChoice_; }
   // The menu of the window's settings ("初期状態に戻す").
   QToolButton* settingsButton() const { return settingsButton_; }
+  // "問題・解答": the menu of the sheet's problem count (50, 30 or 20, fewer
+  // written larger), red answers and the score box.
+  QToolButton* sheetButton() const { return sheetButton_; }
+  QAction* problemsAction(int problems) const;
+  QAction* redAnswersAction() const { return redAnswersAction_; }
+  QAction* scoreAction() const { return scoreAction_; }
   // The patterns, options and buttons below the status line; they scroll
   // when the window is made smaller than they are.
   QScrollArea* contentArea() const { return contentArea_; }
@@ -136,6 +144,7 @@ class MainWindow : public QWidget {
  private:
   void createControls();
   QLayout* createTitle();
+  QToolButton* createSheetMenu();
   QLayout* createOptionRow();
   QLayout* createInstructionRow();
   void connectControls();
@@ -192,6 +201,10 @@ class MainWindow : public QWidget {
   QLabel* statusLine_ = nullptr;
   QComboBox* gradeChoice_ = nullptr;
   QToolButton* settingsButton_ = nullptr;
+  QToolButton* sheetButton_ = nullptr;
+  QActionGroup* problemsGroup_ = nullptr;
+  QAction* redAnswersAction_ = nullptr;
+  QAction* scoreAction_ = nullptr;
   QMenu* setsMenu_ = nullptr;
   QScrollArea* contentArea_ = nullptr;
   QSize designedSize_;     // the window as drawn, where the screen has room for it

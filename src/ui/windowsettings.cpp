@@ -47,8 +47,12 @@ std::optional<RememberedState> ReadState(const QSettings& settings) {
   s.instruction = settings.value(QStringLiteral("instruction")).toString();
   s.sheets = settings.value(QStringLiteral("sheets"), 1).toInt();
   s.printNumber = settings.value(QStringLiteral("printNumber"), s.printNumber).toString();
+  // Files of earlier versions have none of these: the original sheet.
+  s.problems = settings.value(QStringLiteral("problems"), s.problems).toInt();
+  s.redAnswers = settings.value(QStringLiteral("redAnswers"), false).toBool();
+  s.score = settings.value(QStringLiteral("score"), false).toBool();
   if (!ItemIndex(s.zero, 2) || !ItemIndex(s.hide, 3) || !ItemIndex(s.blank, 3) || s.sheets < 1 ||
-      s.sheets > 99) {
+      s.sheets > 99 || (s.problems != 20 && s.problems != 30 && s.problems != 50)) {
     return std::nullopt;
   }
   return s;
@@ -64,6 +68,9 @@ void WriteState(QSettings& settings, const RememberedState& state) {
   settings.setValue(QStringLiteral("instruction"), state.instruction);
   settings.setValue(QStringLiteral("sheets"), state.sheets);
   settings.setValue(QStringLiteral("printNumber"), state.printNumber);
+  settings.setValue(QStringLiteral("problems"), state.problems);
+  settings.setValue(QStringLiteral("redAnswers"), state.redAnswers);
+  settings.setValue(QStringLiteral("score"), state.score);
 }
 
 }  // namespace

@@ -12,8 +12,9 @@
 namespace kazenori {
 
 // What the main window keeps from one run to the next: the ticks in tick
-// order, the option groups' items, the instruction line, 枚数 and the print
-// number. A default value is the window's first-start state.
+// order, the option groups' items, the instruction line, 枚数, the print
+// number and the sheet menu's problem count, red answers and score box. A default value is the
+// window's first-start state.
 struct RememberedState {
   std::vector<int> patterns;
   int zero = 0;
@@ -22,10 +23,14 @@ struct RememberedState {
   QString instruction;  // empty: the groups' own line
   int sheets = 1;
   QString printNumber = QStringLiteral("1");
+  int problems = 50;  // 20, 30 or 50
+  bool redAnswers = false;
+  bool score = false;
 
   bool operator==(const RememberedState& o) const {
     return patterns == o.patterns && zero == o.zero && hide == o.hide && blank == o.blank &&
-           instruction == o.instruction && sheets == o.sheets && printNumber == o.printNumber;
+           instruction == o.instruction && sheets == o.sheets && printNumber == o.printNumber &&
+           problems == o.problems && redAnswers == o.redAnswers && score == o.score;
   }
 };
 
