@@ -94,6 +94,12 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
        QT_TRANSLATE_NOOP("kazenori", "hide the operators (default none)")},
       {"blank", "none|random|all",
        QT_TRANSLATE_NOOP("kazenori", "blank one number of each problem (default none)")},
+      {"problems", "20|30|50",
+       QT_TRANSLATE_NOOP("kazenori", "problems a sheet; fewer come larger (default 50)")},
+      {"red-answers", nullptr,
+       QT_TRANSLATE_NOOP("kazenori", "answers in red and a 「解答」 mark on answer pages")},
+      {"score", nullptr,
+       QT_TRANSLATE_NOOP("kazenori", "a score box 「　　／50点」 beside the time line")},
       {"message", "TEXT",
        QT_TRANSLATE_NOOP("kazenori", "instruction line (default: the hide/blank setting's)")},
       {"print-number", "N", QT_TRANSLATE_NOOP("kazenori", "number of the first sheet (default 1)")},
@@ -211,8 +217,8 @@ void CompleteGridRequest(const CommandLineRequest& r, const QSet<QString>& seen)
     if (seen.contains("grid-size")) throw UsageError(Tr("--grid-size belongs to --grid"));
     return;
   }
-  for (const char* other :
-       {"bonus", "patterns", "grade", "zero", "hide", "blank", "colours", "words"}) {
+  for (const char* other : {"bonus", "patterns", "grade", "zero", "hide", "blank", "colours",
+                            "words", "problems", "red-answers", "score"}) {
     if (seen.contains(other)) {
       throw UsageError(Tr("--grid makes the grid sheet; it takes no --%1").arg(Utf8(other)));
     }
@@ -239,6 +245,16 @@ bool ApplySheetOption(CommandLineRequest& r, const QString& name, const QString&
     s.hide = Item(name, value);
   } else if (name == "blank") {
     s.blank = Item(name, value);
+  } else if (name == "problems") {
+    const auto problems = Number(name, value, 20, 50);
+    if (problems != 20 && problems != 30 && problems != 50) {
+      throw UsageError(Tr("--problems takes 20, 30 or 50, not '%1'").arg(Echoed(value)));
+    }
+    s.problems = static_cast<int>(problems);
+  } else if (name == "red-answers") {
+    s.redAnswers = true;
+  } else if (name == "score") {
+    s.score = true;
   } else if (name == "message") {
     s.instruction = value.toStdString();
   } else if (name == "print-number") {
@@ -367,8 +383,9 @@ QList<QCommandLineOption> ParserOptions() {
 // besides it, except the instruction line that a code only checks.
 void RemakeRequest(CommandLineRequest& r, const QSet<QString>& seen) {
   const QString shown = Echoed(r.remakeCode);
-  for (const char* shaping : {"patterns", "grade", "zero", "hide", "blank", "print-number",
-                              "sheets", "seed", "bonus", "colours", "words", "grid", "grid-size"}) {
+  for (const char* shaping :
+       {"patterns", "grade", "zero", "hide", "blank", "print-number", "sheets", "seed", "bonus",
+        "colours", "words", "problems", "red-answers", "score", "grid", "grid-size"}) {
     if (seen.contains(shaping)) {
       throw UsageError(Tr("--code names the sheet; it takes no --%1").arg(Utf8(shaping)));
     }
@@ -413,7 +430,8 @@ void CompleteRequest(CommandLineRequest& r, const QSet<QString>& seen) {
     throw UsageError(Tr("--colours and --words belong to --bonus"));
   }
   if (s.bonus) {
-    for (const char* arithmetic : {"patterns", "zero", "hide", "blank"}) {
+    for (const char* arithmetic :
+         {"patterns", "zero", "hide", "blank", "problems", "red-answers", "score"}) {
       if (seen.contains(arithmetic)) {
         throw UsageError(
             Tr("--bonus makes the colour-word sheet; it takes no --%1").arg(Utf8(arithmetic)));

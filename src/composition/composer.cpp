@@ -28,29 +28,30 @@ std::string InstructionText(LayerSetting setting) {
   return "次の計算をしましょう。";
 }
 
-void Composer::Generate(ComposedSheet& sheet) {
-  for (int i = 1; i <= kProblemCount; ++i) {
+void Composer::Generate(const SheetOptions& options, ComposedSheet& sheet) {
+  for (int i = 1; i <= options.problems; ++i) {
     sheet.patterns[static_cast<std::size_t>(i - 1)] = generator_.MakeProblem(i);
   }
 }
 
 void Composer::WriteWorksheet(const SheetOptions& options, ComposedSheet& sheet, Worksheet& into) {
-  const int rowPitch = RowPitch(geometry_);
-  const int columnPitch = ColumnPitch(geometry_);
+  const ProblemLayout layout = LayoutFor(options.problems, geometry_);
   WorksheetPage& questions = into.pages.emplace_back();
   PageWriter page(questions);
   WritePageHeader(page, geometry_, sheet.printNumber, options.instruction);
-  for (int i = 1; i <= kProblemCount; ++i) {
+  if (options.score) WriteScoreBox(page, geometry_, options.problems);
+  for (int i = 1; i <= options.problems; ++i) {
     ProblemRecord& rec = table_.At(i);
     const int hide = DecideFlag(options.hide, rnd_);
     const int blank = DecideFlag(options.blank, rnd_);
     std::string line = QuestionLine(rec, hide, blank, rnd_);
-    WriteProblemLine(page, ProblemPlace(i, geometry_, rowPitch, columnPitch), rec.form, line);
+    WriteProblemLine(page, ProblemPlace(i, layout), rec.form, line, layout);
     sheet.questions[static_cast<std::size_t>(i - 1)] = std::move(line);
   }
   PageWriter answers(into.pages.emplace_back());
   WritePageHeader(answers, geometry_, sheet.printNumber, options.instruction);
-  WriteAnswerLines(answers, table_, geometry_, rowPitch, columnPitch);
+  if (options.redAnswers) WriteAnswerMark(answers, geometry_);
+  WriteAnswerLines(answers, table_, layout, options.redAnswers);
   sheet.problems = table_;
 }
 
@@ -82,6 +83,9 @@ void Composer::Start(const SheetOptions& options, int sheets) {
   } else if (options.patterns.empty() && !options.bonus) {
     throw EmptySelectionError();
   }
+  if (options.problems != 20 && options.problems != 30 && options.problems != kProblemCount) {
+    throw std::invalid_argument("a sheet has 20, 30 or 50 problems");
+  }
   if (!SheetNumbersFit(options.printNumber, sheets)) {
     throw std::invalid_argument("the sheet numbers would run past 2147483647");
   }
@@ -103,7 +107,10 @@ void Composer::ComposeSheet(const SheetOptions& options, int k, Worksheet& into)
   } else if (options.grid != GridOp::None) {
     WriteGridSheet(options, sheet, into);
   } else {
-    Generate(sheet);
+    sheet.problemCount = options.problems;
+    sheet.redAnswers = options.redAnswers;
+    sheet.score = options.score;
+    Generate(options, sheet);
     WriteWorksheet(options, sheet, into);
   }
 }

@@ -68,7 +68,7 @@ class Composer {
  private:
   void Start(const SheetOptions& options, int sheets);
   void ComposeSheet(const SheetOptions& options, int k, Worksheet& into);
-  void Generate(ComposedSheet& sheet);
+  void Generate(const SheetOptions& options, ComposedSheet& sheet);
   void WriteWorksheet(const SheetOptions& options, ComposedSheet& sheet, Worksheet& into);
   void WriteColourSheet(const SheetOptions& options, std::int32_t number, Worksheet& into);
   void WriteGridSheet(const SheetOptions& options, ComposedSheet& sheet, Worksheet& into);

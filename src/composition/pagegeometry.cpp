@@ -3,6 +3,7 @@
 
 #include "composition/pagegeometry.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -33,6 +34,55 @@ Point ProblemPlace(int i, const PageGeometry& g, int rowPitch, int columnPitch) 
   if (i >= 17 && i <= 33) return {g.left + columnPitch + 630, g.top + 350 + (i - 17) * row};
   if (i >= 34 && i <= 50) return {g.left + 2 * columnPitch + 1110, g.top + 350 + (i - 34) * row};
   throw std::out_of_range("problem " + std::to_string(i) + " is outside 1..50");
+}
+
+namespace {
+
+// From the left of the printable area to the first column, and the room
+// kept clear at the right and at the foot.
+constexpr int kLargeIndent = 100;
+constexpr int kLargeMargin = 20;
+// Below the header's date line.
+constexpr int kLargeFirstRow = 400;
+// The widest line of any pattern is 10.5 of its height across; the widest
+// answer value line 17 (a list of divisors), with a cell to spare.
+constexpr int kWidestLineHalves = 21;
+constexpr int kWidestValueLine = 18;
+
+}  // namespace
+
+ProblemLayout LayoutFor(int problems, const PageGeometry& g) {
+  ProblemLayout l;
+  l.geometry = g;
+  l.problems = problems;
+  if (problems == 50) {
+    l.rowPitch = RowPitch(g);
+    l.columnPitch = ColumnPitch(g);
+    return l;
+  }
+  const int rows = problems / 2;
+  l.columnPitch = (g.width - kLargeIndent - kLargeMargin) / 2;
+  l.height = std::min(problems == 20 ? 90 : 75, l.columnPitch * 2 / kWidestLineHalves);
+  l.smallHeight = l.height * 55 / 60;
+  l.valueDrop = l.height * 70 / 60;
+  l.valueHeight = std::min(l.height * 50 / 60, l.columnPitch / kWidestValueLine);
+  l.listHeight = std::min(l.height * 36 / 60, l.columnPitch / kWidestValueLine);
+  l.rowPitch =
+      (g.height - kLargeFirstRow - l.valueDrop - l.valueHeight - kLargeMargin) / (rows - 1);
+  return l;
+}
+
+Point ProblemPlace(int i, const ProblemLayout& l) {
+  if (l.problems == 50) return ProblemPlace(i, l.geometry, l.rowPitch, l.columnPitch);
+  const int rows = l.problems / 2;
+  if (i < 1 || i > l.problems) {
+    throw std::out_of_range("problem " + std::to_string(i) + " is outside 1.." +
+                            std::to_string(l.problems));
+  }
+  const int column = (i - 1) / rows;
+  const int row = (i - 1) % rows;
+  return {l.geometry.left + kLargeIndent + column * l.columnPitch,
+          l.geometry.top + kLargeFirstRow + row * l.rowPitch};
 }
 
 }  // namespace kazenori

@@ -44,4 +44,26 @@ int ColumnPitch(const PageGeometry& g);
 // on rows 0..16. Throws std::out_of_range for any other i.
 Point ProblemPlace(int i, const PageGeometry& g, int rowPitch, int columnPitch);
 
+// Where the problems of a sheet stand and how large they are written. The
+// sheet of 50 is the original layout; a sheet of 20 or 30 stands in two
+// columns of rows that fill the page, its text 1.5 or 1.25 times as high as
+// far as the columns give room, so that young pupils can write.
+struct ProblemLayout {
+  PageGeometry geometry;
+  int problems = 50;
+  int height = 60;       // a problem line
+  int smallHeight = 55;  // a question above an answer value line
+  int valueHeight = 50;  // the answer value line
+  int listHeight = 36;   // the answer value line of a divisor list
+  int valueDrop = 70;    // from a question to its answer value line
+  int rowPitch = 0;
+  int columnPitch = 0;
+};
+
+// The layout of a sheet of `problems` (20, 30 or 50) problems on `g`.
+ProblemLayout LayoutFor(int problems, const PageGeometry& g);
+
+// Top-left corner of problem i (1..problems); throws std::out_of_range for any other i.
+Point ProblemPlace(int i, const ProblemLayout& layout);
+
 }  // namespace kazenori

@@ -20,4 +20,10 @@ void WritePageHeader(PageWriter& page, const PageGeometry& g, std::int32_t print
   page.SetHeight(60);
 }
 
+void WriteScoreBox(PageWriter& page, const PageGeometry& g, int problems) {
+  page.SetHeight(60);
+  page.Text(TextAlign::LeftMid, g.left + 760, g.top + 300,
+            "　　／" + std::to_string(problems) + "点");
+}
+
 }  // namespace kazenori

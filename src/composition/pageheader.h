@@ -20,4 +20,7 @@ inline constexpr const char* kDateLine = "月　　日　（　　）　　分�
 void WritePageHeader(PageWriter& page, const PageGeometry& g, std::int32_t printNumber,
                      const std::string& instruction);
 
+// 「　　／50点」 (the sheet's number of problems) beside the date and time line.
+void WriteScoreBox(PageWriter& page, const PageGeometry& g, int problems);
+
 }  // namespace kazenori

@@ -204,20 +204,17 @@ std::u32string Characters(const std::string& typed) {
   return characters;
 }
 
-std::optional<std::string> EncodeWith(const SheetRecipe& recipe, int version, InstructionKind kind,
-                                      std::uint16_t typedCheck) {
+// Version 1, as every code printed before version 2 was written: fixed
+// fields, the patterns as runs of 8-bit starts. Read and written to the bit.
+bool PutBodyV1(BitWriter& out, const SheetRecipe& recipe, InstructionKind kind,
+               std::uint16_t typedCheck) {
   const SheetOptions& o = recipe.options;
+  if (o.problems != 50 || o.paper != PaperSize::A4 || o.redAnswers || o.score ||
+      o.grid != GridOp::None) {
+    return false;
+  }
   const auto words =
       std::find(kWordsPerBlock.begin() + 1, kWordsPerBlock.end(), o.colourWords.wordsPerBlock);
-  if (recipe.index < 0 || recipe.index >= kIndexLimit) return std::nullopt;
-  if (o.bonus && (o.colourWords.colourCount < kFewestColours ||
-                  o.colourWords.colourCount > kMostColours || words == kWordsPerBlock.end())) {
-    return std::nullopt;
-  }
-  if (!o.bonus && o.patterns.empty()) return std::nullopt;
-  BitWriter out;
-  out.Put(static_cast<std::uint32_t>(version), 4);
-  out.Put(recipe.seed, 32);
   out.PutVarint(static_cast<std::uint32_t>(recipe.index));
   out.PutVarint(ZigZag(o.printNumber));
   out.Put(o.zero == ZeroSetting::Allowed ? 1 : 0, 1);
@@ -231,6 +228,287 @@ std::optional<std::string> EncodeWith(const SheetRecipe& recipe, int version, In
     out.Put(static_cast<std::uint32_t>(words - kWordsPerBlock.begin()), 2);
   } else {
     PutPatterns(out, o.patterns);
+  }
+  return true;
+}
+
+InstructionKind TakeBodyV1(BitReader& in, SheetRecipe& recipe, std::uint16_t& typedCheck) {
+  SheetOptions& o = recipe.options;
+  const std::uint32_t index = in.TakeVarint();
+  if (index >= kIndexLimit) Refuse();
+  recipe.index = static_cast<int>(index);
+  o.printNumber = UnZigZag(in.TakeVarint());
+  o.zero = in.Take(1) == 1 ? ZeroSetting::Allowed : ZeroSetting::Refused;
+  const std::uint32_t hide = in.Take(2);
+  const std::uint32_t blank = in.Take(2);
+  if (hide > 2 || blank > 2) Refuse();
+  o.hide = static_cast<LayerSetting>(hide);
+  o.blank = static_cast<LayerSetting>(blank);
+  o.bonus = in.Take(1) == 1;
+  const auto kind = static_cast<InstructionKind>(in.Take(3));
+  if (kind > InstructionKind::Typed) Refuse();
+  typedCheck = kind == InstructionKind::Typed ? static_cast<std::uint16_t>(in.Take(16)) : 0;
+  if (o.bonus) {
+    o.colourWords.colourCount = static_cast<int>(in.Take(3));
+    o.colourWords.wordsPerBlock = kWordsPerBlock[in.Take(2)];
+  } else {
+    o.patterns = TakePatterns(in);
+  }
+  return kind;
+}
+
+// Version 2 spends bits only on what differs from the sheet most made: a
+// first sheet numbered 1, no hide, blank or zero, the setting's own
+// instruction line, none of the later options. Small numbers take few bits
+// (an Elias gamma code), and the patterns take whichever of three spellings
+// is shortest: numbers, runs, or a bitmap up to the highest.
+constexpr std::array<int, 4> kProblemChoices{50, 20, 30, 0};
+constexpr int kPatternBits = 8;
+
+void PutGamma(BitWriter& out, std::uint64_t value) {
+  const std::uint64_t v = value + 1;
+  int width = 1;
+  while (width < 64 && (v >> width) != 0) ++width;
+  for (int b = 1; b < width; ++b) out.Put(0, 1);
+  for (int b = width - 1; b >= 0; --b) out.Put(static_cast<std::uint32_t>((v >> b) & 1U), 1);
+}
+
+std::uint64_t TakeGamma(BitReader& in) {
+  int zeros = 0;
+  while (in.Take(1) == 0) {
+    if (++zeros > 33) Refuse();
+  }
+  std::uint64_t v = 1;
+  for (int b = 0; b < zeros; ++b) v = (v << 1) | in.Take(1);
+  return v - 1;
+}
+
+std::uint64_t ZigZag64(std::int64_t n) {
+  return (static_cast<std::uint64_t>(n) << 1) ^ static_cast<std::uint64_t>(n >> 63);
+}
+
+std::int64_t UnZigZag64(std::uint64_t z) {
+  return static_cast<std::int64_t>((z >> 1) ^ (~(z & 1U) + 1U));
+}
+
+InstructionKind UsualKind(const SheetOptions& o) {
+  if (o.bonus) return InstructionKind::Colour;
+  return KindOf(InstructionText(std::max(o.hide, o.blank)));
+}
+
+bool HasLaterOptions(const SheetOptions& o) {
+  return o.problems != 50 || o.paper != PaperSize::A4 || o.redAnswers || o.score ||
+         o.grid != GridOp::None;
+}
+
+// A run's length: short ones in the gamma code, a long one (a whole
+// grade's patterns, 1 to 150) in a byte, whichever is shorter.
+void PutRunLength(BitWriter& out, int length) {
+  BitWriter gamma;
+  PutGamma(gamma, static_cast<std::uint64_t>(length - 1));
+  if (gamma.Bits().size() <= kPatternBits) {
+    out.Put(0, 1);
+    out.Bits().insert(out.Bits().end(), gamma.Bits().begin(), gamma.Bits().end());
+  } else {
+    out.Put(1, 1);
+    out.Put(static_cast<std::uint32_t>(length), kPatternBits);
+  }
+}
+
+std::uint64_t TakeRunLength(BitReader& in) {
+  return in.Take(1) == 0 ? TakeGamma(in) + 1 : in.Take(kPatternBits);
+}
+
+std::vector<std::pair<int, int>> Runs(const std::vector<int>& patterns) {
+  std::vector<std::pair<int, int>> runs;
+  for (const int p : patterns) {
+    if (!runs.empty() && runs.back().first + runs.back().second == p) {
+      ++runs.back().second;
+    } else {
+      runs.emplace_back(p, 1);
+    }
+  }
+  return runs;
+}
+
+void PutPatternsV2(BitWriter& out, const std::vector<int>& patterns) {
+  BitWriter list;
+  list.Put(0, 1);
+  PutGamma(list, patterns.size() - 1);
+  for (const int p : patterns) list.Put(static_cast<std::uint32_t>(p), kPatternBits);
+  BitWriter runs;
+  runs.Put(2, 2);
+  const auto spans = Runs(patterns);
+  PutGamma(runs, spans.size() - 1);
+  for (const auto& [start, length] : spans) {
+    runs.Put(static_cast<std::uint32_t>(start), kPatternBits);
+    PutRunLength(runs, length);
+  }
+  const std::vector<bool>* shortest = &list.Bits();
+  if (runs.Bits().size() < shortest->size()) shortest = &runs.Bits();
+  // A bitmap keeps no tick order: only for patterns ticked in ascending order.
+  BitWriter bitmap;
+  if (std::is_sorted(patterns.begin(), patterns.end())) {
+    bitmap.Put(3, 2);
+    const int highest = patterns.back();
+    bitmap.Put(static_cast<std::uint32_t>(highest), kPatternBits);
+    for (int p = 1; p < highest; ++p) {
+      bitmap.Put(std::binary_search(patterns.begin(), patterns.end(), p) ? 1 : 0, 1);
+    }
+    if (bitmap.Bits().size() < shortest->size()) shortest = &bitmap.Bits();
+  }
+  out.Bits().insert(out.Bits().end(), shortest->begin(), shortest->end());
+}
+
+std::vector<int> TakePatternsV2(BitReader& in) {
+  std::vector<int> patterns;
+  std::array<bool, kPatternCount + 1> seen{};
+  const auto add = [&](std::uint64_t p) {
+    if (p < 1 || p > kPatternCount || seen[p]) Refuse();
+    seen[p] = true;
+    patterns.push_back(static_cast<int>(p));
+  };
+  if (in.Take(1) == 0) {
+    const std::uint64_t count = TakeGamma(in) + 1;
+    if (count > kPatternCount) Refuse();
+    for (std::uint64_t i = 0; i < count; ++i) add(in.Take(kPatternBits));
+  } else if (in.Take(1) == 0) {
+    const std::uint64_t runs = TakeGamma(in) + 1;
+    if (runs > kPatternCount) Refuse();
+    for (std::uint64_t r = 0; r < runs; ++r) {
+      const std::uint64_t start = in.Take(kPatternBits);
+      const std::uint64_t length = TakeRunLength(in);
+      if (length < 1 || length > kPatternCount) Refuse();
+      for (std::uint64_t p = start; p < start + length; ++p) add(p);
+    }
+  } else {
+    const std::uint32_t highest = in.Take(kPatternBits);
+    if (highest < 1 || highest > kPatternCount) Refuse();
+    for (std::uint32_t p = 1; p < highest; ++p) {
+      if (in.Take(1) == 1) add(p);
+    }
+    add(highest);
+  }
+  return patterns;
+}
+
+bool PutBodyV2(BitWriter& out, const SheetRecipe& recipe, InstructionKind kind,
+               std::uint16_t typedCheck) {
+  const SheetOptions& o = recipe.options;
+  const auto problems = std::find(kProblemChoices.begin(), kProblemChoices.end(), o.problems);
+  if (problems == kProblemChoices.end() || o.problems == 0) return false;
+  if (o.grid != GridOp::None && o.gridSize != 5 && o.gridSize != 10) return false;
+  // What a colour-word sheet cannot show is no part of one.
+  if (o.bonus && (o.problems != 50 || o.redAnswers || o.score || o.grid != GridOp::None)) {
+    return false;
+  }
+  if (o.patterns.empty() && !o.bonus && o.grid == GridOp::None) return false;
+  out.Put(recipe.seed, 32);
+  PutGamma(out, static_cast<std::uint64_t>(recipe.index));
+  PutGamma(out, ZigZag64(static_cast<std::int64_t>(o.printNumber) - recipe.index - 1));
+  const bool plain = o.zero == ZeroSetting::Refused && o.hide == LayerSetting::None &&
+                     o.blank == LayerSetting::None && !o.bonus && kind == UsualKind(o) &&
+                     !HasLaterOptions(o);
+  out.Put(plain ? 1 : 0, 1);
+  if (!plain) {
+    out.Put(o.zero == ZeroSetting::Allowed ? 1 : 0, 1);
+    out.Put(static_cast<std::uint32_t>(o.hide), 2);
+    out.Put(static_cast<std::uint32_t>(o.blank), 2);
+    out.Put(o.bonus ? 1 : 0, 1);
+    out.Put(kind == UsualKind(o) ? 1 : 0, 1);
+    if (kind != UsualKind(o)) out.Put(static_cast<std::uint32_t>(kind), 3);
+    if (kind == InstructionKind::Typed) out.Put(typedCheck, 16);
+    out.Put(HasLaterOptions(o) ? 1 : 0, 1);
+    if (HasLaterOptions(o)) {
+      out.Put(static_cast<std::uint32_t>(problems - kProblemChoices.begin()), 2);
+      out.Put(static_cast<std::uint32_t>(o.paper), 2);
+      out.Put(o.redAnswers ? 1 : 0, 1);
+      out.Put(o.score ? 1 : 0, 1);
+      out.Put(static_cast<std::uint32_t>(o.grid), 2);
+      if (o.grid != GridOp::None) out.Put(o.gridSize == 5 ? 1 : 0, 1);
+    }
+  }
+  if (o.bonus) {
+    const auto words =
+        std::find(kWordsPerBlock.begin() + 1, kWordsPerBlock.end(), o.colourWords.wordsPerBlock);
+    out.Put(static_cast<std::uint32_t>(o.colourWords.colourCount - kFewestColours), 2);
+    out.Put(static_cast<std::uint32_t>(words - kWordsPerBlock.begin() - 1), 2);
+    return true;
+  }
+  // A grid sheet needs no pattern; it keeps those ticked, if any.
+  if (o.grid != GridOp::None) out.Put(o.patterns.empty() ? 0 : 1, 1);
+  if (!o.patterns.empty()) PutPatternsV2(out, o.patterns);
+  return true;
+}
+
+InstructionKind TakeBodyV2(BitReader& in, SheetRecipe& recipe, std::uint16_t& typedCheck) {
+  SheetOptions& o = recipe.options;
+  recipe.seed = in.Take(32);
+  const std::uint64_t index = TakeGamma(in);
+  if (index >= kIndexLimit) Refuse();
+  recipe.index = static_cast<int>(index);
+  const std::int64_t number = UnZigZag64(TakeGamma(in)) + 1 + recipe.index;
+  if (number < std::numeric_limits<std::int32_t>::min() ||
+      number > std::numeric_limits<std::int32_t>::max()) {
+    Refuse();
+  }
+  o.printNumber = static_cast<std::int32_t>(number);
+  InstructionKind kind = InstructionKind::None;
+  if (in.Take(1) == 1) {
+    kind = UsualKind(o);
+  } else {
+    o.zero = in.Take(1) == 1 ? ZeroSetting::Allowed : ZeroSetting::Refused;
+    const std::uint32_t hide = in.Take(2);
+    const std::uint32_t blank = in.Take(2);
+    if (hide > 2 || blank > 2) Refuse();
+    o.hide = static_cast<LayerSetting>(hide);
+    o.blank = static_cast<LayerSetting>(blank);
+    o.bonus = in.Take(1) == 1;
+    kind = in.Take(1) == 1 ? UsualKind(o) : static_cast<InstructionKind>(in.Take(3));
+    if (kind > InstructionKind::Typed) Refuse();
+    typedCheck = kind == InstructionKind::Typed ? static_cast<std::uint16_t>(in.Take(16)) : 0;
+    if (in.Take(1) == 1) {
+      o.problems = kProblemChoices[in.Take(2)];
+      const std::uint32_t paper = in.Take(2);
+      if (paper > static_cast<std::uint32_t>(PaperSize::B4)) Refuse();
+      o.paper = static_cast<PaperSize>(paper);
+      o.redAnswers = in.Take(1) == 1;
+      o.score = in.Take(1) == 1;
+      o.grid = static_cast<GridOp>(in.Take(2));
+      if (o.grid != GridOp::None) o.gridSize = in.Take(1) == 1 ? 5 : 10;
+    }
+  }
+  if (o.bonus) {
+    o.colourWords.colourCount = static_cast<int>(in.Take(2)) + kFewestColours;
+    const std::uint32_t words = in.Take(2) + 1;
+    if (words >= kWordsPerBlock.size()) Refuse();
+    o.colourWords.wordsPerBlock = kWordsPerBlock[words];
+  } else if (o.grid == GridOp::None || in.Take(1) == 1) {
+    o.patterns = TakePatternsV2(in);
+  }
+  return kind;
+}
+
+std::optional<std::string> EncodeWith(const SheetRecipe& recipe, int version, InstructionKind kind,
+                                      std::uint16_t typedCheck) {
+  const SheetOptions& o = recipe.options;
+  const auto words =
+      std::find(kWordsPerBlock.begin() + 1, kWordsPerBlock.end(), o.colourWords.wordsPerBlock);
+  if (recipe.index < 0 || recipe.index >= kIndexLimit) return std::nullopt;
+  if (o.bonus && (o.colourWords.colourCount < kFewestColours ||
+                  o.colourWords.colourCount > kMostColours || words == kWordsPerBlock.end())) {
+    return std::nullopt;
+  }
+  if (!o.bonus && o.patterns.empty() && (version < 2 || o.grid == GridOp::None)) {
+    return std::nullopt;
+  }
+  BitWriter out;
+  out.Put(static_cast<std::uint32_t>(version), 4);
+  if (version == 1) {
+    out.Put(recipe.seed, 32);
+    if (!PutBodyV1(out, recipe, kind, typedCheck)) return std::nullopt;
+  } else if (!PutBodyV2(out, recipe, kind, typedCheck)) {
+    return std::nullopt;
   }
   std::vector<bool>& bits = out.Bits();
   while ((bits.size() + 16) % 5 != 0) bits.push_back(false);
@@ -290,36 +568,22 @@ SheetRecipe DecodeSheetCode(const std::string& code, const std::string& typedIns
   BitReader in(bits, 20);
   SheetRecipe recipe;
   SheetOptions& o = recipe.options;
-  recipe.seed = in.Take(32);
-  const std::uint32_t index = in.TakeVarint();
-  if (index >= kIndexLimit) Refuse();
-  recipe.index = static_cast<int>(index);
-  o.printNumber = UnZigZag(in.TakeVarint());
+  std::uint16_t typedCheck = 0;
+  InstructionKind kind = InstructionKind::None;
+  if (version == 1) {
+    recipe.seed = in.Take(32);
+    kind = TakeBodyV1(in, recipe, typedCheck);
+  } else {
+    kind = TakeBodyV2(in, recipe, typedCheck);
+  }
   // The composition's first sheet must have had a 32-bit number too.
   if (static_cast<std::int64_t>(o.printNumber) - recipe.index <
       std::numeric_limits<std::int32_t>::min()) {
     Refuse();
   }
-  o.zero = in.Take(1) == 1 ? ZeroSetting::Allowed : ZeroSetting::Refused;
-  const std::uint32_t hide = in.Take(2);
-  const std::uint32_t blank = in.Take(2);
-  if (hide > 2 || blank > 2) Refuse();
-  o.hide = static_cast<LayerSetting>(hide);
-  o.blank = static_cast<LayerSetting>(blank);
-  o.bonus = in.Take(1) == 1;
-  const auto kind = static_cast<InstructionKind>(in.Take(3));
-  if (kind > InstructionKind::Typed) Refuse();
-  const std::uint16_t typedCheck =
-      kind == InstructionKind::Typed ? static_cast<std::uint16_t>(in.Take(16)) : 0;
   const bool typedDiffers =
       kind == InstructionKind::Typed && typedCheck != TextCheck(typedInstruction);
   o.instruction = kind == InstructionKind::Typed ? typedInstruction : InstructionOf(kind);
-  if (o.bonus) {
-    o.colourWords.colourCount = static_cast<int>(in.Take(3));
-    o.colourWords.wordsPerBlock = kWordsPerBlock[in.Take(2)];
-  } else {
-    o.patterns = TakePatterns(in);
-  }
   in.ExpectEnd();
   // Every field must be one the program makes, written as the program writes
   // it (no padded number, no run split in two): such a code is the one this

@@ -33,16 +33,21 @@ class SheetCodeError : public std::runtime_error {
 };
 
 // The layout of the codes this version writes and reads. A later version
-// that changes the layout raises it, and this one refuses its codes.
-inline constexpr int kSheetCodeVersion = 1;
+// that changes the layout raises it, and this one refuses its codes. Codes
+// of every earlier version are still read, each to the recipe it was made
+// from: version 1 carried none of the options after the original sheet's,
+// version 2 carries them and spends bits only where a sheet differs from the
+// one most made.
+inline constexpr int kSheetCodeVersion = 2;
 
 // The code printed on a sheet: letters and digits that cannot be mistaken
 // for one another, in groups of four joined by "-". Everything a recipe
 // holds is in it except a typed-in instruction line, of which it keeps a
 // check value only: that text is asked for again when the sheet is re-made.
 // nullopt when the recipe cannot be carried (a sheet index or a colour
-// setting no composition makes). `version` is only ever another value in
-// tests, which thus make codes of a later version.
+// setting no composition makes, or options version 1 cannot carry). `version`
+// is only ever another value in tests: 1 writes the codes earlier builds
+// printed, a later one the codes of a later version.
 std::optional<std::string> EncodeSheetCode(const SheetRecipe& recipe,
                                            int version = kSheetCodeVersion);
 

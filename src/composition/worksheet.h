@@ -92,7 +92,10 @@ struct ComposedSheet {
   std::array<std::string, kProblemCount> questions;  // question lines as on page 1
   std::string
       code;  // that makes it again, printed on its pages; empty when it cannot be made again
-  GridProblem grid;  // a grid sheet's numbers; op None on every other sheet
+  GridProblem grid;                  // a grid sheet's numbers; op None on every other sheet
+  int problemCount = kProblemCount;  // the first problemCount of the arrays hold its problems
+  bool redAnswers = false;           // answers in red, a 「解答」 mark on the answer page
+  bool score = false;                // a score box on the question page
 };
 
 // What a composition made: the sheets and their pages in print order, all in

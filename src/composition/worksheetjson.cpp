@@ -118,7 +118,7 @@ std::string Sheet(const ComposedSheet& sheet, const Worksheet& worksheet) {
   std::vector<std::string> problems;
   // A colour-word sheet keeps its problem table empty, and a grid sheet has none.
   if (sheet.pageCount == 2 && !grid) {
-    for (int i = 1; i <= kProblemCount; ++i) problems.push_back(Problem(sheet, i));
+    for (int i = 1; i <= sheet.problemCount; ++i) problems.push_back(Problem(sheet, i));
   }
   std::vector<std::string> pages;
   for (int p = sheet.firstPage; p < sheet.firstPage + sheet.pageCount; ++p) {
@@ -141,6 +141,12 @@ std::string Sheet(const ComposedSheet& sheet, const Worksheet& worksheet) {
       .Raw("pages", Array(pages));
   if (grid) json.Raw("grid", Grid(sheet.grid));
   if (!sheet.code.empty()) json.Text("code", sheet.code);
+  // Only what differs from the original sheet, so that its JSON stays as it was.
+  if (sheet.pageCount == 2 && sheet.problemCount != kProblemCount) {
+    json.Int("problemCount", sheet.problemCount);
+  }
+  if (sheet.redAnswers) json.Bool("redAnswers", true);
+  if (sheet.score) json.Bool("score", true);
   return json.Write();
 }
 

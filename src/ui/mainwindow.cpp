@@ -3,6 +3,8 @@
 
 #include "ui/mainwindow.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -195,11 +197,15 @@ QLayout* MainWindow::createTitle() {
   auto* row = new QHBoxLayout;
   row->addWidget(title);
   row->addStretch(1);
+  sheetButton_ = createSheetMenu();
   // The title decides the row's height, as it always did.
   for (QWidget* added :
-       {static_cast<QWidget*>(gradeChoice_), static_cast<QWidget*>(settingsButton_)}) {
+       {static_cast<QWidget*>(gradeChoice_), static_cast<QWidget*>(settingsButton_),
+        static_cast<QWidget*>(sheetButton_)}) {
     added->setMaximumHeight(title->sizeHint().height());
   }
+  row->addWidget(sheetButton_);
+  row->addSpacing(8);
   row->addLayout(gridChoice);
   row->addSpacing(16);
   row->addWidget(gradeLabel);
@@ -230,6 +236,39 @@ QLayout* MainWindow::createGridChoice(int height) {
   row->addWidget(gridChoice_);
   row->addWidget(gridSizeChoice_);
   return row;
+}
+
+// What a sheet may have beyond the original, in a menu of the title row so
+// that the window keeps its look: the problem count, red answers, the score box.
+QToolButton* MainWindow::createSheetMenu() {
+  auto* button = new QToolButton(this);
+  button->setText(QStringLiteral("問題・解答"));
+  button->setAccessibleName(button->text());
+  button->setToolTip(QStringLiteral("問題数と、解答ページ・点数欄の設定"));
+  button->setPopupMode(QToolButton::InstantPopup);
+  auto* menu = new QMenu(button);
+  problemsGroup_ = new QActionGroup(menu);
+  for (const int problems : {50, 30, 20}) {
+    QAction* action = menu->addAction(
+        problems == 50 ? QStringLiteral("50問") : QStringLiteral("%1問 (大きな字)").arg(problems));
+    action->setCheckable(true);
+    action->setChecked(problems == 50);
+    action->setData(problems);
+    problemsGroup_->addAction(action);
+  }
+  menu->addSeparator();
+  redAnswersAction_ = menu->addAction(QStringLiteral("解答を赤で書く"));
+  scoreAction_ = menu->addAction(QStringLiteral("点数欄を付ける"));
+  for (QAction* action : {redAnswersAction_, scoreAction_}) action->setCheckable(true);
+  button->setMenu(menu);
+  return button;
+}
+
+QAction* MainWindow::problemsAction(int problems) const {
+  for (QAction* action : problemsGroup_->actions()) {
+    if (action->data().toInt() == problems) return action;
+  }
+  return nullptr;
 }
 
 // The option groups, the print number and the buttons, left to right.
@@ -342,6 +381,10 @@ void MainWindow::connectControls() {
   for (QComboBox* choice : {gridChoice_, gridSizeChoice_}) {
     connect(choice, &QComboBox::currentIndexChanged, this, &MainWindow::remember);
   }
+  connect(problemsGroup_, &QActionGroup::triggered, this, &MainWindow::remember);
+  for (QAction* action : {redAnswersAction_, scoreAction_}) {
+    connect(action, &QAction::toggled, this, &MainWindow::remember);
+  }
 }
 
 // The bonus sheet is not kept: choosing it opens its dialog, which a start
@@ -357,6 +400,9 @@ RememberedState MainWindow::state() const {
   s.printNumber = printNumberEdit_->text();
   s.grid = gridChoice_->currentIndex();
   s.gridSize = gridSizeChoice_->currentIndex() == 1 ? 5 : 10;
+  s.problems = problemsGroup_->checkedAction()->data().toInt();
+  s.redAnswers = redAnswersAction_->isChecked();
+  s.score = scoreAction_->isChecked();
   return s;
 }
 
@@ -379,6 +425,9 @@ void MainWindow::applyState(const RememberedState& s) {
                                 : s.instruction);
   sheetCountBox_->setValue(s.sheets);
   printNumberEdit_->setText(s.printNumber);
+  problemsAction(s.problems)->setChecked(true);
+  redAnswersAction_->setChecked(s.redAnswers);
+  scoreAction_->setChecked(s.score);
   gradeChoice_->setCurrentIndex(0);
 }
 
@@ -640,6 +689,7 @@ void MainWindow::onBonusChosen(int index) {
   patternGrid_->setBoxesEnabled(!bonus);
   zeroGroup_->setEnabled(!bonus);
   bonusSettingsButton_->setEnabled(bonus);
+  sheetButton_->setEnabled(!bonus);
   instructionEdit_->setText(bonus ? QString::fromUtf8(kColourInstruction)
                                   : QString::fromStdString(InstructionText(LayerSetting::None)));
   if (bonus) onBonusSettingsClicked();
@@ -684,6 +734,12 @@ SheetOptions MainWindow::options() const {
   options.grid = GridOf(gridChoice_->currentIndex());
   options.gridSize = gridSizeChoice_->currentIndex() == 1 ? 5 : 10;
   if (options.grid != GridOp::None) options.patterns.clear();
+  // The colour-word and grid sheets have neither problems nor answers.
+  if (!options.bonus && options.grid == GridOp::None) {
+    options.problems = problemsGroup_->checkedAction()->data().toInt();
+    options.redAnswers = redAnswersAction_->isChecked();
+    options.score = scoreAction_->isChecked();
+  }
   // An empty selection is refused before the number is looked at.
   if (options.bonus || options.grid != GridOp::None || !options.patterns.empty()) {
     options.printNumber = StrToInt(printNumberEdit_->text().toStdString());

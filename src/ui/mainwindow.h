@@ -24,6 +24,8 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollArea;
+class QAction;
+class QActionGroup;
 class QSpinBox;
 class QToolButton;
 
@@ -92,6 +94,12 @@ class MainWindow : public QWidget {
   QComboBox* gridSizeChoice() const { return gridSizeChoice_; }
   // The menu of the window's settings ("初期状態に戻す").
   QToolButton* settingsButton() const { return settingsButton_; }
+  // "問題・解答": the menu of the sheet's problem count (50, 30 or 20, fewer
+  // written larger), red answers and the score box.
+  QToolButton* sheetButton() const { return sheetButton_; }
+  QAction* problemsAction(int problems) const;
+  QAction* redAnswersAction() const { return redAnswersAction_; }
+  QAction* scoreAction() const { return scoreAction_; }
   // The patterns, options and buttons below the status line; they scroll
   // when the window is made smaller than they are.
   QScrollArea* contentArea() const { return contentArea_; }
@@ -149,6 +157,7 @@ class MainWindow : public QWidget {
   void createControls();
   QLayout* createTitle();
   QLayout* createGridChoice(int height);
+  QToolButton* createSheetMenu();
   QLayout* createOptionRow();
   QLayout* createInstructionRow();
   void connectControls();
@@ -213,6 +222,10 @@ class MainWindow : public QWidget {
   QComboBox* gridChoice_ = nullptr;
   QComboBox* gridSizeChoice_ = nullptr;
   QToolButton* settingsButton_ = nullptr;
+  QToolButton* sheetButton_ = nullptr;
+  QActionGroup* problemsGroup_ = nullptr;
+  QAction* redAnswersAction_ = nullptr;
+  QAction* scoreAction_ = nullptr;
   QMenu* setsMenu_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QScrollArea* contentArea_ = nullptr;

@@ -52,8 +52,13 @@ std::optional<RememberedState> ReadState(const QSettings& settings) {
   // Files from before the grid sheet hold neither key: no grid, as then.
   s.grid = settings.value(QStringLiteral("grid"), 0).toInt();
   s.gridSize = settings.value(QStringLiteral("gridSize"), 10).toInt();
+  // Files of earlier versions have none of these: the original sheet.
+  s.problems = settings.value(QStringLiteral("problems"), s.problems).toInt();
+  s.redAnswers = settings.value(QStringLiteral("redAnswers"), false).toBool();
+  s.score = settings.value(QStringLiteral("score"), false).toBool();
   if (!ItemIndex(s.zero, 2) || !ItemIndex(s.hide, 3) || !ItemIndex(s.blank, 3) || s.sheets < 1 ||
-      s.sheets > 99 || !ItemIndex(s.grid, 4) || (s.gridSize != 5 && s.gridSize != 10)) {
+      s.sheets > 99 || (s.problems != 20 && s.problems != 30 && s.problems != 50) ||
+      !ItemIndex(s.grid, 4) || (s.gridSize != 5 && s.gridSize != 10)) {
     return std::nullopt;
   }
   return s;
@@ -71,6 +76,9 @@ void WriteState(QSettings& settings, const RememberedState& state) {
   settings.setValue(QStringLiteral("printNumber"), state.printNumber);
   settings.setValue(QStringLiteral("grid"), state.grid);
   settings.setValue(QStringLiteral("gridSize"), state.gridSize);
+  settings.setValue(QStringLiteral("problems"), state.problems);
+  settings.setValue(QStringLiteral("redAnswers"), state.redAnswers);
+  settings.setValue(QStringLiteral("score"), state.score);
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ namespace kazenori {
 
 // What the main window keeps from one run to the next: the ticks in tick
 // order, the option groups' items, the instruction line, 枚数, the print
-// number and the 百ます計算 choice. A default value is the window's first-start state.
+// number, the 百ます計算 choice and the sheet menu's problem count, red answers and score
+// box. A default value is the window's first-start state.
 struct RememberedState {
   std::vector<int> patterns;
   int zero = 0;
@@ -25,11 +26,15 @@ struct RememberedState {
   QString printNumber = QStringLiteral("1");
   int grid = 0;  // 百ます計算: なし, たし算, ひき算, かけ算
   int gridSize = 10;
+  int problems = 50;  // 20, 30 or 50
+  bool redAnswers = false;
+  bool score = false;
 
   bool operator==(const RememberedState& o) const {
     return patterns == o.patterns && zero == o.zero && hide == o.hide && blank == o.blank &&
            instruction == o.instruction && sheets == o.sheets && printNumber == o.printNumber &&
-           grid == o.grid && gridSize == o.gridSize;
+           grid == o.grid && gridSize == o.gridSize && problems == o.problems &&
+           redAnswers == o.redAnswers && score == o.score;
   }
 };
 

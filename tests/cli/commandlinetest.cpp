@@ -43,9 +43,9 @@ TEST(CommandLineParse, PatternListsKeepTheirOrderAndRanges) {
 }
 
 TEST(CommandLineParse, WorksheetOptions) {
-  const auto r =
-      Parse({"--patterns", "18,7", "--zero", "--hide=random", "--blank", "all", "--print-number",
-             "12", "--sheets=3", "--seed", "4294967295", "--pdf", "a.pdf", "--json=b.json"});
+  const auto r = Parse({"--patterns", "18,7", "--zero", "--hide=random", "--blank", "all",
+                        "--print-number", "12", "--sheets=3", "--seed", "4294967295", "--pdf",
+                        "a.pdf", "--json=b.json", "--problems", "20", "--red-answers", "--score"});
   EXPECT_EQ(r.sheet.patterns, (std::vector<int>{18, 7}));
   EXPECT_EQ(r.sheet.zero, ZeroSetting::Allowed);
   EXPECT_EQ(r.sheet.hide, LayerSetting::Random);
@@ -57,6 +57,9 @@ TEST(CommandLineParse, WorksheetOptions) {
   EXPECT_EQ(r.pdfPath, "a.pdf");
   EXPECT_EQ(r.jsonPath, "b.json");
   EXPECT_FALSE(r.sheet.bonus);
+  EXPECT_EQ(r.sheet.problems, 20);
+  EXPECT_TRUE(r.sheet.redAnswers);
+  EXPECT_TRUE(r.sheet.score);
   // The higher of the two items chooses the instruction line.
   EXPECT_EQ(r.sheet.instruction, "記号か数字を□の上か中に書いて正しい式にしましょう。");
 }
@@ -169,6 +172,12 @@ TEST(CommandLineParse, MistakesAreUsageErrors) {
       {"--grade takes a number from 1 to 6, not '7'", {"--grade", "7", "--pdf", "a"}},
       {"--colours takes a number from 2 to 5, not '6'", {"--bonus", "--colours", "6"}},
       {"--words takes 20, 30 or 40, not '25'", {"--bonus", "--words", "25"}},
+      {"--problems takes 20, 30 or 50, not '40'", {"--problems", "40"}},
+      {"--problems takes a number from 20 to 50, not '5'", {"--problems", "5"}},
+      {"--bonus makes the colour-word sheet; it takes no --score",
+       {"--bonus", "--score", "--pdf", "a"}},
+      {"--code names the sheet; it takes no --red-answers",
+       {"--code", DefaultLineCode(), "--red-answers", "--pdf", "a"}},
       {"--pdf needs a file name", {"--pdf="}},
       {"--printer-geometry needs a printer name", {"--printer-geometry="}},
       {"--print lays the pages out for its own printer, not for 'b'",
@@ -237,6 +246,7 @@ TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
       {"grade", "3"},
       {"grid", "add"},
       {"grid-size", "5"},
+      {"problems", "30"},
   };
   const QString help = HelpText();
   QSet<QString> names;

@@ -72,5 +72,22 @@ TEST(WorksheetJson, AGridSheetCarriesItsGrid) {
   }
 }
 
+// A sheet beyond the original names what differs, the original nothing more.
+TEST(WorksheetJson, NamesTheLaterOptionsOnlyWhereChosen) {
+  SheetOptions options{{1, 56, 29}};
+  for (const bool later : {false, true}) {
+    options.problems = later ? 20 : 50;
+    options.redAnswers = options.score = later;
+    const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(
+        WorksheetJson(ComposeSeeded(7, options, 1, DesignPaperGeometry()))));
+    const QJsonObject sheet = json["sheets"][0].toObject();
+    EXPECT_EQ(sheet["problems"].toArray().size(), options.problems);
+    for (const char* key : {"problemCount", "redAnswers", "score"}) {
+      EXPECT_EQ(sheet.contains(QLatin1String(key)), later) << key;
+    }
+    EXPECT_EQ(sheet["problemCount"].toInt(50), options.problems);
+  }
+}
+
 }  // namespace
 }  // namespace kazenori

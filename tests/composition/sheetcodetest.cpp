@@ -14,9 +14,13 @@
 #include "composition/seededcomposition.h"
 #include "composition/sheetcode.h"
 #include "composition/utf8.h"
+#include "support/textboxes.h"
 
 namespace kazenori {
 namespace {
+
+using testing::Box;
+using testing::Cell;
 
 constexpr char kAlphabet[] = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
 
@@ -34,6 +38,19 @@ SheetOptions Colour(int colours, int words, std::int32_t number = 1) {
   o.bonus = true;
   o.colourWords = {colours, words};
   o.instruction = kColourInstruction;
+  return o;
+}
+
+// Patterns from `first` to `last` by `step`, in that order.
+std::vector<int> Ticks(int first, int last, int step) {
+  std::vector<int> ticks;
+  for (int p = first; step > 0 ? p <= last : p >= last; p += step) ticks.push_back(p);
+  return ticks;
+}
+
+template <typename Field>
+SheetOptions Later(SheetOptions o, Field SheetOptions::*field, Field value) {
+  o.*field = value;
   return o;
 }
 
@@ -56,6 +73,12 @@ void ExpectSameRecipe(const SheetRecipe& a, const SheetRecipe& b) {
   EXPECT_EQ(a.options.printNumber, b.options.printNumber);
   EXPECT_EQ(a.options.instruction, b.options.instruction);
   EXPECT_EQ(a.options.bonus, b.options.bonus);
+  EXPECT_EQ(a.options.problems, b.options.problems);
+  EXPECT_EQ(a.options.paper, b.options.paper);
+  EXPECT_EQ(a.options.redAnswers, b.options.redAnswers);
+  EXPECT_EQ(a.options.score, b.options.score);
+  EXPECT_EQ(a.options.grid, b.options.grid);
+  EXPECT_EQ(a.options.gridSize, b.options.gridSize);
   if (a.options.bonus) {
     EXPECT_EQ(a.options.colourWords.colourCount, b.options.colourWords.colourCount);
     EXPECT_EQ(a.options.colourWords.wordsPerBlock, b.options.colourWords.wordsPerBlock);
@@ -87,7 +110,72 @@ const SheetRecipe kRecipes[] = {
      With(Arithmetic({5}), ZeroSetting::Refused, LayerSetting::All, LayerSetting::None, kTyped)},
     {99, 0, Colour(5, 30)},
     {3, 2, Colour(2, 20)},
+    {8, 0, Later(Arithmetic({1, 3}), &SheetOptions::problems, 20)},
+    {8, 4, Later(Arithmetic({150}, -3), &SheetOptions::problems, 30)},
+    {8, 0, Later(Colour(3, 40), &SheetOptions::paper, PaperSize::B5)},
+    {8, 0, Later(Arithmetic(Ticks(1, 150, 3)), &SheetOptions::paper, PaperSize::B4)},
+    {8, 0, Later(Arithmetic(Ticks(40, 1, -1)), &SheetOptions::redAnswers, true)},
+    {8, 0,
+     Later(
+         With(Arithmetic({9}), ZeroSetting::Allowed, LayerSetting::All, LayerSetting::None, kTyped),
+         &SheetOptions::score, true)},
+    {8, 0,
+     Later(Later(Arithmetic({}), &SheetOptions::grid, GridOp::Sub), &SheetOptions::gridSize, 5)},
+    {8, 0, Later(Arithmetic({2, 4, 6}), &SheetOptions::grid, GridOp::Mul)},
 };
+
+// Version 1 codes as earlier builds printed them (the seeded baselines among
+// them): each makes its sheet for good.
+const std::pair<const char*, SheetRecipe> kVersion1Codes[] = {
+    {"30S6-0000-01R1-0010-2Q4", {7, 0, Arithmetic(Ticks(1, 150, 1))}},
+    {"2ZAM-0000-02R5-58H0-2Q4",
+     {11, 0,
+      With(Arithmetic(Ticks(1, 150, 1), 5), ZeroSetting::Allowed, LayerSetting::Random,
+           LayerSetting::Random, InstructionText(LayerSetting::Random))}},
+    {"2F5E-0000-02S7-58H0-2Q4",
+     {11, 2,
+      With(Arithmetic(Ticks(1, 150, 1), 7), ZeroSetting::Allowed, LayerSetting::Random,
+           LayerSetting::Random, InstructionText(LayerSetting::Random))}},
+    {"35A2-0000-00R1-05V0", {3, 0, Colour(5, 30)}},
+    {"3VK4-0000-0RR1-2H16-YY8",
+     {99, 0,
+      With(Arithmetic(Ticks(111, 150, 1)), ZeroSetting::Refused, LayerSetting::All,
+           LayerSetting::All, InstructionText(LayerSetting::All))}},
+    {"21KW-0000-01R1-0010-A4", {7, 0, Arithmetic({5, 6})}},
+    {"2SCC-ZZZZ-ZZZR-BS7Y-RXZZ-ZZG0-402D-5G0M-0148", kRecipes[1]},
+    {"2AYB-000Y-4G1Q-FZZZ-ZZZN-H16Y-8", kRecipes[2]},
+    {"20GT-0000-0AGH-2274-SRG5-0", kRecipes[3]},
+    {"3904-0000-00S1-05MG", kRecipes[5]},
+    {"269E-0000-FTH0-A5A7-4SSG-30HG-13J0",
+     {2026, 2,
+      With(Arithmetic({3, 140, 71, 72, 73}, 32), ZeroSetting::Allowed, LayerSetting::Random,
+           LayerSetting::Random, kTyped)}},
+    {"2RPE-0000-0181-0H10-20",
+     {5, 0,
+      With(Arithmetic({1}), ZeroSetting::Refused, LayerSetting::None, LayerSetting::All,
+           InstructionText(LayerSetting::All))}},
+};
+
+TEST(SheetCode, EveryVersion1CodeStillMakesItsSheet) {
+  for (const auto& [code, recipe] : kVersion1Codes) {
+    ExpectSameRecipe(DecodeSheetCode(code, kTyped), recipe);
+    EXPECT_EQ(EncodeSheetCode(recipe, 1), code);
+  }
+}
+
+// The sheets most made take a short code; the bound is what a person types.
+TEST(SheetCode, ASheetOfFewPatternsTakesAShortCode) {
+  for (const auto& [patterns, characters] : std::vector<std::pair<std::vector<int>, std::size_t>>{
+           {{1}, 13},
+           {{7, 8, 9}, 14},
+           {{56, 29, 55, 36}, 19},
+           {Ticks(1, 150, 1), 17},
+           {Ticks(2, 40, 2), 21},
+       }) {
+    const std::string code = *EncodeSheetCode({0xffffffffU, 0, Arithmetic(patterns)});
+    EXPECT_LE(code.size() - code.size() / 5, characters) << code;
+  }
+}
 
 TEST(SheetCode, CarriesEveryPartOfTheRecipeInTheReadableAlphabet) {
   for (const SheetRecipe& recipe : kRecipes) {
@@ -117,13 +205,16 @@ TEST(SheetCode, WhatNoCompositionMakesHasNoCode) {
   EXPECT_FALSE(EncodeSheetCode({1, 0, Colour(4, 0)}));
   EXPECT_FALSE(EncodeSheetCode({1, 0, Colour(1, 20)}));
   EXPECT_FALSE(EncodeSheetCode({1, 0, Colour(6, 20)}));
+  EXPECT_FALSE(EncodeSheetCode({1, 0, Later(Arithmetic({7}), &SheetOptions::problems, 40)}));
+  EXPECT_FALSE(EncodeSheetCode({1, 0, Later(Colour(3, 20), &SheetOptions::score, true)}));
+  EXPECT_FALSE(EncodeSheetCode({1, 0, Later(Arithmetic({7}), &SheetOptions::problems, 20)}, 1));
 }
 
 // A code printed by an earlier build, as a person types it on any keyboard.
 TEST(SheetCode, EverySpellingOfAPrintedCodeIsThatCode) {
   const std::string printed = "21KW-0000-01R1-0010-A4";
   const SheetRecipe recipe{7, 0, Arithmetic({5, 6})};
-  EXPECT_EQ(EncodeSheetCode(recipe), printed);
+  EXPECT_EQ(EncodeSheetCode(recipe, 1), printed);
   for (const std::string& typed : {
            printed,
            std::string("２１ＫＷ－００００－０１Ｒ１－００１０－Ａ４"),
@@ -182,6 +273,17 @@ TEST(SheetCode, ACodeOfNoSheetIsRefused) {
            "3XDC-0000-01R1-0020-A01G-0",  // patterns 5 and 6 as two runs
            "3KRM-0000-01R8-1001-0A4",     // the sheet index with a step of zeros
            "3W7Y-0000-02RJ-0010-2Q40",    // a trailing character of zero bits
+           "46HY-0000-01Y0-90M",          // a plain sheet spelt out in full
+           "472S-0000-01Y0-C042-G",       // later options all at their defaults
+           "5PFW-0000-01Y0-F042-G",       // a fourth choice of problem count
+           "4T9R-0000-01Y0-CR42-G",       // a fourth paper
+           "47MQ-0000-01Y0-042G",         // the usual instruction line spelt out
+           "4JYX-0000-01Y0-W45",          // red answers on a colour-word sheet
+           "44XD-0000-01Z8-0",            // pattern 0
+           "5R7K-0000-01ZC-Q",            // pattern 151
+           "407T-0000-01Z4-185",          // a pattern listed twice
+           "5TMJ-0000-01ZM-2R3",          // a short run's length in a byte
+           "5VE4-0000-01ZR-50",           // one pattern as a bitmap
        }) {
     EXPECT_EQ(Refusal(code), SheetCodeError::Kind::Malformed) << code;
   }
@@ -231,37 +333,6 @@ TEST(SheetCode, TheCodeOnAPageMakesThatSheetAgain) {
     }
     EXPECT_NE(set.sheets[0].code, set.sheets[1].code);
   }
-}
-
-// Where a page's text reaches, by the cells of the sheet font: a full-width
-// character is as wide as the text is high, any other half as wide.
-struct Box {
-  int left, top, width, height;
-  bool Intersects(const Box& o) const {
-    return left < o.left + o.width && o.left < left + width && top < o.top + o.height &&
-           o.top < top + height;
-  }
-  bool Contains(const Box& o) const {
-    return o.left >= left && o.top >= top && o.left + o.width <= left + width &&
-           o.top + o.height <= top + height;
-  }
-};
-
-Box Cell(const TextItem& item) {
-  int width = 0;
-  for (const char32_t c : CodePoints(item.text)) width += c < 0x100 ? item.height / 2 : item.height;
-  const int h = item.height;
-  switch (item.align) {
-    case TextAlign::Left:
-      return Box{item.x, item.y, width, h};
-    case TextAlign::LeftMid:
-      return Box{item.x, item.y - h / 2, width, h};
-    case TextAlign::Center:
-      return Box{item.x - width / 2, item.y - h / 2, width, h};
-    case TextAlign::Right:
-      return Box{item.x - width, item.y, width, h};
-  }
-  return {};
 }
 
 std::string Repeated(const std::string& text, int times) {

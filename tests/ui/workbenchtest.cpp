@@ -8,6 +8,7 @@
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -110,6 +111,10 @@ TEST_F(WorkbenchTest, EverythingIsAsLeftAfterARestart) {
   window->instructionEdit()->setText(QStringLiteral("よく見て計算しましょう。"));
   window->sheetCountBox()->setValue(36);
   window->printNumberEdit()->setText(QStringLiteral("7"));
+  for (QAction* chosen :
+       {window->problemsAction(20), window->redAnswersAction(), window->scoreAction()}) {
+    chosen->trigger();
+  }
   const SheetOptions before = window->options();
   Restart();
   const SheetOptions after = window->options();
@@ -120,6 +125,9 @@ TEST_F(WorkbenchTest, EverythingIsAsLeftAfterARestart) {
   EXPECT_EQ(after.printNumber, 7);
   EXPECT_EQ(window->sheetCountBox()->value(), 36);
   EXPECT_TRUE(window->statusLine()->text().isEmpty());
+  EXPECT_EQ(after.problems, 20);
+  EXPECT_TRUE(after.redAnswers);
+  EXPECT_TRUE(after.score);
 }
 
 // The grid comes back resting the patterns it rests; a file from before the

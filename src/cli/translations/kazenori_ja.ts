@@ -48,6 +48,22 @@
         <translation>色の名前を読むプリントの色の数 (既定は 4)</translation>
     </message>
     <message>
+        <source>problems a sheet; fewer come larger (default 50)</source>
+        <translation>1 枚の問題数 (少ないほど大きな字、既定は 50)</translation>
+    </message>
+    <message>
+        <source>answers in red and a 「解答」 mark on answer pages</source>
+        <translation>解答ページの答えを赤で書き、「解答」の印を付ける</translation>
+    </message>
+    <message>
+        <source>a score box 「　　／50点」 beside the time line</source>
+        <translation>時間の欄の横に点数欄「　　／50点」を付ける</translation>
+    </message>
+    <message>
+        <source>--problems takes 20, 30 or 50, not &apos;%1&apos;</source>
+        <translation>--problems には 20、30、50 のどれかを指定します (&apos;%1&apos; は使えません)</translation>
+    </message>
+    <message>
         <source>words a block on the colour-word sheet (default 40)</source>
         <translation>色の名前のプリントの 1 ブロックの語数 (既定は 40)</translation>
     </message>
