@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "composition/colourwordsheet.h"
+#include "composition/gridsheet.h"
 #include "composition/utf8.h"
 #include "generation/patterncatalogue.h"
 
@@ -26,7 +27,9 @@ constexpr std::array<int, 4> kWordsPerBlock{0, 20, 30, 40};
 constexpr int kFewestColours = 2;
 constexpr int kMostColours = 5;
 
-enum class InstructionKind { None, Random, All, Colour, Typed };
+// Grid: the grid sheet's own line for its operation; after Typed, so that
+// codes of the first layout never hold it.
+enum class InstructionKind { None, Random, All, Colour, Typed, Grid };
 
 std::uint16_t Crc16(const std::vector<bool>& bits) {
   std::uint16_t crc = 0xffff;
@@ -103,7 +106,8 @@ class BitReader {
   std::size_t next_;
 };
 
-InstructionKind KindOf(const std::string& instruction) {
+InstructionKind KindOf(const std::string& instruction, GridOp grid) {
+  if (grid != GridOp::None && instruction == GridInstruction(grid)) return InstructionKind::Grid;
   if (instruction == InstructionText(LayerSetting::None)) return InstructionKind::None;
   if (instruction == InstructionText(LayerSetting::Random)) return InstructionKind::Random;
   if (instruction == InstructionText(LayerSetting::All)) return InstructionKind::All;
@@ -111,8 +115,10 @@ InstructionKind KindOf(const std::string& instruction) {
   return InstructionKind::Typed;
 }
 
-std::string InstructionOf(InstructionKind kind) {
+std::string InstructionOf(InstructionKind kind, GridOp grid) {
   switch (kind) {
+    case InstructionKind::Grid:
+      return GridInstruction(grid);
     case InstructionKind::Random:
       return InstructionText(LayerSetting::Random);
     case InstructionKind::All:
@@ -293,7 +299,8 @@ std::int64_t UnZigZag64(std::uint64_t z) {
 
 InstructionKind UsualKind(const SheetOptions& o) {
   if (o.bonus) return InstructionKind::Colour;
-  return KindOf(InstructionText(std::max(o.hide, o.blank)));
+  if (o.grid != GridOp::None) return InstructionKind::Grid;
+  return KindOf(InstructionText(std::max(o.hide, o.blank)), GridOp::None);
 }
 
 bool HasLaterOptions(const SheetOptions& o) {
@@ -464,8 +471,10 @@ InstructionKind TakeBodyV2(BitReader& in, SheetRecipe& recipe, std::uint16_t& ty
     o.hide = static_cast<LayerSetting>(hide);
     o.blank = static_cast<LayerSetting>(blank);
     o.bonus = in.Take(1) == 1;
-    kind = in.Take(1) == 1 ? UsualKind(o) : static_cast<InstructionKind>(in.Take(3));
-    if (kind > InstructionKind::Typed) Refuse();
+    // The usual line depends on the grid, which comes after it.
+    const bool usual = in.Take(1) == 1;
+    if (!usual) kind = static_cast<InstructionKind>(in.Take(3));
+    if (kind > InstructionKind::Grid) Refuse();
     typedCheck = kind == InstructionKind::Typed ? static_cast<std::uint16_t>(in.Take(16)) : 0;
     if (in.Take(1) == 1) {
       o.problems = kProblemChoices[in.Take(2)];
@@ -477,7 +486,9 @@ InstructionKind TakeBodyV2(BitReader& in, SheetRecipe& recipe, std::uint16_t& ty
       o.grid = static_cast<GridOp>(in.Take(2));
       if (o.grid != GridOp::None) o.gridSize = in.Take(1) == 1 ? 5 : 10;
     }
+    if (usual) kind = UsualKind(o);
   }
+  if (kind == InstructionKind::Grid && o.grid == GridOp::None) Refuse();
   if (o.bonus) {
     o.colourWords.colourCount = static_cast<int>(in.Take(2)) + kFewestColours;
     const std::uint32_t words = in.Take(2) + 1;
@@ -531,7 +542,7 @@ std::optional<std::string> EncodeWith(const SheetRecipe& recipe, int version, In
 }  // namespace
 
 std::optional<std::string> EncodeSheetCode(const SheetRecipe& recipe, int version) {
-  const InstructionKind kind = KindOf(recipe.options.instruction);
+  const InstructionKind kind = KindOf(recipe.options.instruction, recipe.options.grid);
   return EncodeWith(recipe, version, kind, TextCheck(recipe.options.instruction));
 }
 
@@ -583,7 +594,7 @@ SheetRecipe DecodeSheetCode(const std::string& code, const std::string& typedIns
   }
   const bool typedDiffers =
       kind == InstructionKind::Typed && typedCheck != TextCheck(typedInstruction);
-  o.instruction = kind == InstructionKind::Typed ? typedInstruction : InstructionOf(kind);
+  o.instruction = kind == InstructionKind::Typed ? typedInstruction : InstructionOf(kind, o.grid);
   in.ExpectEnd();
   // Every field must be one the program makes, written as the program writes
   // it (no padded number, no run split in two): such a code is the one this

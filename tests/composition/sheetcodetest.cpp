@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "composition/colourwordsheet.h"
+#include "composition/gridsheet.h"
 #include "composition/seededcomposition.h"
 #include "composition/sheetcode.h"
 #include "composition/utf8.h"
@@ -122,6 +123,10 @@ const SheetRecipe kRecipes[] = {
     {8, 0,
      Later(Later(Arithmetic({}), &SheetOptions::grid, GridOp::Sub), &SheetOptions::gridSize, 5)},
     {8, 0, Later(Arithmetic({2, 4, 6}), &SheetOptions::grid, GridOp::Mul)},
+    {8, 0,
+     Later(With(Arithmetic({}), ZeroSetting::Refused, LayerSetting::None, LayerSetting::None,
+                GridInstruction(GridOp::Add)),
+           &SheetOptions::grid, GridOp::Add)},
 };
 
 // Version 1 codes as earlier builds printed them (the seeded baselines among
