@@ -3,7 +3,7 @@
 
 #include "composition/answersheet.h"
 
-#include "composition/displayforms.h"
+#include "composition/formcatalogue.h"
 #include "composition/pageheader.h"
 #include "composition/questionlines.h"
 #include "composition/questiontext.h"
@@ -24,23 +24,29 @@ std::string AnswerLine(const ProblemRecord& rec) {
       const std::string sign = OperatorSign(rec.op);
       return rec.strA + sign + rec.strB + sign + rec.strC + kEquals + rec.strAnswer;
     }
-    case TermMode::Special:
-      if (HasAnswerValueLine(rec.form)) return rec.strE;
-      if (rec.form == 26) return rec.strAnswer;
-      if ((rec.form >= 1 && rec.form <= 19) || (rec.form >= 27 && rec.form <= 50)) {
-        return rec.strE + rec.strAnswer;
+    case TermMode::Special: {
+      const FormInfo* form = FindForm(rec.form);
+      if (form == nullptr) return rec.strA;
+      switch (form->answer) {
+        case AnswerShape::QuestionAndAnswer:
+          return rec.strE + rec.strAnswer;
+        case AnswerShape::AnswerOnly:
+          return rec.strAnswer;
+        case AnswerShape::AnswerBelow:
+          return rec.strE;
       }
       return rec.strA;
+    }
     default:
       return rec.strA;
   }
 }
 
 void WriteProblemLine(PageWriter& page, const Point& at, int form, const std::string& line) {
-  const bool small = HasAnswerValueLine(form);
-  if (small) page.SetHeight(55);
+  const int height = LineHeight(form);
+  if (height != kLineHeight) page.SetHeight(height);
   page.Text(TextAlign::Left, at.x, at.y, line);
-  if (small) page.SetHeight(60);
+  if (height != kLineHeight) page.SetHeight(kLineHeight);
 }
 
 void WriteAnswerLines(PageWriter& page, const ProblemTable& table, const PageGeometry& g,
@@ -49,10 +55,11 @@ void WriteAnswerLines(PageWriter& page, const ProblemTable& table, const PageGeo
     const ProblemRecord& rec = table.At(i);
     const Point at = ProblemPlace(i, g, rowPitch, columnPitch);
     WriteProblemLine(page, at, rec.form, AnswerLine(rec));
-    if (HasAnswerValueLine(rec.form)) {
-      page.SetHeight(rec.form == 52 ? 36 : 50);
+    const FormInfo* form = FindForm(rec.form);
+    if (form != nullptr && form->answerHeight > 0) {
+      page.SetHeight(form->answerHeight);
       page.Text(TextAlign::Left, at.x, at.y + 70, rec.strAnswer);
-      page.SetHeight(60);
+      page.SetHeight(kLineHeight);
     }
   }
 }

@@ -15,13 +15,12 @@ namespace kazenori {
 // question line, so hidden operators and blanks do not carry over).
 std::string AnswerLine(const ProblemRecord& rec);
 
-// One problem's line on either page, its top-left corner at `at`: height 55
-// for the forms that have an answer value line, else 60; the height is 60
-// afterwards.
+// One problem's line on either page, its top-left corner at `at`, at its
+// form's text height (see the form catalogue); the height is 60 afterwards.
 void WriteProblemLine(PageWriter& page, const Point& at, int form, const std::string& line);
 
-// The 50 answer lines on the answer page, after its header, each at its problem's place; forms 20
-// to 25, 51 and 52 at height 55 with the answer 70 lower at 50 (form 52: 36).
+// The 50 answer lines on the answer page, after its header, each at its
+// problem's place; a form whose answer has a line of its own gets it 70 lower.
 void WriteAnswerLines(PageWriter& page, const ProblemTable& table, const PageGeometry& g,
                       int rowPitch, int columnPitch);
 
