@@ -160,12 +160,11 @@ std::string ComposeOperatorForm(const OperatorForm& f, ProblemRecord& rec, Layer
 
 }  // namespace forms
 
-std::string ComposeSpecialQuestion(ProblemRecord& rec, int hideFlag, int blankFlag, Random& rnd) {
+std::string ComposeSpecialQuestion(ProblemRecord& rec, forms::Layers layers, Random& rnd) {
   if (rec.termMode != TermMode::Special) return rec.strA;
   const FormInfo* form = FindForm(rec.form);
   if (form == nullptr || form->write == nullptr) return rec.strA;
-  const forms::Layers layers{hideFlag != 0 && form->hides, blankFlag != 0 && form->blanks};
-  return form->write(rec, layers, rnd);
+  return form->write(rec, {layers.hide && form->hides, layers.blank && form->blanks}, rnd);
 }
 
 bool HasAnswerValueLine(int form) {

@@ -10,18 +10,13 @@
 #include <optional>
 #include <string>
 
+#include "composition/displayforms.h"
 #include "generation/problemrecord.h"
 #include "generation/random.h"
 
 namespace kazenori::forms {
 
 inline constexpr const char* kAnswerPrefix = "答え ";
-
-// The two per-problem options, decided before the form runs.
-struct Layers {
-  bool hide = false;
-  bool blank = false;
-};
 
 // An integer answer; empty when the form would have to divide by 0, which no
 // generator allows, so that the form writes no answer instead of failing.
