@@ -17,11 +17,11 @@
 
 #include "cli/commandline.h"
 #include "cli/interruptguard.h"
-#include "cli/jsonexport.h"
 #include "cli/outputfiles.h"
 #include "composition/composer.h"
 #include "composition/pagegeometry.h"
 #include "composition/seededcomposition.h"
+#include "composition/worksheetjson.h"
 #include "pages/fonts.h"
 #include "pages/previewdocument.h"
 #include "pages/worksheetpreview.h"
@@ -242,7 +242,7 @@ int BatchRun::WriteAsComposed() {
   std::unique_ptr<PdfExport> pdf;
   if (pdfFile) pdf = std::make_unique<PdfExport>(*pdfFile);
   WorksheetJsonWriter json;
-  if (jsonFile) jsonFile->write(json.Head(geometry_));
+  if (jsonFile) jsonFile->write(QByteArray::fromStdString(json.Head(geometry_)));
   QString pdfError;
   ComposeEach([&](const Worksheet& sheet) {
     if (pdf && pdfError.isEmpty() && !sheet.sheets.empty()) {
@@ -251,11 +251,11 @@ int BatchRun::WriteAsComposed() {
       const QString title = SheetsTitle(first, first + (request_.sheets - 1));
       pdf->Append(sheet, document_->PagePaper(), title, &pdfError);
     }
-    if (jsonFile) jsonFile->write(json.Sheets(sheet));
+    if (jsonFile) jsonFile->write(QByteArray::fromStdString(json.Sheets(sheet)));
   });
   if (pdf && pdfError.isEmpty()) pdf->Close(&pdfError);
   pdf.reset();
-  if (jsonFile) jsonFile->write(json.Tail());
+  if (jsonFile) jsonFile->write(QByteArray::fromStdString(json.Tail()));
   if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) return Fail(e);
   return 0;
 }
@@ -270,7 +270,7 @@ int BatchRun::PrintComposed(QTextStream& out) {
   // A failed write leaves its reason in pdfError.
   if (!request_.pdfFile.isEmpty()) PdfExport::Write(*document_, outputs_.Open(next++), &pdfError);
   if (!request_.jsonFile.isEmpty()) {
-    outputs_.Open(next++).write(WorksheetJson(worksheet));
+    outputs_.Open(next++).write(QByteArray::fromStdString(WorksheetJson(worksheet)));
   }
   if (const QString e = FinishOutputs(pdfError); !e.isEmpty()) return Fail(e);
   PagePrinter pagePrinter;

@@ -26,7 +26,11 @@ InterruptGuard::InterruptGuard() {
 InterruptGuard::~InterruptGuard() {
   stop_ = true;
   watcher_.join();
-  // A signal that came while stopping is delivered here, as it would have been.
+  // Once every output is in place the run has done its work: a signal that
+  // comes while the program winds down stays blocked and dies with it, rather
+  // than killing a run that succeeded. Otherwise a signal that came while
+  // stopping is delivered here, as it would have been.
+  if (settled_) return;
   ::pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
 }
 
