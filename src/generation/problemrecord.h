@@ -19,7 +19,7 @@ enum class TermMode : int { TwoTerms = 0, ThreeTerms = 1, Special = 2 };
 
 // One problem of the worksheet. Texts are UTF-8; the number texts hold ASCII
 // digits only, so counting bytes counts characters there. The field names are
-// the keys of the problem in the JSON output (cli/jsonexport.cpp): renaming
+// the keys of the problem in the JSON output (composition/worksheetjson.cpp): renaming
 // one changes that format. A field a problem does not use keeps what the
 // record held, which is its default on a fresh sheet.
 struct ProblemRecord {
