@@ -159,7 +159,7 @@ BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, Interrup
       access_(request.printer.isEmpty() && request.geometryPrinter.isEmpty()
                   ? PrinterAccess::DesignPaper
                   : PrinterAccess::Cups),
-      discovery_(9, access_, PrinterDiscovery::kDefaultLimit, LayoutPrinter()),
+      discovery_(QPageSize::A4, access_, PrinterDiscovery::kDefaultLimit, LayoutPrinter()),
       printer_(discovery_.Wait()),
       interrupts_(interrupts) {}
 

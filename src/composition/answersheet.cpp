@@ -3,7 +3,7 @@
 
 #include "composition/answersheet.h"
 
-#include "composition/displayforms.h"
+#include "composition/formcatalogue.h"
 #include "composition/pageheader.h"
 #include "composition/questionlines.h"
 #include "composition/questiontext.h"
@@ -25,19 +25,24 @@ AnswerParts SplitAnswerLine(const ProblemRecord& rec) {
       const std::string sign = OperatorSign(rec.op);
       return {rec.strA + sign + rec.strB + sign + rec.strC + kEquals, rec.strAnswer};
     }
-    case TermMode::Special:
-      if (HasAnswerValueLine(rec.form)) return {rec.strE, {}};
-      if (rec.form == 26) {
-        // The ratio written out, its filled-in term after the equals sign.
-        const std::size_t equals = rec.strAnswer.find(kEquals);
-        if (equals == std::string::npos) return {{}, rec.strAnswer};
-        const std::size_t split = equals + std::string(kEquals).size();
-        return {rec.strAnswer.substr(0, split), rec.strAnswer.substr(split)};
-      }
-      if ((rec.form >= 1 && rec.form <= 19) || (rec.form >= 27 && rec.form <= 50)) {
-        return {rec.strE, rec.strAnswer};
+    case TermMode::Special: {
+      const FormInfo* form = FindForm(rec.form);
+      if (form == nullptr) return {rec.strA, {}};
+      switch (form->answer) {
+        case AnswerShape::QuestionAndAnswer:
+          return {rec.strE, rec.strAnswer};
+        case AnswerShape::AnswerOnly: {
+          // The ratio written out, its filled-in term after the equals sign.
+          const std::size_t equals = rec.strAnswer.find(kEquals);
+          if (equals == std::string::npos) return {{}, rec.strAnswer};
+          const std::size_t split = equals + std::string(kEquals).size();
+          return {rec.strAnswer.substr(0, split), rec.strAnswer.substr(split)};
+        }
+        case AnswerShape::AnswerBelow:
+          return {rec.strE, {}};
       }
       return {rec.strA, {}};
+    }
     default:
       return {rec.strA, {}};
   }
@@ -61,7 +66,7 @@ void WriteProblemLine(PageWriter& page, const Point& at, int form, const std::st
                       const ProblemLayout& layout) {
   page.SetHeight(HasAnswerValueLine(form) ? layout.smallHeight : layout.height);
   page.Text(TextAlign::Left, at.x, at.y, line);
-  page.SetHeight(60);
+  page.SetHeight(kLineHeight);
 }
 
 void WriteAnswerLines(PageWriter& page, const ProblemTable& table, const ProblemLayout& layout,
@@ -83,11 +88,11 @@ void WriteAnswerLines(PageWriter& page, const ProblemTable& table, const Problem
       WriteProblemLine(page, at, rec.form, AnswerLine(rec), layout);
     }
     if (HasAnswerValueLine(rec.form)) {
-      page.SetHeight(rec.form == 52 ? layout.listHeight : layout.valueHeight);
+      page.SetHeight(rec.form == form::kDivisors ? layout.listHeight : layout.valueHeight);
       if (red) page.SetColour(kAnswerRed);
       page.Text(TextAlign::Left, at.x, at.y + layout.valueDrop, rec.strAnswer);
       page.SetColour(kBlack);
-      page.SetHeight(60);
+      page.SetHeight(kLineHeight);
     }
   }
 }
@@ -99,7 +104,7 @@ void WriteAnswerMark(PageWriter& page, const PageGeometry& g) {
   page.Text(TextAlign::Left, g.left + 400, g.top + 45, "「解答」");
   page.SetBold(false);
   page.SetColour(kBlack);
-  page.SetHeight(60);
+  page.SetHeight(kLineHeight);
 }
 
 }  // namespace kazenori

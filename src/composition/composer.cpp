@@ -42,9 +42,10 @@ void Composer::WriteWorksheet(const SheetOptions& options, ComposedSheet& sheet,
   if (options.score) WriteScoreBox(page, geometry_, options.problems);
   for (int i = 1; i <= options.problems; ++i) {
     ProblemRecord& rec = table_.At(i);
-    const int hide = DecideFlag(options.hide, rnd_);
-    const int blank = DecideFlag(options.blank, rnd_);
-    std::string line = QuestionLine(rec, hide, blank, rnd_);
+    forms::Layers layers;
+    layers.hide = DecideLayer(options.hide, rnd_);  // drawn before the blank layer
+    layers.blank = DecideLayer(options.blank, rnd_);
+    std::string line = QuestionLine(rec, layers, rnd_);
     WriteProblemLine(page, ProblemPlace(i, layout), rec.form, line, layout);
     sheet.questions[static_cast<std::size_t>(i - 1)] = std::move(line);
   }
@@ -91,7 +92,7 @@ void Composer::Start(const SheetOptions& options, int sheets) {
   }
   selection_.Clear();
   for (const int pattern : options.patterns) selection_.SetTicked(pattern, true);
-  generator_.State().zeroAllowed = options.zero == ZeroSetting::Allowed ? 1 : 0;
+  generator_.State().zero = options.zero;
 }
 
 // Sheet k of a run, appended to `into` with its pages.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "composition/displayformscommon.h"
+#include "composition/formcatalogue.h"
 #include "composition/questiontext.h"
 
 namespace kazenori {
@@ -159,12 +160,16 @@ std::string ComposeOperatorForm(const OperatorForm& f, ProblemRecord& rec, Layer
 
 }  // namespace forms
 
-std::string ComposeSpecialQuestion(ProblemRecord& rec, int hideFlag, int blankFlag, Random& rnd) {
+std::string ComposeSpecialQuestion(ProblemRecord& rec, forms::Layers layers, Random& rnd) {
   if (rec.termMode != TermMode::Special) return rec.strA;
-  const forms::Layers layers{hideFlag != 0, blankFlag != 0};
-  if (auto line = forms::ComposeForms1to26(rec, layers, rnd)) return *line;
-  if (auto line = forms::ComposeForms27to52(rec, layers, rnd)) return *line;
-  return rec.strA;
+  const FormInfo* form = FindForm(rec.form);
+  if (form == nullptr || form->write == nullptr) return rec.strA;
+  return form->write(rec, {layers.hide && form->hides, layers.blank && form->blanks}, rnd);
+}
+
+bool HasAnswerValueLine(int form) {
+  const FormInfo* f = FindForm(form);
+  return f != nullptr && f->answer == AnswerShape::AnswerBelow;
 }
 
 }  // namespace kazenori

@@ -10,18 +10,13 @@
 #include <optional>
 #include <string>
 
+#include "composition/displayforms.h"
 #include "generation/problemrecord.h"
 #include "generation/random.h"
 
 namespace kazenori::forms {
 
 inline constexpr const char* kAnswerPrefix = "答え ";
-
-// The two per-problem options, decided before the form runs.
-struct Layers {
-  bool hide = false;
-  bool blank = false;
-};
 
 // An integer answer; empty when the form would have to divide by 0, which no
 // generator allows, so that the form writes no answer instead of failing.
@@ -32,7 +27,6 @@ using AnswerRule = Answer (*)(const ProblemRecord&);
 // writing is spelt with the letters A to D for strA to strD, the signs
 // + - * / and literal brackets; "＝" follows every writing.
 struct OperatorForm {
-  int form;
   std::array<const char*, 2> writings;  // the second is nullptr for one writing
   int blankChoices;                     // 4: A, B, C, answer; 5: A, B, C, D, answer
   bool hiddenFromValues;                // hidden text writes Decimal(valX) rather than strX
@@ -43,10 +37,6 @@ struct OperatorForm {
 // layers; returns the question line.
 std::string ComposeOperatorForm(const OperatorForm& f, ProblemRecord& rec, Layers layers,
                                 Random& rnd);
-
-// Each returns the question line, or nothing when the form is not theirs.
-std::optional<std::string> ComposeForms1to26(ProblemRecord& rec, Layers layers, Random& rnd);
-std::optional<std::string> ComposeForms27to52(ProblemRecord& rec, Layers layers, Random& rnd);
 
 // The decimal text of v.
 std::string Decimal(std::int64_t v);

@@ -11,12 +11,12 @@
 
 namespace kazenori {
 
-int DecideFlag(LayerSetting setting, Random& rnd) {
+bool DecideLayer(LayerSetting setting, Random& rnd) {
   switch (setting) {
     case LayerSetting::Random:
-      return rnd.Rnd(2);
+      return rnd.Rnd(2) == 1;
     case LayerSetting::All:
-      return 1;
+      return true;
     case LayerSetting::None:
       break;
   }
@@ -48,7 +48,7 @@ bool BlankItem(std::array<std::string, N>& items, int choice, Random& rnd) {
 
 }  // namespace
 
-std::string TwoTermQuestion(const ProblemRecord& rec, int hideFlag, int blankFlag, Random& rnd) {
+std::string TwoTermQuestion(const ProblemRecord& rec, forms::Layers layers, Random& rnd) {
   if (!ValidOp(rec.op)) return rec.strA;
   const std::string sign = OperatorSign(rec.op);
   const bool remainder = HasRemainder(rec);
@@ -56,8 +56,8 @@ std::string TwoTermQuestion(const ProblemRecord& rec, int hideFlag, int blankFla
 
   std::string line = remainder ? rec.strA + sign + rec.strB + kEquals + kTwoSpaces + kEllipsis
                                : rec.strA + sign + rec.strB + kEquals;
-  if (hideFlag == 1) line = rec.strA + kBox + rec.strB + kEquals + rec.strAnswer + tail;
-  if (blankFlag == 1) {
+  if (layers.hide) line = rec.strA + kBox + rec.strB + kEquals + rec.strAnswer + tail;
+  if (layers.blank) {
     std::array<std::string, 3> items{rec.strA, rec.strB, rec.strAnswer};
     if (BlankItem(items, rnd.Rnd(3), rnd)) {
       line = items[0] + sign + items[1] + kEquals + items[2] + tail;
@@ -66,12 +66,12 @@ std::string TwoTermQuestion(const ProblemRecord& rec, int hideFlag, int blankFla
   return line;
 }
 
-std::string ThreeTermQuestion(const ProblemRecord& rec, int hideFlag, int blankFlag, Random& rnd) {
+std::string ThreeTermQuestion(const ProblemRecord& rec, forms::Layers layers, Random& rnd) {
   if (!ValidOp(rec.op)) return rec.strA;
   const std::string sign = OperatorSign(rec.op);
   std::string line = rec.strA + sign + rec.strB + sign + rec.strC + kEquals;
-  if (hideFlag == 1) line = rec.strA + kBox + rec.strB + kBox + rec.strC + kEquals + rec.strAnswer;
-  if (blankFlag == 1) {
+  if (layers.hide) line = rec.strA + kBox + rec.strB + kBox + rec.strC + kEquals + rec.strAnswer;
+  if (layers.blank) {
     std::array<std::string, 4> items{rec.strA, rec.strB, rec.strC, rec.strAnswer};
     if (BlankItem(items, rnd.Rnd(4), rnd)) {
       line = items[0] + sign + items[1] + sign + items[2] + kEquals + items[3];
@@ -80,14 +80,14 @@ std::string ThreeTermQuestion(const ProblemRecord& rec, int hideFlag, int blankF
   return line;
 }
 
-std::string QuestionLine(ProblemRecord& rec, int hideFlag, int blankFlag, Random& rnd) {
+std::string QuestionLine(ProblemRecord& rec, forms::Layers layers, Random& rnd) {
   switch (rec.termMode) {
     case TermMode::TwoTerms:
-      return TwoTermQuestion(rec, hideFlag, blankFlag, rnd);
+      return TwoTermQuestion(rec, layers, rnd);
     case TermMode::ThreeTerms:
-      return ThreeTermQuestion(rec, hideFlag, blankFlag, rnd);
+      return ThreeTermQuestion(rec, layers, rnd);
     case TermMode::Special:
-      return ComposeSpecialQuestion(rec, hideFlag, blankFlag, rnd);
+      return ComposeSpecialQuestion(rec, layers, rnd);
     default:
       return rec.strA;
   }

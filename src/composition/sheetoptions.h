@@ -7,14 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "generation/zerosetting.h"
+
 namespace kazenori {
 
 // The settings "演算子のみを隠す設定" and "虫食いの設定", in the order of their
 // items: "なし", "ﾗﾝﾀﾞﾑ", "全て".
 enum class LayerSetting { None, Random, All };
-
-// "第２項のｾﾞﾛの設定": whether the second term may be 0 ("なし", "あり").
-enum class ZeroSetting { Refused, Allowed };
 
 // What the colour dialog confirmed: 0 until its OK button was pressed.
 struct ColourWordSettings {

@@ -193,7 +193,7 @@ void TensDifference(Draw& d) {
 // 80 + (60 - 20).
 void Pattern20(Draw& d) {
   d.op = Operation::Add;
-  d.Special(1);
+  d.Special(form::kTensPlusDifference);
   d.valA = (d.Rnd(9) + 1) * 10;
   TensDifference(d);
 }
@@ -201,7 +201,7 @@ void Pattern20(Draw& d) {
 // 140 + (90 - 70).
 void Pattern21(Draw& d) {
   d.op = Operation::Add;
-  d.Special(2);
+  d.Special(form::kHundredsPlusDifference);
   d.valA = (d.Rnd(9) + 11) * 10;
   TensDifference(d);
 }
@@ -209,7 +209,7 @@ void Pattern21(Draw& d) {
 // 240 + (150 - 120), the result below 1000 (valA 110 always passes).
 void Pattern26(Draw& d) {
   d.op = Operation::Add;
-  d.Special(6);
+  d.Special(form::kLargePlusDifference);
   do {
     d.valA = (d.Rnd(89) + 11) * 10;
     const int p = d.Rnd(90) + 10;
@@ -222,7 +222,7 @@ void Pattern26(Draw& d) {
 // 60 - (30 + 10); 20 - (10 + 10) is the one case with answer 0.
 void Pattern27(Draw& d) {
   d.op = Operation::Sub;
-  d.Special(3);
+  d.Special(form::kTensMinusSum);
   const int k = d.Rnd(8) + 2;
   d.valA = 10 * k;
   const int m = d.Rnd(k - 2) + 2;
@@ -234,7 +234,7 @@ void Pattern27(Draw& d) {
 // 160 - (80 + 10); m = 1 gives valC 0.
 void Pattern28(Draw& d) {
   d.op = Operation::Sub;
-  d.Special(4);
+  d.Special(form::kHundredsMinusSum);
   d.valA = (d.Rnd(90) + 10) * 10;
   const int m = d.Rnd(9) + 1;
   const int n = d.Rnd(m - 1) + 1;
@@ -245,7 +245,7 @@ void Pattern28(Draw& d) {
 // 700 - (340 - 250).
 void Pattern29(Draw& d) {
   d.op = Operation::Sub;
-  d.Special(7);
+  d.Special(form::kHundredsMinusDifference);
   d.valA = (d.Rnd(9) + 1) * 100;
   const int p = d.Rnd(90) + 10;
   const int q = d.Rnd(9) + 1;
@@ -289,7 +289,7 @@ void Pattern79(Draw& d) {
 // a + b - c with a positive result; only valC is drawn again (1 always passes).
 void Pattern86(Draw& d) {
   d.op = Operation::Add;
-  d.Special(46);
+  d.Special(form::kPlusMinus);
   d.valA = d.Rnd(9) + 1;
   d.valB = d.Rnd(9) + 1;
   do {
@@ -300,7 +300,7 @@ void Pattern86(Draw& d) {
 // a - b + c; valA 1 gives valB 1.
 void Pattern87(Draw& d) {
   d.op = Operation::Sub;
-  d.Special(47);
+  d.Special(form::kMinusPlus);
   d.valA = d.Rnd(9) + 1;
   d.valB = d.Rnd(d.valA - 1) + 1;
   d.valC = d.Rnd(9) + 1;

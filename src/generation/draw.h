@@ -7,12 +7,13 @@
 
 #include "generation/problemrecord.h"
 #include "generation/random.h"
+#include "generation/zerosetting.h"
 
 namespace kazenori {
 
 // What lives as long as the program, beside the problem table.
 struct GenerationState {
-  int zeroAllowed = 0;                     // item index of the zero setting: 1 lets some terms be 0
+  ZeroSetting zero = ZeroSetting::Refused;
   TermMode termMode = TermMode::TwoTerms;  // term count mode of the problem being built
   int specialForm = 0;                     // form of the latest special problem; never cleared
 };
@@ -29,7 +30,7 @@ struct Draw {
   Operation op = Operation::None;
 
   int Rnd(int n) { return rnd.Rnd(n); }
-  bool ZeroAllowed() const { return state.zeroAllowed != 0; }
+  bool ZeroAllowed() const { return state.zero == ZeroSetting::Allowed; }
   void ThreeTerms() { state.termMode = TermMode::ThreeTerms; }
   void Special(int form) {
     state.termMode = TermMode::Special;

@@ -12,7 +12,7 @@ namespace kazenori::generators {
 // again (10 always passes).
 void Pattern35(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(5);
+  d.Special(form::kHundredMinusProduct);
   d.valA = 100;
   const int m = d.Rnd(9) + 1;
   int p = 0;
@@ -26,7 +26,7 @@ void Pattern35(Draw& d) {
 // (a + b) x digit, a + b a whole ten.
 void Pattern36(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(8);
+  d.Special(form::kSumTimesDigit);
   const int t = d.Rnd(9) + 1;
   d.valA = d.Rnd(10 * t - 1) + 1;
   d.valB = 10 * t - d.valA;
@@ -36,7 +36,7 @@ void Pattern36(Draw& d) {
 // Table product plus table product.
 void Pattern37(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(11);
+  d.Special(form::kProductPlusProduct);
   d.valA = d.Rnd(9) + 1;
   d.valB = d.Rnd(9) + 1;
   d.valC = d.Rnd(9) + 1;
@@ -47,7 +47,7 @@ void Pattern37(Draw& d) {
 // passes).
 void Pattern38(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(12);
+  d.Special(form::kProductMinusProduct);
   do {
     d.valA = d.Rnd(9) + 1;
     d.valB = d.Rnd(9) + 1;
@@ -59,7 +59,7 @@ void Pattern38(Draw& d) {
 // Two digits x (b + c), b + c a whole ten.
 void Pattern39(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(14);
+  d.Special(form::kTimesSum);
   d.valA = d.Rnd(90) + 10;
   const int t = d.Rnd(9) + 1;
   d.valB = d.Rnd(10 * t - 1) + 1;
@@ -70,7 +70,7 @@ void Pattern39(Draw& d) {
 // always passes); Rnd(2) decides which factor comes first.
 void Pattern40(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(15);
+  d.Special(form::kPlusProduct);
   d.valA = d.Rnd(90) + 10;
   int x = 0;
   int y = 0;
@@ -90,7 +90,7 @@ void Pattern40(Draw& d) {
 // A whole ten - a table quotient.
 void Pattern44(Draw& d) {
   d.op = Operation::Div;
-  d.Special(10);
+  d.Special(form::kTensMinusQuotient);
   const int a = d.Rnd(9) + 1;
   d.valC = d.Rnd(9) + 1;
   d.valB = (d.Rnd(9) + 1) * d.valC;
@@ -100,7 +100,7 @@ void Pattern44(Draw& d) {
 // (whole ten - whole ten) / 2, 5 or 10.
 void Pattern45(Draw& d) {
   d.op = Operation::Div;
-  d.Special(13);
+  d.Special(form::kTensDifferenceByDivisor);
   const int x = d.Rnd(8) + 2;
   const int y = d.Rnd(x - 1) + 1;
   constexpr int kDivisors[] = {2, 5, 10};
@@ -112,7 +112,7 @@ void Pattern45(Draw& d) {
 // Whole hundred - whole ten / (2 or 5).
 void Pattern46(Draw& d) {
   d.op = Operation::Div;
-  d.Special(16);
+  d.Special(form::kHundredsMinusQuotient);
   d.valA = (d.Rnd(9) + 1) * 100;
   d.valB = (d.Rnd(9) + 1) * 10;
   d.valC = d.Rnd(2) == 0 ? 2 : 5;
@@ -121,7 +121,7 @@ void Pattern46(Draw& d) {
 // 25n / (b + c) with b + c = 25.
 void Pattern47(Draw& d) {
   d.op = Operation::Div;
-  d.Special(17);
+  d.Special(form::kQuotientOfSum);
   const int a = d.Rnd(9) + 1;
   const int b = d.Rnd(24) + 1;
   d.valA = 25 * a;
@@ -133,7 +133,7 @@ void Pattern47(Draw& d) {
 // (valA = valB always passes).
 void Pattern48(Draw& d) {
   d.op = Operation::Div;
-  d.Special(18);
+  d.Special(form::kQuotientPlusProduct);
   d.valB = d.Rnd(9) + 1;
   do {
     d.valA = d.Rnd(99) + 1;
@@ -145,7 +145,7 @@ void Pattern48(Draw& d) {
 // (3s - 3t) / 3; s = 1 poses (3 - 3) / 3.
 void Pattern49(Draw& d) {
   d.op = Operation::Div;
-  d.Special(19);
+  d.Special(form::kDifferenceByThree);
   const int s = d.Rnd(33) + 1;
   const int t = d.Rnd(s - 1) + 1;
   d.valA = 3 * s;
@@ -157,7 +157,7 @@ void Pattern49(Draw& d) {
 // drawn again.
 void Pattern50(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(27);
+  d.Special(form::kProductsOfSameFactor);
   const int s = (d.Rnd(10) + 1) * 10;
   do {
     d.valA = d.Rnd(s - 1) + 1;
@@ -170,7 +170,7 @@ void Pattern50(Draw& d) {
 // 100 - a table product.
 void Pattern73(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(43);
+  d.Special(form::kHundredMinusTableProduct);
   d.valA = 100;
   d.valB = d.Rnd(9) + 1;
   d.valC = d.Rnd(9) + 1;
@@ -179,7 +179,7 @@ void Pattern73(Draw& d) {
 // 100 - a table quotient.
 void Pattern74(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(44);
+  d.Special(form::kHundredMinusTableQuotient);
   d.valA = 100;
   const int x = d.Rnd(9) + 1;
   const int y = d.Rnd(9) + 1;
@@ -190,7 +190,7 @@ void Pattern74(Draw& d) {
 // k x m - l x m with k - l from 1 to 10.
 void Pattern75(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(45);
+  d.Special(form::kProductsOfSameFactorApart);
   d.valA = d.Rnd(89) + 11;
   const int diff = d.Rnd(10) + 1;
   d.valC = d.valA - diff;

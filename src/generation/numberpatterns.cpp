@@ -49,25 +49,25 @@ void PairBelowLcm(Draw& d, int range, int bound) {
 
 void Pattern51(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(20);
+  d.Special(form::kCommonMultiples);
   PairBelowLcm(d, 20, 100);
 }
 
 void Pattern52(Draw& d) {
   d.op = Operation::Div;
-  d.Special(23);
+  d.Special(form::kCommonDivisors);
   TwoMultiplesOfCommonFactor(d, 15);
 }
 
 void Pattern53(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(21);
+  d.Special(form::kLeastCommonMultiple);
   PairBelowLcm(d, 23, 150);
 }
 
 void Pattern54(Draw& d) {
   d.op = Operation::Div;
-  d.Special(24);
+  d.Special(form::kGreatestCommonDivisor);
   TwoMultiplesOfCommonFactor(d, 15);
 }
 
@@ -75,7 +75,7 @@ void Pattern54(Draw& d) {
 // (or 4 and 8, or 2 and 8) always pass, with an lcm of at most 4 * 24.
 void Pattern55(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(22);
+  d.Special(form::kLeastCommonMultipleOf3);
   d.valA = d.Rnd(23) + 2;
   for (;;) {
     d.valB = d.Rnd(23) + 2;
@@ -87,7 +87,7 @@ void Pattern55(Draw& d) {
 
 void Pattern56(Draw& d) {
   d.op = Operation::Div;
-  d.Special(25);
+  d.Special(form::kGreatestCommonDivisorOf3);
   const int g = d.Rnd(15) + 2;
   d.valA = g * (d.Rnd(8) + 2);
   do {
@@ -101,7 +101,7 @@ void Pattern56(Draw& d) {
 // changes them and the right side is never 0.
 void Pattern57(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(26);
+  d.Special(form::kRatio);
   TwoMultiplesOfCommonFactor(d, 13);
   if (d.Rnd(2) == 0) {
     const int k = d.Rnd(4) + 2;
@@ -118,14 +118,14 @@ void Pattern57(Draw& d) {
 
 void Pattern58(Draw& d) {
   d.op = Operation::Add;
-  d.Special(28);
+  d.Special(form::kDigitPlusTenths);
   d.valA = Digit(d);
   d.valB = Digit(d);
 }
 
 void Pattern59(Draw& d) {
   d.op = Operation::Sub;
-  d.Special(29);
+  d.Special(form::kDigitMinusTenths);
   d.valA = Digit(d);
   d.valB = Digit(d);
 }
@@ -151,7 +151,7 @@ void DigitQuotient(Draw& d, int form) {
 // the form's quotient has exactly one decimal place.
 void Pattern108(Draw& d) {
   d.op = Operation::Div;
-  d.Special(48);
+  d.Special(form::kTenthsQuotientOfDigit);
   d.valB = Digit(d);
   int x = 0;
   do {
@@ -307,13 +307,13 @@ void Pattern104(Draw& d) {
 
 void Pattern135(Draw& d) {
   d.op = Operation::Mul;
-  d.Special(51);
+  d.Special(form::kMultiples);
   d.valA = d.Rnd(59) + 2;
 }
 
 void Pattern136(Draw& d) {
   d.op = Operation::Div;
-  d.Special(52);
+  d.Special(form::kDivisors);
   d.valA = d.Rnd(99) + 2;
 }
 

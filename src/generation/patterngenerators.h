@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "generation/displayform.h"
 #include "generation/draw.h"
 
 // The generators the pattern catalogue puts into its rows. PatternN draws

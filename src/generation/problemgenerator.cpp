@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "generation/displayform.h"
+
 namespace kazenori {
 
 namespace {
@@ -65,12 +67,8 @@ bool ProblemGenerator::IsRepeat(const Draw& a, int index) const {
     if (a.valA != r.valA || a.valB != r.valB) continue;
     if (state_.termMode == TermMode::TwoTerms) return true;
     if (a.valC != r.valC) continue;
-    // Only these forms keep their fourth value apart; note that the form
-    // compared is the current one, not the earlier record's.
-    const int form = state_.specialForm;
-    const bool withD = (r.op == Operation::Mul && (form == 9 || form == 11 || form == 12)) ||
-                       (r.op == Operation::Div && form == 18);
-    if (!withD || a.valD == r.valD) return true;
+    // The form asked about is the current one, not the earlier record's.
+    if (!form::KeepsFourthValue(state_.specialForm, r.op) || a.valD == r.valD) return true;
   }
   return false;
 }

@@ -24,7 +24,7 @@ namespace {
 // discovery given up makes no further call into Qt or libcups after the one it
 // is in (a late one could come while the program ends).
 template <typename KeepGoing>
-std::unique_ptr<PrinterSelection> Discover(PrinterAccess access, int paperCode,
+std::unique_ptr<PrinterSelection> Discover(PrinterAccess access, QPageSize::PageSizeId paper,
                                            const QString& printer, KeepGoing keepGoing) {
   auto selection = std::make_unique<PrinterSelection>(access);
   // A print server that did not answer is not asked again (Qt would wait on it).
@@ -33,14 +33,15 @@ std::unique_ptr<PrinterSelection> Discover(PrinterAccess access, int paperCode,
         selection->PrinterNames().contains(printer) ? printer : QPrinterInfo::defaultPrinterName();
     if (keepGoing()) selection->SelectPrinter(name);
   }
-  if (keepGoing()) selection->SetPaperCode(paperCode);
+  if (keepGoing()) selection->SetPageSize(paper);
   return selection;
 }
 
 }  // namespace
 
-std::unique_ptr<PrinterSelection> DiscoverPrinters(PrinterAccess access, int paperCode) {
-  return Discover(access, paperCode, QString(), [] { return true; });
+std::unique_ptr<PrinterSelection> DiscoverPrinters(PrinterAccess access,
+                                                   QPageSize::PageSizeId paper) {
+  return Discover(access, paper, QString(), [] { return true; });
 }
 
 namespace {
@@ -70,24 +71,24 @@ struct PrinterDiscovery::Run {
   }
 };
 
-PrinterDiscovery::PrinterDiscovery(int paperCode, PrinterAccess access,
+PrinterDiscovery::PrinterDiscovery(QPageSize::PageSizeId paper, PrinterAccess access,
                                    std::chrono::milliseconds limit, const QString& printer,
                                    QObject* parent)
     : QObject(parent),
       run_(std::make_shared<Run>()),
       deadline_(std::chrono::steady_clock::now() + limit),
-      paperCode_(paperCode),
+      paper_(paper),
       // Without CUPS access nothing of CUPS is asked, not even its settings.
       server_(access == PrinterAccess::Cups ? ClientServer() : QByteArray()) {
   run_->owner = this;
   // Qt's printer classes may be used off the GUI thread; nothing else touches
   // what this thread makes until it is taken over. The thread is detached: a
   // call stuck on the server must hold up neither this object nor the exit.
-  std::thread([run = run_, access, paperCode, printer, server = server_] {
+  std::thread([run = run_, access, paper, printer, server = server_] {
     QThread::currentThread()->setObjectName(QStringLiteral("printer discovery"));
     if (!server.isEmpty()) cupsSetServer(server.constData());
     std::unique_ptr<PrinterSelection> found =
-        Discover(access, paperCode, printer, [&run] { return run->Wanted(); });
+        Discover(access, paper, printer, [&run] { return run->Wanted(); });
     const std::lock_guard<std::mutex> lock(run->mutex);
     run->found = std::move(found);
     run->done = true;
@@ -140,7 +141,7 @@ void PrinterDiscovery::Settle() {
     // named as one that did not answer.
     found = std::make_unique<PrinterSelection>(
         PrintServer{PrintServerState::Silent, QString::fromUtf8(server_)});
-    found->SetPaperCode(paperCode_);
+    found->SetPageSize(paper_);
   }
   selection_ = std::move(found);
   emit finished();

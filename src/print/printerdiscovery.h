@@ -15,10 +15,11 @@
 namespace kazenori {
 
 // The printers as the program starts with them: the print server probed, its
-// printers listed, the default printer chosen with the paper `paperCode` and
+// printers listed, the default printer chosen with the paper `paper` and
 // its page metrics read. Every step may wait on CUPS: the probe within its own
 // limits, the questions Qt asks afterwards without any.
-std::unique_ptr<PrinterSelection> DiscoverPrinters(PrinterAccess access, int paperCode);
+std::unique_ptr<PrinterSelection> DiscoverPrinters(PrinterAccess access,
+                                                   QPageSize::PageSizeId paper);
 
 // DiscoverPrinters on a thread of its own, begun at construction, so that a
 // window can be shown while CUPS is asked, and given up after `limit`: a
@@ -45,7 +46,7 @@ class PrinterDiscovery : public QObject {
 
   // `printer` is chosen instead of the default printer where the server has
   // one of that name.
-  explicit PrinterDiscovery(int paperCode, PrinterAccess access = PrinterAccess::Cups,
+  explicit PrinterDiscovery(QPageSize::PageSizeId paper, PrinterAccess access = PrinterAccess::Cups,
                             std::chrono::milliseconds limit = kDefaultLimit,
                             const QString& printer = QString(), QObject* parent = nullptr);
   // Waits two seconds at most for the thread, so that a working discovery
@@ -78,7 +79,7 @@ class PrinterDiscovery : public QObject {
 
   std::shared_ptr<Run> run_;
   std::chrono::steady_clock::time_point deadline_;
-  int paperCode_;
+  QPageSize::PageSizeId paper_;
   QByteArray server_;  // the print server asked, named for a discovery given up
   QTimer limitTimer_;
   std::unique_ptr<PrinterSelection> selection_;

@@ -28,36 +28,6 @@ const QPageSize* FindSupported(const QList<QPageSize>& supported, const QPageSiz
 
 }  // namespace
 
-const std::vector<PaperCode>& PaperCodes() {
-  static const std::vector<PaperCode> kCodes = {
-      {1, QPageSize::Letter}, {3, QPageSize::Tabloid},   {4, QPageSize::Ledger},
-      {5, QPageSize::Legal},  {7, QPageSize::Executive}, {8, QPageSize::A3},
-      {9, QPageSize::A4},     {11, QPageSize::A5},       {12, QPageSize::JisB4},
-      {13, QPageSize::JisB5},
-  };
-  return kCodes;
-}
-
-QPageSize::PageSizeId PageSizeForCode(int code, bool* known) {
-  for (const PaperCode& p : PaperCodes()) {
-    if (p.code == code) {
-      if (known) *known = true;
-      return p.id;
-    }
-  }
-  if (known) *known = false;
-  return QPageSize::Custom;
-}
-
-int CodeForPageSize(const QPageSize& size) {
-  const QPageSize::PageSizeId id =
-      QPageSize::id(size.size(QPageSize::Millimeter), QPageSize::Millimeter, QPageSize::FuzzyMatch);
-  for (const PaperCode& p : PaperCodes()) {
-    if (p.id == id) return p.code;
-  }
-  return 256;
-}
-
 PrinterSelection::PrinterSelection(PrinterAccess access) {
   if (access == PrinterAccess::DesignPaper) return;
   // Qt and libcups wait on a server without a limit; one that does not answer
@@ -151,11 +121,9 @@ Paper PrinterSelection::PagePaper(const Paper& fallback) const {
   return paper;
 }
 
-bool PrinterSelection::SetPaperCode(int code) {
+bool PrinterSelection::SetPageSize(QPageSize::PageSizeId id) {
   const QPrinterInfo* info = Selected();
-  bool known = false;
-  const QPageSize::PageSizeId id = PageSizeForCode(code, &known);
-  if (!info || !known) return false;
+  if (!info || id == QPageSize::Custom) return false;
   // A driver may list one size under several names (Letter and ANSI A); the
   // one under the size's own key is preferred.
   const QList<QPageSize> supported = info->supportedPageSizes();
@@ -173,12 +141,14 @@ bool PrinterSelection::SetPaperCode(int code) {
     settings_.pageSize = *best;
     RefreshCapabilities();
   }
-  return PaperCode() == code;
+  return PageSizeId() == id;
 }
 
-int PrinterSelection::PaperCode() const {
-  if (!Selected()) return 0;
-  return CodeForPageSize(settings_.pageSize);
+// By the size, not the driver's name for it: a driver's "A4 (borderless)" is A4.
+QPageSize::PageSizeId PrinterSelection::PageSizeId() const {
+  if (!Selected()) return QPageSize::Custom;
+  return QPageSize::id(settings_.pageSize.size(QPageSize::Millimeter), QPageSize::Millimeter,
+                       QPageSize::FuzzyMatch);
 }
 
 QString PrinterSelection::PaperName() const {

@@ -18,17 +18,6 @@ class QPrinter;
 
 namespace kazenori {
 
-// The paper codes the program uses, and their Qt page sizes.
-struct PaperCode {
-  int code;
-  QPageSize::PageSizeId id;
-};
-const std::vector<PaperCode>& PaperCodes();
-// QPageSize::Custom when the code is unknown.
-QPageSize::PageSizeId PageSizeForCode(int code, bool* known = nullptr);
-// 256 (a user-defined size) when the size has no code of its own.
-int CodeForPageSize(const QPageSize& size);
-
 // The printers CUPS offers (asked once, at construction) and the one chosen,
 // with its settings. Without printers every question answers 0 or empty and
 // every change does nothing.
@@ -70,8 +59,12 @@ class PrinterSelection {
   // The document's paper on this printer; `fallback` without printers.
   Paper PagePaper(const Paper& fallback = DesignPaper()) const;
 
-  bool SetPaperCode(int code);
-  int PaperCode() const;
+  // Chooses the driver's entry for a paper size; false (and nothing changes)
+  // when the printer has no such paper, or there is no printer.
+  bool SetPageSize(QPageSize::PageSizeId id);
+  // The chosen paper's size; QPageSize::Custom without a printer or for a
+  // size Qt has no name for.
+  QPageSize::PageSizeId PageSizeId() const;
   QString PaperName() const;
   void SetPaperName(const QString& name);
   bool IsLandscape() const;

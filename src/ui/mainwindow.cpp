@@ -392,7 +392,7 @@ void MainWindow::connectControls() {
 RememberedState MainWindow::state() const {
   RememberedState s;
   s.patterns = selection_.Patterns();
-  s.zero = zeroAllowed_;
+  s.zero = zero_ == ZeroSetting::Allowed ? 1 : 0;
   s.hide = std::max(0, hideGroup_->itemIndex());
   s.blank = std::max(0, blankGroup_->itemIndex());
   s.instruction = instructionEdit_->text();
@@ -561,7 +561,7 @@ void MainWindow::createDocument() {
 void MainWindow::startDiscovery() {
   if (discovery_) return;
   // The settings stand for the platform's default printer, on A4.
-  discovery_ = std::make_unique<PrinterDiscovery>(9);
+  discovery_ = std::make_unique<PrinterDiscovery>(QPageSize::A4);
   connect(discovery_.get(), &PrinterDiscovery::finished, this, &MainWindow::onPrintersFound);
 }
 
@@ -657,7 +657,7 @@ void MainWindow::onPatternToggled(int number, bool ticked) {
 }
 
 void MainWindow::onZeroChosen(int index) {
-  if (index == 0 || index == 1) zeroAllowed_ = index;
+  if (index == 0 || index == 1) zero_ = index == 1 ? ZeroSetting::Allowed : ZeroSetting::Refused;
 }
 
 namespace {
@@ -724,7 +724,7 @@ void MainWindow::onBonusSettingsClicked() {
 SheetOptions MainWindow::options() const {
   SheetOptions options;
   options.patterns = selection_.Patterns();
-  options.zero = zeroAllowed_ == 1 ? ZeroSetting::Allowed : ZeroSetting::Refused;
+  options.zero = zero_;
   options.hide = LayerOf(hideGroup_->itemIndex());
   options.blank = LayerOf(blankGroup_->itemIndex());
   options.instruction = instructionEdit_->text().toStdString();

@@ -11,6 +11,7 @@
 #include "composition/pagegeometry.h"
 #include "generation/patternselection.h"
 #include "generation/random.h"
+#include "generation/zerosetting.h"
 #include "pages/worksheetpreview.h"
 #include "print/printergeometry.h"
 #include "ui/messages.h"
@@ -58,7 +59,7 @@ class MainWindow : public QWidget {
   ~MainWindow() override;
 
   const PatternSelection& selection() const { return selection_; }
-  int zeroAllowed() const { return zeroAllowed_; }
+  ZeroSetting zeroSetting() const { return zero_; }
   int printNumber() const;
   Random& random() { return *random_; }
   const PageGeometry& pageGeometry() const;
@@ -192,7 +193,7 @@ class MainWindow : public QWidget {
   ColourWordDialog& colourWordDialog_;
   std::unique_ptr<Random> random_;
   PatternSelection selection_;
-  int zeroAllowed_ = 0;
+  ZeroSetting zero_ = ZeroSetting::Refused;
   // Forwards to whichever message sink is installed when a message comes.
   struct CurrentMessages final : Messages {
     void Show(const Message& message) override { Messages::Current().Show(message); }

@@ -71,7 +71,7 @@ QString PatternToolTip(int number) {
   selection.SetTicked(number, true);
   ProblemGenerator generator(random, table, selection);
   generator.MakeProblem(1);
-  const QString example = QString::fromStdString(QuestionLine(table.At(1), 0, 0, random));
+  const QString example = QString::fromStdString(QuestionLine(table.At(1), {}, random));
   const PatternGrade& grade = GradeOf(number);
   return QStringLiteral("%1年 %2%3\n例: %4")
       .arg(grade.grade)

@@ -807,7 +807,7 @@ TEST_F(CommandLineOutput, PrinterGeometryLaysThePagesOutForThatPrinter) {
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   PrinterSelection printer;
   printer.SelectPrinter(queue);
-  printer.SetPaperCode(9);
+  printer.SetPageSize(QPageSize::A4);
   const PageGeometry expected = PrinterPageGeometry(printer);
   ASSERT_FALSE(expected == DesignPaperGeometry());
   const Outcome run = Execute({"--patterns", "7", "--json", Path("g.json"), "--pdf", Path("g.pdf"),

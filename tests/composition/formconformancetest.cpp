@@ -117,7 +117,7 @@ struct Result {
 Result ComposeCase(const Case& k, int hide, int blank) {
   ProblemRecord rec = SpecialRecord(k.form, k.op, k.a, k.b, k.c, k.d);
   ScriptedRandom rnd = Draws(k, blank != 0);
-  std::string line = ComposeSpecialQuestion(rec, hide, blank, rnd);
+  std::string line = ComposeSpecialQuestion(rec, {hide != 0, blank != 0}, rnd);
   EXPECT_TRUE(rnd.Exhausted()) << rnd.Remaining() << " scripted draws were not made";
   return {line, rec};
 }

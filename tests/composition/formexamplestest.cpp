@@ -24,7 +24,7 @@ struct Composed {
 
 // Composes with the given draws and checks that exactly those were made.
 Composed Compose(ProblemRecord rec, int hide, int blank, ScriptedRandom rnd = {}) {
-  std::string line = ComposeSpecialQuestion(rec, hide, blank, rnd);
+  std::string line = ComposeSpecialQuestion(rec, {hide != 0, blank != 0}, rnd);
   EXPECT_TRUE(rnd.Exhausted()) << rnd.Remaining() << " scripted draws were not made";
   return {line, rec};
 }
@@ -251,7 +251,7 @@ TEST(FormDispatch, FormsWithoutACompositionShowTheFirstValue) {
     const ProblemRecord before = r;
     EXPECT_EQ(Compose(r, 1, 1).line, "12");
     ScriptedRandom none;
-    ComposeSpecialQuestion(r, 1, 1, none);
+    ComposeSpecialQuestion(r, {true, true}, none);
     EXPECT_EQ(r.strE, before.strE);
     EXPECT_EQ(r.strAnswer, before.strAnswer);
   }

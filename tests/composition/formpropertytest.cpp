@@ -371,7 +371,7 @@ void CheckRecord(const ProblemRecord& generated, std::uint32_t seed) {
     for (int blank = 0; blank < 2; ++blank) {
       ProblemRecord r = generated;
       SeededRandom rnd(seed * 4 + static_cast<std::uint32_t>(hide * 2 + blank));
-      const std::string line = ComposeSpecialQuestion(r, hide, blank, rnd);
+      const std::string line = ComposeSpecialQuestion(r, {hide != 0, blank != 0}, rnd);
       SCOPED_TRACE("form " + std::to_string(r.form) + " values " + std::to_string(r.valA) + "," +
                    std::to_string(r.valB) + "," + std::to_string(r.valC) + "," +
                    std::to_string(r.valD) + " hide " + std::to_string(hide) + " blank " +
@@ -427,7 +427,7 @@ TEST(FormProperty, BlankChoicesReachEveryItem) {
   std::set<std::size_t> positions;
   for (int i = 0; i < 400; ++i) {
     ProblemRecord c = r;
-    const std::string line = ComposeSpecialQuestion(c, 0, 1, rnd);
+    const std::string line = ComposeSpecialQuestion(c, {false, true}, rnd);
     positions.insert(line.find("□"));
   }
   // Seven characters can be blanked: 7, 8, 6, 9 and the three-digit 110.

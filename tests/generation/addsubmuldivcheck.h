@@ -94,7 +94,7 @@ inline void CheckDirectDraws(const PatternRule& row, int flag, int draws, std::u
   const GeneratorFn generate = Pattern(row.pattern).generate;
   SeededRandom rnd(seed);
   GenerationState state;
-  state.zeroAllowed = flag;
+  state.zero = flag ? ZeroSetting::Allowed : ZeroSetting::Refused;
   Extremes ea, eb, ec, ed;
   std::set<RepeatKey> distinct;
   int broken = 0;
@@ -126,7 +126,7 @@ inline std::size_t DistinctProblems(int pattern, int flag, int draws, std::uint3
   const GeneratorFn generate = Pattern(pattern).generate;
   SeededRandom rnd(seed);
   GenerationState state;
-  state.zeroAllowed = flag;
+  state.zero = flag ? ZeroSetting::Allowed : ZeroSetting::Refused;
   std::set<RepeatKey> distinct;
   for (int i = 0; i < draws; ++i) {
     state.termMode = TermMode::TwoTerms;
@@ -142,7 +142,7 @@ inline void CheckFlagIgnored(int pattern, int draws, std::uint32_t seed) {
   const GeneratorFn generate = Pattern(pattern).generate;
   SeededRandom r0(seed), r1(seed);
   GenerationState s0, s1;
-  s1.zeroAllowed = 1;
+  s1.zero = ZeroSetting::Allowed;
   for (int i = 0; i < draws; ++i) {
     Draw d0{r0, s0}, d1{r1, s1};
     generate(d0);
@@ -162,7 +162,7 @@ inline void CheckSheets(const PatternRule& row, int flag, int sheets, std::uint3
   PatternSelection selection;
   selection.SetTicked(row.pattern, true);
   ProblemGenerator generator(rnd, table, selection);
-  generator.State().zeroAllowed = flag;
+  generator.State().zero = flag ? ZeroSetting::Allowed : ZeroSetting::Refused;
   for (int sheet = 0; sheet < sheets; ++sheet) {
     table.Reset();
     std::set<RepeatKey> seen;

@@ -75,7 +75,7 @@ WalkResult WalkDraws(GeneratorFn generate, int zeroAllowed, int budget, long run
       break;
     }
     GenerationState state;
-    state.zeroAllowed = zeroAllowed;
+    state.zero = zeroAllowed ? ZeroSetting::Allowed : ZeroSetting::Refused;
     Draw draw{tree, state};
     try {
       generate(draw);

@@ -46,7 +46,7 @@ std::size_t DistinctProblems(GeneratorFn generate, int zeroAllowed) {
   SeededRandom rnd(2026u);
   for (int i = 0; i < 20000 && keys.size() < kNeeded; ++i) {
     GenerationState state;
-    state.zeroAllowed = zeroAllowed;
+    state.zero = zeroAllowed ? ZeroSetting::Allowed : ZeroSetting::Refused;
     Draw draw{rnd, state};
     generate(draw);
     collect(draw, state);
@@ -87,7 +87,7 @@ TEST_P(AllPatterns, FillsSheetsOfDistinctProblemsLaidOutAlike) {
       PatternSelection selection;
       selection.SetTicked(pattern, true);
       ProblemGenerator generator(rnd, table, selection);
-      generator.State().zeroAllowed = flag;
+      generator.State().zero = flag ? ZeroSetting::Allowed : ZeroSetting::Refused;
       std::set<RepeatKey> keys;
       for (int i = 1; i <= kProblemCount; ++i) {
         ASSERT_EQ(generator.MakeProblem(i), pattern) << "record " << i;
@@ -118,7 +118,7 @@ TEST(AllPatternsTogether, MixedSheetsNeverThrowNorRepeatAProblem) {
       SeededRandom rnd(seed);
       ProblemTable table;
       ProblemGenerator generator(rnd, table, selection);
-      generator.State().zeroAllowed = flag;
+      generator.State().zero = flag ? ZeroSetting::Allowed : ZeroSetting::Refused;
       std::set<std::vector<std::int64_t>> problems;
       for (int i = 1; i <= kProblemCount; ++i) {
         int pattern = 0;

@@ -30,7 +30,7 @@ struct ScriptedDriver {
 
   explicit ScriptedDriver(std::initializer_list<int> patterns, int flag = 0) {
     for (int p : patterns) selection.SetTicked(p, true);
-    generator.State().zeroAllowed = flag;
+    generator.State().zero = flag ? ZeroSetting::Allowed : ZeroSetting::Refused;
   }
 
   // Queues (range, value) pairs in the order the draws must come.

@@ -218,7 +218,7 @@ TEST(Driver, SheetsOfEveryArithmeticPatternTickedStayConsistent) {
   SeededRandom rnd(77);
   ProblemTable table;
   ProblemGenerator generator(rnd, table, selection);
-  generator.State().zeroAllowed = 1;
+  generator.State().zero = ZeroSetting::Allowed;
   for (int sheet = 0; sheet < 40; ++sheet) {
     table.Reset();
     for (int i = 1; i <= kProblemCount; ++i) {

@@ -335,7 +335,7 @@ TEST_P(NumberRule, PosesExactlyTheProblemsItsRuleAllows) {
     testing::DrawTree tree(DrawsOf(pattern));
     do {
       GenerationState state;
-      state.zeroAllowed = flag;
+      state.zero = flag ? ZeroSetting::Allowed : ZeroSetting::Refused;
       state.specialForm = kStaleForm;
       Draw draw{tree, state};
       try {
@@ -362,7 +362,7 @@ TEST_P(NumberRule, SeededDrawsKeepTheRule) {
   SeededRandom rnd(static_cast<std::uint32_t>(pattern) * 104729u);
   for (int i = 0; i < 4000; ++i) {
     GenerationState state;
-    state.zeroAllowed = i % 2;
+    state.zero = i % 2 ? ZeroSetting::Allowed : ZeroSetting::Refused;
     state.specialForm = kStaleForm;
     Draw draw{rnd, state};
     generate(draw);
@@ -384,7 +384,7 @@ TEST_P(NumberRule, SheetsHoldFiftyDistinctProblemsThatKeepTheRule) {
       PatternSelection selection;
       selection.SetTicked(pattern, true);
       ProblemGenerator generator(rnd, table, selection);
-      generator.State().zeroAllowed = flag;
+      generator.State().zero = flag ? ZeroSetting::Allowed : ZeroSetting::Refused;
       std::set<RepeatKey> keys;
       for (int i = 1; i <= kProblemCount; ++i) {
         ASSERT_EQ(generator.MakeProblem(i), pattern);

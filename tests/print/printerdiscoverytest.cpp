@@ -40,15 +40,16 @@ TEST_F(PrinterDiscoveryTest, FindsTheDefaultPrinterOnTheGivenPaper) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_PDF_QUEUE", queue);
   int finished = 0;
-  PrinterDiscovery discovery(9);
+  PrinterDiscovery discovery(QPageSize::A4);
   QObject::connect(&discovery, &PrinterDiscovery::finished, [&] { ++finished; });
   AwaitFinished(discovery);
   ASSERT_TRUE(discovery.IsFinished());
   EXPECT_EQ(finished, 1);
   const PrinterSelection& found = *discovery.Selection();
   EXPECT_EQ(found.PrinterName(), QPrinterInfo::defaultPrinterName());
-  EXPECT_EQ(found.PaperCode(), 9);
-  const std::unique_ptr<PrinterSelection> here = DiscoverPrinters(PrinterAccess::Cups, 9);
+  EXPECT_EQ(found.PageSizeId(), QPageSize::A4);
+  const std::unique_ptr<PrinterSelection> here =
+      DiscoverPrinters(PrinterAccess::Cups, QPageSize::A4);
   EXPECT_EQ(found.PrinterNames(), here->PrinterNames());
   EXPECT_EQ(found.PagePaper(), here->PagePaper());
   EXPECT_EQ(&discovery.Wait(), &found);
@@ -63,7 +64,7 @@ TEST_F(PrinterDiscoveryTest, ASilentServerHoldsUpNoOneAndLeavesNoPrinters) {
   const testing::SilentPrintServer server;
   ASSERT_TRUE(server.Listening());
   cupsSetServer(server.Address().c_str());
-  PrinterDiscovery discovery(9);
+  PrinterDiscovery discovery(QPageSize::A4);
   cupsSetServer(nullptr);
   EXPECT_FALSE(discovery.IsFinished());
   const PrinterSelection& found = discovery.Wait();
@@ -89,7 +90,7 @@ class PrinterDiscoveryLimitTest : public PrinterDiscoveryTest {
     ASSERT_TRUE(server.Listening());
     cupsSetServer(server.Address().c_str());
     clock.start();
-    discovery.emplace(9, PrinterAccess::Cups, kLimit);
+    discovery.emplace(QPageSize::A4, PrinterAccess::Cups, kLimit);
     cupsSetServer(nullptr);
   }
 
@@ -133,7 +134,7 @@ TEST_F(PrinterDiscoveryTest, AThreadHeldByItsServerIsKnownToBeStuck) {
   std::optional<testing::SlowPrintServer> server;
   server.emplace(std::chrono::milliseconds(0), testing::SlowPrintServer::Hold::PrinterRequests);
   cupsSetServer(server->Address().c_str());
-  discovery.emplace(9, PrinterAccess::Cups, std::chrono::milliseconds(1200));
+  discovery.emplace(QPageSize::A4, PrinterAccess::Cups, std::chrono::milliseconds(1200));
   cupsSetServer(nullptr);
   EXPECT_EQ(discovery->Wait().PrinterCount(), 0);
   EXPECT_GE(server->HeldRequests(), 1);

@@ -20,7 +20,7 @@ TEST(GeometryPrinter, PrinterPageGeometryAgreesWithTheDocumentsPrintableArea) {
   PrinterSelection printer;
   printer.SelectPrinter(queue);
   ASSERT_EQ(printer.PrinterName(), queue);
-  ASSERT_TRUE(printer.SetPaperCode(9));
+  ASSERT_TRUE(printer.SetPageSize(QPageSize::A4));
   const Paper paper = printer.PagePaper();
 
   PrinterMetrics metrics;

@@ -25,7 +25,7 @@ TEST_F(PrinterSelectionTest, CapabilitiesAreDotsOfTheDriversPageAndPrintableArea
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   PrinterSelection p;
   p.SelectPrinter(queue);
-  ASSERT_TRUE(p.SetPaperCode(9));
+  ASSERT_TRUE(p.SetPageSize(QPageSize::A4));
   EXPECT_EQ(p.Capabilities().horizontalResolution, 1200);
   EXPECT_EQ(p.Capabilities().verticalResolution, 1200);
   EXPECT_NEAR(p.Capabilities().pageWidth, 595 * 1200 / 72, 1);
@@ -82,36 +82,37 @@ TEST_F(PrinterSelectionTest, NamesMatchByContainmentInEnumerationOrderAndReadBac
   EXPECT_EQ(p.PrinterName(), fallback);
 }
 
-TEST_F(PrinterSelectionTest, PaperCodesSelectTheDriversSizesAndUnsupportedOnesChangeNothing) {
+TEST_F(PrinterSelectionTest, PageSizesSelectTheDriversEntriesAndUnsupportedOnesChangeNothing) {
   QString queue, letterOnly;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_LETTER_QUEUE", letterOnly);
   PrinterSelection p;
   p.SelectPrinter(queue);
   struct Case {
-    int code;
+    QPageSize::PageSizeId id;
     double widthMm, heightMm;
   };
-  for (const Case& c : {Case{9, 210, 297}, Case{1, 215.9, 279.4}, Case{5, 215.9, 355.6},
-                        Case{8, 297, 420}, Case{11, 148, 210}, Case{13, 182, 257}}) {
-    SCOPED_TRACE(c.code);
-    ASSERT_TRUE(p.SetPaperCode(c.code));
-    EXPECT_EQ(p.PaperCode(), c.code);
+  for (const Case& c : {Case{QPageSize::A4, 210, 297}, Case{QPageSize::Letter, 215.9, 279.4},
+                        Case{QPageSize::Legal, 215.9, 355.6}, Case{QPageSize::A3, 297, 420},
+                        Case{QPageSize::A5, 148, 210}, Case{QPageSize::JisB5, 182, 257}}) {
+    SCOPED_TRACE(QPageSize::key(c.id).toStdString());
+    ASSERT_TRUE(p.SetPageSize(c.id));
+    EXPECT_EQ(p.PageSizeId(), c.id);
     EXPECT_NEAR(p.Capabilities().pageWidth * 25.4 / 1200, c.widthMm, 0.6);
     EXPECT_NEAR(p.Capabilities().pageHeight * 25.4 / 1200, c.heightMm, 0.6);
     EXPECT_FALSE(p.PaperName().isEmpty());
   }
-  ASSERT_TRUE(p.SetPaperCode(1));
+  ASSERT_TRUE(p.SetPageSize(QPageSize::Letter));
   EXPECT_EQ(p.PaperName(), QStringLiteral("US Letter")) << "the driver's own name for it";
-  EXPECT_FALSE(p.SetPaperCode(4711));
-  EXPECT_EQ(p.PaperCode(), 1);
+  EXPECT_FALSE(p.SetPageSize(QPageSize::Custom));
+  EXPECT_EQ(p.PageSizeId(), QPageSize::Letter);
 
   PrinterSelection letter;
   letter.SelectPrinter(letterOnly);
-  ASSERT_EQ(letter.PaperCode(), 1);
+  ASSERT_EQ(letter.PageSizeId(), QPageSize::Letter);
   const int width = letter.Capabilities().pageWidth;
-  EXPECT_FALSE(letter.SetPaperCode(9));
-  EXPECT_EQ(letter.PaperCode(), 1);
+  EXPECT_FALSE(letter.SetPageSize(QPageSize::A4));
+  EXPECT_EQ(letter.PageSizeId(), QPageSize::Letter);
   EXPECT_EQ(letter.Capabilities().pageWidth, width);
 }
 
@@ -122,9 +123,9 @@ TEST_F(PrinterSelectionTest, PaperAndSourceNamesMatchExactly) {
   PrinterSelection p;
   p.SelectPrinter(trays);
   p.SetPaperName(QStringLiteral("A5"));
-  EXPECT_EQ(p.PaperCode(), 11);
+  EXPECT_EQ(p.PageSizeId(), QPageSize::A5);
   p.SetPaperName(QStringLiteral("a4"));  // letter case counts
-  EXPECT_EQ(p.PaperCode(), 11);
+  EXPECT_EQ(p.PageSizeId(), QPageSize::A5);
 
   EXPECT_EQ(p.InputSlotNames(),
             (QStringList{QStringLiteral("Upper Tray"), QStringLiteral("Tractor Feed")}));
@@ -147,7 +148,7 @@ TEST_F(PrinterSelectionTest, SettingsCopiedBeforeAreRestoredByAssigningThem) {
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", plain);
   PrinterSelection p;
   p.SelectPrinter(trays);
-  ASSERT_TRUE(p.SetPaperCode(11));
+  ASSERT_TRUE(p.SetPageSize(QPageSize::A5));
   p.SetLandscape(true);
   p.SetInputSlotName(QStringLiteral("Tractor Feed"));
   const PrinterSettings kept = p.Settings();
@@ -156,7 +157,7 @@ TEST_F(PrinterSelectionTest, SettingsCopiedBeforeAreRestoredByAssigningThem) {
   ASSERT_EQ(p.PrinterName(), plain);
   p.SetSettings(kept);
   EXPECT_EQ(p.PrinterName(), trays);
-  EXPECT_EQ(p.PaperCode(), 11);
+  EXPECT_EQ(p.PageSizeId(), QPageSize::A5);
   EXPECT_TRUE(p.IsLandscape());
   EXPECT_EQ(p.InputSlotName(), QStringLiteral("Tractor Feed"));
   EXPECT_EQ(p.Settings(), kept);
@@ -168,7 +169,7 @@ TEST_F(PrinterSelectionTest, SettingsCopiedBeforeAreRestoredByAssigningThem) {
   p.SetSettings(foreign);
   EXPECT_EQ(p.PrinterName(), plain);
   EXPECT_EQ(p.Settings().inputSlot, QString());
-  EXPECT_EQ(p.PaperCode(), 11);
+  EXPECT_EQ(p.PageSizeId(), QPageSize::A5);
 }
 
 TEST_F(PrinterSelectionTest, SelectingAPrinterStartsFromItsDefaults) {
@@ -176,34 +177,18 @@ TEST_F(PrinterSelectionTest, SelectingAPrinterStartsFromItsDefaults) {
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   PrinterSelection p;
   p.SelectPrinter(queue);
-  ASSERT_TRUE(p.SetPaperCode(8));
+  ASSERT_TRUE(p.SetPageSize(QPageSize::A3));
   p.SetLandscape(true);
   p.SelectPrinter(queue);
-  EXPECT_EQ(p.PaperCode(), 9) << "the driver's default paper";
+  EXPECT_EQ(p.PageSizeId(), QPageSize::A4) << "the driver's default paper";
   EXPECT_FALSE(p.IsLandscape());
 
   // ConfigurePrinter hands the settings to a QPrinter.
-  ASSERT_TRUE(p.SetPaperCode(11));
+  ASSERT_TRUE(p.SetPageSize(QPageSize::A5));
   QPrinter printer(QPrinter::HighResolution);
   p.ConfigurePrinter(printer);
   EXPECT_EQ(printer.printerName(), queue);
   EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A5);
-}
-
-TEST_F(PrinterSelectionTest, PaperCodeTableCoversTheProgramsSizes) {
-  EXPECT_EQ(PageSizeForCode(9), QPageSize::A4);
-  EXPECT_EQ(PageSizeForCode(1), QPageSize::Letter);
-  EXPECT_EQ(PageSizeForCode(5), QPageSize::Legal);
-  EXPECT_EQ(PageSizeForCode(8), QPageSize::A3);
-  EXPECT_EQ(PageSizeForCode(11), QPageSize::A5);
-  EXPECT_EQ(PageSizeForCode(13), QPageSize::JisB5);
-  bool known = true;
-  PageSizeForCode(2, &known);
-  EXPECT_FALSE(known);
-  for (const PaperCode& c : PaperCodes()) {
-    EXPECT_EQ(CodeForPageSize(QPageSize(c.id)), c.code);
-  }
-  EXPECT_EQ(CodeForPageSize(QPageSize(QSizeF(100, 100), QPageSize::Millimeter)), 256);
 }
 
 }  // namespace

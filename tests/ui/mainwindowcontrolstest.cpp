@@ -138,7 +138,7 @@ TEST_F(MainWindowControlsTest, StartUpSelectsAPrinterWithA4AndDesignsThePreview)
   EXPECT_EQ(window.preview()->Title(), QStringLiteral("印刷プレビュー"));
   if (window.printerSettings()->PrinterCount() == 0) GTEST_SKIP() << "no printer installed";
   EXPECT_FALSE(window.printerSettings()->PrinterName().isEmpty());
-  EXPECT_EQ(window.printerSettings()->PaperCode(), 9);
+  EXPECT_EQ(window.printerSettings()->PageSizeId(), QPageSize::A4);
   EXPECT_EQ(window.preview()->PagePaper(), window.printerSettings()->PagePaper());
   EXPECT_FALSE(window.preview()->PagePaper().name.isEmpty());
   window.show();

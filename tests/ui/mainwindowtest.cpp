@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, StartsWithEverythingAtItsInitialState) {
             QFontInfo(QFont(QStringLiteral("ＭＳ Ｐゴシック"))).family());
   EXPECT_EQ(window.font().pixelSize(), 12);
 
-  EXPECT_EQ(window.zeroAllowed(), 0);
+  EXPECT_EQ(window.zeroSetting(), ZeroSetting::Refused);
   EXPECT_EQ(window.printNumber(), 1);
   EXPECT_EQ(window.printNumberEdit()->text(), QStringLiteral("1"));
   EXPECT_EQ(window.instructionEdit()->text(), kPlainText);
@@ -121,9 +121,9 @@ TEST_F(MainWindowTest, ClearAllEmptiesTheListAfterAnyHistory) {
 
 TEST_F(MainWindowTest, ZeroSetupCopiesItsItem) {
   Choose(*window.zeroGroup(), 1);
-  EXPECT_EQ(window.zeroAllowed(), 1);
+  EXPECT_EQ(window.zeroSetting(), ZeroSetting::Allowed);
   Choose(*window.zeroGroup(), 0);
-  EXPECT_EQ(window.zeroAllowed(), 0);
+  EXPECT_EQ(window.zeroSetting(), ZeroSetting::Refused);
 }
 
 TEST_F(MainWindowTest, HidingAndBlankingGroupsWriteTheInstructionLine) {

@@ -168,7 +168,7 @@ TEST_F(PreviewDialogPrintTest, ThePrinterSetupChoiceStands) {
   };
   dialog.setUpPrinter();
   EXPECT_EQ(printers.PrinterName(), trays);
-  EXPECT_EQ(printers.PaperCode(), 11);  // A5
+  EXPECT_EQ(printers.PageSizeId(), QPageSize::A5);
   EXPECT_TRUE(printers.IsLandscape());
   EXPECT_NEAR(doc.PagePaper().width, 2100, 2);  // A5 across
   EXPECT_NEAR(doc.PagePaper().height, 1480, 2);

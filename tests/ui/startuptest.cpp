@@ -55,7 +55,7 @@ TEST_F(StartupTest, StartUpPutsTheDocumentOnThePrintersPaperAndStartsTheCycleAtO
   EXPECT_EQ(window.preview()->PagePaper(), window.printerSettings()->PagePaper());
   EXPECT_EQ(window.previewDialog(), nullptr);
   EXPECT_EQ(window.printNumber(), 1);
-  EXPECT_EQ(window.zeroAllowed(), 0);
+  EXPECT_EQ(window.zeroSetting(), ZeroSetting::Refused);
   EXPECT_TRUE(window.selection().Empty());
 }
 

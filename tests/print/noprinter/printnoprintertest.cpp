@@ -39,8 +39,8 @@ TEST_F(PrintNoPrinter, TheSelectionAnswersZeroAndEmptyAndChangesNothing) {
   p.SelectPrinter(QStringLiteral("anything"));
   EXPECT_EQ(p.PrinterName(), QString());
   EXPECT_EQ(p.Capabilities(), PrinterCapabilities());
-  EXPECT_FALSE(p.SetPaperCode(9));
-  EXPECT_EQ(p.PaperCode(), 0);
+  EXPECT_FALSE(p.SetPageSize(QPageSize::A4));
+  EXPECT_EQ(p.PageSizeId(), QPageSize::Custom);
   EXPECT_EQ(p.PaperName(), QString());
   EXPECT_EQ(p.InputSlotName(), QString());
   p.SetLandscape(true);
