@@ -19,6 +19,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
+#include "benchapp.h"
 #include "composition/composer.h"
 #include "pages/fonts.h"
 #include "pages/pagepainter.h"
@@ -31,17 +32,6 @@ namespace kazenori {
 namespace {
 
 constexpr int kSheets = 100;
-
-QGuiApplication& App() {
-  static int argc = 1;
-  static char name[] = "bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QGuiApplication app(argc, argv);
-  static const bool fonts = RegisterFontSubstitutions();
-  (void)fonts;
-  return app;
-}
 
 SheetOptions Options() {
   SheetOptions o;
@@ -71,7 +61,7 @@ void BM_Compose(benchmark::State& state) {
 }
 
 void BM_PdfThroughPreviewDocument(benchmark::State& state) {
-  App();
+  bench::BenchApp();
   QTemporaryDir dir;
   const QString path = dir.filePath("sheets.pdf");
   const Worksheet worksheet = Compose();
@@ -85,7 +75,7 @@ void BM_PdfThroughPreviewDocument(benchmark::State& state) {
 
 // The recording alone, the part of the program's way that the others skip.
 void BM_RecordIntoPreviewDocument(benchmark::State& state) {
-  App();
+  bench::BenchApp();
   const Worksheet worksheet = Compose();
   for (auto _ : state) {
     PreviewDocument doc;
@@ -96,7 +86,7 @@ void BM_RecordIntoPreviewDocument(benchmark::State& state) {
 
 // The command line's way: each page painted from its text items into the PDF.
 void BM_PdfFromWorksheet(benchmark::State& state) {
-  App();
+  bench::BenchApp();
   QTemporaryDir dir;
   const Worksheet worksheet = Compose();
   for (auto _ : state) {
@@ -112,7 +102,7 @@ void BM_PdfFromWorksheet(benchmark::State& state) {
 
 // The text items of the same 200 pages, composed once, drawn directly.
 void BM_DirectQPainterPdf(benchmark::State& state) {
-  App();
+  bench::BenchApp();
   QTemporaryDir dir;
   const QString path = dir.filePath("direct.pdf");
   const Worksheet worksheet = Compose();

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "benchapp.h"
 #include "composition/composer.h"
 #include "pages/fonts.h"
 #include "pages/paper.h"
@@ -21,19 +22,9 @@ namespace {
 
 constexpr int kSheets = 100;
 
-void StartApp() {
-  static int argc = 1;
-  static char name[] = "bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QGuiApplication app(argc, argv);
-  static const bool fonts = RegisterFontSubstitutions();
-  (void)fonts;
-}
-
 // Arguments: the problem count, and whether answers are red with a score box.
 void BM_SheetsToPdf(benchmark::State& state) {
-  StartApp();
+  bench::BenchApp();
   SheetOptions o;
   for (int p = 1; p <= 150; ++p) o.patterns.push_back(p);
   o.instruction = InstructionText(LayerSetting::None);

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "benchapp.h"
 #include "composition/composer.h"
 #include "composition/gridsheet.h"
 #include "pages/fonts.h"
@@ -23,16 +24,6 @@ namespace kazenori {
 namespace {
 
 constexpr int kSheets = 100;
-
-void EnsureApp() {
-  static int argc = 1;
-  static char name[] = "bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QGuiApplication app(argc, argv);
-  static const bool fonts = RegisterFontSubstitutions();
-  (void)fonts;
-}
 
 SheetOptions Original() {
   SheetOptions o;
@@ -55,7 +46,7 @@ SheetOptions OptionsOf(const benchmark::State& state) {
 }
 
 void BM_ComposeAndPdf(benchmark::State& state) {
-  EnsureApp();
+  bench::BenchApp();
   QTemporaryDir dir;
   const SheetOptions options = OptionsOf(state);
   for (auto _ : state) {
@@ -73,7 +64,7 @@ void BM_ComposeAndPdf(benchmark::State& state) {
 }
 
 void BM_ComposeRecordAndPdf(benchmark::State& state) {
-  EnsureApp();
+  bench::BenchApp();
   QTemporaryDir dir;
   const SheetOptions options = OptionsOf(state);
   for (auto _ : state) {

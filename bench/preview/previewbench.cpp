@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "benchapp.h"
 #include "pages/fonts.h"
 #include "pages/previewdocument.h"
 #include "print/pdfexport.h"
@@ -21,16 +22,6 @@ namespace {
 using kazenori::PageRecorder;
 using kazenori::PageRecording;
 using kazenori::PreviewDocument;
-
-void EnsureApp() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "bench_preview";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-  kazenori::RegisterFontSubstitutions();
-}
 
 QFont SheetFont() {
   QFont f(QStringLiteral("ＭＳ ゴシック"));
@@ -53,7 +44,7 @@ void RecordRuns(PreviewDocument& prev) {
 }
 
 void BM_RecordPage60Runs(benchmark::State& state) {
-  EnsureApp();
+  kazenori::bench::BenchApp();
   PreviewDocument prev;
   prev.BeginDocument();
   prev.Canvas()->setFont(SheetFont());
@@ -68,7 +59,7 @@ BENCHMARK(BM_RecordPage60Runs)->Unit(benchmark::kMicrosecond);
 // The same drawText calls straight onto the recording device: what the text
 // operations' corrections and the log add.
 void BM_DirectDrawTextOnRecorder60Runs(benchmark::State& state) {
-  EnsureApp();
+  kazenori::bench::BenchApp();
   PageRecording page(QSizeF(2100, 2970));
   PageRecorder recorder(&page);
   for (auto _ : state) {
@@ -88,7 +79,7 @@ QImage ScreenImage() {
 }
 
 void BM_ComposeAndShowAtScreenSize(benchmark::State& state) {
-  EnsureApp();
+  kazenori::bench::BenchApp();
   PreviewDocument prev;
   prev.BeginDocument();
   prev.Canvas()->setFont(SheetFont());
@@ -105,7 +96,7 @@ BENCHMARK(BM_ComposeAndShowAtScreenSize)->Unit(benchmark::kMicrosecond);
 
 // Only the replay of the stored page, without composing it first.
 void BM_PlayStoredPageAtScreenSize(benchmark::State& state) {
-  EnsureApp();
+  kazenori::bench::BenchApp();
   PreviewDocument prev;
   prev.BeginDocument();
   prev.Canvas()->setFont(SheetFont());
@@ -122,7 +113,7 @@ BENCHMARK(BM_PlayStoredPageAtScreenSize)->Unit(benchmark::kMicrosecond);
 
 // Drawing the same runs directly with QPainter on the same screen-size image.
 void BM_DirectDrawAtScreenSize(benchmark::State& state) {
-  EnsureApp();
+  kazenori::bench::BenchApp();
   QImage image = ScreenImage();
   for (auto _ : state) {
     image.fill(Qt::white);
@@ -135,7 +126,7 @@ void BM_DirectDrawAtScreenSize(benchmark::State& state) {
 BENCHMARK(BM_DirectDrawAtScreenSize)->Unit(benchmark::kMicrosecond);
 
 void BM_WritePdf100Pages(benchmark::State& state) {
-  EnsureApp();
+  kazenori::bench::BenchApp();
   PreviewDocument prev;
   prev.BeginDocument();
   prev.Canvas()->setFont(SheetFont());

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "benchapp.h"
 #include "pages/fonts.h"
 #include "print/printerdiscovery.h"
 #include "ui/colourworddialog.h"
@@ -25,19 +26,8 @@
 namespace kazenori {
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  static const bool fonts = RegisterFontSubstitutions();
-  (void)fonts;
-  return app;
-}
-
 void BM_ClassSetFirstPageOnScreen(benchmark::State& state) {
-  App();
+  bench::BenchApp<QApplication>();
   ColourWordDialog colours;
   MainWindow window(colours);
   window.printerDiscovery().Wait();
