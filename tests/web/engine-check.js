@@ -11,7 +11,7 @@ const fs = require('fs');
 const path = require('path');
 const [enginePath, seededDir] = process.argv.slice(2);
 
-const switches = new Set(['zero', 'bonus']);
+const switches = new Set(['zero', 'bonus', 'red-answers', 'score']);
 function optionsOf(args) {
   const options = {};
   for (let i = 0; i < args.length; ++i) {
