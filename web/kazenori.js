@@ -298,6 +298,11 @@
 
   function pageMarkup(page) {
     let out = `<svg class="page" xmlns="http://www.w3.org/2000/svg" viewBox="0 0 ${kPageWidth} ${kPageHeight}">`;
+    // A grid sheet's cells and record table: straight lines, widths in 0.1 mm,
+    // with square ends so that lines meeting at a corner close it.
+    for (const r of page.rules || []) {
+      out += `<line x1="${r.x1}" y1="${r.y1}" x2="${r.x2}" y2="${r.y2}" stroke="black" stroke-width="${r.width}" stroke-linecap="square"/>`;
+    }
     for (const item of page.items) {
       if (!item.text) continue;
       const [x, y] = origin(item);
