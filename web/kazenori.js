@@ -174,12 +174,12 @@
   function optionsOfControls(seed) {
     const t = typeOf(state.type);
     const o = {};
-    if (t.option) o[t.option] = true;
+    if (t.option && !t.settings.includes(t.option)) o[t.option] = true;
     if (t.patterns) o.patterns = listText(state.ticked);
     for (const name of t.settings) {
       const s = form.settings.find((x) => x.name === name);
       const value = state.settings[name] ?? s.fallback;
-      if (value !== s.fallback) o[name] = value;
+      if (value !== s.fallback || name === t.option) o[name] = value;
     }
     if (state.message) o.message = state.message;
     if (String(state.printNumber) !== '1') o['print-number'] = String(state.printNumber);
