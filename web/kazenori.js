@@ -174,12 +174,12 @@
   function optionsOfControls(seed) {
     const t = typeOf(state.type);
     const o = {};
-    if (t.option) o[t.option] = true;
+    if (t.option && !t.settings.includes(t.option)) o[t.option] = true;
     if (t.patterns) o.patterns = listText(state.ticked);
     for (const name of t.settings) {
       const s = form.settings.find((x) => x.name === name);
       const value = state.settings[name] ?? s.fallback;
-      if (value !== s.fallback) o[name] = value;
+      if (value !== s.fallback || name === t.option) o[name] = value;
     }
     if (state.message) o.message = state.message;
     if (String(state.printNumber) !== '1') o['print-number'] = String(state.printNumber);
@@ -298,6 +298,11 @@
 
   function pageMarkup(page) {
     let out = `<svg class="page" xmlns="http://www.w3.org/2000/svg" viewBox="0 0 ${kPageWidth} ${kPageHeight}">`;
+    // A grid sheet's cells and record table: straight lines, widths in 0.1 mm,
+    // with square ends so that lines meeting at a corner close it.
+    for (const r of page.rules || []) {
+      out += `<line x1="${r.x1}" y1="${r.y1}" x2="${r.x2}" y2="${r.y2}" stroke="black" stroke-width="${r.width}" stroke-linecap="square"/>`;
+    }
     for (const item of page.items) {
       if (!item.text) continue;
       const [x, y] = origin(item);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "composition/colourwordsheet.h"
+#include "composition/gridsheet.h"
 #include "composition/pagegeometry.h"
 #include "composition/seededcomposition.h"
 #include "composition/sheetcode.h"
@@ -50,8 +51,8 @@ std::string Choice(const char* value, const char* label) {
 // The sheet types and their settings, as the page lays out its controls:
 // a new sheet type or setting of the core shows on the page through this
 // table alone. `option` is the switch that asks for the type ("" for the
-// arithmetic sheet); `settings` name rows of "settings", in the command
-// line's names and values.
+// arithmetic sheet; a setting of the same name gives its value, as grid=sub); `settings` name rows
+// of "settings", in the command line's names and values.
 std::string Form() {
   struct Setting {
     const char* name;
@@ -69,6 +70,17 @@ std::string Form() {
        "虫食いの設定",
        {Choice("none", "なし"), Choice("random", "ﾗﾝﾀﾞﾑ"), Choice("all", "全て")},
        "none"},
+      {"problems",
+       "問題数",
+       {Choice("50", "５０問"), Choice("30", "３０問"), Choice("20", "２０問")},
+       "50"},
+      {"red-answers", "解答を赤で", {Choice("", "なし"), Choice("1", "あり")}, ""},
+      {"score", "点数欄", {Choice("", "なし"), Choice("1", "あり")}, ""},
+      {"grid",
+       "百ます計算",
+       {Choice("add", "たし算"), Choice("sub", "ひき算"), Choice("mul", "かけ算")},
+       "add"},
+      {"grid-size", "ますの数", {Choice("10", "10×10"), Choice("5", "5×5")}, "10"},
       {"colours",
        "色数の設定",
        {Choice("2", "２色（赤・青）"), Choice("3", "３色（赤・青・黄）"),
@@ -86,16 +98,21 @@ std::string Form() {
          "\"choices\":" + Joined(s.choices, '[', ']'), "\"fallback\":" + JsonString(s.fallback)},
         '{', '}'));
   }
-  const std::string types =
-      Joined({Joined({"\"name\":\"arithmetic\"", "\"label\":\"計算\"", "\"option\":\"\"",
-                      "\"patterns\":true", "\"settings\":[\"zero\",\"hide\",\"blank\"]",
-                      "\"instruction\":" + JsonString(InstructionText(LayerSetting::None))},
-                     '{', '}'),
-              Joined({"\"name\":\"bonus\"", "\"label\":\"おまけ（色）\"", "\"option\":\"bonus\"",
-                      "\"patterns\":false", "\"settings\":[\"colours\",\"words\"]",
-                      "\"instruction\":" + JsonString(kColourInstruction)},
-                     '{', '}')},
-             '[', ']');
+  const std::string types = Joined(
+      {Joined(
+           {"\"name\":\"arithmetic\"", "\"label\":\"計算\"", "\"option\":\"\"", "\"patterns\":true",
+            "\"settings\":[\"zero\",\"hide\",\"blank\",\"problems\",\"red-answers\",\"score\"]",
+            "\"instruction\":" + JsonString(InstructionText(LayerSetting::None))},
+           '{', '}'),
+       Joined({"\"name\":\"bonus\"", "\"label\":\"おまけ（色）\"", "\"option\":\"bonus\"",
+               "\"patterns\":false", "\"settings\":[\"colours\",\"words\"]",
+               "\"instruction\":" + JsonString(kColourInstruction)},
+              '{', '}'),
+       Joined({"\"name\":\"grid\"", "\"label\":\"百ます計算\"", "\"option\":\"grid\"",
+               "\"patterns\":false", "\"settings\":[\"grid\",\"grid-size\"]",
+               "\"instruction\":" + JsonString(GridInstruction(GridOp::Add))},
+              '{', '}')},
+      '[', ']');
   return "{\"types\":" + types + ",\"settings\":" + Joined(rows, '[', ']') + "}";
 }
 
@@ -124,7 +141,12 @@ std::string RecipeOptions(const SheetRecipe& r) {
                                    "\"message\":" + JsonString(s.instruction),
                                    "\"seed\":" + JsonString(std::to_string(r.seed)),
                                    "\"index\":" + std::to_string(r.index)};
-  if (s.bonus) {
+  if (s.grid != GridOp::None) {
+    members.push_back("\"grid\":" + JsonString(s.grid == GridOp::Add   ? "add"
+                                               : s.grid == GridOp::Sub ? "sub"
+                                                                       : "mul"));
+    members.push_back("\"grid-size\":" + JsonString(std::to_string(s.gridSize)));
+  } else if (s.bonus) {
     members.push_back("\"bonus\":true");
     members.push_back("\"colours\":" + JsonString(std::to_string(s.colourWords.colourCount)));
     members.push_back("\"words\":" + JsonString(std::to_string(s.colourWords.wordsPerBlock)));
@@ -135,6 +157,9 @@ std::string RecipeOptions(const SheetRecipe& r) {
     if (s.zero == ZeroSetting::Allowed) members.push_back("\"zero\":true");
     members.push_back("\"hide\":" + layer(s.hide));
     members.push_back("\"blank\":" + layer(s.blank));
+    members.push_back("\"problems\":" + JsonString(std::to_string(s.problems)));
+    if (s.redAnswers) members.push_back("\"red-answers\":true");
+    if (s.score) members.push_back("\"score\":true");
   }
   return Joined(members, '{', '}');
 }

@@ -11,6 +11,7 @@
 
 #include "composition/colourwordsheet.h"
 #include "composition/composer.h"
+#include "composition/gridsheet.h"
 #include "composition/printnumber.h"
 #include "composition/utf8.h"
 #include "generation/patterncatalogue.h"
@@ -243,9 +244,10 @@ std::vector<int> ReadPatternList(const std::string& list) {
 }
 
 WebRequest ReadWebRequest(const std::map<std::string, std::string>& o) {
-  static const std::set<std::string> kNames{"patterns", "grade",        "zero",   "hide", "blank",
-                                            "message",  "print-number", "sheets", "seed", "code",
-                                            "bonus",    "colours",      "words"};
+  static const std::set<std::string> kNames{
+      "patterns",     "grade",    "zero",        "hide",  "blank", "message",
+      "print-number", "sheets",   "seed",        "code",  "bonus", "colours",
+      "words",        "problems", "red-answers", "score", "grid",  "grid-size"};
   for (const auto& [name, value] : o) {
     if (kNames.count(name) == 0) throw WebRequestError(name + " という設定はありません。");
   }
@@ -268,6 +270,39 @@ WebRequest ReadWebRequest(const std::map<std::string, std::string>& o) {
   if (given("zero")) s.zero = ZeroSetting::Allowed;
   if (given("hide")) s.hide = Layer("hide", value("hide"));
   if (given("blank")) s.blank = Layer("blank", value("blank"));
+  if (given("problems")) {
+    s.problems = static_cast<int>(Number("problems", value("problems"), 20, 50));
+    if (s.problems % 10 != 0 || s.problems == 40) {
+      throw WebRequestError("problems には 20、30、50 のどれかを指定して下さい。");
+    }
+  }
+  s.redAnswers = given("red-answers");
+  s.score = given("score");
+  if (given("grid")) {
+    const std::string op = value("grid");
+    s.grid = op == "add"   ? GridOp::Add
+             : op == "sub" ? GridOp::Sub
+             : op == "mul"
+                 ? GridOp::Mul
+                 : throw WebRequestError("grid には add、sub、mul のどれかを指定して下さい。");
+  }
+  if (given("grid-size")) {
+    if (value("grid-size") != "5" && value("grid-size") != "10") {
+      throw WebRequestError("grid-size には 5 か 10 を指定して下さい。");
+    }
+    if (s.grid == GridOp::None) throw WebRequestError("grid-size は百ます計算の設定です。");
+    s.gridSize = std::stoi(value("grid-size"));
+  }
+  // A grid sheet is drawn from its operation and size alone.
+  if (s.grid != GridOp::None) {
+    for (const char* other : {"bonus", "patterns", "grade", "zero", "hide", "blank", "colours",
+                              "words", "problems", "red-answers", "score"}) {
+      if (given(other)) {
+        throw WebRequestError(std::string("百ます計算のシートには ") + other +
+                              " は指定できません。");
+      }
+    }
+  }
   if (given("print-number")) {
     try {
       s.printNumber = StrToInt(value("print-number"));
@@ -285,7 +320,8 @@ WebRequest ReadWebRequest(const std::map<std::string, std::string>& o) {
     throw WebRequestError("colours と words はおまけのシートの設定です。");
   }
   if (s.bonus) {
-    for (const char* arithmetic : {"patterns", "grade", "zero", "hide", "blank"}) {
+    for (const char* arithmetic :
+         {"patterns", "grade", "zero", "hide", "blank", "problems", "red-answers", "score"}) {
       if (given(arithmetic)) {
         throw WebRequestError(std::string("おまけのシートには ") + arithmetic +
                               " は指定できません。");
@@ -301,16 +337,17 @@ WebRequest ReadWebRequest(const std::map<std::string, std::string>& o) {
         throw WebRequestError("words には 20、30、40 のどれかを指定して下さい。");
       }
     }
-  } else if (s.patterns.empty()) {
+  } else if (s.patterns.empty() && s.grid == GridOp::None) {
     throw WebRequestError(EmptySelectionText());
   }
   if (!SheetNumbersFit(s.printNumber, r.sheets)) {
     throw WebRequestError("プリント番号 " + std::to_string(s.printNumber) + " から " +
                           std::to_string(r.sheets) + " 枚では 2147483647 を超えます。");
   }
-  s.instruction = given("message")
-                      ? value("message")
-                      : (s.bonus ? kColourInstruction : InstructionText(std::max(s.hide, s.blank)));
+  s.instruction = given("message")         ? value("message")
+                  : s.bonus                ? kColourInstruction
+                  : s.grid != GridOp::None ? GridInstruction(s.grid)
+                                           : InstructionText(std::max(s.hide, s.blank));
   return r;
 }
 

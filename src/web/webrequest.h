@@ -27,7 +27,8 @@ std::map<std::string, std::string> ReadFlatJson(const std::string& json);
 
 // What the page asks for, in the command line's own option names and values
 // (patterns, grade, zero, hide, blank, message, print-number, sheets, seed,
-// code, bonus, colours, words), so that a link's parameters and a command
+// code, bonus, colours, words, problems, red-answers, score, grid,
+// grid-size), so that a link's parameters and a command
 // line name the same sheets.
 struct WebRequest {
   SheetOptions sheet;

@@ -74,6 +74,15 @@ server.listen(0, '127.0.0.1', async () => {
     await page.setOfflineMode(true);
     await page.goto(link);
     check('offline after the first visit', await previewOf(page, 4) === json);
+
+    // A sheet type whose own setting names it: 百ます計算 with ひき算, 5×5.
+    await page.tap('#types button[data-type="grid"]');
+    await page.tap('fieldset[data-setting="grid"] input[value="sub"]');
+    await page.tap('fieldset[data-setting="grid-size"] input[value="5"]');
+    await page.tap('#preview-button');
+    const grids = JSON.parse(await previewOf(page, 4)).sheets.map((s) => s.grid);
+    check('a 5×5 subtraction grid by clicks', grids.every((g) => g && g.op === 2 && g.rows.length === 5),
+          JSON.stringify(grids).slice(0, 80));
   } catch (e) {
     check('the page by clicks', false, e.message);
   } finally {

@@ -11,7 +11,7 @@ const fs = require('fs');
 const path = require('path');
 const [enginePath, seededDir] = process.argv.slice(2);
 
-const switches = new Set(['zero', 'bonus']);
+const switches = new Set(['zero', 'bonus', 'red-answers', 'score']);
 function optionsOf(args) {
   const options = {};
   for (let i = 0; i < args.length; ++i) {
@@ -50,6 +50,8 @@ require(path.resolve(enginePath))().then((engine) => {
   // A refusal is a message for the user, not a crash.
   check('refusal', call('kazenori_compose', '{"patterns":"0"}'), '');
   if (!/1〜150/.test(call('kazenori_error'))) failed += 1;
+  check('a grid sheet refuses what shapes the others',
+        call('kazenori_compose', '{"grid":"sub","problems":"20"}'), '');
   const patterns = JSON.parse(call('kazenori_patterns'));
   check('150 patterns with school years',
         String(patterns.length === 150 && patterns.every((p) => p.grade >= 1 && p.grade <= 6)),

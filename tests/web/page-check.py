@@ -26,7 +26,7 @@ import urllib.parse
 
 site, seeded = sys.argv[1], sys.argv[2]
 program = sys.argv[3] if len(sys.argv) > 3 else None
-SWITCHES = {"zero", "bonus"}
+SWITCHES = {"zero", "bonus", "red-answers", "score"}
 failed = []
 
 
@@ -86,10 +86,14 @@ with tempfile.TemporaryDirectory() as tmp:
               "missing" if held is None else "differs at byte %d" % next(
                   (i for i, (a, b) in enumerate(zip(held.group(1), want)) if a != b),
                   min(len(held.group(1)), len(want))))
+        return dom
 
     for name, args in cases():
         want = open(os.path.join(seeded, name + ".json"), encoding="utf-8").read()
-        holds(name + ": the page holds the command line's JSON", query(args), want)
+        dom = holds(name + ": the page holds the command line's JSON", query(args), want)
+        rules = sum(len(p.get("rules", [])) for s in json.loads(want)["sheets"] for p in s["pages"])
+        check(name + ": the preview draws every rule", dom.count("<line ") == rules,
+              "%d lines for %d rules" % (dom.count("<line "), rules))
         # The last sheet's code alone makes that sheet again, as --code does.
         lines = want.split("\n")
         head, last = "\n".join(lines[:2]) + "\n", lines[-2][:-len("]}")]
@@ -123,6 +127,16 @@ with tempfile.TemporaryDirectory() as tmp:
                    if not any(q == p and s == t and abs(a - x) <= 1 and abs(b - y) <= 1
                               for q, s, a, b in web)]
             check(name + ": every word where the program prints it", not far, "%r" % far[:3])
+
+    if program:
+        # The options the seeded baselines do not reach, against the program itself.
+        args = "--patterns 1-20 --problems 20 --red-answers --score --seed 5"
+        own = os.path.join(tmp, "fewer.json")
+        subprocess.run([program, *shlex.split(args), "--json", own],
+                       env=dict(os.environ, QT_QPA_PLATFORM="offscreen",
+                                CUPS_SERVER=os.path.join(tmp, "no-print-server.sock")), check=True)
+        holds("fewer problems, red answers, score: the command line's JSON", query(args),
+              open(own, encoding="utf-8").read())
 
     # A typed instruction line's kanji, which no sheet of the program's own
     # holds, print in the sheet font too (its second file), not a fallback.
