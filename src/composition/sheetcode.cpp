@@ -238,12 +238,8 @@ bool PutBodyV1(BitWriter& out, const SheetRecipe& recipe, InstructionKind kind,
   return true;
 }
 
-InstructionKind TakeBodyV1(BitReader& in, SheetRecipe& recipe, std::uint16_t& typedCheck) {
-  SheetOptions& o = recipe.options;
-  const std::uint32_t index = in.TakeVarint();
-  if (index >= kIndexLimit) Refuse();
-  recipe.index = static_cast<int>(index);
-  o.printNumber = UnZigZag(in.TakeVarint());
+// The zero, hide, blank and おまけ settings, laid out alike in both versions.
+void TakeSettings(BitReader& in, SheetOptions& o) {
   o.zero = in.Take(1) == 1 ? ZeroSetting::Allowed : ZeroSetting::Refused;
   const std::uint32_t hide = in.Take(2);
   const std::uint32_t blank = in.Take(2);
@@ -251,6 +247,15 @@ InstructionKind TakeBodyV1(BitReader& in, SheetRecipe& recipe, std::uint16_t& ty
   o.hide = static_cast<LayerSetting>(hide);
   o.blank = static_cast<LayerSetting>(blank);
   o.bonus = in.Take(1) == 1;
+}
+
+InstructionKind TakeBodyV1(BitReader& in, SheetRecipe& recipe, std::uint16_t& typedCheck) {
+  SheetOptions& o = recipe.options;
+  const std::uint32_t index = in.TakeVarint();
+  if (index >= kIndexLimit) Refuse();
+  recipe.index = static_cast<int>(index);
+  o.printNumber = UnZigZag(in.TakeVarint());
+  TakeSettings(in, o);
   const auto kind = static_cast<InstructionKind>(in.Take(3));
   if (kind > InstructionKind::Typed) Refuse();
   typedCheck = kind == InstructionKind::Typed ? static_cast<std::uint16_t>(in.Take(16)) : 0;
@@ -464,13 +469,7 @@ InstructionKind TakeBodyV2(BitReader& in, SheetRecipe& recipe, std::uint16_t& ty
   if (in.Take(1) == 1) {
     kind = UsualKind(o);
   } else {
-    o.zero = in.Take(1) == 1 ? ZeroSetting::Allowed : ZeroSetting::Refused;
-    const std::uint32_t hide = in.Take(2);
-    const std::uint32_t blank = in.Take(2);
-    if (hide > 2 || blank > 2) Refuse();
-    o.hide = static_cast<LayerSetting>(hide);
-    o.blank = static_cast<LayerSetting>(blank);
-    o.bonus = in.Take(1) == 1;
+    TakeSettings(in, o);
     // The usual line depends on the grid, which comes after it.
     const bool usual = in.Take(1) == 1;
     if (!usual) kind = static_cast<InstructionKind>(in.Take(3));
