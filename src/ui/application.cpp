@@ -19,7 +19,6 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   // application's name, X11's window class (the entry's StartupWMClass): docks
   // group the windows with their launcher and show its icon.
   setDesktopFileName(QStringLiteral("org.kazenori.Kazenori"));
-  setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kazenori.Kazenori")));
   // Fusion on every desktop, so that the windows look the same everywhere.
   setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   // The whole interface is Japanese, whatever the desktop's language: Qt's
@@ -27,6 +26,12 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   qtJapaneseLoaded_ = qtJapanese_.load(QStringLiteral("qtbase_ja"),
                                        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   if (qtJapaneseLoaded_) installTranslator(&qtJapanese_);
+}
+
+void Application::setProgramIcon() {
+  if (QGuiApplication::windowIcon().isNull()) {
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kazenori.Kazenori")));
+  }
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -25,6 +25,12 @@ class Application : public QApplication {
 
   bool notify(QObject* receiver, QEvent* event) override;
 
+  // The program's icon, from the desktop's icon theme, on every window (once).
+  // Finding it reads the themes' index files and looks through their folders,
+  // about a fifth of all the work of starting: the main window asks for it
+  // once it is first drawn, and the window manager shows it from then on.
+  static void setProgramIcon();
+
   // Whether Qt's own Japanese catalogue (its dialogs' buttons and labels) is
   // installed; false only where Qt's translations are missing.
   bool qtJapaneseLoaded() const { return qtJapaneseLoaded_; }

@@ -28,7 +28,32 @@ ColourWordDialog::ColourWordDialog(QWidget* parent)
   setWindowTitle(QStringLiteral("色問題の設定"));
   setModal(true);
   setFont(WindowFont(12));
+  // The designed size, which the controls may enlarge when they are made.
+  setFixedSize(kDesignedSize);
+}
 
+RadioGroup* ColourWordDialog::colourCountGroup() {
+  createControls();
+  return colourCountGroup_;
+}
+
+RadioGroup* ColourWordDialog::wordCountGroup() {
+  createControls();
+  return wordCountGroup_;
+}
+
+QPushButton* ColourWordDialog::okButton() {
+  createControls();
+  return okButton_;
+}
+
+void ColourWordDialog::setVisible(bool visible) {
+  if (visible) createControls();
+  QDialog::setVisible(visible);
+}
+
+void ColourWordDialog::createControls() {
+  if (okButton_ != nullptr) return;
   colourCountGroup_ = new RadioGroup(
       QStringLiteral("色数の設定"),
       {QStringLiteral("２色（赤・青）"), QStringLiteral("３色（赤・青・黄）"),

@@ -15,7 +15,8 @@ class RadioGroup;
 
 // The bonus sheet's settings dialog "色問題の設定". It is created once and kept
 // for the whole run, so its groups stay as the user left them; only OK copies
-// their choice into the settings.
+// their choice into the settings. Its controls are made when it is first
+// shown or asked for: the program starts with it, and most runs never open it.
 class ColourWordDialog : public QDialog {
   Q_OBJECT
 
@@ -25,16 +26,19 @@ class ColourWordDialog : public QDialog {
   // Zero until the dialog is first confirmed with OK.
   const ColourWordSettings& settings() const { return settings_; }
 
-  RadioGroup* colourCountGroup() const { return colourCountGroup_; }
-  RadioGroup* wordCountGroup() const { return wordCountGroup_; }
-  QPushButton* okButton() const { return okButton_; }
+  RadioGroup* colourCountGroup();
+  RadioGroup* wordCountGroup();
+  QPushButton* okButton();
+
+  void setVisible(bool visible) override;
 
  private:
+  void createControls();
   void onOkClicked();
 
-  RadioGroup* colourCountGroup_;
-  RadioGroup* wordCountGroup_;
-  QPushButton* okButton_;
+  RadioGroup* colourCountGroup_ = nullptr;
+  RadioGroup* wordCountGroup_ = nullptr;
+  QPushButton* okButton_ = nullptr;
   ColourWordSettings settings_;
 };
 

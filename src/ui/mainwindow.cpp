@@ -594,12 +594,18 @@ void MainWindow::showEvent(QShowEvent* event) {
   centreOnScreen();
 }
 
-// The printers are asked for once the window has first been drawn: loading
-// the print system and starting its thread would otherwise come between the
-// window's appearing and its contents.
+// The printers are asked for, and the program's icon looked up, once the
+// window has first been drawn: loading the print system, starting its thread
+// and reading the icon themes would otherwise come between the window's
+// appearing and its contents.
 void MainWindow::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  if (!discovery_) QTimer::singleShot(0, this, &MainWindow::startDiscovery);
+  if (!std::exchange(drawn_, true)) QTimer::singleShot(0, this, &MainWindow::afterFirstDrawn);
+}
+
+void MainWindow::afterFirstDrawn() {
+  startDiscovery();
+  Application::setProgramIcon();
 }
 
 // Composing needs the printer's page. Asked for before the printers are

@@ -164,6 +164,7 @@ class MainWindow : public QWidget {
   void connectControls();
   void createDocument();
   void startDiscovery();
+  void afterFirstDrawn();
   void onPrintersFound();
   bool awaitPrinters(std::function<void()> then);
   void followPrint(JobWatch* watch, const QString& printer, int pages);
@@ -202,6 +203,7 @@ class MainWindow : public QWidget {
   WorksheetPreview* worksheets_ = nullptr;
   PrinterMetrics metrics_;
   bool shown_ = false;
+  bool drawn_ = false;
   std::function<void()> pending_;  // asked for before the printers were known
 
   PatternBoxGrid* patternGrid_ = nullptr;
