@@ -29,16 +29,17 @@ enum class GridOp { None, Add, Sub, Mul };
 enum class PaperSize { A4, B5, B4 };
 
 // Everything a composition reads, as a plain value: the main window fills it
-// from its controls, the command line from its arguments.
+// from its controls, the command line from its arguments. Every member has
+// an initialiser, so that a brace list may stop early without a warning.
 struct SheetOptions {
-  std::vector<int> patterns;  // ticked pattern numbers in tick order
+  std::vector<int> patterns{};  // ticked pattern numbers in tick order
   ZeroSetting zero = ZeroSetting::Refused;
   LayerSetting hide = LayerSetting::None;
   LayerSetting blank = LayerSetting::None;
   std::int32_t printNumber = 1;  // of the first sheet
-  std::string instruction;       // printed unchanged (UTF-8)
+  std::string instruction{};     // printed unchanged (UTF-8)
   bool bonus = false;            // the colour-word sheet instead
-  ColourWordSettings colourWords;
+  ColourWordSettings colourWords{};
   // Beyond the original sheet; the defaults make it byte for byte.
   int problems = 50;  // a sheet's problems: 20, 30 or 50; fewer come larger
   PaperSize paper = PaperSize::A4;

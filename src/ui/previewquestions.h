@@ -13,15 +13,16 @@ class QWidget;
 
 namespace kazenori {
 
-// What the user chose in the print dialog.
+// What the user chose in the print dialog. Every member has an initialiser,
+// so that a brace list may stop early without a warning.
 struct PrintChoice {
   enum class Range { All, Pages, Selection };
   bool accepted = false;
   Range range = Range::All;
   int from = 0;
   int to = 0;
-  std::vector<int> pages;  // Range::Pages as a set ("1,3,5"), ascending; empty: from..to
-  QString file;            // print to this PDF file instead of a printer
+  std::vector<int> pages{};  // Range::Pages as a set ("1,3,5"), ascending; empty: from..to
+  QString file{};            // print to this PDF file instead of a printer
 };
 
 // The pages a print dialog offers: from..to preset, minPage..maxPage allowed;

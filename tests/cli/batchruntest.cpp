@@ -70,7 +70,7 @@ QByteArray Read(const QString& path) {
 class CommandLineOutput : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::EnsureQtApp();
+    testing::TestApp();
     ASSERT_TRUE(dir_.isValid());
   }
   QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
@@ -876,7 +876,9 @@ TEST_F(CommandLineOutput, APrintIsReportedAsCupsFinallyHadTheJob) {
                                  "--print-timeout", row.timeout},
                                 title);
     cupsSetServer(nullptr);
-    if (proxy) EXPECT_EQ(proxy->HeldRequests(), 1);
+    if (proxy) {
+      EXPECT_EQ(proxy->HeldRequests(), 1);
+    }
     EXPECT_EQ(run.status, row.status);
     EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.words))) << run.err.toStdString();
     EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";

@@ -17,7 +17,7 @@ using testing::FindText;
 
 class PreviewRecording : public ::testing::Test {
  protected:
-  void SetUp() override { testing::EnsureQtApp(); }
+  void SetUp() override { testing::TestApp(); }
 };
 
 QFont Gothic(int height) {

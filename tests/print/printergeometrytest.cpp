@@ -14,7 +14,7 @@ namespace kazenori {
 namespace {
 
 TEST(GeometryPrinter, PrinterPageGeometryAgreesWithTheDocumentsPrintableArea) {
-  testing::EnsureQtApp();
+  testing::TestApp();
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   PrinterSelection printer;

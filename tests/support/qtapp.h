@@ -15,23 +15,34 @@
 
 namespace kazenori::testing {
 
-// The one QApplication of a test process (created on first use, offscreen
-// unless QT_QPA_PLATFORM says otherwise), with the font substitutions.
-inline QApplication& EnsureQtApp() {
-  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "kazenori-test";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  kazenori::RegisterFontSubstitutions();
-  return app;
+// The one application of a test process (Qt allows one), made on first use:
+// offscreen unless QT_QPA_PLATFORM says otherwise, with the font
+// substitutions. The Qt layers' tests take a plain QApplication; the window's
+// tests ask for the program's own class (tests/ui/mainwindowtestsupport.h),
+// which must then come first.
+template <class App = QApplication>
+App& TestApp() {
+  if (!QCoreApplication::instance()) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "kazenori-test";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: at exit Qt's own globals may be gone before it.
+    new App(argc, argv);
+    RegisterFontSubstitutions();
+  }
+  auto* app = qobject_cast<App*>(QCoreApplication::instance());
+  if (!app)
+    qFatal("the test's application is of another class than %s", App::staticMetaObject.className());
+  return *app;
 }
 
 // Base of fixtures whose members need the application (it exists before they are built).
-class QtTest : public ::testing::Test {
+template <class App = QApplication>
+class AppTest : public ::testing::Test {
  protected:
-  QtTest() { EnsureQtApp(); }
+  AppTest() { TestApp<App>(); }
 };
+using QtTest = AppTest<>;
 
 }  // namespace kazenori::testing

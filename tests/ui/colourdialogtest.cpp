@@ -16,7 +16,7 @@
 namespace kazenori {
 namespace {
 
-class ColourDialogTest : public testing::WithTestApp, public ::testing::Test {
+class ColourDialogTest : public testing::UiTest {
  protected:
   static void Choose(RadioGroup& group, int item) { group.button(item)->click(); }
 

@@ -23,7 +23,7 @@
 namespace kazenori {
 namespace {
 
-class MainWindowControlsTest : public testing::WithTestApp, public ::testing::Test {
+class MainWindowControlsTest : public testing::UiTest {
  protected:
   MainWindowControlsTest() { window.show(); }
 

@@ -37,7 +37,7 @@ namespace {
 // their columns in the listed order, and no two controls cover each other.
 // With KAZENORI_SCREENSHOT_DIR set the window is also saved as main-window.png
 // there, for the documentation.
-class MainWindowLooksTest : public testing::WithTestApp, public ::testing::Test {
+class MainWindowLooksTest : public testing::UiTest {
  protected:
   ColourWordDialog colourWordDialog;
   MainWindow mainWindow{colourWordDialog};

@@ -41,7 +41,7 @@ namespace {
 
 // The preview command end to end: a worksheet of pattern 7 with print number
 // 7, shown in the modal preview dialog, printed from there into a CUPS queue.
-class MainWindowPrintTest : public testing::WithTestApp, public ::testing::Test {
+class MainWindowPrintTest : public testing::UiTest {
  protected:
   // Presses "プレビュー" and runs `inDialog` inside the modal preview dialog,
   // which is closed afterwards whatever happened. The first event after the
@@ -131,9 +131,7 @@ TEST_F(MainWindowSilentServerTest, PrintingSaysThePrintServerDidNotAnswerAndLeav
   EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
 }
 
-class MainWindowSilentStartTest : public SilentPrintServerInUse,
-                                  public testing::WithTestApp,
-                                  public ::testing::Test {
+class MainWindowSilentStartTest : public SilentPrintServerInUse, public testing::UiTest {
  protected:
   ColourWordDialog colourWordDialog;
 };

@@ -36,7 +36,7 @@ const QString kRandomText =
 const QString kAllText = QStringLiteral("記号か数字を□の上か中に書いて正しい式にしましょう。");
 const QString kBonusText = QStringLiteral("書かれている文字の色を声に出して読みましょう。");
 
-class MainWindowTest : public testing::WithTestApp, public ::testing::Test {
+class MainWindowTest : public testing::UiTest {
  protected:
   // Whether the colour-word dialog is up, modal; it is closed again.
   bool CloseColourDialog() {

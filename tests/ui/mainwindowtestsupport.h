@@ -24,40 +24,22 @@ class UnexpectedMessages final : public kazenori::Messages {
   }
 };
 
-// The one application object of the test program: the program's own class,
-// with its error handler, unless another test made a plain one first (then
-// nullptr is returned and the handler's tests skip). Message boxes nobody
-// expects fail the test instead of blocking it.
-inline Application* TestApp() {
-  static Application* app = [] {
-    if (QCoreApplication::instance()) {
-      return qobject_cast<Application*>(QCoreApplication::instance());
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "test_app";
-    static char* argv[] = {name, nullptr};
-    auto* made = new Application(argc, argv);
+// The window's tests run in the program's own application class, with its
+// error handler. It is made, and a message box that no test expects made a
+// failure instead of a block, before any test: a fixture may record messages
+// from its first member on.
+class UiTestEnvironment final : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    TestApp<Application>();
     static UnexpectedMessages unexpected;
     Messages::Install(&unexpected);
-    RegisterFontSubstitutions();
-    return made;
-  }();
-  return app;
-}
-
-// Makes the application before any test of the program runs, so that it is
-// the program's own class whichever test comes first.
-class MainWindowTestEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override { TestApp(); }
+  }
 };
+inline const ::testing::Environment* const kUiTestEnvironment =
+    ::testing::AddGlobalTestEnvironment(new UiTestEnvironment);
 
-// A first base of widget fixtures: the application exists before any member
-// widget is built.
-struct WithTestApp {
-  WithTestApp() { TestApp(); }
-};
+using UiTest = AppTest<Application>;
 
 // Waits, in the event loop, for the next modal window (a preview composed
 // once the printers are known), closes it and sets `shown`.

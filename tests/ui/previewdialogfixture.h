@@ -60,7 +60,7 @@ inline void RecordPages(PreviewDocument& doc, int pages) {
 }
 
 // The preview dialog on a recorded document, shown without a modal loop.
-class PreviewDialogTest : public WithTestApp, public ::testing::Test {
+class PreviewDialogTest : public UiTest {
  protected:
   void TearDown() override {
     if (dialog_) dialog_->close();

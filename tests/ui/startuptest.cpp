@@ -27,9 +27,6 @@
 namespace kazenori {
 namespace {
 
-const ::testing::Environment* const kAppEnvironment =
-    ::testing::AddGlobalTestEnvironment(new testing::MainWindowTestEnvironment);
-
 // A press and release delivered through the application, as a user's click
 // is, so that errors meet the application's handler.
 void UserClick(QWidget& widget) {
@@ -43,7 +40,7 @@ void UserClick(QWidget& widget) {
   QCoreApplication::sendEvent(&widget, &release);
 }
 
-class StartupTest : public testing::WithTestApp, public ::testing::Test {
+class StartupTest : public testing::UiTest {
  protected:
   ColourWordDialog colourWordDialog;
 };
@@ -95,7 +92,6 @@ TEST_F(StartupTest, ThePrintersAreAskedForOnceTheWindowIsDrawn) {
 }
 
 TEST_F(StartupTest, AnEscapedErrorIsShownAndTheWindowStaysUsable) {
-  if (!testing::TestApp()) GTEST_SKIP() << "another test created a plain QApplication";
   MainWindow window(colourWordDialog);
   window.show();
   RecordingMessages messages;
@@ -119,8 +115,7 @@ TEST_F(StartupTest, AnEscapedErrorIsShownAndTheWindowStaysUsable) {
 
 // Qt's own dialogs speak the program's language: the print dialog's buttons.
 TEST_F(StartupTest, ThePrintDialogIsJapanese) {
-  if (!testing::TestApp()) GTEST_SKIP() << "another test created a plain QApplication";
-  ASSERT_TRUE(testing::TestApp()->qtJapaneseLoaded());
+  ASSERT_TRUE(testing::TestApp<Application>().qtJapaneseLoaded());
   QPrinter printer;
   QPrintDialog dialog(&printer);
   QStringList captions;
@@ -141,7 +136,6 @@ class FailingReceiver : public QObject {
 };
 
 TEST_F(StartupTest, ErrorsOfAnyKindReachTheHandler) {
-  if (!testing::TestApp()) GTEST_SKIP() << "another test created a plain QApplication";
   RecordingMessages messages;
   ScopedMessages scope(messages);
   FailingReceiver receiver;

@@ -51,7 +51,7 @@ std::vector<int> Sorted(std::vector<int> v) {
 }
 
 // A window that keeps its settings in a folder of its own, never the user's.
-class WorkbenchTest : public testing::WithTestApp, public ::testing::Test {
+class WorkbenchTest : public testing::UiTest {
  protected:
   WorkbenchTest() { window->rememberIn(file); }
 
