@@ -26,6 +26,9 @@ struct PrinterSettings {
   bool operator!=(const PrinterSettings& o) const { return !(*this == o); }
 };
 
+// The printer's paper for a sheet on `paper`: the JIS B sizes, not ISO's.
+QPageSize::PageSizeId PageSizeOf(PaperSize paper);
+
 // Sets up `printer` for `settings` (HighResolution is the caller's choice when
 // constructing it); its printable area is all the device can print.
 void ConfigurePrinter(QPrinter& printer, const PrinterSettings& settings);
