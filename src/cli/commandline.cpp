@@ -120,7 +120,7 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
       {"grid-size", "5|10",
        QT_TRANSLATE_NOOP("kazenori", "rows and columns of the grid (default 10)")},
       {"paper", "a4|b5|b4",
-       QT_TRANSLATE_NOOP("kazenori", "the sheet scaled to fill JIS B4 or B5 paper (default a4)")},
+       QT_TRANSLATE_NOOP("kazenori", "scale the sheet to fill JIS B4 or B5 (default a4)")},
       {"pdf", "FILE",
        QT_TRANSLATE_NOOP("kazenori", "write the pages to a PDF file (searchable text)")},
       {"json", "FILE", QT_TRANSLATE_NOOP("kazenori", "write what was composed as JSON")},

@@ -248,6 +248,7 @@ TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
       {"grid", "add"},
       {"grid-size", "5"},
       {"problems", "30"},
+      {"paper", "b4"},
   };
   const QString help = HelpText();
   QSet<QString> names;

@@ -298,10 +298,10 @@ TEST_F(WorkbenchTest, EveryControlHasANameForScreenReaders) {
 TEST_F(WorkbenchTest, TabFollowsTheScreen) {
   window->show();
   const std::vector<QWidget*> expected{
-      window->gridChoice(),      window->gridSizeChoice(), window->gradeChoice(),
-      window->settingsButton(),  window->patternBox(1),    window->previewButton(),
-      window->instructionEdit(), window->sheetCountBox(),  window->remakeButton(),
-      window->closeButton(),     window->gridChoice()};
+      window->gridChoice(),    window->gridSizeChoice(),  window->paperChoice(),
+      window->gradeChoice(),   window->settingsButton(),  window->patternBox(1),
+      window->previewButton(), window->instructionEdit(), window->sheetCountBox(),
+      window->remakeButton(),  window->closeButton(),     window->gridChoice()};
   std::vector<QWidget*> visited;
   QWidget* focus = window->gridChoice();
   for (int step = 0; step < 400 && visited.size() < expected.size(); ++step) {

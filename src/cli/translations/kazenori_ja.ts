@@ -84,8 +84,8 @@
         <translation>百ます計算のますの行と列の数 (既定は 10)</translation>
     </message>
     <message>
-        <source>the sheet scaled to fill JIS B4 or B5 paper (default a4)</source>
-        <translation>用紙: JIS B4 か B5 に合わせて拡大・縮小 (既定は a4)</translation>
+        <source>scale the sheet to fill JIS B4 or B5 (default a4)</source>
+        <translation>JIS B4・B5 に合わせて拡大・縮小 (既定は a4)</translation>
     </message>
     <message>
         <source>write the pages to a PDF file (searchable text)</source>
