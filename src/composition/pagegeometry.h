@@ -5,6 +5,22 @@
 
 namespace kazenori {
 
+// The page vocabulary, from the core up; each header says where it stands.
+//   PaperSize, PageGeometry (here, plain C++): the paper a sheet is printed
+//     on, and the printable area it is laid out in, 0.1 mm. Layouts are
+//     always made on A4; PaperFit (paperfit.h) scales them onto the paper.
+//   Paper (pages/paper.h): the whole sheet of paper the preview document
+//     records pages on, 0.1 mm: its size, its printable rectangle (the
+//     geometry's, on the same paper), its name, source and resolution.
+//   PrinterSheet, PrinterCapabilities (print/printersettings.h): a printer's
+//     page as Qt sets it up (a page layout and a resolution), and the same in
+//     device dots; PaperOf turns them into a Paper.
+//   PrinterMetrics (print/printergeometry.h): those dots under the names the
+//     layout was first measured with; PrinterPageGeometry turns them into a
+//     PageGeometry.
+// The design paper below stands in for a printer that is not there; its
+// numbers are written here only.
+
 // A point on a page, 0.1 mm.
 struct Point {
   int x = 0;

@@ -26,7 +26,10 @@ QFont WithPageUnitSize(QFont font);
 
 // The sheet pages are laid out on, in 0.1 mm from its top-left corner, and the
 // resolution of the device it stands for. The defaults are the design paper:
-// A4 with the printable area the program uses when there is no printer.
+// A4 with the printable area the program uses when there is no printer. Its
+// printable rectangle is what the composition calls the PageGeometry on the
+// same paper; a printer's comes from PaperOf (print/printersettings.h). How
+// the page types relate: composition/pagegeometry.h.
 struct Paper {
   QString name = QStringLiteral("A4");
   QString source;  // the paper source's name, where the printer has one
