@@ -8,9 +8,9 @@
 'use strict';
 
 (() => {
-  // A4 in tenths of a millimetre: the unit of every text item.
-  const kPageWidth = 2100;
-  const kPageHeight = 2970;
+  // The papers in tenths of a millimetre, the unit of every text item; a
+  // worksheet names its paper in its geometry when it is not A4.
+  const kPapers = {A4: [2100, 2970], B5: [1820, 2570], B4: [2570, 3640]};
   const kSheetFont = 'KazenoriSheet';
   const kStoreKey = 'kazenori.settings';
   const kTopLevel = ['patterns', 'grade', 'message', 'print-number', 'sheets', 'seed', 'code'];
@@ -306,8 +306,16 @@
   const escapes = {'&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;'};
   const escaped = (text) => text.replace(/[&<>"]/g, (c) => escapes[c]);
 
-  function pageMarkup(page) {
-    let out = `<svg class="page" xmlns="http://www.w3.org/2000/svg" viewBox="0 0 ${kPageWidth} ${kPageHeight}">`;
+  // The pages on screen and in print are as large as the worksheet's paper.
+  function usePaper(name) {
+    const [w, h] = kPapers[name] || kPapers.A4;
+    $('paper-size').textContent = `@page { size: ${w / 10}mm ${h / 10}mm; margin: 0; }\n` +
+      `:root { --paper-width: ${w / 10}mm; --paper-height: ${h / 10}mm; --paper-ratio: ${w} / ${h}; }`;
+    return [w, h];
+  }
+
+  function pageMarkup(page, [width, height]) {
+    let out = `<svg class="page" xmlns="http://www.w3.org/2000/svg" viewBox="0 0 ${width} ${height}">`;
     // A grid sheet's cells and record table: straight lines, widths in 0.1 mm,
     // with square ends so that lines meeting at a corner close it.
     for (const r of page.rules || []) {
@@ -330,6 +338,7 @@
   function show(json, o, partial = false) {
     const worksheet = JSON.parse(json);
     const pages = worksheet.sheets.flatMap((s) => s.pages);
+    const paper = usePaper(worksheet.geometry.paper);
     const preview = $('preview');
     if (!partial) $('kazenori-worksheet').textContent = json;
     shown = {options: o, first: worksheet.sheets[0].printNumber, sheets: worksheet.sheets.length};
@@ -346,7 +355,7 @@
     if (next === 0) preview.replaceChildren();
     else while (preview.childElementCount > 1) preview.lastChild.remove();
     const more = (count) => {
-      preview.insertAdjacentHTML('beforeend', pages.slice(next, next + count).map(pageMarkup).join(''));
+      preview.insertAdjacentHTML('beforeend', pages.slice(next, next + count).map((p) => pageMarkup(p, paper)).join(''));
       next += count;
       if (partial) return;
       if (next < pages.length) {

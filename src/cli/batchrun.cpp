@@ -56,6 +56,11 @@ QString PrintServerProblem(const QString& option, const PrintServer& server) {
       .arg(option, server.name);
 }
 
+QString NoSuchPaper(const QString& option, const QString& printer, PaperSize paper) {
+  return Tr("%1: the printer '%2' has no %3 paper")
+      .arg(option, Echoed(printer), QString::fromLatin1(PaperName(paper)));
+}
+
 QString NoSuchPrinter(const QString& option, const QString& printer, const QStringList& installed) {
   return Tr("%1: no printer named '%2' (installed: %3)")
       .arg(option, Echoed(printer), installed.isEmpty() ? Tr("none") : installed.join(", "));
@@ -164,14 +169,20 @@ BatchRun::BatchRun(const CommandLineRequest& request, QTextStream& err, Interrup
       interrupts_(interrupts) {}
 
 // As the main window does: the printer on A4 (chosen and set so by the
-// discovery), the geometry from it.
+// discovery), the geometry from it; then the printer and the document on the
+// sheets' paper, onto which the composer scales them.
 void BatchRun::Prepare() {
   CheckPrintServer();
   document_ = std::make_unique<PreviewDocument>();
   CheckPrinterKnown();
-  document_->SetPaper(printer_.PagePaper());
   seed_ = request_.seed ? *request_.seed : ClockSeed();
   geometry_ = PrinterPageGeometry(printer_);
+  const PaperSize paper = request_.sheet.paper;
+  if (paper != PaperSize::A4 && access_ == PrinterAccess::Cups &&
+      !printer_.SetPageSize(PageSizeOf(paper))) {
+    throw UsageError(NoSuchPaper(LayoutOption(), LayoutPrinter(), paper));
+  }
+  document_->SetPaper(printer_.PagePaper(DesignPaper(paper)));
   preview_ = std::make_unique<WorksheetPreview>(*document_);
 }
 
@@ -254,7 +265,9 @@ std::optional<int> BatchRun::WriteAsComposed(PrintJob* job) {
   std::unique_ptr<PdfExport> pdf;
   if (pdfFile) pdf = std::make_unique<PdfExport>(*pdfFile);
   WorksheetJsonWriter json;
-  if (jsonFile) jsonFile->write(QByteArray::fromStdString(json.Head(geometry_)));
+  if (jsonFile) {
+    jsonFile->write(QByteArray::fromStdString(json.Head(OnPaper(geometry_, request_.sheet.paper))));
+  }
   // The file's title names the whole run.
   const auto [first, last] = SheetNumbers();
   const QString title = SheetsTitle(first, last);

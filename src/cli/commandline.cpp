@@ -119,8 +119,10 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
        QT_TRANSLATE_NOOP("kazenori", "a 百ます計算 grid sheet instead of problems")},
       {"grid-size", "5|10",
        QT_TRANSLATE_NOOP("kazenori", "rows and columns of the grid (default 10)")},
+      {"paper", "a4|b5|b4",
+       QT_TRANSLATE_NOOP("kazenori", "scale the sheet to fill JIS B4 or B5 (default a4)")},
       {"pdf", "FILE",
-       QT_TRANSLATE_NOOP("kazenori", "write the pages to a PDF file (A4, searchable text)")},
+       QT_TRANSLATE_NOOP("kazenori", "write the pages to a PDF file (searchable text)")},
       {"json", "FILE", QT_TRANSLATE_NOOP("kazenori", "write what was composed as JSON")},
       {"print", "PRINTER", QT_TRANSLATE_NOOP("kazenori", "print the pages on a CUPS printer")},
       {"print-timeout", "SECONDS",
@@ -210,6 +212,13 @@ GridOp GridItem(const QString& value) {
   throw UsageError(Tr("--grid takes add, sub or mul, not '%1'").arg(Echoed(value)));
 }
 
+PaperSize PaperItem(const QString& value) {
+  for (const PaperSize paper : {PaperSize::A4, PaperSize::B5, PaperSize::B4}) {
+    if (value == QString::fromLatin1(PaperName(paper)).toLower()) return paper;
+  }
+  throw UsageError(Tr("--paper takes a4, b5 or b4, not '%1'").arg(Echoed(value)));
+}
+
 // A grid sheet is drawn from its operation and size alone: what shapes the
 // other sheets would do nothing, and is refused.
 void CompleteGridRequest(const CommandLineRequest& r, const QSet<QString>& seen) {
@@ -270,6 +279,8 @@ bool ApplySheetOption(CommandLineRequest& r, const QString& name, const QString&
       throw UsageError(Tr("--words takes 20, 30 or 40, not '%1'").arg(Echoed(value)));
     }
     s.colourWords.wordsPerBlock = static_cast<int>(words);
+  } else if (name == "paper") {
+    s.paper = PaperItem(value);
   } else if (name == "grid") {
     s.grid = GridItem(value);
   } else if (name == "grid-size") {
@@ -385,7 +396,7 @@ void RemakeRequest(CommandLineRequest& r, const QSet<QString>& seen) {
   const QString shown = Echoed(r.remakeCode);
   for (const char* shaping :
        {"patterns", "grade", "zero", "hide", "blank", "print-number", "sheets", "seed", "bonus",
-        "colours", "words", "problems", "red-answers", "score", "grid", "grid-size"}) {
+        "colours", "words", "problems", "red-answers", "score", "grid", "grid-size", "paper"}) {
     if (seen.contains(shaping)) {
       throw UsageError(Tr("--code names the sheet; it takes no --%1").arg(Utf8(shaping)));
     }

@@ -90,6 +90,7 @@ void Composer::Start(const SheetOptions& options, int sheets) {
   if (!SheetNumbersFit(options.printNumber, sheets)) {
     throw std::invalid_argument("the sheet numbers would run past 2147483647");
   }
+  fit_ = PaperFit(geometry_, options.paper);
   selection_.Clear();
   for (const int pattern : options.patterns) selection_.SetTicked(pattern, true);
   generator_.State().zero = options.zero;
@@ -114,11 +115,14 @@ void Composer::ComposeSheet(const SheetOptions& options, int k, Worksheet& into)
     Generate(options, sheet);
     WriteWorksheet(options, sheet, into);
   }
+  for (auto p = static_cast<std::size_t>(sheet.firstPage - 1); p < into.pages.size(); ++p) {
+    fit_.Fit(into.pages[p]);
+  }
 }
 
 Worksheet Composer::Compose(const SheetOptions& options, int sheets) {
   Start(options, sheets);
-  Worksheet worksheet{geometry_, {}, {}};
+  Worksheet worksheet{fit_.Geometry(), {}, {}};
   worksheet.sheets.reserve(static_cast<std::size_t>(sheets));
   for (int k = 0; k < sheets; ++k) ComposeSheet(options, k, worksheet);
   return worksheet;
@@ -126,7 +130,7 @@ Worksheet Composer::Compose(const SheetOptions& options, int sheets) {
 
 void Composer::ComposeEach(const SheetOptions& options, int sheets, const SheetSink& composed) {
   Start(options, sheets);
-  Worksheet one{geometry_, {}, {}};
+  Worksheet one{fit_.Geometry(), {}, {}};
   for (int k = 0; k < sheets; ++k) {
     one.sheets.clear();
     one.pages.clear();

@@ -11,6 +11,7 @@
 
 #include "composition/colourwordsheet.h"
 #include "composition/pagegeometry.h"
+#include "composition/paperfit.h"
 #include "composition/sheetoptions.h"
 #include "composition/worksheet.h"
 #include "generation/patternselection.h"
@@ -40,6 +41,9 @@ inline bool SheetNumbersFit(std::int32_t first, int sheets) {
 // Composes worksheets and colour-word sheets as values, without any paint
 // device. Owns the problem table, the generator state and the colour-word
 // table for the whole run; every draw comes from the one random source.
+// Sheets are laid out on `geometry`, the printable area on A4, and then
+// scaled onto options.paper (see PaperFit): the worksheet's geometry is the
+// printable area on that paper.
 class Composer {
  public:
   explicit Composer(Random& rnd, PageGeometry geometry = DesignPaperGeometry());
@@ -75,6 +79,7 @@ class Composer {
 
   Random& rnd_;
   PageGeometry geometry_;
+  PaperFit fit_{geometry_, PaperSize::A4};  // onto the paper of the sheets under way
   PatternSelection selection_;
   ProblemTable table_;
   ProblemGenerator generator_;

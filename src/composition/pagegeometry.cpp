@@ -9,14 +9,48 @@
 
 namespace kazenori {
 
-PageGeometry DesignPaperGeometry(int printableLeft, int printableTop, int printableRight,
-                                 int printableBottom) {
+PaperDimensions DimensionsOf(PaperSize paper) {
+  switch (paper) {
+    case PaperSize::A4:
+      break;
+    case PaperSize::B5:
+      return {1820, 2570};
+    case PaperSize::B4:
+      return {2570, 3640};
+  }
+  return {2100, 2970};
+}
+
+const char* PaperName(PaperSize paper) {
+  switch (paper) {
+    case PaperSize::A4:
+      break;
+    case PaperSize::B5:
+      return "B5";
+    case PaperSize::B4:
+      return "B4";
+  }
+  return "A4";
+}
+
+PageGeometry DesignPaperGeometry(PaperSize paper) {
   PageGeometry g;
-  g.left = printableLeft;
-  g.top = printableTop;
-  g.width = printableRight - printableLeft;
-  g.height = printableBottom - printableTop;
+  g.left = kDesignPrintableLeft;
+  g.top = kDesignPrintableTop;
+  g.width = kDesignPrintableRight - kDesignPrintableLeft;
+  g.height = kDesignPrintableBottom - kDesignPrintableTop;
   g.fromDesignPaper = true;
+  return OnPaper(g, paper);
+}
+
+PageGeometry OnPaper(const PageGeometry& a4, PaperSize paper) {
+  if (paper == PaperSize::A4) return a4;
+  const PaperDimensions from = DimensionsOf(PaperSize::A4);
+  const PaperDimensions to = DimensionsOf(paper);
+  PageGeometry g = a4;
+  g.width = to.width - a4.left - std::max(0, from.width - a4.left - a4.width);
+  g.height = to.height - a4.top - std::max(0, from.height - a4.top - a4.height);
+  g.paper = paper;
   return g;
 }
 

@@ -5,6 +5,22 @@
 
 namespace kazenori {
 
+// The page vocabulary, from the core up; each header says where it stands.
+//   PaperSize, PageGeometry (here, plain C++): the paper a sheet is printed
+//     on, and the printable area it is laid out in, 0.1 mm. Layouts are
+//     always made on A4; PaperFit (paperfit.h) scales them onto the paper.
+//   Paper (pages/paper.h): the whole sheet of paper the preview document
+//     records pages on, 0.1 mm: its size, its printable rectangle (the
+//     geometry's, on the same paper), its name, source and resolution.
+//   PrinterSheet, PrinterCapabilities (print/printersettings.h): a printer's
+//     page as Qt sets it up (a page layout and a resolution), and the same in
+//     device dots; PaperOf turns them into a Paper.
+//   PrinterMetrics (print/printergeometry.h): those dots under the names the
+//     layout was first measured with; PrinterPageGeometry turns them into a
+//     PageGeometry.
+// The design paper below stands in for a printer that is not there; its
+// numbers are written here only.
+
 // A point on a page, 0.1 mm.
 struct Point {
   int x = 0;
@@ -13,8 +29,31 @@ struct Point {
   bool operator==(const Point& o) const { return x == o.x && y == o.y; }
 };
 
+// The papers a sheet is printed on: A4, which every layout is drawn for, and
+// the JIS B sizes Japanese schools use beside it.
+enum class PaperSize { A4, B5, B4 };
+
+// A paper's size, portrait, 0.1 mm.
+struct PaperDimensions {
+  int width = 0;
+  int height = 0;
+};
+PaperDimensions DimensionsOf(PaperSize paper);
+// "A4", "B5" or "B4": its name in the JSON, on the command line (lower case)
+// and in the window.
+const char* PaperName(PaperSize paper);
+
+// The design paper: A4 with the printable area the program lays out on when
+// there is no printer to ask, 0.1 mm from the paper's top-left corner. The
+// one place these numbers stand; the pages' Paper and every fallback read them.
+inline constexpr int kDesignPrintableLeft = 35;
+inline constexpr int kDesignPrintableTop = 31;
+inline constexpr int kDesignPrintableRight = 2067;
+inline constexpr int kDesignPrintableBottom = 2921;
+
 // The printable area on the paper, 0.1 mm; every sheet coordinate is relative
-// to its left and top.
+// to its left and top. `paper` is the paper it lies on: A4 for every layout,
+// another size once a sheet is scaled onto it (see PaperFit).
 struct PageGeometry {
   int left = 0;
   int top = 0;
@@ -23,16 +62,21 @@ struct PageGeometry {
   // True when the printer gave no usable resolution (no printer installed) and
   // the paper stored with the window design took its place.
   bool fromDesignPaper = false;
+  PaperSize paper = PaperSize::A4;
 
   bool operator==(const PageGeometry& o) const {
     return left == o.left && top == o.top && width == o.width && height == o.height &&
-           fromDesignPaper == o.fromDesignPaper;
+           fromDesignPaper == o.fromDesignPaper && paper == o.paper;
   }
 };
 
-// The printable area of the design paper (A4): left 35, right 2067, top 31, bottom 2921.
-PageGeometry DesignPaperGeometry(int printableLeft = 35, int printableTop = 31,
-                                 int printableRight = 2067, int printableBottom = 2921);
+// The design paper's printable area, its margins kept on `paper`.
+PageGeometry DesignPaperGeometry(PaperSize paper = PaperSize::A4);
+
+// The printable area on `paper` of a printer whose printable area on A4 is
+// `a4`: the same margins (none below 0), on the larger or smaller sheet. A4
+// gives `a4` itself.
+PageGeometry OnPaper(const PageGeometry& a4, PaperSize paper);
 
 // Row pitch (height − 1370) / 17 and column pitch (width − 1740) / 2, both
 // truncating towards zero; rows are row pitch + 60 apart, columns column pitch + 480.

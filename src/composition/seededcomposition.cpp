@@ -9,17 +9,19 @@
 namespace kazenori {
 namespace {
 
-// Codes the sheet `index` of the composition and prints the code on its pages.
+// Codes the sheet `index` of the composition and prints the code on its
+// pages, placed on A4 (`layout`) and scaled with the sheet.
 void Stamp(Worksheet& worksheet, ComposedSheet& sheet, std::uint32_t seed, int index,
-           const SheetOptions& options) {
+           const SheetOptions& options, const PageGeometry& layout) {
   SheetOptions own = options;
   own.printNumber = sheet.printNumber;
   const std::optional<std::string> code = EncodeSheetCode({seed, index, own});
   if (!code) return;
   sheet.code = *code;
+  const TextItem item = PaperFit(layout, options.paper).Fit(SheetCodeItem(layout, sheet.code));
   const auto first = static_cast<std::size_t>(sheet.firstPage - 1);
   for (std::size_t p = first; p < first + static_cast<std::size_t>(sheet.pageCount); ++p) {
-    worksheet.pages.at(p).items.push_back(SheetCodeItem(worksheet.geometry, sheet.code));
+    worksheet.pages.at(p).items.push_back(item);
   }
 }
 
@@ -48,7 +50,7 @@ Worksheet ComposeSeeded(std::uint32_t seed, const SheetOptions& options, int she
   Composer composer(rnd, geometry);
   Worksheet worksheet = composer.Compose(options, sheets);
   for (std::size_t k = 0; k < worksheet.sheets.size(); ++k) {
-    Stamp(worksheet, worksheet.sheets[k], seed, static_cast<int>(k), options);
+    Stamp(worksheet, worksheet.sheets[k], seed, static_cast<int>(k), options, geometry);
   }
   return worksheet;
 }
@@ -59,7 +61,7 @@ void ComposeSeededEach(std::uint32_t seed, const SheetOptions& options, int shee
   Composer composer(rnd, geometry);
   int index = 0;
   composer.ComposeEach(options, sheets, [&](Worksheet& one) {
-    Stamp(one, one.sheets.front(), seed, index++, options);
+    Stamp(one, one.sheets.front(), seed, index++, options, geometry);
     composed(one);
   });
 }

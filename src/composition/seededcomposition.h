@@ -23,7 +23,8 @@ std::uint32_t DrawSeed(Random& rnd);
 // the options, and every sheet carries the code that names them
 // (ComposedSheet::code), printed small at the foot of its pages. The draws
 // are those of a composer given SeededRandom(seed): the seeds of the command
-// line give the sheets they always gave.
+// line give the sheets they always gave. `geometry` is the printable area on
+// A4, as for the composer, which scales the sheets onto options.paper.
 Worksheet ComposeSeeded(std::uint32_t seed, const SheetOptions& options, int sheets,
                         const PageGeometry& geometry);
 void ComposeSeededEach(std::uint32_t seed, const SheetOptions& options, int sheets,
@@ -37,7 +38,8 @@ Worksheet Remake(const SheetRecipe& recipe, const PageGeometry& geometry);
 Worksheet RemakeUpTo(const SheetRecipe& recipe, const PageGeometry& geometry);
 
 // The item that prints a sheet's code in the top right-hand corner of the
-// printable area, above the header, where no page kind has anything.
+// printable area `geometry` (on A4), above the header, where no page kind has
+// anything.
 TextItem SheetCodeItem(const PageGeometry& geometry, const std::string& code);
 
 }  // namespace kazenori

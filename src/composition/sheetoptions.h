@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "composition/pagegeometry.h"
 #include "generation/zerosetting.h"
 
 namespace kazenori {
@@ -24,10 +25,6 @@ struct ColourWordSettings {
 // The operation of a 百ます計算 grid sheet; None makes the usual sheet.
 enum class GridOp { None, Add, Sub, Mul };
 
-// The paper a sheet is scaled to fill, margins kept, as an enlarging copy
-// would; the layout itself is always drawn for A4.
-enum class PaperSize { A4, B5, B4 };
-
 // Everything a composition reads, as a plain value: the main window fills it
 // from its controls, the command line from its arguments. Every member has
 // an initialiser, so that a brace list may stop early without a warning.
@@ -41,10 +38,10 @@ struct SheetOptions {
   bool bonus = false;            // the colour-word sheet instead
   ColourWordSettings colourWords{};
   // Beyond the original sheet; the defaults make it byte for byte.
-  int problems = 50;  // a sheet's problems: 20, 30 or 50; fewer come larger
-  PaperSize paper = PaperSize::A4;
-  bool redAnswers = false;  // answers in red and a 「解答」 mark on answer pages
-  bool score = false;       // a score box beside the time line
+  int problems = 50;                // a sheet's problems: 20, 30 or 50; fewer come larger
+  PaperSize paper = PaperSize::A4;  // filled as an enlarging copy would (see PaperFit)
+  bool redAnswers = false;          // answers in red and a 「解答」 mark on answer pages
+  bool score = false;               // a score box beside the time line
   GridOp grid = GridOp::None;
   int gridSize = 10;  // rows and columns of a grid sheet: 5 or 10
 };

@@ -224,15 +224,13 @@ std::string JsonObject::Write() const {
 
 std::string WorksheetJsonWriter::Head(const PageGeometry& g) {
   first_ = true;
-  const std::string geometry = JsonObject()
-                                   .Int("left", g.left)
-                                   .Int("top", g.top)
-                                   .Int("width", g.width)
-                                   .Int("height", g.height)
-                                   .Write();
+  JsonObject geometry;
+  geometry.Int("left", g.left).Int("top", g.top).Int("width", g.width).Int("height", g.height);
+  // Only a sheet scaled onto another paper names it: A4's JSON stays as it was.
+  if (g.paper != PaperSize::A4) geometry.Text("paper", PaperName(g.paper));
   // The layout's version: a reader checks it before anything else, and it
   // grows only when a change would mislead a reader of the older layout.
-  return "{\"format\":1,\"geometry\":" + geometry + ",\n\"sheets\":[";
+  return "{\"format\":1,\"geometry\":" + geometry.Write() + ",\n\"sheets\":[";
 }
 
 std::string WorksheetJsonWriter::Sheets(const Worksheet& worksheet) {

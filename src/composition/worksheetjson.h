@@ -12,7 +12,8 @@
 
 namespace kazenori {
 
-// What was composed, for tools, tests and the browser page: the geometry, and
+// What was composed, for tools, tests and the browser page: the geometry (its
+// "paper" named when it is not A4), and
 // per sheet its print number, its problems with the question line of page 1
 // (a grid sheet: its "grid", the headings and every answer), and the text
 // items of its pages (and the rules of those that have any). One sheet a line, keys in sorted

@@ -26,6 +26,18 @@ QFont WithPageUnitSize(QFont font) {
   return font;
 }
 
+Paper DesignPaper(PaperSize size) {
+  Paper paper;
+  const PageGeometry g = DesignPaperGeometry(size);
+  const PaperDimensions d = DimensionsOf(size);
+  paper.name = QString::fromLatin1(PaperName(size));
+  paper.width = d.width;
+  paper.height = d.height;
+  paper.printableRight = g.left + g.width;
+  paper.printableBottom = g.top + g.height;
+  return paper;
+}
+
 bool Paper::operator==(const Paper& o) const {
   return name == o.name && source == o.source && width == o.width && height == o.height &&
          printableLeft == o.printableLeft && printableTop == o.printableTop &&

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include "composition/pagegeometry.h"
+
 class QFont;
 
 namespace kazenori {
@@ -24,16 +26,19 @@ QFont WithPageUnitSize(QFont font);
 
 // The sheet pages are laid out on, in 0.1 mm from its top-left corner, and the
 // resolution of the device it stands for. The defaults are the design paper:
-// A4 with the printable area the program uses when there is no printer.
+// A4 with the printable area the program uses when there is no printer. Its
+// printable rectangle is what the composition calls the PageGeometry on the
+// same paper; a printer's comes from PaperOf (print/printersettings.h). How
+// the page types relate: composition/pagegeometry.h.
 struct Paper {
   QString name = QStringLiteral("A4");
   QString source;  // the paper source's name, where the printer has one
-  int width = 2100;
-  int height = 2970;
-  int printableLeft = 35;
-  int printableTop = 31;
-  int printableRight = 2067;
-  int printableBottom = 2921;
+  int width = DimensionsOf(PaperSize::A4).width;
+  int height = DimensionsOf(PaperSize::A4).height;
+  int printableLeft = kDesignPrintableLeft;
+  int printableTop = kDesignPrintableTop;
+  int printableRight = kDesignPrintableRight;
+  int printableBottom = kDesignPrintableBottom;
   int horizontalResolution = 600;
   int verticalResolution = 600;
 
@@ -46,8 +51,8 @@ struct Paper {
   bool operator!=(const Paper& o) const { return !(*this == o); }
 };
 
-inline Paper DesignPaper() {
-  return Paper();
-}
+// The design paper, or its margins kept on another paper (as a sheet scaled
+// onto that paper has them).
+Paper DesignPaper(PaperSize size = PaperSize::A4);
 
 }  // namespace kazenori

@@ -33,9 +33,7 @@ PrinterMetrics ReadPrinterMetrics(const PrinterSelection& printer) {
 PageGeometry PrinterPageGeometry(const PrinterSelection& printer, PrinterMetrics* metrics) {
   const PrinterMetrics m = ReadPrinterMetrics(printer);
   if (metrics != nullptr) *metrics = m;
-  const Paper d = DesignPaper();
-  return GeometryFromMetrics(
-      m, DesignPaperGeometry(d.printableLeft, d.printableTop, d.printableRight, d.printableBottom));
+  return GeometryFromMetrics(m, DesignPaperGeometry());
 }
 
 }  // namespace kazenori

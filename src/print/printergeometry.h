@@ -10,7 +10,11 @@ namespace kazenori {
 class PrinterSelection;
 
 // The printer's device values the geometry is derived from (device dots and
-// dots per inch); kept beside the geometry, read by nothing else.
+// dots per inch); kept beside the geometry, read by nothing else. They are
+// PrinterCapabilities' printable area and resolution under the names the
+// layout was first measured with; the geometry truncates the offsets where
+// the pages' Paper rounds them up (see composition/pagegeometry.h for how the
+// page types relate).
 struct PrinterMetrics {
   int offsetX = 0;     // PHYSICALOFFSETX
   int offsetY = 0;     // PHYSICALOFFSETY

@@ -20,6 +20,18 @@ bool PrinterCapabilities::operator==(const PrinterCapabilities& o) const {
          printableTop == o.printableTop;
 }
 
+QPageSize::PageSizeId PageSizeOf(PaperSize paper) {
+  switch (paper) {
+    case PaperSize::A4:
+      break;
+    case PaperSize::B5:
+      return QPageSize::JisB5;
+    case PaperSize::B4:
+      return QPageSize::JisB4;
+  }
+  return QPageSize::A4;
+}
+
 void ConfigurePrinter(QPrinter& printer, const PrinterSettings& settings) {
   if (settings.printer.isEmpty()) return;
   if (printer.printerName() != settings.printer) printer.setPrinterName(settings.printer);

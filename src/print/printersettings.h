@@ -26,12 +26,18 @@ struct PrinterSettings {
   bool operator!=(const PrinterSettings& o) const { return !(*this == o); }
 };
 
+// The printer's paper for a sheet on `paper`: the JIS B sizes, not ISO's.
+QPageSize::PageSizeId PageSizeOf(PaperSize paper);
+
 // Sets up `printer` for `settings` (HighResolution is the caller's choice when
 // constructing it); its printable area is all the device can print.
 void ConfigurePrinter(QPrinter& printer, const PrinterSettings& settings);
 
 // A printer's page in its device dots, as a QPrinter in HighResolution mode
-// sees it: the paint rectangle's corner is the device origin.
+// sees it: the paint rectangle's corner is the device origin. The same page
+// as PrinterSheet below, counted in dots; PaperOf gives it in 0.1 mm as the
+// pages' Paper, ReadPrinterMetrics as the composition's PageGeometry (how
+// the page types relate: composition/pagegeometry.h).
 struct PrinterCapabilities {
   int horizontalResolution = 0;
   int verticalResolution = 0;

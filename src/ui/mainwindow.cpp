@@ -168,6 +168,7 @@ QLayout* MainWindow::createTitle() {
   title->setPalette(navy);
   // Made before the school year's choice, so that Tab reaches it first, as it stands.
   QLayout* gridChoice = createGridChoice(title->sizeHint().height());
+  QLayout* paperChoice = createPaperChoice(title->sizeHint().height());
   auto* gradeLabel = new QLabel(QStringLiteral("学年"), this);
   gradeChoice_ = new QComboBox(this);
   gradeChoice_->addItem(QStringLiteral("―"));
@@ -207,6 +208,8 @@ QLayout* MainWindow::createTitle() {
   row->addWidget(sheetButton_);
   row->addSpacing(8);
   row->addLayout(gridChoice);
+  row->addSpacing(8);
+  row->addLayout(paperChoice);
   row->addSpacing(16);
   row->addWidget(gradeLabel);
   row->addWidget(gradeChoice_);
@@ -235,6 +238,24 @@ QLayout* MainWindow::createGridChoice(int height) {
   row->addWidget(label);
   row->addWidget(gridChoice_);
   row->addWidget(gridSizeChoice_);
+  return row;
+}
+
+// The paper every kind of sheet is scaled to fill, and the printer is given.
+QLayout* MainWindow::createPaperChoice(int height) {
+  auto* label = new QLabel(QStringLiteral("用紙"), this);
+  paperChoice_ = new QComboBox(this);
+  for (const PaperSize paper : {PaperSize::A4, PaperSize::B5, PaperSize::B4}) {
+    paperChoice_->addItem(QString::fromLatin1(PaperName(paper)), static_cast<int>(paper));
+  }
+  paperChoice_->setToolTip(
+      QStringLiteral("シートをこの用紙いっぱいに拡大・縮小し、プリンタもこの用紙で印刷します"));
+  paperChoice_->setAccessibleName(label->text());
+  paperChoice_->setMaximumHeight(height);
+  label->setBuddy(paperChoice_);
+  auto* row = new QHBoxLayout;
+  row->addWidget(label);
+  row->addWidget(paperChoice_);
   return row;
 }
 
@@ -378,7 +399,7 @@ void MainWindow::connectControls() {
   connect(instructionEdit_, &QLineEdit::textChanged, this, &MainWindow::remember);
   connect(printNumberEdit_, &QLineEdit::textChanged, this, &MainWindow::remember);
   connect(sheetCountBox_, &QSpinBox::valueChanged, this, &MainWindow::remember);
-  for (QComboBox* choice : {gridChoice_, gridSizeChoice_}) {
+  for (QComboBox* choice : {gridChoice_, gridSizeChoice_, paperChoice_}) {
     connect(choice, &QComboBox::currentIndexChanged, this, &MainWindow::remember);
   }
   connect(problemsGroup_, &QActionGroup::triggered, this, &MainWindow::remember);
@@ -403,6 +424,7 @@ RememberedState MainWindow::state() const {
   s.problems = problemsGroup_->checkedAction()->data().toInt();
   s.redAnswers = redAnswersAction_->isChecked();
   s.score = scoreAction_->isChecked();
+  s.paper = paperChoice_->currentIndex();
   return s;
 }
 
@@ -428,6 +450,7 @@ void MainWindow::applyState(const RememberedState& s) {
   problemsAction(s.problems)->setChecked(true);
   redAnswersAction_->setChecked(s.redAnswers);
   scoreAction_->setChecked(s.score);
+  paperChoice_->setCurrentIndex(s.paper);
   gradeChoice_->setCurrentIndex(0);
 }
 
@@ -739,6 +762,7 @@ SheetOptions MainWindow::options() const {
   // A grid sheet's code needs no patterns, and carries none.
   options.grid = GridOf(gridChoice_->currentIndex());
   options.gridSize = gridSizeChoice_->currentIndex() == 1 ? 5 : 10;
+  options.paper = static_cast<PaperSize>(paperChoice_->currentData().toInt());
   if (options.grid != GridOp::None) options.patterns.clear();
   // The colour-word and grid sheets have neither problems nor answers.
   if (!options.bonus && options.grid == GridOp::None) {
@@ -885,8 +909,21 @@ void MainWindow::fillRecentMenu() {
   }
 }
 
+// The sheet's paper is the printer's too: a B4 sheet prints on B4. A
+// printer without that paper keeps its own, and the preview and the PDF show
+// the sheet on the paper it was made for.
+void MainWindow::usePaper(PaperSize paper) {
+  PrinterSelection& printers = *discovery_->Selection();
+  if (printers.SetPageSize(PageSizeOf(paper)) || paper == PaperSize::A4) {
+    preview_->SetPaper(printers.PagePaper());
+  } else {
+    preview_->SetPaper(DesignPaper(paper));
+  }
+}
+
 void MainWindow::showPreview(const Worksheet& worksheet, WorksheetPreview::Numbering numbering,
                              const SheetOptions& options) {
+  usePaper(options.paper);
   try {
     worksheets_->Record(worksheet, numbering);
   } catch (...) {

@@ -93,6 +93,8 @@ class MainWindow : public QWidget {
   // "百ます計算": なし, たし算, ひき算, かけ算; and its size, 10×10 or 5×5.
   QComboBox* gridChoice() const { return gridChoice_; }
   QComboBox* gridSizeChoice() const { return gridSizeChoice_; }
+  // "用紙": A4, B5 or B4, the sheet scaled to fill it and the printer given it.
+  QComboBox* paperChoice() const { return paperChoice_; }
   // The menu of the window's settings ("初期状態に戻す").
   QToolButton* settingsButton() const { return settingsButton_; }
   // "問題・解答": the menu of the sheet's problem count (50, 30 or 20, fewer
@@ -158,6 +160,7 @@ class MainWindow : public QWidget {
   void createControls();
   QLayout* createTitle();
   QLayout* createGridChoice(int height);
+  QLayout* createPaperChoice(int height);
   QToolButton* createSheetMenu();
   QLayout* createOptionRow();
   QLayout* createInstructionRow();
@@ -168,6 +171,7 @@ class MainWindow : public QWidget {
   void onPrintersFound();
   bool awaitPrinters(std::function<void()> then);
   void followPrint(JobWatch* watch, const QString& printer, int pages);
+  void usePaper(PaperSize paper);
   void showPreview(const Worksheet& worksheet, WorksheetPreview::Numbering numbering,
                    const SheetOptions& options);
   void remakeSheets(const QString& code, const QString& instruction, bool wholeSet);
@@ -224,6 +228,7 @@ class MainWindow : public QWidget {
   QComboBox* gradeChoice_ = nullptr;
   QComboBox* gridChoice_ = nullptr;
   QComboBox* gridSizeChoice_ = nullptr;
+  QComboBox* paperChoice_ = nullptr;
   QToolButton* settingsButton_ = nullptr;
   QToolButton* sheetButton_ = nullptr;
   QActionGroup* problemsGroup_ = nullptr;

@@ -56,9 +56,11 @@ std::optional<RememberedState> ReadState(const QSettings& settings) {
   s.problems = settings.value(QStringLiteral("problems"), s.problems).toInt();
   s.redAnswers = settings.value(QStringLiteral("redAnswers"), false).toBool();
   s.score = settings.value(QStringLiteral("score"), false).toBool();
-  if (!ItemIndex(s.zero, 2) || !ItemIndex(s.hide, 3) || !ItemIndex(s.blank, 3) || s.sheets < 1 ||
-      s.sheets > 99 || (s.problems != 20 && s.problems != 30 && s.problems != 50) ||
-      !ItemIndex(s.grid, 4) || (s.gridSize != 5 && s.gridSize != 10)) {
+  s.paper = settings.value(QStringLiteral("paper"), 0).toInt();
+  if (!ItemIndex(s.paper, 3) || !ItemIndex(s.zero, 2) || !ItemIndex(s.hide, 3) ||
+      !ItemIndex(s.blank, 3) || s.sheets < 1 || s.sheets > 99 ||
+      (s.problems != 20 && s.problems != 30 && s.problems != 50) || !ItemIndex(s.grid, 4) ||
+      (s.gridSize != 5 && s.gridSize != 10)) {
     return std::nullopt;
   }
   return s;
@@ -79,6 +81,7 @@ void WriteState(QSettings& settings, const RememberedState& state) {
   settings.setValue(QStringLiteral("problems"), state.problems);
   settings.setValue(QStringLiteral("redAnswers"), state.redAnswers);
   settings.setValue(QStringLiteral("score"), state.score);
+  settings.setValue(QStringLiteral("paper"), state.paper);
 }
 
 }  // namespace

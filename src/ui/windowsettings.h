@@ -14,8 +14,8 @@ namespace kazenori {
 
 // What the main window keeps from one run to the next: the ticks in tick
 // order, the option groups' items, the instruction line, 枚数, the print
-// number, the 百ます計算 choice and the sheet menu's problem count, red answers and score
-// box. A default value is the window's first-start state.
+// number, the 百ます計算 choice, the sheet menu's problem count, red answers and score
+// box, and the paper. A default value is the window's first-start state.
 struct RememberedState {
   std::vector<int> patterns;
   int zero = 0;
@@ -29,12 +29,13 @@ struct RememberedState {
   int problems = 50;  // 20, 30 or 50
   bool redAnswers = false;
   bool score = false;
+  int paper = 0;  // 用紙: A4, B5, B4
 
   bool operator==(const RememberedState& o) const {
     return patterns == o.patterns && zero == o.zero && hide == o.hide && blank == o.blank &&
            instruction == o.instruction && sheets == o.sheets && printNumber == o.printNumber &&
            grid == o.grid && gridSize == o.gridSize && problems == o.problems &&
-           redAnswers == o.redAnswers && score == o.score;
+           redAnswers == o.redAnswers && score == o.score && paper == o.paper;
   }
 };
 

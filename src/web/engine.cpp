@@ -5,6 +5,7 @@
 // UTF-8 JSON, so that the page needs no binding library. Each returned text
 // stays valid until the next call.
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,7 @@ std::string Form() {
        {Choice("add", "たし算"), Choice("sub", "ひき算"), Choice("mul", "かけ算")},
        "add"},
       {"grid-size", "ますの数", {Choice("10", "10×10"), Choice("5", "5×5")}, "10"},
+      {"paper", "用紙", {Choice("a4", "A4"), Choice("b5", "B5"), Choice("b4", "B4")}, "a4"},
       {"colours",
        "色数の設定",
        {Choice("2", "２色（赤・青）"), Choice("3", "３色（赤・青・黄）"),
@@ -101,15 +103,16 @@ std::string Form() {
   const std::string types = Joined(
       {Joined(
            {"\"name\":\"arithmetic\"", "\"label\":\"計算\"", "\"option\":\"\"", "\"patterns\":true",
-            "\"settings\":[\"zero\",\"hide\",\"blank\",\"problems\",\"red-answers\",\"score\"]",
+            "\"settings\":[\"zero\",\"hide\",\"blank\",\"problems\",\"red-answers\",\"score\","
+            "\"paper\"]",
             "\"instruction\":" + JsonString(InstructionText(LayerSetting::None))},
            '{', '}'),
        Joined({"\"name\":\"bonus\"", "\"label\":\"おまけ（色）\"", "\"option\":\"bonus\"",
-               "\"patterns\":false", "\"settings\":[\"colours\",\"words\"]",
+               "\"patterns\":false", "\"settings\":[\"colours\",\"words\",\"paper\"]",
                "\"instruction\":" + JsonString(kColourInstruction)},
               '{', '}'),
        Joined({"\"name\":\"grid\"", "\"label\":\"百ます計算\"", "\"option\":\"grid\"",
-               "\"patterns\":false", "\"settings\":[\"grid\",\"grid-size\"]",
+               "\"patterns\":false", "\"settings\":[\"grid\",\"grid-size\",\"paper\"]",
                "\"instruction\":" + JsonString(GridInstruction(GridOp::Add)),
                // Each operation has its own line: the placeholder follows the choice.
                "\"instructions\":{\"add\":" + JsonString(GridInstruction(GridOp::Add)) +
@@ -164,6 +167,11 @@ std::string RecipeOptions(const SheetRecipe& r) {
     members.push_back("\"problems\":" + JsonString(std::to_string(s.problems)));
     if (s.redAnswers) members.push_back("\"red-answers\":true");
     if (s.score) members.push_back("\"score\":true");
+  }
+  if (s.paper != PaperSize::A4) {
+    std::string name = PaperName(s.paper);
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    members.push_back("\"paper\":" + JsonString(name));
   }
   return Joined(members, '{', '}');
 }

@@ -245,9 +245,9 @@ std::vector<int> ReadPatternList(const std::string& list) {
 
 WebRequest ReadWebRequest(const std::map<std::string, std::string>& o) {
   static const std::set<std::string> kNames{
-      "patterns",     "grade",    "zero",        "hide",  "blank", "message",
-      "print-number", "sheets",   "seed",        "code",  "bonus", "colours",
-      "words",        "problems", "red-answers", "score", "grid",  "grid-size"};
+      "patterns",    "grade", "zero", "hide",      "blank",   "message", "print-number",
+      "sheets",      "seed",  "code", "bonus",     "colours", "words",   "problems",
+      "red-answers", "score", "grid", "grid-size", "paper"};
   for (const auto& [name, value] : o) {
     if (kNames.count(name) == 0) throw WebRequestError(name + " という設定はありません。");
   }
@@ -302,6 +302,14 @@ WebRequest ReadWebRequest(const std::map<std::string, std::string>& o) {
                               " は指定できません。");
       }
     }
+  }
+  if (given("paper")) {
+    const std::string paper = value("paper");
+    s.paper = paper == "a4"   ? PaperSize::A4
+              : paper == "b5" ? PaperSize::B5
+              : paper == "b4"
+                  ? PaperSize::B4
+                  : throw WebRequestError("paper には a4、b5、b4 のどれかを指定して下さい。");
   }
   if (given("print-number")) {
     try {

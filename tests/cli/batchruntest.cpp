@@ -912,6 +912,54 @@ TEST_F(CommandLineOutput, APrintServerKilledMidJobIsAFailure) {
   EXPECT_EQ(run.out, QString()) << "nothing printed, the number not advanced";
 }
 
+// Each paper's PDF pages are of its size, and its JSON names it where it is not A4.
+TEST_F(CommandLineOutput, EachPaperGivesPagesOfItsSize) {
+  const struct {
+    const char* paper;
+    double width, height;  // points
+    const char* named;
+  } kPapers[] = {{"a4", 595.3, 841.9, nullptr},
+                 {"b5", 515.9, 728.5, "\"paper\":\"B5\""},
+                 {"b4", 728.5, 1031.8, "\"paper\":\"B4\""}};
+  for (const auto& p : kPapers) {
+    const QString pdf = Path("paper.pdf");
+    const QString json = Path("paper.json");
+    const Outcome run =
+        Execute({"--grid", "mul", "--seed", "3", "--paper", p.paper, "--pdf", pdf, "--json", json});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QSizeF size = testing::PdfPageSize(pdf);
+    EXPECT_NEAR(size.width(), p.width, 1) << p.paper;
+    EXPECT_NEAR(size.height(), p.height, 1) << p.paper;
+    const QByteArray head = Read(json).left(120);
+    EXPECT_EQ(head.contains("\"paper\""), p.named != nullptr) << head.toStdString();
+    if (p.named) EXPECT_TRUE(head.contains(p.named)) << head.toStdString();
+  }
+}
+
+// A B4 sheet goes to CUPS as a B4 job, the sheet filling the paper beyond
+// where A4 would end.
+TEST_F(CommandLineOutput, ASheetOnB4PrintsOnB4) {
+  QString queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_PDF_QUEUE", queue);
+  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_PDF_DIR"));
+  const QString title = testing::JobTitle("cli-b4");
+  testing::RemoveOutputs(dir, title);
+  const Outcome run = Execute({"--grid", "add", "--paper", "b4", "--print", queue}, title);
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const QString pdf = testing::WaitForOutput(dir, title);
+  ASSERT_FALSE(pdf.isEmpty()) << "no output of cups-pdf in " << dir.toStdString();
+  const QSizeF size = testing::PdfPageSize(pdf);
+  // The driver's B4 is 727 × 1029 points.
+  EXPECT_NEAR(size.width(), 728.5, 3);
+  EXPECT_NEAR(size.height(), 1031.8, 3);
+  const testing::GreyPage page = testing::RenderPage(pdf, 2);
+  const QRect ink = page.Ink(QRect(0, 0, page.width, page.height));
+  EXPECT_GT(ink.right(), 210) << "mm";
+  EXPECT_GT(ink.bottom(), 297) << "mm";
+  EXPECT_LT(ink.right(), 257);
+  EXPECT_LT(ink.bottom(), 364);
+}
+
 TEST_F(CommandLineOutput, PrintsIntoTheCupsQueueAndAdvancesTheNumber) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);

@@ -174,6 +174,7 @@ TEST(CommandLineParse, MistakesAreUsageErrors) {
       {"--words takes 20, 30 or 40, not '25'", {"--bonus", "--words", "25"}},
       {"--problems takes 20, 30 or 50, not '40'", {"--problems", "40"}},
       {"--problems takes a number from 20 to 50, not '5'", {"--problems", "5"}},
+      {"--paper takes a4, b5 or b4, not 'A3'", {"--paper", "A3"}},
       {"--bonus makes the colour-word sheet; it takes no --score",
        {"--bonus", "--score", "--pdf", "a"}},
       {"--code names the sheet; it takes no --red-answers",
@@ -247,6 +248,7 @@ TEST(CommandLineParse, HelpListsEveryOptionTheParserAccepts) {
       {"grid", "add"},
       {"grid-size", "5"},
       {"problems", "30"},
+      {"paper", "b4"},
   };
   const QString help = HelpText();
   QSet<QString> names;

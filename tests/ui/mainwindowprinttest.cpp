@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
+#include <tuple>
 
 #include <cups/cups.h>
 
@@ -206,6 +207,19 @@ TEST_F(MainWindowPrintTest, SavingThePdfAdvancesTheNumberAsPrintingBothPages) {
     EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
   });
   EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+// The window's paper is the preview's and the printer's: a B4 sheet shows
+// and prints on B4, and the next A4 sheet on A4 again.
+TEST_F(MainWindowPrintTest, TheChosenPaperIsThePrintersPaper) {
+  for (const auto& [index, size, height] :
+       {std::tuple{2, QPageSize::JisB4, 3630}, std::tuple{0, QPageSize::A4, 2970}}) {
+    mainWindow.paperChoice()->setCurrentIndex(index);
+    PreviewAnd([&, size = size, height = height](PreviewDialog&) {
+      EXPECT_EQ(mainWindow.printerSettings()->PageSizeId(), size);
+      EXPECT_NEAR(mainWindow.preview()->PagePaper().height, height, 10);
+    });
+  }
 }
 
 TEST_F(MainWindowPrintTest, PrintingOnePageLeavesTheNumber) {

@@ -115,6 +115,7 @@ TEST_F(WorkbenchTest, EverythingIsAsLeftAfterARestart) {
        {window->problemsAction(20), window->redAnswersAction(), window->scoreAction()}) {
     chosen->trigger();
   }
+  window->paperChoice()->setCurrentIndex(2);
   const SheetOptions before = window->options();
   Restart();
   const SheetOptions after = window->options();
@@ -128,6 +129,7 @@ TEST_F(WorkbenchTest, EverythingIsAsLeftAfterARestart) {
   EXPECT_EQ(after.problems, 20);
   EXPECT_TRUE(after.redAnswers);
   EXPECT_TRUE(after.score);
+  EXPECT_EQ(after.paper, PaperSize::B4);
 }
 
 // The grid comes back resting the patterns it rests; a file from before the
@@ -296,10 +298,10 @@ TEST_F(WorkbenchTest, EveryControlHasANameForScreenReaders) {
 TEST_F(WorkbenchTest, TabFollowsTheScreen) {
   window->show();
   const std::vector<QWidget*> expected{
-      window->gridChoice(),      window->gridSizeChoice(), window->gradeChoice(),
-      window->settingsButton(),  window->patternBox(1),    window->previewButton(),
-      window->instructionEdit(), window->sheetCountBox(),  window->remakeButton(),
-      window->closeButton(),     window->gridChoice()};
+      window->gridChoice(),    window->gridSizeChoice(),  window->paperChoice(),
+      window->gradeChoice(),   window->settingsButton(),  window->patternBox(1),
+      window->previewButton(), window->instructionEdit(), window->sheetCountBox(),
+      window->remakeButton(),  window->closeButton(),     window->gridChoice()};
   std::vector<QWidget*> visited;
   QWidget* focus = window->gridChoice();
   for (int step = 0; step < 400 && visited.size() < expected.size(); ++step) {

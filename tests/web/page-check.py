@@ -6,9 +6,10 @@
 as any static host would:
 - opened with a seeded case's options as the link's parameters, it holds the
   baseline JSON (the command line's) in #kazenori-worksheet;
-- printed, it gives exactly the sheet pages, on A4, with every question's
-  text, and with the program at hand every word where the program's own PDF
-  has it (within 1 pt): the preview places text by the painter's rules;
+- printed, it gives exactly the sheet pages, on A4 (a sheet on B4 on B4),
+  with every question's text, and with the program at hand every word where
+  the program's own PDF has it (within 1 pt): the preview places text by the
+  painter's rules;
 - a typed instruction line prints in the sheet font.
 Usage: page-check.py SITE_DIR SEEDED_DIR [KAZENORI]"""
 
@@ -128,15 +129,29 @@ with tempfile.TemporaryDirectory() as tmp:
                               for q, s, a, b in web)]
             check(name + ": every word where the program prints it", not far, "%r" % far[:3])
 
+    later = (("fewer problems, red answers, score",
+              "--patterns 1-20 --problems 20 --red-answers --score --seed 5"),
+             ("a grid on B4", "--grid mul --paper b4 --seed 6"))
     if program:
         # The options the seeded baselines do not reach, against the program itself.
-        args = "--patterns 1-20 --problems 20 --red-answers --score --seed 5"
-        own = os.path.join(tmp, "fewer.json")
-        subprocess.run([program, *shlex.split(args), "--json", own],
-                       env=dict(os.environ, QT_QPA_PLATFORM="offscreen",
-                                CUPS_SERVER=os.path.join(tmp, "no-print-server.sock")), check=True)
-        holds("fewer problems, red answers, score: the command line's JSON", query(args),
-              open(own, encoding="utf-8").read())
+        for label, args in later:
+            own = os.path.join(tmp, "later.json")
+            subprocess.run([program, *shlex.split(args), "--json", own],
+                           env=dict(os.environ, QT_QPA_PLATFORM="offscreen",
+                                    CUPS_SERVER=os.path.join(tmp, "no-print-server.sock")),
+                           check=True)
+            holds(label + ": the command line's JSON", query(args),
+                  open(own, encoding="utf-8").read())
+
+    # A sheet on B4 prints on B4.
+    pdf = os.path.join(tmp, "b4.pdf")
+    chromium(os.path.join(tmp, "b4"), "--no-pdf-header-footer", "--print-to-pdf=" + pdf,
+             base + query(later[1][1]))
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, check=True).stdout.decode()
+    size = re.search(r"Page size:\s+([\d.]+) x ([\d.]+)", info)
+    check("a sheet on B4 prints on B4",
+          abs(float(size.group(1)) - 728.5) < 1 and abs(float(size.group(2)) - 1031.8) < 1,
+          "%s x %s pt" % (size.group(1), size.group(2)))
 
     # A typed instruction line's kanji, which no sheet of the program's own
     # holds, print in the sheet font too (its second file), not a fallback.

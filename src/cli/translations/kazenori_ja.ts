@@ -64,6 +64,14 @@
         <translation>--problems には 20、30、50 のどれかを指定します (&apos;%1&apos; は使えません)</translation>
     </message>
     <message>
+        <source>--paper takes a4, b5 or b4, not &apos;%1&apos;</source>
+        <translation>--paper には a4、b5、b4 のどれかを指定します (&apos;%1&apos; は使えません)</translation>
+    </message>
+    <message>
+        <source>%1: the printer &apos;%2&apos; has no %3 paper</source>
+        <translation>%1: プリンタ &apos;%2&apos; には %3 の用紙がありません</translation>
+    </message>
+    <message>
         <source>words a block on the colour-word sheet (default 40)</source>
         <translation>色の名前のプリントの 1 ブロックの語数 (既定は 40)</translation>
     </message>
@@ -76,8 +84,12 @@
         <translation>百ます計算のますの行と列の数 (既定は 10)</translation>
     </message>
     <message>
-        <source>write the pages to a PDF file (A4, searchable text)</source>
-        <translation>ページを PDF ファイルに書く (A4、文字を検索可能)</translation>
+        <source>scale the sheet to fill JIS B4 or B5 (default a4)</source>
+        <translation>JIS B4・B5 に合わせて拡大・縮小 (既定は a4)</translation>
+    </message>
+    <message>
+        <source>write the pages to a PDF file (searchable text)</source>
+        <translation>ページを PDF ファイルに書く (文字を検索可能)</translation>
     </message>
     <message>
         <source>write what was composed as JSON</source>
