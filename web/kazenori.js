@@ -122,7 +122,11 @@
         l.append(label);
         set.append(l);
       }
-      set.addEventListener('change', (e) => { state.settings[s.name] = e.target.value; save(); });
+      set.addEventListener('change', (e) => {
+        state.settings[s.name] = e.target.value;
+        $('message').placeholder = instructionOf(typeOf(state.type));
+        save();
+      });
       holder.append(set);
     }
   }
@@ -131,6 +135,12 @@
     const ticked = new Set(state.ticked);
     for (const box of $('patterns').querySelectorAll('input')) box.checked = ticked.has(Number(box.value));
     $('ticked').textContent = `${state.ticked.length} 個選択`;
+  }
+
+  // The line a sheet of this type prints when none is typed.
+  function instructionOf(t) {
+    const op = state.settings.grid ?? form.settings.find((x) => x.name === 'grid').fallback;
+    return (t.instructions && t.instructions[op]) || t.instruction;
   }
 
   function showControls() {
@@ -144,7 +154,7 @@
       for (const r of set.querySelectorAll('input')) r.checked = r.value === value;
     }
     $('message').value = state.message;
-    $('message').placeholder = t.instruction;
+    $('message').placeholder = instructionOf(t);
     $('print-number').value = state.printNumber;
     $('sheets').value = state.sheets;
     showTicked();

@@ -110,7 +110,11 @@ std::string Form() {
               '{', '}'),
        Joined({"\"name\":\"grid\"", "\"label\":\"百ます計算\"", "\"option\":\"grid\"",
                "\"patterns\":false", "\"settings\":[\"grid\",\"grid-size\"]",
-               "\"instruction\":" + JsonString(GridInstruction(GridOp::Add))},
+               "\"instruction\":" + JsonString(GridInstruction(GridOp::Add)),
+               // Each operation has its own line: the placeholder follows the choice.
+               "\"instructions\":{\"add\":" + JsonString(GridInstruction(GridOp::Add)) +
+                   ",\"sub\":" + JsonString(GridInstruction(GridOp::Sub)) +
+                   ",\"mul\":" + JsonString(GridInstruction(GridOp::Mul)) + "}"},
               '{', '}')},
       '[', ']');
   return "{\"types\":" + types + ",\"settings\":" + Joined(rows, '[', ']') + "}";

@@ -83,6 +83,8 @@ server.listen(0, '127.0.0.1', async () => {
     const grids = JSON.parse(await previewOf(page, 4)).sheets.map((s) => s.grid);
     check('a 5×5 subtraction grid by clicks', grids.every((g) => g && g.op === 2 && g.rows.length === 5),
           JSON.stringify(grids).slice(0, 80));
+    const line = await page.$eval('#message', (e) => e.placeholder);
+    check('the instruction offered is the subtraction grid\'s', line.includes('ひいて'), line);
   } catch (e) {
     check('the page by clicks', false, e.message);
   } finally {
