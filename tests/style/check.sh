@@ -33,7 +33,7 @@ mkdir -p "$passed" "$logs"
 # shellcheck disable=SC2046
 common=$({
   clang-tidy --version
-  cat .clang-tidy "$build_dir/compile_commands.json" $(git ls-files 'src/*.h' 2>/dev/null || find src -name '*.h')
+  cat .clang-tidy "$build_dir/compile_commands.json" $(git ls-files -co --exclude-standard 'src/*.h' 2>/dev/null || find src -name '*.h')
 } | sha256sum | cut -c1-64)
 for source in $sources; do
   key=$({ echo "$common"; cat "$source"; } | sha256sum | cut -c1-64)
