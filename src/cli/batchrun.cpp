@@ -225,11 +225,11 @@ int BatchRun::Fail(const QString& text) {
 QString BatchRun::FinishOutputs(const QString& pdfError) {
   std::size_t next = 0;
   if (!request_.pdfFile.isEmpty()) {
-    if (const QString e = outputs_.Finish(next++); !e.isEmpty()) return e;
+    if (QString e = outputs_.Finish(next++); !e.isEmpty()) return e;
     if (!pdfError.isEmpty()) return QStringLiteral("--pdf: ") + pdfError;
   }
   if (!request_.jsonFile.isEmpty()) {
-    if (const QString e = outputs_.Finish(next++); !e.isEmpty()) return e;
+    if (QString e = outputs_.Finish(next++); !e.isEmpty()) return e;
   }
   return outputs_.Commit();
 }

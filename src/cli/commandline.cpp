@@ -148,7 +148,7 @@ QString Utf8(const char* utf8) {
 // (U+DC80..U+DCFF), which no decoded text holds, so that a file name comes
 // back byte for byte.
 QString ParserText(const QByteArray& argument) {
-  const QString text = QFile::decodeName(argument);
+  QString text = QFile::decodeName(argument);
   if (QFile::encodeName(text) == argument) return text;
   QString escaped;
   for (const char c : argument) {

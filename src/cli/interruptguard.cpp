@@ -61,7 +61,7 @@ void InterruptGuard::SetUndo(std::function<bool()> undo, const std::unique_lock<
 }
 
 void InterruptGuard::Watch() {
-  const timespec wait{0, 100 * 1000 * 1000};
+  const timespec wait{0, 100L * 1000 * 1000};
   while (!stop_) {
     const int sig = ::sigtimedwait(&signals_, nullptr, &wait);
     if (sig <= 0) continue;

@@ -282,7 +282,7 @@ QIODevice& OutputFiles::Open(std::size_t i) {
 QString OutputFiles::Finish(std::size_t i) {
   Pending& p = pending_.at(i);
   if (!p.writer->Drain()) {
-    const QString text = CannotWrite(p.target, p.writer->Failure());
+    QString text = CannotWrite(p.target, p.writer->Failure());
     Discard(p);
     return text;
   }
@@ -293,13 +293,13 @@ QString OutputFiles::Finish(std::size_t i) {
       (void)::fchown(fd, static_cast<uid_t>(-1), p.target.group);
     }
     if (::fchmod(fd, p.target.mode) != 0) {
-      const QString text = CannotWrite(p.target, Reason(errno));
+      QString text = CannotWrite(p.target, Reason(errno));
       Discard(p);
       return text;
     }
   }
   if (::fsync(fd) != 0) {
-    const QString text = CannotWrite(p.target, Reason(errno));
+    QString text = CannotWrite(p.target, Reason(errno));
     Discard(p);
     return text;
   }

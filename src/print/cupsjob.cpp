@@ -44,7 +44,7 @@ class CupsJob::Stream : public QIODevice {
   }
 
  private:
-  static constexpr qsizetype kPiece = 64 * 1024;
+  static constexpr qsizetype kPiece = qsizetype{64} * 1024;
   bool Pass() {
     const bool sent = pending_.isEmpty() || job_.Send(pending_.constData(), pending_.size());
     pending_.clear();
@@ -64,6 +64,7 @@ CupsJob::CupsJob(const QString& printer, const QString& title,
     return;
   }
   std::vector<cups_option_t> cupsOptions;
+  cupsOptions.reserve(options.size());
   for (const auto& [name, value] : options) {
     cupsOptions.push_back(
         {const_cast<char*>(name.constData()), const_cast<char*>(value.constData())});

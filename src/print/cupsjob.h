@@ -14,7 +14,9 @@
 
 #include "print/printoutcome.h"
 
-typedef struct _http_s http_t;
+// libcups' own name for its connection, declared so that this header needs no
+// cups.h.
+typedef struct _http_s http_t;  // NOLINT(bugprone-reserved-identifier)
 
 namespace kazenori {
 

@@ -273,6 +273,7 @@ std::optional<PrintOutcome> PagePrinter::StartPages(const PreviewDocument& docum
   }
   if (settings.printer.isEmpty()) return Outcome(PrintOutcome::Result::NoPrinter);
   std::vector<PageRecording> copies;
+  copies.reserve(pages.size());
   for (const int page : pages) {
     copies.push_back(document.ComposedPage(page, PageUse::Output).Unshared());
   }

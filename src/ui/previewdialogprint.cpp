@@ -50,7 +50,7 @@ QString ReasonText(const QString& reason) {
 
 // Why a print did not come out, in one line for whoever looks after the printer.
 QString FailureDetail(const PrintOutcome& outcome) {
-  const QString reason = ReasonText(outcome.detail);
+  QString reason = ReasonText(outcome.detail);
   switch (outcome.result) {
     case PrintOutcome::Result::Refused:
       return QStringLiteral("プリンタが印刷ジョブを受け付けていません: %1").arg(reason);
