@@ -932,7 +932,9 @@ TEST_F(CommandLineOutput, EachPaperGivesPagesOfItsSize) {
     EXPECT_NEAR(size.height(), p.height, 1) << p.paper;
     const QByteArray head = Read(json).left(120);
     EXPECT_EQ(head.contains("\"paper\""), p.named != nullptr) << head.toStdString();
-    if (p.named) EXPECT_TRUE(head.contains(p.named)) << head.toStdString();
+    if (p.named) {
+      EXPECT_TRUE(head.contains(p.named)) << head.toStdString();
+    }
   }
 }
 
