@@ -51,10 +51,14 @@ version="$("$prefix/bin/kazenori" --version | head -n 1 | cut -d' ' -f2)"
 [ "$(grep -o -m1 '<release version="[^"]*"' "$meta")" = "<release version=\"$version\"" ] ||
   { echo "the newest release in the metainfo is not $version" >&2; exit 1; }
 grep -q '<content_rating type="oars-1.1"' "$meta"
-# The installed program finds its catalogue.
-LANG=ja_JP.UTF-8 "$prefix/bin/kazenori" --help | grep -q '^使い方: kazenori'
+# The installed program finds its catalogue. Output is taken whole before it
+# is searched: grep -q leaves at its first match, and a writer still writing
+# then dies of SIGPIPE, which pipefail reports as a failure.
+help="$(LANG=ja_JP.UTF-8 "$prefix/bin/kazenori" --help)"
+grep -q '^使い方: kazenori' <<< "$help"
 # The icon is a real SVG document, not a placeholder.
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 # The manual page is well-formed enough for man to render it.
-MANWIDTH=80 man -l "$prefix/share/man/man1/kazenori.1.gz" 2>&1 | grep -q 'kazenori - make printed'
+manual="$(MANWIDTH=80 man -l "$prefix/share/man/man1/kazenori.1.gz" 2>&1)"
+grep -q 'kazenori - make printed' <<< "$manual"
 echo "install layout ok"
