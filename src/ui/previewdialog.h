@@ -87,6 +87,13 @@ class PreviewDialog : public QDialog {
   void placeWithin(const QRect& area);
   // Tests answer the print, file and setup dialogs; nullptr restores Qt's.
   void setQuestions(PreviewQuestions* questions);
+  // The paper the document's sheets were made for, where it is a sheet of
+  // ours: they print on that paper or not at all (cut off on another), and
+  // a paper of ours chosen in the printer setup is announced by paperChosen,
+  // for the sheets to be made again on it (and this called again); any
+  // other paper leaves them on theirs. Without a call, the printer setup's
+  // paper stands and the pages are stretched onto it.
+  void setSheetPaper(PaperSize paper) { sheetPaper_ = paper; }
 
   // The commands, as their buttons and menu entries give them.
   void showFirstPage();
@@ -139,6 +146,8 @@ class PreviewDialog : public QDialog {
   void pagePrinted(int page);
   // After the pages of a job CUPS took have been counted; `watch` follows it.
   void printHandedOver(JobWatch* watch, const QString& printer, int pages);
+  // A sheet paper of ours other than the sheets' chosen in the printer setup.
+  void paperChosen(PaperSize paper);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -176,6 +185,8 @@ class PreviewDialog : public QDialog {
   // `pages` into the PDF file `path`, whole or not at all; they count as printed.
   void savePages(const QString& path, const std::vector<int>& pages, const QString& caption);
   void onPrintFinished(const PrintOutcome& outcome);
+  // After the printer setup: the sheets follow its paper, or it theirs.
+  void followSheetPaper();
   void followJob(int jobId);
 
   PreviewDocument& document_;
@@ -183,6 +194,7 @@ class PreviewDialog : public QDialog {
   PagePrinter pagePrinter_;
   // The settings printing returns to: a print dialog's choice holds for its job only.
   PrinterSettings saved_;
+  std::optional<PaperSize> sheetPaper_;
   PreviewQuestions qtQuestions_;
   PreviewQuestions* questions_ = &qtQuestions_;
   int currentPage_ = 1;
