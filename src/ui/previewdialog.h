@@ -87,12 +87,13 @@ class PreviewDialog : public QDialog {
   void placeWithin(const QRect& area);
   // Tests answer the print, file and setup dialogs; nullptr restores Qt's.
   void setQuestions(PreviewQuestions* questions);
-  // The paper the document's sheets were made for, where it is a sheet of
-  // ours: they print on that paper or not at all (cut off on another), and
-  // a paper of ours chosen in the printer setup is announced by paperChosen,
-  // for the sheets to be made again on it (and this called again); any
-  // other paper leaves them on theirs. Without a call, the printer setup's
-  // paper stands and the pages are stretched onto it.
+  // The paper the document's sheets were made for, where they are sheets of
+  // ours: they print on that paper or not at all (cut off on another). A
+  // paper of ours chosen in the printer setup, or a printer's paper of
+  // another size, is announced by paperChosen, for the sheets to be made
+  // again on it (and this called again); any other paper leaves them on
+  // theirs. Without a call, the printer setup's paper stands and the pages
+  // are stretched onto it.
   void setSheetPaper(PaperSize paper) { sheetPaper_ = paper; }
 
   // The commands, as their buttons and menu entries give them.
@@ -146,7 +147,8 @@ class PreviewDialog : public QDialog {
   void pagePrinted(int page);
   // After the pages of a job CUPS took have been counted; `watch` follows it.
   void printHandedOver(JobWatch* watch, const QString& printer, int pages);
-  // A sheet paper of ours other than the sheets' chosen in the printer setup.
+  // The sheets are to be made again on `paper` and the printer's paper as it
+  // now is (see setSheetPaper), which the preview document is then set to.
   void paperChosen(PaperSize paper);
 
  protected:

@@ -340,36 +340,50 @@ void PreviewDialog::setUpPrinter() {
   const auto layOut = qScopeGuard([this] { showWholePage(); });
   // The dialog's choice stands, for this and every later print.
   printers_.TakeFromPrinter(printer);
-  if (sheetPaper_) followSheetPaper();
+  if (sheetPaper_) {
+    followSheetPaper();
+  } else {
+    document_.SetPaper(printers_.PagePaper(document_.PagePaper()));
+  }
   saved_ = printers_.Settings();
-  document_.SetPaper(printers_.PagePaper(document_.PagePaper()));
   refreshPage();
 }
 
-// A paper of ours has the sheets made again on it; on any other paper a page
-// would be stretched, or cut off, and the sheets keep theirs.
+// A paper of ours has the sheets made again on it, and so has a printer
+// whose paper stands in for A4; on any other paper a page would be
+// stretched, or cut off, and the sheets keep theirs.
 void PreviewDialog::followSheetPaper() {
-  const QString caption = QStringLiteral("　プリンタと用紙の設定");
   const QPageSize::PageSizeId chosenSize = printers_.PageSizeId();
-  if (const std::optional<PaperSize> chosen = SheetPaperOf(chosenSize)) {
-    if (*chosen != *sheetPaper_) emit paperChosen(*chosen);
-    // Not made again (it failed, and was told): the printer goes back too.
-    if (*chosen != *sheetPaper_) printers_.UseSheetPaper(*sheetPaper_);
+  std::optional<PaperSize> paper = SheetPaperOf(chosenSize);
+  if (!paper) {
+    const QString caption = QStringLiteral("　プリンタと用紙の設定");
+    const QString chosenName = printers_.PaperName();
+    if (!printers_.UseSheetPaper(*sheetPaper_)) {
+      Messages::Current().Information(NoSheetPaperText(printers_.PrinterName(), *sheetPaper_) +
+                                          QStringLiteral("このプリンタでは印刷できません。"),
+                                      caption);
+      return;
+    }
+    // A printer without A4 prints A4 sheets on its own paper: choosing that is no change.
+    if (printers_.PageSizeId() != chosenSize) {
+      Messages::Current().Information(
+          QStringLiteral("プリントの用紙はA4、B5、B4から選べます。「%1」には合わせられないので、"
+                         "用紙は%2のままです。")
+              .arg(chosenName, QString::fromLatin1(PaperName(*sheetPaper_))),
+          caption);
+    }
+    paper = sheetPaper_;
+  }
+  const Paper shown = document_.PagePaper();
+  const Paper onPrinter = printers_.PagePaper(shown);
+  if (*paper == *sheetPaper_ && onPrinter.width == shown.width &&
+      onPrinter.height == shown.height) {
+    document_.SetPaper(onPrinter);
     return;
   }
-  const QString chosenName = printers_.PaperName();
-  if (!printers_.UseSheetPaper(*sheetPaper_)) {
-    Messages::Current().Information(NoSheetPaperText(printers_.PrinterName(), *sheetPaper_) +
-                                        QStringLiteral("このプリンタでは印刷できません。"),
-                                    caption);
-  } else if (printers_.PageSizeId() != chosenSize) {
-    // A printer without A4 prints A4 sheets on its own paper: choosing that is no change.
-    Messages::Current().Information(
-        QStringLiteral("プリントの用紙はA4、B5、B4から選べます。「%1」には合わせられないので、"
-                       "用紙は%2のままです。")
-            .arg(chosenName, QString::fromLatin1(PaperName(*sheetPaper_))),
-        caption);
-  }
+  emit paperChosen(*paper);
+  // Not made again on it (which was told): the printer goes back to theirs.
+  if (*paper != *sheetPaper_) printers_.UseSheetPaper(*sheetPaper_);
 }
 
 void PreviewDialog::copyPage() {
