@@ -8,6 +8,7 @@
 #   kz-pdf      cups-pdf backend (PostScript round trip): pages, size, where the ink is
 #   kz-qtpdf    raw queue whose backend keeps the PDF it was sent, unchanged (its text too)
 #   kz-letter   like kz-qtpdf, with a driver that offers no A4 paper
+#   kz-nob4     like kz-qtpdf, with a driver that offers no B4 (JIS) paper
 #   kz-trays    like kz-qtpdf, with two input slots
 #   kz-acrobat  like kz-qtpdf; its name marks an Acrobat printer
 #   kz-reject   like kz-qtpdf, but rejecting jobs (cupsreject) with a reason
@@ -16,7 +17,8 @@
 #   kz-latefail takes jobs, but its backend fails each one after three seconds
 #
 # Exported: KAZENORI_CUPS_PDF_QUEUE, KAZENORI_CUPS_PDF_DIR, KAZENORI_CUPS_QTPDF_QUEUE,
-# KAZENORI_CUPS_QTPDF_DIR, KAZENORI_CUPS_LETTER_QUEUE, KAZENORI_CUPS_TRAYS_QUEUE,
+# KAZENORI_CUPS_QTPDF_DIR, KAZENORI_CUPS_LETTER_QUEUE, KAZENORI_CUPS_NOB4_QUEUE,
+# KAZENORI_CUPS_TRAYS_QUEUE,
 # KAZENORI_CUPS_ACROBAT_QUEUE, KAZENORI_CUPS_REJECT_QUEUE,
 # KAZENORI_CUPS_FAIL_QUEUE, KAZENORI_CUPS_STOPPED_QUEUE, KAZENORI_CUPS_LATEFAIL_QUEUE. When the setup fails KAZENORI_CUPS_SETUP_FAILED is
 # exported instead, so that the printing tests fail rather than skip.
@@ -32,7 +34,7 @@ kz_cups_main() {
   $sudo chmod 1777 "$qtpdf_dir" || return 1
 
   # Queues and backend of an older layout of this script are set up again.
-  local version=5 queues="kz-pdf kz-qtpdf kz-letter kz-trays kz-acrobat kz-reject kz-stopped" q fresh=0
+  local version=5 queues="kz-pdf kz-qtpdf kz-letter kz-nob4 kz-trays kz-acrobat kz-reject kz-stopped" q fresh=0
   if [ "$($sudo cat "$state/version" 2>/dev/null)" != "$version" ]; then fresh=1; fi
 
   # The backend writes each job's document under its title, completely or not
@@ -117,6 +119,7 @@ BACKEND
   # The raw queues' driver takes PDF as it is and has margins of 20, 10, 42 and 30
   # points (left, right, top, bottom) on A4, so that offsets are not all zero.
   local raw="$state/raw.ppd" letter="$state/letter-only.ppd" trays="$state/trays.ppd"
+  local nob4="$state/no-b4.ppd"
   sed -e 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "20 30 585 800"|' "$ppd" |
     sed -e '/^\*LanguageEncoding/a *cupsFilter2: "application/pdf application/pdf 0 -"' |
     $sudo tee "$raw" >/dev/null || return 1
@@ -126,6 +129,8 @@ BACKEND
       -e 's/^\*DefaultImageableArea: .*/*DefaultImageableArea: Letter/' \
       -e 's/^\*DefaultPaperDimension: .*/*DefaultPaperDimension: Letter/' |
     $sudo tee "$letter" >/dev/null || return 1
+  grep -v -E '^\*(PageSize|PageRegion|ImageableArea|PaperDimension) JISB4[/:]' "$raw" |
+    $sudo tee "$nob4" >/dev/null || return 1
   {
     cat "$raw"
     printf '%s\n' '*OpenUI *InputSlot/Media Source: PickOne' \
@@ -141,6 +146,7 @@ BACKEND
   kz_queue kz-pdf cups-pdf:/ "$ppd" || return 1
   kz_queue kz-qtpdf "kzfile:$qtpdf_dir" "$raw" || return 1
   kz_queue kz-letter "kzfile:$qtpdf_dir" "$letter" || return 1
+  kz_queue kz-nob4 "kzfile:$qtpdf_dir" "$nob4" || return 1
   kz_queue kz-trays "kzfile:$qtpdf_dir" "$trays" || return 1
   kz_queue kz-acrobat "kzfile:$qtpdf_dir" "$raw" || return 1
   kz_queue kz-reject "kzfile:$qtpdf_dir" "$raw" || return 1
@@ -170,6 +176,7 @@ BACKEND
   export KAZENORI_CUPS_QTPDF_QUEUE=kz-qtpdf
   export KAZENORI_CUPS_QTPDF_DIR="$qtpdf_dir"
   export KAZENORI_CUPS_LETTER_QUEUE=kz-letter
+  export KAZENORI_CUPS_NOB4_QUEUE=kz-nob4
   export KAZENORI_CUPS_TRAYS_QUEUE=kz-trays
   export KAZENORI_CUPS_ACROBAT_QUEUE=kz-acrobat
   export KAZENORI_CUPS_REJECT_QUEUE=kz-reject

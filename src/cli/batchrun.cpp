@@ -178,8 +178,7 @@ void BatchRun::Prepare() {
   seed_ = request_.seed ? *request_.seed : ClockSeed();
   geometry_ = PrinterPageGeometry(printer_);
   const PaperSize paper = request_.sheet.paper;
-  if (paper != PaperSize::A4 && access_ == PrinterAccess::Cups &&
-      !printer_.SetPageSize(PageSizeOf(paper))) {
+  if (!printer_.UseSheetPaper(paper)) {
     throw UsageError(NoSuchPaper(LayoutOption(), LayoutPrinter(), paper));
   }
   document_->SetPaper(printer_.PagePaper(DesignPaper(paper)));

@@ -24,7 +24,7 @@ QString SheetsTitle(const Worksheet& worksheet) {
   return SheetsTitle(worksheet.sheets.front().printNumber, worksheet.sheets.back().printNumber);
 }
 
-void WorksheetPreview::Record(const Worksheet& worksheet, Numbering numbering) {
+void WorksheetPreview::Redraw(const Worksheet& worksheet) {
   document_.BeginDocument();
   for (std::size_t p = 0; p < worksheet.pages.size(); ++p) {
     if (p > 0) document_.NewPage();
@@ -34,6 +34,10 @@ void WorksheetPreview::Record(const Worksheet& worksheet, Numbering numbering) {
   }
   document_.EndDocument();
   document_.SetSheetsTitle(SheetsTitle(worksheet));
+}
+
+void WorksheetPreview::Record(const Worksheet& worksheet, Numbering numbering) {
+  Redraw(worksheet);
   numbering_ = numbering;
   firstOfSet_.reset();
   if (numbering == Numbering::Advances && !worksheet.sheets.empty()) {

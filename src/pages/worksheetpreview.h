@@ -37,6 +37,9 @@ class WorksheetPreview : public QObject {
   // The worksheet's pages become the document, and the print number awaits
   // their printing.
   void Record(const Worksheet& worksheet, Numbering numbering = Numbering::Advances);
+  // The same sheets made again on another paper: their pages replace the
+  // document's, and the print number goes on from what was printed before.
+  void Redraw(const Worksheet& worksheet);
 
   PrintNumberCycle& PrintNumber() { return printNumber_; }
   const PrintNumberCycle& PrintNumber() const { return printNumber_; }

@@ -26,6 +26,12 @@ const QPageSize* FindSupported(const QList<QPageSize>& supported, const QPageSiz
   return equivalent;
 }
 
+// The paper a printer is set up with when it is chosen.
+QPageSize DefaultPageSize(const QPrinterInfo& info) {
+  const QPageSize size = info.defaultPageSize();
+  return size.isValid() ? size : QPageSize(QPageSize::A4);
+}
+
 }  // namespace
 
 PrinterSelection::PrinterSelection(PrinterAccess access) {
@@ -73,8 +79,7 @@ void PrinterSelection::SelectPrinter(const QString& name) {
   const QPrinterInfo& info = printers_[static_cast<size_t>(index)];
   settings_ = PrinterSettings();
   settings_.printer = info.printerName();
-  settings_.pageSize = info.defaultPageSize();
-  if (!settings_.pageSize.isValid()) settings_.pageSize = QPageSize(QPageSize::A4);
+  settings_.pageSize = DefaultPageSize(info);
   RefreshCapabilities();
 }
 
@@ -142,6 +147,16 @@ bool PrinterSelection::SetPageSize(QPageSize::PageSizeId id) {
     RefreshCapabilities();
   }
   return PageSizeId() == id;
+}
+
+bool PrinterSelection::UseSheetPaper(PaperSize paper) {
+  const QPrinterInfo* info = Selected();
+  if (!info) return true;
+  if (SetPageSize(PageSizeOf(paper))) return true;
+  if (paper != PaperSize::A4) return false;
+  settings_.pageSize = DefaultPageSize(*info);
+  RefreshCapabilities();
+  return true;
 }
 
 // By the size, not the driver's name for it: a driver's "A4 (borderless)" is A4.

@@ -62,6 +62,13 @@ class PrinterSelection {
   // Chooses the driver's entry for a paper size; false (and nothing changes)
   // when the printer has no such paper, or there is no printer.
   bool SetPageSize(QPageSize::PageSizeId id);
+  // Puts the printer on the paper a sheet is made for. A printer without A4
+  // takes its own default paper instead, as when it was chosen: the layout
+  // is measured on that. False when it has no B5 or B4 asked for, since a
+  // sheet scaled to fill that paper would be cut off on any other; the
+  // printer then keeps the paper it had. Without printers, true: there is
+  // no paper to refuse.
+  bool UseSheetPaper(PaperSize paper);
   // The chosen paper's size; QPageSize::Custom without a printer or for a
   // size Qt has no name for.
   QPageSize::PageSizeId PageSizeId() const;

@@ -32,6 +32,13 @@ QPageSize::PageSizeId PageSizeOf(PaperSize paper) {
   return QPageSize::A4;
 }
 
+std::optional<PaperSize> SheetPaperOf(QPageSize::PageSizeId id) {
+  for (const PaperSize paper : {PaperSize::A4, PaperSize::B5, PaperSize::B4}) {
+    if (PageSizeOf(paper) == id) return paper;
+  }
+  return std::nullopt;
+}
+
 void ConfigurePrinter(QPrinter& printer, const PrinterSettings& settings) {
   if (settings.printer.isEmpty()) return;
   if (printer.printerName() != settings.printer) printer.setPrinterName(settings.printer);

@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QString>
 
+#include <optional>
+
 #include "pages/paper.h"
 
 namespace kazenori {
@@ -28,6 +30,9 @@ struct PrinterSettings {
 
 // The printer's paper for a sheet on `paper`: the JIS B sizes, not ISO's.
 QPageSize::PageSizeId PageSizeOf(PaperSize paper);
+// The other way: the sheet paper a printer's paper is, none for a paper no
+// sheet is made on (Letter, A5, ISO B4...).
+std::optional<PaperSize> SheetPaperOf(QPageSize::PageSizeId id);
 
 // Sets up `printer` for `settings` (HighResolution is the caller's choice when
 // constructing it); its printable area is all the device can print.

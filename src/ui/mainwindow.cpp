@@ -783,6 +783,7 @@ SheetOptions MainWindow::options() const {
 void MainWindow::onPreviewClicked() {
   Worksheet worksheet;
   SheetOptions checked;
+  SheetMaker make;
   try {
     checked = options();
     if (checked.patterns.empty() && !checked.bonus && checked.grid == GridOp::None) {
@@ -791,7 +792,11 @@ void MainWindow::onPreviewClicked() {
     if (!awaitPrinters([this] { onPreviewClicked(); })) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    worksheet = ComposeSeeded(DrawSeed(*random_), checked, sheetCountBox_->value(), geometry_);
+    make = [seed = DrawSeed(*random_), sheets = sheetCountBox_->value(),
+            geometry = geometry_](const SheetOptions& options) {
+      return ComposeSeeded(seed, options, sheets, geometry);
+    };
+    worksheet = make(checked);
   } catch (const EmptySelectionError&) {
     messages_.Warning(QString::fromStdString(EmptySelectionText()), QStringLiteral("警告"), true);
     return;
@@ -799,7 +804,7 @@ void MainWindow::onPreviewClicked() {
     Application::reportCurrentException();
     return;
   }
-  showPreview(worksheet, WorksheetPreview::Numbering::Advances, checked);
+  showPreview(std::move(worksheet), WorksheetPreview::Numbering::Advances, checked, make);
 }
 
 // Made when first asked for: most runs never need it.
@@ -821,6 +826,7 @@ void MainWindow::remake(const QString& code) {
 void MainWindow::remakeSheets(const QString& code, const QString& instruction, bool wholeSet) {
   Worksheet worksheet;
   SheetRecipe recipe;
+  SheetMaker make;
   try {
     recipe = DecodeSheetCode(code.toStdString(), instruction.toStdString());
     if (!awaitPrinters(
@@ -828,7 +834,12 @@ void MainWindow::remakeSheets(const QString& code, const QString& instruction, b
       return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    worksheet = wholeSet ? RemakeUpTo(recipe, geometry_) : Remake(recipe, geometry_);
+    make = [recipe, wholeSet, geometry = geometry_](const SheetOptions& options) {
+      SheetRecipe again = recipe;
+      again.options = options;
+      return wholeSet ? RemakeUpTo(again, geometry) : Remake(again, geometry);
+    };
+    worksheet = make(recipe.options);
     if (remakeDialog_ != nullptr && !wholeSet) remakeDialog_->codeEdit()->clear();
   } catch (const SheetCodeError& e) {
     messages_.Warning(QString::fromStdString(e.what()), QStringLiteral("再作成"), true);
@@ -837,7 +848,7 @@ void MainWindow::remakeSheets(const QString& code, const QString& instruction, b
     Application::reportCurrentException();
     return;
   }
-  showPreview(worksheet, WorksheetPreview::Numbering::Kept, recipe.options);
+  showPreview(std::move(worksheet), WorksheetPreview::Numbering::Kept, recipe.options, make);
 }
 
 std::vector<RecentSheets> MainWindow::recentSheets() const {
@@ -908,20 +919,18 @@ void MainWindow::fillRecentMenu() {
   }
 }
 
-// The sheet's paper is the printer's too: a B4 sheet prints on B4. A
-// printer without that paper keeps its own, and the preview and the PDF show
-// the sheet on the paper it was made for.
+// The sheet's paper is the printer's too, set for every preview: a B4 sheet
+// prints on B4, and an A4 sheet on A4, or on the paper of a printer without
+// A4. A printer without B4 (or B5) keeps its paper, on which the preview
+// refuses to print; the preview and the PDF show the sheet on its own paper.
 void MainWindow::usePaper(PaperSize paper) {
   PrinterSelection& printers = *discovery_->Selection();
-  if (printers.SetPageSize(PageSizeOf(paper)) || paper == PaperSize::A4) {
-    preview_->SetPaper(printers.PagePaper());
-  } else {
-    preview_->SetPaper(DesignPaper(paper));
-  }
+  preview_->SetPaper(printers.UseSheetPaper(paper) ? printers.PagePaper(DesignPaper(paper))
+                                                   : DesignPaper(paper));
 }
 
-void MainWindow::showPreview(const Worksheet& worksheet, WorksheetPreview::Numbering numbering,
-                             const SheetOptions& options) {
+void MainWindow::showPreview(Worksheet worksheet, WorksheetPreview::Numbering numbering,
+                             SheetOptions options, const SheetMaker& make) {
   usePaper(options.paper);
   try {
     worksheets_->Record(worksheet, numbering);
@@ -930,6 +939,24 @@ void MainWindow::showPreview(const Worksheet& worksheet, WorksheetPreview::Numbe
     return;
   }
   PreviewDialog dialog(*preview_, *discovery_->Selection(), this);
+  dialog.setSheetPaper(options.paper);
+  // The same sheets on the paper chosen, as if it had been chosen here.
+  connect(&dialog, &PreviewDialog::paperChosen, this, [&](PaperSize paper) {
+    SheetOptions onPaper = options;
+    onPaper.paper = paper;
+    try {
+      Worksheet again = make(onPaper);
+      usePaper(paper);
+      worksheets_->Redraw(again);
+      worksheet = std::move(again);
+    } catch (...) {
+      Application::reportCurrentException();
+      return;
+    }
+    options = onPaper;
+    paperChoice_->setCurrentIndex(paperChoice_->findData(static_cast<int>(paper)));
+    dialog.setSheetPaper(paper);
+  });
   std::vector<PreviewSheet> sheets;
   for (const ComposedSheet& sheet : worksheet.sheets) {
     sheets.push_back({sheet.printNumber, sheet.firstPage, sheet.pageCount});

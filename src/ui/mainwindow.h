@@ -172,8 +172,11 @@ class MainWindow : public QWidget {
   bool awaitPrinters(std::function<void()> then);
   void followPrint(JobWatch* watch, const QString& printer, int pages);
   void usePaper(PaperSize paper);
-  void showPreview(const Worksheet& worksheet, WorksheetPreview::Numbering numbering,
-                   const SheetOptions& options);
+  // Makes the previewed sheets with these options: again, on another paper,
+  // when one is chosen in the preview's printer setup.
+  using SheetMaker = std::function<Worksheet(const SheetOptions&)>;
+  void showPreview(Worksheet worksheet, WorksheetPreview::Numbering numbering, SheetOptions options,
+                   const SheetMaker& make);
   void remakeSheets(const QString& code, const QString& instruction, bool wholeSet);
   void keepAsRecent(const Worksheet& worksheet, const SheetOptions& options);
   void fillRecentMenu();

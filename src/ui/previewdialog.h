@@ -87,6 +87,14 @@ class PreviewDialog : public QDialog {
   void placeWithin(const QRect& area);
   // Tests answer the print, file and setup dialogs; nullptr restores Qt's.
   void setQuestions(PreviewQuestions* questions);
+  // The paper the document's sheets were made for, where they are sheets of
+  // ours: they print on that paper or not at all (cut off on another). A
+  // paper of ours chosen in the printer setup, or a printer's paper of
+  // another size, is announced by paperChosen, for the sheets to be made
+  // again on it (and this called again); any other paper leaves them on
+  // theirs. Without a call, the printer setup's paper stands and the pages
+  // are stretched onto it.
+  void setSheetPaper(PaperSize paper) { sheetPaper_ = paper; }
 
   // The commands, as their buttons and menu entries give them.
   void showFirstPage();
@@ -139,6 +147,9 @@ class PreviewDialog : public QDialog {
   void pagePrinted(int page);
   // After the pages of a job CUPS took have been counted; `watch` follows it.
   void printHandedOver(JobWatch* watch, const QString& printer, int pages);
+  // The sheets are to be made again on `paper` and the printer's paper as it
+  // now is (see setSheetPaper), which the preview document is then set to.
+  void paperChosen(PaperSize paper);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -176,6 +187,8 @@ class PreviewDialog : public QDialog {
   // `pages` into the PDF file `path`, whole or not at all; they count as printed.
   void savePages(const QString& path, const std::vector<int>& pages, const QString& caption);
   void onPrintFinished(const PrintOutcome& outcome);
+  // After the printer setup: the sheets follow its paper, or it theirs.
+  void followSheetPaper();
   void followJob(int jobId);
 
   PreviewDocument& document_;
@@ -183,6 +196,7 @@ class PreviewDialog : public QDialog {
   PagePrinter pagePrinter_;
   // The settings printing returns to: a print dialog's choice holds for its job only.
   PrinterSettings saved_;
+  std::optional<PaperSize> sheetPaper_;
   PreviewQuestions qtQuestions_;
   PreviewQuestions* questions_ = &qtQuestions_;
   int currentPage_ = 1;

@@ -67,6 +67,16 @@ QString FailureDetail(const PrintOutcome& outcome) {
   }
 }
 
+// A sheet made for `paper` on a printer without it: scaled to fill that
+// paper, it would be cut off on any other.
+QString NoSheetPaperText(const QString& printer, PaperSize paper) {
+  const QString name = QString::fromLatin1(PaperName(paper));
+  return QStringLiteral(
+             "プリンタ「%1」には%2の用紙がありません。%2のプリントは、ほかの用紙では"
+             "切れてしまいます。")
+      .arg(printer, name);
+}
+
 QString HeldText(const QString& printer, const PrintOutcome& outcome) {
   return QStringLiteral("プリンタ「%1」の印刷ジョブは待機中で、まだ印刷されていません。\n%2")
       .arg(printer, ReasonText(outcome.detail));
@@ -208,6 +218,14 @@ void PreviewDialog::print() {
   // turned sheet would lose its last rows.
   printer.setPageOrientation(orientation);
   printers_.TakeFromPrinter(printer);
+  // So are they for their paper, whatever paper the print dialog was left at.
+  if (sheetPaper_ && !printers_.UseSheetPaper(*sheetPaper_)) {
+    const QString refusal = NoSheetPaperText(printers_.PrinterName(), *sheetPaper_);
+    restoreAfterPrinting(page);
+    Messages::Current().Warning(refusal + QStringLiteral("印刷しませんでした。"),
+                                QStringLiteral("　印刷"));
+    return;
+  }
   printingOn_ = printers_.PrinterName();
   printingPages_ = pages;
   const std::optional<PrintOutcome> notStarted =
@@ -322,9 +340,50 @@ void PreviewDialog::setUpPrinter() {
   const auto layOut = qScopeGuard([this] { showWholePage(); });
   // The dialog's choice stands, for this and every later print.
   printers_.TakeFromPrinter(printer);
+  if (sheetPaper_) {
+    followSheetPaper();
+  } else {
+    document_.SetPaper(printers_.PagePaper(document_.PagePaper()));
+  }
   saved_ = printers_.Settings();
-  document_.SetPaper(printers_.PagePaper(document_.PagePaper()));
   refreshPage();
+}
+
+// A paper of ours has the sheets made again on it, and so has a printer
+// whose paper stands in for A4; on any other paper a page would be
+// stretched, or cut off, and the sheets keep theirs.
+void PreviewDialog::followSheetPaper() {
+  const QPageSize::PageSizeId chosenSize = printers_.PageSizeId();
+  std::optional<PaperSize> paper = SheetPaperOf(chosenSize);
+  if (!paper) {
+    const QString caption = QStringLiteral("　プリンタと用紙の設定");
+    const QString chosenName = printers_.PaperName();
+    if (!printers_.UseSheetPaper(*sheetPaper_)) {
+      Messages::Current().Information(NoSheetPaperText(printers_.PrinterName(), *sheetPaper_) +
+                                          QStringLiteral("このプリンタでは印刷できません。"),
+                                      caption);
+      return;
+    }
+    // A printer without A4 prints A4 sheets on its own paper: choosing that is no change.
+    if (printers_.PageSizeId() != chosenSize) {
+      Messages::Current().Information(
+          QStringLiteral("プリントの用紙はA4、B5、B4から選べます。「%1」には合わせられないので、"
+                         "用紙は%2のままです。")
+              .arg(chosenName, QString::fromLatin1(PaperName(*sheetPaper_))),
+          caption);
+    }
+    paper = sheetPaper_;
+  }
+  const Paper shown = document_.PagePaper();
+  const Paper onPrinter = printers_.PagePaper(shown);
+  if (*paper == *sheetPaper_ && onPrinter.width == shown.width &&
+      onPrinter.height == shown.height) {
+    document_.SetPaper(onPrinter);
+    return;
+  }
+  emit paperChosen(*paper);
+  // Not made again on it (which was told): the printer goes back to theirs.
+  if (*paper != *sheetPaper_) printers_.UseSheetPaper(*sheetPaper_);
 }
 
 void PreviewDialog::copyPage() {

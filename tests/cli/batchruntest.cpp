@@ -960,6 +960,13 @@ TEST_F(CommandLineOutput, ASheetOnB4PrintsOnB4) {
   EXPECT_GT(ink.bottom(), 297) << "mm";
   EXPECT_LT(ink.right(), 257);
   EXPECT_LT(ink.bottom(), 364);
+
+  QString noB4;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_NOB4_QUEUE", noB4);
+  const Outcome refused = Execute({"--grid", "add", "--paper", "b4", "--print", noB4}, title);
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_TRUE(refused.err.contains("the printer '" + noB4 + "' has no B4 paper"))
+      << refused.err.toStdString();
 }
 
 TEST_F(CommandLineOutput, PrintsIntoTheCupsQueueAndAdvancesTheNumber) {

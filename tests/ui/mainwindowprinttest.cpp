@@ -209,15 +209,30 @@ TEST_F(MainWindowPrintTest, SavingThePdfAdvancesTheNumberAsPrintingBothPages) {
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
-// The window's paper is the preview's and the printer's: a B4 sheet shows
-// and prints on B4, and the next A4 sheet on A4 again.
-TEST_F(MainWindowPrintTest, TheChosenPaperIsThePrintersPaper) {
-  for (const auto& [index, size, height] :
-       {std::tuple{2, QPageSize::JisB4, 3630}, std::tuple{0, QPageSize::A4, 2970}}) {
-    mainWindow.paperChoice()->setCurrentIndex(index);
-    PreviewAnd([&, size = size, height = height](PreviewDialog&) {
-      EXPECT_EQ(mainWindow.printerSettings()->PageSizeId(), size);
-      EXPECT_NEAR(mainWindow.preview()->PagePaper().height, height, 10);
+// The window's paper is the preview's and the printer's, set again for every
+// preview: a B4 sheet shows and prints on B4, and the next A4 sheet on A4, or
+// on a printer without A4, on that printer's own paper.
+TEST_F(MainWindowPrintTest, EachPreviewPutsThePrinterOnTheChosenPaper) {
+  QString letter;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_LETTER_QUEUE", letter);
+  PrinterSelection& printers = *mainWindow.printerSettings();
+  const QString first = printers.PrinterName();
+  const struct {
+    QString printer;
+    int paper;  // 用紙's item
+    QPageSize::PageSizeId size;
+    int height;
+  } rows[] = {
+      {first, 2, QPageSize::JisB4, 3640},  {first, 0, QPageSize::A4, 2970},
+      {letter, 2, QPageSize::JisB4, 3640}, {letter, 0, QPageSize::Letter, 2794},
+      {letter, 1, QPageSize::JisB5, 2570}, {letter, 0, QPageSize::Letter, 2794},
+  };
+  for (const auto& row : rows) {
+    if (printers.PrinterName() != row.printer) printers.SelectPrinter(row.printer);
+    mainWindow.paperChoice()->setCurrentIndex(row.paper);
+    PreviewAnd([&](PreviewDialog&) {
+      EXPECT_EQ(printers.PageSizeId(), row.size) << row.printer.toStdString() << " " << row.paper;
+      EXPECT_NEAR(mainWindow.preview()->PagePaper().height, row.height, 10);
     });
   }
 }
@@ -400,6 +415,92 @@ TEST_F(MainWindowPrintTest, AClassSetPrintsAsOneAndEachSheetIsMadeAgainFromItsCo
   EXPECT_EQ(messages.shown[0].caption, QStringLiteral("再作成"));
   EXPECT_TRUE(
       messages.shown[0].text.startsWith(QStringLiteral("再作成コードが正しくありません。")));
+}
+
+// A sheet prints on its paper or not at all: a printer without it is told
+// before anything is sent, whatever paper the print dialog was left at.
+TEST_F(MainWindowPrintTest, ASheetPrintsOnItsPaperOrNotAtAll) {
+  QString noB4, queue;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_NOB4_QUEUE", noB4);
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  mainWindow.paperChoice()->setCurrentIndex(2);
+  const QString title = TitleJobs("mainwindow-b4");
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  const auto all = PrintChoice{true, PrintChoice::Range::All, 0, 0};
+  PreviewAnd([&](PreviewDialog& dialog) {
+    Print(dialog, noB4, all);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("プリンタ「%1」にはB4の用紙がありません。B4のプリントは、ほかの用紙"
+                             "では切れてしまいます。印刷しませんでした。")
+                  .arg(noB4));
+    EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
+    questions.print = [&](QPrinter& printer, const PageOffer&) {
+      printer.setPrinterName(queue);
+      printer.setPageSize(QPageSize(QPageSize::A4));
+      return all;
+    };
+    testing::PrintAndWait(dialog);
+  });
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
+  const QString pdf = testing::WaitForOutput(dir, title);
+  ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir.toStdString();
+  EXPECT_NEAR(testing::PdfPageSize(pdf).height(), 1031.8, 3) << "B4, not the dialog's A4";
+}
+
+// A paper of ours chosen in the preview's printer setup is the window's
+// paper: the same sheets are made again on it (their code naming it), not
+// stretched onto it, as they are on the paper of a printer without A4. Any
+// other paper leaves them on theirs, and says so.
+TEST_F(MainWindowPrintTest, ThePrinterSetupsPaperMakesTheSheetsAgainOnIt) {
+  QString queue, letter;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_LETTER_QUEUE", letter);
+  mainWindow.printerSettings()->SelectPrinter(queue);
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  const struct {
+    const QString& printer;
+    QPageSize::PageSizeId chosen;
+    PaperSize paper;  // 用紙
+    QPageSize::PageSizeId printed;
+    const char* said;
+  } rows[] = {
+      {queue, QPageSize::JisB4, PaperSize::B4, QPageSize::JisB4, nullptr},
+      {queue, QPageSize::A5, PaperSize::B4, QPageSize::JisB4,
+       "プリントの用紙はA4、B5、B4から選べます。「A5」には合わせられないので、用紙はB4のままです"
+       "。"},
+      {queue, QPageSize::JisB5, PaperSize::B5, QPageSize::JisB5, nullptr},
+      {queue, QPageSize::A4, PaperSize::A4, QPageSize::A4, nullptr},
+      {letter, QPageSize::A4, PaperSize::A4, QPageSize::Letter, nullptr},
+  };
+  PreviewAnd([&](PreviewDialog& dialog) {
+    const PreviewDocument& doc = *mainWindow.preview();
+    const QStringList before = Runs(doc, 1);
+    for (const auto& row : rows) {
+      messages.shown.clear();
+      questions.setup = [&](QPrinter& printer) {
+        printer.setPrinterName(row.printer);
+        printer.setPageSize(QPageSize(row.chosen));
+        return true;
+      };
+      dialog.printerSetupButton()->click();
+      const char* name = PaperName(row.paper);
+      EXPECT_EQ(mainWindow.paperChoice()->currentText(), QLatin1String(name)) << name;
+      EXPECT_EQ(mainWindow.printerSettings()->PageSizeId(), row.printed) << name;
+      EXPECT_EQ(doc.PagePaper(), mainWindow.printerSettings()->PagePaper()) << name;
+      EXPECT_EQ(doc.Page(1)->Size(), QSizeF(doc.PagePaper().width, doc.PagePaper().height));
+      const QStringList runs = Runs(doc, 1);
+      EXPECT_EQ(Read(runs).remove(CodeOn(runs)), Read(before).remove(CodeOn(before))) << name;
+      EXPECT_EQ(CodeOn(runs) == CodeOn(before), row.paper == PaperSize::A4) << name;
+      ASSERT_EQ(messages.shown.size(), row.said ? 1u : 0u) << name;
+      if (row.said) {
+        EXPECT_EQ(messages.shown[0].text, QString::fromUtf8(row.said));
+      }
+    }
+  });
+  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
 }
 
 }  // namespace
