@@ -80,7 +80,7 @@ TEST_F(ColourWordSheetPage, FortyWordsInTwoBlocksWithoutRepeatedInks) {
   EXPECT_EQ(ops[4].height, 40);
   std::set<std::string> words;
   for (int j = 0; j < 80; ++j) {
-    const TextItem& w = ops[static_cast<std::size_t>(5 + j)];
+    const TextItem& w = ops[5 + static_cast<std::size_t>(j)];
     const ColourWord& entry = composer.ColourWords()[static_cast<std::size_t>(j)];
     EXPECT_EQ(w.align, Kind::Center);
     EXPECT_TRUE(w.bold);

@@ -80,11 +80,11 @@ TEST_F(ComposerMixedSheet, HeightsReturnTo60AfterEverySmallForm) {
     const ProblemRecord& rec = composer.Problems().At(i);
     const bool isSmall = HasAnswerValueLine(rec.form);
     small += isSmall ? 1 : 0;
-    EXPECT_EQ(q[static_cast<std::size_t>(3 + i)].height, isSmall ? 55 : 60) << i;
+    EXPECT_EQ(q[3 + static_cast<std::size_t>(i)].height, isSmall ? 55 : 60) << i;
     ASSERT_LT(k, a.size());
     EXPECT_EQ(a[k].height, isSmall ? 55 : 60) << i;
     EXPECT_EQ((Point{a[k].x, a[k].y}),
-              (Point{q[static_cast<std::size_t>(3 + i)].x, q[static_cast<std::size_t>(3 + i)].y}));
+              (Point{q[3 + static_cast<std::size_t>(i)].x, q[3 + static_cast<std::size_t>(i)].y}));
     if (isSmall) {
       ASSERT_LT(k + 1, a.size());
       EXPECT_EQ(a[k + 1].height, rec.form == 52 ? 36 : 50) << i;
@@ -110,8 +110,8 @@ TEST_F(ComposerMixedSheet, BlanksOfPage1AreNotOnPage2) {
   int blanked = 0;
   for (int i = 1; i <= 50; ++i) {
     const ProblemRecord& rec = composer.Problems().At(i);
-    const std::string& q = ws.pages[0].items[static_cast<std::size_t>(3 + i)].text;
-    const std::string& a = ws.pages[1].items[static_cast<std::size_t>(3 + i)].text;
+    const std::string& q = ws.pages[0].items[3 + static_cast<std::size_t>(i)].text;
+    const std::string& a = ws.pages[1].items[3 + static_cast<std::size_t>(i)].text;
     // The blanked equation, with its real signs, wins over the hidden
     // operators, except where a one-digit answer refused its blank.
     if (Contains(q, "＋")) {

@@ -88,8 +88,8 @@ TEST_F(ComposerSheet, QuestionAndAnswerPagesOfDivisionsWithRemainders) {
   const ComposedSheet& sheet = ws.sheets[0];
   EXPECT_EQ(ws.geometry, A2000x2870());
   for (const auto& p : places) {
-    const TextItem& question = q[static_cast<std::size_t>(3 + p.i)];
-    const TextItem& answer = a[static_cast<std::size_t>(3 + p.i)];
+    const TextItem& question = q[3 + static_cast<std::size_t>(p.i)];
+    const TextItem& answer = a[3 + static_cast<std::size_t>(p.i)];
     EXPECT_EQ((Point{question.x, question.y}), p.at) << p.i;
     EXPECT_EQ((Point{answer.x, answer.y}), p.at) << p.i;
     EXPECT_EQ(question.align, Kind::Left);
@@ -99,8 +99,8 @@ TEST_F(ComposerSheet, QuestionAndAnswerPagesOfDivisionsWithRemainders) {
   int remainders = 0;
   for (int i = 1; i <= 50; ++i) {
     const ProblemRecord& rec = composer.Problems().At(i);
-    const std::string& question = q[static_cast<std::size_t>(3 + i)].text;
-    const std::string& answer = a[static_cast<std::size_t>(3 + i)].text;
+    const std::string& question = q[3 + static_cast<std::size_t>(i)].text;
+    const std::string& answer = a[3 + static_cast<std::size_t>(i)].text;
     EXPECT_EQ(question, sheet.questions[static_cast<std::size_t>(i - 1)]);
     EXPECT_EQ(sheet.patterns[static_cast<std::size_t>(i - 1)], 18);
     ASSERT_EQ(rec.op, Operation::Div);
@@ -191,8 +191,8 @@ TEST_F(ComposerSheet, HideAllShowsEveryOperatorAsABoxOnlyOnPage1) {
   const Worksheet ws = composer.Compose(o);
   for (int i = 1; i <= 50; ++i) {
     const ProblemRecord& rec = composer.Problems().At(i);
-    const std::string& q = ws.pages[0].items[static_cast<std::size_t>(3 + i)].text;
-    const std::string& a = ws.pages[1].items[static_cast<std::size_t>(3 + i)].text;
+    const std::string& q = ws.pages[0].items[3 + static_cast<std::size_t>(i)].text;
+    const std::string& a = ws.pages[1].items[3 + static_cast<std::size_t>(i)].text;
     EXPECT_FALSE(Contains(q, "＋")) << q;
     EXPECT_EQ(Count(q, "□"), rec.termMode == TermMode::ThreeTerms ? 2 : 1) << q;
     EXPECT_TRUE(EndsWith(q, "＝" + rec.strAnswer));
@@ -210,7 +210,7 @@ TEST_F(ComposerSheet, SmallFormsAndTheirAnswerValueLines) {
   for (int i = 1; i <= 50; ++i) {
     const ProblemRecord& rec = composer.Problems().At(i);
     ASSERT_TRUE(rec.form == 51 || rec.form == 52);
-    EXPECT_EQ(q[static_cast<std::size_t>(3 + i)].height, 55);
+    EXPECT_EQ(q[3 + static_cast<std::size_t>(i)].height, 55);
     ASSERT_LT(k + 1, a.size());
     EXPECT_EQ(a[k].height, 55);
     EXPECT_EQ(a[k].text, rec.strE);
@@ -256,7 +256,11 @@ TEST_F(ComposerSheet, DrawOrderOfFlagsBlankItemAndPosition) {
     const int hide = i % 2, blank = (i / 2) % 2, item = i % 3;
     script.Expect(2, hide).Expect(2, blank);
     if (blank == 0) {
-      expected.push_back(hide ? a + "□" + b + "＝" + ans : a + "＋" + b + "＝");
+      std::string line = a;
+      (line += hide ? "□" : "＋") += b;
+      line += "＝";
+      if (hide) line += ans;
+      expected.push_back(line);
       continue;
     }
     script.Expect(3, item);
@@ -276,7 +280,7 @@ TEST_F(ComposerSheet, DrawOrderOfFlagsBlankItemAndPosition) {
   const Worksheet ws = scripted.Compose(o);
   EXPECT_TRUE(script.Exhausted());
   for (int i = 1; i <= 50; ++i) {
-    EXPECT_EQ(ws.pages[0].items[static_cast<std::size_t>(3 + i)].text, expected[i - 1]) << i;
+    EXPECT_EQ(ws.pages[0].items[3 + static_cast<std::size_t>(i)].text, expected[i - 1]) << i;
   }
 }
 

@@ -315,7 +315,7 @@ void CheckListForm(const ProblemRecord& r, const std::string& line) {
       EXPECT_EQ(list, std::vector<std::int64_t>{divisors.back()});
       break;
     case 51:
-      EXPECT_EQ(list, (std::vector<std::int64_t>{r.valA, 2 * r.valA, 3 * r.valA, 4 * r.valA}));
+      EXPECT_EQ(list, (std::vector<std::int64_t>{r.valA, 2L * r.valA, 3L * r.valA, 4L * r.valA}));
       break;
     default:
       ADD_FAILURE() << "no list check for form " << f;

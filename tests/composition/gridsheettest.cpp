@@ -64,8 +64,8 @@ TEST_P(GridSheet, QuestionAndAnswerPages) {
       EXPECT_EQ(heading->text, std::to_string(sheet.grid.columns[static_cast<std::size_t>(c)]));
     }
   }
-  const auto cells = static_cast<std::size_t>(size * size);
-  const auto headings = static_cast<std::size_t>(1 + 2 * size);
+  const auto cells = static_cast<std::size_t>(size) * static_cast<std::size_t>(size);
+  const auto headings = 1 + 2 * static_cast<std::size_t>(size);
   EXPECT_EQ(questions.items.size(), 4 + kRecordTableDays + headings);
   EXPECT_EQ(answers.items.size(), 4 + headings + cells);
   EXPECT_EQ(questions.items[4].text, "1回目");

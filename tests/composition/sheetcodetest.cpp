@@ -332,7 +332,7 @@ TEST(SheetCode, TheCodeOnAPageMakesThatSheetAgain) {
       EXPECT_EQ(again.sheets[0].code, sheet.code);
       Worksheet one{geometry, {}, {}};
       for (int p = 0; p < sheet.pageCount; ++p) {
-        one.pages.push_back(set.pages.at(static_cast<std::size_t>(sheet.firstPage - 1 + p)));
+        one.pages.push_back(set.pages.at(static_cast<std::size_t>(sheet.firstPage - 1) + p));
       }
       ExpectSamePages(again, one);
     }

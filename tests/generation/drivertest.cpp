@@ -35,7 +35,7 @@ TEST(Driver, MisuseThrowsLogicErrorsNamingTheFault) {
 
   // Bad indexes are refused before anything is drawn (the script is empty).
   ScriptedDriver fine({2});
-  EXPECT_NE(LogicErrorOf(fine, 0).find("0"), std::string::npos);
+  EXPECT_NE(LogicErrorOf(fine, 0).find('0'), std::string::npos);
   EXPECT_NE(LogicErrorOf(fine, 51).find("51"), std::string::npos);
   EXPECT_EQ(fine.rnd.Calls(), 0);
 

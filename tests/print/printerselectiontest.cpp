@@ -28,25 +28,26 @@ TEST_F(PrinterSelectionTest, CapabilitiesAreDotsOfTheDriversPageAndPrintableArea
   ASSERT_TRUE(p.SetPageSize(QPageSize::A4));
   EXPECT_EQ(p.Capabilities().horizontalResolution, 1200);
   EXPECT_EQ(p.Capabilities().verticalResolution, 1200);
-  EXPECT_NEAR(p.Capabilities().pageWidth, 595 * 1200 / 72, 1);
-  EXPECT_NEAR(p.Capabilities().pageHeight, 842 * 1200 / 72, 1);
-  EXPECT_NEAR(p.Capabilities().printableLeft, 20 * 1200 / 72, 1);
-  EXPECT_NEAR(p.Capabilities().printableTop, 42 * 1200 / 72, 1);
-  EXPECT_NEAR(p.Capabilities().printableWidth, (595 - 30) * 1200 / 72, 1);
-  EXPECT_NEAR(p.Capabilities().printableHeight, (842 - 72) * 1200 / 72, 1);
+  EXPECT_NEAR(p.Capabilities().pageWidth, 595 * 1200 / 72.0, 1);
+  EXPECT_NEAR(p.Capabilities().pageHeight, 842 * 1200 / 72.0, 1);
+  EXPECT_NEAR(p.Capabilities().printableLeft, 20 * 1200 / 72.0, 1);
+  EXPECT_NEAR(p.Capabilities().printableTop, 42 * 1200 / 72.0, 1);
+  EXPECT_NEAR(p.Capabilities().printableWidth, (595 - 30) * 1200 / 72.0, 1);
+  EXPECT_NEAR(p.Capabilities().printableHeight, (842 - 72) * 1200 / 72.0, 1);
   // The edges are offset + size, and the right and bottom margins what is left.
   EXPECT_EQ(p.Capabilities().PrintableBottom(),
             p.Capabilities().printableTop + p.Capabilities().printableHeight);
   EXPECT_EQ(p.Capabilities().PrintableRight(),
             p.Capabilities().printableLeft + p.Capabilities().printableWidth);
-  EXPECT_NEAR(p.Capabilities().pageWidth - p.Capabilities().PrintableRight(), 10 * 1200 / 72, 1);
-  EXPECT_NEAR(p.Capabilities().pageHeight - p.Capabilities().PrintableBottom(), 30 * 1200 / 72, 1);
+  EXPECT_NEAR(p.Capabilities().pageWidth - p.Capabilities().PrintableRight(), 10 * 1200 / 72.0, 1);
+  EXPECT_NEAR(p.Capabilities().pageHeight - p.Capabilities().PrintableBottom(), 30 * 1200 / 72.0,
+              1);
 
   // Landscape turns the page and its margins.
   p.SetLandscape(true);
   EXPECT_TRUE(p.IsLandscape());
-  EXPECT_NEAR(p.Capabilities().pageWidth, 842 * 1200 / 72, 1);
-  EXPECT_NEAR(p.Capabilities().pageHeight, 595 * 1200 / 72, 1);
+  EXPECT_NEAR(p.Capabilities().pageWidth, 842 * 1200 / 72.0, 1);
+  EXPECT_NEAR(p.Capabilities().pageHeight, 595 * 1200 / 72.0, 1);
   EXPECT_EQ(p.Capabilities().PrintableBottom(),
             p.Capabilities().printableTop + p.Capabilities().printableHeight);
   EXPECT_EQ(p.Capabilities().PrintableRight(),

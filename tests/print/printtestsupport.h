@@ -39,13 +39,13 @@ inline std::optional<QString> CupsQueue(const char* variable) {
   return QString::fromUtf8(v);
 }
 
-#define KZ_REQUIRE_CUPS(variable, out)                                                          \
-  do {                                                                                          \
-    if (!qEnvironmentVariableIsEmpty("KAZENORI_CUPS_SETUP_FAILED"))                             \
-      FAIL() << "the CUPS test environment could not be set up";                                \
-    auto kz_q = ::kazenori::testing::CupsQueue(variable);                                       \
-    if (!kz_q) GTEST_SKIP() << variable << " is not set: run through scripts/with-test-env.sh"; \
-    out = *kz_q;                                                                                \
+#define KZ_REQUIRE_CUPS(variable, out)                                                            \
+  do {                                                                                            \
+    if (!qEnvironmentVariableIsEmpty("KAZENORI_CUPS_SETUP_FAILED"))                               \
+      FAIL() << "the CUPS test environment could not be set up";                                  \
+    auto kz_q = ::kazenori::testing::CupsQueue((variable));                                       \
+    if (!kz_q) GTEST_SKIP() << (variable) << " is not set: run through scripts/with-test-env.sh"; \
+    (out) = *kz_q;                                                                                \
   } while (0)
 
 // A document printed on a CUPS queue by a page printer, without any window:
@@ -108,7 +108,7 @@ inline QString WaitForOutput(const QString& dir, const QString& stem, int second
     const QStringList found =
         QDir(dir).entryList({stem + QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
     if (!found.isEmpty()) {
-      const QString path = QDir(dir).filePath(found.front());
+      QString path = QDir(dir).filePath(found.front());
       // cups-pdf writes in place; a file still growing is not done yet.
       const qint64 size = QFileInfo(path).size();
       QThread::msleep(200);
@@ -180,7 +180,9 @@ struct GreyPage {
     QRect box;
     for (int y = std::max(0, area.top()); y <= std::min(height - 1, area.bottom()); ++y) {
       for (int x = std::max(0, area.left()); x <= std::min(width - 1, area.right()); ++x) {
-        if (pixels[static_cast<size_t>(y * width + x)] < threshold) box |= QRect(x, y, 1, 1);
+        if (pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] <
+            threshold)
+          box |= QRect(x, y, 1, 1);
       }
     }
     return box;
@@ -219,8 +221,8 @@ inline GreyPage RenderPage(const QString& pdf, int page) {
   ++pos;
   g.width = head[1].toInt();
   g.height = head[2].toInt();
-  if (pgm.size() - pos < g.width * g.height) return GreyPage();
-  g.pixels.assign(pgm.begin() + pos, pgm.begin() + pos + g.width * g.height);
+  if (pgm.size() - pos < qsizetype{g.width} * g.height) return GreyPage();
+  g.pixels.assign(pgm.begin() + pos, pgm.begin() + pos + qsizetype{g.width} * g.height);
   return g;
 }
 

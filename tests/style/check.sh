@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Kazenori developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Every source file is in the one clang-format style, and every program source
-# the build compiles passes clang-tidy with the project's .clang-tidy
+# Every source file is in the one clang-format style, and every program and
+# test source the build compiles passes clang-tidy with the project's .clang-tidy
 # (bugprone, performance, naming; headers through the files that include them).
 # Usage: check.sh SOURCE_DIR BUILD_DIR (whose compile_commands.json is read).
 # Exits 77 (skipped) where the tools are not installed.
@@ -22,7 +22,7 @@ clang-format --dry-run --Werror $files
 # The files the build compiles: the web engine, built by emscripten apart, is
 # not among them, nor are moc's.
 sources=$(sed -n 's|^ *"file": "\(.*\)",\{0,1\}$|\1|p' "$build_dir/compile_commands.json" |
-  grep "^$(pwd)/src/" | sort -u)
+  grep -E "^$(pwd)/(src|tests)/" | sort -u)
 # clang-tidy takes some seconds a file, most of it in Qt's headers, so a file
 # that passed is not looked at again until it, any header of ours, the
 # configuration, the build's flags or the tool change.
@@ -33,7 +33,7 @@ mkdir -p "$passed" "$logs"
 # shellcheck disable=SC2046
 common=$({
   clang-tidy --version
-  cat .clang-tidy "$build_dir/compile_commands.json" $(git ls-files -co --exclude-standard 'src/*.h' 2>/dev/null || find src -name '*.h')
+  cat .clang-tidy "$build_dir/compile_commands.json" $(git ls-files -co --exclude-standard 'src/*.h' 'tests/*.h' 2>/dev/null || find src tests -name '*.h')
 } | sha256sum | cut -c1-64)
 for source in $sources; do
   key=$({ echo "$common"; cat "$source"; } | sha256sum | cut -c1-64)

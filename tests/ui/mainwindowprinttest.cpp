@@ -70,7 +70,7 @@ class MainWindowPrintTest : public testing::UiTest {
 
   // Prints through the dialog's print button, choosing `queue` and `choice`
   // in the print dialog.
-  void Print(PreviewDialog& dialog, const QString& queue, PrintChoice choice) {
+  void Print(PreviewDialog& dialog, const QString& queue, const PrintChoice& choice) {
     questions.print = [queue, choice](QPrinter& printer, const PageOffer&) {
       printer.setPrinterName(queue);
       return choice;
@@ -80,7 +80,7 @@ class MainWindowPrintTest : public testing::UiTest {
 
   // The document's jobs go by a title of their own; earlier output under it is removed.
   QString TitleJobs(const char* name) {
-    const QString title = testing::JobTitle(name);
+    QString title = testing::JobTitle(name);
     testing::RemoveOutputs(dir, title);
     jobTitle_ = title;
     return title;

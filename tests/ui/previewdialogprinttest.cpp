@@ -121,7 +121,7 @@ TEST_F(PreviewDialogPrintTest, AClassSetPrintsOnlyItsQuestionOrAnswerPages) {
   }
   dialog.pageKindChoice()->setCurrentIndex(static_cast<int>(PreviewDialog::PageKind::Questions));
   QString suggested;
-  const QString file = dir_.filePath(QStringLiteral("questions.pdf"));
+  QString file = dir_.filePath(QStringLiteral("questions.pdf"));
   questions.pdfPath = [&](const QString& suggestion) {
     suggested = suggestion;
     return file;

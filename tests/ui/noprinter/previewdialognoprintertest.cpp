@@ -62,7 +62,7 @@ TEST_F(PreviewDialogNoPrinter, PrinterSetupSaysWhyItCannotSetUp) {
 TEST_F(PreviewDialogNoPrinter, SavesBothPagesAsPdf) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+  QString path = dir.filePath(QStringLiteral("sheet.pdf"));
   questions.pdfPath = [&](const QString&) { return path; };
   ASSERT_TRUE(dialog_->pdfButton()->isEnabled());
   dialog_->pdfButton()->click();
