@@ -58,11 +58,11 @@ TEST(ColourWord, TwoColoursMayRepeatAnInk) {
 class ColourWordSheetPage : public ::testing::Test {
  protected:
   PageGeometry Area() { return {35, 31, 2000, 2870}; }
-  SeededRandom rnd{99};
+  SeededRandom rnd_{99};
 };
 
 TEST_F(ColourWordSheetPage, FortyWordsInTwoBlocksWithoutRepeatedInks) {
-  Composer composer(rnd, Area());
+  Composer composer(rnd_, Area());
   SheetOptions o;  // no pattern ticked: allowed with the bonus
   o.bonus = true;
   o.colourWords = {5, 40};
@@ -100,7 +100,7 @@ TEST_F(ColourWordSheetPage, FortyWordsInTwoBlocksWithoutRepeatedInks) {
 }
 
 TEST_F(ColourWordSheetPage, ThirtyWordsPerBlockAndUnconfirmedSettings) {
-  Composer composer(rnd, Area());
+  Composer composer(rnd_, Area());
   SheetOptions o;
   o.bonus = true;
   o.colourWords = {2, 30};

@@ -63,21 +63,21 @@ class ComposerMixedSheet : public ::testing::Test {
     EXPECT_EQ(ops[3].text, "月　　日　（　　）　　分　　秒");
   }
 
-  SeededRandom rnd{4242};
-  Composer composer{rnd, Area()};
+  SeededRandom rnd_{4242};
+  Composer composer_{rnd_, Area()};
 };
 
 // Small forms among plain problems: 55 only for their own lines, 60 again
 // for the next problem, on both pages; the value line 70 lower at 50 or 36.
 TEST_F(ComposerMixedSheet, HeightsReturnTo60AfterEverySmallForm) {
-  const Worksheet ws = composer.Compose(Arithmetic({7, 135, 136}));
+  const Worksheet ws = composer_.Compose(Arithmetic({7, 135, 136}));
   const auto& q = ws.pages[0].items;
   const auto& a = ws.pages[1].items;
   ASSERT_EQ(q.size(), 4u + 50);
   int small = 0;
   std::size_t k = 4;
   for (int i = 1; i <= 50; ++i) {
-    const ProblemRecord& rec = composer.Problems().At(i);
+    const ProblemRecord& rec = composer_.Problems().At(i);
     const bool isSmall = HasAnswerValueLine(rec.form);
     small += isSmall ? 1 : 0;
     EXPECT_EQ(q[3 + static_cast<std::size_t>(i)].height, isSmall ? 55 : 60) << i;
@@ -106,10 +106,10 @@ TEST_F(ComposerMixedSheet, BlanksOfPage1AreNotOnPage2) {
   SheetOptions o = Arithmetic({5, 7});  // three-term and two-term additions
   o.hide = LayerSetting::All;
   o.blank = LayerSetting::All;
-  const Worksheet ws = composer.Compose(o);
+  const Worksheet ws = composer_.Compose(o);
   int blanked = 0;
   for (int i = 1; i <= 50; ++i) {
-    const ProblemRecord& rec = composer.Problems().At(i);
+    const ProblemRecord& rec = composer_.Problems().At(i);
     const std::string& q = ws.pages[0].items[3 + static_cast<std::size_t>(i)].text;
     const std::string& a = ws.pages[1].items[3 + static_cast<std::size_t>(i)].text;
     // The blanked equation, with its real signs, wins over the hidden
@@ -130,8 +130,8 @@ TEST_F(ComposerMixedSheet, BlanksOfPage1AreNotOnPage2) {
 // A worksheet after a colour-word sheet: neither bold nor the last word's
 // ink carries over.
 TEST_F(ComposerMixedSheet, WorksheetAfterABonusSheetIsRegularBlack) {
-  composer.Compose(Bonus(5, 20));
-  const Worksheet ws = composer.Compose(Arithmetic({7}));
+  composer_.Compose(Bonus(5, 20));
+  const Worksheet ws = composer_.Compose(Arithmetic({7}));
   for (const WorksheetPage& page : ws.pages) {
     ExpectHeader(page.items, 3);
     for (const TextItem& op : page.items) {
@@ -144,7 +144,7 @@ TEST_F(ComposerMixedSheet, WorksheetAfterABonusSheetIsRegularBlack) {
 // Twenty words per block: four blocks of three rows, a date line above each
 // block after the first at 730 + 3R, 1160 + 6R and 1590 + 9R.
 TEST_F(ComposerMixedSheet, BonusSheetOfTwentyWordsPerBlock) {
-  const Worksheet ws = composer.Compose(Bonus(4, 20));
+  const Worksheet ws = composer_.Compose(Bonus(4, 20));
   ASSERT_EQ(ws.pages.size(), 1u);
   const auto& ops = ws.pages[0].items;
   ASSERT_EQ(ops.size(), 4u + 3 + 80);

@@ -63,12 +63,12 @@ class ComposerSheet : public ::testing::Test {
     }
   }
 
-  SeededRandom rnd{20261208};
-  Composer composer{rnd, A2000x2870()};
+  SeededRandom rnd_{20261208};
+  Composer composer_{rnd_, A2000x2870()};
 };
 
 TEST_F(ComposerSheet, QuestionAndAnswerPagesOfDivisionsWithRemainders) {
-  const Worksheet ws = composer.Compose(Options({18}));
+  const Worksheet ws = composer_.Compose(Options({18}));
   ASSERT_EQ(ws.pages.size(), 2u);
   ExpectHeader(ws.pages[0], 7);
   ExpectHeader(ws.pages[1], 7);
@@ -98,7 +98,7 @@ TEST_F(ComposerSheet, QuestionAndAnswerPagesOfDivisionsWithRemainders) {
   }
   int remainders = 0;
   for (int i = 1; i <= 50; ++i) {
-    const ProblemRecord& rec = composer.Problems().At(i);
+    const ProblemRecord& rec = composer_.Problems().At(i);
     const std::string& question = q[3 + static_cast<std::size_t>(i)].text;
     const std::string& answer = a[3 + static_cast<std::size_t>(i)].text;
     EXPECT_EQ(question, sheet.questions[static_cast<std::size_t>(i - 1)]);
@@ -121,7 +121,7 @@ TEST_F(ComposerSheet, QuestionAndAnswerPagesOfDivisionsWithRemainders) {
 
 TEST_F(ComposerSheet, SheetsNumberedFromThePrintNumberAndTheCycleAfterThem) {
   // One worksheet: the number awaits its two pages; printing both leaves N + 1.
-  Worksheet ws = composer.Compose(Options({7}));
+  Worksheet ws = composer_.Compose(Options({7}));
   PrintNumberCycle cycle;
   cycle.SetForPrinting(7, 1, static_cast<int>(ws.pages.size()));
   EXPECT_EQ(cycle.Value(), 6);
@@ -130,7 +130,7 @@ TEST_F(ComposerSheet, SheetsNumberedFromThePrintNumberAndTheCycleAfterThem) {
   EXPECT_EQ(cycle.Value(), 8);
 
   // Three sheets in one worksheet: 5, 6, 7; printing all six pages leaves 8.
-  ws = composer.Compose(Options({7}, 5), 3);
+  ws = composer_.Compose(Options({7}, 5), 3);
   ASSERT_EQ(ws.pages.size(), 6u);
   for (std::size_t page = 0; page < 6; ++page) {
     EXPECT_EQ(ws.pages[page].items[0].text, "問題No." + std::to_string(5 + page / 2));
@@ -149,7 +149,7 @@ TEST_F(ComposerSheet, ComposeEachHandsOverOneSheetAtATime) {
   Composer whole{again, A2000x2870()};
   const Worksheet all = whole.Compose(Options({7, 18, 136}, 3), 3);
   int k = 0;
-  composer.ComposeEach(Options({7, 18, 136}, 3), 3, [&](const Worksheet& one) {
+  composer_.ComposeEach(Options({7, 18, 136}, 3), 3, [&](const Worksheet& one) {
     ASSERT_EQ(one.sheets.size(), 1u);
     ASSERT_EQ(one.pages.size(), 2u);
     EXPECT_EQ(one.sheets[0].firstPage, 1);
@@ -180,17 +180,17 @@ TEST_F(ComposerSheet, RefusesAnEmptySelectionBeforeAnyDraw) {
 }
 
 TEST_F(ComposerSheet, SheetNumbersPast32BitsAreRefused) {
-  EXPECT_THROW(composer.Compose(Options({7}, 2147483647), 2), std::invalid_argument);
-  EXPECT_THROW(composer.Compose(Options({7}), 0), std::invalid_argument);
-  EXPECT_EQ(composer.Compose(Options({7}, 2147483647)).sheets[0].printNumber, 2147483647);
+  EXPECT_THROW(composer_.Compose(Options({7}, 2147483647), 2), std::invalid_argument);
+  EXPECT_THROW(composer_.Compose(Options({7}), 0), std::invalid_argument);
+  EXPECT_EQ(composer_.Compose(Options({7}, 2147483647)).sheets[0].printNumber, 2147483647);
 }
 
 TEST_F(ComposerSheet, HideAllShowsEveryOperatorAsABoxOnlyOnPage1) {
   SheetOptions o = Options({5, 13});  // three- and two-term additions
   o.hide = LayerSetting::All;
-  const Worksheet ws = composer.Compose(o);
+  const Worksheet ws = composer_.Compose(o);
   for (int i = 1; i <= 50; ++i) {
-    const ProblemRecord& rec = composer.Problems().At(i);
+    const ProblemRecord& rec = composer_.Problems().At(i);
     const std::string& q = ws.pages[0].items[3 + static_cast<std::size_t>(i)].text;
     const std::string& a = ws.pages[1].items[3 + static_cast<std::size_t>(i)].text;
     EXPECT_FALSE(Contains(q, "＋")) << q;
@@ -202,13 +202,13 @@ TEST_F(ComposerSheet, HideAllShowsEveryOperatorAsABoxOnlyOnPage1) {
 }
 
 TEST_F(ComposerSheet, SmallFormsAndTheirAnswerValueLines) {
-  const Worksheet ws = composer.Compose(Options({135, 136}));
+  const Worksheet ws = composer_.Compose(Options({135, 136}));
   const auto& q = ws.pages[0].items;
   const auto& a = ws.pages[1].items;
   // Each small problem has its answer value line right after its answer line.
   std::size_t k = 4;
   for (int i = 1; i <= 50; ++i) {
-    const ProblemRecord& rec = composer.Problems().At(i);
+    const ProblemRecord& rec = composer_.Problems().At(i);
     ASSERT_TRUE(rec.form == 51 || rec.form == 52);
     EXPECT_EQ(q[3 + static_cast<std::size_t>(i)].height, 55);
     ASSERT_LT(k + 1, a.size());

@@ -37,15 +37,15 @@ const TextItem* ItemAt(const WorksheetPage& page, Point at) {
 
 class GridSheet : public ::testing::TestWithParam<std::pair<GridOp, int>> {
  protected:
-  SeededRandom rnd{28};
-  Composer composer{rnd, A4()};
+  SeededRandom rnd_{28};
+  Composer composer_{rnd_, A4()};
 };
 
 // The question page: header, record table, headings and nothing in the
 // cells; the answer page: the same header and headings, every cell filled.
 TEST_P(GridSheet, QuestionAndAnswerPages) {
   const auto [op, size] = GetParam();
-  const Worksheet ws = composer.Compose(Grid(op, size));
+  const Worksheet ws = composer_.Compose(Grid(op, size));
   ASSERT_EQ(ws.pages.size(), 2u);
   const ComposedSheet& sheet = ws.sheets.at(0);
   EXPECT_EQ(sheet.pageCount, 2);
@@ -92,7 +92,7 @@ TEST_P(GridSheet, GridFillsThePageBelowTheHeader) {
   EXPECT_LE(l.left + l.Extent(), g.left + g.width);
   EXPECT_LE(l.top + l.Extent(), g.top + g.height);
   EXPECT_GE(l.cell, size == 10 ? 170 : 290);
-  for (const WorksheetPage& page : composer.Compose(Grid(op, size)).pages) {
+  for (const WorksheetPage& page : composer_.Compose(Grid(op, size)).pages) {
     for (const RuleItem& rule : page.rules) {
       for (const Point p : {rule.from, rule.to}) {
         EXPECT_TRUE(p.x >= g.left && p.x <= g.left + g.width && p.y >= g.top &&

@@ -97,24 +97,24 @@ TEST(Driver, AnAdditionRepeatsASubtractionOfTheSameNumbers) {
 
 class RepeatTest : public ::testing::Test {
  protected:
-  ScriptedRandom rnd;
-  ProblemTable table;
-  PatternSelection selection;
-  ProblemGenerator generator{rnd, table, selection};
+  ScriptedRandom rnd_;
+  ProblemTable table_;
+  PatternSelection selection_;
+  ProblemGenerator generator_{rnd_, table_, selection_};
 
   void Put(int index, Operation op, TermMode mode, int form, Vals v) {
-    ProblemRecord& r = table.At(index);
+    ProblemRecord& r = table_.At(index);
     r.op = op, r.termMode = mode, r.form = form;
     r.valA = v[0], r.valB = v[1], r.valC = v[2], r.valD = v[3];
   }
   // Whether an attempt with these values, mode and current form repeats
   // one of records 1..index-1.
   bool Repeats(int index, TermMode mode, int form, Vals v) {
-    generator.State().termMode = mode;
-    generator.State().specialForm = form;
-    Draw d{rnd, generator.State()};
+    generator_.State().termMode = mode;
+    generator_.State().specialForm = form;
+    Draw d{rnd_, generator_.State()};
     d.valA = v[0], d.valB = v[1], d.valC = v[2], d.valD = v[3];
-    return generator.IsRepeat(d, index);
+    return generator_.IsRepeat(d, index);
   }
 };
 

@@ -15,10 +15,10 @@ namespace {
 
 class GridPageTest : public testing::QtTest, public ::testing::WithParamInterface<int> {
  protected:
-  PreviewDocument doc;
-  WorksheetPreview preview{doc};
-  SeededRandom rnd{2828};
-  Composer composer{rnd};
+  PreviewDocument doc_;
+  WorksheetPreview preview_{doc_};
+  SeededRandom rnd_{2828};
+  Composer composer_{rnd_};
 };
 
 // As the pages are drawn, in the font's real metrics: every run's ink inside
@@ -28,12 +28,12 @@ TEST_P(GridPageTest, NothingOverlapsInsideThePrintableArea) {
   o.grid = GridOp::Sub;  // two-digit headings, the widest
   o.gridSize = GetParam();
   o.instruction = GridInstruction(o.grid);
-  const Worksheet ws = composer.Compose(o);
-  preview.Record(ws);
+  const Worksheet ws = composer_.Compose(o);
+  preview_.Record(ws);
   const PageGeometry& g = ws.geometry;
   const QRectF printable(g.left, g.top, g.width, g.height);
-  for (int p = 1; p <= doc.PageCount(); ++p) {
-    const std::vector<testing::CapturedText> texts = testing::CaptureText(*doc.Page(p));
+  for (int p = 1; p <= doc_.PageCount(); ++p) {
+    const std::vector<testing::CapturedText> texts = testing::CaptureText(*doc_.Page(p));
     ASSERT_GE(texts.size(), ws.pages[static_cast<std::size_t>(p - 1)].items.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
       const QRectF& ink = texts[i].ink;

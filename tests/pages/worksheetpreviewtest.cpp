@@ -51,10 +51,10 @@ int ColouredPixels(const QImage& image, int bottom) {
 
 class WorksheetPreviewTest : public testing::QtTest {
  protected:
-  PreviewDocument doc;
-  WorksheetPreview preview{doc};
-  SeededRandom rnd{4242};
-  Composer composer{rnd};
+  PreviewDocument doc_;
+  WorksheetPreview preview_{doc_};
+  SeededRandom rnd_{4242};
+  Composer composer_{rnd_};
 };
 
 // A single sheet's printed pages advance the number from where the worksheet
@@ -62,11 +62,11 @@ class WorksheetPreviewTest : public testing::QtTest {
 // once, from its first sheet's number.
 TEST_F(WorksheetPreviewTest, PrintedPagesAdvanceThePrintNumber) {
   QStringList shown;
-  QObject::connect(&preview, &WorksheetPreview::printNumberChanged,
+  QObject::connect(&preview_, &WorksheetPreview::printNumberChanged,
                    [&shown](const QString& text) { shown << text; });
-  preview.Record(composer.Compose(Arithmetic(), 2));  // numbered 3, 4
-  ASSERT_EQ(doc.PageCount(), 4);
-  for (int page = 1; page <= 4; ++page) preview.CountPrintedPage(page);
+  preview_.Record(composer_.Compose(Arithmetic(), 2));  // numbered 3, 4
+  ASSERT_EQ(doc_.PageCount(), 4);
+  for (int page = 1; page <= 4; ++page) preview_.CountPrintedPage(page);
   EXPECT_EQ(shown, (QStringList{"4", "4", "5", "5"}));
   const struct {
     std::vector<int> pages;  // printed one after the other, of sheets numbered 3, 4, 5
@@ -77,9 +77,9 @@ TEST_F(WorksheetPreviewTest, PrintedPagesAdvanceThePrintNumber) {
               {{1, 3, 5, 2, 4, 6}, 6},
               {{1, 2, 3, 4, 5, 6, 1, 2}, 6}};
   for (const auto& row : rows) {
-    preview.Record(composer.Compose(Arithmetic(), 3));
-    for (const int page : row.pages) preview.CountPrintedPage(page);
-    EXPECT_EQ(preview.PrintNumber().Value(), row.number) << ::testing::PrintToString(row.pages);
+    preview_.Record(composer_.Compose(Arithmetic(), 3));
+    for (const int page : row.pages) preview_.CountPrintedPage(page);
+    EXPECT_EQ(preview_.PrintNumber().Value(), row.number) << ::testing::PrintToString(row.pages);
   }
 }
 
@@ -96,18 +96,18 @@ TEST_F(WorksheetPreviewTest, NoInkCarriesIntoTheNextDocument) {
   for (const auto& o : orders) {
     SCOPED_TRACE(std::string(o.firstBonus ? "bonus" : "worksheet") + " then " +
                  (o.bonus ? "bonus" : "worksheet"));
-    preview.Record(composer.Compose(o.firstBonus ? Bonus() : Arithmetic()));
-    preview.Record(composer.Compose(o.bonus ? Bonus() : Arithmetic()));
-    ASSERT_TRUE(PdfExport::Write(doc, pdf));
+    preview_.Record(composer_.Compose(o.firstBonus ? Bonus() : Arithmetic()));
+    preview_.Record(composer_.Compose(o.bonus ? Bonus() : Arithmetic()));
+    ASSERT_TRUE(PdfExport::Write(doc_, pdf));
     // A bonus sheet's words keep their inks: there the header is what is black.
-    const int bottom = qRound((o.bonus ? composer.Geometry().top + 390 : 2970) * kScale);
-    for (int page = 1; page <= doc.PageCount(); ++page) {
-      for (const testing::CapturedText& t : testing::CaptureText(*doc.Page(page))) {
+    const int bottom = qRound((o.bonus ? composer_.Geometry().top + 390 : 2970) * kScale);
+    for (int page = 1; page <= doc_.PageCount(); ++page) {
+      for (const testing::CapturedText& t : testing::CaptureText(*doc_.Page(page))) {
         if (!t.bold) {
           EXPECT_EQ(t.colour, QColor(Qt::black)) << t.text.toStdString();
         }
       }
-      const QImage screen = testing::RenderRegion(doc.ComposedPage(page, PageUse::Screen),
+      const QImage screen = testing::RenderRegion(doc_.ComposedPage(page, PageUse::Screen),
                                                   QRectF(0, 0, 2100, 2970), kScale);
       const QImage paper = testing::RenderPdfImage(pdf, page, 254 * kScale);
       ASSERT_FALSE(paper.isNull());
@@ -127,17 +127,17 @@ TEST_F(WorksheetPreviewTest, NoInkCarriesIntoTheNextDocument) {
 TEST_F(WorksheetPreviewTest, PdfPaintedFromTheWorksheetMatchesTheRecordedDocument) {
   QTemporaryDir dir;
   for (const SheetOptions& options : {Arithmetic(), Bonus()}) {
-    const Worksheet worksheet = composer.Compose(options);
-    preview.Record(worksheet);
+    const Worksheet worksheet = composer_.Compose(options);
+    preview_.Record(worksheet);
     const QString recorded = dir.filePath(QStringLiteral("recorded.pdf"));
     const QString painted = dir.filePath(QStringLiteral("painted.pdf"));
-    ASSERT_TRUE(PdfExport::Write(doc, recorded));
+    ASSERT_TRUE(PdfExport::Write(doc_, recorded));
     QFile file(painted);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     PdfExport pdf(file);
-    ASSERT_TRUE(pdf.Append(worksheet, doc.PagePaper(), doc.Title()) && pdf.Close());
+    ASSERT_TRUE(pdf.Append(worksheet, doc_.PagePaper(), doc_.Title()) && pdf.Close());
     file.close();
-    for (int page = 1; page <= doc.PageCount(); ++page) {
+    for (int page = 1; page <= doc_.PageCount(); ++page) {
       const QImage a = testing::RenderPdfImage(recorded, page, 50, true);
       const QImage b = testing::RenderPdfImage(painted, page, 50, true);
       ASSERT_EQ(a.size(), b.size());

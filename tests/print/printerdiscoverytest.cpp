@@ -87,41 +87,41 @@ class PrinterDiscoveryLimitTest : public PrinterDiscoveryTest {
   void SetUp() override {
     QString queue;
     KZ_REQUIRE_CUPS("KAZENORI_CUPS_PDF_QUEUE", queue);
-    ASSERT_TRUE(server.Listening());
-    cupsSetServer(server.Address().c_str());
-    clock.start();
-    discovery.emplace(QPageSize::A4, PrinterAccess::Cups, kLimit);
+    ASSERT_TRUE(server_.Listening());
+    cupsSetServer(server_.Address().c_str());
+    clock_.start();
+    discovery_.emplace(QPageSize::A4, PrinterAccess::Cups, kLimit);
     cupsSetServer(nullptr);
   }
 
   // Given up with the probe answered: no printers, the server named as silent.
   void ExpectGivenUp(const PrinterSelection& found) const {
-    EXPECT_GE(server.DelayedAnswers(), 1) << "the probe had no answer";
+    EXPECT_GE(server_.DelayedAnswers(), 1) << "the probe had no answer";
     EXPECT_EQ(found.Server().state, PrintServerState::Silent);
-    EXPECT_EQ(found.Server().name, QString::fromStdString(server.Address()));
+    EXPECT_EQ(found.Server().name, QString::fromStdString(server_.Address()));
     EXPECT_EQ(found.PrinterCount(), 0);
     EXPECT_EQ(found.PagePaper(), DesignPaper());
     // Generous: a discovery without a limit would also end, only later.
-    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_LT(clock_.elapsed(), 10000);
   }
 
-  QElapsedTimer clock;
-  std::optional<PrinterDiscovery> discovery;
-  testing::SlowPrintServer server{kDelay};
+  QElapsedTimer clock_;
+  std::optional<PrinterDiscovery> discovery_;
+  testing::SlowPrintServer server_{kDelay};
 };
 
 TEST_F(PrinterDiscoveryLimitTest, FinishedComesAtTheLimitWithoutPrinters) {
   int finished = 0;
-  QObject::connect(&*discovery, &PrinterDiscovery::finished, [&] { ++finished; });
-  AwaitFinished(*discovery);
-  ASSERT_TRUE(discovery->IsFinished());
-  ExpectGivenUp(*discovery->Selection());
-  EXPECT_EQ(&discovery->Wait(), discovery->Selection());
+  QObject::connect(&*discovery_, &PrinterDiscovery::finished, [&] { ++finished; });
+  AwaitFinished(*discovery_);
+  ASSERT_TRUE(discovery_->IsFinished());
+  ExpectGivenUp(*discovery_->Selection());
+  EXPECT_EQ(&discovery_->Wait(), discovery_->Selection());
   EXPECT_EQ(finished, 1);
 }
 
 TEST_F(PrinterDiscoveryLimitTest, WaitEndsAtTheLimitWithoutPrinters) {
-  ExpectGivenUp(discovery->Wait());
+  ExpectGivenUp(discovery_->Wait());
 }
 
 // A server that hangs as the default printer's driver is fetched holds the

@@ -24,14 +24,14 @@ namespace {
 
 class MainWindowControlsTest : public testing::UiTest {
  protected:
-  MainWindowControlsTest() { window.show(); }
+  MainWindowControlsTest() { window_.show(); }
 
   // Where `widget` stands in the window.
   QRect Placed(const QWidget& widget) const {
-    return {widget.mapTo(&window, QPoint()), widget.size()};
+    return {widget.mapTo(&window_, QPoint()), widget.size()};
   }
   QLabel* Label(const char* text) const {
-    for (QLabel* label : window.findChildren<QLabel*>())
+    for (QLabel* label : window_.findChildren<QLabel*>())
       if (label->text() == QString::fromUtf8(text)) return label;
     return nullptr;
   }
@@ -50,8 +50,8 @@ class MainWindowControlsTest : public testing::UiTest {
 
   static constexpr int kAlongRow = 24;
   static constexpr int kAcrossRows = 8;
-  ColourWordDialog colourWordDialog;
-  MainWindow window{colourWordDialog};
+  ColourWordDialog colourWordDialog_;
+  MainWindow window_{colourWordDialog_};
 };
 
 struct GroupCase {
@@ -65,10 +65,10 @@ struct GroupCase {
 // stands; every group starts at its first item.
 TEST_F(MainWindowControlsTest, OptionGroupsCarryTheirCaptionsItemsAndPlaces) {
   const GroupCase cases[] = {
-      {window.zeroGroup(), "第２項のｾﾞﾛの設定", {"なし", "あり"}, {21, 524, 110, 41}},
-      {window.hideGroup(), "演算子のみを隠す設定", {"なし", "ﾗﾝﾀﾞﾑ", "全て"}, {137, 524, 161, 41}},
-      {window.blankGroup(), "虫食いの設定", {"なし", "ﾗﾝﾀﾞﾑ", "全て"}, {304, 524, 167, 41}},
-      {window.bonusGroup(), "おまけ", {"なし", "あり"}, {536, 524, 96, 41}},
+      {window_.zeroGroup(), "第２項のｾﾞﾛの設定", {"なし", "あり"}, {21, 524, 110, 41}},
+      {window_.hideGroup(), "演算子のみを隠す設定", {"なし", "ﾗﾝﾀﾞﾑ", "全て"}, {137, 524, 161, 41}},
+      {window_.blankGroup(), "虫食いの設定", {"なし", "ﾗﾝﾀﾞﾑ", "全て"}, {304, 524, 167, 41}},
+      {window_.bonusGroup(), "おまけ", {"なし", "あり"}, {536, 524, 96, 41}},
   };
   for (const GroupCase& c : cases) {
     SCOPED_TRACE(c.caption);
@@ -95,10 +95,10 @@ TEST_F(MainWindowControlsTest, ButtonsLabelsAndEditsCarryTheirTextsAndPlaces) {
     bool enabled;
   };
   const ButtonCase buttons[] = {
-      {window.bonusSettingsButton(), "おまけの設定", {635, 532, 80, 33}, false},
-      {window.clearButton(), "選択を全てクリア", {728, 524, 98, 33}, true},
-      {window.previewButton(), "プレビュー", {832, 524, 145, 33}, true},
-      {window.closeButton(), "閉じる", {872, 563, 105, 31}, true},
+      {window_.bonusSettingsButton(), "おまけの設定", {635, 532, 80, 33}, false},
+      {window_.clearButton(), "選択を全てクリア", {728, 524, 98, 33}, true},
+      {window_.previewButton(), "プレビュー", {832, 524, 145, 33}, true},
+      {window_.closeButton(), "閉じる", {872, 563, 105, 31}, true},
   };
   for (const ButtonCase& b : buttons) {
     SCOPED_TRACE(b.caption);
@@ -119,23 +119,23 @@ TEST_F(MainWindowControlsTest, ButtonsLabelsAndEditsCarryTheirTextsAndPlaces) {
     EXPECT_LE((Placed(*label).topLeft() - l.designed).manhattanLength(), kAcrossRows);
   }
   EXPECT_EQ(Label("Kazenori")->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-  ExpectNear(*window.printNumberEdit(), {487, 545, 33, 20});
-  ExpectNear(*window.instructionEdit(), {61, 571, 567, 23});
-  ExpectNear(*window.patternGrid(), {21, 80, 956, 438});
+  ExpectNear(*window_.printNumberEdit(), {487, 545, 33, 20});
+  ExpectNear(*window_.instructionEdit(), {61, 571, 567, 23});
+  ExpectNear(*window_.patternGrid(), {21, 80, 956, 438});
 }
 
 // The printer settings stand for the default printer from the start, with A4
 // paper, so that the page geometry and the preview's paper name are the
 // printer's own; the preview document carries the window's design.
 TEST_F(MainWindowControlsTest, StartUpSelectsAPrinterWithA4AndDesignsThePreview) {
-  EXPECT_EQ(window.preview()->Title(), QStringLiteral("印刷プレビュー"));
-  if (window.printerSettings()->PrinterCount() == 0) GTEST_SKIP() << "no printer installed";
-  EXPECT_FALSE(window.printerSettings()->PrinterName().isEmpty());
-  EXPECT_EQ(window.printerSettings()->PageSizeId(), QPageSize::A4);
-  EXPECT_EQ(window.preview()->PagePaper(), window.printerSettings()->PagePaper());
-  EXPECT_FALSE(window.preview()->PagePaper().name.isEmpty());
-  window.show();
-  EXPECT_GT(window.printerMetrics().horzRes, 0);
+  EXPECT_EQ(window_.preview()->Title(), QStringLiteral("印刷プレビュー"));
+  if (window_.printerSettings()->PrinterCount() == 0) GTEST_SKIP() << "no printer installed";
+  EXPECT_FALSE(window_.printerSettings()->PrinterName().isEmpty());
+  EXPECT_EQ(window_.printerSettings()->PageSizeId(), QPageSize::A4);
+  EXPECT_EQ(window_.preview()->PagePaper(), window_.printerSettings()->PagePaper());
+  EXPECT_FALSE(window_.preview()->PagePaper().name.isEmpty());
+  window_.show();
+  EXPECT_GT(window_.printerMetrics().horzRes, 0);
 }
 
 }  // namespace

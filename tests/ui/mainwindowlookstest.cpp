@@ -42,8 +42,8 @@ namespace {
 // there, for the documentation.
 class MainWindowLooksTest : public testing::UiTest {
  protected:
-  ColourWordDialog colourWordDialog;
-  MainWindow mainWindow{colourWordDialog};
+  ColourWordDialog colourWordDialog_;
+  MainWindow mainWindow_{colourWordDialog_};
 };
 
 // Every box, button, radio item and group caption shows its text whole, and
@@ -77,8 +77,8 @@ void ExpectNothingClipped(const MainWindow& window) {
 }
 
 TEST_F(MainWindowLooksTest, NothingIsClipped) {
-  mainWindow.show();
-  ExpectNothingClipped(mainWindow);
+  mainWindow_.show();
+  ExpectNothingClipped(mainWindow_);
 }
 
 // A larger desktop font makes the text larger, and the layouts make room for it.
@@ -99,18 +99,18 @@ TEST_F(MainWindowLooksTest, NothingIsClippedWithALargerDesktopFont) {
 // Down each column in the listed order, columns left to right, and the Tab
 // key goes the same way.
 TEST_F(MainWindowLooksTest, BoxesStandInTheirColumnsInTheListedOrder) {
-  mainWindow.show();
+  mainWindow_.show();
   const auto& columns = PatternBoxGrid::columns();
   ASSERT_EQ(columns.size(), 6u);
   std::vector<int> listed;
   int previousLeft = -1;
   for (const std::vector<int>& column : columns) {
-    const QRect top = mainWindow.patternBox(column.front())->geometry();
+    const QRect top = mainWindow_.patternBox(column.front())->geometry();
     EXPECT_GT(top.left(), previousLeft) << column.front();
     previousLeft = top.right();
     int previousBottom = top.top() - 1;
     for (int n : column) {
-      const QRect box = mainWindow.patternBox(n)->geometry();
+      const QRect box = mainWindow_.patternBox(n)->geometry();
       EXPECT_EQ(box.left(), top.left()) << n;
       EXPECT_GT(box.top(), previousBottom) << n;
       previousBottom = box.bottom();
@@ -120,31 +120,32 @@ TEST_F(MainWindowLooksTest, BoxesStandInTheirColumnsInTheListedOrder) {
   std::vector<int> sorted = listed;
   std::sort(sorted.begin(), sorted.end());
   for (int n = 1; n <= kPatternCount; ++n) EXPECT_EQ(sorted.at(static_cast<std::size_t>(n - 1)), n);
-  QWidget* focus = mainWindow.patternBox(listed.front());
+  QWidget* focus = mainWindow_.patternBox(listed.front());
   for (int n : listed) {
-    EXPECT_EQ(focus, mainWindow.patternBox(n)) << n;
+    EXPECT_EQ(focus, mainWindow_.patternBox(n)) << n;
     do focus = focus->nextInFocusChain();
     while (!(focus->focusPolicy() & Qt::TabFocus));
   }
-  EXPECT_EQ(focus, mainWindow.zeroGroup()->button(0));
+  EXPECT_EQ(focus, mainWindow_.zeroGroup()->button(0));
 }
 
 TEST_F(MainWindowLooksTest, ColourDialogItemsFit) {
-  colourWordDialog.show();
+  colourWordDialog_.show();
   for (RadioGroup* group :
-       {colourWordDialog.colourCountGroup(), colourWordDialog.wordCountGroup()}) {
+       {colourWordDialog_.colourCountGroup(), colourWordDialog_.wordCountGroup()}) {
     for (int i = 0; i < group->count(); ++i) {
       QRadioButton* item = group->button(i);
       EXPECT_LE(item->sizeHint().width(), item->width()) << item->text().toStdString();
     }
   }
-  EXPECT_LE(colourWordDialog.okButton()->sizeHint().width(), colourWordDialog.okButton()->width());
+  EXPECT_LE(colourWordDialog_.okButton()->sizeHint().width(),
+            colourWordDialog_.okButton()->width());
 }
 
 // The close button's cross is drawn, not looked up: in the text's colour (so
 // it keeps its contrast on any theme), sharp at every scale, its corners clear.
 TEST_F(MainWindowLooksTest, CloseCrossIsDrawnInTheButtonTextColour) {
-  const QIcon icon = mainWindow.closeButton()->icon();
+  const QIcon icon = mainWindow_.closeButton()->icon();
   const QPalette palette = QGuiApplication::palette();
   for (const auto& [mode, group] : {std::pair{QIcon::Normal, QPalette::Active},
                                     std::pair{QIcon::Disabled, QPalette::Disabled}}) {
@@ -162,27 +163,27 @@ TEST_F(MainWindowLooksTest, CloseCrossIsDrawnInTheButtonTextColour) {
 TEST_F(MainWindowLooksTest, SavesAScreenshotWhenAsked) {
   const QString dir = qEnvironmentVariable("KAZENORI_SCREENSHOT_DIR");
   if (dir.isEmpty()) GTEST_SKIP() << "KAZENORI_SCREENSHOT_DIR is not set";
-  mainWindow.show();
+  mainWindow_.show();
   QCoreApplication::processEvents();
-  const QPixmap shot = mainWindow.grab();
+  const QPixmap shot = mainWindow_.grab();
   EXPECT_EQ(shot.size(), QSize(995, 611));
   EXPECT_TRUE(shot.save(QDir(dir).filePath(QStringLiteral("main-window.png"))));
-  colourWordDialog.show();
+  colourWordDialog_.show();
   QCoreApplication::processEvents();
   EXPECT_TRUE(
-      colourWordDialog.grab().save(QDir(dir).filePath(QStringLiteral("colour-dialog.png"))));
+      colourWordDialog_.grab().save(QDir(dir).filePath(QStringLiteral("colour-dialog.png"))));
 }
 
 TEST_F(MainWindowLooksTest, SavesThePreviewWindowWithAWorksheetWhenAsked) {
   const QString dir = qEnvironmentVariable("KAZENORI_SCREENSHOT_DIR");
   if (dir.isEmpty()) GTEST_SKIP() << "KAZENORI_SCREENSHOT_DIR is not set";
-  mainWindow.printerDiscovery().Wait();
-  mainWindow.show();
-  for (int n : {7, 13, 30}) mainWindow.patternBox(n)->setChecked(true);
-  mainWindow.sheetCountBox()->setValue(30);  // a class set: its status bar names the sheet
+  mainWindow_.printerDiscovery().Wait();
+  mainWindow_.show();
+  for (int n : {7, 13, 30}) mainWindow_.patternBox(n)->setChecked(true);
+  mainWindow_.sheetCountBox()->setValue(30);  // a class set: its status bar names the sheet
   bool saved = false;
-  QTimer::singleShot(0, &mainWindow, [&] {
-    PreviewDialog* dialog = mainWindow.previewDialog();
+  QTimer::singleShot(0, &mainWindow_, [&] {
+    PreviewDialog* dialog = mainWindow_.previewDialog();
     ASSERT_NE(dialog, nullptr);
     dialog->resize(900, 700);
     QCoreApplication::processEvents();
@@ -193,7 +194,7 @@ TEST_F(MainWindowLooksTest, SavesThePreviewWindowWithAWorksheetWhenAsked) {
     saved = shot.save(QDir(dir).filePath(QStringLiteral("preview-window.png")));
     dialog->closeButton()->click();
   });
-  mainWindow.previewButton()->click();
+  mainWindow_.previewButton()->click();
   EXPECT_TRUE(saved);
 }
 

@@ -51,27 +51,27 @@ class MainWindowPrintTest : public testing::UiTest {
   void PreviewAnd(const std::function<void(PreviewDialog&)>& inDialog,
                   QAbstractButton* press = nullptr) {
     bool ran = false;
-    QTimer::singleShot(0, &mainWindow, [&] {
-      PreviewDialog* dialog = mainWindow.previewDialog();
+    QTimer::singleShot(0, &mainWindow_, [&] {
+      PreviewDialog* dialog = mainWindow_.previewDialog();
       ASSERT_NE(dialog, nullptr) << "the preview dialog is not open";
       const auto close = qScopeGuard([dialog] { dialog->closeButton()->click(); });
       ASSERT_TRUE(dialog->isVisible());
       ASSERT_TRUE(dialog->printButton()->isEnabled()) << "the page is not shown yet";
       ran = true;
-      dialog->setQuestions(&questions);
+      dialog->setQuestions(&questions_);
       // Jobs are named after their sheets; a test that finds its own job's
       // output by name gives it a name of its own.
-      if (!jobTitle_.isEmpty()) mainWindow.preview()->SetSheetsTitle(jobTitle_);
+      if (!jobTitle_.isEmpty()) mainWindow_.preview()->SetSheetsTitle(jobTitle_);
       inDialog(*dialog);
     });
-    (press ? press : mainWindow.previewButton())->click();
+    (press ? press : mainWindow_.previewButton())->click();
     EXPECT_TRUE(ran);
   }
 
   // Prints through the dialog's print button, choosing `queue` and `choice`
   // in the print dialog.
   void Print(PreviewDialog& dialog, const QString& queue, const PrintChoice& choice) {
-    questions.print = [queue, choice](QPrinter& printer, const PageOffer&) {
+    questions_.print = [queue, choice](QPrinter& printer, const PageOffer&) {
       printer.setPrinterName(queue);
       return choice;
     };
@@ -81,7 +81,7 @@ class MainWindowPrintTest : public testing::UiTest {
   // The document's jobs go by a title of their own; earlier output under it is removed.
   QString TitleJobs(const char* name) {
     QString title = testing::JobTitle(name);
-    testing::RemoveOutputs(dir, title);
+    testing::RemoveOutputs(dir_, title);
     jobTitle_ = title;
     return title;
   }
@@ -89,16 +89,16 @@ class MainWindowPrintTest : public testing::UiTest {
   void SetUp() override {
     // The press must find the printers known: waiting for them would let the
     // probe below run before the dialog opens.
-    mainWindow.printerDiscovery().Wait();
-    mainWindow.show();
-    mainWindow.patternBox(7)->setChecked(true);
-    mainWindow.printNumberEdit()->setText(QStringLiteral("7"));
+    mainWindow_.printerDiscovery().Wait();
+    mainWindow_.show();
+    mainWindow_.patternBox(7)->setChecked(true);
+    mainWindow_.printNumberEdit()->setText(QStringLiteral("7"));
   }
 
-  ColourWordDialog colourWordDialog;
-  MainWindow mainWindow{colourWordDialog};
-  testing::AnsweredQuestions questions;
-  const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
+  ColourWordDialog colourWordDialog_;
+  MainWindow mainWindow_{colourWordDialog_};
+  testing::AnsweredQuestions questions_;
+  const QString dir_ = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
   QString jobTitle_;
 };
 
@@ -121,7 +121,7 @@ class MainWindowSilentServerTest : public SilentPrintServerInUse, public MainWin
 
 TEST_F(MainWindowSilentServerTest, PrintingSaysThePrintServerDidNotAnswerAndLeavesTheNumber) {
   ASSERT_TRUE(server.Listening());
-  EXPECT_EQ(mainWindow.printerSettings()->PrinterCount(), 0);
+  EXPECT_EQ(mainWindow_.printerSettings()->PrinterCount(), 0);
   ASSERT_EQ(startMessages.shown.size(), 1u);
   EXPECT_EQ(startMessages.shown[0].text, SilentText());
   RecordingMessages messages;
@@ -129,19 +129,19 @@ TEST_F(MainWindowSilentServerTest, PrintingSaysThePrintServerDidNotAnswerAndLeav
   PreviewAnd([](PreviewDialog& dialog) { dialog.printButton()->click(); });
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, SilentText());
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("7"));
 }
 
 class MainWindowSilentStartTest : public SilentPrintServerInUse, public testing::UiTest {
  protected:
-  ColourWordDialog colourWordDialog;
+  ColourWordDialog colourWordDialog_;
 };
 
 // A preview asked for while the printers are still asked of a server that
 // never answers: the window says so once, then composes it on the design paper.
 TEST_F(MainWindowSilentStartTest, APendingPreviewIsToldOnceAndComposedOnTheDesignPaper) {
   ASSERT_TRUE(server.Listening());
-  MainWindow window(colourWordDialog);
+  MainWindow window(colourWordDialog_);
   window.show();
   window.patternBox(7)->setChecked(true);
   bool previewShown = false;
@@ -160,15 +160,15 @@ TEST_F(MainWindowSilentStartTest, APendingPreviewIsToldOnceAndComposedOnTheDesig
 TEST_F(MainWindowPrintTest, PreviewAloneLeavesTheNumber) {
   int pages = 0;
   PreviewAnd([&](PreviewDialog& dialog) {
-    pages = mainWindow.preview()->PageCount();
-    EXPECT_FALSE(mainWindow.preview()->PagePaper().name.isEmpty());
+    pages = mainWindow_.preview()->PageCount();
+    EXPECT_FALSE(mainWindow_.preview()->PagePaper().name.isEmpty());
     EXPECT_EQ(dialog.pageStatus()->text(),
-              QStringLiteral(" Page  1/2  ") + mainWindow.preview()->PagePaper().name);
+              QStringLiteral(" Page  1/2  ") + mainWindow_.preview()->PagePaper().name);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("印刷プレビュー"));
   });
   EXPECT_EQ(pages, 2);
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
-  EXPECT_EQ(mainWindow.previewDialog(), nullptr);
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("7"));
+  EXPECT_EQ(mainWindow_.previewDialog(), nullptr);
 }
 
 TEST_F(MainWindowPrintTest, PrintingBothPagesAdvancesTheNumber) {
@@ -177,14 +177,14 @@ TEST_F(MainWindowPrintTest, PrintingBothPagesAdvancesTheNumber) {
   const QString title = TitleJobs("mainwindow-both");
   PreviewAnd([&](PreviewDialog& dialog) {
     Print(dialog, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
-    EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
+    EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("8"));
     // Printing keeps the page the user was on and restores the saved printer.
     EXPECT_EQ(dialog.currentPage(), 1);
     EXPECT_TRUE(dialog.printButton()->isEnabled());
   });
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
-  const QString pdf = testing::WaitForOutput(dir, title);
-  ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir.toStdString();
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("8"));
+  const QString pdf = testing::WaitForOutput(dir_, title);
+  ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir_.toStdString();
   EXPECT_EQ(testing::PdfPageCount(pdf), 2);
   EXPECT_TRUE(testing::PdfText(pdf, 1).contains(QStringLiteral("問題No.7")));
 }
@@ -197,14 +197,14 @@ TEST_F(MainWindowPrintTest, SavingThePdfAdvancesTheNumberAsPrintingBothPages) {
   RecordingMessages messages;
   ScopedMessages scope(messages);
   PreviewAnd([&](PreviewDialog& dialog) {
-    questions.pdfPath = [&](const QString&) { return dir.filePath(QStringLiteral("a.pdf")); };
+    questions_.pdfPath = [&](const QString&) { return dir.filePath(QStringLiteral("a.pdf")); };
     dialog.pdfButton()->click();
-    EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
+    EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("8"));
     EXPECT_EQ(testing::PdfInfo(dir.filePath(QStringLiteral("a.pdf")), QStringLiteral("Title")),
               QStringLiteral("プリントNo.7"));
-    questions.pdfPath = [&](const QString&) { return dir.filePath(QStringLiteral("no/a.pdf")); };
+    questions_.pdfPath = [&](const QString&) { return dir.filePath(QStringLiteral("no/a.pdf")); };
     dialog.pdfButton()->click();
-    EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
+    EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("8"));
   });
   EXPECT_EQ(messages.shown.size(), 1u);
 }
@@ -215,7 +215,7 @@ TEST_F(MainWindowPrintTest, SavingThePdfAdvancesTheNumberAsPrintingBothPages) {
 TEST_F(MainWindowPrintTest, EachPreviewPutsThePrinterOnTheChosenPaper) {
   QString letter;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_LETTER_QUEUE", letter);
-  PrinterSelection& printers = *mainWindow.printerSettings();
+  PrinterSelection& printers = *mainWindow_.printerSettings();
   const QString first = printers.PrinterName();
   const struct {
     QString printer;
@@ -229,10 +229,10 @@ TEST_F(MainWindowPrintTest, EachPreviewPutsThePrinterOnTheChosenPaper) {
   };
   for (const auto& row : rows) {
     if (printers.PrinterName() != row.printer) printers.SelectPrinter(row.printer);
-    mainWindow.paperChoice()->setCurrentIndex(row.paper);
+    mainWindow_.paperChoice()->setCurrentIndex(row.paper);
     PreviewAnd([&](PreviewDialog&) {
       EXPECT_EQ(printers.PageSizeId(), row.size) << row.printer.toStdString() << " " << row.paper;
-      EXPECT_NEAR(mainWindow.preview()->PagePaper().height, row.height, 10);
+      EXPECT_NEAR(mainWindow_.preview()->PagePaper().height, row.height, 10);
     });
   }
 }
@@ -240,38 +240,38 @@ TEST_F(MainWindowPrintTest, EachPreviewPutsThePrinterOnTheChosenPaper) {
 TEST_F(MainWindowPrintTest, PrintingOnePageLeavesTheNumber) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  mainWindow.preview()->SetTitle(testing::JobTitle("mainwindow-one"));
+  mainWindow_.preview()->SetTitle(testing::JobTitle("mainwindow-one"));
   PreviewAnd([&](PreviewDialog& dialog) {
     dialog.nextPageButton()->click();
     Print(dialog, queue, PrintChoice{true, PrintChoice::Range::Pages, 2, 2});
     EXPECT_EQ(dialog.currentPage(), 2);
   });
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("7"));
 }
 
 TEST_F(MainWindowPrintTest, ACancelledPrintDialogPrintsNothing) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   PreviewAnd([&](PreviewDialog& dialog) { Print(dialog, queue, PrintChoice{}); });
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("7"));
 }
 
 TEST_F(MainWindowPrintTest, TheBonusSheetIsOnePageAndItsPrintAdvancesTheNumber) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  mainWindow.clearButton()->click();
-  mainWindow.bonusGroup()->button(1)->click();
-  colourWordDialog.colourCountGroup()->button(3)->click();
-  colourWordDialog.wordCountGroup()->button(1)->click();
-  colourWordDialog.okButton()->click();
-  mainWindow.preview()->SetTitle(testing::JobTitle("mainwindow-bonus"));
+  mainWindow_.clearButton()->click();
+  mainWindow_.bonusGroup()->button(1)->click();
+  colourWordDialog_.colourCountGroup()->button(3)->click();
+  colourWordDialog_.wordCountGroup()->button(1)->click();
+  colourWordDialog_.okButton()->click();
+  mainWindow_.preview()->SetTitle(testing::JobTitle("mainwindow-bonus"));
   int pages = 0;
   PreviewAnd([&](PreviewDialog& dialog) {
-    pages = mainWindow.preview()->PageCount();
+    pages = mainWindow_.preview()->PageCount();
     Print(dialog, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
   });
   EXPECT_EQ(pages, 1);
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("8"));
 }
 
 // A print returns once CUPS has the job, named after its sheet, whose pages
@@ -284,13 +284,13 @@ TEST_F(MainWindowPrintTest, TheWindowFollowsAJobAfterThePreviewCloses) {
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", fine);
   const int n = 800000000 + static_cast<int>(QCoreApplication::applicationPid() % 1000000);
   const auto number = [&](int k) { return QString::number(n + k); };
-  mainWindow.printNumberEdit()->setText(number(0));
+  mainWindow_.printNumberEdit()->setText(number(0));
   RecordingMessages messages;
   ScopedMessages scope(messages);
   const auto all = PrintChoice{true, PrintChoice::Range::All, 0, 0};
   PreviewAnd([&](PreviewDialog& dialog) {
     Print(dialog, late, all);
-    EXPECT_EQ(mainWindow.printNumberEdit()->text(), number(1));
+    EXPECT_EQ(mainWindow_.printNumberEdit()->text(), number(1));
     EXPECT_EQ(testing::ActiveJobs(late, QStringLiteral("プリントNo.") + number(0)).size(), 1u);
   });
   EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, 30000));
@@ -299,19 +299,19 @@ TEST_F(MainWindowPrintTest, TheWindowFollowsAJobAfterThePreviewCloses) {
             QStringLiteral("プリンタ「%1」で印刷できませんでした。\n印刷ジョブが中止されました: "
                            "kazenori test: this printer fails late")
                 .arg(late));
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), number(0));
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), number(0));
 
   PreviewAnd([&](PreviewDialog& dialog) {
     Print(dialog, late, all);
     Print(dialog, fine, all);
   });
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), number(3)) << "each printed page counts";
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), number(3)) << "each printed page counts";
   EXPECT_TRUE(QTest::qWaitFor(
-      [&] { return messages.shown.size() == 2 && !mainWindow.statusLine()->text().isEmpty(); },
+      [&] { return messages.shown.size() == 2 && !mainWindow_.statusLine()->text().isEmpty(); },
       30000));
-  EXPECT_EQ(mainWindow.statusLine()->text(),
+  EXPECT_EQ(mainWindow_.statusLine()->text(),
             QStringLiteral("印刷しました: プリンタ「%1」、2ページ").arg(fine));
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), number(3)) << "a later print moved it";
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), number(3)) << "a later print moved it";
 }
 
 // A grid sheet, chosen over the ticked pattern, is two pages printed through
@@ -319,15 +319,15 @@ TEST_F(MainWindowPrintTest, TheWindowFollowsAJobAfterThePreviewCloses) {
 TEST_F(MainWindowPrintTest, TheGridSheetPrintsBothPagesAndAdvancesTheNumber) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  mainWindow.gridChoice()->setCurrentIndex(3);
+  mainWindow_.gridChoice()->setCurrentIndex(3);
   const QString title = TitleJobs("mainwindow-grid");
   PreviewAnd([&](PreviewDialog& dialog) {
-    EXPECT_EQ(mainWindow.preview()->PageCount(), 2);
+    EXPECT_EQ(mainWindow_.preview()->PageCount(), 2);
     Print(dialog, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
   });
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
-  const QString pdf = testing::WaitForOutput(dir, title);
-  ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir.toStdString();
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("8"));
+  const QString pdf = testing::WaitForOutput(dir_, title);
+  ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir_.toStdString();
   EXPECT_EQ(testing::PdfPageCount(pdf), 2);
   EXPECT_TRUE(testing::PdfText(pdf, 1).contains(QStringLiteral("5回目")));
 }
@@ -359,20 +359,20 @@ TEST_F(MainWindowPrintTest, AClassSetPrintsAsOneAndEachSheetIsMadeAgainFromItsCo
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   const QString title = TitleJobs("mainwindow-class-set");
-  for (const int pattern : {8, 9, 30}) mainWindow.patternBox(pattern)->setChecked(true);
-  mainWindow.sheetCountBox()->setValue(3);
+  for (const int pattern : {8, 9, 30}) mainWindow_.patternBox(pattern)->setChecked(true);
+  mainWindow_.sheetCountBox()->setValue(3);
   std::vector<QStringList> pages;
   PreviewAnd([&](PreviewDialog& dialog) {
-    ASSERT_EQ(mainWindow.preview()->PageCount(), 6);
+    ASSERT_EQ(mainWindow_.preview()->PageCount(), 6);
     for (int p = 1; p <= 6; ++p) {
       dialog.showPage(p);
       EXPECT_EQ(dialog.remarkStatus()->text(),
                 QStringLiteral("%1枚目 %2").arg((p + 1) / 2).arg(p % 2 ? "問題" : "解答"));
-      pages.push_back(Runs(*mainWindow.preview(), p));
+      pages.push_back(Runs(*mainWindow_.preview(), p));
     }
     Print(dialog, queue, PrintChoice{true, PrintChoice::Range::All, 0, 0});
   });
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("10"));
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("10"));
   ASSERT_EQ(pages.size(), 6u);
   for (std::size_t k = 0; k < 3; ++k) {
     const QString number = QStringLiteral("問題No.%1（").arg(7 + k);
@@ -383,34 +383,36 @@ TEST_F(MainWindowPrintTest, AClassSetPrintsAsOneAndEachSheetIsMadeAgainFromItsCo
   }
   EXPECT_NE(pages[0].mid(4), pages[2].mid(4));
   EXPECT_NE(pages[2].mid(4), pages[4].mid(4));
-  const QString pdf = testing::WaitForOutput(dir, title);
-  ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir.toStdString();
+  const QString pdf = testing::WaitForOutput(dir_, title);
+  ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir_.toStdString();
   ASSERT_EQ(testing::PdfPageCount(pdf), 6);
   EXPECT_TRUE(testing::PdfText(pdf, 6).contains(QStringLiteral("問題No.9")));
   EXPECT_TRUE(testing::PdfText(pdf, 3).contains(CodeOn(pages[2])));
 
   // Sheet 2 again, through the dialog; saving it leaves the number where the set left it.
-  mainWindow.clearButton()->click();
-  mainWindow.remakeButton()->click();
-  RemakeDialog* remake = mainWindow.remakeDialog();
+  mainWindow_.clearButton()->click();
+  mainWindow_.remakeButton()->click();
+  RemakeDialog* remake = mainWindow_.remakeDialog();
   ASSERT_NE(remake, nullptr);
   EXPECT_TRUE(remake->isVisible());
   remake->codeEdit()->setText(CodeOn(pages[2]).toLower());
   QTemporaryDir saved;
   PreviewAnd(
       [&](PreviewDialog& dialog) {
-        ASSERT_EQ(mainWindow.preview()->PageCount(), 2);
-        EXPECT_EQ(Runs(*mainWindow.preview(), 1), pages[2]);
-        EXPECT_EQ(Runs(*mainWindow.preview(), 2), pages[3]);
-        questions.pdfPath = [&](const QString&) { return saved.filePath(QStringLiteral("a.pdf")); };
+        ASSERT_EQ(mainWindow_.preview()->PageCount(), 2);
+        EXPECT_EQ(Runs(*mainWindow_.preview(), 1), pages[2]);
+        EXPECT_EQ(Runs(*mainWindow_.preview(), 2), pages[3]);
+        questions_.pdfPath = [&](const QString&) {
+          return saved.filePath(QStringLiteral("a.pdf"));
+        };
         dialog.pdfButton()->click();
       },
       remake->okButton());
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("10"));
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("10"));
 
   RecordingMessages messages;
   ScopedMessages scope(messages);
-  mainWindow.remake(CodeOn(pages[2]).chopped(1));
+  mainWindow_.remake(CodeOn(pages[2]).chopped(1));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].caption, QStringLiteral("再作成"));
   EXPECT_TRUE(
@@ -423,7 +425,7 @@ TEST_F(MainWindowPrintTest, ASheetPrintsOnItsPaperOrNotAtAll) {
   QString noB4, queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_NOB4_QUEUE", noB4);
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  mainWindow.paperChoice()->setCurrentIndex(2);
+  mainWindow_.paperChoice()->setCurrentIndex(2);
   const QString title = TitleJobs("mainwindow-b4");
   RecordingMessages messages;
   ScopedMessages scope(messages);
@@ -435,17 +437,17 @@ TEST_F(MainWindowPrintTest, ASheetPrintsOnItsPaperOrNotAtAll) {
               QStringLiteral("プリンタ「%1」にはB4の用紙がありません。B4のプリントは、ほかの用紙"
                              "では切れてしまいます。印刷しませんでした。")
                   .arg(noB4));
-    EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
-    questions.print = [&](QPrinter& printer, const PageOffer&) {
+    EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("7"));
+    questions_.print = [&](QPrinter& printer, const PageOffer&) {
       printer.setPrinterName(queue);
       printer.setPageSize(QPageSize(QPageSize::A4));
       return all;
     };
     testing::PrintAndWait(dialog);
   });
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("8"));
-  const QString pdf = testing::WaitForOutput(dir, title);
-  ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir.toStdString();
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("8"));
+  const QString pdf = testing::WaitForOutput(dir_, title);
+  ASSERT_FALSE(pdf.isEmpty()) << "no job output in " << dir_.toStdString();
   EXPECT_NEAR(testing::PdfPageSize(pdf).height(), 1031.8, 3) << "B4, not the dialog's A4";
 }
 
@@ -457,7 +459,7 @@ TEST_F(MainWindowPrintTest, ThePrinterSetupsPaperMakesTheSheetsAgainOnIt) {
   QString queue, letter;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_LETTER_QUEUE", letter);
-  mainWindow.printerSettings()->SelectPrinter(queue);
+  mainWindow_.printerSettings()->SelectPrinter(queue);
   RecordingMessages messages;
   ScopedMessages scope(messages);
   const struct {
@@ -476,20 +478,20 @@ TEST_F(MainWindowPrintTest, ThePrinterSetupsPaperMakesTheSheetsAgainOnIt) {
       {letter, QPageSize::A4, PaperSize::A4, QPageSize::Letter, nullptr},
   };
   PreviewAnd([&](PreviewDialog& dialog) {
-    const PreviewDocument& doc = *mainWindow.preview();
+    const PreviewDocument& doc = *mainWindow_.preview();
     const QStringList before = Runs(doc, 1);
     for (const auto& row : rows) {
       messages.shown.clear();
-      questions.setup = [&](QPrinter& printer) {
+      questions_.setup = [&](QPrinter& printer) {
         printer.setPrinterName(row.printer);
         printer.setPageSize(QPageSize(row.chosen));
         return true;
       };
       dialog.printerSetupButton()->click();
       const char* name = PaperName(row.paper);
-      EXPECT_EQ(mainWindow.paperChoice()->currentText(), QLatin1String(name)) << name;
-      EXPECT_EQ(mainWindow.printerSettings()->PageSizeId(), row.printed) << name;
-      EXPECT_EQ(doc.PagePaper(), mainWindow.printerSettings()->PagePaper()) << name;
+      EXPECT_EQ(mainWindow_.paperChoice()->currentText(), QLatin1String(name)) << name;
+      EXPECT_EQ(mainWindow_.printerSettings()->PageSizeId(), row.printed) << name;
+      EXPECT_EQ(doc.PagePaper(), mainWindow_.printerSettings()->PagePaper()) << name;
       EXPECT_EQ(doc.Page(1)->Size(), QSizeF(doc.PagePaper().width, doc.PagePaper().height));
       const QStringList runs = Runs(doc, 1);
       EXPECT_EQ(Read(runs).remove(CodeOn(runs)), Read(before).remove(CodeOn(before))) << name;
@@ -500,7 +502,7 @@ TEST_F(MainWindowPrintTest, ThePrinterSetupsPaperMakesTheSheetsAgainOnIt) {
       }
     }
   });
-  EXPECT_EQ(mainWindow.printNumberEdit()->text(), QStringLiteral("7"));
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("7"));
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ namespace {
 
 class MainWindowSlowServerTest : public testing::UiTest {
  protected:
-  ColourWordDialog colourWordDialog;
+  ColourWordDialog colourWordDialog_;
 };
 
 // Each answer of the print server comes late: the window is shown and takes
@@ -46,7 +46,7 @@ TEST_F(MainWindowSlowServerTest, TheWindowAnswersWhileThePrintersAreAskedAndUses
   ASSERT_TRUE(server.Listening());
   cupsSetServer(server.Address().c_str());
   const auto restore = qScopeGuard([] { cupsSetServer(nullptr); });
-  MainWindow window(colourWordDialog);
+  MainWindow window(colourWordDialog_);
   window.show();
   window.patternBox(7)->setChecked(true);
 

@@ -40,48 +40,48 @@ class MainWindowTest : public testing::UiTest {
  protected:
   // Whether the colour-word dialog is up, modal; it is closed again.
   bool CloseColourDialog() {
-    const bool shown = colourWordDialog.isVisible() && colourWordDialog.isModal();
-    colourWordDialog.reject();
+    const bool shown = colourWordDialog_.isVisible() && colourWordDialog_.isModal();
+    colourWordDialog_.reject();
     return shown;
   }
 
-  QCheckBox& Box(int n) { return *window.patternBox(n); }
+  QCheckBox& Box(int n) { return *window_.patternBox(n); }
   static void Choose(RadioGroup& group, int item) { group.button(item)->click(); }
 
-  ColourWordDialog colourWordDialog;
-  MainWindow window{colourWordDialog};
+  ColourWordDialog colourWordDialog_;
+  MainWindow window_{colourWordDialog_};
 };
 
 TEST_F(MainWindowTest, StartsWithEverythingAtItsInitialState) {
-  EXPECT_EQ(window.windowTitle(), QStringLiteral("Kazenori"));
-  EXPECT_EQ(window.size(), QSize(995, 611));
-  EXPECT_EQ(window.minimumSize(), window.maximumSize());
-  EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
-  EXPECT_EQ(QFontInfo(window.font()).family(),
+  EXPECT_EQ(window_.windowTitle(), QStringLiteral("Kazenori"));
+  EXPECT_EQ(window_.size(), QSize(995, 611));
+  EXPECT_EQ(window_.minimumSize(), window_.maximumSize());
+  EXPECT_FALSE(window_.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(window_.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_EQ(QFontInfo(window_.font()).family(),
             QFontInfo(QFont(QStringLiteral("ＭＳ Ｐゴシック"))).family());
-  EXPECT_EQ(window.font().pixelSize(), 12);
+  EXPECT_EQ(window_.font().pixelSize(), 12);
 
-  EXPECT_EQ(window.zeroSetting(), ZeroSetting::Refused);
-  EXPECT_EQ(window.printNumber(), 1);
-  EXPECT_EQ(window.printNumberEdit()->text(), QStringLiteral("1"));
-  EXPECT_EQ(window.instructionEdit()->text(), kPlainText);
-  EXPECT_EQ(window.instructionEdit()->font().pixelSize(), 15);
-  EXPECT_TRUE(window.selection().Empty());
+  EXPECT_EQ(window_.zeroSetting(), ZeroSetting::Refused);
+  EXPECT_EQ(window_.printNumber(), 1);
+  EXPECT_EQ(window_.printNumberEdit()->text(), QStringLiteral("1"));
+  EXPECT_EQ(window_.instructionEdit()->text(), kPlainText);
+  EXPECT_EQ(window_.instructionEdit()->font().pixelSize(), 15);
+  EXPECT_TRUE(window_.selection().Empty());
   for (RadioGroup* group :
-       {window.zeroGroup(), window.hideGroup(), window.blankGroup(), window.bonusGroup()})
+       {window_.zeroGroup(), window_.hideGroup(), window_.blankGroup(), window_.bonusGroup()})
     EXPECT_EQ(group->itemIndex(), 0) << group->title().toStdString();
-  EXPECT_FALSE(window.bonusSettingsButton()->isEnabled());
-  EXPECT_EQ(window.patternGrid()->title(), QStringLiteral("暗算パターンの選択"));
-  EXPECT_EQ(window.previewButton()->text(), QStringLiteral("プレビュー"));
-  EXPECT_EQ(window.clearButton()->text(), QStringLiteral("選択を全てクリア"));
+  EXPECT_FALSE(window_.bonusSettingsButton()->isEnabled());
+  EXPECT_EQ(window_.patternGrid()->title(), QStringLiteral("暗算パターンの選択"));
+  EXPECT_EQ(window_.previewButton()->text(), QStringLiteral("プレビュー"));
+  EXPECT_EQ(window_.clearButton()->text(), QStringLiteral("選択を全てクリア"));
 }
 
 TEST_F(MainWindowTest, BoxArrayReachesEveryBoxByItsNumber) {
   for (int n = 1; n <= kPatternCount; ++n) {
     QCheckBox& box = Box(n);
     EXPECT_EQ(box.text(), QString::fromUtf8(Pattern(n).caption)) << n;
-    EXPECT_EQ(box.parentWidget(), window.patternGrid());
+    EXPECT_EQ(box.parentWidget(), window_.patternGrid());
     EXPECT_FALSE(box.isChecked());
     EXPECT_TRUE(box.isEnabled());
     const bool blue = box.palette().color(QPalette::WindowText) == QColor(Qt::blue);
@@ -93,111 +93,112 @@ TEST_F(MainWindowTest, ListFollowsTheOrderOfTicking) {
   Box(5).setChecked(true);
   Box(3).setChecked(true);
   Box(12).setChecked(true);
-  EXPECT_EQ(window.selection().Patterns(), (Entries{5, 3, 12}));
+  EXPECT_EQ(window_.selection().Patterns(), (Entries{5, 3, 12}));
   Box(3).setChecked(false);
-  EXPECT_EQ(window.selection().Patterns(), (Entries{5, 12}));
+  EXPECT_EQ(window_.selection().Patterns(), (Entries{5, 12}));
   Box(3).click();
-  EXPECT_EQ(window.selection().Patterns(), (Entries{5, 12, 3}));
+  EXPECT_EQ(window_.selection().Patterns(), (Entries{5, 12, 3}));
   // Setting a box to the state it already has is no change and adds nothing.
   Box(3).setChecked(true);
-  EXPECT_EQ(window.selection().Count(), 3);
+  EXPECT_EQ(window_.selection().Count(), 3);
 }
 
 TEST_F(MainWindowTest, SharedHandlerBoxesAddTheirOwnNumbers) {
   for (int n : {111, 109, 64, 60, 150, 100, 103}) Box(n).click();
-  EXPECT_EQ(window.selection().Patterns(), (Entries{111, 109, 64, 60, 150, 100, 103}));
+  EXPECT_EQ(window_.selection().Patterns(), (Entries{111, 109, 64, 60, 150, 100, 103}));
 }
 
 TEST_F(MainWindowTest, ClearAllEmptiesTheListAfterAnyHistory) {
   for (int round = 0; round < 3; ++round)
     for (int n : {1, 50, 88, 150, 50}) Box(n).click();
-  ASSERT_FALSE(window.selection().Empty());
-  window.clearButton()->click();
-  EXPECT_TRUE(window.selection().Empty());
+  ASSERT_FALSE(window_.selection().Empty());
+  window_.clearButton()->click();
+  EXPECT_TRUE(window_.selection().Empty());
   for (int n = 1; n <= kPatternCount; ++n) EXPECT_FALSE(Box(n).isChecked()) << n;
   Box(7).click();
-  EXPECT_EQ(window.selection().Patterns(), (Entries{7}));
+  EXPECT_EQ(window_.selection().Patterns(), (Entries{7}));
 }
 
 TEST_F(MainWindowTest, ZeroSetupCopiesItsItem) {
-  Choose(*window.zeroGroup(), 1);
-  EXPECT_EQ(window.zeroSetting(), ZeroSetting::Allowed);
-  Choose(*window.zeroGroup(), 0);
-  EXPECT_EQ(window.zeroSetting(), ZeroSetting::Refused);
+  Choose(*window_.zeroGroup(), 1);
+  EXPECT_EQ(window_.zeroSetting(), ZeroSetting::Allowed);
+  Choose(*window_.zeroGroup(), 0);
+  EXPECT_EQ(window_.zeroSetting(), ZeroSetting::Refused);
 }
 
 TEST_F(MainWindowTest, HidingAndBlankingGroupsWriteTheInstructionLine) {
-  Choose(*window.hideGroup(), 1);
-  EXPECT_EQ(window.instructionEdit()->text(), kRandomText);
-  Choose(*window.hideGroup(), 2);
-  EXPECT_EQ(window.instructionEdit()->text(), kAllText);
-  window.instructionEdit()->setText(QStringLiteral("自由な問題文"));
-  Choose(*window.blankGroup(), 1);
-  EXPECT_EQ(window.instructionEdit()->text(), kRandomText);
-  Choose(*window.hideGroup(), 0);
-  EXPECT_EQ(window.instructionEdit()->text(), kPlainText);
+  Choose(*window_.hideGroup(), 1);
+  EXPECT_EQ(window_.instructionEdit()->text(), kRandomText);
+  Choose(*window_.hideGroup(), 2);
+  EXPECT_EQ(window_.instructionEdit()->text(), kAllText);
+  window_.instructionEdit()->setText(QStringLiteral("自由な問題文"));
+  Choose(*window_.blankGroup(), 1);
+  EXPECT_EQ(window_.instructionEdit()->text(), kRandomText);
+  Choose(*window_.hideGroup(), 0);
+  EXPECT_EQ(window_.instructionEdit()->text(), kPlainText);
   // The last group clicked decides, even when the other one says otherwise.
-  Choose(*window.blankGroup(), 2);
-  EXPECT_EQ(window.instructionEdit()->text(), kAllText);
+  Choose(*window_.blankGroup(), 2);
+  EXPECT_EQ(window_.instructionEdit()->text(), kAllText);
 }
 
 TEST_F(MainWindowTest, BonusOnGreysTheBoxesAndOpensTheDialogKeepingTicks) {
   Box(7).click();
   Box(88).click();
-  Choose(*window.hideGroup(), 2);
-  Choose(*window.bonusGroup(), 1);
+  Choose(*window_.hideGroup(), 2);
+  Choose(*window_.bonusGroup(), 1);
   EXPECT_TRUE(CloseColourDialog());
   for (int n = 1; n <= kPatternCount; ++n) EXPECT_FALSE(Box(n).isEnabled()) << n;
   // The blue boxes grey out with the rest: the text colour they paint with now.
   const QColor grey = Box(1).palette().color(QPalette::WindowText);
   for (int n : {88, 104}) EXPECT_EQ(Box(n).palette().color(QPalette::WindowText), grey) << n;
-  EXPECT_FALSE(window.zeroGroup()->isEnabled());
-  EXPECT_TRUE(window.bonusSettingsButton()->isEnabled());
-  EXPECT_EQ(window.instructionEdit()->text(), kBonusText);
+  EXPECT_FALSE(window_.zeroGroup()->isEnabled());
+  EXPECT_TRUE(window_.bonusSettingsButton()->isEnabled());
+  EXPECT_EQ(window_.instructionEdit()->text(), kBonusText);
   EXPECT_TRUE(Box(7).isChecked());
-  EXPECT_EQ(window.selection().Patterns(), (Entries{7, 88}));
+  EXPECT_EQ(window_.selection().Patterns(), (Entries{7, 88}));
 
-  window.bonusSettingsButton()->click();
+  window_.bonusSettingsButton()->click();
   EXPECT_TRUE(CloseColourDialog());
 
-  Choose(*window.bonusGroup(), 0);
+  Choose(*window_.bonusGroup(), 0);
   EXPECT_FALSE(CloseColourDialog());
   for (int n = 1; n <= kPatternCount; ++n) EXPECT_TRUE(Box(n).isEnabled()) << n;
   EXPECT_EQ(Box(88).palette().color(QPalette::WindowText), QColor(Qt::blue));
-  EXPECT_TRUE(window.zeroGroup()->isEnabled());
-  EXPECT_FALSE(window.bonusSettingsButton()->isEnabled());
-  EXPECT_EQ(window.instructionEdit()->text(), kPlainText);
+  EXPECT_TRUE(window_.zeroGroup()->isEnabled());
+  EXPECT_FALSE(window_.bonusSettingsButton()->isEnabled());
+  EXPECT_EQ(window_.instructionEdit()->text(), kPlainText);
   EXPECT_TRUE(Box(7).isChecked() && Box(88).isChecked());
-  EXPECT_EQ(window.selection().Patterns(), (Entries{7, 88}));
-  EXPECT_EQ(window.hideGroup()->itemIndex(), 2);
+  EXPECT_EQ(window_.selection().Patterns(), (Entries{7, 88}));
+  EXPECT_EQ(window_.hideGroup()->itemIndex(), 2);
 
-  Choose(*window.hideGroup(), 1);
-  EXPECT_EQ(window.instructionEdit()->text(), kRandomText);
+  Choose(*window_.hideGroup(), 1);
+  EXPECT_EQ(window_.instructionEdit()->text(), kRandomText);
 }
 
 // A grid rests the patterns and the option groups (ticks kept) and writes
 // its own instruction line; the options carry it without the patterns.
 TEST_F(MainWindowTest, TheGridChoiceRestsTheOtherOptionsUntilItIsDropped) {
   Box(7).click();
-  window.gridChoice()->setCurrentIndex(2);
-  window.gridSizeChoice()->setCurrentIndex(1);
+  window_.gridChoice()->setCurrentIndex(2);
+  window_.gridSizeChoice()->setCurrentIndex(1);
   EXPECT_FALSE(Box(7).isEnabled());
   for (const RadioGroup* group :
-       {window.zeroGroup(), window.hideGroup(), window.blankGroup(), window.bonusGroup()}) {
+       {window_.zeroGroup(), window_.hideGroup(), window_.blankGroup(), window_.bonusGroup()}) {
     EXPECT_FALSE(group->isEnabled()) << group->title().toStdString();
   }
-  EXPECT_EQ(window.instructionEdit()->text(), QString::fromStdString(GridInstruction(GridOp::Sub)));
-  SheetOptions options = window.options();
+  EXPECT_EQ(window_.instructionEdit()->text(),
+            QString::fromStdString(GridInstruction(GridOp::Sub)));
+  SheetOptions options = window_.options();
   EXPECT_EQ(options.grid, GridOp::Sub);
   EXPECT_EQ(options.gridSize, 5);
   EXPECT_TRUE(options.patterns.empty());
 
-  window.gridChoice()->setCurrentIndex(0);
+  window_.gridChoice()->setCurrentIndex(0);
   EXPECT_TRUE(Box(7).isEnabled() && Box(7).isChecked());
-  EXPECT_TRUE(window.bonusGroup()->isEnabled());
-  EXPECT_FALSE(window.gridSizeChoice()->isEnabled());
-  EXPECT_EQ(window.instructionEdit()->text(), kPlainText);
-  options = window.options();
+  EXPECT_TRUE(window_.bonusGroup()->isEnabled());
+  EXPECT_FALSE(window_.gridSizeChoice()->isEnabled());
+  EXPECT_EQ(window_.instructionEdit()->text(), kPlainText);
+  options = window_.options();
   EXPECT_EQ(options.grid, GridOp::None);
   EXPECT_EQ(options.patterns, (Entries{7}));
 }
@@ -205,14 +206,14 @@ TEST_F(MainWindowTest, TheGridChoiceRestsTheOtherOptionsUntilItIsDropped) {
 TEST_F(MainWindowTest, PreviewWithNothingTickedWarnsAndOpensNothing) {
   RecordingMessages messages;
   ScopedMessages scope(messages);
-  window.previewButton()->click();
+  window_.previewButton()->click();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, QStringLiteral("少なくとも１つは問題を指定して下さい。"));
   EXPECT_EQ(messages.shown[0].caption, QStringLiteral("警告"));
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
   EXPECT_TRUE(messages.shown[0].beep);
-  EXPECT_FALSE(window.preview()->IsRecorded());
-  EXPECT_EQ(window.printNumberEdit()->text(), QStringLiteral("1"));
+  EXPECT_FALSE(window_.preview()->IsRecorded());
+  EXPECT_EQ(window_.printNumberEdit()->text(), QStringLiteral("1"));
 }
 
 // A code typed with an input method takes its printed form as it is typed,
@@ -220,8 +221,8 @@ TEST_F(MainWindowTest, PreviewWithNothingTickedWarnsAndOpensNothing) {
 TEST_F(MainWindowTest, TheRemakeBoxTidiesTheCodeAndKeepsARefusedOne) {
   RecordingMessages messages;
   ScopedMessages scope(messages);
-  window.remakeButton()->click();
-  RemakeDialog* dialog = window.remakeDialog();
+  window_.remakeButton()->click();
+  RemakeDialog* dialog = window_.remakeDialog();
   ASSERT_NE(dialog, nullptr);
   for (const QString& committed :
        {QStringLiteral("２１ｋｗ－oooo　"), QStringLiteral("０１ｒl－００１０－Ａ５")}) {
@@ -233,7 +234,7 @@ TEST_F(MainWindowTest, TheRemakeBoxTidiesTheCodeAndKeepsARefusedOne) {
   dialog->okButton()->click();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].caption, QStringLiteral("再作成"));
-  window.remakeButton()->click();
+  window_.remakeButton()->click();
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->codeEdit()->text(), QStringLiteral("21KW-0000-01R1-0010-A5"));
   dialog->reject();
@@ -242,12 +243,12 @@ TEST_F(MainWindowTest, TheRemakeBoxTidiesTheCodeAndKeepsARefusedOne) {
 TEST_F(MainWindowTest, OptionsCarryTheControlsToTheComposer) {
   Box(12).click();
   Box(3).click();
-  Choose(*window.zeroGroup(), 1);
-  Choose(*window.hideGroup(), 1);
-  Choose(*window.blankGroup(), 2);
-  window.printNumberEdit()->setText(QStringLiteral("42"));
-  window.instructionEdit()->setText(QStringLiteral("よく見て解こう"));
-  SheetOptions options = window.options();
+  Choose(*window_.zeroGroup(), 1);
+  Choose(*window_.hideGroup(), 1);
+  Choose(*window_.blankGroup(), 2);
+  window_.printNumberEdit()->setText(QStringLiteral("42"));
+  window_.instructionEdit()->setText(QStringLiteral("よく見て解こう"));
+  SheetOptions options = window_.options();
   EXPECT_EQ(options.patterns, (Entries{12, 3}));
   EXPECT_EQ(options.zero, ZeroSetting::Allowed);
   EXPECT_EQ(options.hide, LayerSetting::Random);
@@ -257,21 +258,21 @@ TEST_F(MainWindowTest, OptionsCarryTheControlsToTheComposer) {
   EXPECT_FALSE(options.bonus);
   EXPECT_EQ(options.colourWords.colourCount, 0);
 
-  Choose(*window.bonusGroup(), 1);
-  colourWordDialog.colourCountGroup()->button(1)->click();
-  colourWordDialog.wordCountGroup()->button(0)->click();
-  colourWordDialog.okButton()->click();
-  options = window.options();
+  Choose(*window_.bonusGroup(), 1);
+  colourWordDialog_.colourCountGroup()->button(1)->click();
+  colourWordDialog_.wordCountGroup()->button(0)->click();
+  colourWordDialog_.okButton()->click();
+  options = window_.options();
   EXPECT_TRUE(options.bonus);
   EXPECT_EQ(options.colourWords.colourCount, 3);
   EXPECT_EQ(options.colourWords.wordsPerBlock, 20);
 }
 
 TEST_F(MainWindowTest, CloseButtonClosesTheWindow) {
-  window.show();
-  ASSERT_TRUE(window.isVisible());
-  window.closeButton()->click();
-  EXPECT_FALSE(window.isVisible());
+  window_.show();
+  ASSERT_TRUE(window_.isVisible());
+  window_.closeButton()->click();
+  EXPECT_FALSE(window_.isVisible());
 }
 
 }  // namespace

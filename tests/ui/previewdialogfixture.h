@@ -67,10 +67,10 @@ class PreviewDialogTest : public UiTest {
   }
 
   PreviewDialog& Open(int pages) {
-    RecordPages(doc, pages);
-    doc.SetPaper(printers.PagePaper());
-    dialog_ = std::make_unique<PreviewDialog>(doc, printers);
-    dialog_->setQuestions(&questions);
+    RecordPages(doc_, pages);
+    doc_.SetPaper(printers_.PagePaper());
+    dialog_ = std::make_unique<PreviewDialog>(doc_, printers_);
+    dialog_->setQuestions(&questions_);
     dialog_->show();
     return *dialog_;
   }
@@ -87,20 +87,20 @@ class PreviewDialogTest : public UiTest {
                    Qt::MouseButtons buttons) {
     QWidget* desk = dialog_->pageWidget()->desk();
     at += dialog_->pageWidget()->pageBounds().topLeft();
-    QMouseEvent event(type, at, desk->mapToGlobal(at), button, buttons, Qt::NoModifier, &mouse);
+    QMouseEvent event(type, at, desk->mapToGlobal(at), button, buttons, Qt::NoModifier, &mouse_);
     QCoreApplication::sendEvent(desk, &event);
   }
 
-  QPointingDevice mouse{QStringLiteral("test mouse"),
-                        4711,
-                        QInputDevice::DeviceType::Mouse,
-                        QPointingDevice::PointerType::Generic,
-                        QInputDevice::Capability::Position,
-                        1,
-                        3};
-  PreviewDocument doc;
-  PrinterSelection printers;
-  AnsweredQuestions questions;
+  QPointingDevice mouse_{QStringLiteral("test mouse"),
+                         4711,
+                         QInputDevice::DeviceType::Mouse,
+                         QPointingDevice::PointerType::Generic,
+                         QInputDevice::Capability::Position,
+                         1,
+                         3};
+  PreviewDocument doc_;
+  PrinterSelection printers_;
+  AnsweredQuestions questions_;
   std::unique_ptr<PreviewDialog> dialog_;
   std::vector<int> printed_;
 };

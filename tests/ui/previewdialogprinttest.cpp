@@ -39,8 +39,8 @@ class PreviewDialogPrintTest : public testing::PreviewDialogTest {
     std::vector<int> printed;
     const QMetaObject::Connection c = QObject::connect(dialog_.get(), &PreviewDialog::pagePrinted,
                                                        [&](int page) { printed.push_back(page); });
-    questions.print = [&](QPrinter& printer, const PageOffer&) {
-      offered.push_back(printer.printerName());
+    questions_.print = [&](QPrinter& printer, const PageOffer&) {
+      offered_.push_back(printer.printerName());
       printer.setPrinterName(queue);
       return choice;
     };
@@ -49,7 +49,7 @@ class PreviewDialogPrintTest : public testing::PreviewDialogTest {
     return printed;
   }
 
-  std::vector<QString> offered;
+  std::vector<QString> offered_;
   QTemporaryDir dir_;
 };
 
@@ -58,20 +58,20 @@ TEST_F(PreviewDialogPrintTest, DialogRangesBecomePagesAndTheDialogPrinterIsForgo
   QString chosen;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_PDF_QUEUE", saved);
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", chosen);
-  printers.SelectPrinter(saved);
-  ASSERT_EQ(printers.PrinterName(), saved);
+  printers_.SelectPrinter(saved);
+  ASSERT_EQ(printers_.PrinterName(), saved);
   testing::RemoveOutputs(QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR")),
                          testing::JobTitle("window-range"));
-  doc.SetTitle(testing::JobTitle("window-range"));
+  doc_.SetTitle(testing::JobTitle("window-range"));
   PreviewDialog& dialog = Open(3);
 
   using Range = PrintChoice::Range;
   EXPECT_EQ(PrintWith(chosen, {true, Range::Selection, 0, 0}), (std::vector<int>{1, 2, 3}));
   EXPECT_EQ(PrintWith(chosen, {true, Range::Pages, 3, 2}), (std::vector<int>{2, 3}));
   EXPECT_EQ(PrintWith(chosen, {true, Range::All, 0, 0}), (std::vector<int>{1, 2, 3}));
-  ASSERT_EQ(offered.size(), 3u);
-  for (const QString& name : offered) EXPECT_EQ(name, saved);
-  EXPECT_EQ(printers.PrinterName(), saved);
+  ASSERT_EQ(offered_.size(), 3u);
+  for (const QString& name : offered_) EXPECT_EQ(name, saved);
+  EXPECT_EQ(printers_.PrinterName(), saved);
   EXPECT_EQ(dialog.currentPage(), 1);
   EXPECT_TRUE(dialog.printButton()->isEnabled());
 }
@@ -81,8 +81,8 @@ TEST_F(PreviewDialogPrintTest, DialogRangesBecomePagesAndTheDialogPrinterIsForgo
 TEST_F(PreviewDialogPrintTest, APageSetPrintsItsPagesAndPrintingToAFileWritesThem) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  printers.SelectPrinter(queue);
-  doc.SetTitle(testing::JobTitle("window-set"));
+  printers_.SelectPrinter(queue);
+  doc_.SetTitle(testing::JobTitle("window-set"));
   Open(8);
   using Range = PrintChoice::Range;
   EXPECT_EQ(PrintWith(queue, {true, Range::Pages, 2, 7, {2, 3, 4, 7}}),
@@ -100,8 +100,8 @@ TEST_F(PreviewDialogPrintTest, APageSetPrintsItsPagesAndPrintingToAFileWritesThe
 TEST_F(PreviewDialogPrintTest, AClassSetPrintsOnlyItsQuestionOrAnswerPages) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  printers.SelectPrinter(queue);
-  doc.SetTitle(testing::JobTitle("window-kinds"));
+  printers_.SelectPrinter(queue);
+  doc_.SetTitle(testing::JobTitle("window-kinds"));
   PreviewDialog& dialog = Open(6);
   dialog.setSheets({{7, 1, 2}, {8, 3, 2}, {9, 5, 2}});
   using Range = PrintChoice::Range;
@@ -122,7 +122,7 @@ TEST_F(PreviewDialogPrintTest, AClassSetPrintsOnlyItsQuestionOrAnswerPages) {
   dialog.pageKindChoice()->setCurrentIndex(static_cast<int>(PreviewDialog::PageKind::Questions));
   QString suggested;
   QString file = dir_.filePath(QStringLiteral("questions.pdf"));
-  questions.pdfPath = [&](const QString& suggestion) {
+  questions_.pdfPath = [&](const QString& suggestion) {
     suggested = suggestion;
     return file;
   };
@@ -158,25 +158,25 @@ TEST_F(PreviewDialogPrintTest, ThePrinterSetupChoiceStands) {
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_TRAYS_QUEUE", trays);
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", other);
   const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
-  printers.SelectPrinter(other);
+  printers_.SelectPrinter(other);
   PreviewDialog& dialog = Open(1);
-  questions.setup = [&](QPrinter& printer) {
+  questions_.setup = [&](QPrinter& printer) {
     printer.setPrinterName(trays);
     printer.setPageSize(QPageSize(QPageSize::A5));
     printer.setPageOrientation(QPageLayout::Landscape);
     return true;
   };
   dialog.setUpPrinter();
-  EXPECT_EQ(printers.PrinterName(), trays);
-  EXPECT_EQ(printers.PageSizeId(), QPageSize::A5);
-  EXPECT_TRUE(printers.IsLandscape());
-  EXPECT_NEAR(doc.PagePaper().width, 2100, 2);  // A5 across
-  EXPECT_NEAR(doc.PagePaper().height, 1480, 2);
+  EXPECT_EQ(printers_.PrinterName(), trays);
+  EXPECT_EQ(printers_.PageSizeId(), QPageSize::A5);
+  EXPECT_TRUE(printers_.IsLandscape());
+  EXPECT_NEAR(doc_.PagePaper().width, 2100, 2);  // A5 across
+  EXPECT_NEAR(doc_.PagePaper().height, 1480, 2);
 
   const QString title = testing::JobTitle("setup");
   testing::RemoveOutputs(dir, title);
-  doc.SetTitle(title);
-  questions.print = [&](QPrinter&, const PageOffer&) {
+  doc_.SetTitle(title);
+  questions_.print = [&](QPrinter&, const PageOffer&) {
     return PrintChoice{true, PrintChoice::Range::All, 0, 0};
   };
   testing::PrintAndWait(dialog);
@@ -210,10 +210,10 @@ TEST_F(PreviewDialogPrintTest, EveryOutcomeIsToldOnceCupsHasDecided) {
     SCOPED_TRACE(row.queue);
     QString queue;
     KZ_REQUIRE_CUPS(row.queue, queue);
-    printers.SelectPrinter(queue);
+    printers_.SelectPrinter(queue);
     PreviewDialog& dialog = Open(2);
     const QString title = testing::JobTitle("window-outcome");
-    doc.SetTitle(title);
+    doc_.SetTitle(title);
     RecordingMessages messages;
     ScopedMessages scope(messages);
     PrintWith(queue, {true, PrintChoice::Range::All, 0, 0});
@@ -239,15 +239,15 @@ TEST_F(PreviewDialogPrintTest, EveryOutcomeIsToldOnceCupsHasDecided) {
 TEST_F(PreviewDialogPrintTest, AServerGoneSilentIsToldBeforeAnyPrintDialog) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  printers.SelectPrinter(queue);
+  printers_.SelectPrinter(queue);
   PreviewDialog& dialog = Open(1);
   const testing::SilentPrintServer silent;
   ASSERT_TRUE(silent.Listening());
   RecordingMessages messages;
   ScopedMessages scope(messages);
   int asked = 0;
-  questions.print = [&](QPrinter&, const PageOffer&) { return ++asked, PrintChoice{}; };
-  questions.setup = [&](QPrinter&) { return ++asked, false; };
+  questions_.print = [&](QPrinter&, const PageOffer&) { return ++asked, PrintChoice{}; };
+  questions_.setup = [&](QPrinter&) { return ++asked, false; };
   cupsSetServer(silent.Address().c_str());
   testing::PrintAndWait(dialog);
   dialog.setUpPrinter();
@@ -265,11 +265,11 @@ TEST_F(PreviewDialogPrintTest, AServerGoneSilentIsToldBeforeAnyPrintDialog) {
 TEST_F(PreviewDialogPrintTest, TheWindowAnswersWhilePrintingAndClosesOnceThePrintHasEnded) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
-  printers.SelectPrinter(queue);
+  printers_.SelectPrinter(queue);
   PreviewDialog& dialog = Open(2);
-  doc.SetTitle(testing::JobTitle("window-slow"));
+  doc_.SetTitle(testing::JobTitle("window-slow"));
   const std::vector<int>& printed = Printed();
-  questions.print = [&](QPrinter& printer, const PageOffer&) {
+  questions_.print = [&](QPrinter& printer, const PageOffer&) {
     printer.setPrinterName(queue);
     return PrintChoice{true, PrintChoice::Range::All, 0, 0};
   };
@@ -293,10 +293,10 @@ TEST_F(PreviewDialogPrintTest, HardCopyPrintsTheCapturedWindow) {
   QString queue;
   KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
   const QString dir = QString::fromUtf8(qgetenv("KAZENORI_CUPS_QTPDF_DIR"));
-  printers.SelectPrinter(queue);
+  printers_.SelectPrinter(queue);
   PreviewDialog& dialog = Open(1);
   int asked = 0;
-  questions.print = [&](QPrinter& printer, const PageOffer& pages) {
+  questions_.print = [&](QPrinter& printer, const PageOffer& pages) {
     ++asked;
     EXPECT_EQ(pages.maxPage, 0) << "a hard copy offers no page range";
     printer.setPrinterName(queue);

@@ -32,7 +32,7 @@ using testing::PreviewDialogTest;
 using Zoom = PageWidget::Zoom;
 
 TEST_F(PreviewDialogTest, ToolBarCaptionsHintsAndWidths) {
-  PreviewDialog dialog(doc, printers);
+  PreviewDialog dialog(doc_, printers_);
   struct Expected {
     QToolButton* button;
     const char* caption;
@@ -82,8 +82,8 @@ TEST_F(PreviewDialogTest, TheWindowFitsASmallScreenWithLargeText) {
   larger.setPointSizeF(usual.pointSizeF() * 1.5);
   QApplication::setFont(larger);
   const auto restore = qScopeGuard([&] { QApplication::setFont(usual); });
-  testing::RecordPages(doc, 6);
-  PreviewDialog dialog(doc, printers);
+  testing::RecordPages(doc_, 6);
+  PreviewDialog dialog(doc_, printers_);
   dialog.setSheets({{7, 1, 2}, {8, 3, 2}, {9, 5, 2}});
   const QRect laptop(0, 0, 910, 480);
   dialog.placeWithin(laptop);
@@ -110,7 +110,7 @@ TEST_F(PreviewDialogTest, TheWindowFitsASmallScreenWithLargeText) {
 }
 
 TEST_F(PreviewDialogTest, ToolBarRunsLeftToRightWithItsSpacers) {
-  PreviewDialog d(doc, printers);
+  PreviewDialog d(doc_, printers_);
   // nullptr stands for a 15-pixel spacer.
   const std::vector<QWidget*> expected{d.printButton(),
                                        d.pdfButton(),
@@ -143,7 +143,7 @@ TEST_F(PreviewDialogTest, ToolBarRunsLeftToRightWithItsSpacers) {
 
 TEST_F(PreviewDialogTest, OnePageDocumentDisablesEveryPageButton) {
   PreviewDialog& dialog = Open(1);
-  EXPECT_EQ(doc.Title(), QStringLiteral("印刷プレビュー")) << "an untitled document";
+  EXPECT_EQ(doc_.Title(), QStringLiteral("印刷プレビュー")) << "an untitled document";
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("印刷プレビュー"));
   for (QToolButton* b : {dialog.firstPageButton(), dialog.previousPageButton(),
                          dialog.nextPageButton(), dialog.lastPageButton()})
@@ -152,13 +152,13 @@ TEST_F(PreviewDialogTest, OnePageDocumentDisablesEveryPageButton) {
                          dialog.zoomInButton(), dialog.wholePageButton(), dialog.pageWidthButton()})
     EXPECT_TRUE(b->isEnabled());
   EXPECT_FALSE(dialog.printerSetupButton()->isVisible());
-  EXPECT_EQ(dialog.pageStatus()->text(), QStringLiteral(" Page  1/1  ") + doc.PagePaper().name);
+  EXPECT_EQ(dialog.pageStatus()->text(), QStringLiteral(" Page  1/1  ") + doc_.PagePaper().name);
   EXPECT_TRUE(dialog.pageWidget()->hasPage());
 }
 
 TEST_F(PreviewDialogTest, PageButtonsFollowTheCurrentPage) {
   PreviewDialog& dialog = Open(2);
-  EXPECT_EQ(dialog.pageStatus()->text(), QStringLiteral(" Page  1/2  ") + doc.PagePaper().name);
+  EXPECT_EQ(dialog.pageStatus()->text(), QStringLiteral(" Page  1/2  ") + doc_.PagePaper().name);
   EXPECT_FALSE(dialog.firstPageButton()->isEnabled());
   EXPECT_FALSE(dialog.previousPageButton()->isEnabled());
   EXPECT_TRUE(dialog.nextPageButton()->isEnabled());
@@ -166,7 +166,7 @@ TEST_F(PreviewDialogTest, PageButtonsFollowTheCurrentPage) {
 
   dialog.nextPageButton()->click();
   EXPECT_EQ(dialog.currentPage(), 2);
-  EXPECT_EQ(dialog.pageStatus()->text(), QStringLiteral(" Page  2/2  ") + doc.PagePaper().name);
+  EXPECT_EQ(dialog.pageStatus()->text(), QStringLiteral(" Page  2/2  ") + doc_.PagePaper().name);
   EXPECT_TRUE(dialog.firstPageButton()->isEnabled());
   EXPECT_TRUE(dialog.previousPageButton()->isEnabled());
   EXPECT_FALSE(dialog.nextPageButton()->isEnabled());
@@ -329,7 +329,7 @@ TEST_F(PreviewDialogTest, WheelScrollsAFifthOfItsDelta) {
     const QPointF at(10, 10);
     QWheelEvent event(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false,
-                      Qt::MouseEventNotSynthesized, &mouse);
+                      Qt::MouseEventNotSynthesized, &mouse_);
     QCoreApplication::sendEvent(view->viewport(), &event);
     return event.isAccepted();
   };
@@ -361,7 +361,7 @@ TEST_F(PreviewDialogTest, PdfButtonSavesTheDocumentWhereTheUserSays) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   QString suggested;
-  questions.pdfPath = [&](const QString& suggestion) {
+  questions_.pdfPath = [&](const QString& suggestion) {
     suggested = suggestion;
     return dir.filePath(QStringLiteral("sheet"));
   };
@@ -383,11 +383,11 @@ TEST_F(PreviewDialogTest, PdfButtonSavesTheDocumentWhereTheUserSays) {
   // Cancelling the file dialog writes nothing; a place that cannot be written
   // is reported in Japanese and counts nothing.
   const QString status = dialog.commandStatus()->text();
-  questions.pdfPath = nullptr;
+  questions_.pdfPath = nullptr;
   dialog.pdfButton()->click();
   RecordingMessages messages;
   ScopedMessages scope(messages);
-  questions.pdfPath = [](const QString&) { return QStringLiteral("/nonexistent/dir/x.pdf"); };
+  questions_.pdfPath = [](const QString&) { return QStringLiteral("/nonexistent/dir/x.pdf"); };
   dialog.pdfButton()->click();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
@@ -416,14 +416,14 @@ TEST_F(PreviewDialogTest, KeysPageThroughTheDocument) {
     EXPECT_EQ(dialog.currentPage(), step.page) << QKeySequence(step.key).toString().toStdString();
   }
   QString asked;
-  questions.pdfPath = [&](const QString& suggestion) {
+  questions_.pdfPath = [&](const QString& suggestion) {
     asked = suggestion;
     return QString();
   };
   QTest::keyClick(&dialog, Qt::Key_S, Qt::ControlModifier);
   EXPECT_FALSE(asked.isEmpty());
   int dialogs = 0;
-  questions.print = [&](QPrinter&, const PageOffer&) {
+  questions_.print = [&](QPrinter&, const PageOffer&) {
     ++dialogs;
     return PrintChoice{};
   };
@@ -449,7 +449,7 @@ TEST_F(PreviewDialogTest, PrintButtonAsksForPagesAroundTheCurrentOne) {
     return;
   }
   int asked = 0;
-  questions.print = [&](QPrinter&, const PageOffer& pages) {
+  questions_.print = [&](QPrinter&, const PageOffer& pages) {
     ++asked;
     EXPECT_EQ(pages.from, 2);
     EXPECT_EQ(pages.to, 2);

@@ -68,7 +68,7 @@ TEST_F(PreviewDialogTest, CtrlAndTheWheelZoom) {
     QWidget* viewport = dialog.pageWidget()->viewport();
     QWheelEvent event(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
                       Qt::ControlModifier, Qt::NoScrollPhase, false, Qt::MouseEventNotSynthesized,
-                      &mouse);
+                      &mouse_);
     QCoreApplication::sendEvent(viewport, &event);
     return dialog.pageWidget()->pageBounds().width();
   };

@@ -42,11 +42,11 @@ void UserClick(QWidget& widget) {
 
 class StartupTest : public testing::UiTest {
  protected:
-  ColourWordDialog colourWordDialog;
+  ColourWordDialog colourWordDialog_;
 };
 
 TEST_F(StartupTest, StartUpPutsTheDocumentOnThePrintersPaperAndStartsTheCycleAtOne) {
-  MainWindow window(colourWordDialog);
+  MainWindow window(colourWordDialog_);
   window.printerDiscovery().Wait();
   EXPECT_EQ(window.preview()->parent(), &window);
   EXPECT_EQ(window.preview()->PagePaper(), window.printerSettings()->PagePaper());
@@ -59,12 +59,12 @@ TEST_F(StartupTest, StartUpPutsTheDocumentOnThePrintersPaperAndStartsTheCycleAtO
 TEST_F(StartupTest, TheGivenRandomSourceIsTheOneUsed) {
   auto scripted = std::make_unique<testing::ScriptedRandom>();
   testing::ScriptedRandom* draws = scripted.get();
-  MainWindow window(colourWordDialog, std::move(scripted));
+  MainWindow window(colourWordDialog_, std::move(scripted));
   EXPECT_EQ(&window.random(), draws);
 }
 
 TEST_F(StartupTest, FirstShowFixesTheGeometryOnceAndCentresTheWindow) {
-  MainWindow window(colourWordDialog);
+  MainWindow window(colourWordDialog_);
   window.show();
   window.printerDiscovery().Wait();
   const PageGeometry first = window.pageGeometry();
@@ -81,7 +81,7 @@ TEST_F(StartupTest, FirstShowFixesTheGeometryOnceAndCentresTheWindow) {
 // Unasked, the printers are asked for once the window is drawn, and their
 // page is the one the window composes on.
 TEST_F(StartupTest, ThePrintersAreAskedForOnceTheWindowIsDrawn) {
-  MainWindow window(colourWordDialog);
+  MainWindow window(colourWordDialog_);
   window.show();
   QElapsedTimer waited;
   waited.start();
@@ -92,7 +92,7 @@ TEST_F(StartupTest, ThePrintersAreAskedForOnceTheWindowIsDrawn) {
 }
 
 TEST_F(StartupTest, AnEscapedErrorIsShownAndTheWindowStaysUsable) {
-  MainWindow window(colourWordDialog);
+  MainWindow window(colourWordDialog_);
   window.show();
   RecordingMessages messages;
   ScopedMessages scope(messages);

@@ -35,7 +35,7 @@ TEST_F(PreviewDialogNoPrinter, ShowsTheDesignPaperAndSaysWhyItCannotPrint) {
   RecordingMessages messages;
   ScopedMessages scope(messages);
   int asked = 0;
-  questions.print = [&](QPrinter&, const PageOffer&) {
+  questions_.print = [&](QPrinter&, const PageOffer&) {
     ++asked;
     return PrintChoice{};
   };
@@ -63,7 +63,7 @@ TEST_F(PreviewDialogNoPrinter, SavesBothPagesAsPdf) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   QString path = dir.filePath(QStringLiteral("sheet.pdf"));
-  questions.pdfPath = [&](const QString&) { return path; };
+  questions_.pdfPath = [&](const QString&) { return path; };
   ASSERT_TRUE(dialog_->pdfButton()->isEnabled());
   dialog_->pdfButton()->click();
   QFile file(path);
