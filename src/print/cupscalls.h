@@ -48,7 +48,8 @@
   X(ppdOpenFile)
 
 #define KAZENORI_CUPS_NAME(name) #name " "
-#define KAZENORI_CUPS_MEMBER(name) decltype(&::name) name;
+// A member of the function's own name and type (a name, not an expression).
+#define KAZENORI_CUPS_MEMBER(name) decltype(&::name) name;  // NOLINT(bugprone-macro-parentheses)
 
 // The PPD calls are deprecated in libcups, yet they are the only way to a
 // driver's input slots.

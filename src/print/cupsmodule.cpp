@@ -21,7 +21,7 @@ namespace {
 // installing removes. KAZENORI_CUPS_MODULE names another, for a test or a
 // diagnosis.
 QString ModulePath() {
-  const QString chosen = qEnvironmentVariable("KAZENORI_CUPS_MODULE");
+  QString chosen = qEnvironmentVariable("KAZENORI_CUPS_MODULE");
   if (!chosen.isEmpty()) return chosen;
   const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
   const QString installed = QDir::cleanPath(QFileInfo(program).path() +
