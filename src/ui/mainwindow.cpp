@@ -42,8 +42,8 @@
 #include "print/printerdiscovery.h"
 #include "print/printerselection.h"
 #include "ui/application.h"
+#include "ui/closeicon.h"
 #include "ui/colourworddialog.h"
-#include "ui/deferredicon.h"
 #include "ui/patternboxgrid.h"
 #include "ui/previewdialog.h"
 #include "ui/radiogroup.h"
@@ -345,8 +345,7 @@ QLayout* MainWindow::createInstructionRow() {
   instructionEdit_->setMinimumWidth(567);
   instructionEdit_->setAccessibleName(label->text());
   label->setBuddy(instructionEdit_);
-  closeButton_ = new QPushButton(DeferredStandardIcon(style(), QStyle::SP_DialogCloseButton),
-                                 QStringLiteral("閉じる"), frame);
+  closeButton_ = new QPushButton(CloseIcon(), QStringLiteral("閉じる"), frame);
   SetDesignedSize(*closeButton_, {105, 31});
   auto* sheetCountLabel = new QLabel(QStringLiteral("枚数"), frame);
   sheetCountBox_ = new QSpinBox(frame);

@@ -6,7 +6,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -136,6 +139,24 @@ TEST_F(MainWindowLooksTest, ColourDialogItemsFit) {
     }
   }
   EXPECT_LE(colourWordDialog.okButton()->sizeHint().width(), colourWordDialog.okButton()->width());
+}
+
+// The close button's cross is drawn, not looked up: in the text's colour (so
+// it keeps its contrast on any theme), sharp at every scale, its corners clear.
+TEST_F(MainWindowLooksTest, CloseCrossIsDrawnInTheButtonTextColour) {
+  const QIcon icon = mainWindow.closeButton()->icon();
+  const QPalette palette = QGuiApplication::palette();
+  for (const auto& [mode, group] : {std::pair{QIcon::Normal, QPalette::Active},
+                                    std::pair{QIcon::Disabled, QPalette::Disabled}}) {
+    for (const qreal scale : {1.0, 2.0}) {
+      const QImage image = icon.pixmap(QSize(16, 16), scale, mode).toImage();
+      ASSERT_EQ(image.size(), QSize(16, 16) * scale);
+      const QColor centre = image.pixelColor(image.rect().center());
+      EXPECT_EQ(centre.rgb(), palette.color(group, QPalette::ButtonText).rgb()) << scale;
+      EXPECT_GT(centre.alpha(), 200) << scale;
+      EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << scale;
+    }
+  }
 }
 
 TEST_F(MainWindowLooksTest, SavesAScreenshotWhenAsked) {
