@@ -167,7 +167,7 @@ QString PrintedText(const QString& printer, int pages) {
 // Why there is nothing to print on: no printer installed, or a print server
 // that did not answer or could not be asked.
 QString PreviewDialog::noPrinterText() const {
-  if (const QString why = PrintServerText(printers_.Server()); !why.isEmpty()) return why;
+  if (QString why = PrintServerText(printers_.Server()); !why.isEmpty()) return why;
   return QStringLiteral("プリンタがインストールされていないので印刷できません．　　");
 }
 
