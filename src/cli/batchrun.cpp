@@ -50,6 +50,8 @@ std::vector<OutputTarget> CheckOutputs(const CommandLineRequest& request) {
 // Free functions rather than members, so that the catalogue files their texts
 // under the command line's one context.
 QString PrintServerProblem(const QString& option, const PrintServer& server) {
+  if (!server.problem.isEmpty())
+    return Tr("%1: printing is unavailable: %2").arg(option, server.problem);
   return (server.state == PrintServerState::Silent
               ? Tr("%1: the print server %2 did not answer")
               : Tr("%1: the print server %2 cannot be reached"))

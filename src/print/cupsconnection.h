@@ -11,8 +11,7 @@
 #include <optional>
 #include <utility>
 
-#include <cups/cups.h>
-
+#include "print/cupsmodule.h"
 #include "print/printoutcome.h"
 
 namespace kazenori {
@@ -41,8 +40,10 @@ std::optional<QString> QueueStopped(http_t* http, const QByteArray& queue);
 QByteArray QueueOf(const QString& printerName);
 
 // The print server this thread's CUPS client uses, port included. libcups
-// keeps it per thread: a thread of ours sets it to its starter's.
+// keeps it per thread: a thread of ours sets it to its starter's (UseServer).
+// Empty without the CUPS module.
 QByteArray ClientServer();
+void UseServer(const QByteArray& server);
 
 // The detail of a job held by a stopped queue that gives no reason.
 QString QueueStoppedDetail();

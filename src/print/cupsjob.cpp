@@ -69,15 +69,16 @@ CupsJob::CupsJob(const QString& printer, const QString& title,
     cupsOptions.push_back(
         {const_cast<char*>(name.constData()), const_cast<char*>(value.constData())});
   }
+  const CupsCalls& cups = *Cups();
   const QByteArray name = title.toUtf8();
-  id_ = cupsCreateJob(http_, queue_.constData(), name.constData(),
-                      static_cast<int>(cupsOptions.size()), cupsOptions.data());
+  id_ = cups.cupsCreateJob(http_, queue_.constData(), name.constData(),
+                           static_cast<int>(cupsOptions.size()), cupsOptions.data());
   if (id_ == 0) {
     FailFromLastError(PrintOutcome::Result::NotStarted);
     return;
   }
-  if (cupsStartDocument(http_, queue_.constData(), id_, name.constData(), CUPS_FORMAT_PDF, 1) !=
-      HTTP_STATUS_CONTINUE) {
+  if (cups.cupsStartDocument(http_, queue_.constData(), id_, name.constData(), CUPS_FORMAT_PDF,
+                             1) != HTTP_STATUS_CONTINUE) {
     FailFromLastError(PrintOutcome::Result::NotStarted);
     return;
   }
@@ -88,7 +89,7 @@ CupsJob::~CupsJob() {
   // A job whose document never arrived whole would wait for it on the server
   // and could print truncated once it gives up waiting.
   if (!finished_) Cancel();
-  if (http_) httpClose(http_);
+  if (http_) Cups()->httpClose(http_);
 }
 
 // On a connection of its own: the job's may be the one that hung. A server
@@ -96,8 +97,8 @@ CupsJob::~CupsJob() {
 void CupsJob::Cancel() {
   if (id_ <= 0) return;
   if (http_t* http = ConnectWithLimits()) {
-    cupsCancelJob2(http, queue_.constData(), id_, 0);
-    httpClose(http);
+    Cups()->cupsCancelJob2(http, queue_.constData(), id_, 0);
+    Cups()->httpClose(http);
   }
   id_ = -id_;  // once
 }
@@ -110,21 +111,23 @@ void CupsJob::Fail(PrintOutcome::Result result, const QString& why) {
 
 // What CUPS answered to the last request, where it answered at all.
 void CupsJob::FailFromLastError(PrintOutcome::Result result) {
-  const ipp_status_t status = cupsLastError();
+  const CupsCalls& cups = *Cups();
+  const ipp_status_t status = cups.cupsLastError();
   if (gaveUp_ || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE ||
       status == IPP_STATUS_ERROR_INTERNAL) {
     Fail(PrintOutcome::Result::ServerSilent, ServerSilentDetail());
   } else if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS) {
-    Fail(PrintOutcome::Result::Refused, QString::fromUtf8(cupsLastErrorString()));
+    Fail(PrintOutcome::Result::Refused, QString::fromUtf8(cups.cupsLastErrorString()));
   } else {
-    const QString why = QString::fromUtf8(cupsLastErrorString());
+    const QString why = QString::fromUtf8(cups.cupsLastErrorString());
     Fail(result, why.isEmpty() ? NotAccepted() : why);
   }
 }
 
 bool CupsJob::Send(const char* data, qint64 size) {
   if (Failed()) return false;
-  if (cupsWriteRequestData(http_, data, static_cast<size_t>(size)) == HTTP_STATUS_CONTINUE) {
+  if (Cups()->cupsWriteRequestData(http_, data, static_cast<size_t>(size)) ==
+      HTTP_STATUS_CONTINUE) {
     return true;
   }
   // The server stopped taking the document: it hangs, or it is gone.
@@ -140,7 +143,8 @@ PrintOutcome CupsJob::Finish(std::chrono::milliseconds wait) {
   if (!Failed()) {
     // A server that stopped answering leaves libcups' last status as the
     // previous request's: only our own note tells that it gave up.
-    if (cupsFinishDocument(http_, queue_.constData()) > IPP_STATUS_OK_EVENTS_COMPLETE || gaveUp_) {
+    if (Cups()->cupsFinishDocument(http_, queue_.constData()) > IPP_STATUS_OK_EVENTS_COMPLETE ||
+        gaveUp_) {
       FailFromLastError(PrintOutcome::Result::Failed);
     } else {
       Follow(wait);
@@ -210,13 +214,13 @@ void CupsJob::Follow(std::chrono::milliseconds wait) {
 }
 
 bool CancelUnlessCompleted(const QByteArray& server, const QString& printer, int id) {
-  cupsSetServer(server.constData());
+  UseServer(server);
   http_t* http = ConnectWithLimits();
   if (!http) return false;
   const auto state = JobState(http, id);
   const bool completed = state && state->first == IPP_JSTATE_COMPLETED;
-  if (!completed) cupsCancelJob2(http, QueueOf(printer).constData(), id, 0);
-  httpClose(http);
+  if (!completed) Cups()->cupsCancelJob2(http, QueueOf(printer).constData(), id, 0);
+  Cups()->httpClose(http);
   return completed;
 }
 

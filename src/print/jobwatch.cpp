@@ -23,7 +23,7 @@ struct Connection {
   http_t* http = nullptr;
   Connection(QByteArray s, QByteArray q) : server(std::move(s)), queue(std::move(q)) {}
   ~Connection() {
-    if (http) httpClose(http);
+    if (http) Cups()->httpClose(http);
   }
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
@@ -39,7 +39,7 @@ JobWatch::JobWatch(const QString& printer, int jobId, QObject* parent)
   auto connection = std::make_shared<Connection>(ClientServer(), QueueOf(printer));
   connect(timer, &QTimer::timeout, timer, [this, timer, connection, jobId] {
     if (!connection->http) {
-      cupsSetServer(connection->server.constData());
+      UseServer(connection->server);
       connection->http = ConnectWithLimits();
     }
     std::optional<PrintOutcome> decided;

@@ -283,7 +283,7 @@ std::optional<PrintOutcome> PagePrinter::StartPages(const PreviewDocument& docum
   std::thread([state = background_, copies = std::move(copies), settings, sheet,
                pages = std::move(pages), title = JobTitle(document.OutputTitle()),
                server = ClientServer(), wait = wait_] {
-    cupsSetServer(server.constData());
+    UseServer(server);
     const QTransform mapping = PrinterMapping(sheet);
     const PrintOutcome outcome =
         SendJob(settings, sheet, title, wait, static_cast<int>(copies.size()),

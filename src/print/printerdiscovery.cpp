@@ -14,8 +14,6 @@
 #include <thread>
 #include <utility>
 
-#include <cups/cups.h>
-
 namespace kazenori {
 
 namespace {
@@ -86,7 +84,7 @@ PrinterDiscovery::PrinterDiscovery(QPageSize::PageSizeId paper, PrinterAccess ac
   // call stuck on the server must hold up neither this object nor the exit.
   std::thread([run = run_, access, paper, printer, server = server_] {
     QThread::currentThread()->setObjectName(QStringLiteral("printer discovery"));
-    if (!server.isEmpty()) cupsSetServer(server.constData());
+    if (!server.isEmpty()) UseServer(server);
     std::unique_ptr<PrinterSelection> found =
         Discover(access, paper, printer, [&run] { return run->Wanted(); });
     const std::lock_guard<std::mutex> lock(run->mutex);
@@ -140,7 +138,7 @@ void PrinterDiscovery::Settle() {
     // Given up: no printers, as on a machine without them, and the server
     // named as one that did not answer.
     found = std::make_unique<PrinterSelection>(
-        PrintServer{PrintServerState::Silent, QString::fromUtf8(server_)});
+        PrintServer{PrintServerState::Silent, QString::fromUtf8(server_), {}});
     found->SetPageSize(paper_);
   }
   selection_ = std::move(found);

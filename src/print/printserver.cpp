@@ -12,9 +12,6 @@
 #include <optional>
 #include <utility>
 
-#include <cups/cups.h>
-#include <cups/ppd.h>
-
 namespace kazenori {
 
 namespace {
@@ -42,20 +39,21 @@ int GiveUp(http_t*, void* gaveUp) {
 // does not answer. `uriName` says which of the two `path` names.
 ipp_t* AskAttributes(http_t* http, ipp_op_t op, const char* uriName, const QByteArray& path,
                      const char* const (&wanted)[2]) {
+  const CupsCalls& cups = *Cups();
   char uri[HTTP_MAX_URI];
-  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                   "%s", path.constData());
-  ipp_t* request = ippNewRequest(op);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, uriName, nullptr, uri);
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
-                wanted);
-  return cupsDoRequest(http, request, "/");
+  cups.httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost",
+                        cups.ippPort(), "%s", path.constData());
+  ipp_t* request = cups.ippNewRequest(op);
+  cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, uriName, nullptr, uri);
+  cups.ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2,
+                     nullptr, wanted);
+  return cups.cupsDoRequest(http, request, "/");
 }
 
 // The text attribute `name` of `answer`, empty where it is missing.
 QString TextOf(ipp_t* answer, const char* name) {
-  ipp_attribute_t* a = ippFindAttribute(answer, name, IPP_TAG_TEXT);
-  const char* text = a ? ippGetString(a, 0, nullptr) : nullptr;
+  ipp_attribute_t* a = Cups()->ippFindAttribute(answer, name, IPP_TAG_TEXT);
+  const char* text = a ? Cups()->ippGetString(a, 0, nullptr) : nullptr;
   return text ? QString::fromUtf8(text) : QString();
 }
 
@@ -66,23 +64,37 @@ QString ServerSilentDetail() {
 }
 
 QByteArray ClientServer() {
-  QByteArray server(cupsServer());
-  if (!server.startsWith('/')) server += ':' + QByteArray::number(ippPort());
+  const CupsCalls* cups = Cups();
+  if (!cups) return QByteArray();
+  QByteArray server(cups->cupsServer());
+  if (!server.startsWith('/')) server += ':' + QByteArray::number(cups->ippPort());
   return server;
 }
 
+void UseServer(const QByteArray& server) {
+  if (const CupsCalls* cups = Cups()) cups->cupsSetServer(server.constData());
+}
+
 http_t* ConnectWithLimits(bool* gaveUp) {
+  const CupsCalls* cups = Cups();
+  if (!cups) return nullptr;
   int cancel = 0;
-  http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                              kConnectLimitMs, &cancel);
+  http_t* http = cups->httpConnect2(cups->cupsServer(), cups->ippPort(), nullptr, AF_UNSPEC,
+                                    cups->cupsEncryption(), 1, kConnectLimitMs, &cancel);
   // Without a callback a write to a server that stopped reading would wait
   // for ever; with one that declines, reads and writes both give up.
-  if (http) httpSetTimeout(http, kAnswerLimitSeconds, GiveUp, gaveUp);
+  if (http) cups->httpSetTimeout(http, kAnswerLimitSeconds, GiveUp, gaveUp);
   return http;
 }
 
 PrintServer ProbePrintServer() {
   PrintServer server;
+  if (!Cups()) {
+    // Without the CUPS module no server can be asked, not even which it is.
+    server.state = PrintServerState::Unreachable;
+    server.problem = CupsProblem();
+    return server;
+  }
   server.name = QString::fromUtf8(ClientServer());
   http_t* http = ConnectWithLimits();
   if (!http) {
@@ -90,64 +102,68 @@ PrintServer ProbePrintServer() {
     server.state = PrintServerState::Unreachable;
     return server;
   }
-  ipp_t* answer = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+  const CupsCalls& cups = *Cups();
+  ipp_t* answer = cups.cupsDoRequest(http, cups.ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
   server.state = answer ? PrintServerState::Answered : PrintServerState::Silent;
-  ippDelete(answer);
-  httpClose(http);
+  cups.ippDelete(answer);
+  cups.httpClose(http);
   return server;
 }
 
 QString JobRefusal(const QString& printerName) {
   http_t* http = ConnectWithLimits();
   if (!http) return ServerSilentDetail();
+  const CupsCalls& cups = *Cups();
   ipp_t* answer = AskAttributes(http, IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri",
                                 "/printers/" + printerName.toUtf8(),
                                 {"printer-is-accepting-jobs", "printer-state-message"});
-  httpClose(http);
+  cups.httpClose(http);
   if (!answer) return ServerSilentDetail();
   // A printer the server does not know yet (a discovered network printer whose
   // queue CUPS makes for the job) is left to the job itself.
   QString refusal;
   if (ipp_attribute_t* accepting =
-          ippFindAttribute(answer, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
-      accepting && !ippGetBoolean(accepting, 0)) {
+          cups.ippFindAttribute(answer, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+      accepting && !cups.ippGetBoolean(accepting, 0)) {
     refusal = TextOf(answer, "printer-state-message");
     if (refusal.isEmpty()) refusal = QStringLiteral("it rejects jobs");
   }
-  ippDelete(answer);
+  cups.ippDelete(answer);
   return refusal;
 }
 
 std::optional<std::pair<ipp_jstate_t, QString>> JobState(http_t* http, int jobId) {
+  const CupsCalls& cups = *Cups();
   ipp_t* answer = AskAttributes(http, IPP_OP_GET_JOB_ATTRIBUTES, "job-uri",
                                 "/jobs/" + QByteArray::number(jobId),
                                 {"job-state", "job-printer-state-message"});
-  ipp_attribute_t* state = ippFindAttribute(answer, "job-state", IPP_TAG_ENUM);
+  ipp_attribute_t* state = cups.ippFindAttribute(answer, "job-state", IPP_TAG_ENUM);
   if (!state) {
-    ippDelete(answer);
+    cups.ippDelete(answer);
     return std::nullopt;
   }
   const std::pair<ipp_jstate_t, QString> found{
-      static_cast<ipp_jstate_t>(ippGetInteger(state, 0)),
+      static_cast<ipp_jstate_t>(cups.ippGetInteger(state, 0)),
       TextOf(answer, "job-printer-state-message").trimmed()};
-  ippDelete(answer);
+  cups.ippDelete(answer);
   return found;
 }
 
 std::optional<QString> QueueStopped(http_t* http, const QByteArray& queue) {
+  const CupsCalls& cups = *Cups();
   ipp_t* answer = AskAttributes(http, IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri",
                                 "/printers/" + queue, {"printer-state", "printer-state-message"});
-  ipp_attribute_t* state = ippFindAttribute(answer, "printer-state", IPP_TAG_ENUM);
+  ipp_attribute_t* state = cups.ippFindAttribute(answer, "printer-state", IPP_TAG_ENUM);
   if (!state) {
-    ippDelete(answer);
+    cups.ippDelete(answer);
     return std::nullopt;
   }
   QString why;
-  if (ippGetInteger(state, 0) == IPP_PSTATE_STOPPED) {
+  if (cups.ippGetInteger(state, 0) == IPP_PSTATE_STOPPED) {
     why = TextOf(answer, "printer-state-message").trimmed();
     if (why.isEmpty()) why = QueueStoppedDetail();
   }
-  ippDelete(answer);
+  cups.ippDelete(answer);
   return why;
 }
 
@@ -161,8 +177,6 @@ QByteArray QueueOf(const QString& printerName) {
 
 // The PPD interface of libcups is deprecated but remains the only place a
 // driver's names for its input slots are found.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 std::vector<PrinterBin> PrinterBinsOf(const QString& printerName) {
   std::vector<PrinterBin> bins;
   if (printerName.isEmpty()) return bins;
@@ -171,17 +185,19 @@ std::vector<PrinterBin> PrinterBinsOf(const QString& printerName) {
   // a server that stopped answering.
   http_t* http = ConnectWithLimits();
   if (!http) return bins;
+  const CupsCalls& cups = *Cups();
   time_t modified = 0;
   char ppdPath[1024] = "";
-  const http_status_t got = cupsGetPPD3(http, name.constData(), &modified, ppdPath, sizeof ppdPath);
-  httpClose(http);
+  const http_status_t got =
+      cups.cupsGetPPD3(http, name.constData(), &modified, ppdPath, sizeof ppdPath);
+  cups.httpClose(http);
   if (got != HTTP_STATUS_OK) {
     if (*ppdPath) unlink(ppdPath);
     return bins;
   }
-  ppd_file_t* ppd = ppdOpenFile(ppdPath);
+  ppd_file_t* ppd = cups.ppdOpenFile(ppdPath);
   if (ppd) {
-    if (ppd_option_t* option = ppdFindOption(ppd, "InputSlot")) {
+    if (ppd_option_t* option = cups.ppdFindOption(ppd, "InputSlot")) {
       for (int i = 0; i < option->num_choices; ++i) {
         const ppd_choice_t& c = option->choices[i];
         PrinterBin bin;
@@ -191,12 +207,11 @@ std::vector<PrinterBin> PrinterBinsOf(const QString& printerName) {
         bins.push_back(bin);
       }
     }
-    ppdClose(ppd);
+    cups.ppdClose(ppd);
   }
   unlink(ppdPath);
   return bins;
 }
-#pragma GCC diagnostic pop
 
 void ApplyBin(QPrinter& printer, const QString& key) {
   QPrintEngine* engine = printer.printEngine();

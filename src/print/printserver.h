@@ -26,6 +26,9 @@ enum class PrintServerState {
 struct PrintServer {
   PrintServerState state = PrintServerState::NotAsked;
   QString name;  // as CUPS is configured: a host with its port, or a socket path
+  // Why no server could be asked at all (the CUPS module is missing or
+  // refused); empty when it was asked.
+  QString problem;
 };
 // Asks the configured CUPS server for its default printer, with a time limit,
 // before anything else asks it (Qt and libcups would wait without one).

@@ -647,11 +647,11 @@ bool MainWindow::awaitPrinters(std::function<void()> then) {
 namespace {
 
 // A print server that did not answer (at the probe, or within discovery's
-// limit) leaves the window without printers; the user is told why, as the
-// preview's print button would.
-void TellIfServerSilent(Messages& messages, const PrinterSelection& printers) {
-  if (printers.Server().state != PrintServerState::Silent) return;
-  messages.Information(ServerSilentText(printers.Server().name), QStringLiteral("　印刷"));
+// limit), or that could not be asked at all, leaves the window without
+// printers; the user is told why, as the preview's print button would.
+void TellIfServerToBlame(Messages& messages, const PrinterSelection& printers) {
+  const QString why = PrintServerText(printers.Server());
+  if (!why.isEmpty()) messages.Information(why, QStringLiteral("　印刷"));
 }
 
 }  // namespace
@@ -667,7 +667,7 @@ void MainWindow::onPrintersFound() {
     QGuiApplication::restoreOverrideCursor();
     previewButton_->setEnabled(true);
   }
-  if (shown_) TellIfServerSilent(messages_, *discovery_->Selection());
+  if (shown_) TellIfServerToBlame(messages_, *discovery_->Selection());
   if (then) then();
 }
 

@@ -23,6 +23,13 @@ QString ServerSilentText(const QString& server) {
   return QStringLiteral("印刷サーバー %1 が応答しないので印刷できません．　　").arg(server);
 }
 
+QString PrintServerText(const PrintServer& server) {
+  if (server.state == PrintServerState::Silent) return ServerSilentText(server.name);
+  if (server.problem.isEmpty()) return QString();
+  return QStringLiteral("印刷の機能を読み込めないので印刷できません（%1）．　　")
+      .arg(server.problem);
+}
+
 Messages& Messages::Current() {
   static BoxMessages boxes;
   Messages* sink = InstalledSink();

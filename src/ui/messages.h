@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "print/printserver.h"
+
 #include <vector>
 
 namespace kazenori {
@@ -14,6 +16,10 @@ enum class MessageIcon { Warning, Information, Error };
 // What the window and the preview dialog say when the print server `server`
 // took the connection but did not answer: there is nothing to print on.
 QString ServerSilentText(const QString& server);
+// What they say when the print server is to blame for there being nothing to
+// print on: it did not answer, or it could not be asked at all (printing is
+// unavailable, and why); empty when it is not to blame.
+QString PrintServerText(const PrintServer& server);
 
 // One modal message box as the user would see it.
 struct Message {

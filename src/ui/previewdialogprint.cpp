@@ -175,11 +175,9 @@ QString PrintedText(const QString& printer, int pages) {
 }
 
 // Why there is nothing to print on: no printer installed, or a print server
-// that did not answer.
+// that did not answer or could not be asked.
 QString PreviewDialog::noPrinterText() const {
-  if (printers_.Server().state == PrintServerState::Silent) {
-    return ServerSilentText(printers_.Server().name);
-  }
+  if (QString why = PrintServerText(printers_.Server()); !why.isEmpty()) return why;
   return QStringLiteral("プリンタがインストールされていないので印刷できません．　　");
 }
 

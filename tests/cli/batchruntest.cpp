@@ -759,6 +759,23 @@ TEST_F(CommandLineOutput, PrintFailsNamingAPrintServerThatDoesNotAnswer) {
   }
 }
 
+// Without the CUPS module no server can be asked: --print fails saying that
+// printing is unavailable and why, and writes nothing.
+TEST_F(CommandLineOutput, PrintFailsWithoutTheCupsModule) {
+  if (!QFile::exists(Binary()))
+    GTEST_SKIP() << "the program is not built: " << Binary().toStdString();
+  const QString module = Path("kazenori-cups.so");
+  const Outcome run = RunBinary({"--patterns", "7", "--pdf", Path("p.pdf"), "--print", "kz-pdf"},
+                                {}, "KAZENORI_CUPS_MODULE=" + module);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(
+      run.err.startsWith("kazenori: --print: printing is unavailable: the CUPS module "
+                         "cannot be loaded: " +
+                         module))
+      << run.err.toStdString();
+  EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
 // A server that answers the first questions and then hangs inside one of Qt's
 // (the printer's driver): given up at the limit, the same failure.
 TEST_F(CommandLineOutput, PrintFailsWhenThePrintServerHangsAfterAnswering) {

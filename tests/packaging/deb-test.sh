@@ -68,7 +68,7 @@ for need in libcups2 libqt6printsupport6 fonts-ipafont-gothic; do
 done
 [[ "$(dpkg-deb -f "$deb" Recommends)" == *qt6-wayland* ]] || { echo "qt6-wayland is not recommended" >&2; fail=1; }
 contents="$(dpkg-deb -c "$deb")"
-for f in usr/bin/kazenori usr/share/doc/kazenori/guide-ja.md usr/share/doc/kazenori/images/question-page.png \
+for f in usr/bin/kazenori usr/lib/kazenori/kazenori-cups.so usr/share/doc/kazenori/guide-ja.md usr/share/doc/kazenori/images/question-page.png \
          usr/share/man/man1/kazenori.1.gz usr/share/applications/org.kazenori.Kazenori.desktop; do
   grep -q "\./$f\$" <<< "$contents" || { echo "package lacks $f" >&2; fail=1; }
 done
@@ -76,5 +76,8 @@ done
 dpkg-deb -x "$deb" "$work/root"
 dynamic="$(readelf -d "$work/root/usr/bin/kazenori")"
 grep -q 'FLAGS.*BIND_NOW' <<< "$dynamic" || { echo "the program is not linked with BIND_NOW" >&2; fail=1; }
+# libcups comes with the CUPS module, which Depends follows (libcups2 above),
+# not with the program's start.
+! grep -q 'libcups' <<< "$dynamic" || { echo "the program needs libcups at start" >&2; fail=1; }
 [ "$fail" = 0 ] && echo "debian packages ok: lintian is silent and two builds agree"
 exit "$fail"

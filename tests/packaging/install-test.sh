@@ -27,6 +27,7 @@ expect share/man/man1/kazenori.1.gz
 expect share/doc/kazenori/copyright
 expect share/doc/kazenori/changelog.gz
 expect share/kazenori/translations/kazenori_ja.qm
+expect lib/kazenori/kazenori-cups.so
 [ "$fail" = 0 ] || exit 1
 [ -x "$prefix/bin/kazenori" ] || { echo "bin/kazenori is not executable" >&2; exit 1; }
 
@@ -56,6 +57,16 @@ grep -q '<content_rating type="oars-1.1"' "$meta"
 # then dies of SIGPIPE, which pipefail reports as a failure.
 help="$(LANG=ja_JP.UTF-8 "$prefix/bin/kazenori" --help)"
 grep -q '^使い方: kazenori' <<< "$help"
+# libcups is the CUPS module's, loaded after the window is shown: the program
+# does not need it to start, nor keeps a run path, and it finds the module
+# under its own prefix (a server it cannot reach, not printing unavailable).
+dynamic="$(readelf -d "$prefix/bin/kazenori")"
+! grep -q 'libcups' <<< "$dynamic" || { echo "bin/kazenori needs libcups at start" >&2; exit 1; }
+! grep -Eq 'RUNPATH|RPATH' <<< "$dynamic" || { echo "bin/kazenori keeps a run path" >&2; exit 1; }
+grep -q 'NEEDED.*libcups' <<< "$(readelf -d "$prefix/lib/kazenori/kazenori-cups.so")"
+said="$(QT_QPA_PLATFORM=offscreen CUPS_SERVER="$prefix/no-print-server.sock" \
+        "$prefix/bin/kazenori" --patterns 7 --print kz-pdf 2>&1)" || true
+grep -q 'cannot be reached' <<< "$said" || { echo "the installed program's print: $said" >&2; exit 1; }
 # The icon is a real SVG document, not a placeholder.
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 # The manual page is well-formed enough for man to render it.

@@ -268,6 +268,10 @@ with options it composes the sheets without a window and writes them out.
         <translation>%1: 印刷サーバー %2 に接続できません</translation>
     </message>
     <message>
+        <source>%1: printing is unavailable: %2</source>
+        <translation>%1: 印刷できません: %2</translation>
+    </message>
+    <message>
         <source>%1: no printer named &apos;%2&apos; (installed: %3)</source>
         <translation>%1: &apos;%2&apos; という名前のプリンタはありません (あるもの: %3)</translation>
     </message>

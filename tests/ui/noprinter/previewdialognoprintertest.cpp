@@ -48,6 +48,21 @@ TEST_F(PreviewDialogNoPrinter, ShowsTheDesignPaperAndSaysWhyItCannotPrint) {
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
 }
 
+// Without the CUPS module (ui.print_unavailable names one that is not there)
+// no print server can be asked: printing says it is unavailable, and why.
+TEST_F(PreviewDialogNoPrinter, SaysPrintingIsUnavailableWithoutTheCupsModule) {
+  const QString module = qEnvironmentVariable("KAZENORI_CUPS_MODULE");
+  if (module.isEmpty()) GTEST_SKIP() << "runs as ui.print_unavailable only";
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  dialog_->printButton()->click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  const QString& text = messages.shown[0].text;
+  EXPECT_TRUE(text.startsWith(QStringLiteral("印刷の機能を読み込めないので印刷できません（")) &&
+              text.contains(module))
+      << text.toStdString();
+}
+
 TEST_F(PreviewDialogNoPrinter, PrinterSetupSaysWhyItCannotSetUp) {
   RecordingMessages messages;
   ScopedMessages scope(messages);
