@@ -429,7 +429,7 @@ TEST_F(MainWindowPrintTest, ASheetPrintsOnItsPaperOrNotAtAll) {
   const QString title = TitleJobs("mainwindow-b4");
   RecordingMessages messages;
   ScopedMessages scope(messages);
-  const auto all = PrintChoice{true, PrintChoice::Range::All, 0, 0};
+  auto all = PrintChoice{true, PrintChoice::Range::All, 0, 0};
   PreviewAnd([&](PreviewDialog& dialog) {
     Print(dialog, noB4, all);
     ASSERT_EQ(messages.shown.size(), 1u);
