@@ -224,6 +224,24 @@ void PreviewDialog::print() {
                                 QStringLiteral("　印刷"));
     return;
   }
+  // A printer without A4 prints A4 sheets on its own paper, but these were
+  // laid out on the preview's printer's: on a shorter paper the foot would
+  // be cut off. Chosen in the printer setup, the sheets are made again on it.
+  if (sheetPaper_) {
+    const Paper laid = document_.PagePaper();
+    const Paper onPrinter = printers_.PagePaper(laid);
+    if (onPrinter.width != laid.width || onPrinter.height != laid.height) {
+      const QString refusal =
+          QStringLiteral(
+              "プリンタ「%1」の用紙「%2」は、プレビューのシートの用紙と大きさが違い"
+              "ます。「プリンタ・用紙」でこのプリンタを選ぶと、その用紙に合わせて作り"
+              "直します。印刷しませんでした。")
+              .arg(printers_.PrinterName(), printers_.PaperName());
+      restoreAfterPrinting(page);
+      Messages::Current().Warning(refusal, QStringLiteral("　印刷"));
+      return;
+    }
+  }
   printingOn_ = printers_.PrinterName();
   printingPages_ = pages;
   const std::optional<PrintOutcome> notStarted =

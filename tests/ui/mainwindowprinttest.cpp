@@ -451,6 +451,26 @@ TEST_F(MainWindowPrintTest, ASheetPrintsOnItsPaperOrNotAtAll) {
   EXPECT_NEAR(testing::PdfPageSize(pdf).height(), 1031.8, 3) << "B4, not the dialog's A4";
 }
 
+// An A4 sheet laid out on one printer's A4 is not sent to a printer whose own
+// paper stands in for A4 (Letter is 18 mm shorter): its foot would be cut off.
+TEST_F(MainWindowPrintTest, AnA4SheetIsNotCutOffOnAnotherPrintersPaper) {
+  QString queue, letter;
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_QTPDF_QUEUE", queue);
+  KZ_REQUIRE_CUPS("KAZENORI_CUPS_LETTER_QUEUE", letter);
+  mainWindow_.printerSettings()->SelectPrinter(queue);
+  RecordingMessages messages;
+  ScopedMessages scope(messages);
+  PreviewAnd([&](PreviewDialog& dialog) {
+    Print(dialog, letter, PrintChoice{true, PrintChoice::Range::All, 0, 0});
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const QString said = messages.shown[0].text;
+    EXPECT_TRUE(said.startsWith(QStringLiteral("プリンタ「%1」の用紙「").arg(letter)) &&
+                said.endsWith(QStringLiteral("印刷しませんでした。")))
+        << said.toStdString();
+  });
+  EXPECT_EQ(mainWindow_.printNumberEdit()->text(), QStringLiteral("7"));
+}
+
 // A paper of ours chosen in the preview's printer setup is the window's
 // paper: the same sheets are made again on it (their code naming it), not
 // stretched onto it, as they are on the paper of a printer without A4. Any
