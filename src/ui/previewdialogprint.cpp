@@ -27,6 +27,11 @@ namespace kazenori {
 
 namespace {
 
+// Pages laid out on one paper print whole on the other.
+bool SameSize(const Paper& a, const Paper& b) {
+  return a.width == b.width && a.height == b.height;
+}
+
 QString PrintFailureText(const QString& printer) {
   return QStringLiteral("プリンタ「%1」で印刷できませんでした。").arg(printer);
 }
@@ -228,9 +233,9 @@ void PreviewDialog::print() {
   // laid out on the preview's printer's: on a shorter paper the foot would
   // be cut off. Chosen in the printer setup, the sheets are made again on it.
   if (sheetPaper_) {
-    const Paper laid = document_.PagePaper();
+    const Paper& laid = document_.PagePaper();
     const Paper onPrinter = printers_.PagePaper(laid);
-    if (onPrinter.width != laid.width || onPrinter.height != laid.height) {
+    if (!SameSize(onPrinter, laid)) {
       const QString refusal =
           QStringLiteral(
               "プリンタ「%1」の用紙「%2」は、プレビューのシートの用紙と大きさが違い"
@@ -392,8 +397,7 @@ void PreviewDialog::followSheetPaper() {
   }
   const Paper shown = document_.PagePaper();
   const Paper onPrinter = printers_.PagePaper(shown);
-  if (*paper == *sheetPaper_ && onPrinter.width == shown.width &&
-      onPrinter.height == shown.height) {
+  if (*paper == *sheetPaper_ && SameSize(onPrinter, shown)) {
     document_.SetPaper(onPrinter);
     return;
   }
